@@ -1,0 +1,31 @@
+#pragma once
+#include "platform/Platform.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class TAbout;
+class THTMLToolbar;
+class TMainForm;
+class TTidyErrors;
+
+// The four windows of a run, in the order they were created. The main
+// window owns the other three.
+struct ProgramWindows {
+    std::unique_ptr<TMainForm> main;
+    THTMLToolbar* htmlToolbar = nullptr;
+    TTidyErrors* tidyErrors = nullptr;
+    TAbout* about = nullptr;
+    std::vector<QWidget*> creationOrder;
+    ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(ProgramWindows&&) noexcept;
+    ProgramWindows& operator=(ProgramWindows&&) noexcept;
+};
+
+ProgramWindows CreateProgramWindows(const Platform& platform, const QStringList& arguments);
+
+// The program entry: cursor, title, the four windows, the message loop.
+int RunProgram(int argc, char** argv);

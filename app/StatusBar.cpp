@@ -1,0 +1,115 @@
+#include "app/StatusBar.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+int PanelEdge(const std::vector<StatusPanel>& panels, int n)
+{
+    int edge = 0;
+    for (int i = 0; i <= n && i < int(panels.size()); ++i)
+        edge += panels[size_t(i)].width;
+    return edge;
+}
+
+TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar"));
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(12);
+    setFont(f);
+    setSizeGripEnabled(true);
+    setMouseTracking(true);
+}
+
+void TStatusBar::AddPanel(const StatusPanel& panel)
+{
+    panels_.push_back(panel);
+    update();
+}
+
+void TStatusBar::SetPanelText(int index, const QString& text)
+{
+    if (index < 0 || index >= PanelCount())
+        return;
+    panels_[size_t(index)].text = text;
+    update();
+}
+
+void TStatusBar::SetPanelWidth(int index, int width)
+{
+    if (index < 0 || index >= PanelCount())
+        return;
+    panels_[size_t(index)].width = std::max(0, width);
+    update();
+}
+
+int TStatusBar::TextWidth(const QString& text) const
+{
+    return QFontMetrics(font()).horizontalAdvance(text);
+}
+
+QRect TStatusBar::PanelRect(int index) const
+{
+    const int left = index == 0 ? 0 : PanelEdge(panels_, index - 1);
+    return QRect(left, 0, panels_.at(size_t(index)).width, height());
+}
+
+QSize TStatusBar::sizeHint() const
+{
+    return QSize(QStatusBar::sizeHint().width(), QFontMetrics(font()).height() + 7);
+}
+
+void TStatusBar::paintEvent(QPaintEvent* event)
+{
+    QStatusBar::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(font());
+    for (int i = 0; i < PanelCount(); ++i) {
+        const StatusPanel& panel = panels_[size_t(i)];
+        if (panel.width <= 0)
+            continue;
+        const QRect rect = PanelRect(i).adjusted(0, 2, -2, -1);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.rect = rect;
+        frame.state |= QStyle::State_Sunken;
+        frame.lineWidth = 1;
+        style()->drawPrimitive(QStyle::PE_FrameStatusBarItem, &frame, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Mid)));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        const QRect inner = rect.adjusted(2, 1, -2, -1);
+        if (panel.ownerDrawn) {
+            if (onDrawPanel) {
+                painter.save();
+                painter.setClipRect(inner);
+                onDrawPanel(painter, i, inner);
+                painter.restore();
+            }
+            continue;
+        }
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(inner, int(panel.alignment | Qt::AlignVCenter) | Qt::TextSingleLine,
+                         panel.text);
+    }
+}
+
+void TStatusBar::mouseMoveEvent(QMouseEvent* event)
+{
+    QStatusBar::mouseMoveEvent(event);
+    if (onMouseMove) {
+        const QPoint p = event->position().toPoint();
+        onMouseMove(event->modifiers(), p.x(), p.y());
+    }
+}
+
+void TStatusBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    QStatusBar::mouseReleaseEvent(event);
+    if (onMouseUp) {
+        const QPoint p = event->position().toPoint();
+        onMouseUp(event->button(), event->modifiers(), p.x(), p.y());
+    }
+}

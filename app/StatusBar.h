@@ -1,0 +1,47 @@
+#pragma once
+#include <QStatusBar>
+#include <functional>
+#include <vector>
+
+// One panel of the status bar. A panel of width 0 takes no room.
+struct StatusPanel {
+    QString text;
+    int width = 0;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool ownerDrawn = false;
+};
+
+// Right edge of panel n: the sum of the widths of panels 0 to n.
+int PanelEdge(const std::vector<StatusPanel>& panels, int n);
+
+// The main window's status bar: fixed panels side by side, painted by the
+// bar itself except the owner-drawn ones.
+class TStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit TStatusBar(QWidget* parent = nullptr);
+
+    int PanelCount() const { return int(panels_.size()); }
+    const StatusPanel& Panel(int index) const { return panels_.at(size_t(index)); }
+    const std::vector<StatusPanel>& Panels() const { return panels_; }
+    void AddPanel(const StatusPanel& panel);
+    void SetPanelText(int index, const QString& text);
+    void SetPanelWidth(int index, int width);
+    // Pixel width of a text in the bar's font.
+    int TextWidth(const QString& text) const;
+    QRect PanelRect(int index) const;
+
+    std::function<void(QPainter& painter, int panel, const QRect& rect)> onDrawPanel;
+    std::function<void(Qt::KeyboardModifiers modifiers, int x, int y)> onMouseMove;
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y)> onMouseUp;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::vector<StatusPanel> panels_;
+};

@@ -1,0 +1,569 @@
+#include "app/Unit1.h"
+
+#include "app/CommandMap.h"
+#include "app/StatusBar.h"
+#include "app/Unit2.h"
+#include "editor/RichEdit.h"
+#include "html/Unit3.h"
+#include "html/Unit4.h"
+#include "macro/MacroFile.h"
+#include "markers/MegaCheckListBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+// Resources live in the static library; the linker would drop them unless
+// something refers to them.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace {
+
+const QStringList kSizes = {"7",  "8",  "9",  "10", "11", "12", "14", "16", "18",
+                            "20", "22", "24", "26", "28", "36", "48", "72"};
+
+// Folder text with exactly one trailing "/".
+QString WithSlash(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+} // namespace
+
+TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), Arguments(arguments), platform_(platform)
+{
+    InitResources();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(kDesignTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    setMinimumSize(426, 350);
+    resize(418, 304 + 46);
+    BuildControls();
+    BuildMenus();
+    BuildToolBars();
+    BuildStatusBar();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::SetCompanions(THTMLToolbar* htmlToolbar, TTidyErrors* tidyErrors, TAbout* about)
+{
+    HTMLToolbar = htmlToolbar;
+    TidyErrors = tidyErrors;
+    About = about;
+}
+
+void TMainForm::BuildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Tree = new QTreeWidget(client);
+    Tree->setObjectName(QStringLiteral("Tree"));
+    Tree->setHeaderHidden(true);
+    Tree->setIndentation(19);
+    Tree->setRootIsDecorated(false);
+    Tree->setSortingEnabled(true);
+    Tree->sortByColumn(0, Qt::AscendingOrder);
+    Tree->setDragEnabled(true);
+    Tree->setDragDropMode(QAbstractItemView::InternalMove);
+    Tree->setContentsMargins(5, 5, 5, 5);
+    Tree->setStyleSheet(QStringLiteral("QTreeWidget#Tree { border: 5px solid palette(window); }"));
+    TreeRoot = new QTreeWidgetItem(Tree, QStringList{QStringLiteral("Macros")});
+    TreeRoot->setIcon(0, QIcon(QStringLiteral(":/icons/macrobrowser.png")));
+    Tree->hide();
+    layout->addWidget(Tree);
+
+    Panel2 = new QWidget(client);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    auto* panelLayout = new QHBoxLayout(Panel2);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    EditorSplitter = new QSplitter(Qt::Horizontal, Panel2);
+    EditorSplitter->setObjectName(QStringLiteral("EditorSplitter"));
+    EditorSplitter->setHandleWidth(2);
+    EditorSplitter->setChildrenCollapsible(false);
+    RichEdit = new TRichEdit(EditorSplitter);
+    CheckList = new TMegaCheckListBox(EditorSplitter);
+    EditorSplitter->addWidget(RichEdit);
+    EditorSplitter->addWidget(CheckList);
+    EditorSplitter->setStretchFactor(0, 1);
+    EditorSplitter->setStretchFactor(1, 0);
+    Splitter1 = EditorSplitter->handle(1);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    CheckList->hide();   // hides the splitter handle as well
+    panelLayout->addWidget(EditorSplitter);
+    layout->addWidget(Panel2, 1);
+    setCentralWidget(client);
+
+    RichEdit->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
+        Guard([&] { RichEditKeyDown(key, shift); });
+    };
+    RichEdit->onKeyPress = [this](QChar& c) { Guard([&] { RichEditKeyPress(c); }); };
+    RichEdit->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
+        Guard([&] { RichEditMouseMove(shift, x, y); });
+    };
+    connect(RichEdit, &TRichEdit::SelectionChange, this,
+            [this] { Guard([this] { RichEditSelectionChange(); }); });
+
+    // The context menu opens on the editor and on the other main controls.
+    for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
+                       static_cast<QWidget*>(CheckList)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](const QPoint& pos) { ShowContextMenu(w, pos); });
+    }
+    RichEdit->setFocus();
+}
+
+QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
+{
+    auto* action = new QAction(QString::fromUtf8(def.caption), this);
+    action->setObjectName(QString::fromUtf8(def.name));
+    action->setProperty("handler", QByteArray(def.handler));
+    if (def.shortcut && *def.shortcut)
+        action->setShortcut(QKeySequence(QString::fromUtf8(def.shortcut), QKeySequence::PortableText));
+    action->setEnabled(def.enabled);
+    action->setCheckable(def.checkable);
+    action->setChecked(def.checked);
+    const QByteArray handler(def.handler);
+    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+        // The handlers flip their own check marks, as both twins must agree.
+        if (action->isCheckable())
+            action->setChecked(!checked);
+        RunHandler(handler.constData());
+    });
+    menu->addAction(action);
+    items_.insert(action->objectName(), action);
+    return action;
+}
+
+void TMainForm::BuildMenus()
+{
+    for (const MenuDef& def : MainMenuDefs()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.caption));
+        menu->setObjectName(QString::fromUtf8(def.name));
+        for (const MenuItemDef& item : def.items) {
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = MakeItem(item, menu);
+            // Shortcuts keep working while the menu bar is hidden.
+            addAction(action);
+        }
+    }
+
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
+    for (const MenuItemDef& item : ContextTopDefs()) {
+        if (!item.name)
+            popupMenu_->addSeparator();
+        else
+            MakeItem(item, popupMenu_);
+    }
+    for (const MenuDef& def : ContextSubmenuDefs()) {
+        QMenu* menu = popupMenu_->addMenu(QString::fromUtf8(def.caption));
+        menu->setObjectName(QString::fromUtf8(def.name));
+        for (const MenuItemDef& item : def.items) {
+            if (!item.name)
+                menu->addSeparator();
+            else
+                MakeItem(item, menu);
+        }
+    }
+    connect(popupMenu_, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenuPopup(); }); });
+}
+
+namespace {
+QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const char* icon,
+                       bool checkable = false)
+{
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromUtf8(icon))));
+    button->setCheckable(checkable);
+    button->setAutoRaise(true);
+    bar->addWidget(button);
+    return button;
+}
+} // namespace
+
+void TMainForm::BuildToolBars()
+{
+    ToolBar = new QToolBar(this);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setMovable(false);
+    ToolBar->setIconSize(QSize(18, 18));
+    addToolBar(Qt::TopToolBarArea, ToolBar);
+
+    struct Plain {
+        const char* name;
+        const char* hint;
+        const char* icon;
+        const char* handler;
+    };
+    const Plain mainButtons[] = {
+        {"OpenButton", "open", "open", "Open1Click"},
+        {"SaveButton", "save", "save", "Save1Click"},
+        {"DeleteButton", "delete", "delete", "Delete1Click"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"CutButton", "cut", "cut", "Cut1Click"},
+        {"CopyButton", "copy", "copy", "Copy1Click"},
+        {"PasteButton", "paste", "paste", "Paste1Click"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"UndoButton", "undo", "undo", "Undo1Click"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"FindButton", "find", "find", "Find1Click"},
+        {nullptr, nullptr, nullptr, nullptr},
+    };
+    for (const Plain& b : mainButtons) {
+        if (!b.name) {
+            ToolBar->addSeparator();
+            continue;
+        }
+        QToolButton* button = AddButton(ToolBar, b.name, b.hint, b.icon);
+        button->setProperty("handler", QByteArray(b.handler));
+        const QByteArray handler(b.handler);
+        connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(handler.constData()); });
+    }
+    MakroFeld = new QLineEdit(ToolBar);
+    MakroFeld->setObjectName(QStringLiteral("MakroFeld"));
+    MakroFeld->setToolTip(QStringLiteral("selected macro"));
+    MakroFeld->setFixedWidth(146);
+    MakroFeld->installEventFilter(this);
+    ToolBar->addWidget(MakroFeld);
+    connect(MakroFeld, &QLineEdit::textChanged, this, [this] { Guard([this] { MakroFeldChange(); }); });
+
+    MakroButton = AddButton(ToolBar, "MakroButton", "macrobrowser", "macrobrowser", true);
+    MakroButton->setProperty("handler", QByteArray("MakroChooseClick"));
+    connect(MakroButton, &QToolButton::clicked, this, [this] { RunHandler("MakroChooseClick"); });
+    RunButton = AddButton(ToolBar, "RunButton", "record", "record", true);
+    RunButton->setText(QStringLiteral("Run"));
+    RunButton->setProperty("handler", QByteArray("RunButtonClick"));
+    connect(RunButton, &QToolButton::clicked, this, [this] { RunHandler("RunButtonClick"); });
+    ToolBar->hide();
+
+    addToolBarBreak(Qt::TopToolBarArea);
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setIconSize(QSize(18, 18));
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    BoldButton = AddButton(ToolBar1, "BoldButton", "bold", "bold", true);
+    ItalicButton = AddButton(ToolBar1, "ItalicButton", "italic", "italic", true);
+    UnderlinedButton = AddButton(ToolBar1, "UnderlinedButton", "underline", "underline", true);
+    BoldButton->setProperty("handler", QByteArray("BoldButtonClick"));
+    ItalicButton->setProperty("handler", QByteArray("ItalicButtonClick"));
+    UnderlinedButton->setProperty("handler", QByteArray("UnderlinedButtonClick"));
+    connect(BoldButton, &QToolButton::clicked, this, [this] { RunHandler("BoldButtonClick"); });
+    connect(ItalicButton, &QToolButton::clicked, this, [this] { RunHandler("ItalicButtonClick"); });
+    connect(UnderlinedButton, &QToolButton::clicked, this, [this] { RunHandler("UnderlinedButtonClick"); });
+    ToolBar1->addSeparator();
+
+    Schriftarten = new QComboBox(ToolBar1);
+    Schriftarten->setObjectName(QStringLiteral("Schriftarten"));
+    Schriftarten->setToolTip(QStringLiteral("font"));
+    Schriftarten->setEditable(false);
+    Schriftarten->setMinimumContentsLength(14);
+    Schriftarten->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ToolBar1->addWidget(Schriftarten);
+    connect(Schriftarten, &QComboBox::activated, this, [this] { RunHandler("SchriftartenChange"); });
+
+    Groesse = new QComboBox(ToolBar1);
+    Groesse->setObjectName(QStringLiteral("Groesse"));
+    Groesse->setToolTip(QStringLiteral("size"));
+    Groesse->setEditable(true);
+    Groesse->setInsertPolicy(QComboBox::NoInsert);
+    Groesse->addItems(kSizes);
+    Groesse->setMinimumContentsLength(3);
+    Groesse->installEventFilter(this);
+    ToolBar1->addWidget(Groesse);
+    connect(Groesse, &QComboBox::activated, this, [this] { RunHandler("GroesseChange"); });
+    ToolBar1->addSeparator();
+
+    LeftAlign = AddButton(ToolBar1, "LeftAlign", "align left", "align-left");
+    CenterAlign = AddButton(ToolBar1, "CenterAlign", "center", "align-center");
+    RightAlign = AddButton(ToolBar1, "RightAlign", "align right", "align-right");
+    LeftAlign->setProperty("Tag", 0);
+    CenterAlign->setProperty("Tag", 2);
+    RightAlign->setProperty("Tag", 1);
+    for (QToolButton* b : {LeftAlign, CenterAlign, RightAlign}) {
+        b->setProperty("handler", QByteArray("AlignClick"));
+        connect(b, &QToolButton::clicked, this, [this, b] {
+            const int tag = b->property("Tag").toInt();
+            Guard([this, tag] { AlignClick(tag); });
+        });
+    }
+    ToolBar1->hide();
+}
+
+void TMainForm::BuildStatusBar()
+{
+    StatusBar = new TStatusBar(this);
+    setStatusBar(StatusBar);
+    StatusBar->AddPanel({QString(), 150, Qt::AlignHCenter, false});
+    StatusBar->AddPanel({QString(), 100, Qt::AlignHCenter, false});
+    StatusBar->AddPanel({QString(), 10, Qt::AlignHCenter, false});
+    StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
+    StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
+    StatusBar->AddPanel({QString(), 50, Qt::AlignLeft, false});
+}
+
+QAction* TMainForm::Item(const QString& name) const
+{
+    return items_.value(name, nullptr);
+}
+
+bool TMainForm::IsChecked(const QString& name) const
+{
+    const QAction* a = Item(name);
+    return a && a->isChecked();
+}
+
+void TMainForm::SetChecked(const QString& name, bool on)
+{
+    if (QAction* a = Item(name))
+        a->setChecked(on);
+}
+
+void TMainForm::SetEnabled(const QString& name, bool on)
+{
+    if (QAction* a = Item(name))
+        a->setEnabled(on);
+}
+
+void TMainForm::RunHandler(const char* handler)
+{
+    Guard([this, handler] {
+        if (!QMetaObject::invokeMethod(this, handler, Qt::DirectConnection))
+            throw AppError(QStringLiteral("No handler %1.").arg(QString::fromUtf8(handler)));
+    });
+}
+
+void TMainForm::ShowException(const QString& message)
+{
+    platform_.prompts->ShowException(QGuiApplication::applicationDisplayName(), message);
+}
+
+MsgAnswer TMainForm::Ask(MsgKind kind, const QString& text, MsgButtons buttons)
+{
+    return platform_.prompts->MessageBox(kind, text, buttons);
+}
+
+void TMainForm::ShowError(const QString& text)
+{
+    Ask(MsgKind::Error, text, MsgButtons::Ok);
+}
+
+void TMainForm::SetWindowTitle(const QString& text)
+{
+    // The application title first: the window system shows the caption
+    // without repeating a title it already ends with.
+    QGuiApplication::setApplicationDisplayName(text);
+    setWindowTitle(text);
+}
+
+void TMainForm::ShellOpen(const QString& target)
+{
+    platform_.shell->ShellOpen(target);
+}
+
+bool TMainForm::RecycleFile(const QString& path)
+{
+    return platform_.shell->RecycleFile(path);
+}
+
+QString TMainForm::ChooseFolder()
+{
+    return platform_.prompts->ChooseFolder();
+}
+
+void TMainForm::ShowContextMenu(QWidget* source, const QPoint& pos)
+{
+    popupMenu_->popup(source->mapToGlobal(pos));
+}
+
+void TMainForm::PopupMenuPopup()
+{
+    SetEnabled(QStringLiteral("Font1"), IsChecked(QStringLiteral("PlainText")));
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MakroFeld && event->type() == QEvent::MouseButtonDblClick)
+        Guard([this] { MakroFeldDblClick(); });
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!startupRan_) {
+        startupRan_ = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow()
+{
+    QString failure;
+    try {
+        StartupSequence();
+    } catch (const AppError& e) {
+        failure = e.message();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+    }
+    StartupClosingSteps();
+    if (!failure.isEmpty())
+        ShowException(failure);
+}
+
+void TMainForm::FillFontList()
+{
+    QStringList families = QFontDatabase::families();
+    families.removeAll(QStringLiteral("Default"));
+    families.sort(Qt::CaseInsensitive);
+    families.removeDuplicates();
+    Schriftarten->clear();
+    Schriftarten->addItems(families);
+}
+
+void TMainForm::StartupSequence()
+{
+    SetWindowTitle(kVersionedTitle);
+    Startup.TempDir.clear();
+    Startup.TidyLocation.clear();
+    Startup.TidyOptions.clear();
+    Startup.TempDir = WithSlash(QDir::tempPath());
+    RichEdit->SetMaxLength(0x7FFFFFFD);
+    Macro.PreviousChar = QChar();
+
+    QFont userFont(QStringLiteral("MS Sans Serif"));
+    userFont.setPointSize(8);
+    Startup.UserFont.font = userFont;
+    Startup.UserFont.colour = palette().color(QPalette::WindowText);
+
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    Startup.DesktopDir = WithSlash(desktop);
+    Startup.MacroDir = Startup.DesktopDir;
+
+    if (IsChecked(QStringLiteral("AlwaysStayOnTop1"))) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        setAttribute(Qt::WA_ShowWithoutActivating, true);
+        show();
+    }
+    RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
+    if (!IsChecked(QStringLiteral("MenuVisible1")))
+        for (QAction* top : menuBar()->actions())
+            top->setVisible(false);
+    StatusBar->SetPanelText(2, QStringLiteral("insert"));
+    StatusBar->SetPanelWidth(2, StatusBar->TextWidth(QStringLiteral("insert")) + 15);
+    Macro.SwallowNextTab = false;
+    SelectionHintDone = false;
+    FillFontList();
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            Guard([this] { CheckFile(); });
+    });
+    Doc.IsPlainDocument = IsChecked(QStringLiteral("PlainText1"));
+    Doc.WrapWanted = IsChecked(QStringLiteral("Wordwrap1"));
+
+    // All arguments joined with blanks, so an unquoted path with blanks arrives whole.
+    const QString name = Arguments.join(QLatin1Char(' '));
+    if (!name.isEmpty()) {
+        OpenDialogState.fileName = name;
+        Doc.AskForFile = false;
+        try {
+            Open1Click();
+        } catch (...) {
+            Doc.AskForFile = true;
+            throw;
+        }
+        Doc.AskForFile = true;
+    } else {
+        Doc.AskForFile = true;
+        ApplyDocumentKind();
+    }
+    RichEditSelectionChange();
+}
+
+void TMainForm::StartupClosingSteps()
+{
+    ToolBar1->setVisible(!RichEdit->IsPlainText());
+    ToolBar->setVisible(IsChecked(QStringLiteral("ToolbarVisible1")));
+    if (IsChecked(QStringLiteral("Toolbar2")) && HTMLToolbar)
+        HTMLToolbar->ShowAtSavedPosition();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+// ---------------------------------------------------------------- shutdown
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    bool close = false;
+    Guard([&] { close = FormClose(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::FormClose()
+{
+    if (RichEdit->Modified()) {
+        const MsgAnswer answer = Ask(MsgKind::Warning, QStringLiteral("Save changes?"),
+                                     MsgButtons::YesNoCancel);
+        if (answer == MsgAnswer::Cancel)
+            return false;
+        if (answer == MsgAnswer::Yes) {
+            if (!Doc.CurrentFile.isEmpty())
+                Save1Click();
+            else
+                SaveAs1Click();
+            if (RichEdit->Modified())
+                return false;
+        }
+    }
+    if (Macro.IsRecording) {
+        RecordCommand(QStringLiteral("Exit"));
+        WriteMacroFile(Macro.MacroFile, Macro.MacroLines);
+        Macro.MacroLines.clear();
+    }
+    const QString preview = Startup.TempDir + QStringLiteral("~mireld.html");
+    if (!Startup.TempDir.isEmpty() && QFileInfo::exists(preview))
+        QFile::remove(preview);
+    return true;
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}

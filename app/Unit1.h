@@ -1,0 +1,226 @@
+#pragma once
+#include "app/StartupState.h"
+#include "document/DocumentState.h"
+#include "macro/MacroState.h"
+#include "platform/AppError.h"
+#include "platform/Platform.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TAbout;
+class THTMLToolbar;
+class TMegaCheckListBox;
+class TRichEdit;
+class TStatusBar;
+class TTidyErrors;
+
+// Title shown while no document is open.
+inline const QString kVersionedTitle = QStringLiteral("Mirel-Edit 1.5.4");
+inline const QString kDesignTitle = QStringLiteral("Mirel-Edit");
+
+// The main window: carries the program's state and one handler per command.
+// Handler bodies live beside the subsystem they belong to.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(const Platform& platform, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The other three windows, created after this one.
+    void SetCompanions(THTMLToolbar* htmlToolbar, TTidyErrors* tidyErrors, TAbout* about);
+
+    // Shared helpers.
+    void SetWindowTitle(const QString& text);
+    void ShellOpen(const QString& target);
+    bool RecycleFile(const QString& path);
+    QString ChooseFolder();
+    void RecordCommand(const QString& line) { Macro.RecordCommand(line); }
+    MsgAnswer Ask(MsgKind kind, const QString& text, MsgButtons buttons);
+    void ShowError(const QString& text);
+
+    // Runs a handler; an exception it throws is shown in the standard
+    // error box and the program runs on.
+    template <class F> void Guard(F&& f);
+    void RunHandler(const char* handler);
+    void ShowException(const QString& message);
+
+    // Menu items by object name (both menus); twins share a check mark.
+    QAction* Item(const QString& name) const;
+    bool IsChecked(const QString& name) const;
+    void SetChecked(const QString& name, bool on);
+    void SetEnabled(const QString& name, bool on);
+    QMenu* PopupMenu() const { return popupMenu_; }
+
+    // Applies plain or rich mode to the editor (also used by Open and Plain Text).
+    void ApplyDocumentKind();
+
+    const Platform& platform() const { return platform_; }
+    bool StartupRan() const { return startupRan_; }
+
+    // State.
+    DocumentState Doc;
+    StartupState Startup;
+    MacroState Macro;
+    int SearchPos = 0;
+    FileDialogState OpenDialogState;
+    FileDialogState SaveDialogState;
+    bool SelectionHintDone = false;
+    QStringList Arguments;
+
+    // Controls.
+    QToolBar* ToolBar = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QTreeWidget* Tree = nullptr;
+    QTreeWidgetItem* TreeRoot = nullptr;
+    QWidget* Panel2 = nullptr;
+    TRichEdit* RichEdit = nullptr;
+    QSplitter* EditorSplitter = nullptr;
+    QWidget* Splitter1 = nullptr;
+    TMegaCheckListBox* CheckList = nullptr;
+    TStatusBar* StatusBar = nullptr;
+    QLineEdit* MakroFeld = nullptr;
+    QToolButton* MakroButton = nullptr;
+    QToolButton* RunButton = nullptr;
+    QToolButton* BoldButton = nullptr;
+    QToolButton* ItalicButton = nullptr;
+    QToolButton* UnderlinedButton = nullptr;
+    QToolButton* LeftAlign = nullptr;
+    QToolButton* CenterAlign = nullptr;
+    QToolButton* RightAlign = nullptr;
+    QComboBox* Schriftarten = nullptr;
+    QComboBox* Groesse = nullptr;
+
+    THTMLToolbar* HTMLToolbar = nullptr;
+    TTidyErrors* TidyErrors = nullptr;
+    TAbout* About = nullptr;
+
+public slots:
+    // Start-up and shutdown.
+    void FormShow();
+    void Exit1Click();
+
+    // File.
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void SaveQuit1Click();
+    void Reload1Click();
+    void Clear1Click();
+    void Delete1Click();
+    void Print1Click();
+    void PrinterSetup1Click();
+    // Edit.
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void SelectAll1Click();
+    // Find.
+    void Find1Click();
+    void FindAgainClick();
+    void Replace1Click();
+    void GotoLine1Click();
+    void MarkLine1Click();
+    void ShowLineMarkers1Click();
+    // HTML.
+    void Colour1Click();
+    void ReplaceSpecialCharactersClick();
+    void Toolbar2Click();
+    void SyntaxCheckClick();
+    void TidyLocation1Click();
+    void TidyOptions1Click();
+    void TestDocument2Click();
+    // Options.
+    void AlwaysStayOnTopClick();
+    void AutoTabClick();
+    void CenterOnScreenClick();
+    void TrashClick();
+    void FixedFontClick();
+    void MenuvisibleClick();
+    void RememberDirsClick();
+    void RememberPosClick();
+    void ToolbarvisibleClick();
+    void Font1Click();
+    void PlainTextClick();
+    void WordWrapClick();
+    void SaveLineMarkers1Click();
+    void SortMacrosClick();
+    // Macro.
+    void RunButtonClick();
+    void Record1Click();
+    void Stop1Click();
+    void MakroChooseClick();
+    void MacroDirectory1Click();
+    void NewFolderClick();
+    void Delete2Click();
+    // Help.
+    void Help1Click();
+    void InfoClick();
+    // Format toolbar.
+    void BoldButtonClick();
+    void ItalicButtonClick();
+    void UnderlinedButtonClick();
+    void SchriftartenChange();
+    void GroesseChange();
+    void AlignClick(int tag);
+    // Macro field.
+    void MakroFeldChange();
+    void MakroFeldDblClick();
+    // Events.
+    void RichEditSelectionChange();
+    void RichEditKeyDown(int& key, Qt::KeyboardModifiers shift);
+    void RichEditKeyPress(QChar& key);
+    void RichEditMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void CheckFile();
+    void PopupMenuPopup();
+    void ShowCaretPosition();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public:
+    // FormClose: false keeps the window open.
+    bool FormClose();
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildStatusBar();
+    QAction* MakeItem(const struct MenuItemDef& def, QMenu* menu);
+    void StartupSequence();
+    void StartupClosingSteps();
+    void FillFontList();
+    void ShowContextMenu(QWidget* source, const QPoint& pos);
+
+    Platform platform_;
+    QHash<QString, QAction*> items_;
+    QMenu* popupMenu_ = nullptr;
+    bool startupRan_ = false;
+};
+
+template <class F> void TMainForm::Guard(F&& f)
+{
+    try {
+        f();
+    } catch (const AppError& e) {
+        ShowException(e.message());
+    } catch (const std::exception& e) {
+        ShowException(QString::fromUtf8(e.what()));
+    } catch (...) {
+        ShowException(QStringLiteral("Unexpected error."));
+    }
+}

@@ -1,0 +1,148 @@
+#pragma once
+#include "editor/TextCodec.h"
+
+#include <QColor>
+#include <QFont>
+#include <QTextEdit>
+#include <functional>
+
+class QPrinter;
+
+// Character attributes of the selection or of new text.
+struct CharAttributes {
+    QString name;
+    double size = 8;       // points
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor colour;
+};
+
+// Paragraph alignment codes as the program stores them.
+enum ParaAlign { AlignLeftCode = 0, AlignRightCode = 1, AlignCenterCode = 2 };
+
+// The document's editor: one control in plain-text mode (one font for all
+// text) or rich-text mode (attributes per character and paragraph).
+//
+// Positions: inside the editor a line break is ONE position. Selection start
+// and length, find results and line indexes all count that way. Text handed
+// out (Text, Line, SelText) has CR LF line breaks; text handed in may use
+// CR LF, LF or CR. Lines are the document's paragraphs, counted from 0.
+class TRichEdit : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit TRichEdit(QWidget* parent = nullptr);
+
+    // Whole text, lines, clear.
+    QString Text() const;
+    void SetText(const QString& text);
+    QString Line(int index) const;
+    int LineCount() const;
+    int TextLength() const;          // positions, a line break counting one
+    void Clear();
+
+    // Selection. Setting the start places the caret with nothing selected;
+    // setting the length afterwards selects from there.
+    int SelStart() const;
+    void SetSelStart(int pos);
+    int SelLength() const;
+    void SetSelLength(int length);
+    QString SelText() const;
+    void ReplaceSelection(const QString& text);   // caret ends after the text
+    void SelectAllText();
+
+    // Character attributes.
+    CharAttributes SelAttributes() const;
+    void SetSelBold(bool on);
+    void SetSelItalic(bool on);
+    void SetSelUnderline(bool on);
+    void SetSelFontName(const QString& name);
+    void SetSelSize(double points);
+    void SetSelColour(const QColor& colour);
+    CharAttributes DefAttributes() const;
+    void SetDefAttributes(const CharAttributes& attributes);
+
+    // Paragraph of the selection.
+    int ParaAlignment() const;
+    void SetParaAlignment(int code);
+    double FirstIndent() const;
+    double LeftIndent() const;
+    double RightIndent() const;
+    void SetFirstIndent(double value);
+    void SetLeftIndent(double value);
+    void SetRightIndent(double value);
+    void SetNumberingOff();
+    int TabCount() const;
+    double Tab(int index) const;
+    void SetTabs(const QList<double>& positions);
+
+    // Control font (all text in plain mode), modes.
+    void SetControlFont(const QFont& font, const QColor& colour);
+    QFont ControlFont() const { return controlFont_; }
+    QColor ControlColour() const { return controlColour_; }
+    bool IsPlainText() const { return plainText_; }
+    void SetPlainTextMode(bool plain);   // keeps the text
+    bool WordWrap() const;
+    void SetWordWrap(bool on);
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = length; }
+
+    // Modified flag and undo.
+    bool Modified() const;
+    void SetModified(bool modified);
+    bool CanUndo() const;
+    void UndoStep();
+    void EmptyUndoBuffer();
+
+    // Find: position of the first match that lies within [start, start+length)
+    // (length < 0: to the end), or -1. Forward only. The search text may hold
+    // line breaks of any style.
+    int FindText(const QString& text, int start, int length, bool matchCase, bool wholeWord) const;
+
+    int LineFromChar(int pos) const;
+    int LineIndex(int line) const;       // -1 when there is no such line
+    void LineScroll(int lines);
+    int FirstVisibleLine() const;
+
+    // Load and save. Plain mode reads and writes the text as stored (the
+    // encoding and line-break style read are kept); rich mode reads and
+    // writes RTF, and a file that is not RTF loads as plain text. Failures
+    // throw AppError; a failed write leaves the old file whole.
+    void LoadFromFile(const QString& path);
+    void SaveToFile(const QString& path);
+    TextFormat StoredFormat() const { return storedFormat_; }
+    void SetStoredFormat(const TextFormat& format) { storedFormat_ = format; }
+
+    void PrintDocument(const QString& title, QPrinter& printer) const;
+
+    // Events. Key down may set the key to 0 to swallow it; key press gets the
+    // typed character and may set it to 0 (swallowed) or change it.
+    std::function<void(int& key, Qt::KeyboardModifiers modifiers)> onKeyDown;
+    std::function<void(QChar& c)> onKeyPress;
+    std::function<void(Qt::KeyboardModifiers modifiers, int x, int y)> onMouseMove;
+
+signals:
+    // After every caret or selection move, also one made by the program.
+    void SelectionChange();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    const QString& RawText() const;
+    void ApplyPlainFormat();
+    void NotifySelection();
+    void SetTextKeepingMode(const QString& textWithLf);
+
+    bool plainText_ = true;
+    QFont controlFont_;
+    QColor controlColour_;
+    int maxLength_ = 0x7FFFFFFD;
+    TextFormat storedFormat_;
+    int lastAnchor_ = -1;
+    int lastPosition_ = -1;
+    mutable QString rawCache_;
+    mutable bool rawValid_ = false;
+};

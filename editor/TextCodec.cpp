@@ -1,0 +1,176 @@
+#include "editor/TextCodec.h"
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; 0 marks the five undefined bytes.
+constexpr char16_t kHigh1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+} // namespace
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        unsigned int cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= n)
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char cc = p[i + k];
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond U+10FFFF are invalid.
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+QString DecodeWindows1252(const QByteArray& bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        char16_t u = b;
+        if (b >= 0x80 && b <= 0x9F && kHigh1252[b - 0x80] != 0)
+            u = kHigh1252[b - 0x80];
+        dst[i] = QChar(u);
+    }
+    return out;
+}
+
+std::optional<unsigned char> Windows1252Byte(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<unsigned char>(u);
+    if (u >= 0x80 && u <= 0x9F)   // an undefined byte read back as itself
+        return kHigh1252[u - 0x80] == 0 ? std::optional<unsigned char>(u) : std::nullopt;
+    for (int k = 0; k < 32; ++k)
+        if (kHigh1252[k] == u && u != 0)
+            return static_cast<unsigned char>(0x80 + k);
+    return std::nullopt;
+}
+
+std::optional<QByteArray> EncodeWindows1252(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            dst[i] = char(c.unicode());
+            continue;
+        }
+        const auto b = Windows1252Byte(c);
+        if (!b)
+            return std::nullopt;
+        dst[i] = char(*b);
+    }
+    return out;
+}
+
+QString NormalizeLineBreaks(const QString& text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            out += QLatin1Char('\n');
+            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+DecodedText DecodeText(const QByteArray& bytes)
+{
+    DecodedText result;
+    QString text;
+    if (IsValidUtf8(bytes)) {
+        if (bytes.startsWith("\xEF\xBB\xBF")) {
+            result.format.encoding = TextEncoding::Utf8Bom;
+            text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        } else {
+            result.format.encoding = TextEncoding::Utf8;
+            text = QString::fromUtf8(bytes);
+        }
+    } else {
+        result.format.encoding = TextEncoding::Windows1252;
+        text = DecodeWindows1252(bytes);
+    }
+    const qsizetype cr = text.indexOf(QLatin1Char('\r'));
+    const qsizetype lf = text.indexOf(QLatin1Char('\n'));
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        result.format.breaks = (cr + 1 < text.size() && text.at(cr + 1) == QLatin1Char('\n'))
+                                   ? LineBreakStyle::CrLf
+                                   : LineBreakStyle::Cr;
+    else if (lf >= 0)
+        result.format.breaks = LineBreakStyle::Lf;
+    result.text = NormalizeLineBreaks(text);
+    return result;
+}
+
+QByteArray EncodeText(const QString& text, TextFormat& format)
+{
+    QString withBreaks;
+    switch (format.breaks) {
+    case LineBreakStyle::Lf:
+        withBreaks = text;
+        break;
+    case LineBreakStyle::Cr:
+        withBreaks = text;
+        withBreaks.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+        break;
+    case LineBreakStyle::CrLf:
+        withBreaks = text;
+        withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        break;
+    }
+    if (format.encoding == TextEncoding::Windows1252) {
+        if (auto bytes = EncodeWindows1252(withBreaks))
+            return *bytes;
+        format.encoding = TextEncoding::Utf8;
+    }
+    QByteArray out;
+    if (format.encoding == TextEncoding::Utf8Bom)
+        out = QByteArray("\xEF\xBB\xBF");
+    out += withBreaks.toUtf8();
+    return out;
+}

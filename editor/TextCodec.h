@@ -1,0 +1,42 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// How a plain document was stored, so that saving gives back the same bytes.
+enum class TextEncoding { Utf8, Utf8Bom, Windows1252 };
+enum class LineBreakStyle { CrLf, Lf, Cr };
+
+struct TextFormat {
+    TextEncoding encoding = TextEncoding::Utf8;
+    LineBreakStyle breaks = LineBreakStyle::CrLf;   // a new document gets CR LF
+    bool operator==(const TextFormat&) const = default;
+};
+
+struct DecodedText {
+    QString text;        // line breaks as '\n'
+    TextFormat format;
+};
+
+bool IsValidUtf8(const QByteArray& bytes);
+
+// Valid UTF-8 (with or without a byte-order mark) is read as UTF-8, anything
+// else as Windows-1252. Line breaks of any style become '\n'; the style of
+// the first break is remembered.
+DecodedText DecodeText(const QByteArray& bytes);
+
+// The inverse of DecodeText for text with '\n' breaks. When the text holds a
+// character that Windows-1252 cannot store, the format switches to UTF-8 so
+// that nothing is lost.
+QByteArray EncodeText(const QString& text, TextFormat& format);
+
+// Windows-1252 in both directions. The five bytes the code page leaves
+// undefined map to the C1 control characters of the same value, so every
+// byte survives a round trip.
+QString DecodeWindows1252(const QByteArray& bytes);
+std::optional<QByteArray> EncodeWindows1252(const QString& text);
+// The byte for one character, or nothing when the code page lacks it.
+std::optional<unsigned char> Windows1252Byte(QChar c);
+
+// Turns CR LF, CR and LF into '\n'.
+QString NormalizeLineBreaks(const QString& text);

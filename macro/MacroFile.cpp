@@ -1,0 +1,32 @@
+#include "macro/MacroFile.h"
+
+#include "editor/TextCodec.h"
+#include "platform/AppError.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+void WriteMacroFile(const QString& path, const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\n");
+    TextFormat format;   // UTF-8, CR LF
+    const QByteArray bytes = EncodeText(text, format);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+}
+
+QStringList ReadMacroFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    QString text = DecodeText(file.readAll()).text;
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char('\n'));
+}

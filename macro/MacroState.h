@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The recording state of the main window. Every handler that has a macro
+// line records it through RecordCommand; the few that append directly
+// (without writing pending typed text first) use AppendDirect.
+struct MacroState {
+    bool IsRecording = false;
+    QString MacroFile;          // where the recording is written when it stops
+    QStringList MacroLines;     // lines recorded so far, or the lines of a run
+    QString PendingText;        // typed text not yet recorded, escaped
+    QChar PreviousChar;         // last character the key handling let through; 0 after navigation
+    bool SwallowNextTab = false;
+
+    // Writes pending typed text as an "Insert " line, then the line itself;
+    // nothing at all unless a recording is on.
+    void RecordCommand(const QString& line);
+    // Appends the line while recording, leaving pending text pending.
+    void AppendDirect(const QString& line);
+    // Undo while recording takes back pending text, else the last line.
+    void UndoRecorded();
+};

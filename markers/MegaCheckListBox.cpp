@@ -1,0 +1,6 @@
+#include "markers/MegaCheckListBox.h"
+
+TMegaCheckListBox::TMegaCheckListBox(QWidget* parent) : QListWidget(parent)
+{
+    setObjectName(QStringLiteral("CheckList"));
+}

@@ -1,0 +1,332 @@
+// The window's menus, context menu and toolbars against the command map
+// as the program's documentation lists it.
+#include "app/StatusBar.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+// name | caption | shortcut | handler | flags (d = disabled, c = checked, k = checkable)
+const char* const kMainMenu[] = {
+    "&File",
+    "Open2|&Open ...|Ctrl+O|Open1Click|",
+    "Save2|&Save|Ctrl+S|Save1Click|",
+    "SaveAs2|S&ave As ...|F2|SaveAs1Click|",
+    "SaveQuit2|Save && &Quit|F8|SaveQuit1Click|",
+    "Reload1|&Reload||Reload1Click|",
+    "Close1|&Close|Ctrl+F4|Clear1Click|",
+    "Delete3|&Delete|Ctrl+D|Delete1Click|",
+    "Print2|&Print ...|Ctrl+P|Print1Click|",
+    "PrinterSetup3|Pr&inter Setup ...||PrinterSetup1Click|",
+    "Exit1|E&xit||Exit1Click|",
+    "&Edit",
+    "Undo2|&Undo|Ctrl+Z|Undo1Click|",
+    "Cut2|&Cut|Ctrl+X|Cut1Click|",
+    "Copy2|C&opy|Ctrl+C|Copy1Click|",
+    "Paste2|&Paste|Ctrl+V|Paste1Click|",
+    "SelectAll2|&Select All|Ctrl+A|SelectAll1Click|",
+    "F&ind",
+    "Find2|&Find ...|Ctrl+F|Find1Click|",
+    "FindAgain1|Find A&gain|F3|FindAgainClick|",
+    "Replace2|&Replace ...|Ctrl+R|Replace1Click|",
+    "GotoLine1|&Goto Line ...|Ctrl+G|GotoLine1Click|",
+    "MarkLine1|&Toggle Line Marker|F4|MarkLine1Click|d",
+    "ShowLineMarkers1|&Show Line Markers|F5|ShowLineMarkers1Click|",
+    "HTM&L",
+    "Color1|&Colour ...||Colour1Click|",
+    "ReplaceSpecialCharacters|&Replace special characters||ReplaceSpecialCharactersClick|k",
+    "Toolbar2|Tool&bar|Ctrl+H|Toolbar2Click|k",
+    "SyntaxCheck1|Tidy &Document ...||SyntaxCheckClick|",
+    "TidyLocation1|Tidy &Location ...||TidyLocation1Click|",
+    "TidyOptions1|Tidy &Options ...||TidyOptions1Click|",
+    "TestDocument1|&Test Document ...|Ctrl+T|TestDocument2Click|",
+    "Op&tions",
+    "AlwaysStayOnTop1|A&lways stay on top||AlwaysStayOnTopClick|k",
+    "AutoTab1|&AutoTab||AutoTabClick|k",
+    "CenterOnScreen1|&Center on Screen||CenterOnScreenClick|k",
+    "Trash1|&Delete to Recycle Bin||TrashClick|kc",
+    "FixedFont1|Fi&xed Font for Source Code||FixedFontClick|kc",
+    "MenuVisible1|&Menu visible||MenuvisibleClick|kc",
+    "RememberDirs1|Remem&ber Directories||RememberDirsClick|kc",
+    "RememberPos1|&Remember Position||RememberPosClick|k",
+    "ToolbarVisible1|Toolbar &visible||ToolbarvisibleClick|kc",
+    "Font2|&Font ...||Font1Click|",
+    "PlainText1|Plain &Text||PlainTextClick|kc",
+    "Wordwrap1|&Wordwrap||WordWrapClick|kc",
+    "SaveLineMarkers1|Sav&e Line Markers||SaveLineMarkers1Click|kc",
+    "SortMacros1|&Sort Macros||SortMacrosClick|kc",
+    "&Macro",
+    "Run2|&Run|Ctrl+M|RunButtonClick|d",
+    "Record2|R&ecord||Record1Click|",
+    "Stop2|&Stop||Stop1Click|d",
+    "Macrobrowser1|&Macrobrowser ...|Ctrl+B|MakroChooseClick|",
+    "MacroDirectory1|Ma&cro Directory ...||MacroDirectory1Click|",
+    "NewFolder1|&New Folder|Ctrl+N|NewFolderClick|",
+    "Delete4|&Delete||Delete2Click|d",
+    "&?",
+    "Help1|&Help|F1|Help1Click|",
+    "Info1|&About||InfoClick|",
+};
+
+const char* const kContextTop[] = {
+    "Undo1|&Undo|Ctrl+Z|Undo1Click|",
+    "Cut1|&Cut|Ctrl+X|Cut1Click|",
+    "Copy1|Cop&y|Ctrl+C|Copy1Click|",
+    "Paste1|&Paste|Ctrl+V|Paste1Click|",
+    "SelectAll1|&Select All|Ctrl+A|SelectAll1Click|",
+    "-",
+    "MarkLine2|&Toggle Line Marker|F4|MarkLine1Click|d",
+    "-",
+};
+
+const char* const kContextSubmenus[] = {
+    "&File",
+    "Open1|&Open File ...|Ctrl+O|Open1Click|",
+    "Save1|&Save File|Ctrl+S|Save1Click|",
+    "SaveAs1|S&ave As ...|F2|SaveAs1Click|",
+    "SaveQuit1|Save && &Quit|F8|SaveQuit1Click|",
+    "Reload2|&Reload||Reload1Click|",
+    "Clear1|Close F&ile|Ctrl+F4|Clear1Click|",
+    "Delete1|&Delete File|Ctrl+D|Delete1Click|",
+    "Print1|&Print ...|Ctrl+P|Print1Click|",
+    "PrinterSetup1|Pr&inter Setup ...||PrinterSetup1Click|",
+    "Exit2|E&xit||Exit1Click|",
+    "F&ind",
+    "Find1|&Find ...|Ctrl+F|Find1Click|",
+    "FindAgain|Find &Again|F3|FindAgainClick|",
+    "Replace1|&Replace ...|Ctrl+R|Replace1Click|",
+    "GotoLine2|&Goto Line ...|Ctrl+G|GotoLine1Click|",
+    "ShowLineMarkers2|&Show Line Markers|F5|ShowLineMarkers1Click|",
+    "HTM&L",
+    "Colour1|&Colour ...||Colour1Click|",
+    "Replacespecialcharacters1|&Replace special characters||ReplaceSpecialCharactersClick|k",
+    "Toolbar3|Tool&bar|Ctrl+H|Toolbar2Click|k",
+    "SyntaxCheck|Tidy &Document ...||SyntaxCheckClick|",
+    "TidyLocation2|Tidy &Location ...||TidyLocation1Click|",
+    "TidyOptions2|Tidy &Options ...||TidyOptions1Click|",
+    "TestDocument2|&Test Document ...|Ctrl+T|TestDocument2Click|",
+    "Op&tions",
+    "AlwaysStayOnTop|A&lways stay on top||AlwaysStayOnTopClick|k",
+    "AutoTab|&AutoTab||AutoTabClick|k",
+    "CenterOnScreen|&Center on Screen||CenterOnScreenClick|k",
+    "Trash|&Delete to Recycle Bin||TrashClick|kc",
+    "FixedFont|Fi&xed Font for Source Code||FixedFontClick|kc",
+    "Menuvisible|&Menu visible||MenuvisibleClick|kc",
+    "RememberDirs|Remem&ber Directories||RememberDirsClick|kc",
+    "RememberPos|&Remember Position||RememberPosClick|k",
+    "Toolbarvisible|Toolbar &visible||ToolbarvisibleClick|kc",
+    "Font1|&Font ...||Font1Click|",
+    "PlainText|Plain &Text||PlainTextClick|kc",
+    "WordWrap|&Wordwrap||WordWrapClick|kc",
+    "SaveLineMarkers2|Sav&e Line Markers||SaveLineMarkers1Click|kc",
+    "SortMacros|&Sort Macros||SortMacrosClick|kc",
+    "&Macro",
+    "Run1|&Run|Ctrl+M|RunButtonClick|d",
+    "Record1|R&ecord||Record1Click|",
+    "Stop1|&Stop||Stop1Click|d",
+    "Macrobrowser2|&Macrobrowser ...|Ctrl+B|MakroChooseClick|",
+    "ChooseMakroDirectory1|Ma&cro Directory ...||MacroDirectory1Click|",
+    "NewFolder|&New Folder|Ctrl+N|NewFolderClick|",
+    "Delete2|&Delete||Delete2Click|d",
+    "&?",
+    "Help2|&Help|F1|Help1Click|",
+    "Info2|&About||InfoClick|",
+};
+
+// Flattens a menu into the table's notation.
+void Describe(const QMenu* menu, QStringList& out, bool withSubmenus)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            out << QStringLiteral("-");
+            continue;
+        }
+        if (a->menu()) {
+            if (withSubmenus) {
+                out << a->text();
+                Describe(a->menu(), out, true);
+            }
+            continue;
+        }
+        QString flags;
+        if (!a->isEnabled())
+            flags += QLatin1Char('d');
+        if (a->isCheckable())
+            flags += QLatin1Char('k');
+        if (a->isChecked())
+            flags += QLatin1Char('c');
+        out << QStringList{a->objectName(), a->text(),
+                           a->shortcut().toString(QKeySequence::PortableText),
+                           QString::fromLatin1(a->property("handler").toByteArray()), flags}
+                   .join(QLatin1Char('|'));
+    }
+}
+
+template <size_t N> QStringList Table(const char* const (&rows)[N])
+{
+    QStringList out;
+    for (const char* row : rows)
+        out << QString::fromUtf8(row);
+    return out;
+}
+
+class CommandMapTest : public MainFormTest {};
+
+} // namespace
+
+TEST_F(CommandMapTest, MainMenuMatchesTheCommandMap)
+{
+    Create();
+    QStringList actual;
+    for (QAction* top : form().menuBar()->actions()) {
+        actual << top->text();
+        Describe(top->menu(), actual, false);
+    }
+    EXPECT_EQ(actual.join(QLatin1Char('\n')).toStdString(), Table(kMainMenu).join(QLatin1Char('\n')).toStdString());
+}
+
+TEST_F(CommandMapTest, ContextMenuMatchesTheCommandMap)
+{
+    Create();
+    QStringList actualTop;
+    Describe(form().PopupMenu(), actualTop, false);
+    EXPECT_EQ(actualTop, Table(kContextTop));
+    QStringList actualSub;
+    for (QAction* a : form().PopupMenu()->actions())
+        if (a->menu()) {
+            actualSub << a->text();
+            Describe(a->menu(), actualSub, true);
+        }
+    EXPECT_EQ(actualSub.join(QLatin1Char('\n')).toStdString(),
+              Table(kContextSubmenus).join(QLatin1Char('\n')).toStdString());
+}
+
+TEST_F(CommandMapTest, EveryHandlerExistsAndTwinsShareIt)
+{
+    Create();
+    QSet<QString> handlers;
+    for (QAction* a : form().findChildren<QAction*>()) {
+        const QByteArray handler = a->property("handler").toByteArray();
+        if (handler.isEmpty())
+            continue;
+        handlers.insert(QString::fromLatin1(handler));
+        EXPECT_GE(form().metaObject()->indexOfSlot(handler + "()"), 0)
+            << a->objectName().toStdString() << " calls missing handler " << handler.toStdString();
+    }
+    for (QToolButton* b : form().findChildren<QToolButton*>()) {
+        const QByteArray handler = b->property("handler").toByteArray();
+        if (!handler.isEmpty() && handler != "AlignClick")
+            EXPECT_GE(form().metaObject()->indexOfSlot(handler + "()"), 0) << handler.toStdString();
+    }
+    EXPECT_EQ(handlers.size(), 51);
+}
+
+TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
+{
+    Create();
+    const char* const expectedMain[] = {
+        "OpenButton|open|Open1Click", "SaveButton|save|Save1Click", "DeleteButton|delete|Delete1Click", "-",
+        "CutButton|cut|Cut1Click", "CopyButton|copy|Copy1Click", "PasteButton|paste|Paste1Click", "-",
+        "UndoButton|undo|Undo1Click", "-", "FindButton|find|Find1Click", "-",
+        "MakroFeld|selected macro|", "MakroButton|macrobrowser|MakroChooseClick",
+        "RunButton|record|RunButtonClick"};
+    const char* const expectedFormat[] = {
+        "BoldButton|bold|BoldButtonClick", "ItalicButton|italic|ItalicButtonClick",
+        "UnderlinedButton|underline|UnderlinedButtonClick", "-", "Schriftarten|font|", "Groesse|size|", "-",
+        "LeftAlign|align left|AlignClick", "CenterAlign|center|AlignClick", "RightAlign|align right|AlignClick"};
+    auto describe = [](QToolBar* bar) {
+        QStringList out;
+        for (QAction* a : bar->actions()) {
+            if (a->isSeparator()) {
+                out << QStringLiteral("-");
+                continue;
+            }
+            QWidget* w = bar->widgetForAction(a);
+            out << QStringList{w->objectName(), w->toolTip(),
+                               QString::fromLatin1(w->property("handler").toByteArray())}
+                       .join(QLatin1Char('|'));
+        }
+        return out;
+    };
+    EXPECT_EQ(describe(form().ToolBar), Table(expectedMain));
+    EXPECT_EQ(describe(form().ToolBar1), Table(expectedFormat));
+    EXPECT_TRUE(form().MakroButton->isCheckable());
+    EXPECT_TRUE(form().RunButton->isCheckable());
+    EXPECT_EQ(form().RunButton->text(), QStringLiteral("Run"));
+    EXPECT_TRUE(form().BoldButton->isCheckable());
+    EXPECT_EQ(form().LeftAlign->property("Tag").toInt(), 0);
+    EXPECT_EQ(form().CenterAlign->property("Tag").toInt(), 2);
+    EXPECT_EQ(form().RightAlign->property("Tag").toInt(), 1);
+    EXPECT_EQ(form().MakroFeld->width(), 146);
+    QStringList sizes;
+    for (int i = 0; i < form().Groesse->count(); ++i)
+        sizes << form().Groesse->itemText(i);
+    EXPECT_EQ(sizes.join(QLatin1Char(',')),
+              QStringLiteral("7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72"));
+    EXPECT_TRUE(form().Groesse->isEditable());
+    EXPECT_FALSE(form().Schriftarten->isEditable());
+}
+
+TEST_F(CommandMapTest, ControlsCarryTheirNamesAndInitialState)
+{
+    CreateAndShow();
+    for (const char* name : {"ToolBar", "ToolBar1", "Tree", "Panel2", "RichEdit", "Splitter1", "CheckList",
+                             "StatusBar", "MakroFeld"})
+        EXPECT_NE(form().findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_FALSE(form().Tree->isVisible());
+    EXPECT_TRUE(form().Panel2->isVisible());
+    EXPECT_TRUE(form().RichEdit->isVisible());
+    EXPECT_FALSE(form().Splitter1->isVisible());
+    EXPECT_FALSE(form().findChild<QWidget*>(QStringLiteral("CheckList"))->isVisible());
+    EXPECT_EQ(form().Tree->indentation(), 19);
+    EXPECT_EQ(form().minimumSize(), QSize(426, 350));
+    auto* bar = form().StatusBar;
+    ASSERT_EQ(bar->PanelCount(), 6);
+    EXPECT_EQ(bar->Panel(0).width, 150);
+    EXPECT_EQ(bar->Panel(1).alignment, Qt::AlignHCenter);
+    EXPECT_TRUE(bar->Panel(3).ownerDrawn);
+    EXPECT_TRUE(bar->Panel(4).ownerDrawn);
+    EXPECT_EQ(bar->Panel(3).width, 27);
+    EXPECT_EQ(bar->Panel(5).width, 50);
+    EXPECT_EQ(bar->Panel(2).text, QStringLiteral("insert"));
+    EXPECT_EQ(bar->Panel(2).width, bar->TextWidth(QStringLiteral("insert")) + 15);
+    EXPECT_EQ(bar->font().pixelSize(), 12);
+}
+
+TEST_F(CommandMapTest, TwinItemsRunOneHandlerAndCheckMarksAreFlippedByIt)
+{
+    CreateAndShow();
+    // The handler decides the check mark; triggering alone must not flip it.
+    QAction* main = form().Item(QStringLiteral("SortMacros1"));
+    ASSERT_NE(main, nullptr);
+    const bool before = main->isChecked();
+    main->trigger();
+    EXPECT_EQ(main->isChecked(), before);
+
+    // A shortcut reaches its command while the menu bar is hidden.
+    form().RichEdit->SetText(QStringLiteral("abc"));
+    form().menuBar()->hide();
+    QAction* selectAll = form().Item(QStringLiteral("SelectAll2"));
+    EXPECT_TRUE(form().actions().contains(selectAll));
+}
+
+TEST_F(CommandMapTest, PopupMenuEnablesFontExactlyInPlainMode)
+{
+    CreateAndShow();
+    form().SetChecked(QStringLiteral("PlainText"), false);
+    form().PopupMenuPopup();
+    EXPECT_FALSE(form().Item(QStringLiteral("Font1"))->isEnabled());
+    form().SetChecked(QStringLiteral("PlainText"), true);
+    form().PopupMenuPopup();
+    EXPECT_TRUE(form().Item(QStringLiteral("Font1"))->isEnabled());
+}

@@ -1,0 +1,211 @@
+#include "app/StatusBar.h"
+#include "app/Unit2.h"
+#include "html/Unit3.h"
+#include "html/Unit4.h"
+#include "macro/MacroFile.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+class LifecycleTest : public MainFormTest {};
+} // namespace
+
+TEST_F(LifecycleTest, FourWindowsInOrderOnlyTheMainOneShown)
+{
+    Create();
+    ASSERT_EQ(windows.creationOrder.size(), 4u);
+    EXPECT_EQ(windows.creationOrder[0], windows.main.get());
+    EXPECT_EQ(windows.creationOrder[1], windows.htmlToolbar);
+    EXPECT_EQ(windows.creationOrder[2], windows.tidyErrors);
+    EXPECT_EQ(windows.creationOrder[3], windows.about);
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit"));
+    EXPECT_FALSE(form().StartupRan());
+    Show();
+    EXPECT_TRUE(form().StartupRan());
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(windows.htmlToolbar->isVisible());
+    EXPECT_FALSE(windows.tidyErrors->isVisible());
+    EXPECT_FALSE(windows.about->isVisible());
+    EXPECT_EQ(windows.about->Version->text(), QStringLiteral("v. 1.5.4"));
+}
+
+TEST_F(LifecycleTest, StartupSetsTitlesFoldersFontAndRestoresCursor)
+{
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    CreateAndShow();
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Mirel-Edit 1.5.4"));
+    EXPECT_TRUE(form().Startup.TempDir.endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(form().Startup.DesktopDir.endsWith(QLatin1String("Desktop/")));
+    EXPECT_EQ(form().Startup.MacroDir, form().Startup.DesktopDir);
+    EXPECT_EQ(form().RichEdit->MaxLength(), 2147483645);
+    EXPECT_EQ(form().RichEdit->ControlFont().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(form().RichEdit->ControlFont().pointSize(), 8);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "start-up restores the default cursor";
+    EXPECT_GT(form().Schriftarten->count(), 0);
+    EXPECT_EQ(form().Schriftarten->findText(QStringLiteral("Default")), -1);
+    EXPECT_EQ(form().StatusBar->Panel(1).text, QStringLiteral("Line: 1  Col: 1"));
+}
+
+TEST_F(LifecycleTest, DefaultModeIsPlainWithToolbarsByTheirOptions)
+{
+    CreateAndShow();
+    EXPECT_TRUE(form().RichEdit->IsPlainText());
+    EXPECT_TRUE(form().Doc.IsPlainDocument);
+    EXPECT_TRUE(form().Doc.WrapWanted);
+    EXPECT_TRUE(form().RichEdit->WordWrap());
+    EXPECT_FALSE(form().ToolBar1->isVisible()) << "format toolbar only for rich text";
+    EXPECT_TRUE(form().ToolBar->isVisible()) << "Toolbar visible is checked by design";
+    EXPECT_TRUE(form().Doc.AskForFile);
+}
+
+TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
+{
+    Create();
+    form().SetChecked(QStringLiteral("PlainText1"), false);
+    form().SetChecked(QStringLiteral("Wordwrap1"), false);
+    Show();
+    EXPECT_FALSE(form().RichEdit->IsPlainText());
+    EXPECT_TRUE(form().RichEdit->WordWrap()) << "rich text always wraps";
+    EXPECT_TRUE(form().ToolBar1->isVisible());
+    EXPECT_FALSE(form().Item(QStringLiteral("Wordwrap1"))->isEnabled());
+    EXPECT_TRUE(form().IsChecked(QStringLiteral("WordWrap")));
+}
+
+TEST_F(LifecycleTest, MenuHiddenWhenMenuVisibleIsOff)
+{
+    Create();
+    form().SetChecked(QStringLiteral("MenuVisible1"), false);
+    Show();
+    for (QAction* top : form().menuBar()->actions())
+        EXPECT_FALSE(top->isVisible()) << top->text().toStdString();
+}
+
+TEST_F(LifecycleTest, CommandLineArgumentsAreJoinedWithBlanks)
+{
+    Create({QStringLiteral("/tmp/My"), QStringLiteral("Document.txt")});
+    Show();
+    EXPECT_EQ(form().OpenDialogState.fileName, QStringLiteral("/tmp/My Document.txt"));
+    EXPECT_TRUE(form().Doc.AskForFile) << "set back after the command-line open";
+}
+
+TEST_F(LifecycleTest, CloseUnmodifiedAsksNothing)
+{
+    CreateAndShow();
+    EXPECT_TRUE(form().close());
+}
+
+TEST_F(LifecycleTest, CloseModifiedCancelKeepsWindowOpen)
+{
+    CreateAndShow();
+    form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::Cancel);
+    EXPECT_FALSE(form().close());
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(form().RichEdit->Text(), QStringLiteral("typed"));
+}
+
+TEST_F(LifecycleTest, CloseModifiedNoClosesWithoutSaving)
+{
+    CreateAndShow();
+    form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::No);
+    EXPECT_TRUE(form().close());
+    EXPECT_FALSE(form().isVisible());
+}
+
+TEST_F(LifecycleTest, CloseModifiedYesClosesOnlyWhenTheSaveCleared)
+{
+    CreateAndShow();
+    form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+    // Nothing saved the document: it is still modified, so the window stays.
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::Yes);
+    EXPECT_FALSE(form().FormClose());
+    fake.prompts.VerifyAllShown();
+}
+
+TEST_F(LifecycleTest, ClosingWhileRecordingWritesExitLast)
+{
+    CreateAndShow();
+    form().Macro.IsRecording = true;
+    form().Macro.MacroFile = TempPath(QStringLiteral("rec.macro"));
+    form().Macro.MacroLines = {QStringLiteral("Bold On")};
+    form().Macro.PendingText = QStringLiteral("ab\\s");
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(ReadFile(TempPath(QStringLiteral("rec.macro"))),
+              QByteArray("Bold On\r\nInsert ab\\s\r\nExit\r\n"));
+    EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
+}
+
+TEST_F(LifecycleTest, ClosingRemovesThePreviewFile)
+{
+    CreateAndShow();
+    const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
+    QFile f(preview);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_TRUE(form().close());
+    EXPECT_FALSE(QFile::exists(preview));
+}
+
+TEST_F(LifecycleTest, ExitAsksTheWindowToClose)
+{
+    CreateAndShow();
+    form().RichEdit->ReplaceSelection(QStringLiteral("x"));
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::Cancel);
+    form().RunHandler("Exit1Click");
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(LifecycleTest, HandlerExceptionsShowTheStandardErrorBoxAndRunOn)
+{
+    CreateAndShow();
+    fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("disk on fire"));
+    form().Guard([] { throw AppError(QStringLiteral("disk on fire")); });
+    fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("bad_alloc-ish"));
+    form().Guard([] { throw std::runtime_error("bad_alloc-ish"); });
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(LifecycleTest, SetWindowTitleSetsCaptionAndApplicationTitle)
+{
+    CreateAndShow();
+    form().SetWindowTitle(QStringLiteral("/home/u/page.html"));
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("/home/u/page.html"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("/home/u/page.html"));
+}
+
+TEST_F(LifecycleTest, StatusPanelEdgesAddUpWidths)
+{
+    std::vector<StatusPanel> panels{{{}, 150}, {{}, 100}, {{}, 0}, {{}, 27}};
+    EXPECT_EQ(PanelEdge(panels, 0), 150);
+    EXPECT_EQ(PanelEdge(panels, 1), 250);
+    EXPECT_EQ(PanelEdge(panels, 2), 250) << "a panel of width 0 takes no room";
+    EXPECT_EQ(PanelEdge(panels, 3), 277);
+}
+
+TEST_F(LifecycleTest, EditCommandsRecordTheirLines)
+{
+    CreateAndShow();
+    form().RichEdit->SetText(QStringLiteral("hello"));
+    form().Macro.IsRecording = true;
+    form().Macro.PendingText = QStringLiteral("x");
+    form().RunHandler("SelectAll1Click");
+    form().RunHandler("Copy1Click");
+    EXPECT_EQ(form().RichEdit->SelLength(), 5);
+    EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert x", "SelectAll", "Copy"}));
+    form().RunHandler("Undo1Click");
+    EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert x", "SelectAll"}));
+    form().Macro.IsRecording = false;
+}

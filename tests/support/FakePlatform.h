@@ -1,0 +1,102 @@
+#pragma once
+#include "platform/Platform.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+
+// A scripted stand-in for every prompt. A test lists the prompts it expects,
+// in order, with their exact text, kind and buttons, and the answer to give;
+// an unexpected prompt, a mismatch, or an expected prompt never shown fails
+// the test (checked by VerifyAllShown or the destructor).
+class FakePrompts : public Prompts {
+public:
+    struct Expected {
+        QString what;                 // "message", "input", "open", "save", "folder", ...
+        MsgKind kind = MsgKind::Information;
+        QString text;
+        MsgButtons buttons = MsgButtons::Ok;
+        MsgAnswer answer = MsgAnswer::Ok;
+        std::optional<QString> inputAnswer;          // input box: nullopt = Cancel
+        std::function<bool(FileDialogState&)> fileAnswer;
+        QString folderAnswer;
+        std::function<bool(FontChoice&)> fontAnswer;
+        std::function<bool(QColor&, CustomColours&)> colourAnswer;
+        bool accept = true;           // print dialogs
+    };
+
+    ~FakePrompts() override;
+
+    FakePrompts& ExpectMessage(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer);
+    FakePrompts& ExpectInput(const QString& caption, const QString& prompt, std::optional<QString> answer);
+    FakePrompts& ExpectOpenDialog(std::function<bool(FileDialogState&)> answer);
+    FakePrompts& ExpectSaveDialog(std::function<bool(FileDialogState&)> answer);
+    FakePrompts& ExpectFolder(const QString& answer);
+    FakePrompts& ExpectFont(std::function<bool(FontChoice&)> answer);
+    FakePrompts& ExpectColour(std::function<bool(QColor&, CustomColours&)> answer);
+    FakePrompts& ExpectPrint(bool accept);
+    FakePrompts& ExpectPrinterSetup(bool accept);
+    FakePrompts& ExpectException(const QString& caption, const QString& message);
+
+    // Fails the test when an expected prompt was not shown, then forgets them.
+    void VerifyAllShown();
+    int Remaining() const { return int(expected_.size()); }
+    // Every prompt shown, as "kind|caption: text" lines, for diagnostics.
+    QStringList shown;
+
+    MsgAnswer MessageBox(MsgKind kind, const QString& text, MsgButtons buttons) override;
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+                                    const QString& preset) override;
+    bool OpenDialog(FileDialogState& state) override;
+    bool SaveDialog(FileDialogState& state) override;
+    QString ChooseFolder() override;
+    bool FontDialog(FontChoice& choice) override;
+    bool ColourDialog(QColor& colour, CustomColours& custom) override;
+    bool PrintDialog(QPrinter& printer) override;
+    bool PrinterSetupDialog(QPrinter& printer) override;
+    void ShowException(const QString& caption, const QString& message) override;
+
+    QString lastInputPreset;
+
+private:
+    std::optional<Expected> Next(const QString& what, const QString& detail);
+    std::deque<Expected> expected_;
+};
+
+class FakeShell : public Shell {
+public:
+    void ShellOpen(const QString& target) override { opened.append(target); }
+    bool RecycleFile(const QString& path) override;
+    QStringList opened;
+    QStringList recycled;
+    bool recycleSucceeds = true;
+    bool useRealTrash = false;   // move to the (test's own) freedesktop trash
+};
+
+class FakeClock : public Clock {
+public:
+    QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(9, 30, 15));
+    QDateTime Now() const override { return now; }
+};
+
+class FakeScreen : public ScreenMetrics {
+public:
+    QSize screen{1280, 1024};
+    QSize desktop{2560, 1024};
+    QSize ScreenSize() const override { return screen; }
+    QSize DesktopSize() const override { return desktop; }
+};
+
+// All fakes together, ready to hand to a window.
+struct FakePlatform {
+    FakePrompts prompts;
+    FakeShell shell;
+    FakeClock clock;
+    FakeScreen screen;
+    Platform platform() { return Platform{&prompts, &shell, &clock, &screen}; }
+};

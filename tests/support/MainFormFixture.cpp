@@ -1,0 +1,43 @@
+#include "tests/support/MainFormFixture.h"
+
+#include <QApplication>
+#include <QFile>
+
+void MainFormTest::Create(const QStringList& arguments)
+{
+    windows = CreateProgramWindows(fake.platform(), arguments);
+}
+
+void MainFormTest::Show()
+{
+    windows.main->show();
+    QApplication::processEvents();
+}
+
+void MainFormTest::TearDown()
+{
+    if (windows.main) {
+        // Leave without the save prompt of a modified editor.
+        windows.main->RichEdit->SetModified(false);
+        windows.main->hide();
+    }
+    windows = ProgramWindows();
+    fake.prompts.VerifyAllShown();
+}
+
+QString MainFormTest::WriteFile(const QString& name, const QByteArray& bytes) const
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    return path;
+}
+
+QByteArray MainFormTest::ReadFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}

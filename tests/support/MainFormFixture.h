@@ -1,0 +1,31 @@
+#pragma once
+#include "app/ProgramEntry.h"
+#include "app/Unit1.h"
+#include "editor/RichEdit.h"
+#include "tests/support/FakePlatform.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A main window with its three companions on fake seams, in a fresh
+// temporary folder for the test's files.
+class MainFormTest : public ::testing::Test {
+protected:
+    // Creates the windows; Show() runs the start-up.
+    void Create(const QStringList& arguments = {});
+    void Show();
+    void CreateAndShow(const QStringList& arguments = {}) { Create(arguments); Show(); }
+    void TearDown() override;
+
+    TMainForm& form() { return *windows.main; }
+    TRichEdit& edit() { return *windows.main->RichEdit; }
+    QString TempPath(const QString& name) const { return dir.filePath(name); }
+    // Writes bytes to a file in the test folder and gives its path.
+    QString WriteFile(const QString& name, const QByteArray& bytes) const;
+    static QByteArray ReadFile(const QString& path);
+
+    FakePlatform fake;
+    ProgramWindows windows;
+    QTemporaryDir dir;
+};
