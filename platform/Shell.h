@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+// What the program asks of the desktop shell.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a file or address with its default program; the result is ignored
+    // and nothing waits for the started program.
+    virtual void ShellOpen(const QString& target) = 0;
+    // Moves one file or folder to the trash; true on success, no message.
+    virtual bool RecycleFile(const QString& path) = 0;
+};
+
+class QtShell : public Shell {
+public:
+    void ShellOpen(const QString& target) override;
+    bool RecycleFile(const QString& path) override;
+};
