@@ -1,0 +1,37 @@
+#include "markers/Arrays.h"
+
+#include "platform/AppError.h"
+
+void TArray::CheckIndex(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw AppError(QStringLiteral("Index out of range: ") + QString::number(index));
+}
+
+std::int32_t TArray::GetItem(int index) const
+{
+    CheckIndex(index);
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void TArray::SetItem(int index, std::int32_t value)
+{
+    CheckIndex(index);
+    items_[static_cast<std::size_t>(index)] = value;
+}
+
+void TArray::Add(std::int32_t value)
+{
+    items_.push_back(value);
+}
+
+void TArray::Clear()
+{
+    items_.clear();
+}
+
+void TArray::Delete(int index)
+{
+    CheckIndex(index);
+    items_.erase(items_.begin() + index);
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// A growable array of signed 32-bit integers. Every indexed access is
+// checked: an index below 0 or not below Count() throws AppError with the
+// message "Index out of range: <index>" and leaves the array unchanged.
+class TArray {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    std::int32_t GetItem(int index) const;
+    void SetItem(int index, std::int32_t value);
+    void Add(std::int32_t value);
+    void Clear();
+    void Delete(int index);   // later elements move one place down
+
+private:
+    void CheckIndex(int index) const;
+
+    std::vector<std::int32_t> items_;
+};
