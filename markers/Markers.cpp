@@ -1,0 +1,224 @@
+#include "markers/Markers.h"
+
+#include "editor/TextCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+bool IsBlankOrControl(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
+QString CollapseAmpersands(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i > 0 && text.at(i - 1) == QLatin1Char('&'))
+            continue;
+        out += text.at(i);
+    }
+    return out;
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Far beyond any line count; digits past it are ignored so that huge numbers
+// cannot overflow.
+constexpr qint64 kSaturated = qint64(1) << 40;
+
+qint64 DigitsValue(QStringView digits)
+{
+    qint64 value = 0;
+    for (QChar c : digits) {
+        value = value * 10 + (c.unicode() - '0');
+        if (value >= kSaturated)
+            return kSaturated;
+    }
+    return value;
+}
+
+} // namespace
+
+QString MakeMarkerLabel(int line, const QString& lineText)
+{
+    qsizetype begin = 0;
+    qsizetype end = lineText.size();
+    while (begin < end && IsBlankOrControl(lineText.at(begin)))
+        ++begin;
+    while (end > begin && IsBlankOrControl(lineText.at(end - 1)))
+        --end;
+
+    // One pass equals the walk that edits the text in place: the character
+    // after the walk position is always still the original next character,
+    // and the last character is never visited.
+    QString cleaned;
+    cleaned.reserve(end - begin + 8);
+    for (qsizetype i = begin; i < end - 1; ++i) {
+        const QChar c = lineText.at(i);
+        if (c == QLatin1Char('\t'))
+            continue;
+        if (c == QLatin1Char(' ') && lineText.at(i + 1) == QLatin1Char(' '))
+            continue;
+        if (c == QLatin1Char('&'))
+            cleaned += QLatin1Char('&');
+        cleaned += c;
+    }
+    if (end > begin)
+        cleaned += lineText.at(end - 1);
+
+    const QString number = QString::number(qint64(line) + 1);
+    if (cleaned.isEmpty())
+        return QStringLiteral("Line ") + number;
+    return number + QStringLiteral(", ") + cleaned;
+}
+
+QString MarkerFileName(const QString& documentPath)
+{
+    return documentPath + QStringLiteral(".lm");
+}
+
+std::optional<qint64> ParseMarkerLine(const QString& line)
+{
+    static const QString prefix = QStringLiteral("Line ");
+    if (line.startsWith(prefix)) {
+        QStringView rest = QStringView(line).mid(prefix.size());
+        bool negative = false;
+        if (!rest.isEmpty() && (rest.front() == QLatin1Char('-') || rest.front() == QLatin1Char('+'))) {
+            negative = rest.front() == QLatin1Char('-');
+            rest = rest.mid(1);
+        }
+        if (rest.isEmpty() || !std::all_of(rest.begin(), rest.end(), IsAsciiDigit))
+            return std::nullopt;
+        const qint64 value = DigitsValue(rest);
+        return negative ? -value : value;
+    }
+
+    qsizetype digits = 0;
+    while (digits < line.size() && IsAsciiDigit(line.at(digits)))
+        ++digits;
+    if (digits == 0 || digits == line.size())
+        return std::nullopt;
+    return DigitsValue(QStringView(line).left(digits));
+}
+
+MarkerFileContents ReadMarkerFile(const QString& path, int lineCount)
+{
+    MarkerFileContents result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.ok = false;
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.ok = false;
+        return result;
+    }
+    const QString text = DecodeText(bytes).text;
+
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype stop = text.indexOf(QLatin1Char('\n'), start);
+        if (stop < 0)
+            stop = text.size();
+        const QString line = text.mid(start, stop - start);
+        start = stop + 1;
+
+        const std::optional<qint64> number = ParseMarkerLine(line);
+        if (!number) {
+            result.ok = false;
+            break;
+        }
+        const qint64 index = *number - 1;
+        if (index < 0 || index >= lineCount)
+            continue;
+        result.markers.append({int(index), line});
+    }
+    return result;
+}
+
+bool WriteMarkerFile(const QString& path, const QStringList& labels)
+{
+    const QFileInfo existing(path);
+    if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner))
+        return false;
+
+    QByteArray bytes;
+    for (const QString& label : labels) {
+        bytes += label.toUtf8();
+        bytes += "\r\n";
+    }
+    // QSaveFile writes beside the target and renames on commit, taking over
+    // the old file's permissions; a failure leaves the old file untouched.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size())
+        return false;   // the destructor discards the temporary file
+    return file.commit();
+}
+
+FittedLabel FitMarkerText(const QString& label, int available, const TextWidthFn& width)
+{
+    const bool doubled = label.contains(QStringLiteral("&&"));
+    const QString s = doubled ? CollapseAmpersands(label) : label;
+
+    // Characters are dropped whole: a surrogate pair is never split.
+    QList<qsizetype> cuts;
+    cuts.reserve(s.size() + 1);
+    cuts.append(0);
+    for (qsizetype i = 0; i < s.size();) {
+        const bool pair = s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate();
+        i += pair ? 2 : 1;
+        cuts.append(i);
+    }
+    const qsizetype count = cuts.size() - 1;
+    const auto prefix = [&](qsizetype chars) { return s.left(cuts.at(chars)); };
+
+    // Labels are usually far longer than the sidebar is wide, so look for a
+    // too-wide prefix from the short end first: no longer prefix can fit, and
+    // the long tail of the label is never measured.
+    qsizetype tooWide = -1;
+    for (qsizetype chars = 1; chars < count; chars *= 2) {
+        if (width(prefix(chars)) > available) {
+            tooWide = chars;
+            break;
+        }
+    }
+    if (tooWide < 0) {
+        if (width(s) <= available)
+            return {label, false};
+        tooWide = count;
+    }
+
+    // The longest prefix shorter than `tooWide` that fits with "...";
+    // the empty prefix when none does, as dropping stops at empty.
+    const QString dots = QStringLiteral("...");
+    qsizetype fits = 0;
+    while (tooWide - fits > 1) {
+        const qsizetype mid = fits + (tooWide - fits) / 2;
+        if (width(prefix(mid) + dots) <= available)
+            fits = mid;
+        else
+            tooWide = mid;
+    }
+    QString text = prefix(fits);
+    if (doubled)
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return {text + dots, true};
+}
+
+QString MarkerHint(const QString& label)
+{
+    return CollapseAmpersands(label);
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// Marker logic that needs no widget: labels, the ".lm" side file and the
+// fitting of labels to the sidebar's width.
+
+inline const QString kMarkersNotSaved = QStringLiteral("Line Markers could not be saved.");
+inline const QString kMarkersNotRestored = QStringLiteral("Line Markers could not be restored.");
+
+// The label of a marker on the 0-based line `line` whose text is `lineText`:
+// "<line+1>, <cleaned text>", or "Line <line+1>" when nothing is left.
+QString MakeMarkerLabel(int line, const QString& lineText);
+
+// The side file of a document: its path followed by ".lm".
+QString MarkerFileName(const QString& documentPath);
+
+// The 1-based line number that a marker file line stands for, or nothing
+// when the line is malformed. Numbers too large for 64 bits saturate, so the
+// caller's bounds check drops them like any marker beyond the document.
+std::optional<qint64> ParseMarkerLine(const QString& line);
+
+struct MarkerEntry {
+    int line = 0;      // 0-based
+    QString label;
+    bool operator==(const MarkerEntry&) const = default;
+};
+
+struct MarkerFileContents {
+    QList<MarkerEntry> markers;   // in file order; on failure, those before the bad line
+    bool ok = true;               // false: unreadable file or a malformed line
+};
+
+// Reads a marker file (UTF-8, or Windows-1252 when not valid UTF-8; CR LF,
+// LF or CR breaks). Markers whose line is not within [0, lineCount) are
+// dropped silently.
+MarkerFileContents ReadMarkerFile(const QString& path, int lineCount);
+
+// Writes the labels, each ended by CR LF, replacing the file atomically.
+// False when it cannot be written; an existing file then stays as it was.
+// A file the owner may not write is not replaced.
+bool WriteMarkerFile(const QString& path, const QStringList& labels);
+
+using TextWidthFn = std::function<int(const QString&)>;
+
+// The visible text for `label` when at most `available` pixels may be used:
+// the label itself, or its longest prefix that fits together with "...",
+// followed by "...". Runs of "&" count as one "&" while measuring. Needs
+// O(log n) width measurements, relying on a longer prefix never being
+// narrower than a shorter one.
+struct FittedLabel {
+    QString text;
+    bool shortened = false;
+};
+FittedLabel FitMarkerText(const QString& label, int available, const TextWidthFn& width);
+
+// The full label as a hint: every run of ampersands shown as one.
+QString MarkerHint(const QString& label);

@@ -1,0 +1,34 @@
+#include "markers/Markers.h"
+#include "tests/markers/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+TEST(MarkerLabel, CleansTheLineText)
+{
+    // Two spaces, a, tab, b, space, ampersand, two spaces, c.
+    EXPECT_EQ(MakeMarkerLabel(11, QStringLiteral("  a\tb &  c")), QStringLiteral("12, ab && c"));
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("a     b\t\t\tc")), QStringLiteral("1, a bc"));
+    // A tab between blanks goes, but the blanks around it were never adjacent.
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("a \t b")), QStringLiteral("1, a  b"));
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("&&x")), QStringLiteral("1, &&&&x"));
+    // Control characters and blanks at both ends are trimmed.
+    EXPECT_EQ(MakeMarkerLabel(2, QStringLiteral("\x01\r\t x y \x1f\t")), QStringLiteral("3, x y"));
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("\u00e9t\u00e9 \u2192 ok")),
+              QStringLiteral("1, \u00e9t\u00e9 \u2192 ok"));
+}
+
+TEST(MarkerLabel, LastCharacterIsNeverWalked)
+{
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("a&")), QStringLiteral("1, a&"));
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("&")), QStringLiteral("1, &"));
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("a&&")), QStringLiteral("1, a&&&"));
+}
+
+TEST(MarkerLabel, NothingLeftGivesLineNumber)
+{
+    EXPECT_EQ(MakeMarkerLabel(4, QString()), QStringLiteral("Line 5"));
+    EXPECT_EQ(MakeMarkerLabel(4, QStringLiteral(" \t\x02 ")), QStringLiteral("Line 5"));
+    EXPECT_EQ(MakeMarkerLabel(INT_MAX - 1, QString()), QStringLiteral("Line 2147483647"));
+}
