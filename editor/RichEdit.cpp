@@ -91,6 +91,8 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
     if (plainText_) {
+        // Without this the new text would take the format at the caret.
+        setCurrentCharFormat(QTextCharFormat());
         setPlainText(textWithLf);
         ApplyPlainFormat();
     } else {
@@ -396,6 +398,7 @@ void TRichEdit::SetPlainTextMode(bool plain)
         QString lf = text;
         lf.replace(kParagraphSeparator, QLatin1Char('\n'));
         lf.replace(kLineSeparator, QLatin1Char('\n'));
+        setCurrentCharFormat(QTextCharFormat());
         setPlainText(lf);
         ApplyPlainFormat();
     } else {
