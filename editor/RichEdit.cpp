@@ -91,10 +91,9 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
     if (plainText_) {
-        // Without this the new text would take the format at the caret.
-        setCurrentCharFormat(QTextCharFormat());
-        setPlainText(textWithLf);
+        // Formats first: changing them after the text would lay it out twice.
         ApplyPlainFormat();
+        setPlainText(textWithLf);
     } else {
         // Rich mode: plain text arrives in the control's font.
         document()->clear();
@@ -364,10 +363,14 @@ void TRichEdit::ApplyPlainFormat()
 {
     // Plain text has no formats of its own: everything shows in the
     // control's font and colour.
-    document()->setDefaultFont(controlFont_);
-    QPalette p = palette();
-    p.setColor(QPalette::Text, controlColour_);
-    setPalette(p);
+    if (document()->defaultFont() != controlFont_)
+        document()->setDefaultFont(controlFont_);
+    if (palette().color(QPalette::Text) != controlColour_) {
+        QPalette p = palette();
+        p.setColor(QPalette::Text, controlColour_);
+        setPalette(p);
+    }
+    // Without this, new text would take the format at the caret.
     setCurrentCharFormat(QTextCharFormat());
 }
 
@@ -398,9 +401,8 @@ void TRichEdit::SetPlainTextMode(bool plain)
         QString lf = text;
         lf.replace(kParagraphSeparator, QLatin1Char('\n'));
         lf.replace(kLineSeparator, QLatin1Char('\n'));
-        setCurrentCharFormat(QTextCharFormat());
-        setPlainText(lf);
         ApplyPlainFormat();
+        setPlainText(lf);
     } else {
         plainText_ = false;
         setAcceptRichText(true);

@@ -1,5 +1,7 @@
 #include "editor/TextCodec.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 // 0x80..0x9F of Windows-1252; 0 marks the five undefined bytes.
@@ -101,36 +103,38 @@ std::optional<QByteArray> EncodeWindows1252(const QString& text)
 
 QString NormalizeLineBreaks(const QString& text)
 {
-    if (!text.contains(QLatin1Char('\r')))
+    const qsizetype firstCr = text.indexOf(QLatin1Char('\r'));
+    if (firstCr < 0)
         return text;
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    const QChar* src = text.constData();
+    QChar* dst = out.data();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
+    std::copy(src, src + firstCr, dst);
+    qsizetype o = firstCr;
+    for (qsizetype i = firstCr; i < n; ++i) {
+        const QChar c = src[i];
         if (c == QLatin1Char('\r')) {
-            out += QLatin1Char('\n');
-            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            dst[o++] = QLatin1Char('\n');
+            if (i + 1 < n && src[i + 1] == QLatin1Char('\n'))
                 ++i;
         } else {
-            out += c;
+            dst[o++] = c;
         }
     }
+    out.truncate(o);
     return out;
 }
 
 DecodedText DecodeText(const QByteArray& bytes)
 {
     DecodedText result;
-    QString text;
-    if (IsValidUtf8(bytes)) {
-        if (bytes.startsWith("\xEF\xBB\xBF")) {
-            result.format.encoding = TextEncoding::Utf8Bom;
-            text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-        } else {
-            result.format.encoding = TextEncoding::Utf8;
-            text = QString::fromUtf8(bytes);
-        }
+    // One decoding pass tells whether the bytes are UTF-8 at all.
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
+    if (!utf8.hasError()) {
+        result.format.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
     } else {
         result.format.encoding = TextEncoding::Windows1252;
         text = DecodeWindows1252(bytes);

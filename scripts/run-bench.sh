@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs every benchmark program of the build folder.
+set -euo pipefail
+build=${1:-build}
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+for b in "$build"/bench/bench_*; do
+  [ -x "$b" ] || continue
+  echo "== $(basename "$b")"
+  "$b"
+done
