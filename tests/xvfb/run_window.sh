@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Starts the real program on an X server, types into it, quits through the
+# File menu with the keyboard, and checks it ended cleanly.
+set -euo pipefail
+program=$1
+shot=${2:-}
+if ! command -v xdotool >/dev/null; then
+  echo "xdotool missing"; exit 77
+fi
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+"$program" &
+pid=$!
+win=$(timeout 20 xdotool search --sync --name '^Mirel-Edit 1\.5\.4$' | head -n1)
+[ -n "$win" ] || { echo "main window never appeared"; kill $pid; exit 1; }
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+sleep 0.5
+xdotool type --delay 20 "hello"
+if [ -n "$shot" ] && command -v xwd >/dev/null; then
+  xwd -root -silent > "$shot" || true
+fi
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+# The typed text made the document modified: the save prompt must come.
+box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1)
+[ -n "$box" ] || { echo "no save prompt after typing"; kill $pid; exit 1; }
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+n
+for _ in $(seq 1 50); do
+  if ! kill -0 $pid 2>/dev/null; then
+    wait $pid
+    echo "window shown, typed into, File > Exit asked to save, No closed it"
+    exit 0
+  fi
+  sleep 0.2
+done
+echo "program did not end after File > Exit"
+kill $pid
+exit 1
