@@ -267,9 +267,6 @@ TEST_F(SettingsStoreTest, DesktopComesFromTheDesktopFolderReadOnly)
     RegFileSettingsStore bare(dir.path() + QStringLiteral("/none.reg"), QString());
     ASSERT_TRUE(bare.OpenKeyReadOnly(ShellFoldersKey));
     EXPECT_FALSE(bare.ValueExists(QStringLiteral("Desktop")));
-    RegFileSettingsStore plain(dir.path() + QStringLiteral("/none.reg"), desktop);
-    ASSERT_TRUE(plain.OpenKeyReadOnly(ShellFoldersKey));
-    EXPECT_EQ(plain.ReadString(QStringLiteral("desktop")), desktop);
 }
 
 TEST_F(SettingsStoreTest, RewriteKeepsOtherKeysAndSkipsUnchangedCloses)
