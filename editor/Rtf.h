@@ -3,12 +3,28 @@
 
 class QTextDocument;
 
+// RTF in and out of the editor's document.
+//
+// Units: QTextBlockFormat indents (textIndent, leftMargin, rightMargin),
+// paragraph spacing (topMargin, bottomMargin) and tab positions are in
+// Qt's document units, pixels at 96 dpi; one unit is 15 twips. Font sizes
+// are points; \fs counts half-points. Values that are whole units (or
+// whole twips when read) survive a write and read unchanged.
+//
+// Paragraphs: every paragraph is written with a closing \par, as word
+// processors do, and the reader drops the empty remainder after the last
+// \par, so a document keeps its paragraph count through a round trip.
+
 // True when the bytes are RTF (they start with "{\rtf").
 bool LooksLikeRtf(const QByteArray& bytes);
 
 // Replaces the document's content with what the RTF describes. Never throws
-// on malformed input: whatever can be read is loaded.
+// on malformed input: whatever can be read is loaded. Time and memory grow
+// linearly with the input.
 void ReadRtf(const QByteArray& rtf, QTextDocument& document);
 
 // The document as RTF 1.x; the same document always gives the same bytes.
 QByteArray WriteRtf(const QTextDocument& document);
+
+// Twips per document unit (see above).
+inline constexpr int kRtfTwipsPerUnit = 15;

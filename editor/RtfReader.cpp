@@ -1,0 +1,858 @@
+#include "editor/Rtf.h"
+
+#include "editor/RtfCodePage.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+// Limits that keep hostile input from costing more than its size: groups
+// nested deeper than this share the state of the deepest kept group, and
+// numbers are clamped to what a word processor could mean.
+constexpr int kMaxGroupDepth = 4096;
+constexpr int kMaxTabStops = 64;
+constexpr int kMaxTwips = 31680;        // 22 inches
+constexpr int kMaxHalfPoints = 3276;    // 1638 points
+constexpr int kMaxUnicodeSkip = 255;
+constexpr int kDefaultHalfPoints = 24;  // RTF's default size, 12 points
+
+// ---------------------------------------------------------------- tokens
+
+enum class Tok { Text, Open, Close, Word, Symbol, Hex, Bin, End };
+
+struct Token {
+    Tok kind = Tok::End;
+    const char* text = nullptr;   // Text: the run; Word: the name
+    int length = 0;
+    int param = 0;
+    bool hasParam = false;
+    unsigned char ch = 0;         // Symbol: the character; Hex: the byte
+};
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Splits the input into tokens without recursion and without copying.
+// Raw line breaks and NUL bytes carry no meaning in RTF and are dropped.
+class Tokenizer {
+public:
+    Tokenizer(const char* begin, const char* end) : p_(begin), end_(end) {}
+
+    Token Next()
+    {
+        while (p_ < end_) {
+            const char c = *p_;
+            if (c == '{') {
+                ++p_;
+                return {Tok::Open};
+            }
+            if (c == '}') {
+                ++p_;
+                return {Tok::Close};
+            }
+            if (c == '\r' || c == '\n' || c == '\0') {
+                ++p_;
+                continue;
+            }
+            if (c != '\\') {
+                const char* start = p_;
+                while (p_ < end_ && *p_ != '{' && *p_ != '}' && *p_ != '\\' && *p_ != '\r' &&
+                       *p_ != '\n' && *p_ != '\0')
+                    ++p_;
+                Token t{Tok::Text};
+                t.text = start;
+                t.length = int(p_ - start);
+                return t;
+            }
+            ++p_;
+            if (p_ == end_)
+                break;
+            if (IsLetter(*p_))
+                return ControlWord();
+            const char symbol = *p_++;
+            if (symbol == '\'') {
+                if (end_ - p_ >= 2 && HexValue(p_[0]) >= 0 && HexValue(p_[1]) >= 0) {
+                    Token t{Tok::Hex};
+                    t.ch = static_cast<unsigned char>(HexValue(p_[0]) * 16 + HexValue(p_[1]));
+                    p_ += 2;
+                    return t;
+                }
+                // A broken \'hh stands for nothing, its one hex digit included.
+                if (p_ < end_ && HexValue(*p_) >= 0)
+                    ++p_;
+                continue;
+            }
+            Token t{Tok::Symbol};
+            t.ch = static_cast<unsigned char>(symbol);
+            return t;
+        }
+        return {Tok::End};
+    }
+
+private:
+    Token ControlWord()
+    {
+        Token t{Tok::Word};
+        t.text = p_;
+        while (p_ < end_ && IsLetter(*p_))
+            ++p_;
+        t.length = int(p_ - t.text);
+        bool negative = false;
+        if (p_ < end_ && *p_ == '-' && end_ - p_ >= 2 && IsDigit(p_[1])) {
+            negative = true;
+            ++p_;
+        }
+        if (p_ < end_ && IsDigit(*p_)) {
+            // Saturates instead of overflowing; every digit is still consumed.
+            std::int64_t value = 0;
+            while (p_ < end_ && IsDigit(*p_)) {
+                if (value < 0x7FFFFFFF)
+                    value = std::min<std::int64_t>(value * 10 + (*p_ - '0'), 0x7FFFFFFF);
+                ++p_;
+            }
+            t.hasParam = true;
+            t.param = int(negative ? -value : value);
+        }
+        if (p_ < end_ && *p_ == ' ')
+            ++p_;
+        if (std::string_view(t.text, t.length) == "bin") {
+            // Binary data: skipped, and never longer than what is left.
+            const std::int64_t n = t.hasParam ? std::max(t.param, 0) : 0;
+            p_ += std::min<std::int64_t>(n, end_ - p_);
+            t.kind = Tok::Bin;
+        }
+        return t;
+    }
+
+    const char* p_;
+    const char* end_;
+};
+
+// ---------------------------------------------------------------- words
+
+enum class Kw {
+    Unknown,
+    // document
+    Ansi, Mac, Pc, Pca, AnsiCpg, Deff, Uc, U,
+    // destinations
+    FontTable, ColorTable, SkipDest, Field, FldRslt,
+    // font and colour tables
+    FontCharset, FontCodePage, Red, Green, Blue,
+    // character formats
+    Font, FontSize, Bold, Italic, Underline, UnderlineNone, Strike, Super, Sub, NoSuperSub,
+    ColourFore, Plain, Hidden,
+    // paragraph formats
+    Par, Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
+    FirstIndent, SpaceBefore, SpaceAfter, TabStop, TabRight, TabCenter, TabDecimal, TabBar,
+    // breaks and special characters
+    Line, Tab, Cell, Row, Page, Sect, Char,
+};
+
+struct WordInfo {
+    Kw kw;
+    char16_t ch = 0;   // Kw::Char
+};
+
+const std::unordered_map<std::string_view, WordInfo>& Words()
+{
+    static const std::unordered_map<std::string_view, WordInfo> words = [] {
+        std::unordered_map<std::string_view, WordInfo> w;
+        const std::pair<std::string_view, Kw> plain[] = {
+            {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
+            {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"uc", Kw::Uc}, {"u", Kw::U},
+            {"fonttbl", Kw::FontTable}, {"colortbl", Kw::ColorTable}, {"field", Kw::Field},
+            {"fldrslt", Kw::FldRslt}, {"fcharset", Kw::FontCharset}, {"cpg", Kw::FontCodePage},
+            {"red", Kw::Red}, {"green", Kw::Green}, {"blue", Kw::Blue},
+            {"f", Kw::Font}, {"fs", Kw::FontSize}, {"b", Kw::Bold}, {"i", Kw::Italic},
+            {"ul", Kw::Underline}, {"uld", Kw::Underline}, {"uldash", Kw::Underline},
+            {"uldashd", Kw::Underline}, {"uldashdd", Kw::Underline}, {"uldb", Kw::Underline},
+            {"ulth", Kw::Underline}, {"ulw", Kw::Underline}, {"ulwave", Kw::Underline},
+            {"ulnone", Kw::UnderlineNone}, {"strike", Kw::Strike}, {"striked", Kw::Strike},
+            {"super", Kw::Super}, {"sub", Kw::Sub}, {"nosupersub", Kw::NoSuperSub},
+            {"cf", Kw::ColourFore}, {"plain", Kw::Plain}, {"v", Kw::Hidden},
+            {"par", Kw::Par}, {"pard", Kw::Pard}, {"ql", Kw::AlignLeft}, {"qc", Kw::AlignCenter},
+            {"qr", Kw::AlignRight}, {"qj", Kw::AlignJustify}, {"qd", Kw::AlignJustify},
+            {"li", Kw::LeftIndent}, {"lin", Kw::LeftIndent}, {"ri", Kw::RightIndent},
+            {"rin", Kw::RightIndent}, {"fi", Kw::FirstIndent}, {"sb", Kw::SpaceBefore},
+            {"sa", Kw::SpaceAfter}, {"tx", Kw::TabStop}, {"tqr", Kw::TabRight},
+            {"tqc", Kw::TabCenter}, {"tqdec", Kw::TabDecimal}, {"tb", Kw::TabBar},
+            {"line", Kw::Line}, {"tab", Kw::Tab}, {"cell", Kw::Cell}, {"nestcell", Kw::Cell},
+            {"row", Kw::Row}, {"nestrow", Kw::Row}, {"page", Kw::Page}, {"sect", Kw::Sect},
+        };
+        for (const auto& [name, kw] : plain)
+            w.emplace(name, WordInfo{kw});
+        // Destinations whose content is not shown.
+        for (std::string_view name :
+             {"info", "stylesheet", "pict", "object", "objdata", "header", "headerl", "headerr",
+              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst",
+              "pn", "pntxta", "pntxtb", "listtable", "listoverridetable", "revtbl", "rsidtbl",
+              "xmlnstbl", "filetbl", "themedata", "colorschememapping", "datastore",
+              "latentstyles", "generator", "bkmkstart", "bkmkend", "annotation", "atnid",
+              "atnauthor", "atnref", "atndate", "template", "docvar", "userprops", "ftnsep",
+              "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "xe", "tc", "txe", "rxe",
+              "shpinst", "shprslt", "nonshppict", "nonesttables", "pgdsctbl", "mmathPr",
+              "private", "macpict", "wmetafile", "dibitmap", "bkmkcoll", "fchars", "lchars",
+              "formfield", "datafield", "xform", "comment", "author", "operator", "title",
+              "subject", "keywords", "doccomm", "company", "buptim", "creatim", "revtim",
+              "printim", "passwordhash", "protusertbl", "ud", "upr"})
+            w.emplace(name, WordInfo{Kw::SkipDest});
+        const std::pair<std::string_view, char16_t> chars[] = {
+            {"emdash", 0x2014}, {"endash", 0x2013}, {"emspace", 0x2003}, {"enspace", 0x2002},
+            {"qmspace", 0x2005}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"zwj", 0x200D}, {"zwnj", 0x200C},
+            {"ltrmark", 0x200E}, {"rtlmark", 0x200F}, {"zwbo", 0x200B}, {"zwnbo", 0x2060},
+        };
+        for (const auto& [name, ch] : chars)
+            w.emplace(name, WordInfo{Kw::Char, ch});
+        return w;
+    }();
+    return words;
+}
+
+// ---------------------------------------------------------------- state
+
+enum class Dest : std::uint8_t { Text, FontTable, ColorTable };
+
+struct CharState {
+    int font = -1;   // -1: the default font (\deff)
+    int halfPoints = kDefaultHalfPoints;
+    int colour = 0;
+    std::int8_t vertical = 0;   // 1 superscript, -1 subscript
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+    bool operator==(const CharState&) const = default;
+};
+
+struct ParaState {
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignAbsolute;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    QList<QTextOption::Tab> tabs;
+    QTextOption::TabType nextTabType = QTextOption::LeftTab;
+};
+
+struct GroupState {
+    CharState ch;
+    ParaState para;
+    Dest dest = Dest::Text;
+    int uc = 1;
+};
+
+struct FontEntry {
+    QString name;
+    int codePage = 0;   // 0: the document's
+    bool done = false;  // the name's closing ';' was read
+};
+
+int ClampTwips(int v) { return std::clamp(v, -kMaxTwips, kMaxTwips); }
+
+// ---------------------------------------------------------------- reader
+
+class Reader {
+public:
+    Reader(const QByteArray& rtf, QTextDocument& document)
+        : tokens_(rtf.constData(), rtf.constData() + rtf.size()), cursor_(&document)
+    {
+    }
+
+    void Run()
+    {
+        for (;;) {
+            const Token t = tokens_.Next();
+            if (t.kind == Tok::End)
+                break;
+            if (skipping_) {
+                if (SkipToken(t))
+                    return Finish();
+                continue;
+            }
+            if (unicodeSkip_ > 0 && ConsumeFallback(t))
+                continue;
+            if (t.kind != Tok::Text && t.kind != Tok::Hex)
+                FlushBytes();
+            switch (t.kind) {
+            case Tok::Text: OnText(t.text, t.length); break;
+            case Tok::Hex: AddByte(t.ch); break;
+            case Tok::Open: OnOpen(); break;
+            case Tok::Close:
+                if (OnClose())
+                    return Finish();
+                break;
+            case Tok::Word: OnWord(t); break;
+            case Tok::Symbol: OnSymbol(char(t.ch)); break;
+            case Tok::Bin: case Tok::End: break;
+            }
+        }
+        FlushBytes();
+        Finish();
+    }
+
+private:
+    // Groups.
+
+    void OnOpen()
+    {
+        if (int(stack_.size()) >= kMaxGroupDepth) {
+            ++overflow_;
+            return;
+        }
+        stack_.push_back(cur_);
+    }
+
+    // True when the outermost group closed: the document ends there.
+    bool OnClose()
+    {
+        if (overflow_ > 0) {
+            --overflow_;
+            return false;
+        }
+        if (stack_.empty())
+            return true;
+        if (stack_.size() == 1)
+            return true;   // keep the state of the last paragraph for Finish
+        cur_ = std::move(stack_.back());
+        stack_.pop_back();
+        return false;
+    }
+
+    // Inside a destination that is not shown only the braces count, until
+    // the group that holds it closes. True when that was the outermost one.
+    bool SkipToken(const Token& t)
+    {
+        if (t.kind == Tok::Open) {
+            ++skipDepth_;
+        } else if (t.kind == Tok::Close) {
+            if (skipDepth_ > 0) {
+                --skipDepth_;
+                return false;
+            }
+            skipping_ = false;
+            return OnClose();
+        }
+        return false;
+    }
+
+    void StartSkipping()
+    {
+        skipping_ = true;
+        skipDepth_ = 0;
+        unicodeSkip_ = 0;
+    }
+
+    // Characters after \uN stand in for it and are dropped; a group brace
+    // ends the fallback early. True when the token was consumed.
+    bool ConsumeFallback(const Token& t)
+    {
+        switch (t.kind) {
+        case Tok::Open: case Tok::Close: case Tok::End:
+            unicodeSkip_ = 0;
+            return false;
+        case Tok::Text:
+            if (t.length > unicodeSkip_) {
+                const int skip = unicodeSkip_;
+                unicodeSkip_ = 0;
+                FlushBytes();
+                OnText(t.text + skip, t.length - skip);
+                return true;
+            }
+            unicodeSkip_ -= t.length;
+            return true;
+        default:
+            --unicodeSkip_;
+            return true;
+        }
+    }
+
+    // Text and code pages.
+
+    int CurrentCodePage()
+    {
+        int cp = 0;
+        if (cur_.dest == Dest::FontTable) {
+            if (const FontEntry* e = Font(fontTableEntry_))
+                cp = e->codePage;
+        } else if (const FontEntry* e = Font(cur_.ch.font < 0 ? defaultFont_ : cur_.ch.font)) {
+            cp = e->codePage;
+        }
+        return cp ? cp : documentCodePage_;
+    }
+
+    void OnText(const char* text, int length)
+    {
+        if (cur_.dest == Dest::ColorTable) {
+            for (int i = 0; i < length; ++i)
+                if (text[i] == ';')
+                    EndColour();
+            return;
+        }
+        if (cur_.dest == Dest::FontTable) {
+            for (int i = 0; i < length; ++i) {
+                if (text[i] == ';' && !expectTrail_) {
+                    FlushBytes();
+                    if (FontEntry* e = Font(fontTableEntry_))
+                        e->done = true;
+                } else {
+                    AddByte(static_cast<unsigned char>(text[i]));
+                }
+            }
+            return;
+        }
+        const RtfCodePages::Page& page = codePages_.Get(CurrentCodePage());
+        if (!page.singleByte) {
+            for (int i = 0; i < length; ++i)
+                AddByte(static_cast<unsigned char>(text[i]));
+            return;
+        }
+        QString decoded(length, Qt::Uninitialized);
+        QChar* out = decoded.data();
+        for (int i = 0; i < length; ++i)
+            out[i] = QChar(page.table[static_cast<unsigned char>(text[i])]);
+        Emit(decoded);
+    }
+
+    // One byte of text in the current code page. Bytes of multi-byte code
+    // pages are gathered and decoded together.
+    void AddByte(unsigned char b)
+    {
+        const int cp = CurrentCodePage();
+        const RtfCodePages::Page& page = codePages_.Get(cp);
+        if (page.singleByte) {
+            FlushBytes();
+            const QChar c(page.table[b]);
+            Emit(QStringView(&c, 1));
+            return;
+        }
+        if (!bytes_.isEmpty() && bytesCodePage_ != cp)
+            FlushBytes();
+        bytesCodePage_ = cp;
+        bytes_.append(char(b));
+        expectTrail_ = !expectTrail_ && page.IsLeadByte(b);
+    }
+
+    void FlushBytes()
+    {
+        expectTrail_ = false;
+        if (bytes_.isEmpty())
+            return;
+        const RtfCodePages::Page& page = codePages_.Get(bytesCodePage_);
+        const QString decoded = const_cast<QStringDecoder&>(page.decoder).decode(bytes_);
+        bytes_.clear();
+        Emit(decoded);
+    }
+
+    void Emit(QStringView s)
+    {
+        switch (cur_.dest) {
+        case Dest::Text:
+            EmitText(s);
+            break;
+        case Dest::FontTable:
+            if (FontEntry* e = Font(fontTableEntry_); e && !e->done) {
+                e->name += s;
+                formatValid_ = false;
+            }
+            break;
+        case Dest::ColorTable:
+            break;
+        }
+    }
+
+    // Body text. Characters that would make the document start a block or
+    // a frame on its own become paragraph breaks or are dropped.
+    void EmitText(QStringView s)
+    {
+        if (cur_.ch.hidden)
+            return;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            const char16_t c = s[i].unicode();
+            const bool breaks = c == u'\n' || c == u'\r' || c == 0x2029;
+            if (!breaks && c != 0xFDD0 && c != 0xFDD1)
+                continue;
+            if (i > start)
+                Append(s.sliced(start, i - start));
+            if (breaks)
+                Paragraph();
+            start = i + 1;
+        }
+        if (start < s.size())
+            Append(s.sliced(start));
+    }
+
+    void Append(QStringView s)
+    {
+        MaterializeBreak();
+        if (pendingCellTab_) {
+            pendingCellTab_ = false;
+            Append(u"\t");
+        }
+        if (!run_.isEmpty() && !(runState_ == cur_.ch))
+            FlushRun();
+        runState_ = cur_.ch;
+        run_ += s;
+        paragraphHasContent_ = true;
+    }
+
+    void EmitChar(char16_t c)
+    {
+        const QChar ch(c);
+        Emit(QStringView(&ch, 1));
+    }
+
+    // Document building. A \par only marks the paragraph as ended; the next
+    // one is started by content that follows, so the empty remainder after
+    // the last \par adds no paragraph.
+
+    void FlushRun()
+    {
+        if (run_.isEmpty())
+            return;
+        // Lone surrogates would make the document's text invalid.
+        for (qsizetype i = 0; i < run_.size(); ++i) {
+            const QChar c = run_[i];
+            if (c.isHighSurrogate() && i + 1 < run_.size() && run_[i + 1].isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                run_[i] = QChar(QChar::ReplacementCharacter);
+        }
+        cursor_.insertText(run_, CharFormat(runState_));
+        run_.clear();
+    }
+
+    void MaterializeBreak()
+    {
+        if (!pendingBreak_)
+            return;
+        pendingBreak_ = false;
+        cursor_.insertBlock();
+    }
+
+    void EndParagraph(const GroupState& state)
+    {
+        FlushRun();
+        cursor_.setBlockFormat(BlockFormat(state.para));
+        cursor_.setBlockCharFormat(CharFormat(state.ch));
+    }
+
+    void Paragraph()
+    {
+        MaterializeBreak();
+        EndParagraph(cur_);
+        pendingBreak_ = true;
+        pendingCellTab_ = false;
+        paragraphHasContent_ = false;
+    }
+
+    void Finish()
+    {
+        if (done_)
+            return;
+        done_ = true;
+        FlushBytes();
+        if (!pendingBreak_)
+            EndParagraph(cur_);
+        else
+            FlushRun();
+    }
+
+    // Formats.
+
+    FontEntry* Font(int number)
+    {
+        const auto it = fonts_.find(number);
+        return it == fonts_.end() ? nullptr : &it->second;
+    }
+
+    const QTextCharFormat& CharFormat(const CharState& s)
+    {
+        if (formatValid_ && formatState_ == s)
+            return format_;
+        QTextCharFormat f;
+        const FontEntry* font = Font(s.font < 0 ? defaultFont_ : s.font);
+        if (!font)
+            font = Font(defaultFont_);
+        if (font) {
+            const QString name = font->name.trimmed();
+            if (!name.isEmpty())
+                f.setFontFamilies(QStringList{name});
+        }
+        f.setFontPointSize(s.halfPoints / 2.0);
+        f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(s.italic);
+        f.setFontUnderline(s.underline);
+        f.setFontStrikeOut(s.strike);
+        if (s.vertical)
+            f.setVerticalAlignment(s.vertical > 0 ? QTextCharFormat::AlignSuperScript
+                                                  : QTextCharFormat::AlignSubScript);
+        if (s.colour > 0 && s.colour < int(colours_.size()) && colours_[s.colour])
+            f.setForeground(QBrush(*colours_[s.colour]));
+        format_ = f;
+        formatState_ = s;
+        formatValid_ = true;
+        return format_;
+    }
+
+    static QTextBlockFormat BlockFormat(const ParaState& p)
+    {
+        const double unit = kRtfTwipsPerUnit;
+        QTextBlockFormat f;
+        f.setAlignment(p.align);
+        f.setLeftMargin(p.leftIndent / unit);
+        f.setRightMargin(p.rightIndent / unit);
+        f.setTextIndent(p.firstIndent / unit);
+        f.setTopMargin(p.spaceBefore / unit);
+        f.setBottomMargin(p.spaceAfter / unit);
+        if (!p.tabs.isEmpty())
+            f.setTabPositions(p.tabs);
+        return f;
+    }
+
+    void EndColour()
+    {
+        std::optional<QColor> c;
+        if (colourHasValue_)
+            c = QColor(colourRgb_[0], colourRgb_[1], colourRgb_[2]);
+        colours_.push_back(c);
+        colourRgb_[0] = colourRgb_[1] = colourRgb_[2] = 0;
+        colourHasValue_ = false;
+        formatValid_ = false;
+    }
+
+    // Control words and symbols.
+
+    void OnSymbol(char c)
+    {
+        switch (c) {
+        case '\\': case '{': case '}': EmitChar(char16_t(c)); break;
+        case '~': EmitChar(0x00A0); break;
+        case '-': EmitChar(0x00AD); break;
+        case '_': EmitChar(0x2011); break;
+        case '*': StartSkipping(); break;
+        case '\n': case '\r':
+            if (cur_.dest == Dest::Text)
+                Paragraph();
+            break;
+        default: break;   // \: \| and unknown symbols
+        }
+    }
+
+    void OnWord(const Token& t)
+    {
+        if (t.length > 32)
+            return;
+        const auto& words = Words();
+        const auto found = words.find(std::string_view(t.text, t.length));
+        if (found == words.end())
+            return;
+        const Kw kw = found->second.kw;
+        const int p = t.param;
+        const bool on = !t.hasParam || p != 0;
+        CharState& ch = cur_.ch;
+        ParaState& para = cur_.para;
+
+        switch (kw) {
+        case Kw::Unknown: break;
+        case Kw::Ansi: documentCodePage_ = 1252; break;
+        case Kw::Mac: documentCodePage_ = 10000; break;
+        case Kw::Pc: documentCodePage_ = 437; break;
+        case Kw::Pca: documentCodePage_ = 850; break;
+        case Kw::AnsiCpg:
+            if (t.hasParam && p > 0)
+                documentCodePage_ = p;
+            break;
+        case Kw::Deff:
+            if (t.hasParam) {
+                defaultFont_ = p;
+                formatValid_ = false;
+            }
+            break;
+        case Kw::Uc: cur_.uc = std::clamp(t.hasParam ? p : 1, 0, kMaxUnicodeSkip); break;
+        case Kw::U:
+            if (t.hasParam) {
+                EmitChar(char16_t(p & 0xFFFF));   // negative values stand for 32768 and up
+                unicodeSkip_ = cur_.uc;
+            }
+            break;
+
+        case Kw::FontTable:
+            cur_.dest = Dest::FontTable;
+            formatValid_ = false;
+            break;
+        case Kw::ColorTable:
+            cur_.dest = Dest::ColorTable;
+            colours_.clear();
+            colourHasValue_ = false;
+            formatValid_ = false;
+            break;
+        case Kw::SkipDest: StartSkipping(); break;
+        case Kw::Field: case Kw::FldRslt: break;
+
+        case Kw::FontCharset:
+            if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && !e->codePage)
+                e->codePage = RtfCharsetCodePage(p);
+            break;
+        case Kw::FontCodePage:
+            if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && p > 0)
+                e->codePage = p;
+            break;
+        case Kw::Red: case Kw::Green: case Kw::Blue:
+            if (cur_.dest == Dest::ColorTable) {
+                colourRgb_[kw == Kw::Red ? 0 : kw == Kw::Green ? 1 : 2] = std::clamp(p, 0, 255);
+                colourHasValue_ = true;
+            }
+            break;
+
+        case Kw::Font:
+            if (cur_.dest == Dest::FontTable) {
+                fontTableEntry_ = p;
+                fonts_[p] = FontEntry();
+                formatValid_ = false;
+            } else {
+                ch.font = p;
+            }
+            break;
+        case Kw::FontSize:
+            ch.halfPoints = t.hasParam && p > 0 ? std::min(p, kMaxHalfPoints) : kDefaultHalfPoints;
+            break;
+        case Kw::Bold: ch.bold = on; break;
+        case Kw::Italic: ch.italic = on; break;
+        case Kw::Underline: ch.underline = on; break;
+        case Kw::UnderlineNone: ch.underline = false; break;
+        case Kw::Strike: ch.strike = on; break;
+        case Kw::Super: ch.vertical = on ? 1 : 0; break;
+        case Kw::Sub: ch.vertical = on ? -1 : 0; break;
+        case Kw::NoSuperSub: ch.vertical = 0; break;
+        case Kw::ColourFore: ch.colour = std::max(p, 0); break;
+        case Kw::Plain: ch = CharState(); break;
+        case Kw::Hidden: ch.hidden = on; break;
+
+        case Kw::Par:
+            if (cur_.dest == Dest::Text)
+                Paragraph();
+            break;
+        case Kw::Pard: para = ParaState(); break;
+        case Kw::AlignLeft: para.align = Qt::AlignLeft | Qt::AlignAbsolute; break;
+        case Kw::AlignCenter: para.align = Qt::AlignHCenter; break;
+        case Kw::AlignRight: para.align = Qt::AlignRight | Qt::AlignAbsolute; break;
+        case Kw::AlignJustify: para.align = Qt::AlignJustify; break;
+        case Kw::LeftIndent: para.leftIndent = ClampTwips(p); break;
+        case Kw::RightIndent: para.rightIndent = ClampTwips(p); break;
+        case Kw::FirstIndent: para.firstIndent = ClampTwips(p); break;
+        case Kw::SpaceBefore: para.spaceBefore = std::clamp(p, 0, kMaxTwips); break;
+        case Kw::SpaceAfter: para.spaceAfter = std::clamp(p, 0, kMaxTwips); break;
+        case Kw::TabStop:
+            if (para.tabs.size() < kMaxTabStops) {
+                QTextOption::Tab tab(std::clamp(p, 0, kMaxTwips) / double(kRtfTwipsPerUnit),
+                                     para.nextTabType);
+                if (para.nextTabType == QTextOption::DelimiterTab)
+                    tab.delimiter = QLatin1Char('.');
+                para.tabs.append(tab);
+            }
+            para.nextTabType = QTextOption::LeftTab;
+            break;
+        case Kw::TabRight: para.nextTabType = QTextOption::RightTab; break;
+        case Kw::TabCenter: para.nextTabType = QTextOption::CenterTab; break;
+        case Kw::TabDecimal: para.nextTabType = QTextOption::DelimiterTab; break;
+        case Kw::TabBar: para.nextTabType = QTextOption::LeftTab; break;
+
+        case Kw::Line: EmitChar(0x2028); break;
+        case Kw::Tab: EmitChar(u'\t'); break;
+        case Kw::Char: EmitChar(found->second.ch); break;
+        case Kw::Cell:
+            // Cells become tab-separated text; a row ends its paragraph.
+            if (cur_.dest == Dest::Text && !cur_.ch.hidden)
+                pendingCellTab_ = true;
+            break;
+        case Kw::Row:
+            if (cur_.dest == Dest::Text) {
+                pendingCellTab_ = false;
+                Paragraph();
+            }
+            break;
+        case Kw::Page: case Kw::Sect:
+            if (cur_.dest == Dest::Text && paragraphHasContent_)
+                Paragraph();
+            break;
+        }
+    }
+
+    Tokenizer tokens_;
+    QTextCursor cursor_;
+    RtfCodePages codePages_;
+
+    GroupState cur_;
+    std::vector<GroupState> stack_;
+    int overflow_ = 0;     // groups opened beyond kMaxGroupDepth
+    bool skipping_ = false;  // inside a destination that is not shown
+    int skipDepth_ = 0;      // groups opened inside it
+    int unicodeSkip_ = 0;  // fallback characters still to drop after \uN
+
+    int documentCodePage_ = 1252;
+    int defaultFont_ = 0;
+    std::unordered_map<int, FontEntry> fonts_;
+    int fontTableEntry_ = -1;
+    std::vector<std::optional<QColor>> colours_;
+    int colourRgb_[3] = {0, 0, 0};
+    bool colourHasValue_ = false;
+
+    QByteArray bytes_;   // undecoded bytes of a multi-byte code page
+    int bytesCodePage_ = 0;
+    bool expectTrail_ = false;
+
+    QString run_;        // text not yet in the document, all in runState_
+    CharState runState_;
+    QTextCharFormat format_;
+    CharState formatState_;
+    bool formatValid_ = false;
+    bool pendingBreak_ = false;
+    bool pendingCellTab_ = false;
+    bool paragraphHasContent_ = false;
+    bool done_ = false;
+};
+
+} // namespace
+
+void ReadRtf(const QByteArray& rtf, QTextDocument& document)
+{
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    document.clear();
+    {
+        QTextCursor batch(&document);
+        batch.beginEditBlock();
+        Reader reader(rtf, document);
+        reader.Run();
+        batch.endEditBlock();
+    }
+    document.setUndoRedoEnabled(undo);
+}
