@@ -1,0 +1,277 @@
+// The reader on hand-written RTF: formats, code pages, destinations and
+// malformed input.
+
+#include "editor/Rtf.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+std::unique_ptr<QTextDocument> Read(const QByteArray& rtf)
+{
+    auto document = std::make_unique<QTextDocument>();
+    ReadRtf(rtf, *document);
+    return document;
+}
+
+// Paragraphs joined by '\n'; line breaks stay U+2028.
+QString Text(const QTextDocument& document)
+{
+    QStringList lines;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        lines << b.text();
+    return lines.join('\n');
+}
+
+QString TextOf(const QByteArray& rtf) { return Text(*Read(rtf)); }
+
+// The format of the character at a position.
+QTextCharFormat At(const QTextDocument& document, int position)
+{
+    QTextCursor c(const_cast<QTextDocument*>(&document));
+    c.setPosition(position + 1);
+    return c.charFormat();
+}
+
+QTextBlockFormat Paragraph(const QTextDocument& document, int n)
+{
+    return document.findBlockByNumber(n).blockFormat();
+}
+
+QString Family(const QTextCharFormat& f) { return f.fontFamilies().toStringList().value(0); }
+
+TEST(RtfReader, CharacterFormats)
+{
+    const auto d = Read("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+                        "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}"
+                        "A\\f0\\fs20 B{\\b C\\i D}E\\ul F\\ulnone G\\ul H\\ul0 I\\cf1 J\\cf2 K\\cf0 L"
+                        "\\b\\i\\ul\\strike\\super\\cf1 M\\plain N\\sub O\\nosupersub\\b0 P}");
+    ASSERT_EQ(Text(*d), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(Family(At(*d, 0)), "Times New Roman");   // \deff1
+    EXPECT_EQ(At(*d, 0).fontPointSize(), 12);           // RTF's default size
+    EXPECT_EQ(Family(At(*d, 1)), "Arial");
+    EXPECT_EQ(At(*d, 1).fontPointSize(), 10);
+    EXPECT_FALSE(At(*d, 1).font().bold());
+    EXPECT_TRUE(At(*d, 2).font().bold());
+    EXPECT_TRUE(At(*d, 3).font().bold() && At(*d, 3).fontItalic());
+    EXPECT_FALSE(At(*d, 4).font().bold() || At(*d, 4).fontItalic());   // group closed
+    EXPECT_TRUE(At(*d, 5).fontUnderline());
+    EXPECT_FALSE(At(*d, 6).fontUnderline());
+    EXPECT_TRUE(At(*d, 7).fontUnderline());
+    EXPECT_FALSE(At(*d, 8).fontUnderline());
+    EXPECT_EQ(At(*d, 9).foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(At(*d, 10).foreground().color(), QColor(0, 128, 255));
+    EXPECT_EQ(At(*d, 11).foreground().style(), Qt::NoBrush);   // \cf0: automatic
+    const QTextCharFormat m = At(*d, 12);
+    EXPECT_TRUE(m.font().bold() && m.fontItalic() && m.fontUnderline() && m.fontStrikeOut());
+    EXPECT_EQ(m.verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    const QTextCharFormat n = At(*d, 13);   // \plain: everything back to the defaults
+    EXPECT_FALSE(n.font().bold() || n.fontItalic() || n.fontUnderline() || n.fontStrikeOut());
+    EXPECT_EQ(n.verticalAlignment(), QTextCharFormat::AlignNormal);
+    EXPECT_EQ(n.foreground().style(), Qt::NoBrush);
+    EXPECT_EQ(Family(n), "Times New Roman");
+    EXPECT_EQ(n.fontPointSize(), 12);
+    EXPECT_EQ(At(*d, 14).verticalAlignment(), QTextCharFormat::AlignSubScript);
+    EXPECT_EQ(At(*d, 15).verticalAlignment(), QTextCharFormat::AlignNormal);
+}
+
+TEST(RtfReader, FontTableForms)
+{
+    // Entries without inner groups, alternate names and panose skipped,
+    // escaped characters in a name, an unknown font number.
+    const auto d = Read("{\\rtf1{\\fonttbl\\f0\\fnil Courier;\\f1\\fnil{\\*\\panose 0204}Gill{\\*\\falt Gil} Sans ;"
+                        "{\\f2 Caf\\'e9 \\{x\\};}}\\f1 a\\f2 b\\f0 c\\f9 d}");
+    ASSERT_EQ(Text(*d), "abcd");
+    EXPECT_EQ(Family(At(*d, 0)), "Gill Sans");
+    EXPECT_EQ(Family(At(*d, 1)), "Caf\u00e9 {x}");
+    EXPECT_EQ(Family(At(*d, 2)), "Courier");
+    EXPECT_EQ(Family(At(*d, 3)), "Courier");   // unknown: the default font
+}
+
+TEST(RtfReader, ParagraphFormats)
+{
+    const auto d = Read("{\\rtf1 \\qc\\li720\\ri360\\fi-180\\sb120\\sa240\\tx1440\\tqr\\tx2880\\tqc\\tx3000"
+                        "\\tqdec\\tx4000 one\\par two\\par\\pard\\qr three\\par\\pard\\qj four\\par"
+                        "{\\pard\\qc five\\par}six\\par\\pard seven}");
+    ASSERT_EQ(Text(*d), "one\ntwo\nthree\nfour\nfive\nsix\nseven");
+    const QTextBlockFormat one = Paragraph(*d, 0);
+    EXPECT_EQ(one.alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(one.leftMargin(), 720.0 / kRtfTwipsPerUnit);
+    EXPECT_EQ(one.rightMargin(), 360.0 / kRtfTwipsPerUnit);
+    EXPECT_EQ(one.textIndent(), -180.0 / kRtfTwipsPerUnit);
+    EXPECT_EQ(one.topMargin(), 120.0 / kRtfTwipsPerUnit);
+    EXPECT_EQ(one.bottomMargin(), 240.0 / kRtfTwipsPerUnit);
+    const QList<QTextOption::Tab> tabs = one.tabPositions();
+    ASSERT_EQ(tabs.size(), 4);
+    EXPECT_EQ(tabs[0], QTextOption::Tab(1440.0 / kRtfTwipsPerUnit, QTextOption::LeftTab));
+    EXPECT_EQ(tabs[1], QTextOption::Tab(2880.0 / kRtfTwipsPerUnit, QTextOption::RightTab));
+    EXPECT_EQ(tabs[2], QTextOption::Tab(3000.0 / kRtfTwipsPerUnit, QTextOption::CenterTab));
+    EXPECT_EQ(tabs[3], QTextOption::Tab(4000.0 / kRtfTwipsPerUnit, QTextOption::DelimiterTab, QLatin1Char('.')));
+    EXPECT_EQ(Paragraph(*d, 1), one);   // formats carry on until \pard
+    EXPECT_TRUE(Paragraph(*d, 2).alignment() & Qt::AlignRight);
+    EXPECT_EQ(Paragraph(*d, 2).leftMargin(), 0);
+    EXPECT_TRUE(Paragraph(*d, 2).tabPositions().isEmpty());
+    EXPECT_EQ(Paragraph(*d, 3).alignment(), Qt::AlignJustify);
+    EXPECT_EQ(Paragraph(*d, 4).alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(Paragraph(*d, 5).alignment(), Qt::AlignJustify);   // the group's \pard ended with it
+    EXPECT_TRUE(Paragraph(*d, 6).alignment() & Qt::AlignLeft);    // last paragraph without \par
+}
+
+TEST(RtfReader, ParagraphCountFollowsWordProcessors)
+{
+    // The empty remainder after the last \par is no paragraph of its own.
+    EXPECT_EQ(Read("{\\rtf1 a\\par}")->blockCount(), 1);
+    EXPECT_EQ(Read("{\\rtf1 a\\par\\pard\\qc }")->blockCount(), 1);
+    EXPECT_EQ(Read("{\\rtf1 a\\par\\par}")->blockCount(), 2);
+    EXPECT_EQ(Read("{\\rtf1 a\\par b}")->blockCount(), 2);
+    EXPECT_EQ(Read("{\\rtf1 a\\par\\line}")->blockCount(), 2);
+    EXPECT_EQ(Read("{\\rtf1 }")->blockCount(), 1);
+    // A paragraph takes the formats in force at its \par.
+    const auto d = Read("{\\rtf1 a\\qc\\par b\\pard\\par}");
+    EXPECT_EQ(Paragraph(*d, 0).alignment(), Qt::AlignHCenter);
+    EXPECT_TRUE(Paragraph(*d, 1).alignment() & Qt::AlignLeft);
+    // An empty paragraph keeps the size of its mark.
+    EXPECT_EQ(Read("{\\rtf1 a\\par\\fs40\\par b}")->findBlockByNumber(1).charFormat().fontPointSize(), 20);
+}
+
+TEST(RtfReader, BreaksAndSpecialCharacters)
+{
+    EXPECT_EQ(TextOf("{\\rtf1 a\\line b\\tab c\\\nd\\\re}"), "a\u2028b\tc\nd\ne");
+    EXPECT_EQ(TextOf("{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote"
+                     "\\emspace\\enspace\\qmspace\\zwj\\zwnj}"),
+              "\u2014\u2013\u2022\u2018\u2019\u201c\u201d\u2003\u2002\u2005\u200d\u200c");
+    EXPECT_EQ(TextOf("{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\}"), "a\u00a0b\u00adc\u2011d{}\\");
+    // The delimiting blank belongs to the word; a second one is text.
+    EXPECT_EQ(TextOf("{\\rtf1 \\b  x\\b0\\i0-1\\fs-}"), " x-1-");
+    EXPECT_EQ(TextOf("{\\rtf1 a\r\nb\nc\rd}"), "abcd");   // raw line breaks are no text
+    EXPECT_EQ(TextOf("{\\rtf1 a\\unknownword42 b\\:\\|c}"), "abc");
+    // Table cells become tab-separated paragraphs.
+    EXPECT_EQ(TextOf("{\\rtf1 \\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row\\intbl c\\cell d\\cell\\row}"),
+              "a\tb\nc\td");
+}
+
+TEST(RtfReader, CodePages)
+{
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi \\'e9\\'80\\'93\\'9f}"), "\u00e9\u20ac\u201c\u0178");
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1}"), "\u0410\u0431");
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg1253 \\'e1}"), "\u03b1");
+    // Raw 8-bit text is decoded like \'hh.
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg1251 \xc0\xe1}"), "\u0410\u0431");
+    // A font's charset wins over the document's code page.
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 A;}{\\f1\\fcharset204 B;}{\\f2\\fcharset238 C;}}"
+                     "\\f0\\'e0\\f1\\'e0\\f2\\'e0\\f0\\'e0}"),
+              "\u00e0\u0430\u0155\u00e0");
+    // Double-byte code pages: bytes gathered, trail bytes may be plain text.
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0 \\'82\\'a0\\'83A\\'93\\'fa x}"),
+              "\u3042\u30a2\u65e5 x");
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg936 \\'d6\\'d0\\'ce\\'c4}"), "\u4e2d\u6587");
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg950 \\'a4\\'a4}"), "\u4e2d");
+    // Unknown code pages read as Windows-1252.
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg77777 \\'e9}"), "\u00e9");
+    EXPECT_EQ(TextOf("{\\rtf1{\\fonttbl{\\f0\\fcharset99 X;}}\\f0\\'e9}"), "\u00e9");
+    // Symbol fonts: the bullet of list items.
+    EXPECT_EQ(TextOf("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symbol;}}{\\f0\\'b7}}"), "\u2022");
+    EXPECT_EQ(TextOf("{\\rtf1\\mac \\'8e}"), "\u00e9");
+}
+
+TEST(RtfReader, UnicodeAndFallbacks)
+{
+    EXPECT_EQ(TextOf("{\\rtf1 a\\u233?b}"), "a\u00e9b");
+    EXPECT_EQ(TextOf("{\\rtf1 \\uc2\\u8364\\'80\\'80x}"), "\u20acx");
+    EXPECT_EQ(TextOf("{\\rtf1 \\uc0\\u8364 x}"), "\u20acx");
+    EXPECT_EQ(TextOf("{\\rtf1 \\u8364\\emdash x}"), "\u20acx");   // a control word is one character
+    EXPECT_EQ(TextOf("{\\rtf1 \\uc3\\u8364 ab}"), "\u20ac");      // the blank is the delimiter
+    EXPECT_EQ(TextOf("{\\rtf1 \\u-3913?\\u-10179?\\u-8704?}"), "\uf0b7\U0001F600");
+    EXPECT_EQ(TextOf("{\\rtf1 {\\uc2 \\u8364 ab}\\u8364?c}"), "\u20ac\u20acc");   // \uc ends with its group
+    EXPECT_EQ(TextOf("{\\rtf1 \\uc5\\u8364{\\b x}y}"), "\u20acxy");               // a brace ends the fallback
+    EXPECT_EQ(TextOf("{\\rtf1 \\u55357?x\\u56832?}"), "\ufffdx\ufffd");         // lone surrogates
+    EXPECT_EQ(TextOf("{\\rtf1 \\u10?\\u8233?x}"), "\n\nx");                       // breaks become paragraphs
+}
+
+TEST(RtfReader, DestinationsNotShownAreSkipped)
+{
+    EXPECT_EQ(TextOf("{\\rtf1 {\\info{\\title T}{\\author A}}{\\stylesheet{\\s0 Normal;}}"
+                     "{\\*\\generator G;}{\\*\\unknown {nested} text}a"
+                     "{\\header H}{\\footer F}b{\\footnote N}c"
+                     "{\\pict\\wmetafile8 0123abcd}{\\object{\\*\\objdata 01}{\\result R}}d}"),
+              "abcd");
+    // Binary data may hold braces and backslashes.
+    EXPECT_EQ(TextOf("{\\rtf1 {\\pict\\bin5 }{\\\\x}a}"), "a");
+    EXPECT_EQ(TextOf("{\\rtf1 a\\bin3 xyzb}"), "ab");
+    // Fields: the result shows, the instruction does not.
+    EXPECT_EQ(TextOf("{\\rtf1 see {\\field{\\*\\fldinst {HYPERLINK \"http://x\"}}{\\fldrslt {\\ul here}}}.}"),
+              "see here.");
+    // List text is the visible number or bullet.
+    EXPECT_EQ(TextOf("{\\rtf1 {\\listtext\\pard\\plain 1.\\tab}first\\par{\\pntext 2.\\tab}"
+                     "{\\*\\pn\\pnlvlbody{\\pntxta .}}second}"),
+              "1.\tfirst\n2.\tsecond");
+    // Hidden text is not shown.
+    EXPECT_EQ(TextOf("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}"), "abd");
+}
+
+TEST(RtfReader, MalformedInputLoadsWhatCanBeRead)
+{
+    EXPECT_EQ(TextOf("{\\rtf1 abc"), "abc");                        // truncated
+    EXPECT_EQ(TextOf("{\\rtf1 abc\\'"), "abc");
+    EXPECT_EQ(TextOf("{\\rtf1 abc\\'4"), "abc");
+    EXPECT_EQ(TextOf("{\\rtf1 abc\\"), "abc");
+    EXPECT_EQ(TextOf("{\\rtf1 a\\'zzb}"), "azzb");                  // a broken \'hh is dropped
+    EXPECT_EQ(TextOf("{\\rtf1 {{{a}"), "a");                        // unclosed groups
+    EXPECT_EQ(TextOf("{\\rtf1 a}b}c"), "a");                        // the outer group ends it
+    EXPECT_EQ(TextOf(""), "");
+    EXPECT_EQ(TextOf("plain text"), "plain text");
+    EXPECT_EQ(TextOf("{\\rtf1 a\\bin99999999999 b}"), "a");         // \bin beyond the end
+    EXPECT_EQ(TextOf("{\\rtf1 a\\bin-5 b}"), "ab");
+    EXPECT_EQ(TextOf("{\\rtf1 \\u99999999999?\\u-99999999999?x}"), QString(QChar(0xFFFF)) + QChar(0x0001) + "x");
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg-3 \\'e9\\uc99999999999\\u233 abc}"), "\u00e9\u00e9");
+
+    const auto big = Read("{\\rtf1 \\fs99999999999 a\\fs-4 b\\li99999999999 c\\par}");
+    EXPECT_EQ(At(*big, 0).fontPointSize(), 1638);
+    EXPECT_EQ(At(*big, 1).fontPointSize(), 12);
+    EXPECT_EQ(Paragraph(*big, 0).leftMargin(), 31680.0 / kRtfTwipsPerUnit);
+
+    QByteArray manyTabs = "{\\rtf1 ";
+    for (int i = 0; i < 10000; ++i)
+        manyTabs += "\\tx" + QByteArray::number(i);
+    EXPECT_EQ(Read(manyTabs + " x}")->begin().blockFormat().tabPositions().size(), 64);
+}
+
+TEST(RtfReader, DeepNestingNeitherOverflowsNorLosesText)
+{
+    constexpr int depth = 1000000;
+    QByteArray deep = "{\\rtf1 a";
+    deep += QByteArray(depth, '{') + "\\b b" + QByteArray(depth, '}') + "c}";
+    const auto d = Read(deep);
+    ASSERT_EQ(Text(*d), "abc");
+    EXPECT_TRUE(At(*d, 1).font().bold());
+    EXPECT_FALSE(At(*d, 2).font().bold());
+
+    // Deep groups inside a skipped destination and unbalanced closings.
+    EXPECT_EQ(TextOf("{\\rtf1 {\\*\\x " + QByteArray(depth, '{') + "}a"), "");
+    EXPECT_EQ(TextOf("{\\rtf1 " + QByteArray(depth, '{') + "a" + QByteArray(depth, '}') + "}"), "a");
+}
+
+TEST(RtfReader, EveryTruncationReadsAPrefix)
+{
+    const QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Arial;}{\\f1\\fnil\\fcharset204 Cyr;}}"
+        "{\\colortbl;\\red1\\green2\\blue3;}\\pard\\qc\\li100\\tx720\\f0\\fs20 Caf\\'e9\\tab{\\b x}\\line"
+        "\\f1\\'c0\\f0\\~\\{\\}\\\\\\emdash{\\*\\bad {}}{\\field{\\*\\fldinst X}{\\fldrslt Y}}\\par"
+        "\\pard Z\\par}";
+    const QString full = TextOf(rtf);
+    ASSERT_EQ(full, "Caf\u00e9\tx\u2028\u0410\u00a0{}\\\u2014Y\nZ");
+    for (qsizetype n = 0; n <= rtf.size(); ++n) {
+        const QString part = TextOf(rtf.left(n));
+        ASSERT_TRUE(full.startsWith(part)) << "cut at " << n << ": " << part.toStdString();
+    }
+}
+
+} // namespace
