@@ -163,13 +163,13 @@ enum class Kw {
     // font and colour tables
     FontCharset, FontCodePage, Red, Green, Blue,
     // character formats
-    Font, FontSize, Bold, Italic, Underline, UnderlineNone, Strike, Super, Sub, NoSuperSub,
-    ColourFore, Plain, Hidden,
+    Font, FontSize, Bold, Italic, Underline, UnderlineNone, Strike, Super, Sub, NoSuperSub, Up, Down,
+    ColourFore, Plain,
     // paragraph formats
     Par, Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, TabStop, TabRight, TabCenter, TabDecimal, TabBar,
     // breaks and special characters
-    Line, Tab, Cell, Row, Page, Sect, Char,
+    Line, Tab, Cell, Row, Page, Sect, Char, FootnoteNumber,
 };
 
 struct WordInfo {
@@ -177,6 +177,8 @@ struct WordInfo {
     char16_t ch = 0;   // Kw::Char
 };
 
+// Hidden text (\v) is shown: the editor cannot hide text, and leaving it
+// out would lose it on the next save.
 const std::unordered_map<std::string_view, WordInfo>& Words()
 {
     static const std::unordered_map<std::string_view, WordInfo> words = [] {
@@ -193,7 +195,8 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
             {"ulth", Kw::Underline}, {"ulw", Kw::Underline}, {"ulwave", Kw::Underline},
             {"ulnone", Kw::UnderlineNone}, {"strike", Kw::Strike}, {"striked", Kw::Strike},
             {"super", Kw::Super}, {"sub", Kw::Sub}, {"nosupersub", Kw::NoSuperSub},
-            {"cf", Kw::ColourFore}, {"plain", Kw::Plain}, {"v", Kw::Hidden},
+            {"up", Kw::Up}, {"dn", Kw::Down},
+            {"cf", Kw::ColourFore}, {"plain", Kw::Plain}, {"chftn", Kw::FootnoteNumber},
             {"par", Kw::Par}, {"pard", Kw::Pard}, {"ql", Kw::AlignLeft}, {"qc", Kw::AlignCenter},
             {"qr", Kw::AlignRight}, {"qj", Kw::AlignJustify}, {"qd", Kw::AlignJustify},
             {"li", Kw::LeftIndent}, {"lin", Kw::LeftIndent}, {"ri", Kw::RightIndent},
@@ -246,7 +249,6 @@ struct CharState {
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    bool hidden = false;
     bool operator==(const CharState&) const = default;
 };
 
@@ -491,8 +493,6 @@ private:
     // a frame on its own become paragraph breaks or are dropped.
     void EmitText(QStringView s)
     {
-        if (cur_.ch.hidden)
-            return;
         qsizetype start = 0;
         for (qsizetype i = 0; i < s.size(); ++i) {
             const char16_t c = s[i].unicode();
@@ -752,9 +752,11 @@ private:
         case Kw::Super: ch.vertical = on ? 1 : 0; break;
         case Kw::Sub: ch.vertical = on ? -1 : 0; break;
         case Kw::NoSuperSub: ch.vertical = 0; break;
+        // Raised or lowered text (default 3 points) shows as super- or subscript.
+        case Kw::Up: ch.vertical = !t.hasParam || p > 0 ? 1 : 0; break;
+        case Kw::Down: ch.vertical = !t.hasParam || p > 0 ? -1 : 0; break;
         case Kw::ColourFore: ch.colour = std::max(p, 0); break;
         case Kw::Plain: ch = CharState(); break;
-        case Kw::Hidden: ch.hidden = on; break;
 
         case Kw::Par:
             if (cur_.dest == Dest::Text)
@@ -788,9 +790,14 @@ private:
         case Kw::Line: EmitChar(0x2028); break;
         case Kw::Tab: EmitChar(u'\t'); break;
         case Kw::Char: EmitChar(found->second.ch); break;
+        case Kw::FootnoteNumber:
+            // The footnote is not shown, its reference number is.
+            if (cur_.dest == Dest::Text)
+                Emit(QString::number(++footnotes_));
+            break;
         case Kw::Cell:
             // Cells become tab-separated text; a row ends its paragraph.
-            if (cur_.dest == Dest::Text && !cur_.ch.hidden)
+            if (cur_.dest == Dest::Text)
                 pendingCellTab_ = true;
             break;
         case Kw::Row:
@@ -834,6 +841,7 @@ private:
     QTextCharFormat format_;
     CharState formatState_;
     bool formatValid_ = false;
+    int footnotes_ = 0;
     bool pendingBreak_ = false;
     bool pendingCellTab_ = false;
     bool paragraphHasContent_ = false;

@@ -91,6 +91,13 @@ private:
         // An empty paragraph keeps its font and size through its mark.
         if (empty)
             SetFormat(Resolve(block.charFormat()));
+        // A raised or lowered mark makes LibreOffice drop the paragraph's
+        // raised text, so marks are always on the baseline.
+        if (state_.vertical != 0) {
+            RunFormat mark = state_;
+            mark.vertical = 0;
+            SetFormat(mark);
+        }
         Word("par");
         body_ += "\r\n";
         needDelimiter_ = false;
