@@ -213,8 +213,12 @@ TEST(RtfReader, DestinationsNotShownAreSkipped)
     EXPECT_EQ(TextOf("{\\rtf1 {\\listtext\\pard\\plain 1.\\tab}first\\par{\\pntext 2.\\tab}"
                      "{\\*\\pn\\pnlvlbody{\\pntxta .}}second}"),
               "1.\tfirst\n2.\tsecond");
-    // Hidden text is not shown.
-    EXPECT_EQ(TextOf("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}"), "abd");
+    // Footnotes: the reference number shows, the note does not.
+    EXPECT_EQ(TextOf("{\\rtf1 a{\\super\\chftn{\\*\\footnote\\chftn note}}b{\\super\\chftn}"
+                     "{\\footnote{\\super\\chftn} x}}"),
+              "a1b2");
+    // Hidden text shows: the editor could not hide it and would drop it on saving.
+    EXPECT_EQ(TextOf("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}"), "ahiddenbcd");
 }
 
 TEST(RtfReader, MalformedInputLoadsWhatCanBeRead)

@@ -1,0 +1,239 @@
+// Checks against independent RTF implementations: fixtures written by
+// LibreOffice (see rtf_fixtures/regenerate.sh) read as LibreOffice reads
+// them, and our output read by LibreOffice and unrtf when they are here.
+
+#include "editor/Rtf.h"
+#include "test_rtf_documents.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+using namespace rtf_test;
+
+QString FixtureDir()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("rtf_fixtures"));
+}
+
+QByteArray Load(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Paragraphs joined by '\n', line breaks as '\n' too: how plain text
+// exports show them.
+QString PlainText(const QTextDocument& document)
+{
+    QStringList lines;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        lines << b.text().replace(QChar(0x2028), QLatin1Char('\n'));
+    return lines.join('\n');
+}
+
+QString ExportedText(const QByteArray& utf8)
+{
+    QString text = QString::fromUtf8(utf8);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    if (text.endsWith('\n'))
+        text.chop(1);
+    return text;
+}
+
+// The words of a text. LibreOffice's text export lays out list items and
+// table cells with blanks and line breaks of its own, so those are compared
+// as separators only; a lost or extra break still splits or joins words.
+QStringList Words(const QString& text)
+{
+    static const QRegularExpression separators(QStringLiteral("[ \\t\\n\\x{2028}]+"));
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
+std::unique_ptr<QTextDocument> ReadFixture(const QString& name)
+{
+    auto document = std::make_unique<QTextDocument>();
+    ReadRtf(Load(FixtureDir() + '/' + name + ".rtf"), *document);
+    return document;
+}
+
+QTextBlock BlockStarting(const QTextDocument& document, const QString& start)
+{
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        if (b.text().startsWith(start))
+            return b;
+    return {};
+}
+
+QTextCharFormat FormatOf(const QTextBlock& block, const QString& word)
+{
+    const int at = int(block.text().indexOf(word));
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().position() - block.position() <= at &&
+            at < it.fragment().position() - block.position() + it.fragment().length())
+            return it.fragment().charFormat();
+    ADD_FAILURE() << "no " << word.toStdString();
+    return {};
+}
+
+TEST(RtfFixtures, ReaderGivesTheTextLibreOfficeExports)
+{
+    const QStringList fixtures =
+        QDir(FixtureDir()).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+    ASSERT_GE(fixtures.size(), 4) << FixtureDir().toStdString();
+    for (const QString& file : fixtures) {
+        const QString name = QFileInfo(file).completeBaseName();
+        SCOPED_TRACE(name.toStdString());
+        const QString expected = ExportedText(Load(FixtureDir() + '/' + name + ".txt"));
+        ASSERT_FALSE(expected.isEmpty());
+        const QString read = PlainText(*ReadFixture(name));
+        EXPECT_EQ(Words(read), Words(expected));
+        // Where no list or table is involved, paragraphs match exactly.
+        if (name != QLatin1String("lists"))
+            EXPECT_EQ(read, expected);
+    }
+}
+
+TEST(RtfFixtures, FormatsWrittenByLibreOffice)
+{
+    const auto d = ReadFixture(QStringLiteral("formats"));
+    const QTextBlock first = BlockStarting(*d, QStringLiteral("Plain"));
+    ASSERT_TRUE(first.isValid());
+    EXPECT_FALSE(FormatOf(first, "Plain").font().bold());
+    EXPECT_TRUE(FormatOf(first, "bold").font().bold());
+    EXPECT_TRUE(FormatOf(first, "italic").fontItalic());
+    EXPECT_TRUE(FormatOf(first, "underlined").fontUnderline());
+    const QTextCharFormat all = FormatOf(first, "all three");
+    EXPECT_TRUE(all.font().bold() && all.fontItalic() && all.fontUnderline());
+
+    const QTextBlock fonts = BlockStarting(*d, QStringLiteral("Courier"));
+    EXPECT_EQ(FormatOf(fonts, "Courier").fontFamilies().toStringList().value(0), "Courier New");
+    EXPECT_EQ(FormatOf(fonts, "large").fontFamilies().toStringList().value(0), "Times New Roman");
+    EXPECT_EQ(FormatOf(fonts, "large").fontPointSize(), 18);   // HTML size 5
+    EXPECT_EQ(FormatOf(fonts, "small").fontPointSize(), 8);
+
+    const QTextBlock colours = BlockStarting(*d, QStringLiteral("red"));
+    EXPECT_EQ(FormatOf(colours, "red").foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(FormatOf(colours, "green").foreground().color(), QColor(0, 128, 0));
+    EXPECT_EQ(FormatOf(colours, "blue").foreground().color(), QColor(0, 0, 255));
+    EXPECT_TRUE(FormatOf(colours, "struck").fontStrikeOut());
+    EXPECT_EQ(FormatOf(colours, "2").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+
+    EXPECT_EQ(BlockStarting(*d, "Centered").blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_TRUE(BlockStarting(*d, "Right").blockFormat().alignment() & Qt::AlignRight);
+    EXPECT_EQ(BlockStarting(*d, "Justified").blockFormat().alignment(), Qt::AlignJustify);
+    const QTextBlockFormat indented = BlockStarting(*d, "Indented").blockFormat();
+    EXPECT_EQ(indented.leftMargin() * kRtfTwipsPerUnit, 1440);   // 1 inch
+    EXPECT_EQ(indented.textIndent() * kRtfTwipsPerUnit, -720);
+    EXPECT_EQ(indented.rightMargin() * kRtfTwipsPerUnit, 720);
+}
+
+TEST(RtfFixtures, TabStopsAndIndentsWrittenByLibreOffice)
+{
+    const auto d = ReadFixture(QStringLiteral("layout"));
+    const QTextBlockFormat f = BlockStarting(*d, "Col").blockFormat();
+    EXPECT_EQ(f.leftMargin() * kRtfTwipsPerUnit, 720);
+    EXPECT_EQ(f.textIndent() * kRtfTwipsPerUnit, 360);
+    // LibreOffice counts tab stops from the left indent; RTF from the margin.
+    const QList<QTextOption::Tab> tabs = f.tabPositions();
+    ASSERT_EQ(tabs.size(), 4);
+    EXPECT_EQ(tabs[0].position * kRtfTwipsPerUnit, 1440 + 720);
+    EXPECT_EQ(tabs[1].type, QTextOption::RightTab);
+    EXPECT_EQ(tabs[2].type, QTextOption::CenterTab);
+    EXPECT_EQ(tabs[3].type, QTextOption::DelimiterTab);
+}
+
+bool Have(const char* program)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+}
+
+// A document with every kind of text but the control characters, which
+// other readers drop.
+void FillForOtherReaders(QTextDocument& document, unsigned seed)
+{
+    Generator(seed, false).Fill(document);
+}
+
+TEST(RtfOracle, LibreOfficeReadsOurTextBack)
+{
+    if (!Have("soffice"))
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    constexpr unsigned kDocuments = 25;
+    QStringList files;
+    std::vector<QString> texts;
+    for (unsigned seed = 1; seed <= kDocuments; ++seed) {
+        QTextDocument document;
+        FillForOtherReaders(document, seed);
+        const QString path = dir.filePath(QStringLiteral("doc%1.rtf").arg(seed));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteRtf(document));
+        file.close();
+        files << path;
+        texts.push_back(PlainText(document));
+    }
+    QProcess lo;
+    lo.start(QStringLiteral("soffice"),
+             QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
+                         QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                         QStringLiteral("txt:Text (encoded):UTF8,LF"), QStringLiteral("--outdir"),
+                         dir.filePath(QStringLiteral("txt"))} +
+                 files);
+    ASSERT_TRUE(lo.waitForFinished(240000)) << "LibreOffice did not finish";
+    ASSERT_EQ(lo.exitCode(), 0) << lo.readAllStandardError().toStdString();
+    for (unsigned seed = 1; seed <= kDocuments; ++seed) {
+        const QByteArray exported = Load(dir.filePath(QStringLiteral("txt/doc%1.txt").arg(seed)));
+        ASSERT_FALSE(exported.isEmpty()) << "seed " << seed;
+        // LibreOffice puts a six-per-em space before each blank of a run of
+        // blanks in RTF that it did not write itself.
+        EXPECT_EQ(ExportedText(exported).remove(QChar(0x2006)), texts[seed - 1]) << "seed " << seed;
+    }
+}
+
+TEST(RtfOracle, UnrtfReadsOurOutputWithoutError)
+{
+    if (!Have("unrtf"))
+        GTEST_SKIP() << "unrtf is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (unsigned seed = 1; seed <= 10; ++seed) {
+        QTextDocument document;
+        FillForOtherReaders(document, seed);
+        // Words unrtf must show, between the generated runs.
+        QTextCursor c(&document);
+        c.movePosition(QTextCursor::End);
+        c.insertText(QStringLiteral(" alpha\nbravo charlie"));
+        const QString path = dir.filePath(QStringLiteral("doc%1.rtf").arg(seed));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteRtf(document));
+        file.close();
+
+        QProcess unrtf;
+        unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), path});
+        ASSERT_TRUE(unrtf.waitForFinished(60000));
+        const QString out = QString::fromLatin1(unrtf.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(unrtf.readAllStandardError());
+        EXPECT_EQ(unrtf.exitCode(), 0) << "seed " << seed;
+        EXPECT_FALSE(err.contains(QLatin1String("error"), Qt::CaseInsensitive))
+            << "seed " << seed << ": " << err.toStdString();
+        for (const char* word : {"alpha", "bravo", "charlie"})
+            EXPECT_TRUE(out.contains(QLatin1String(word))) << "seed " << seed << ": " << word;
+    }
+}
+
+} // namespace
