@@ -17,6 +17,8 @@ bool IsBlankOrControl(QChar c)
 
 QString CollapseAmpersands(const QString& text)
 {
+    if (!text.contains(QStringLiteral("&&")))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -173,17 +175,22 @@ FittedLabel FitMarkerText(const QString& label, int available, const TextWidthFn
     const bool doubled = label.contains(QStringLiteral("&&"));
     const QString s = doubled ? CollapseAmpersands(label) : label;
 
-    // Characters are dropped whole: a surrogate pair is never split.
-    QList<qsizetype> cuts;
-    cuts.reserve(s.size() + 1);
-    cuts.append(0);
-    for (qsizetype i = 0; i < s.size();) {
-        const bool pair = s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate();
-        i += pair ? 2 : 1;
-        cuts.append(i);
-    }
-    const qsizetype count = cuts.size() - 1;
-    const auto prefix = [&](qsizetype chars) { return s.left(cuts.at(chars)); };
+    // Characters are dropped whole: a surrogate pair is never split. Their
+    // boundaries are found only as far as the search looks.
+    QList<qsizetype> cuts{0};
+    const auto cut = [&](qsizetype chars) {
+        while (cuts.size() <= chars) {
+            const qsizetype i = cuts.back();
+            const bool pair = s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate();
+            cuts.append(i + (pair ? 2 : 1));
+        }
+        return cuts.at(chars);
+    };
+    const auto prefix = [&](qsizetype chars) { return s.left(cut(chars)); };
+    qsizetype count = s.size();
+    for (qsizetype i = 0; i + 1 < s.size(); ++i)
+        if (s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate())
+            --count;
 
     // Labels are usually far longer than the sidebar is wide, so look for a
     // too-wide prefix from the short end first: no longer prefix can fit, and
