@@ -1,6 +1,290 @@
 #include "markers/MegaCheckListBox.h"
 
+#include "platform/AppError.h"
+#include "platform/Prompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <limits>
+
+namespace {
+
+constexpr int kItemHeight = 14;
+// Room the check box takes left of an entry's text.
+constexpr int kCheckBoxRoom = 18;
+
+// One line per entry, drawn exactly as given: no wrapping, no eliding.
+class MarkerDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kItemHeight};
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features &= ~QStyleOptionViewItem::WrapText;
+        option->textElideMode = Qt::ElideNone;
+        option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+};
+
+// An entry knows its full label, so that the hint of a shortened entry is
+// made only when the pointer rests on it.
+class MarkerItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+
+    QVariant data(int role) const override
+    {
+        if (role == Qt::ToolTipRole)
+            return shortened ? MarkerHint(label) : QString();
+        return QListWidgetItem::data(role);
+    }
+
+    QString label;
+    bool shortened = false;
+};
+
+// Marks changes made by the control itself, which must not look like the
+// user's clicks.
+class ProgramChange {
+public:
+    explicit ProgramChange(int& depth) : depth_(depth) { ++depth_; }
+    ~ProgramChange() { --depth_; }
+    ProgramChange(const ProgramChange&) = delete;
+    ProgramChange& operator=(const ProgramChange&) = delete;
+
+private:
+    int& depth_;
+};
+
+} // namespace
+
 TMegaCheckListBox::TMegaCheckListBox(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("CheckList"));
+    setItemDelegate(new MarkerDelegate(this));
+    setUniformItemSizes(true);   // never measures every label for the layout
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFont(QFont(QStringLiteral("Tahoma"), 9));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    setPalette(colours);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    resize(100, height());
+
+    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
+        if (programChange_ == 0)
+            emit Click();
+    });
+    connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* entry) {
+        if (programChange_ == 0)
+            emit ClickCheck(row(entry));
+    });
+}
+
+// Members go before the base: MarkerLines first, then MarkerLabels.
+TMegaCheckListBox::~TMegaCheckListBox() = default;
+
+QString TMegaCheckListBox::MakeMarkerLabel(int line) const
+{
+    return ::MakeMarkerLabel(line, LineText ? LineText(line) : QString());
+}
+
+void TMegaCheckListBox::AppendEntry(const QString& text)
+{
+    auto* entry = new MarkerItem(text);
+    entry->label = text;
+    entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    entry->setCheckState(Qt::Checked);
+    addItem(entry);
+}
+
+void TMegaCheckListBox::AddMarker(int line)
+{
+    ProgramChange change(programChange_);
+    MarkerLabels.append(MakeMarkerLabel(line));
+    AppendEntry(QString());
+    MarkerLines.Add(line);
+    FitLabel(count() - 1);
+}
+
+void TMegaCheckListBox::RemoveMarker(int index)
+{
+    ProgramChange change(programChange_);
+    MarkerLines.Delete(index);   // a bad index throws before anything changes
+    MarkerLabels.removeAt(index);
+    const bool wasSelected = ItemIndex() == index;
+    delete takeItem(index);
+    if (wasSelected)
+        selectionModel()->clear();   // nothing is selected after removing the selected entry
+}
+
+int TMegaCheckListBox::FindMarker(int line) const
+{
+    for (int i = 0; i < MarkerLines.Count(); ++i)
+        if (MarkerLines.GetItem(i) == line)
+            return i;
+    return -1;
+}
+
+void TMegaCheckListBox::ShiftMarkers(int fromLine)
+{
+    ProgramChange change(programChange_);
+    for (int i = 0; i < MarkerLines.Count(); ++i) {
+        const int line = MarkerLines.GetItem(i);
+        if (line < fromLine || line == std::numeric_limits<int>::max())
+            continue;
+        MarkerLines.SetItem(i, line + 1);
+        MarkerLabels[i] = MakeMarkerLabel(line + 1);
+        FitLabel(i);
+    }
+}
+
+void TMegaCheckListBox::ClearMarkers()
+{
+    ProgramChange change(programChange_);
+    MarkerLines.Clear();
+    MarkerLabels.clear();
+    clear();
+}
+
+bool TMegaCheckListBox::SaveMarkers(const QString& path)
+{
+    if (MarkerLabels.isEmpty())
+        return true;
+    if (WriteMarkerFile(path, MarkerLabels))
+        return true;
+    if (prompts_)
+        prompts_->MessageBox(MsgKind::Error, kMarkersNotSaved, MsgButtons::Ok);
+    return false;
+}
+
+bool TMegaCheckListBox::RestoreMarkers(const QString& path)
+{
+    ClearMarkers();
+    const MarkerFileContents contents = ReadMarkerFile(path, LineCount);
+    {
+        ProgramChange change(programChange_);
+        setUpdatesEnabled(false);
+        for (const MarkerEntry& marker : contents.markers) {
+            MarkerLabels.append(marker.label);
+            AppendEntry(marker.label);
+            MarkerLines.Add(marker.line);
+        }
+        setUpdatesEnabled(true);
+    }
+    if (!contents.ok) {
+        if (prompts_)
+            prompts_->MessageBox(MsgKind::Error, kMarkersNotRestored, MsgButtons::Ok);
+        return false;
+    }
+    FitAllLabels();
+    return true;
+}
+
+bool TMegaCheckListBox::RestoreMarkers(const QString& path, int lineCount)
+{
+    LineCount = lineCount;
+    return RestoreMarkers(path);
+}
+
+bool TMegaCheckListBox::SettleMarkerFile(const QString& documentPath)
+{
+    if (documentPath.isEmpty())
+        return true;
+    const QString path = MarkerFileName(documentPath);
+    const bool exists = QFileInfo::exists(path);
+    if (!exists && !MarkerLabels.isEmpty())
+        return SaveMarkers(path);
+    if (exists && MarkerLabels.isEmpty())
+        return QFile::remove(path);
+    return true;
+}
+
+int TMegaCheckListBox::MeasureText(const QString& text) const
+{
+    return TextWidth ? TextWidth(text) : fontMetrics().horizontalAdvance(text);
+}
+
+int TMegaCheckListBox::ClientWidth() const
+{
+    // While hidden, a new size has not reached the viewport yet.
+    if (testAttribute(Qt::WA_PendingResizeEvent))
+        return contentsRect().width();
+    return viewport()->width();
+}
+
+void TMegaCheckListBox::FitLabel(int index)
+{
+    auto* entry = dynamic_cast<MarkerItem*>(item(index));
+    if (!entry || index >= MarkerLabels.size())
+        throw AppError(QStringLiteral("Index out of range: ") + QString::number(index));
+    ProgramChange change(programChange_);
+    const QString& label = MarkerLabels.at(index);
+    const FittedLabel fitted = FitMarkerText(label, ClientWidth() - kCheckBoxRoom,
+                                             [this](const QString& text) { return MeasureText(text); });
+    entry->setText(fitted.text);
+    entry->label = label;
+    entry->shortened = fitted.shortened;
+}
+
+void TMegaCheckListBox::FitAllLabels()
+{
+    for (int i = 0; i < count(); ++i)
+        FitLabel(i);
+}
+
+int TMegaCheckListBox::ItemIndex() const
+{
+    const QListWidgetItem* entry = currentItem();
+    return entry && entry->isSelected() ? currentRow() : -1;
+}
+
+void TMegaCheckListBox::SetItemIndex(int index)
+{
+    ProgramChange change(programChange_);
+    if (index < 0 || index >= count())
+        selectionModel()->clear();
+    else
+        setCurrentRow(index);
+}
+
+bool TMegaCheckListBox::IsShortened(int index) const
+{
+    const auto* entry = dynamic_cast<const MarkerItem*>(item(index));
+    return entry && entry->shortened;
+}
+
+QString TMegaCheckListBox::HintAt(const QPoint& pos) const
+{
+    const QListWidgetItem* entry = itemAt(pos);
+    return entry ? entry->toolTip() : QString();
+}
+
+// Also reached when the viewport alone changes size, as when the vertical
+// scroll bar comes or goes.
+void TMegaCheckListBox::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    FitAllLabels();
+    emit Resized();
+}
+
+void TMegaCheckListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QListWidget::mouseMoveEvent(event);
+    setToolTip(HintAt(event->position().toPoint()));
 }

@@ -1,9 +1,80 @@
 #pragma once
-#include <QListWidget>
+#include "markers/Arrays.h"
+#include "markers/Markers.h"
 
-// The line-marker sidebar.
+#include <QListWidget>
+#include <QStringList>
+#include <functional>
+
+class Prompts;
+
+// The line-marker sidebar: one checked entry per marker. Entry i, position i
+// of MarkerLabels and position i of MarkerLines describe the same marker;
+// only the operations below change the three, and they keep them parallel.
+// An entry's visible text is its full label or a shortened form of it.
 class TMegaCheckListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit TMegaCheckListBox(QWidget* parent = nullptr);
+    ~TMegaCheckListBox() override;
+
+    int LineCount = 0;          // the document's line count, upper bound for RestoreMarkers
+    QStringList MarkerLabels;   // full label of each marker
+    TArray MarkerLines;         // 0-based line of each marker
+
+    // The editor's text of a 0-based line; labels are made from it.
+    std::function<QString(int line)> LineText;
+    // Text width in pixels; when unset, the control's font metrics.
+    TextWidthFn TextWidth;
+    // Where the two error messages are shown; none: failures are only returned.
+    void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
+
+    QString MakeMarkerLabel(int line) const;
+
+    void AddMarker(int line);
+    void RemoveMarker(int index);
+    int FindMarker(int line) const;          // first entry on that line, or -1
+    void ShiftMarkers(int fromLine);         // markers on fromLine or below move down one line
+    void ClearMarkers();
+
+    // Writes the marker file unless the list is empty; on failure shows
+    // "Line Markers could not be saved." and returns false.
+    bool SaveMarkers(const QString& path);
+    // Replaces the markers by those of the file, keeping lines below
+    // LineCount; on failure shows "Line Markers could not be restored.",
+    // keeps the markers read so far and returns false.
+    bool RestoreMarkers(const QString& path);
+    bool RestoreMarkers(const QString& path, int lineCount);
+    // At exit: writes the side file of `documentPath` when it is missing and
+    // there are markers, deletes it when it exists and there are none. An
+    // unnamed document has no side file; nothing happens then.
+    bool SettleMarkerFile(const QString& documentPath);
+
+    void FitLabel(int index);
+    void FitAllLabels();
+    int ClientWidth() const;                 // width available to entries
+
+    // Selected entry, or -1. Setting it does not emit Click.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    // The hint for a point of the viewport: the full label of a shortened
+    // entry, empty otherwise.
+    QString HintAt(const QPoint& pos) const;
+    bool IsShortened(int index) const;
+
+signals:
+    void Click();                  // the user changed the selected entry
+    void ClickCheck(int index);    // the user switched an entry's check box
+    void Resized();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void AppendEntry(const QString& text);
+    int MeasureText(const QString& text) const;
+
+    Prompts* prompts_ = nullptr;
+    int programChange_ = 0;        // > 0 while the control itself changes entries
 };
