@@ -90,10 +90,22 @@ TEST_F(LifecycleTest, MenuHiddenWhenMenuVisibleIsOff)
 
 TEST_F(LifecycleTest, CommandLineArgumentsAreJoinedWithBlanks)
 {
-    Create({QStringLiteral("/tmp/My"), QStringLiteral("Document.txt")});
+    const QString path = WriteFile(QStringLiteral("My Document.txt"), "hello\r\n");
+    Create({path.section(QLatin1Char(' '), 0, 0), path.section(QLatin1Char(' '), 1)});
     Show();
-    EXPECT_EQ(form().OpenDialogState.fileName, QStringLiteral("/tmp/My Document.txt"));
+    EXPECT_EQ(form().Doc.CurrentFile, path);
+    EXPECT_EQ(form().windowTitle(), path);
+    EXPECT_EQ(form().RichEdit->Text(), QStringLiteral("hello\r\n"));
     EXPECT_TRUE(form().Doc.AskForFile) << "set back after the command-line open";
+}
+
+TEST_F(LifecycleTest, MissingCommandLineFileLeavesTheEditorEmpty)
+{
+    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok, MsgAnswer::Ok);
+    CreateAndShow({TempPath(QStringLiteral("gone.txt"))});
+    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
+    EXPECT_TRUE(form().RichEdit->Text().isEmpty());
 }
 
 TEST_F(LifecycleTest, CloseUnmodifiedAsksNothing)
@@ -127,11 +139,25 @@ TEST_F(LifecycleTest, CloseModifiedYesClosesOnlyWhenTheSaveCleared)
 {
     CreateAndShow();
     form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
-    // Nothing saved the document: it is still modified, so the window stays.
+    // Unnamed: Yes opens Save As; cancelling it keeps the window open.
     fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
                                MsgAnswer::Yes);
-    EXPECT_FALSE(form().FormClose());
+    fake.prompts.ExpectSaveDialog([](FileDialogState&) { return false; });
+    EXPECT_FALSE(form().close());
+    EXPECT_TRUE(form().isVisible());
     fake.prompts.VerifyAllShown();
+
+    // Saved under a name: the window closes.
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::Yes);
+    const QString target = TempPath(QStringLiteral("kept"));
+    fake.prompts.ExpectSaveDialog([target](FileDialogState& state) {
+        state.fileName = target;
+        state.filterIndex = 1;
+        return true;
+    });
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(ReadFile(target + QStringLiteral(".txt")), QByteArray("typed"));
 }
 
 TEST_F(LifecycleTest, ClosingWhileRecordingWritesExitLast)

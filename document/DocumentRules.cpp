@@ -1,0 +1,118 @@
+#include "document/DocumentRules.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString DocumentFilter()
+{
+    return QStringLiteral(
+        "Text Files (*.txt);;"
+        "Rich Text Files (*.rtf);;"
+        "HTML Files (*.html *.htm);;"
+        "Source Code (*.bas *.pas *.java *.cpp *.c *.h *.frm *.cls *.vbs);;"
+        "Macros (*.macro);;"
+        "Batch Files (*.bat *.cmd);;"
+        "All Files (*)");
+}
+
+QString OpenExtensionForFilter(int filterIndex)
+{
+    switch (filterIndex) {
+    case 1: return QStringLiteral(".txt");
+    case 2: return QStringLiteral(".rtf");
+    case 3: return QStringLiteral(".html");
+    case 5: return QStringLiteral(".macro");
+    case 6: return QStringLiteral(".bat");
+    default: return {};
+    }
+}
+
+QString SaveAsExtensionForFilter(int filterIndex, bool plainTextOption)
+{
+    switch (filterIndex) {
+    case 2: return QStringLiteral(".rtf");
+    case 3: return QStringLiteral(".html");
+    case 5: return QStringLiteral(".macro");
+    case 6: return QStringLiteral(".bat");
+    default: return plainTextOption ? QStringLiteral(".txt") : QStringLiteral(".rtf");
+    }
+}
+
+QString FileExtension(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+bool HasExtension(const QString& path)
+{
+    return !FileExtension(path).isEmpty();
+}
+
+bool IsRichExtension(const QString& path)
+{
+    return FileExtension(path).compare(QLatin1String(".rtf"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsSourceCodeExtension(const QString& path)
+{
+    static const QStringList kinds = {".PAS", ".BAS", ".CLS", ".BAT", ".VBS",
+                                      ".FRM", ".C",   ".CPP", ".H",   ".JAVA"};
+    return kinds.contains(FileExtension(path).toUpper());
+}
+
+QString FolderOf(const QString& path)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+namespace {
+// Blanks and control characters at both ends go.
+QString TrimControls(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+} // namespace
+
+QString NameFromFirstLine(const QString& firstLine)
+{
+    QString name = TrimControls(firstLine);
+    static const QString kForbidden = QStringLiteral("/|?\"<>:*\\");
+    QString kept;
+    kept.reserve(name.size());
+    for (QChar c : name)
+        if (!kForbidden.contains(c))
+            kept += c;
+    return TrimControls(kept);
+}
+
+QString SaveQuitTarget(const QString& firstLine, bool plainTextOption, const QDateTime& now,
+                       const QLocale& locale, const QString& desktopDir, const QString& currentDir)
+{
+    const QString extension = plainTextOption ? QStringLiteral(".txt") : QStringLiteral(".rtf");
+    QString name = NameFromFirstLine(firstLine);
+    if (name.isEmpty()) {
+        // Time and date; the extension is added once, below.
+        name = locale.toString(now.time(), QStringLiteral("h-mm ap")).toLower() +
+               QStringLiteral(" - ") + locale.toString(now.date(), QStringLiteral("d. MMMM yyyy"));
+    }
+    const QString lower = FileExtension(name).toLower();
+    if (lower == QLatin1String(".html") || lower == QLatin1String(".macro"))
+        return QDir(currentDir).absoluteFilePath(name);
+    return desktopDir + name + extension;
+}
+
+QString WithExtensionLetters(const QString& path, const QString& letters)
+{
+    return path.left(path.size() - 3) + letters;
+}

@@ -1,0 +1,130 @@
+#include "app/StatusBar.h"
+#include "app/Unit1.h"
+#include "document/DocumentRules.h"
+#include "document/FileAttributes.h"
+#include "editor/RichEdit.h"
+#include "markers/Markers.h"
+#include "markers/MegaCheckListBox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QToolBar>
+#include <QTreeWidget>
+
+bool TMainForm::SaveChangesIfWanted()
+{
+    if (!RichEdit->Modified())
+        return true;
+    const MsgAnswer answer =
+        Ask(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::Cancel)
+        return false;
+    if (answer == MsgAnswer::Yes) {
+        if (!Doc.CurrentFile.isEmpty())
+            Save1Click();
+        else
+            SaveAs1Click();
+        return !RichEdit->Modified();
+    }
+    return true;
+}
+
+void TMainForm::ShowMarkerSidebar(bool show)
+{
+    if (show) {
+        Tree->hide();
+        Panel2->show();
+    }
+    // The splitter sits just left of the sidebar and shows with it.
+    CheckList->setVisible(show);
+    Splitter1->setVisible(show);
+    SetEnabled(QStringLiteral("MarkLine1"), show);
+    SetEnabled(QStringLiteral("MarkLine2"), show);
+}
+
+void TMainForm::OpenNamed(const QString& name)
+{
+    OpenDialogState.fileName = name;
+    Doc.AskForFile = false;
+    try {
+        Open1Click();
+    } catch (...) {
+        Doc.AskForFile = true;
+        throw;
+    }
+    Doc.AskForFile = true;
+}
+
+void TMainForm::Open1Click()
+{
+    if (!SaveChangesIfWanted())
+        return;
+    if (Doc.AskForFile) {
+        OpenDialogState.filter = DocumentFilter();
+        if (IsChecked(QStringLiteral("RememberDirs1")) && !Doc.LastOpenDir.isEmpty())
+            OpenDialogState.initialDir = Doc.LastOpenDir;
+        if (!platform().prompts->OpenDialog(OpenDialogState))
+            return;
+    }
+    const QString previousFile = Doc.CurrentFile;
+    QString name = OpenDialogState.fileName;
+    if (!QFileInfo::exists(name) && !HasExtension(name))
+        name += OpenExtensionForFilter(OpenDialogState.filterIndex);
+    Doc.CurrentFile = name;
+    const QFileInfo info(name);
+    if (!info.exists()) {
+        ShowError(QStringLiteral("File not found!"));
+        Doc.CurrentFile.clear();
+        return;
+    }
+    // A file that is there but cannot be read changes nothing.
+    QFile probe(name);
+    if (info.isDir() || !probe.open(QIODevice::ReadOnly)) {
+        ShowError(QStringLiteral("File could not be opened:\n") + name);
+        Doc.CurrentFile = previousFile;
+        return;
+    }
+    probe.close();
+    Doc.CurrentFile = info.absoluteFilePath();
+
+    Doc.LastOpenDir = FolderOf(Doc.CurrentFile);
+    OpenDialogState.initialDir = Doc.LastOpenDir;
+    RecordCommand(QStringLiteral("OpenFile ") + Doc.CurrentFile);
+    Doc.AttrLetters = AttributeLetters(Doc.CurrentFile);
+
+    Doc.IsPlainDocument = !IsRichExtension(Doc.CurrentFile);
+    ToolBar1->setVisible(!Doc.IsPlainDocument);
+    if (IsChecked(QStringLiteral("FixedFont1")) && IsSourceCodeExtension(Doc.CurrentFile)) {
+        QFont fixed = Startup.UserFont.font;
+        fixed.setFamily(QStringLiteral("Courier New"));
+        fixed.setPointSize(10);
+        RichEdit->SetControlFont(fixed, Startup.UserFont.colour);
+    } else {
+        RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
+    }
+    ApplyDocumentKind();
+    RichEdit->LoadFromFile(Doc.CurrentFile);
+    RichEdit->SetModified(false);
+    Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
+
+    const QString markerFile = MarkerFileName(Doc.CurrentFile);
+    if (QFileInfo::exists(markerFile)) {
+        CheckList->RestoreMarkers(markerFile, RichEdit->LineCount());
+        ShowMarkerSidebar(true);
+    } else {
+        CheckList->ClearMarkers();
+        ShowMarkerSidebar(false);
+    }
+
+    RichEditSelectionChange();
+    // Each line break counts as the two characters it is on disk.
+    const QString size = QStringLiteral("Filesize: %1 bytes")
+                             .arg(RichEdit->TextLength() + RichEdit->LineCount() - 1);
+    StatusBar->SetPanelText(0, size);
+    StatusBar->SetPanelWidth(0, RichEdit->IsPlainText() ? int(StatusBar->TextWidth(size) * 1.3) : 0);
+    const QString attributes = QStringLiteral("Attr.: ") + Doc.AttrLetters;
+    if (attributes.trimmed().size() > 6)
+        StatusBar->SetPanelText(5, attributes);
+    SetWindowTitle(Doc.CurrentFile);
+}

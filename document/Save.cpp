@@ -1,0 +1,135 @@
+#include "app/Unit1.h"
+#include "document/DocumentRules.h"
+#include "document/FileAttributes.h"
+#include "editor/RichEdit.h"
+#include "markers/Markers.h"
+#include "markers/MegaCheckListBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextBlock>
+
+void TMainForm::Save1Click()
+{
+    if (!Doc.CurrentFile.isEmpty())
+        SaveWithChecks(false);
+    else
+        SaveAs1Click();
+}
+
+void TMainForm::SaveAs1Click()
+{
+    SaveDialogState.filter = DocumentFilter();
+    if (IsChecked(QStringLiteral("RememberDirs1")) && !Doc.LastSaveDir.isEmpty())
+        SaveDialogState.initialDir = Doc.LastSaveDir;
+    if (!platform().prompts->SaveDialog(SaveDialogState))
+        return;
+    QString name = SaveDialogState.fileName;
+    if (!HasExtension(name))
+        name += SaveAsExtensionForFilter(SaveDialogState.filterIndex,
+                                         IsChecked(QStringLiteral("PlainText1")));
+    Doc.CurrentFile = QFileInfo(name).absoluteFilePath();
+    SaveWithChecks(true);
+    // A ".macro" saved inside the macro folder joins the macro tree here,
+    // once the macro library exists.
+}
+
+void TMainForm::SaveQuit1Click()
+{
+    if (Doc.CurrentFile.isEmpty()) {
+        const QString firstLine = RichEdit->LineCount() > 0 ? RichEdit->Line(0) : QString();
+        Doc.CurrentFile = SaveQuitTarget(firstLine, IsChecked(QStringLiteral("PlainText1")),
+                                         platform().clock->Now(), QLocale::system(),
+                                         Startup.DesktopDir, QDir::currentPath());
+        SaveWithChecks(true);
+    } else {
+        SaveWithChecks(false);
+    }
+    if (Doc.SaveDone)
+        Exit1Click();
+}
+
+bool TMainForm::SaveWithChecks(bool askOverwrite)
+{
+    Doc.SaveDone = false;
+    const QFileInfo info(Doc.CurrentFile);
+    KeptAttributes = {};
+    if (info.exists()) {
+        if (askOverwrite &&
+            Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
+                MsgAnswer::Cancel)
+            return false;
+        KeptAttributes = KeepAttributes(Doc.CurrentFile);
+        if (IsProtected(Doc.CurrentFile)) {
+            if (Ask(MsgKind::Confirmation, QStringLiteral("File is protected!\nSure to overwrite it?"),
+                    MsgButtons::OkCancel) == MsgAnswer::Cancel)
+                return false;
+            if (!ResetAttributes(Doc.CurrentFile)) {
+                ShowError(QStringLiteral("File attributes could not be reset."));
+                return false;
+            }
+        }
+        if (!CheckExtensionForMode())
+            return false;
+    }
+    WriteDocument();
+    return Doc.SaveDone;
+}
+
+bool TMainForm::CheckExtensionForMode()
+{
+    const QString extension = FileExtension(Doc.CurrentFile).toUpper();
+    const bool plain = IsChecked(QStringLiteral("PlainText1"));
+    QString question, letters, failure;
+    if (extension == QLatin1String(".RTF") && plain) {
+        question = QStringLiteral("File is plain text.\nFile extension will be changed!");
+        letters = QStringLiteral("txt");
+        failure = QStringLiteral("File could not be saved as TXT");
+    } else if (extension == QLatin1String(".TXT") && !plain) {
+        question = QStringLiteral("File is in rich text format.\nFile extension will be changed!");
+        letters = QStringLiteral("rtf");
+        failure = QStringLiteral("File could not be saved as RTF");
+    } else {
+        return true;
+    }
+    if (Ask(MsgKind::Confirmation, question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
+        return true;
+    const QString renamed = WithExtensionLetters(Doc.CurrentFile, letters);
+    // QFile::rename never replaces an existing file of the new name.
+    if (!QFile::rename(Doc.CurrentFile, renamed)) {
+        ShowError(failure);
+        return false;
+    }
+    Doc.CurrentFile = renamed;
+    SetWindowTitle(Doc.CurrentFile);
+    return true;
+}
+
+void TMainForm::WriteDocument()
+{
+    bool written = true;
+    try {
+        RichEdit->SaveToFile(Doc.CurrentFile);
+    } catch (const AppError&) {
+        written = false;
+    }
+    if (KeptAttributes && !RestoreAttributes(Doc.CurrentFile, KeptAttributes))
+        ShowError(QStringLiteral("File attributes could not be set."));
+    Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
+    if (!written)
+        ShowError(QStringLiteral("File could not be saved."));
+    Doc.LastSaveDir = FolderOf(Doc.CurrentFile) + QLatin1Char('/');
+    if (Doc.LastSaveDir == QLatin1String("//"))
+        Doc.LastSaveDir = QStringLiteral("/");
+    SaveDialogState.initialDir = Doc.LastSaveDir;
+    if (written) {
+        RichEdit->SetModified(false);
+        Doc.SaveDone = true;
+    }
+    SetWindowTitle(Doc.CurrentFile);
+    RecordCommand(QStringLiteral("SaveFile"));
+    if (written && IsChecked(QStringLiteral("SaveLineMarkers1")))
+        CheckList->SaveMarkers(MarkerFileName(Doc.CurrentFile));
+}

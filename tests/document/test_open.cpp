@@ -1,0 +1,180 @@
+#include "app/StatusBar.h"
+#include "markers/MegaCheckListBox.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QToolBar>
+
+namespace {
+
+class OpenTest : public MainFormTest {
+protected:
+    void SetUp() override { CreateAndShow(); }
+
+    // Answers the open dialog with a name and a filter index.
+    void ExpectDialog(const QString& name, int filterIndex = 7)
+    {
+        fake.prompts.ExpectOpenDialog([name, filterIndex](FileDialogState& s) {
+            s.fileName = name;
+            s.filterIndex = filterIndex;
+            return true;
+        });
+    }
+    void ExpectNotFound()
+    {
+        fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok,
+                                   MsgAnswer::Ok);
+    }
+};
+
+} // namespace
+
+TEST_F(OpenTest, TypedNameGetsTheExtensionOfItsFilter)
+{
+    const QString notes = WriteFile(QStringLiteral("notes.txt"), "my notes");
+    const QString typed = TempPath(QStringLiteral("notes"));
+    for (int index : {4, 7}) {
+        ExpectDialog(typed, index);
+        ExpectNotFound();
+        form().Open1Click();
+        EXPECT_TRUE(form().Doc.CurrentFile.isEmpty()) << "filter " << index;
+        EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
+    }
+    ExpectDialog(typed, 1);
+    form().Open1Click();
+    EXPECT_EQ(form().Doc.CurrentFile, notes);
+    EXPECT_EQ(form().windowTitle(), notes);
+    EXPECT_EQ(edit().Text(), QStringLiteral("my notes"));
+    EXPECT_FALSE(edit().Modified());
+    EXPECT_EQ(form().Doc.LastOpenDir, dir.path());
+}
+
+TEST_F(OpenTest, RtfInAnyCaseOpensRichAndHtmlPlain)
+{
+    for (const char* name : {"a.rtf", "B.RTF", "c.Rtf"}) {
+        const QString path = WriteFile(QString::fromLatin1(name), "{\\rtf1\\ansi Hello\\par}");
+        form().OpenNamed(path);
+        EXPECT_FALSE(edit().IsPlainText()) << name;
+        EXPECT_FALSE(form().Doc.IsPlainDocument);
+        EXPECT_TRUE(form().ToolBar1->isVisible());
+        EXPECT_TRUE(edit().Text().startsWith(QStringLiteral("Hello"))) << name;
+    }
+    const QString page = WriteFile(QStringLiteral("page.html"), "<p>hi</p>");
+    form().OpenNamed(page);
+    EXPECT_TRUE(edit().IsPlainText());
+    EXPECT_FALSE(form().ToolBar1->isVisible());
+    EXPECT_TRUE(form().IsChecked(QStringLiteral("PlainText")));
+}
+
+TEST_F(OpenTest, FixedFontForSourceCodeOnly)
+{
+    form().OpenNamed(WriteFile(QStringLiteral("unit.pas"), "begin end."));
+    EXPECT_EQ(edit().ControlFont().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(edit().ControlFont().pointSize(), 10);
+    form().OpenNamed(WriteFile(QStringLiteral("run.cmd"), "echo"));
+    EXPECT_EQ(edit().ControlFont().family(), form().Startup.UserFont.font.family());
+
+    form().SetChecked(QStringLiteral("FixedFont1"), false);
+    form().OpenNamed(TempPath(QStringLiteral("unit.pas")));
+    EXPECT_EQ(edit().ControlFont().family(), form().Startup.UserFont.font.family());
+}
+
+TEST_F(OpenTest, AttributeLettersShowAndStay)
+{
+    const QString hidden = WriteFile(QStringLiteral(".profile"), "x");
+    QFile::setPermissions(hidden, QFileDevice::ReadOwner);
+    form().OpenNamed(hidden);
+    EXPECT_EQ(form().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH "));
+    form().OpenNamed(WriteFile(QStringLiteral("plain.txt"), "y"));
+    EXPECT_EQ(form().Doc.AttrLetters, QStringLiteral("   "));
+    EXPECT_EQ(form().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH ")) << "kept when no attribute is set";
+    QFile::setPermissions(hidden, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(OpenTest, FileSizeCountsLineBreaksAsTwo)
+{
+    form().OpenNamed(WriteFile(QStringLiteral("empty.txt"), ""));
+    EXPECT_EQ(form().StatusBar->Panel(0).text, QStringLiteral("Filesize: 0 bytes"));
+    form().OpenNamed(WriteFile(QStringLiteral("two.txt"), "ab\ncd\n"));
+    EXPECT_EQ(form().StatusBar->Panel(0).text, QStringLiteral("Filesize: 8 bytes"));
+    EXPECT_EQ(form().StatusBar->Panel(0).width,
+              int(form().StatusBar->TextWidth(QStringLiteral("Filesize: 8 bytes")) * 1.3));
+}
+
+TEST_F(OpenTest, MarkerFileShowsTheSidebarAndNoneEmptiesIt)
+{
+    const QString x = WriteFile(QStringLiteral("x.txt"), "one\r\ntwo\r\nthree\r\n");
+    WriteFile(QStringLiteral("x.txt.lm"), "2, two\r\n");
+    form().OpenNamed(x);
+    auto* list = form().CheckList;
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_TRUE(form().Splitter1->isVisible());
+    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
+    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
+    ASSERT_EQ(list->MarkerLabels.size(), 1);
+
+    const QString y = WriteFile(QStringLiteral("y.txt"), "other\r\n");
+    form().OpenNamed(y);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(list->MarkerLabels.isEmpty());
+    EXPECT_FALSE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
+    form().Save1Click();
+    EXPECT_FALSE(QFile::exists(y + QStringLiteral(".lm")));
+}
+
+TEST_F(OpenTest, UnreadableFileChangesNothing)
+{
+    const QString first = WriteFile(QStringLiteral("first.txt"), "first");
+    form().OpenNamed(first);
+    const QString folder = TempPath(QStringLiteral("folder.txt"));
+    QDir().mkpath(folder);
+    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + folder,
+                               MsgButtons::Ok, MsgAnswer::Ok);
+    form().OpenNamed(folder);
+    EXPECT_EQ(form().Doc.CurrentFile, first);
+    EXPECT_EQ(form().windowTitle(), first);
+    EXPECT_EQ(edit().Text(), QStringLiteral("first"));
+}
+
+TEST_F(OpenTest, ModifiedDocumentAsksFirst)
+{
+    edit().ReplaceSelection(QStringLiteral("draft"));
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::Cancel);
+    form().Open1Click();   // no dialog follows a Cancel
+    EXPECT_EQ(edit().Text(), QStringLiteral("draft"));
+
+    const QString other = WriteFile(QStringLiteral("other.txt"), "other");
+    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
+                               MsgAnswer::No);
+    ExpectDialog(other);
+    form().Open1Click();
+    EXPECT_EQ(edit().Text(), QStringLiteral("other"));
+}
+
+TEST_F(OpenTest, RecordsTheOpenedFile)
+{
+    const QString path = WriteFile(QStringLiteral("rec.txt"), "r");
+    form().Macro.IsRecording = true;
+    form().OpenNamed(path);
+    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("OpenFile ") + path});
+    form().Macro.IsRecording = false;
+}
+
+TEST_F(OpenTest, OpenAndSaveGiveBackTheSameBytes)
+{
+    const QList<QByteArray> samples = {
+        QByteArray("utf-8 \xC3\xA4\r\nno final break"), QByteArray("\xEF\xBB\xBF" "bom\n"),
+        QByteArray("cp1252 \xE9\xE8\r\n"), QByteArray("lf\nonly\n"), QByteArray("cr\rbreaks\r")};
+    int n = 0;
+    for (const QByteArray& bytes : samples) {
+        const QString path = WriteFile(QStringLiteral("same%1.txt").arg(n++), bytes);
+        form().OpenNamed(path);
+        edit().SetModified(true);
+        form().Save1Click();
+        EXPECT_FALSE(edit().Modified());
+        EXPECT_EQ(ReadFile(path).toHex().toStdString(), bytes.toHex().toStdString());
+    }
+}
