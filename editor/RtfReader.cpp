@@ -252,6 +252,19 @@ struct CharState {
     bool operator==(const CharState&) const = default;
 };
 
+struct CharStateHash {
+    size_t operator()(const CharState& s) const
+    {
+        const std::uint64_t flags = std::uint64_t(s.bold) | std::uint64_t(s.italic) << 1 |
+                                    std::uint64_t(s.underline) << 2 | std::uint64_t(s.strike) << 3 |
+                                    std::uint64_t(s.vertical + 1) << 4;
+        const std::uint64_t key = (std::uint64_t(std::uint32_t(s.font)) << 32 |
+                                   std::uint32_t(s.colour)) * 0x9E3779B97F4A7C15ull ^
+                                  (std::uint64_t(s.halfPoints) << 8 | flags);
+        return std::hash<std::uint64_t>()(key);
+    }
+};
+
 struct ParaState {
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignAbsolute;
     int leftIndent = 0;
@@ -403,10 +416,24 @@ private:
         if (cur_.dest == Dest::FontTable) {
             if (const FontEntry* e = Font(fontTableEntry_))
                 cp = e->codePage;
-        } else if (const FontEntry* e = Font(cur_.ch.font < 0 ? defaultFont_ : cur_.ch.font)) {
-            cp = e->codePage;
+        } else {
+            const int number = cur_.ch.font < 0 ? defaultFont_ : cur_.ch.font;
+            if (!codePageValid_ || codePageFont_ != number) {
+                const FontEntry* e = Font(number);
+                codePageFont_ = number;
+                codePageOfFont_ = e ? e->codePage : 0;
+                codePageValid_ = true;
+            }
+            cp = codePageOfFont_;
         }
         return cp ? cp : documentCodePage_;
+    }
+
+    // Fonts or colours changed: formats made from them are out of date.
+    void FormatsChanged()
+    {
+        formats_.clear();
+        codePageValid_ = false;
     }
 
     void OnText(const char* text, int length)
@@ -481,7 +508,7 @@ private:
         case Dest::FontTable:
             if (FontEntry* e = Font(fontTableEntry_); e && !e->done) {
                 e->name += s;
-                formatValid_ = false;
+                FormatsChanged();
             }
             break;
         case Dest::ColorTable:
@@ -511,16 +538,14 @@ private:
 
     void Append(QStringView s)
     {
-        MaterializeBreak();
         if (pendingCellTab_) {
             pendingCellTab_ = false;
             Append(u"\t");
         }
-        if (!run_.isEmpty() && !(runState_ == cur_.ch))
-            FlushRun();
-        runState_ = cur_.ch;
-        run_ += s;
-        paragraphHasContent_ = true;
+        if (runs_.empty() || !(runs_.back().state == cur_.ch))
+            runs_.push_back({cur_.ch, 0});
+        runs_.back().length += s.size();
+        text_ += s;
     }
 
     void EmitChar(char16_t c)
@@ -529,48 +554,40 @@ private:
         Emit(QStringView(&ch, 1));
     }
 
-    // Document building. A \par only marks the paragraph as ended; the next
-    // one is started by content that follows, so the empty remainder after
-    // the last \par adds no paragraph.
-
-    void FlushRun()
-    {
-        if (run_.isEmpty())
-            return;
-        // Lone surrogates would make the document's text invalid.
-        for (qsizetype i = 0; i < run_.size(); ++i) {
-            const QChar c = run_[i];
-            if (c.isHighSurrogate() && i + 1 < run_.size() && run_[i + 1].isLowSurrogate())
-                ++i;
-            else if (c.isSurrogate())
-                run_[i] = QChar(QChar::ReplacementCharacter);
-        }
-        cursor_.insertText(run_, CharFormat(runState_));
-        run_.clear();
-    }
-
-    void MaterializeBreak()
-    {
-        if (!pendingBreak_)
-            return;
-        pendingBreak_ = false;
-        cursor_.insertBlock();
-    }
-
-    void EndParagraph(const GroupState& state)
-    {
-        FlushRun();
-        cursor_.setBlockFormat(BlockFormat(state.para));
-        cursor_.setBlockCharFormat(CharFormat(state.ch));
-    }
+    // Document building. A paragraph goes into the document whole when its
+    // \par is read, with the formats in force there; the empty remainder
+    // after the last \par adds no paragraph.
 
     void Paragraph()
     {
-        MaterializeBreak();
-        EndParagraph(cur_);
-        pendingBreak_ = true;
+        Commit(cur_);
         pendingCellTab_ = false;
-        paragraphHasContent_ = false;
+    }
+
+    void Commit(const GroupState& state)
+    {
+        // Lone surrogates would make the document's text invalid.
+        for (qsizetype i = 0; i < text_.size(); ++i) {
+            const QChar c = text_[i];
+            if (c.isHighSurrogate() && i + 1 < text_.size() && text_[i + 1].isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                text_[i] = QChar(QChar::ReplacementCharacter);
+        }
+        const QTextBlockFormat block = BlockFormat(state.para);
+        if (paragraphs_++ == 0) {
+            cursor_.setBlockFormat(block);
+            cursor_.setBlockCharFormat(CharFormat(state.ch));
+        } else {
+            cursor_.insertBlock(block, CharFormat(state.ch));
+        }
+        qsizetype at = 0;
+        for (const TextRun& run : runs_) {
+            cursor_.insertText(text_.sliced(at, run.length), CharFormat(run.state));
+            at += run.length;
+        }
+        text_.clear();
+        runs_.clear();
     }
 
     void Finish()
@@ -579,10 +596,8 @@ private:
             return;
         done_ = true;
         FlushBytes();
-        if (!pendingBreak_)
-            EndParagraph(cur_);
-        else
-            FlushRun();
+        if (!text_.isEmpty() || paragraphs_ == 0)
+            Commit(cur_);
     }
 
     // Formats.
@@ -595,8 +610,9 @@ private:
 
     const QTextCharFormat& CharFormat(const CharState& s)
     {
-        if (formatValid_ && formatState_ == s)
-            return format_;
+        const auto cached = formats_.find(s);
+        if (cached != formats_.end())
+            return cached->second;
         QTextCharFormat f;
         const FontEntry* font = Font(s.font < 0 ? defaultFont_ : s.font);
         if (!font)
@@ -616,10 +632,7 @@ private:
                                                   : QTextCharFormat::AlignSubScript);
         if (s.colour > 0 && s.colour < int(colours_.size()) && colours_[s.colour])
             f.setForeground(QBrush(*colours_[s.colour]));
-        format_ = f;
-        formatState_ = s;
-        formatValid_ = true;
-        return format_;
+        return formats_.emplace(s, f).first->second;
     }
 
     static QTextBlockFormat BlockFormat(const ParaState& p)
@@ -645,7 +658,7 @@ private:
         colours_.push_back(c);
         colourRgb_[0] = colourRgb_[1] = colourRgb_[2] = 0;
         colourHasValue_ = false;
-        formatValid_ = false;
+        FormatsChanged();
     }
 
     // Control words and symbols.
@@ -693,7 +706,7 @@ private:
         case Kw::Deff:
             if (t.hasParam) {
                 defaultFont_ = p;
-                formatValid_ = false;
+                FormatsChanged();
             }
             break;
         case Kw::Uc: cur_.uc = std::clamp(t.hasParam ? p : 1, 0, kMaxUnicodeSkip); break;
@@ -706,24 +719,28 @@ private:
 
         case Kw::FontTable:
             cur_.dest = Dest::FontTable;
-            formatValid_ = false;
+            FormatsChanged();
             break;
         case Kw::ColorTable:
             cur_.dest = Dest::ColorTable;
             colours_.clear();
             colourHasValue_ = false;
-            formatValid_ = false;
+            FormatsChanged();
             break;
         case Kw::SkipDest: StartSkipping(); break;
         case Kw::Field: case Kw::FldRslt: break;
 
         case Kw::FontCharset:
-            if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && !e->codePage)
+            if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && !e->codePage) {
                 e->codePage = RtfCharsetCodePage(p);
+                FormatsChanged();
+            }
             break;
         case Kw::FontCodePage:
-            if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && p > 0)
+            if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && p > 0) {
                 e->codePage = p;
+                FormatsChanged();
+            }
             break;
         case Kw::Red: case Kw::Green: case Kw::Blue:
             if (cur_.dest == Dest::ColorTable) {
@@ -736,7 +753,7 @@ private:
             if (cur_.dest == Dest::FontTable) {
                 fontTableEntry_ = p;
                 fonts_[p] = FontEntry();
-                formatValid_ = false;
+                FormatsChanged();
             } else {
                 ch.font = p;
             }
@@ -807,7 +824,7 @@ private:
             }
             break;
         case Kw::Page: case Kw::Sect:
-            if (cur_.dest == Dest::Text && paragraphHasContent_)
+            if (cur_.dest == Dest::Text && !text_.isEmpty())
                 Paragraph();
             break;
         }
@@ -836,15 +853,20 @@ private:
     int bytesCodePage_ = 0;
     bool expectTrail_ = false;
 
-    QString run_;        // text not yet in the document, all in runState_
-    CharState runState_;
-    QTextCharFormat format_;
-    CharState formatState_;
-    bool formatValid_ = false;
+    // The paragraph being read: its text and the formats of its runs.
+    struct TextRun {
+        CharState state;
+        qsizetype length;
+    };
+    QString text_;
+    std::vector<TextRun> runs_;
+    int paragraphs_ = 0;   // paragraphs in the document so far
     int footnotes_ = 0;
-    bool pendingBreak_ = false;
     bool pendingCellTab_ = false;
-    bool paragraphHasContent_ = false;
+    std::unordered_map<CharState, QTextCharFormat, CharStateHash> formats_;
+    int codePageFont_ = 0;   // the font whose code page was looked up last
+    int codePageOfFont_ = 0;
+    bool codePageValid_ = false;
     bool done_ = false;
 };
 

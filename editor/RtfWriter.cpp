@@ -88,16 +88,12 @@ private:
             WriteText(fragment.text());
             empty = false;
         }
-        // An empty paragraph keeps its font and size through its mark.
-        if (empty)
-            SetFormat(Resolve(block.charFormat()));
-        // A raised or lowered mark makes LibreOffice drop the paragraph's
+        // An empty paragraph keeps its font and size through its mark. A
+        // raised or lowered mark makes LibreOffice drop the paragraph's
         // raised text, so marks are always on the baseline.
-        if (state_.vertical != 0) {
-            RunFormat mark = state_;
-            mark.vertical = 0;
-            SetFormat(mark);
-        }
+        RunFormat mark = empty ? Resolve(block.charFormat()) : state_;
+        mark.vertical = 0;
+        SetFormat(mark);
         Word("par");
         body_ += "\r\n";
         needDelimiter_ = false;
