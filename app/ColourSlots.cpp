@@ -109,3 +109,26 @@ QColor ColourFromColorSetting(qint32 value, const QPalette& palette)
     const QPalette::ColorRole role = index < std::size(roles) ? roles[index] : QPalette::Text;
     return palette.color(QPalette::Active, role);
 }
+
+qint32 ColorSettingFor(const QColor& colour, qint32 loadedFrom, const QPalette& palette)
+{
+    if (ColourFromColorSetting(loadedFrom, palette) == colour)
+        return loadedFrom;
+    return qint32(NumberFromColour(colour) & 0x00FFFFFFu);
+}
+
+CustomColours CustomColoursFromLines(const CustomColourLines& lines)
+{
+    CustomColours colours;
+    for (int i = 0; i < 16; ++i)
+        colours[size_t(i)] = CustomColourFromLine(i, lines[size_t(i)]);
+    return colours;
+}
+
+CustomColourLines LinesFromCustomColours(const CustomColours& colours)
+{
+    CustomColourLines lines;
+    for (int i = 0; i < 16; ++i)
+        lines[size_t(i)] = CustomColourLine(i, colours[size_t(i)]);
+    return lines;
+}

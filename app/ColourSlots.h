@@ -1,8 +1,11 @@
 #pragma once
+#include "platform/Prompts.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QString>
 #include <QtGlobal>
+#include <array>
 #include <optional>
 
 // A colour held as the two-digit hexadecimal texts of its components, as
@@ -54,3 +57,15 @@ QColor CustomColourFromLine(int index, const QString& line);
 // window text colour). System colours are taken from the palette.
 inline constexpr quint32 SystemWindowTextColour = 0x80000008u;
 QColor ColourFromColorSetting(qint32 value, const QPalette& palette);
+// The "Color" value to write back for the font colour: the value it was
+// loaded from while the colour is unchanged, so that a system colour stays
+// a system colour; otherwise the plain colour.
+qint32 ColorSettingFor(const QColor& colour, qint32 loadedFrom, const QPalette& palette);
+
+// The colour dialog's custom colours as the settings keep them: one line
+// per letter, empty when the dialog has none for it.
+using CustomColourLines = std::array<QString, 16>;
+// For the dialog: each line's colour, invalid for an empty or unusable line.
+CustomColours CustomColoursFromLines(const CustomColourLines& lines);
+// After the dialog: every slot has its line, "FFFFFFFF" for an empty one.
+CustomColourLines LinesFromCustomColours(const CustomColours& colours);

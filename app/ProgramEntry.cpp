@@ -1,5 +1,6 @@
 #include "app/ProgramEntry.h"
 
+#include "app/SettingsLoad.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "html/Unit3.h"
@@ -42,7 +43,10 @@ int RunProgram(int argc, char** argv)
     QtShell shell;
     SystemClock clock;
     QtScreenMetrics screen;
-    Platform platform{&prompts, &shell, &clock, &screen};
+    // After the application exists: the file's place comes from the XDG folders.
+    RegFileSettingsStore settings;
+    settings.SetBrokenFileHandler(ReportBrokenSettings(prompts));
+    Platform platform{&prompts, &shell, &clock, &screen, &settings};
 
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/ColourSlots.h"
 #include "platform/Prompts.h"
 
 #include <QString>
@@ -11,4 +12,11 @@ struct StartupState {
     FontChoice UserFont;
     QString TidyLocation;
     QString TidyOptions;
+    // The status bar's two swatches (panels 3 and 4).
+    ColourSlots LastChosenColour;
+    ColourSlots LastSelectedColour;
+    // The colour dialog's custom colours, "ColorA" to "ColorP".
+    CustomColourLines CustomLines;
+    // The "Color" value UserFont's colour came from.
+    qint32 UserFontColorValue = qint32(SystemWindowTextColour);
 };

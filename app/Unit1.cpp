@@ -331,6 +331,9 @@ void TMainForm::BuildStatusBar()
     StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
     StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
     StatusBar->AddPanel({QString(), 50, Qt::AlignLeft, false});
+    StatusBar->onDrawPanel = [this](QPainter& painter, int panel, const QRect& rect) {
+        StatusBarDrawPanel(StatusBar, painter, panel, rect);
+    };
 }
 
 QAction* TMainForm::Item(const QString& name) const
@@ -470,19 +473,14 @@ void TMainForm::StartupSequence()
     Startup.UserFont.font = userFont;
     Startup.UserFont.colour = palette().color(QPalette::WindowText);
 
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    Startup.DesktopDir = WithSlash(desktop);
-    Startup.MacroDir = Startup.DesktopDir;
+    LoadSettings();
 
-    if (IsChecked(QStringLiteral("AlwaysStayOnTop1"))) {
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        setAttribute(Qt::WA_ShowWithoutActivating, true);
-        show();
-    }
+    if (IsChecked(QStringLiteral("AlwaysStayOnTop1")))
+        SetTopmost(true);
     RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
+    ApplyRememberedFolders();
     if (!IsChecked(QStringLiteral("MenuVisible1")))
-        for (QAction* top : menuBar()->actions())
-            top->setVisible(false);
+        ShowMenuBar(false);
     StatusBar->SetPanelText(2, QStringLiteral("insert"));
     StatusBar->SetPanelWidth(2, StatusBar->TextWidth(QStringLiteral("insert")) + 15);
     Macro.SwallowNextTab = false;
@@ -552,11 +550,16 @@ bool TMainForm::FormClose()
                 return false;
         }
     }
+    // The toolbar's place, as its own closing would keep it; the check marks stay.
+    if (HTMLToolbar && HTMLToolbar->isVisible())
+        HTMLToolbar->RememberPosition();
     if (Macro.IsRecording) {
         RecordCommand(QStringLiteral("Exit"));
         WriteMacroFile(Macro.MacroFile, Macro.MacroLines);
         Macro.MacroLines.clear();
     }
+    // A failed settings write is shown, and the program still ends.
+    Guard([this] { SaveSettings(); });
     const QString preview = Startup.TempDir + QStringLiteral("~mireld.html");
     if (!Startup.TempDir.isEmpty() && QFileInfo::exists(preview))
         QFile::remove(preview);

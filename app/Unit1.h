@@ -13,6 +13,7 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QSplitter;
 class QToolBar;
 class QToolButton;
@@ -64,6 +65,19 @@ public:
 
     // Applies plain or rich mode to the editor (also used by Open and Plain Text).
     void ApplyDocumentKind();
+
+    // Settings: start-up steps 7 to 11 and 14, shutdown step 5.
+    void LoadSettings();
+    void ApplyRememberedFolders();
+    void SaveSettings();
+    // Window options: an option's two check marks, flipped together.
+    bool FlipOption(const QString& contextItem, const QString& mainItem);
+    void SetTopmost(bool on);
+    void ShowMenuBar(bool on);
+    // Status bar swatches, and the colour of the bar's painted pixel
+    // (invalid when it cannot be read).
+    void StatusBarDrawPanel(TStatusBar* bar, QPainter& painter, int panel, const QRect& rect);
+    QColor StatusBarPixel(int x, int y) const;
 
     const Platform& platform() const { return platform_; }
     bool StartupRan() const { return startupRan_; }

@@ -11,6 +11,12 @@ class QTextDocument;
 // are points; \fs counts half-points. Values that are whole units (or
 // whole twips when read) survive a write and read unchanged.
 //
+// Tab stops: RTF measures them from the page margin, Qt from where the
+// line starts. They are mapped for the first line of a paragraph (left plus
+// first-line indent), where tabs are used most: a list item's hanging tab
+// lines up as in a word processor; later lines of the same paragraph see
+// the stops shifted by the first-line indent.
+//
 // Paragraphs: every paragraph is written with a closing \par, as word
 // processors do, and the reader drops the empty remainder after the last
 // \par, so a document keeps its paragraph count through a round trip.

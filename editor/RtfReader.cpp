@@ -272,7 +272,7 @@ struct ParaState {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
-    QList<QTextOption::Tab> tabs;
+    QList<QTextOption::Tab> tabs;   // positions in twips from the page margin
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
 };
 
@@ -645,8 +645,12 @@ private:
         f.setTextIndent(p.firstIndent / unit);
         f.setTopMargin(p.spaceBefore / unit);
         f.setBottomMargin(p.spaceAfter / unit);
-        if (!p.tabs.isEmpty())
-            f.setTabPositions(p.tabs);
+        if (!p.tabs.isEmpty()) {
+            QList<QTextOption::Tab> tabs = p.tabs;
+            for (QTextOption::Tab& tab : tabs)
+                tab.position = (tab.position - p.leftIndent - p.firstIndent) / unit;
+            f.setTabPositions(tabs);
+        }
         return f;
     }
 
@@ -791,8 +795,7 @@ private:
         case Kw::SpaceAfter: para.spaceAfter = std::clamp(p, 0, kMaxTwips); break;
         case Kw::TabStop:
             if (para.tabs.size() < kMaxTabStops) {
-                QTextOption::Tab tab(std::clamp(p, 0, kMaxTwips) / double(kRtfTwipsPerUnit),
-                                     para.nextTabType);
+                QTextOption::Tab tab(std::clamp(p, 0, kMaxTwips), para.nextTabType);
                 if (para.nextTabType == QTextOption::DelimiterTab)
                     tab.delimiter = QLatin1Char('.');
                 para.tabs.append(tab);

@@ -130,7 +130,7 @@ private:
                 Word("tqc");
             else if (tab.type == QTextOption::DelimiterTab)
                 Word("tqdec");
-            Word("tx", std::max(Twips(tab.position), 0));
+            Word("tx", std::max(Twips(tab.position + f.leftMargin() + f.textIndent()), 0));
         }
     }
 

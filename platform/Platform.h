@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 
 // The seams to the operating system that the main window uses. The program
@@ -10,4 +11,5 @@ struct Platform {
     Shell* shell = nullptr;
     Clock* clock = nullptr;
     ScreenMetrics* screen = nullptr;
+    SettingsStore* settings = nullptr;
 };

@@ -68,10 +68,9 @@ TEST_F(LifecycleTest, DefaultModeIsPlainWithToolbarsByTheirOptions)
 
 TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
 {
-    Create();
-    form().SetChecked(QStringLiteral("PlainText1"), false);
-    form().SetChecked(QStringLiteral("Wordwrap1"), false);
-    Show();
+    StoreSetting(QStringLiteral("PlainText"), false);
+    StoreSetting(QStringLiteral("WordWrap"), false);
+    CreateAndShow();
     EXPECT_FALSE(form().RichEdit->IsPlainText());
     EXPECT_TRUE(form().RichEdit->WordWrap()) << "rich text always wraps";
     EXPECT_TRUE(form().ToolBar1->isVisible());
@@ -81,9 +80,8 @@ TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
 
 TEST_F(LifecycleTest, MenuHiddenWhenMenuVisibleIsOff)
 {
-    Create();
-    form().SetChecked(QStringLiteral("MenuVisible1"), false);
-    Show();
+    StoreSetting(QStringLiteral("MenuVisible"), false);
+    CreateAndShow();
     for (QAction* top : form().menuBar()->actions())
         EXPECT_FALSE(top->isVisible()) << top->text().toStdString();
 }

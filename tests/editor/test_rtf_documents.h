@@ -67,10 +67,12 @@ struct Generator {
                                                Qt::AlignHCenter, Qt::AlignJustify};
         QTextBlockFormat f;
         f.setAlignment(aligns[Int(0, 3)]);
-        // Whole twips, as a file read from disk has them.
-        f.setLeftMargin(Int(0, 3000) / 15.0);
+        // Whole twips, as a file read from disk has them; the first line
+        // starts right of the page margin, where RTF tab stops count from.
+        const int left = Int(0, 3000);
+        f.setLeftMargin(left / 15.0);
         f.setRightMargin(Int(0, 3000) / 15.0);
-        f.setTextIndent(Int(-1000, 1000) / 15.0);
+        f.setTextIndent(Int(-std::min(left, 1000), 1000) / 15.0);
         if (Int(0, 3) == 0) {
             f.setTopMargin(Int(0, 400) / 15.0);
             f.setBottomMargin(Int(0, 400) / 15.0);

@@ -145,10 +145,11 @@ TEST(RtfFixtures, TabStopsAndIndentsWrittenByLibreOffice)
     const QTextBlockFormat f = BlockStarting(*d, "Col").blockFormat();
     EXPECT_EQ(f.leftMargin() * kRtfTwipsPerUnit, 720);
     EXPECT_EQ(f.textIndent() * kRtfTwipsPerUnit, 360);
-    // LibreOffice counts tab stops from the left indent; RTF from the margin.
+    // The source's stop 1 inch past the indent: LibreOffice wrote it from
+    // the page margin, the editor counts from the first line's start.
     const QList<QTextOption::Tab> tabs = f.tabPositions();
     ASSERT_EQ(tabs.size(), 4);
-    EXPECT_EQ(tabs[0].position * kRtfTwipsPerUnit, 1440 + 720);
+    EXPECT_EQ(tabs[0].position * kRtfTwipsPerUnit, 1440 - 360);
     EXPECT_EQ(tabs[1].type, QTextOption::RightTab);
     EXPECT_EQ(tabs[2].type, QTextOption::CenterTab);
     EXPECT_EQ(tabs[3].type, QTextOption::DelimiterTab);

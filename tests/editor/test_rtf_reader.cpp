@@ -3,8 +3,10 @@
 
 #include "editor/Rtf.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -111,10 +113,12 @@ TEST(RtfReader, ParagraphFormats)
     EXPECT_EQ(one.bottomMargin(), 240.0 / kRtfTwipsPerUnit);
     const QList<QTextOption::Tab> tabs = one.tabPositions();
     ASSERT_EQ(tabs.size(), 4);
-    EXPECT_EQ(tabs[0], QTextOption::Tab(1440.0 / kRtfTwipsPerUnit, QTextOption::LeftTab));
-    EXPECT_EQ(tabs[1], QTextOption::Tab(2880.0 / kRtfTwipsPerUnit, QTextOption::RightTab));
-    EXPECT_EQ(tabs[2], QTextOption::Tab(3000.0 / kRtfTwipsPerUnit, QTextOption::CenterTab));
-    EXPECT_EQ(tabs[3], QTextOption::Tab(4000.0 / kRtfTwipsPerUnit, QTextOption::DelimiterTab, QLatin1Char('.')));
+    // Counted from the first line's start, 720 - 180 twips in.
+    const auto at = [](int twips) { return (twips - 540) / double(kRtfTwipsPerUnit); };
+    EXPECT_EQ(tabs[0], QTextOption::Tab(at(1440), QTextOption::LeftTab));
+    EXPECT_EQ(tabs[1], QTextOption::Tab(at(2880), QTextOption::RightTab));
+    EXPECT_EQ(tabs[2], QTextOption::Tab(at(3000), QTextOption::CenterTab));
+    EXPECT_EQ(tabs[3], QTextOption::Tab(at(4000), QTextOption::DelimiterTab, QLatin1Char('.')));
     EXPECT_EQ(Paragraph(*d, 1), one);   // formats carry on until \pard
     EXPECT_TRUE(Paragraph(*d, 2).alignment() & Qt::AlignRight);
     EXPECT_EQ(Paragraph(*d, 2).leftMargin(), 0);
@@ -123,6 +127,21 @@ TEST(RtfReader, ParagraphFormats)
     EXPECT_EQ(Paragraph(*d, 4).alignment(), Qt::AlignHCenter);
     EXPECT_EQ(Paragraph(*d, 5).alignment(), Qt::AlignJustify);   // the group's \pard ended with it
     EXPECT_TRUE(Paragraph(*d, 6).alignment() & Qt::AlignLeft);    // last paragraph without \par
+}
+
+TEST(RtfReader, HangingListTabLinesUpWithTheIndent)
+{
+    // A list item as word processors write it: the text after the number
+    // starts at the left indent, where the following lines start too.
+    const auto d = Read("{\\rtf1 \\fi-360\\li1440\\tx1440 1.\\tab Item text\\line more\\par}");
+    d->setTextWidth(2000);
+    const QTextBlock block = d->begin();
+    d->documentLayout()->blockBoundingRect(block);   // lays the block out
+    const QTextLayout* layout = block.layout();
+    ASSERT_EQ(layout->lineCount(), 2);
+    const double indent = 1440.0 / kRtfTwipsPerUnit;
+    EXPECT_DOUBLE_EQ(layout->lineAt(0).cursorToX(int(block.text().indexOf("Item"))), indent);
+    EXPECT_DOUBLE_EQ(layout->lineAt(1).cursorToX(int(block.text().indexOf("more"))), indent);
 }
 
 TEST(RtfReader, ParagraphCountFollowsWordProcessors)

@@ -1,11 +1,14 @@
 #pragma once
+#include "app/SettingsLoad.h"
 #include "platform/Platform.h"
+#include "platform/RegFileSettingsStore.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -94,9 +97,15 @@ public:
 
 // All fakes together, ready to hand to a window.
 struct FakePlatform {
+    FakePlatform() { settingsFile.SetBrokenFileHandler(ReportBrokenSettings(prompts)); }
     FakePrompts prompts;
     FakeShell shell;
     FakeClock clock;
     FakeScreen screen;
-    Platform platform() { return Platform{&prompts, &shell, &clock, &screen}; }
+    // Each test's own settings file, so that no test sees another's settings.
+    QTemporaryDir settingsDir;
+    RegFileSettingsStore settingsFile{settingsDir.filePath(QStringLiteral("MirelSoft/Mirel-Edit.reg"))};
+    // What the window uses; a test may put a wrapper around settingsFile here.
+    SettingsStore* settings = &settingsFile;
+    Platform platform() { return Platform{&prompts, &shell, &clock, &screen, settings}; }
 };

@@ -41,3 +41,13 @@ QByteArray MainFormTest::ReadFile(const QString& path)
         return {};
     return f.readAll();
 }
+
+void MainFormTest::StoreSetting(const QString& name, const SettingValue& value)
+{
+    const SettingRow* row = FindSetting(name);
+    ASSERT_NE(row, nullptr) << name.toStdString();
+    SettingsStore& store = fake.settingsFile;
+    ASSERT_TRUE(store.OpenKey(SettingsKey, true));
+    WriteSetting(store, *row, value);
+    store.CloseKey();
+}

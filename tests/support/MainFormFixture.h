@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ProgramEntry.h"
+#include "app/SettingsTable.h"
 #include "app/Unit1.h"
 #include "editor/RichEdit.h"
 #include "tests/support/FakePlatform.h"
@@ -24,6 +25,9 @@ protected:
     // Writes bytes to a file in the test folder and gives its path.
     QString WriteFile(const QString& name, const QByteArray& bytes) const;
     static QByteArray ReadFile(const QString& path);
+    // Puts a value into the test's settings file, with its table type, for
+    // the start-up to read.
+    void StoreSetting(const QString& name, const SettingValue& value);
 
     FakePlatform fake;
     ProgramWindows windows;

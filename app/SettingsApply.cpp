@@ -1,0 +1,212 @@
+// The main window's side of the settings: what each loaded value sets, and
+// where each written value comes from.
+#include "app/SettingsLoad.h"
+#include "app/StatusBar.h"
+#include "app/Unit1.h"
+#include "html/Unit3.h"
+#include "markers/MegaCheckListBox.h"
+
+#include <QSplitter>
+
+namespace {
+
+QSize ScreenSizeOf(const Platform& platform)
+{
+    return platform.screen ? platform.screen->ScreenSize() : QSize();
+}
+
+int CustomColourIndex(const SettingRow& row)
+{
+    return row.name.back().unicode() - u'A';
+}
+
+void SetMarkerSidebarWidth(TMainForm& form, int width)
+{
+    // The splitter keeps the size of a hidden sidebar for when it shows.
+    const int total = form.EditorSplitter->width();
+    form.EditorSplitter->setSizes({std::max(0, total - width), width});
+    form.CheckList->resize(width, form.CheckList->height());
+}
+
+void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got)
+{
+    const SettingValue& v = got.value;
+    if (!row.contextItem.isEmpty()) {
+        form.SetChecked(row.contextItem, std::get<bool>(v));
+        form.SetChecked(row.mainItem, std::get<bool>(v));
+        return;
+    }
+    if (row.Has(CustomColour)) {
+        form.Startup.CustomLines[size_t(CustomColourIndex(row))] = std::get<QString>(v);
+        return;
+    }
+    const QString& name = row.name;
+    StartupState& s = form.Startup;
+    if (name == u"Font") {
+        s.UserFont.font.setFamily(std::get<QString>(v));
+    } else if (name == u"Size") {
+        // QFont takes no size below 1; such a value leaves the font's size.
+        if (std::get<qint32>(v) > 0)
+            s.UserFont.font.setPointSize(std::get<qint32>(v));
+    } else if (name == u"MakroDir") {
+        s.MacroDir = std::get<QString>(v);
+    } else if (name == u"LastOpenDir") {
+        form.Doc.LastOpenDir = std::get<QString>(v);
+    } else if (name == u"LastSaveDir") {
+        form.Doc.LastSaveDir = std::get<QString>(v);
+    } else if (name == u"TidyLocation") {
+        s.TidyLocation = std::get<QString>(v);
+    } else if (name == u"TidyOptions") {
+        s.TidyOptions = std::get<QString>(v);
+    } else if (name == u"LastOpenIndex") {
+        form.OpenDialogState.filterIndex = std::get<qint32>(v);
+    } else if (name == u"LastTextRGB") {
+        s.LastSelectedColour = ColourSlotsFromSetting(std::get<QString>(v));
+    } else if (name == u"LastDialogRGB") {
+        s.LastChosenColour = ColourSlotsFromSetting(std::get<QString>(v));
+    } else if (name == u"StyleB") {
+        if (got.existed && std::get<bool>(v))
+            s.UserFont.font.setBold(true);
+    } else if (name == u"StyleI") {
+        if (got.existed && std::get<bool>(v))
+            s.UserFont.font.setItalic(true);
+    } else if (name == u"Color") {
+        s.UserFontColorValue = std::get<qint32>(v);
+        s.UserFont.colour = ColourFromColorSetting(s.UserFontColorValue, form.palette());
+    } else if (name == u"LineMarkerWidth") {
+        SetMarkerSidebarWidth(form, std::get<qint32>(v));
+    } else if (name == u"Left") {
+        form.move(std::get<qint32>(v), form.y());
+    } else if (name == u"Top") {
+        form.move(form.x(), std::get<qint32>(v));
+    } else if (name == u"Width") {
+        form.resize(std::get<qint32>(v), form.height());
+    } else if (name == u"Height") {
+        form.resize(form.width(), std::get<qint32>(v));
+    } else if (name == u"Maximized") {
+        if (got.existed)
+            form.setWindowState(std::get<bool>(v) ? form.windowState() | Qt::WindowMaximized
+                                                  : form.windowState() & ~Qt::WindowMaximized);
+    } else if (name == u"HTMLLeft") {
+        if (form.HTMLToolbar)
+            form.HTMLToolbar->SavedLeft = std::get<qint32>(v);
+    } else if (name == u"HTMLTop") {
+        if (form.HTMLToolbar)
+            form.HTMLToolbar->SavedTop = std::get<qint32>(v);
+    }
+}
+
+void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
+{
+    for (const auto& [row, got] : loaded.rows)
+        ApplySetting(form, *row, got);
+    if (loaded.placement == Placement::Centred) {
+        const QSize screen = ScreenSizeOf(form.platform());
+        form.resize(CentredWindowSize);
+        form.move(CentredLeft(screen.width()), CentredTop(screen.height()));
+    }
+}
+
+// The colour a swatch shows, read back from the bar: the pixel 10 to the
+// right of the panel's left edge and 10 below the bar's top.
+QString SwatchSettingText(const TMainForm& form, int panel)
+{
+    const int left = form.StatusBar->PanelRect(panel).left();
+    return ColourSettingText(form.StatusBarPixel(left + 10, 10));
+}
+
+SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
+{
+    if (!row.contextItem.isEmpty())
+        return form.IsChecked(row.contextItem);
+    if (row.Has(CustomColour))
+        return form.Startup.CustomLines[size_t(CustomColourIndex(row))];
+    const QString& name = row.name;
+    const StartupState& s = form.Startup;
+    if (name == u"Font")
+        return s.UserFont.font.family();
+    if (name == u"Size")
+        return qint32(s.UserFont.font.pointSize());
+    if (name == u"MakroDir")
+        return s.MacroDir;
+    if (name == u"LastOpenDir")
+        return form.Doc.LastOpenDir;
+    if (name == u"LastSaveDir")
+        return form.Doc.LastSaveDir;
+    if (name == u"TidyLocation")
+        return s.TidyLocation;
+    if (name == u"TidyOptions")
+        return s.TidyOptions;
+    if (name == u"LastOpenIndex")
+        return qint32(form.OpenDialogState.filterIndex);
+    if (name == u"LastDialogRGB")
+        return SwatchSettingText(form, 3);
+    if (name == u"LastTextRGB")
+        return SwatchSettingText(form, 4);
+    if (name == u"StyleB")
+        return s.UserFont.font.bold();
+    if (name == u"StyleI")
+        return s.UserFont.font.italic();
+    if (name == u"Color")
+        return ColorSettingFor(s.UserFont.colour, s.UserFontColorValue, form.palette());
+    if (name == u"LineMarkerWidth")
+        return qint32(form.CheckList->width());
+    if (name == u"Left")
+        return qint32(form.x());
+    if (name == u"Top")
+        return qint32(form.y());
+    if (name == u"Width")
+        return qint32(form.width());
+    if (name == u"Height")
+        return qint32(form.height());
+    if (name == u"Maximized")
+        return form.isMaximized();
+    if (name == u"HTMLLeft")
+        return qint32(form.HTMLToolbar ? form.HTMLToolbar->SavedLeft : 0);
+    if (name == u"HTMLTop")
+        return qint32(form.HTMLToolbar ? form.HTMLToolbar->SavedTop : 0);
+    throw AppError(QStringLiteral("No value for the setting '%1'").arg(name));
+}
+
+} // namespace
+
+void TMainForm::LoadSettings()
+{
+    SettingsStore* store = platform().settings;
+    Startup.DesktopDir = store ? ReadDesktopDir(*store) : QStringLiteral("/");
+    Startup.MacroDir = Startup.DesktopDir;
+    if (!store)
+        return;
+    const LoadContext context{{Startup.DesktopDir, ScreenSizeOf(platform())},
+                              platform().screen ? platform().screen->DesktopSize() : QSize()};
+    LoadedSettings loaded;
+    try {
+        LoadSettingsFrom(*store, context, loaded);
+    } catch (...) {
+        // What was read before the faulty value counts; the rest keeps its design state.
+        ApplyLoaded(*this, loaded);
+        throw;
+    }
+    ApplyLoaded(*this, loaded);
+}
+
+void TMainForm::ApplyRememberedFolders()
+{
+    if (!IsChecked(QStringLiteral("RememberDirs")))
+        return;
+    OpenDialogState.initialDir = Doc.LastOpenDir;
+    SaveDialogState.initialDir = Doc.LastSaveDir;
+}
+
+void TMainForm::SaveSettings()
+{
+    SettingsStore* store = platform().settings;
+    if (!store)
+        return;
+    ShutdownState state;
+    state.plainText = IsChecked(QStringLiteral("PlainText"));
+    state.markerSidebarVisible = CheckList->isVisibleTo(this);
+    state.rememberPos = IsChecked(QStringLiteral("RememberPos"));
+    state.maximized = isMaximized();
+    WriteSettingsTo(*store, state, [this](const SettingRow& row) { return ShutdownValue(*this, row); });
+}

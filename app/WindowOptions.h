@@ -1,0 +1,11 @@
+#pragma once
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+// "&Center on Screen": half the screen less half the window, each half
+// truncated on its own.
+QPoint CentredOnScreen(QSize screen, QSize window);
+
+// The line an option records: "AutoTab On", "AutoTab Off".
+QString OptionLine(const QString& command, bool on);
