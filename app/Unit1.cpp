@@ -3,6 +3,7 @@
 #include "app/CommandMap.h"
 #include "app/StatusBar.h"
 #include "app/Unit2.h"
+#include "document/DroppedFiles.h"
 #include "editor/RichEdit.h"
 #include "html/Unit3.h"
 #include "html/Unit4.h"
@@ -53,6 +54,7 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     : QMainWindow(parent), Arguments(arguments), platform_(platform)
 {
     InitResources();
+    installEventFilter(this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kDesignTitle);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
@@ -124,6 +126,11 @@ void TMainForm::BuildControls()
     RichEdit->onKeyPress = [this](QChar& c) { Guard([&] { RichEditKeyPress(c); }); };
     RichEdit->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
         Guard([&] { RichEditMouseMove(shift, x, y); });
+    };
+    RichEdit->onAcceptsDrop = [](const QMimeData* mime) { return !DroppedPaths(mime).isEmpty(); };
+    RichEdit->onDrop = [this](const QMimeData* mime) {
+        const QStringList paths = DroppedPaths(mime);
+        Guard([&] { FilesDropped(paths); });
     };
     connect(RichEdit, &TRichEdit::SelectionChange, this,
             [this] { Guard([this] { RichEditSelectionChange(); }); });
@@ -417,8 +424,17 @@ void TMainForm::PopupMenuPopup()
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && HandleDragEvent(event))
+        return true;
     if (watched == MakroFeld && event->type() == QEvent::MouseButtonDblClick)
         Guard([this] { MakroFeldDblClick(); });
+    if (watched == Groesse && event->type() == QEvent::KeyPress) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        int key = keyEvent->key();
+        Guard([&] { GroesseKeyDown(key, keyEvent->modifiers()); });
+        if (key == 0)
+            return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -486,6 +502,7 @@ void TMainForm::StartupSequence()
     Macro.SwallowNextTab = false;
     SelectionHintDone = false;
     FillFontList();
+    setAcceptDrops(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             Guard([this] { CheckFile(); });
@@ -536,20 +553,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 bool TMainForm::FormClose()
 {
-    if (RichEdit->Modified()) {
-        const MsgAnswer answer = Ask(MsgKind::Warning, QStringLiteral("Save changes?"),
-                                     MsgButtons::YesNoCancel);
-        if (answer == MsgAnswer::Cancel)
-            return false;
-        if (answer == MsgAnswer::Yes) {
-            if (!Doc.CurrentFile.isEmpty())
-                Save1Click();
-            else
-                SaveAs1Click();
-            if (RichEdit->Modified())
-                return false;
-        }
-    }
+    if (!SaveChangesIfWanted())
+        return false;
     // The toolbar's place, as its own closing would keep it; the check marks stay.
     if (HTMLToolbar && HTMLToolbar->isVisible())
         HTMLToolbar->RememberPosition();

@@ -1,10 +1,12 @@
 #pragma once
 #include "app/StartupState.h"
 #include "document/DocumentState.h"
+#include "editor/EditingState.h"
 #include "macro/MacroState.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 
+#include <QFileDevice>
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
@@ -79,6 +81,22 @@ public:
     void StatusBarDrawPanel(TStatusBar* bar, QPainter& painter, int panel, const QRect& rect);
     QColor StatusBarPixel(int x, int y) const;
 
+    // Documents. "Save changes?" before the document is replaced: false when
+    // the caller must stop (Cancel, or the save left the text modified).
+    bool SaveChangesIfWanted();
+    // Open without the dialog, as reload, drops and macros do.
+    void OpenNamed(const QString& name);
+    bool SaveWithChecks(bool askOverwrite);
+    bool CheckExtensionForMode();
+    void WriteDocument();
+    // Marker sidebar and its splitter, with the Toggle Line Marker items.
+    void ShowMarkerSidebar(bool show);
+    // Reads the open document again (Reload and the change watcher).
+    void Reread();
+    // Files dropped on the window or the editor; only the first counts.
+    void FilesDropped(const QStringList& paths);
+    QFlags<QFileDevice::Permission> KeptAttributes;
+
     const Platform& platform() const { return platform_; }
     bool StartupRan() const { return startupRan_; }
 
@@ -90,6 +108,7 @@ public:
     FileDialogState OpenDialogState;
     FileDialogState SaveDialogState;
     bool SelectionHintDone = false;
+    EditingState Editing;
     QStringList Arguments;
 
     // Controls.
@@ -188,6 +207,7 @@ public slots:
     void SchriftartenChange();
     void GroesseChange();
     void AlignClick(int tag);
+    void GroesseKeyDown(int& key, Qt::KeyboardModifiers shift);
     // Macro field.
     void MakroFeldChange();
     void MakroFeldDblClick();
@@ -204,6 +224,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool HandleDragEvent(QEvent* event);
 
 public:
     // FormClose: false keeps the window open.
@@ -224,6 +245,7 @@ private:
     QHash<QString, QAction*> items_;
     QMenu* popupMenu_ = nullptr;
     bool startupRan_ = false;
+    bool checkingFile_ = false;
 };
 
 template <class F> void TMainForm::Guard(F&& f)

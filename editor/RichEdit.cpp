@@ -1,11 +1,14 @@
 #include "editor/RichEdit.h"
 
 #include "editor/Rtf.h"
+#include "editor/TextSearch.h"
 #include "platform/AppError.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
@@ -34,11 +37,6 @@ QString ToSeparators(const QString& text)
     QString out = NormalizeLineBreaks(text);
     out.replace(QLatin1Char('\n'), kParagraphSeparator);
     return out;
-}
-
-bool IsWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
 } // namespace
@@ -441,29 +439,40 @@ void TRichEdit::EmptyUndoBuffer()
 int TRichEdit::FindText(const QString& text, int start, int length, bool matchCase,
                         bool wholeWord) const
 {
-    if (text.isEmpty())
-        return -1;
     const QString& raw = RawText();
+    const qsizetype from = std::clamp<qsizetype>(start, 0, raw.size());
+    const qsizetype end = length < 0 ? raw.size() : std::min<qsizetype>(raw.size(), from + qsizetype(length));
+    return int(FindInText(raw, ToSeparators(text), from, end,
+                          matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wholeWord));
+}
+
+int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool matchCase,
+                          bool wholeWord)
+{
     const QString needle = ToSeparators(text);
-    const qsizetype total = raw.size();
-    const qsizetype from = std::clamp<qsizetype>(start, 0, total);
-    const qsizetype end = length < 0 ? total : std::min<qsizetype>(total, from + qsizetype(length));
-    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    qsizetype pos = from;
-    while (pos <= end - needle.size()) {
-        const qsizetype hit = raw.indexOf(needle, pos, cs);
-        if (hit < 0 || hit + needle.size() > end)
-            return -1;
-        if (!wholeWord)
-            return int(hit);
-        const bool leftOk = hit == 0 || !IsWordChar(raw.at(hit - 1)) || !IsWordChar(needle.front());
-        const qsizetype after = hit + needle.size();
-        const bool rightOk = after >= total || !IsWordChar(raw.at(after)) || !IsWordChar(needle.back());
-        if (leftOk && rightOk)
-            return int(hit);
-        pos = hit + 1;
+    const QList<qsizetype> hits = FindAllInText(
+        RawText(), needle, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wholeWord);
+    if (hits.isEmpty())
+        return 0;
+    const QString with = ToSeparators(replacement);
+    QTextCursor c(document());
+    c.beginEditBlock();
+    // Last match first, so the positions before it stay valid. Editing each
+    // match in place keeps the formats around it and the blocks between.
+    for (auto it = hits.crbegin(); it != hits.crend(); ++it) {
+        c.setPosition(int(*it));
+        c.setPosition(int(*it + needle.size()), QTextCursor::KeepAnchor);
+        if (with.isEmpty())
+            c.removeSelectedText();
+        else
+            c.insertText(with);
     }
-    return -1;
+    c.endEditBlock();
+    const qsizetype end = hits.back() + with.size() + (hits.size() - 1) * (with.size() - needle.size());
+    QTextCursor caret = textCursor();
+    caret.setPosition(int(end));
+    setTextCursor(caret);
+    return int(hits.size());
 }
 
 int TRichEdit::LineFromChar(int pos) const
@@ -603,4 +612,35 @@ void TRichEdit::insertFromMimeData(const QMimeData* source)
         return;
     }
     QTextEdit::insertFromMimeData(source);
+}
+
+// Files dragged onto the editor go to the window instead of being
+// inserted as their addresses.
+void TRichEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (onAcceptsDrop && onAcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+        return;
+    }
+    QTextEdit::dragEnterEvent(event);
+}
+
+void TRichEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (onAcceptsDrop && onAcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+        return;
+    }
+    QTextEdit::dragMoveEvent(event);
+}
+
+void TRichEdit::dropEvent(QDropEvent* event)
+{
+    if (onAcceptsDrop && onAcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+        if (onDrop)
+            onDrop(event->mimeData());
+        return;
+    }
+    QTextEdit::dropEvent(event);
 }

@@ -39,6 +39,8 @@ public:
     QString Line(int index) const;
     int LineCount() const;
     int TextLength() const;          // positions, a line break counting one
+    // Length of Text() (a line break counting two), without building it.
+    int TextLengthCrLf() const { return TextLength() + LineCount() - 1; }
     void Clear();
 
     // Selection. Setting the start places the caret with nothing selected;
@@ -98,6 +100,10 @@ public:
     // (length < 0: to the end), or -1. Forward only. The search text may hold
     // line breaks of any style.
     int FindText(const QString& text, int start, int length, bool matchCase, bool wholeWord) const;
+    // Replaces every match from the start (matched in the text as it was,
+    // none overlapping) as one undo step; the caret ends after the last
+    // replacement. Gives the number of replacements.
+    int ReplaceAll(const QString& text, const QString& replacement, bool matchCase, bool wholeWord);
 
     int LineFromChar(int pos) const;
     int LineIndex(int line) const;       // -1 when there is no such line
@@ -120,6 +126,9 @@ public:
     std::function<void(int& key, Qt::KeyboardModifiers modifiers)> onKeyDown;
     std::function<void(QChar& c)> onKeyPress;
     std::function<void(Qt::KeyboardModifiers modifiers, int x, int y)> onMouseMove;
+    // Offered every drag first; true takes the drag away from the text.
+    std::function<bool(const QMimeData* mime)> onAcceptsDrop;
+    std::function<void(const QMimeData* mime)> onDrop;
 
 signals:
     // After every caret or selection move, also one made by the program.
@@ -129,6 +138,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     const QString& RawText() const;

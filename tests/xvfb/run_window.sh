@@ -3,7 +3,7 @@
 # File menu with the keyboard, and checks it ended cleanly.
 set -euo pipefail
 program=$1
-shot=${2:-}
+mode=${2:-}
 if ! command -v xdotool >/dev/null; then
   echo "xdotool missing"; exit 77
 fi
@@ -13,16 +13,23 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNT
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
-"$program" &
+if [ "$mode" = open-document ]; then
+  # A path with a blank, given unquoted as two arguments: the program joins
+  # them, opens the file and shows its full path as the caption.
+  document="$home/My Notes.txt"
+  printf 'notes\r\n' > "$document"
+  "$program" "$home/My" "Notes.txt" &
+  title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
+else
+  "$program" &
+  title='Mirel-Edit 1\.5\.4'
+fi
 pid=$!
-win=$(timeout 20 xdotool search --sync --name '^Mirel-Edit 1\.5\.4$' | head -n1)
+win=$(timeout 20 xdotool search --sync --name "^$title\$" | head -n1)
 [ -n "$win" ] || { echo "main window never appeared"; kill $pid; exit 1; }
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 0.5
 xdotool type --delay 20 "hello"
-if [ -n "$shot" ] && command -v xwd >/dev/null; then
-  xwd -root -silent > "$shot" || true
-fi
 xdotool key alt+f
 sleep 0.3
 xdotool key x

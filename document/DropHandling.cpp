@@ -1,0 +1,80 @@
+#include "app/Unit1.h"
+#include "document/DroppedFiles.h"
+#include "editor/RichEdit.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+void TMainForm::FilesDropped(const QStringList& paths)
+{
+    if (paths.isEmpty() || paths.constFirst().isEmpty())
+        return;
+    const QString path = paths.constFirst();
+    raise();
+    activateWindow();
+    switch (DropActionFor(path)) {
+    case DropAction::ImageTag: {
+        const QString tag = ImageTagFor(path);
+        RichEdit->ReplaceSelection(tag);
+        RecordCommand(QStringLiteral("Insert ") + tag);
+        return;
+    }
+    case DropAction::LinkOrOpen: {
+        const MsgAnswer answer =
+            Ask(MsgKind::Confirmation, QStringLiteral("Insert a link to this document?\n\"No\" opens the document."),
+                MsgButtons::YesNoCancel);
+        if (answer == MsgAnswer::Cancel)
+            return;
+        if (answer == MsgAnswer::Yes) {
+            const QString link = LinkFor(path, RichEdit->SelText());
+            RichEdit->ReplaceSelection(link);
+            RecordCommand(QStringLiteral("Insert ") + link);
+            return;
+        }
+        break;
+    }
+    case DropAction::Open:
+        break;
+    }
+    OpenDialogState.fileName = path;
+    Doc.AskForFile = false;
+    struct Restore {
+        bool& flag;
+        ~Restore() { flag = true; }
+    } restore{Doc.AskForFile};
+    if (!Doc.CurrentFile.isEmpty() || RichEdit->Modified())
+        Clear1Click();
+    if (!RichEdit->Modified() && Doc.CurrentFile.isEmpty()) {
+        OpenDialogState.fileName = path;
+        Open1Click();
+    }
+}
+
+bool TMainForm::HandleDragEvent(QEvent* event)
+{
+    // Handled before QMainWindow sees them: it keeps drops for its own
+    // toolbar and dock dragging.
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (DroppedPaths(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = DroppedPaths(drop->mimeData());
+        if (paths.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        Guard([&] { FilesDropped(paths); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}
