@@ -3,8 +3,6 @@
 // until then it does nothing.
 #include "app/Unit1.h"
 
-void TMainForm::MarkLine1Click() {}
-void TMainForm::ShowLineMarkers1Click() {}
 void TMainForm::Colour1Click() {}
 void TMainForm::ReplaceSpecialCharactersClick() {}
 void TMainForm::SyntaxCheckClick() {}

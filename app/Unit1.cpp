@@ -127,6 +127,11 @@ void TMainForm::BuildControls()
     RichEdit->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
         Guard([&] { RichEditMouseMove(shift, x, y); });
     };
+    CheckList->LineText = [this](int line) { return RichEdit->Line(line); };
+    CheckList->SetPrompts(platform_.prompts);
+    connect(CheckList, &TMegaCheckListBox::Click, this, [this] { Guard([this] { CheckListClick(); }); });
+    connect(CheckList, &TMegaCheckListBox::ClickCheck, this,
+            [this](int) { Guard([this] { CheckListClickCheck(); }); });
     RichEdit->onAcceptsDrop = [](const QMimeData* mime) { return !DroppedPaths(mime).isEmpty(); };
     RichEdit->onDrop = [this](const QMimeData* mime) {
         const QStringList paths = DroppedPaths(mime);
@@ -555,6 +560,7 @@ bool TMainForm::FormClose()
 {
     if (!SaveChangesIfWanted())
         return false;
+    CheckList->SettleMarkerFile(Doc.CurrentFile);
     // The toolbar's place, as its own closing would keep it; the check marks stay.
     if (HTMLToolbar && HTMLToolbar->isVisible())
         HTMLToolbar->RememberPosition();

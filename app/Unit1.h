@@ -166,6 +166,8 @@ public slots:
     void GotoLine1Click();
     void MarkLine1Click();
     void ShowLineMarkers1Click();
+    void CheckListClick();
+    void CheckListClickCheck();
     // HTML.
     void Colour1Click();
     void ReplaceSpecialCharactersClick();

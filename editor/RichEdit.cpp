@@ -489,7 +489,8 @@ int TRichEdit::LineIndex(int line) const
 
 int TRichEdit::FirstVisibleLine() const
 {
-    const QTextCursor c = cursorForPosition(QPoint(0, 0));
+    // One pixel in: the very top edge belongs to the line above as well.
+    const QTextCursor c = cursorForPosition(QPoint(1, 1));
     return c.block().blockNumber();
 }
 

@@ -1,0 +1,134 @@
+// The marker commands on the main window.
+#include "markers/Markers.h"
+#include "markers/MegaCheckListBox.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QSplitter>
+
+namespace {
+
+class MarkerCommandsTest : public MainFormTest {
+protected:
+    void SetUp() override
+    {
+        CreateAndShow();
+        form().resize(600, 400);
+        QApplication::processEvents();
+    }
+    TMegaCheckListBox& list() { return *form().CheckList; }
+    QString OpenLines(int count)
+    {
+        QByteArray text;
+        for (int i = 1; i <= count; ++i)
+            text += "line " + QByteArray::number(i) + "\r\n";
+        const QString path = WriteFile(QStringLiteral("doc.txt"), text);
+        form().OpenNamed(path);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST_F(MarkerCommandsTest, ToggleNeedsTheVisibleSidebar)
+{
+    OpenLines(10);
+    EXPECT_FALSE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
+    form().Item(QStringLiteral("MarkLine1"))->trigger();
+    EXPECT_TRUE(list().MarkerLabels.isEmpty()) << "disabled while hidden";
+
+    form().ShowLineMarkers1Click();
+    EXPECT_TRUE(list().isVisible());
+    EXPECT_TRUE(form().Splitter1->isVisible());
+    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
+    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
+    // The splitter stands directly left of the sidebar.
+    QApplication::processEvents();
+    // (Qt widens a thin handle's hit area by a pixel on each side.)
+    EXPECT_NEAR(form().Splitter1->geometry().center().x(), list().geometry().left() - 1, 1);
+    EXPECT_LT(edit().geometry().right(), list().geometry().left());
+
+    edit().SetSelStart(edit().LineIndex(3) + 2);
+    form().Item(QStringLiteral("MarkLine1"))->trigger();
+    ASSERT_EQ(list().MarkerLabels, QStringList{QStringLiteral("4, line 4")});
+    EXPECT_EQ(list().MarkerLines.GetItem(0), 3);
+    form().Item(QStringLiteral("MarkLine2"))->trigger();
+    EXPECT_TRUE(list().MarkerLabels.isEmpty()) << "F4 again on the same line removes it";
+
+    form().ShowLineMarkers1Click();
+    EXPECT_FALSE(list().isVisible());
+    EXPECT_FALSE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
+}
+
+TEST_F(MarkerCommandsTest, UncheckingRemovesTheSelectedMarker)
+{
+    OpenLines(10);
+    form().ShowLineMarkers1Click();
+    for (int line : {1, 5, 7}) {
+        edit().SetSelStart(edit().LineIndex(line));
+        form().MarkLine1Click();
+    }
+    list().SetItemIndex(1);
+    form().CheckListClickCheck();
+    EXPECT_EQ(list().MarkerLabels, (QStringList{QStringLiteral("2, line 2"), QStringLiteral("8, line 8")}));
+}
+
+TEST_F(MarkerCommandsTest, JumpMakesTheMarkedLineTheTopLine)
+{
+    OpenLines(300);
+    form().ShowLineMarkers1Click();
+    edit().SetSelStart(edit().LineIndex(40));
+    form().MarkLine1Click();
+    edit().SetSelStart(edit().LineIndex(120));
+    form().MarkLine1Click();
+    edit().SetSelStart(0);
+    QApplication::processEvents();
+    ASSERT_EQ(edit().FirstVisibleLine(), 0);
+
+    list().SetItemIndex(0);
+    form().CheckListClick();
+    QApplication::processEvents();
+    EXPECT_EQ(edit().FirstVisibleLine(), 40);
+    EXPECT_EQ(edit().SelStart(), edit().LineIndex(40));
+    EXPECT_EQ(edit().SelLength(), 0);
+
+    list().SetItemIndex(1);
+    form().CheckListClick();
+    QApplication::processEvents();
+    EXPECT_EQ(edit().FirstVisibleLine(), 120) << "also when the view was not at the top";
+}
+
+TEST_F(MarkerCommandsTest, ShutdownSettlesTheMarkerFile)
+{
+    const QString path = OpenLines(5);
+    const QString lm = MarkerFileName(path);
+    form().ShowLineMarkers1Click();
+    edit().SetSelStart(edit().LineIndex(2));
+    form().MarkLine1Click();
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(ReadFile(lm), QByteArray("3, line 3\r\n")) << "markers and no .lm: written";
+}
+
+TEST_F(MarkerCommandsTest, ShutdownDeletesAnEmptyListsFile)
+{
+    const QString path = WriteFile(QStringLiteral("e.txt"), "a\r\n");
+    const QString lm = WriteFile(QStringLiteral("e.txt.lm"), "7, beyond the end\r\n");
+    form().OpenNamed(path);
+    EXPECT_TRUE(list().MarkerLabels.isEmpty());
+    EXPECT_TRUE(form().close());
+    EXPECT_FALSE(QFile::exists(lm)) << "existing .lm and no markers: deleted";
+}
+
+TEST_F(MarkerCommandsTest, ShutdownWithoutANameWritesNothing)
+{
+    edit().SetText(QStringLiteral("unnamed\r\ntext"));
+    edit().SetModified(false);
+    form().ShowLineMarkers1Click();
+    form().MarkLine1Click();
+    ASSERT_EQ(list().MarkerLabels.size(), 1);
+    const QString stray = QDir::current().absoluteFilePath(QStringLiteral(".lm"));
+    EXPECT_TRUE(form().close());
+    EXPECT_FALSE(QFile::exists(stray));
+}
