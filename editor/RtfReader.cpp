@@ -29,6 +29,13 @@ constexpr int kMaxHalfPoints = 3276;    // 1638 points
 constexpr int kMaxUnicodeSkip = 255;
 constexpr int kDefaultHalfPoints = 24;  // RTF's default size, 12 points
 
+// Qt hashes list-valued format properties (font families, tab stops) by
+// their type alone, so formats that differ only there share one hash bucket
+// and every insert compares against all of them: thousands of fonts or tab
+// settings would make reading quadratic. An int derived from those lists
+// keeps the buckets small; nothing else reads it.
+constexpr int kFormatKey = QTextFormat::UserProperty + 0x5254;
+
 // ---------------------------------------------------------------- tokens
 
 enum class Tok { Text, Open, Close, Word, Symbol, Hex, Bin, End };
@@ -430,9 +437,11 @@ private:
     }
 
     // Fonts or colours changed: formats made from them are out of date.
+    // They are dropped when next needed, so a font table read character by
+    // character costs nothing per character.
     void FormatsChanged()
     {
-        formats_.clear();
+        formatsStale_ = true;
         codePageValid_ = false;
     }
 
@@ -610,6 +619,10 @@ private:
 
     const QTextCharFormat& CharFormat(const CharState& s)
     {
+        if (formatsStale_) {
+            formats_ = {};
+            formatsStale_ = false;
+        }
         const auto cached = formats_.find(s);
         if (cached != formats_.end())
             return cached->second;
@@ -619,8 +632,10 @@ private:
             font = Font(defaultFont_);
         if (font) {
             const QString name = font->name.trimmed();
-            if (!name.isEmpty())
+            if (!name.isEmpty()) {
                 f.setFontFamilies(QStringList{name});
+                f.setProperty(kFormatKey, int(qHash(name)));
+            }
         }
         f.setFontPointSize(s.halfPoints / 2.0);
         f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
@@ -650,6 +665,10 @@ private:
             for (QTextOption::Tab& tab : tabs)
                 tab.position = (tab.position - p.leftIndent - p.firstIndent) / unit;
             f.setTabPositions(tabs);
+            size_t key = 0;
+            for (const QTextOption::Tab& tab : tabs)
+                key = qHashMulti(key, tab.position, int(tab.type));
+            f.setProperty(kFormatKey, int(key));
         }
         return f;
     }
@@ -870,6 +889,7 @@ private:
     int codePageFont_ = 0;   // the font whose code page was looked up last
     int codePageOfFont_ = 0;
     bool codePageValid_ = false;
+    bool formatsStale_ = false;
     bool done_ = false;
 };
 
