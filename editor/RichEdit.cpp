@@ -521,8 +521,24 @@ void TRichEdit::LoadFromFile(const QString& path)
         DecodedText decoded = DecodeText(bytes);
         storedFormat_ = decoded.format;
         SetTextKeepingMode(decoded.text);
+        // The document's text is what was just set, so a save right after
+        // the load needs no copy of the document. Separator characters in
+        // the file itself would not map one to one; then ask the document.
+        if (plainText_ && !decoded.text.contains(kParagraphSeparator) &&
+            !decoded.text.contains(kLineSeparator) && !decoded.text.contains(QChar::ObjectReplacementCharacter) &&
+            !decoded.text.contains(QChar(0xFDD0)) && !decoded.text.contains(QChar(0xFDD1))) {
+            rawCache_ = std::move(decoded.text);
+            rawCache_.replace(QLatin1Char('\n'), kParagraphSeparator);
+            rawValid_ = true;
+            return FinishLoad();
+        }
     }
     rawValid_ = false;
+    FinishLoad();
+}
+
+void TRichEdit::FinishLoad()
+{
     EmptyUndoBuffer();
     SetModified(false);
 }
@@ -531,10 +547,7 @@ void TRichEdit::SaveToFile(const QString& path)
 {
     QByteArray bytes;
     if (plainText_) {
-        QString text = RawText();
-        text.replace(kParagraphSeparator, QLatin1Char('\n'));
-        text.replace(kLineSeparator, QLatin1Char('\n'));
-        bytes = EncodeText(text, storedFormat_);
+        bytes = EncodeText(RawText(), storedFormat_);
     } else {
         bytes = WriteRtf(*document());
     }

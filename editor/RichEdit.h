@@ -144,6 +144,7 @@ protected:
 
 private:
     const QString& RawText() const;
+    void FinishLoad();
     void ApplyPlainFormat();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);

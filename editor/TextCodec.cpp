@@ -151,30 +151,96 @@ DecodedText DecodeText(const QByteArray& bytes)
     return result;
 }
 
+namespace {
+bool IsBreak(char16_t c)
+{
+    return c == u'\n' || c == 0x2029 || c == 0x2028;
+}
+
+// The break as bytes.
+QByteArray BreakBytes(LineBreakStyle style)
+{
+    switch (style) {
+    case LineBreakStyle::Lf: return QByteArrayLiteral("\n");
+    case LineBreakStyle::Cr: return QByteArrayLiteral("\r");
+    case LineBreakStyle::CrLf: break;
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+// UTF-8 with the break style, in one pass over the text.
+QByteArray EncodeUtf8(const QString& text, const QByteArray& brk, bool bom)
+{
+    QByteArray out(text.size() * 3 + 3, Qt::Uninitialized);
+    auto* dst = reinterpret_cast<unsigned char*>(out.data());
+    auto* const begin = dst;
+    if (bom) {
+        *dst++ = 0xEF;
+        *dst++ = 0xBB;
+        *dst++ = 0xBF;
+    }
+    const char16_t* src = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* const end = src + text.size();
+    while (src < end) {
+        const char16_t c = *src++;
+        if (c < 0x80 && c != u'\n') {
+            *dst++ = static_cast<unsigned char>(c);
+        } else if (IsBreak(c)) {
+            for (char b : brk)
+                *dst++ = static_cast<unsigned char>(b);
+        } else if (c < 0x800) {
+            *dst++ = static_cast<unsigned char>(0xC0 | (c >> 6));
+            *dst++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && src < end && QChar::isLowSurrogate(*src)) {
+            const char32_t u = QChar::surrogateToUcs4(c, *src++);
+            *dst++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+            *dst++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+            *dst++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+            *dst++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+        } else {
+            // A lone surrogate cannot be stored: the replacement character.
+            const char16_t v = QChar::isSurrogate(c) ? char16_t(0xFFFD) : c;
+            *dst++ = static_cast<unsigned char>(0xE0 | (v >> 12));
+            *dst++ = static_cast<unsigned char>(0x80 | ((v >> 6) & 0x3F));
+            *dst++ = static_cast<unsigned char>(0x80 | (v & 0x3F));
+        }
+    }
+    out.truncate(dst - begin);
+    return out;
+}
+
+// Windows-1252 with the break style; nothing when a character is missing
+// from the code page.
+std::optional<QByteArray> Encode1252(const QString& text, const QByteArray& brk)
+{
+    QByteArray out(text.size() * brk.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    char* const begin = dst;
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c < 0x80 && c != u'\n') {
+            *dst++ = char(c);
+        } else if (IsBreak(c)) {
+            for (char b : brk)
+                *dst++ = b;
+        } else if (const auto b = Windows1252Byte(qc)) {
+            *dst++ = char(*b);
+        } else {
+            return std::nullopt;
+        }
+    }
+    out.truncate(dst - begin);
+    return out;
+}
+} // namespace
+
 QByteArray EncodeText(const QString& text, TextFormat& format)
 {
-    QString withBreaks;
-    switch (format.breaks) {
-    case LineBreakStyle::Lf:
-        withBreaks = text;
-        break;
-    case LineBreakStyle::Cr:
-        withBreaks = text;
-        withBreaks.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-        break;
-    case LineBreakStyle::CrLf:
-        withBreaks = text;
-        withBreaks.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-        break;
-    }
+    const QByteArray brk = BreakBytes(format.breaks);
     if (format.encoding == TextEncoding::Windows1252) {
-        if (auto bytes = EncodeWindows1252(withBreaks))
+        if (auto bytes = Encode1252(text, brk))
             return *bytes;
         format.encoding = TextEncoding::Utf8;
     }
-    QByteArray out;
-    if (format.encoding == TextEncoding::Utf8Bom)
-        out = QByteArray("\xEF\xBB\xBF");
-    out += withBreaks.toUtf8();
-    return out;
+    return EncodeUtf8(text, brk, format.encoding == TextEncoding::Utf8Bom);
 }

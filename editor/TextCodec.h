@@ -25,7 +25,8 @@ bool IsValidUtf8(const QByteArray& bytes);
 // the first break is remembered.
 DecodedText DecodeText(const QByteArray& bytes);
 
-// The inverse of DecodeText for text with '\n' breaks. When the text holds a
+// The inverse of DecodeText for text with '\n' breaks (the editor's
+// paragraph and line separators count as breaks too). When the text holds a
 // character that Windows-1252 cannot store, the format switches to UTF-8 so
 // that nothing is lost.
 QByteArray EncodeText(const QString& text, TextFormat& format);

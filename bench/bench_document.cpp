@@ -1,0 +1,122 @@
+// Opening and saving through the document commands against the plain Qt
+// operations they wrap, and the cost of one typed character in a large and
+// a small document. Prints ratios; targets: open <= 1.3, save <= 1.5, and a
+// keystroke in 25 MB costing about what it costs in 25 KB.
+#include "app/ProgramEntry.h"
+#include "app/Unit1.h"
+#include "editor/RichEdit.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+QByteArray MakeText(qsizetype size)
+{
+    QByteArray bytes;
+    bytes.reserve(size + 200);
+    for (int i = 0; bytes.size() < size; ++i)
+        bytes += "Line " + QByteArray::number(i) + ": <p class=\"x\">the quick brown fox &amp; the lazy dog</p>\r\n";
+    return bytes;
+}
+
+template <class F> qint64 Best(int runs, F&& f)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer t;
+        t.start();
+        f();
+        best = std::min(best, t.nsecsElapsed());
+    }
+    return best;
+}
+
+// Nanoseconds per typed character at the end of the open document.
+qint64 KeystrokeCost(TMainForm& form, int keys)
+{
+    TRichEdit* edit = form.RichEdit;
+    edit->setFocus();
+    edit->SetSelStart(edit->TextLength());
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < keys; ++i)
+        QTest::keyClick(edit, Qt::Key_A);
+    return t.nsecsElapsed() / keys;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    const QString small = dir.filePath(QStringLiteral("small.txt"));
+    const QByteArray bigBytes = MakeText(25 * 1024 * 1024);
+    for (const auto& [path, bytes] : {std::pair{big, bigBytes}, std::pair{small, MakeText(25 * 1024)}}) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return 1;
+    }
+
+    QtPrompts prompts;
+    QtShell shell;
+    SystemClock clock;
+    QtScreenMetrics screen;
+    Platform platform{&prompts, &shell, &clock, &screen};
+    ProgramWindows windows = CreateProgramWindows(platform, {});
+    windows.main->resize(800, 600);
+    windows.main->show();
+    QApplication::processEvents();
+    TMainForm& form = *windows.main;
+
+    const int runs = 3;
+    const qint64 qtOpen = Best(runs, [&] {
+        QFile f(big);
+        f.open(QIODevice::ReadOnly);
+        QTextEdit edit;
+        edit.setLineWrapMode(QTextEdit::NoWrap);
+        edit.setPlainText(QString::fromUtf8(f.readAll()));
+    });
+    const qint64 ourOpen = Best(runs, [&] {
+        form.RichEdit->SetModified(false);
+        form.OpenNamed(big);
+    });
+    const QString copy = dir.filePath(QStringLiteral("copy.txt"));
+    const qint64 qtSave = Best(runs, [&] {
+        QSaveFile f(copy);
+        f.open(QIODevice::WriteOnly);
+        f.write(bigBytes);
+        f.commit();
+    });
+    const qint64 ourSave = Best(runs, [&] {
+        form.RichEdit->SetModified(true);
+        form.Save1Click();
+    });
+    std::printf("open 25 MB: %.0f ms, read + QTextEdit::setPlainText %.0f ms, ratio %.2f (target <= 1.30)\n",
+                ourOpen / 1e6, qtOpen / 1e6, double(ourOpen) / double(qtOpen));
+    std::printf("save 25 MB: %.0f ms, QSaveFile write %.0f ms, ratio %.2f (target <= 1.50)\n", ourSave / 1e6,
+                qtSave / 1e6, double(ourSave) / double(qtSave));
+
+    const qint64 bigKey = KeystrokeCost(form, 200);
+    form.RichEdit->SetModified(false);
+    form.OpenNamed(small);
+    const qint64 smallKey = KeystrokeCost(form, 200);
+    std::printf("one keystroke at the end: 25 MB %.1f us, 25 KB %.1f us, ratio %.2f\n", bigKey / 1e3,
+                smallKey / 1e3, double(bigKey) / double(smallKey));
+    form.RichEdit->SetModified(false);
+    return 0;
+}
