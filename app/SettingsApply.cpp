@@ -111,8 +111,12 @@ void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
 // right of the panel's left edge and 10 below the bar's top.
 QString SwatchSettingText(const TMainForm& form, int panel)
 {
-    const int left = form.StatusBar->PanelRect(panel).left();
-    return ColourSettingText(form.StatusBarPixel(left + 10, 10));
+    const QRect rect = form.StatusBar->PanelRect(panel);
+    const ColourSlots& held = panel == 3 ? form.Startup.LastChosenColour : form.Startup.LastSelectedColour;
+    // A swatch that is not painted (rich-text mode, a minimized window) has
+    // no pixel to read: its neighbour's colour must not be taken for it.
+    const QColor painted = rect.width() > 10 ? form.StatusBarPixel(rect.left() + 10, 10) : QColor();
+    return ColourSettingText(painted.isValid() ? painted : SwatchColour(held));
 }
 
 SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)

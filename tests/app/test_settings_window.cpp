@@ -228,14 +228,24 @@ TEST_F(SettingsWindowTest, SwatchesPaintTheColourTextsAndExitReadsThemBack)
     EXPECT_EQ(Text(key, "ColorB"), QString());
 }
 
-TEST_F(SettingsWindowTest, MinimizedWindowWritesTheInvalidColour)
+TEST_F(SettingsWindowTest, UnpaintedSwatchesKeepTheirColours)
 {
+    // Minimized there is no pixel to read; in rich-text mode the swatches
+    // have no width. Either way the colours held must be written, not a
+    // neighbour's pixel or an invalid value.
+    StoreSetting(QStringLiteral("LastDialogRGB"), QStringLiteral("0000FF"));
+    StoreSetting(QStringLiteral("LastTextRGB"), QStringLiteral("00FF00"));
     CreateAndShow();
     form().showMinimized();
     EXPECT_TRUE(form().close());
-    EXPECT_EQ(Text(Stored(), "LastDialogRGB"), QStringLiteral("FFFFFFFF"));
+    EXPECT_EQ(Text(Stored(), "LastDialogRGB"), QStringLiteral("0000FF"));
+
     Restart();
-    EXPECT_EQ(SwatchPixel(3), QColor(Qt::white));
+    form().StatusBar->SetPanelWidth(3, 0);
+    form().StatusBar->SetPanelWidth(4, 0);
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(Text(Stored(), "LastDialogRGB"), QStringLiteral("0000FF"));
+    EXPECT_EQ(Text(Stored(), "LastTextRGB"), QStringLiteral("00FF00"));
 }
 
 TEST_F(SettingsWindowTest, FontValuesBuildTheUserFont)
