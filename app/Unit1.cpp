@@ -518,15 +518,7 @@ void TMainForm::StartupSequence()
     // All arguments joined with blanks, so an unquoted path with blanks arrives whole.
     const QString name = Arguments.join(QLatin1Char(' '));
     if (!name.isEmpty()) {
-        OpenDialogState.fileName = name;
-        Doc.AskForFile = false;
-        try {
-            Open1Click();
-        } catch (...) {
-            Doc.AskForFile = true;
-            throw;
-        }
-        Doc.AskForFile = true;
+        OpenNamed(name);
     } else {
         Doc.AskForFile = true;
         ApplyDocumentKind();

@@ -38,18 +38,11 @@ void TMainForm::FilesDropped(const QStringList& paths)
     case DropAction::Open:
         break;
     }
-    OpenDialogState.fileName = path;
-    Doc.AskForFile = false;
-    struct Restore {
-        bool& flag;
-        ~Restore() { flag = true; }
-    } restore{Doc.AskForFile};
+    // A document that is open or changed is closed first ("Save changes?").
     if (!Doc.CurrentFile.isEmpty() || RichEdit->Modified())
         Clear1Click();
-    if (!RichEdit->Modified() && Doc.CurrentFile.isEmpty()) {
-        OpenDialogState.fileName = path;
-        Open1Click();
-    }
+    if (!RichEdit->Modified() && Doc.CurrentFile.isEmpty())
+        OpenNamed(path);
 }
 
 bool TMainForm::HandleDragEvent(QEvent* event)

@@ -47,13 +47,11 @@ void TMainForm::OpenNamed(const QString& name)
 {
     OpenDialogState.fileName = name;
     Doc.AskForFile = false;
-    try {
-        Open1Click();
-    } catch (...) {
-        Doc.AskForFile = true;
-        throw;
-    }
-    Doc.AskForFile = true;
+    struct Restore {
+        bool& flag;
+        ~Restore() { flag = true; }
+    } restore{Doc.AskForFile};
+    Open1Click();
 }
 
 void TMainForm::Open1Click()
