@@ -1,19 +1,136 @@
+// What follows every caret or selection move, and the mouse over the editor.
+#include "editor/SelectionTracking.h"
+
 #include "app/StatusBar.h"
 #include "app/Unit1.h"
+#include "editor/Formatting.h"
 #include "editor/RichEdit.h"
+
+#include <QComboBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolButton>
+
+QString FileSizeText(qint64 characters)
+{
+    return QStringLiteral("Filesize: ") + QString::number(characters) + QStringLiteral(" bytes");
+}
+
+QString CaretPositionText(int line, int column)
+{
+    return QStringLiteral("Line: ") + QString::number(line + 1) + QStringLiteral("  Col: ") +
+           QString::number(column + 1);
+}
+
+std::optional<ColourSlots> ColourFromText(const QString& text)
+{
+    if (text.size() != 6)
+        return std::nullopt;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f')))
+            return std::nullopt;
+    }
+    return ColourSlots{text.mid(0, 2), text.mid(2, 2), text.mid(4, 2)};
+}
+
+std::optional<QString> ShortTrimmedSelection(const TRichEdit& edit, int limit)
+{
+    const QTextDocument* doc = edit.document();
+    const auto trimmed = [](QChar c) {
+        return c.unicode() <= 32 || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    };
+    int start = edit.SelStart();
+    int end = start + edit.SelLength();
+    while (start < end && trimmed(doc->characterAt(start)))
+        ++start;
+    while (end > start && trimmed(doc->characterAt(end - 1)))
+        --end;
+    if (end - start > limit)
+        return std::nullopt;
+    QTextCursor c = edit.textCursor();
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    return c.selectedText();
+}
+
+QString SelectionHintText(qint64 length, qint64 breaks, bool endsWithBreak)
+{
+    // A final break ends the last line rather than starting an empty one.
+    const qint64 lines = endsWithBreak ? breaks : breaks + 1;
+    const qint64 characters = (length - breaks) + 2 * lines - 2;
+    return QString::number(lines) + QStringLiteral(" Line(s), ") + QString::number(characters) +
+           QStringLiteral(" Character(s) in current selection.");
+}
+
+// ---------------------------------------------------------------- handlers
 
 void TMainForm::ShowCaretPosition()
 {
-    const int pos = RichEdit->textCursor().position();
-    const int line = RichEdit->LineFromChar(pos);
-    const int column = pos - RichEdit->LineIndex(line);
-    const QString text = QStringLiteral("Line: %1  Col: %2").arg(line + 1).arg(column + 1);
+    const int start = RichEdit->SelStart();
+    const int line = RichEdit->LineFromChar(start);
+    const QString text = CaretPositionText(line, start - RichEdit->LineIndex(line));
     StatusBar->SetPanelText(1, text);
     StatusBar->SetPanelWidth(1, StatusBar->TextWidth(text) + 25);
 }
 
 void TMainForm::RichEditSelectionChange()
 {
-    SearchPos = RichEdit->SelStart() + RichEdit->SelLength();
+    const int start = RichEdit->SelStart();
+    if (start == SearchPos)
+        Macro.PreviousChar = QChar();
+    else
+        SearchPos = start;
+    SelectionHintDone = false;
+
+    if (RichEdit->IsPlainText()) {
+        if (const auto text = ShortTrimmedSelection(*RichEdit, 6)) {
+            if (const auto colour = ColourFromText(*text)) {
+                Startup.LastSelectedColour = *colour;
+                StatusBar->update();
+            }
+        }
+        const QString size = FileSizeText(RichEdit->TextLengthCrLf());
+        StatusBar->SetPanelText(0, size);
+        StatusBar->SetPanelWidth(0, StatusBar->TextWidth(size) + 25);
+    } else {
+        const CharAttributes a = RichEdit->SelAttributes();
+        BoldButton->setChecked(a.bold);
+        ItalicButton->setChecked(a.italic);
+        UnderlinedButton->setChecked(a.underline);
+        Schriftarten->setCurrentIndex(Schriftarten->findText(a.name, Qt::MatchFixedString));
+        Groesse->setEditText(QString::number(qRound(a.size)));
+        int enter = Qt::Key_Return;
+        GroesseKeyDown(enter, Qt::NoModifier);
+        ShowAlignment(*this, RichEdit->ParaAlignment());
+        StatusBar->SetPanelWidth(0, 0);
+    }
     ShowCaretPosition();
+}
+
+void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
+{
+    if (IsChecked(QStringLiteral("CenterOnScreen")) && RichEdit->hasFocus()) {
+        const QSize screen = platform().screen ? platform().screen->ScreenSize() : QSize();
+        const QRect frame = frameGeometry();
+        const QPoint centred(screen.width() / 2 - frame.width() / 2,
+                             screen.height() / 2 - frame.height() / 2);
+        if (frame.topLeft() != centred)
+            move(centred);
+    }
+    if (SelectionHintDone)
+        return;
+    const int length = RichEdit->SelLength();
+    if (length == 0) {
+        RichEdit->setToolTip(QString());
+        return;
+    }
+    SelectionHintDone = true;
+    const int start = RichEdit->SelStart();
+    const int end = start + length;
+    const int lastLine = RichEdit->LineFromChar(end);
+    const int breaks = lastLine - RichEdit->LineFromChar(start);
+    const bool endsWithBreak = breaks > 0 && RichEdit->LineIndex(lastLine) == end;
+    RichEdit->setToolTip(SelectionHintText(length, breaks, endsWithBreak));
 }

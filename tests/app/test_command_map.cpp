@@ -292,7 +292,9 @@ TEST_F(CommandMapTest, ControlsCarryTheirNamesAndInitialState)
     EXPECT_EQ(form().minimumSize(), QSize(426, 350));
     auto* bar = form().StatusBar;
     ASSERT_EQ(bar->PanelCount(), 6);
-    EXPECT_EQ(bar->Panel(0).width, 150);
+    // The start-up's selection update sizes panel 0 to its text (plain mode).
+    EXPECT_EQ(bar->Panel(0).text, QStringLiteral("Filesize: 0 bytes"));
+    EXPECT_EQ(bar->Panel(0).width, bar->TextWidth(bar->Panel(0).text) + 25);
     EXPECT_EQ(bar->Panel(1).alignment, Qt::AlignHCenter);
     EXPECT_TRUE(bar->Panel(3).ownerDrawn);
     EXPECT_TRUE(bar->Panel(4).ownerDrawn);

@@ -115,6 +115,15 @@ FakePrompts& FakePrompts::ExpectPrint(bool accept)
     return *this;
 }
 
+FakePrompts& FakePrompts::ExpectPrint(std::function<bool(QPrinter&)> answer)
+{
+    Expected e;
+    e.what = QStringLiteral("print");
+    e.printAnswer = std::move(answer);
+    expected_.push_back(e);
+    return *this;
+}
+
 FakePrompts& FakePrompts::ExpectPrinterSetup(bool accept)
 {
     Expected e;
@@ -190,9 +199,11 @@ bool FakePrompts::ColourDialog(QColor& colour, CustomColours& custom)
     return e && e->colourAnswer ? e->colourAnswer(colour, custom) : false;
 }
 
-bool FakePrompts::PrintDialog(QPrinter&)
+bool FakePrompts::PrintDialog(QPrinter& printer)
 {
     auto e = Next(QStringLiteral("print"), QString());
+    if (e && e->printAnswer)
+        return e->printAnswer(printer);
     return e && e->accept;
 }
 

@@ -31,6 +31,7 @@ public:
         std::function<bool(FontChoice&)> fontAnswer;
         std::function<bool(QColor&, CustomColours&)> colourAnswer;
         bool accept = true;           // print dialogs
+        std::function<bool(QPrinter&)> printAnswer;   // print dialog: may set up the printer
     };
 
     ~FakePrompts() override;
@@ -43,6 +44,7 @@ public:
     FakePrompts& ExpectFont(std::function<bool(FontChoice&)> answer);
     FakePrompts& ExpectColour(std::function<bool(QColor&, CustomColours&)> answer);
     FakePrompts& ExpectPrint(bool accept);
+    FakePrompts& ExpectPrint(std::function<bool(QPrinter&)> answer);
     FakePrompts& ExpectPrinterSetup(bool accept);
     FakePrompts& ExpectException(const QString& caption, const QString& message);
 

@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class TMainForm;
+class TRichEdit;
+struct FontChoice;
+
+// Formatting of rich documents and the plain-text switch.
+
+// A size typed into the size box that Enter accepts: digits only, not 0.
+bool IsSizeText(const QString& text);
+
+// Where a size belongs in the size list: the index of an equal entry, or
+// the index to insert it at (before the first entry at least as large,
+// else at the end).
+struct SizePlace {
+    int index = 0;
+    bool found = false;
+};
+SizePlace PlaceSize(const QStringList& sizes, const QString& text);
+
+// Recorded line of an alignment button's Tag (0 left, 1 right, 2 center).
+QString AlignmentLine(int tag);
+
+// Presses the alignment button of a paragraph alignment code and releases
+// the other two; other codes leave them as they are.
+void ShowAlignment(TMainForm& form, int code);
+
+// Going plain: every character and paragraph format of the whole text
+// gives way to the user font; the selection is kept.
+void DropFormatting(TRichEdit& edit, const FontChoice& userFont);
