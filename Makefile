@@ -3,6 +3,7 @@
 #   make test   build and run every test headless
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
 .PHONY: all deps configure build run test bench clean
 
@@ -28,6 +29,8 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+	./fuzz/run.sh $(FUZZ_SECONDS) $(BUILD_DIR)-fuzz
+
 
 bench: build
 	./scripts/run-bench.sh $(BUILD_DIR)
