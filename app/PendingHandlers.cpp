@@ -21,5 +21,4 @@ void TMainForm::Help1Click() {}
 void TMainForm::InfoClick() {}
 void TMainForm::MakroFeldChange() {}
 void TMainForm::MakroFeldDblClick() {}
-void TMainForm::RichEditKeyDown(int&, Qt::KeyboardModifiers) {}
 void TMainForm::RichEditKeyPress(QChar&) {}

@@ -2,6 +2,8 @@
 #include "editor/SearchDialogs.h"
 #include "tests/support/MainFormFixture.h"
 
+#include <QTest>
+
 #include <QApplication>
 #include <QPushButton>
 
@@ -120,7 +122,9 @@ TEST_F(FindReplaceTest, OpeningPlacesTheDialogWithTheSelectionAsItsText)
     const QRect main = form().frameGeometry();
     EXPECT_EQ(replace.pos(), QPoint(1280 / 4, SearchDialogTop(main.top(), main.height(), 213, 1024)));
     form().RunHandler("Find1Click");
-    CloseSearchDialogs(form());
+    ASSERT_TRUE(FindDialogOf(form()).isVisible());
+    // Esc typed in the editor closes both.
+    QTest::keyClick(&edit(), Qt::Key_Escape);
     EXPECT_FALSE(replace.isVisible());
     EXPECT_FALSE(FindDialogOf(form()).isVisible());
 }
