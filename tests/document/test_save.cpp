@@ -177,6 +177,14 @@ TEST_F(SaveTest, SaveRecordsItsLineAndWritesMarkers)
     EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("SaveFile")});
     form().Macro.IsRecording = false;
     EXPECT_EQ(ReadFile(path + QStringLiteral(".lm")), QByteArray("2, b\r\n"));
+
+    // With "Save Line Markers" off the side file is left alone.
+    QFile::remove(path + QStringLiteral(".lm"));
+    form().SaveLineMarkers1Click();
+    ASSERT_FALSE(form().IsChecked(QStringLiteral("SaveLineMarkers1")));
+    edit().SetModified(true);
+    form().Save1Click();
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lm")));
 }
 
 TEST_F(SaveTest, SaveAndQuitNamesTheFileFromTheFirstLine)
