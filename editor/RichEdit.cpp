@@ -375,12 +375,15 @@ void TRichEdit::ApplyPlainFormat()
 void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
 {
     controlFont_ = font;
+    // Ligatures and kerning of Latin text are cosmetic; skipping them halves
+    // the layout of large documents. Scripts that need shaping still get it.
+    controlFont_.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     controlColour_ = colour.isValid() ? colour : palette().color(QPalette::Text);
-    setFont(font);
+    setFont(controlFont_);
     if (plainText_) {
         ApplyPlainFormat();
     } else {
-        document()->setDefaultFont(font);
+        document()->setDefaultFont(controlFont_);
         QPalette p = palette();
         p.setColor(QPalette::Text, controlColour_);
         setPalette(p);
