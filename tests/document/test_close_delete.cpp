@@ -12,10 +12,6 @@ namespace {
 class CloseDeleteTest : public MainFormTest {
 protected:
     void SetUp() override { CreateAndShow(); }
-    void Expect(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer)
-    {
-        fake.prompts.ExpectMessage(kind, text, buttons, answer);
-    }
     static QString TrashFolder()
     {
         return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

@@ -21,10 +21,6 @@ protected:
             return true;
         });
     }
-    void Expect(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer)
-    {
-        fake.prompts.ExpectMessage(kind, text, buttons, answer);
-    }
     void SetRichOption()
     {
         form().SetChecked(QStringLiteral("PlainText1"), false);

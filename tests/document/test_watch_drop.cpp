@@ -14,10 +14,6 @@ namespace {
 class WatchTest : public MainFormTest {
 protected:
     void SetUp() override { CreateAndShow(); }
-    void Expect(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer)
-    {
-        fake.prompts.ExpectMessage(kind, text, buttons, answer);
-    }
     void Rewrite(const QString& path, const QByteArray& bytes)
     {
         QThread::msleep(5);   // a new modification time

@@ -25,6 +25,11 @@ protected:
     // Writes bytes to a file in the test folder and gives its path.
     QString WriteFile(const QString& name, const QByteArray& bytes) const;
     static QByteArray ReadFile(const QString& path);
+    // The next message box expected, with the answer to give.
+    void Expect(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer)
+    {
+        fake.prompts.ExpectMessage(kind, text, buttons, answer);
+    }
     // Puts a value into the test's settings file, with its table type, for
     // the start-up to read.
     void StoreSetting(const QString& name, const SettingValue& value);
