@@ -5,19 +5,24 @@
 #include "platform/AppError.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
-#include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QStackedLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextList>
+#include <type_traits>
 
 namespace {
 
@@ -41,28 +46,220 @@ QString ToSeparators(const QString& text)
 
 } // namespace
 
-TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent)
+// One of the two views of the document. It hands keys, mouse moves,
+// pastes and drags to the editor first.
+template <class Base> class EditorView : public Base {
+public:
+    explicit EditorView(TRichEdit* owner) : Base(owner), owner_(owner)
+    {
+        this->setTabChangesFocus(false);
+        this->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        this->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        this->setLineWrapMode(Base::NoWrap);
+        this->viewport()->setMouseTracking(true);
+        this->setMouseTracking(true);
+        this->setContextMenuPolicy(Qt::CustomContextMenu);
+    }
+
+    // Top line of the view.
+    QTextBlock FirstBlock() const
+    {
+        if constexpr (std::is_same_v<Base, QPlainTextEdit>)
+            return this->firstVisibleBlock();
+        else
+            // One pixel in: the very top edge belongs to the line above as well.
+            return this->cursorForPosition(QPoint(1, 1)).block();
+    }
+
+    void Key(QKeyEvent* event) { keyPressEvent(event); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        owner_->KeyPress(event, [this](QKeyEvent* e) { Base::keyPressEvent(e); });
+        // An unused key goes up to the editor next, which must let it pass.
+        owner_->bubbling_ = event->isAccepted() ? nullptr : event;
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        Base::mouseMoveEvent(event);
+        owner_->MouseMoved(event);
+    }
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (!owner_->InsertMime(source))
+            Base::insertFromMimeData(source);
+    }
+    // Files dragged onto the editor go to the window instead of being
+    // inserted as their addresses.
+    void dragEnterEvent(QDragEnterEvent* event) override
+    {
+        if (owner_->TakesDrop(event->mimeData()))
+            event->acceptProposedAction();
+        else
+            Base::dragEnterEvent(event);
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override
+    {
+        if (owner_->TakesDrop(event->mimeData()))
+            event->acceptProposedAction();
+        else
+            Base::dragMoveEvent(event);
+    }
+    void dropEvent(QDropEvent* event) override
+    {
+        if (owner_->TakesDrop(event->mimeData())) {
+            event->acceptProposedAction();
+            owner_->Dropped(event->mimeData());
+        } else {
+            Base::dropEvent(event);
+        }
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        // Unwrapped lines do not depend on the width, yet the plain view
+        // would drop and rebuild the layout of every line of the document
+        // on each change of width: hand it a resize of the height only.
+        if constexpr (std::is_same_v<Base, QPlainTextEdit>) {
+            if (this->lineWrapMode() == Base::NoWrap && event->oldSize().width() != event->size().width()) {
+                QResizeEvent heightOnly(event->size(), QSize(event->size().width(), event->oldSize().height()));
+                Base::resizeEvent(&heightOnly);
+                return;
+            }
+        }
+        Base::resizeEvent(event);
+    }
+
+private:
+    TRichEdit* owner_;
+};
+
+TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("RichEdit"));
-    setAcceptRichText(false);
-    setTabChangesFocus(false);
-    setLineWrapMode(QTextEdit::NoWrap);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    viewport()->setMouseTracking(true);
-    setMouseTracking(true);
-    controlFont_ = font();
-    controlColour_ = palette().color(QPalette::Text);
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+    stack_ = new QStackedLayout(this);
+    stack_->setContentsMargins(0, 0, 0, 0);
+    rich_ = new EditorView<QTextEdit>(this);
+    rich_->setObjectName(QStringLiteral("RichEditRichView"));
+    rich_->setAcceptRichText(true);
+    plain_ = new EditorView<QPlainTextEdit>(this);
+    plain_->setObjectName(QStringLiteral("RichEditPlainView"));
+    stack_->addWidget(rich_);
+    stack_->addWidget(plain_);
+
+    doc_ = new QTextDocument(this);
+    doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
+    spareRich_ = new QTextDocument(this);
+    sparePlain_ = new QTextDocument(this);
+    sparePlain_->setDocumentLayout(new QPlainTextDocumentLayout(sparePlain_));
+    rich_->setDocument(spareRich_);
+    plain_->setDocument(doc_);
+    stack_->setCurrentWidget(plain_);
+    setFocusProxy(plain_);
+    setFocusPolicy(Qt::StrongFocus);
+
+    controlFont_ = plain_->font();
+    controlColour_ = plain_->palette().color(QPalette::Text);
+    connect(doc_, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (removed != 0 || added != 0)
             rawValid_ = false;
     });
-    connect(this, &QTextEdit::cursorPositionChanged, this, &TRichEdit::NotifySelection);
-    connect(this, &QTextEdit::selectionChanged, this, &TRichEdit::NotifySelection);
+    for (QAbstractScrollArea* view : {static_cast<QAbstractScrollArea*>(rich_), static_cast<QAbstractScrollArea*>(plain_)}) {
+        // The editor's own context menu is the window's, asked for on the editor.
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& pos) {
+            emit customContextMenuRequested(view->viewport()->mapTo(this, pos));
+        });
+    }
+    connect(rich_, &QTextEdit::cursorPositionChanged, this, &TRichEdit::NotifySelection);
+    connect(rich_, &QTextEdit::selectionChanged, this, &TRichEdit::NotifySelection);
+    connect(plain_, &QPlainTextEdit::cursorPositionChanged, this, &TRichEdit::NotifySelection);
+    connect(plain_, &QPlainTextEdit::selectionChanged, this, &TRichEdit::NotifySelection);
+}
+
+TRichEdit::~TRichEdit()
+{
+    // The views must let go of the document before it goes.
+    quiet_ = true;
+    rich_->setDocument(spareRich_);
+    plain_->setDocument(sparePlain_);
+}
+
+template <class F> decltype(auto) TRichEdit::OnView(F&& f) const
+{
+    if (plainText_)
+        return f(plain_);
+    return f(rich_);
+}
+
+// Keys sent to the editor itself reach the view. Not through the event
+// loop: a key the view ignores comes back up here from the view.
+void TRichEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event == bubbling_) {
+        bubbling_ = nullptr;
+        event->ignore();   // on to the window
+        return;
+    }
+    OnView([&](auto* v) { v->Key(event); });
+}
+
+QAbstractScrollArea* TRichEdit::View() const
+{
+    return plainText_ ? static_cast<QAbstractScrollArea*>(plain_) : static_cast<QAbstractScrollArea*>(rich_);
+}
+
+QWidget* TRichEdit::viewport() const { return View()->viewport(); }
+QScrollBar* TRichEdit::verticalScrollBar() const { return View()->verticalScrollBar(); }
+
+QTextCursor TRichEdit::textCursor() const
+{
+    return OnView([](auto* v) { return v->textCursor(); });
+}
+
+void TRichEdit::setTextCursor(const QTextCursor& cursor)
+{
+    OnView([&](auto* v) { v->setTextCursor(cursor); });
+}
+
+void TRichEdit::cut() { OnView([](auto* v) { v->cut(); }); }
+void TRichEdit::copy() { OnView([](auto* v) { v->copy(); }); }
+void TRichEdit::paste() { OnView([](auto* v) { v->paste(); }); }
+
+void TRichEdit::MoveDocument(bool toPlain)
+{
+    const QTextCursor old = textCursor();
+    const int anchor = old.anchor();
+    const int position = old.position();
+    const bool hadFocus = View()->hasFocus();
+    quiet_ = true;
+    if (toPlain) {
+        rich_->setDocument(spareRich_);
+        doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
+        plain_->setDocument(doc_);
+        stack_->setCurrentWidget(plain_);
+        setFocusProxy(plain_);
+    } else {
+        plain_->setDocument(sparePlain_);
+        doc_->setDocumentLayout(nullptr);   // the document makes its full layout when asked
+        rich_->setDocument(doc_);
+        stack_->setCurrentWidget(rich_);
+        setFocusProxy(rich_);
+    }
+    plainText_ = toPlain;
+    QTextCursor c(doc_);
+    c.setPosition(std::clamp(anchor, 0, TextLength()));
+    c.setPosition(std::clamp(position, 0, TextLength()), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    quiet_ = false;
+    if (hadFocus)
+        View()->setFocus();
+    NotifySelection();
 }
 
 void TRichEdit::NotifySelection()
 {
+    if (quiet_)
+        return;
     const QTextCursor c = textCursor();
     if (c.anchor() == lastAnchor_ && c.position() == lastPosition_)
         return;
@@ -89,9 +286,11 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
     if (plainText_) {
-        // Formats first: changing them after the text would lay it out twice.
-        ApplyPlainFormat();
-        setPlainText(textWithLf);
+        FillPlain([&](const PieceSink& add) {
+            constexpr qsizetype kChunk = 1 << 20;
+            for (qsizetype from = 0; from < textWithLf.size(); from += kChunk)
+                add(textWithLf.mid(from, kChunk));
+        });
     } else {
         // Rich mode: plain text arrives in the control's font.
         document()->clear();
@@ -103,6 +302,31 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
         c.movePosition(QTextCursor::Start);
         setTextCursor(c);
     }
+}
+
+void TRichEdit::FillPlain(const std::function<void(const PieceSink& add)>& produce)
+{
+    quiet_ = true;
+    // Formats first: changing them after the text would touch every line.
+    doc_->setUndoRedoEnabled(false);
+    doc_->clear();
+    ApplyPlainFormat();
+    QTextCursor c(doc_);
+    c.beginEditBlock();
+    const auto finish = [&] {
+        c.endEditBlock();
+        doc_->setUndoRedoEnabled(true);
+        plain_->setTextCursor(QTextCursor(doc_));
+        quiet_ = false;
+    };
+    try {
+        produce([&](const QString& piece) { c.insertText(piece); });
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+    NotifySelection();
 }
 
 void TRichEdit::SetText(const QString& text)
@@ -175,7 +399,7 @@ void TRichEdit::ReplaceSelection(const QString& text)
 
 void TRichEdit::SelectAllText()
 {
-    selectAll();
+    OnView([](auto* v) { v->selectAll(); });
 }
 
 CharAttributes TRichEdit::SelAttributes() const
@@ -193,40 +417,38 @@ CharAttributes TRichEdit::SelAttributes() const
     return a;
 }
 
-namespace {
-void MergeSelection(QTextEdit* edit, const QTextCharFormat& format)
+void TRichEdit::MergeFormat(const QTextCharFormat& format)
 {
     // Without a selection the format applies to the text typed next.
-    edit->mergeCurrentCharFormat(format);
+    OnView([&](auto* v) { v->mergeCurrentCharFormat(format); });
 }
-} // namespace
 
 void TRichEdit::SetSelBold(bool on)
 {
     QTextCharFormat f;
     f.setFontWeight(on ? QFont::Bold : QFont::Normal);
-    MergeSelection(this, f);
+    MergeFormat(f);
 }
 
 void TRichEdit::SetSelItalic(bool on)
 {
     QTextCharFormat f;
     f.setFontItalic(on);
-    MergeSelection(this, f);
+    MergeFormat(f);
 }
 
 void TRichEdit::SetSelUnderline(bool on)
 {
     QTextCharFormat f;
     f.setFontUnderline(on);
-    MergeSelection(this, f);
+    MergeFormat(f);
 }
 
 void TRichEdit::SetSelFontName(const QString& name)
 {
     QTextCharFormat f;
     f.setFontFamilies({name});
-    MergeSelection(this, f);
+    MergeFormat(f);
 }
 
 void TRichEdit::SetSelSize(double points)
@@ -235,14 +457,14 @@ void TRichEdit::SetSelSize(double points)
         return;
     QTextCharFormat f;
     f.setFontPointSize(points);
-    MergeSelection(this, f);
+    MergeFormat(f);
 }
 
 void TRichEdit::SetSelColour(const QColor& colour)
 {
     QTextCharFormat f;
     f.setForeground(colour);
-    MergeSelection(this, f);
+    MergeFormat(f);
 }
 
 CharAttributes TRichEdit::DefAttributes() const
@@ -254,9 +476,8 @@ CharAttributes TRichEdit::DefAttributes() const
     a.bold = f.bold();
     a.italic = f.italic();
     a.underline = f.underline();
-    a.colour = currentCharFormat().foreground().style() == Qt::NoBrush
-                   ? controlColour_
-                   : currentCharFormat().foreground().color();
+    const QTextCharFormat typing = OnView([](auto* v) { return v->currentCharFormat(); });
+    a.colour = typing.foreground().style() == Qt::NoBrush ? controlColour_ : typing.foreground().color();
     return a;
 }
 
@@ -273,7 +494,7 @@ void TRichEdit::SetDefAttributes(const CharAttributes& a)
     format.setFont(f);
     if (a.colour.isValid())
         format.setForeground(a.colour);
-    setCurrentCharFormat(format);
+    OnView([&](auto* v) { v->setCurrentCharFormat(format); });
 }
 
 int TRichEdit::ParaAlignment() const
@@ -357,19 +578,26 @@ void TRichEdit::SetTabs(const QList<double>& positions)
     textCursor().mergeBlockFormat(f);
 }
 
+namespace {
+void SetTextColour(QWidget* view, const QColor& colour)
+{
+    if (view->palette().color(QPalette::Text) != colour) {
+        QPalette p = view->palette();
+        p.setColor(QPalette::Text, colour);
+        view->setPalette(p);
+    }
+}
+} // namespace
+
 void TRichEdit::ApplyPlainFormat()
 {
     // Plain text has no formats of its own: everything shows in the
     // control's font and colour.
-    if (document()->defaultFont() != controlFont_)
-        document()->setDefaultFont(controlFont_);
-    if (palette().color(QPalette::Text) != controlColour_) {
-        QPalette p = palette();
-        p.setColor(QPalette::Text, controlColour_);
-        setPalette(p);
-    }
+    if (doc_->defaultFont() != controlFont_)
+        doc_->setDefaultFont(controlFont_);
+    SetTextColour(plain_, controlColour_);
     // Without this, new text would take the format at the caret.
-    setCurrentCharFormat(QTextCharFormat());
+    plain_->setCurrentCharFormat(QTextCharFormat());
 }
 
 void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
@@ -378,16 +606,15 @@ void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
     // Ligatures and kerning of Latin text are cosmetic; skipping them halves
     // the layout of large documents. Scripts that need shaping still get it.
     controlFont_.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
-    controlColour_ = colour.isValid() ? colour : palette().color(QPalette::Text);
-    setFont(controlFont_);
-    if (plainText_) {
+    controlColour_ = colour.isValid() ? colour : plain_->palette().color(QPalette::Text);
+    // A view hands a font change on to the document it shows.
+    rich_->setFont(controlFont_);
+    plain_->setFont(controlFont_);
+    SetTextColour(rich_, controlColour_);
+    if (plainText_)
         ApplyPlainFormat();
-    } else {
-        document()->setDefaultFont(controlFont_);
-        QPalette p = palette();
-        p.setColor(QPalette::Text, controlColour_);
-        setPalette(p);
-    }
+    else
+        doc_->setDefaultFont(controlFont_);
 }
 
 void TRichEdit::SetPlainTextMode(bool plain)
@@ -396,18 +623,16 @@ void TRichEdit::SetPlainTextMode(bool plain)
         return;
     const bool modified = Modified();
     if (plain) {
-        const QString text = RawText();
-        plainText_ = true;
-        setAcceptRichText(false);
-        QString lf = text;
+        QString lf = RawText();
         lf.replace(kParagraphSeparator, QLatin1Char('\n'));
         lf.replace(kLineSeparator, QLatin1Char('\n'));
-        ApplyPlainFormat();
-        setPlainText(lf);
+        // Emptied first: the plain view would lay out the old text once more.
+        doc_->clear();
+        MoveDocument(true);
+        SetTextKeepingMode(lf);
     } else {
-        plainText_ = false;
-        setAcceptRichText(true);
-        document()->setDefaultFont(controlFont_);
+        MoveDocument(false);
+        doc_->setDefaultFont(controlFont_);
     }
     rawValid_ = false;
     SetModified(modified);
@@ -415,13 +640,17 @@ void TRichEdit::SetPlainTextMode(bool plain)
 
 bool TRichEdit::WordWrap() const
 {
-    return lineWrapMode() != QTextEdit::NoWrap;
+    return wordWrap_;
 }
 
 void TRichEdit::SetWordWrap(bool on)
 {
-    setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
-    setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn);
+    wordWrap_ = on;
+    const Qt::ScrollBarPolicy horizontal = on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+    rich_->setLineWrapMode(on ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    rich_->setHorizontalScrollBarPolicy(horizontal);
+    plain_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    plain_->setHorizontalScrollBarPolicy(horizontal);
 }
 
 bool TRichEdit::Modified() const { return document()->isModified(); }
@@ -431,7 +660,7 @@ bool TRichEdit::CanUndo() const { return document()->isUndoAvailable(); }
 void TRichEdit::UndoStep()
 {
     if (CanUndo())
-        undo();
+        OnView([](auto* v) { v->undo(); });
 }
 
 void TRichEdit::EmptyUndoBuffer()
@@ -492,17 +721,20 @@ int TRichEdit::LineIndex(int line) const
 
 int TRichEdit::FirstVisibleLine() const
 {
-    // One pixel in: the very top edge belongs to the line above as well.
-    const QTextCursor c = cursorForPosition(QPoint(1, 1));
-    return c.block().blockNumber();
+    return OnView([](auto* v) { return v->FirstBlock().blockNumber(); });
 }
 
 void TRichEdit::LineScroll(int lines)
 {
     const int target = std::clamp(FirstVisibleLine() + lines, 0, LineCount() - 1);
-    const QTextBlock block = document()->findBlockByNumber(target);
-    const QRectF rect = document()->documentLayout()->blockBoundingRect(block);
-    verticalScrollBar()->setValue(int(rect.top()));
+    const QTextBlock block = doc_->findBlockByNumber(target);
+    if (plainText_) {
+        // The plain view scrolls by display lines.
+        plain_->verticalScrollBar()->setValue(block.firstLineNumber());
+    } else {
+        const QRectF rect = doc_->documentLayout()->blockBoundingRect(block);
+        rich_->verticalScrollBar()->setValue(int(rect.top()));
+    }
 }
 
 void TRichEdit::LoadFromFile(const QString& path)
@@ -519,21 +751,16 @@ void TRichEdit::LoadFromFile(const QString& path)
     if (!plainText_ && LooksLikeRtf(bytes)) {
         ReadRtf(bytes, *document());
         storedFormat_ = TextFormat();
-        moveCursor(QTextCursor::Start);
+        rich_->moveCursor(QTextCursor::Start);
     } else {
-        DecodedText decoded = DecodeText(bytes);
-        storedFormat_ = decoded.format;
-        SetTextKeepingMode(decoded.text);
-        // The document's text is what was just set, so a save right after
-        // the load needs no copy of the document. Separator characters in
-        // the file itself would not map one to one; then ask the document.
-        if (plainText_ && !decoded.text.contains(kParagraphSeparator) &&
-            !decoded.text.contains(kLineSeparator) && !decoded.text.contains(QChar::ObjectReplacementCharacter) &&
-            !decoded.text.contains(QChar(0xFDD0)) && !decoded.text.contains(QChar(0xFDD1))) {
-            rawCache_ = std::move(decoded.text);
-            rawCache_.replace(QLatin1Char('\n'), kParagraphSeparator);
-            rawValid_ = true;
-            return FinishLoad();
+        storedFormat_ = DetectFormat(bytes);
+        if (plainText_) {
+            // Piece by piece: the whole text is never held twice.
+            FillPlain([&](const PieceSink& add) {
+                DecodeInChunks(bytes, storedFormat_, 1 << 20, [&](QString&& piece) { add(piece); });
+            });
+        } else {
+            SetTextKeepingMode(DecodeText(bytes).text);
         }
     }
     rawValid_ = false;
@@ -569,7 +796,7 @@ void TRichEdit::PrintDocument(const QString& title, QPrinter& printer) const
     document()->print(&printer);
 }
 
-void TRichEdit::keyPressEvent(QKeyEvent* event)
+void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles)
 {
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
@@ -596,68 +823,46 @@ void TRichEdit::keyPressEvent(QKeyEvent* event)
         }
         if (c != typed) {
             QKeyEvent changed(event->type(), 0, modifiers & ~Qt::ShiftModifier, QString(c));
-            QTextEdit::keyPressEvent(&changed);
+            viewHandles(&changed);
             return;
         }
     }
     if (isEnter && (modifiers & Qt::ShiftModifier)) {
         QKeyEvent plainEnter(event->type(), event->key(), modifiers & ~Qt::ShiftModifier,
                              QStringLiteral("\r"));
-        QTextEdit::keyPressEvent(&plainEnter);
+        viewHandles(&plainEnter);
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    viewHandles(event);
 }
 
-void TRichEdit::mouseMoveEvent(QMouseEvent* event)
+void TRichEdit::MouseMoved(QMouseEvent* event)
 {
-    QTextEdit::mouseMoveEvent(event);
     if (onMouseMove) {
         const QPoint p = event->position().toPoint();
         onMouseMove(event->modifiers(), p.x(), p.y());
     }
 }
 
-void TRichEdit::insertFromMimeData(const QMimeData* source)
+bool TRichEdit::InsertMime(const QMimeData* source)
 {
-    if (plainText_ || !source->hasHtml()) {
-        if (source->hasText()) {
-            QTextCursor c = textCursor();
-            c.insertText(NormalizeLineBreaks(source->text()));
-            setTextCursor(c);
-        }
-        return;
+    if (!plainText_ && source->hasHtml())
+        return false;
+    if (source->hasText()) {
+        QTextCursor c = textCursor();
+        c.insertText(NormalizeLineBreaks(source->text()));
+        setTextCursor(c);
     }
-    QTextEdit::insertFromMimeData(source);
+    return true;
 }
 
-// Files dragged onto the editor go to the window instead of being
-// inserted as their addresses.
-void TRichEdit::dragEnterEvent(QDragEnterEvent* event)
+bool TRichEdit::TakesDrop(const QMimeData* mime) const
 {
-    if (onAcceptsDrop && onAcceptsDrop(event->mimeData())) {
-        event->acceptProposedAction();
-        return;
-    }
-    QTextEdit::dragEnterEvent(event);
+    return onAcceptsDrop && onAcceptsDrop(mime);
 }
 
-void TRichEdit::dragMoveEvent(QDragMoveEvent* event)
+void TRichEdit::Dropped(const QMimeData* mime)
 {
-    if (onAcceptsDrop && onAcceptsDrop(event->mimeData())) {
-        event->acceptProposedAction();
-        return;
-    }
-    QTextEdit::dragMoveEvent(event);
-}
-
-void TRichEdit::dropEvent(QDropEvent* event)
-{
-    if (onAcceptsDrop && onAcceptsDrop(event->mimeData())) {
-        event->acceptProposedAction();
-        if (onDrop)
-            onDrop(event->mimeData());
-        return;
-    }
-    QTextEdit::dropEvent(event);
+    if (onDrop)
+        onDrop(mime);
 }

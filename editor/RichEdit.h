@@ -3,10 +3,22 @@
 
 #include <QColor>
 #include <QFont>
-#include <QTextEdit>
+#include <QTextCursor>
+#include <QWidget>
 #include <functional>
 
+class QAbstractScrollArea;
+class QKeyEvent;
+class QMouseEvent;
+class QMimeData;
+class QPlainTextEdit;
 class QPrinter;
+class QScrollBar;
+class QStackedLayout;
+class QTextCharFormat;
+class QTextDocument;
+class QTextEdit;
+template <class Base> class EditorView;
 
 // Character attributes of the selection or of new text.
 struct CharAttributes {
@@ -24,14 +36,31 @@ enum ParaAlign { AlignLeftCode = 0, AlignRightCode = 1, AlignCenterCode = 2 };
 // The document's editor: one control in plain-text mode (one font for all
 // text) or rich-text mode (attributes per character and paragraph).
 //
+// One document moves between two views: plain mode shows it in a view that
+// lays out only the lines on screen, so huge files open and scroll at the
+// cost of what is visible; rich mode needs the full layout for paragraph
+// formats. Text, undo history and modified flag travel with the document.
+//
 // Positions: inside the editor a line break is ONE position. Selection start
 // and length, find results and line indexes all count that way. Text handed
 // out (Text, Line, SelText) has CR LF line breaks; text handed in may use
 // CR LF, LF or CR. Lines are the document's paragraphs, counted from 0.
-class TRichEdit : public QTextEdit {
+class TRichEdit : public QWidget {
     Q_OBJECT
 public:
     explicit TRichEdit(QWidget* parent = nullptr);
+    ~TRichEdit() override;
+
+    // The document and the view that shows it now.
+    QTextDocument* document() const { return doc_; }
+    QAbstractScrollArea* View() const;
+    QWidget* viewport() const;
+    QScrollBar* verticalScrollBar() const;
+    QTextCursor textCursor() const;
+    void setTextCursor(const QTextCursor& cursor);
+    void cut();
+    void copy();
+    void paste();
 
     // Whole text, lines, clear.
     QString Text() const;
@@ -136,20 +165,40 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
+    template <class Base> friend class EditorView;
+    // What the views hand over. KeyPress passes the key on to the view,
+    // possibly changed; InsertMime false leaves the paste to the view.
+    void KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles);
+    void MouseMoved(QMouseEvent* event);
+    bool InsertMime(const QMimeData* source);
+    bool TakesDrop(const QMimeData* mime) const;
+    void Dropped(const QMimeData* mime);
+
+    template <class F> decltype(auto) OnView(F&& f) const;
+    void MoveDocument(bool toPlain);
+    void MergeFormat(const QTextCharFormat& format);
+    // Replaces the whole plain text by the pieces produce() adds, so a large
+    // text is never held twice.
+    using PieceSink = std::function<void(const QString& piece)>;
+    void FillPlain(const std::function<void(const PieceSink& add)>& produce);
     const QString& RawText() const;
     void FinishLoad();
     void ApplyPlainFormat();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);
 
+    QTextDocument* doc_ = nullptr;
+    EditorView<QTextEdit>* rich_ = nullptr;
+    EditorView<QPlainTextEdit>* plain_ = nullptr;
+    QTextDocument* spareRich_ = nullptr;    // shown by the idle view
+    QTextDocument* sparePlain_ = nullptr;
+    QStackedLayout* stack_ = nullptr;
     bool plainText_ = true;
+    bool wordWrap_ = false;
+    bool quiet_ = false;
+    const QKeyEvent* bubbling_ = nullptr;   // left unused by the view   // no selection events while the document is rebuilt
     QFont controlFont_;
     QColor controlColour_;
     int maxLength_ = 0x7FFFFFFD;

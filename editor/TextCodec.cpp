@@ -1,6 +1,5 @@
 #include "editor/TextCodec.h"
 
-#include <QStringDecoder>
 
 namespace {
 
@@ -126,28 +125,58 @@ QString NormalizeLineBreaks(const QString& text)
     return out;
 }
 
+TextFormat DetectFormat(const QByteArray& bytes)
+{
+    TextFormat format;
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (IsValidUtf8(bytes))
+        format.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
+    else
+        format.encoding = TextEncoding::Windows1252;
+    // CR and LF are single bytes in both encodings.
+    const qsizetype cr = bytes.indexOf('\r');
+    const qsizetype lf = bytes.indexOf('\n');
+    if (cr >= 0 && (lf < 0 || cr < lf))
+        format.breaks = cr + 1 < bytes.size() && bytes.at(cr + 1) == '\n' ? LineBreakStyle::CrLf : LineBreakStyle::Cr;
+    else if (lf >= 0)
+        format.breaks = LineBreakStyle::Lf;
+    return format;
+}
+
+void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype chunkBytes,
+                    const std::function<void(QString&&)>& sink)
+{
+    const bool utf8 = format.encoding != TextEncoding::Windows1252;
+    qsizetype from = format.encoding == TextEncoding::Utf8Bom && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qsizetype n = bytes.size();
+    chunkBytes = std::max<qsizetype>(chunkBytes, 8);
+    while (from < n) {
+        qsizetype to = std::min(n, from + chunkBytes);
+        if (to < n) {
+            // Cut after a line break where there is one, else before a
+            // character's first byte; never between CR and LF.
+            const qsizetype lf = bytes.lastIndexOf('\n', to - 1);
+            if (lf >= from) {
+                to = lf + 1;
+            } else {
+                while (utf8 && to > from + 1 && (static_cast<unsigned char>(bytes.at(to)) & 0xC0) == 0x80)
+                    --to;
+                if (bytes.at(to - 1) == '\r' && bytes.at(to) == '\n')
+                    ++to;
+            }
+        }
+        const QByteArray piece = QByteArray::fromRawData(bytes.constData() + from, to - from);
+        QString text = utf8 ? QString::fromUtf8(piece) : DecodeWindows1252(piece);
+        sink(NormalizeLineBreaks(text));
+        from = to;
+    }
+}
+
 DecodedText DecodeText(const QByteArray& bytes)
 {
     DecodedText result;
-    // One decoding pass tells whether the bytes are UTF-8 at all.
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
-    if (!utf8.hasError()) {
-        result.format.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
-    } else {
-        result.format.encoding = TextEncoding::Windows1252;
-        text = DecodeWindows1252(bytes);
-    }
-    const qsizetype cr = text.indexOf(QLatin1Char('\r'));
-    const qsizetype lf = text.indexOf(QLatin1Char('\n'));
-    if (cr >= 0 && (lf < 0 || cr < lf))
-        result.format.breaks = (cr + 1 < text.size() && text.at(cr + 1) == QLatin1Char('\n'))
-                                   ? LineBreakStyle::CrLf
-                                   : LineBreakStyle::Cr;
-    else if (lf >= 0)
-        result.format.breaks = LineBreakStyle::Lf;
-    result.text = NormalizeLineBreaks(text);
+    result.format = DetectFormat(bytes);
+    DecodeInChunks(bytes, result.format, bytes.size() + 1, [&](QString&& piece) { result.text = std::move(piece); });
     return result;
 }
 

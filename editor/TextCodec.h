@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // How a plain document was stored, so that saving gives back the same bytes.
@@ -24,6 +25,13 @@ bool IsValidUtf8(const QByteArray& bytes);
 // else as Windows-1252. Line breaks of any style become '\n'; the style of
 // the first break is remembered.
 DecodedText DecodeText(const QByteArray& bytes);
+
+// The same in two steps, for large files: the format alone, then the text
+// in pieces of about chunkBytes bytes each. No piece ends inside a character
+// or between the CR and LF of one break.
+TextFormat DetectFormat(const QByteArray& bytes);
+void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype chunkBytes,
+                    const std::function<void(QString&& piece)>& sink);
 
 // The inverse of DecodeText for text with '\n' breaks (the editor's
 // paragraph and line separators count as breaks too). When the text holds a
