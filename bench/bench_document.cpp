@@ -95,17 +95,23 @@ int main(int argc, char** argv)
         form.RichEdit->SetModified(false);
         form.OpenNamed(big);
     });
+    // Saves go to disk and the disk is shared: the two alternate, and the
+    // best of many runs of each is compared.
     const QString copy = dir.filePath(QStringLiteral("copy.txt"));
-    const qint64 qtSave = Best(runs, [&] {
-        QSaveFile f(copy);
-        f.open(QIODevice::WriteOnly);
-        f.write(bigBytes);
-        f.commit();
-    });
-    const qint64 ourSave = Best(runs, [&] {
-        form.RichEdit->SetModified(true);
-        form.Save1Click();
-    });
+    qint64 qtSave = std::numeric_limits<qint64>::max();
+    qint64 ourSave = qtSave;
+    for (int r = 0; r < 9; ++r) {
+        qtSave = std::min(qtSave, Best(1, [&] {
+            QSaveFile f(copy);
+            f.open(QIODevice::WriteOnly);
+            f.write(bigBytes);
+            f.commit();
+        }));
+        // An edit first: a save follows a change, and the text is read again.
+        form.RichEdit->SetSelStart(form.RichEdit->TextLength());
+        form.RichEdit->ReplaceSelection(QString::fromLatin1(r % 2 ? "x" : "y"));
+        ourSave = std::min(ourSave, Best(1, [&] { form.Save1Click(); }));
+    }
     std::printf("open 25 MB: %.0f ms, read + QTextEdit::setPlainText %.0f ms, ratio %.2f (target <= 1.30)\n",
                 ourOpen / 1e6, qtOpen / 1e6, double(ourOpen) / double(qtOpen));
     std::printf("save 25 MB: %.0f ms, QSaveFile write %.0f ms, ratio %.2f (target <= 1.50)\n", ourSave / 1e6,

@@ -1,5 +1,7 @@
 #include "editor/RichEdit.h"
 
+#include "editor/DocumentText.h"
+#include "editor/PipelinedWriter.h"
 #include "editor/Rtf.h"
 #include "editor/TextSearch.h"
 #include "platform/AppError.h"
@@ -775,19 +777,57 @@ void TRichEdit::FinishLoad()
 
 void TRichEdit::SaveToFile(const QString& path)
 {
-    QByteArray bytes;
-    if (plainText_) {
-        bytes = EncodeText(RawText(), storedFormat_);
-    } else {
-        bytes = WriteRtf(*document());
-    }
     // Written beside the target and renamed over it, so a failure keeps the
     // old file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    const auto fail = [&] {
         throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    };
+    if (plainText_) {
+        WritePlain(file, fail);
+    } else {
+        const QByteArray bytes = WriteRtf(*doc_);
+        if (file.write(bytes) != bytes.size())
+            fail();
+    }
+    if (!file.commit())
+        fail();
+}
+
+void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
+{
+    if (storedFormat_.encoding == TextEncoding::Windows1252) {
+        // A character the code page lacks would be lost: UTF-8 keeps it.
+        bool fits = true;
+        ForEachTextPiece(*doc_, [&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
+        if (!fits)
+            storedFormat_.encoding = TextEncoding::Utf8;
+    }
+    // Encoded in slices and written by a second thread while the next
+    // megabyte is encoded; a large document is never held a second time.
+    constexpr qsizetype kSlice = 64 * 1024;   // characters
+    constexpr qsizetype kFlushAt = 1 << 20;   // bytes
+    PipelinedWriter writer(file, kFlushAt + TextEncoder::MaxBytes(kSlice));
+    qsizetype used = 0;
+    bool ok = true;
+    TextEncoder encoder(storedFormat_);
+    used += encoder.Start(writer.Buffer());
+    ForEachTextPiece(*doc_, [&](QStringView piece) {
+        while (ok && !piece.isEmpty()) {
+            const QStringView slice = piece.first(std::min(piece.size(), kSlice));
+            used += encoder.Encode(slice, writer.Buffer() + used);
+            piece = piece.sliced(slice.size());
+            if (used >= kFlushAt) {
+                ok = writer.Submit(used);
+                used = 0;
+            }
+        }
+    });
+    used += encoder.Finish(writer.Buffer() + used);
+    if (!writer.Submit(used) || !writer.Finish())
+        fail();
 }
 
 void TRichEdit::PrintDocument(const QString& title, QPrinter& printer) const

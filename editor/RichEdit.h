@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAbstractScrollArea;
+class QIODevice;
 class QKeyEvent;
 class QMouseEvent;
 class QMimeData;
@@ -184,6 +185,7 @@ private:
     using PieceSink = std::function<void(const QString& piece)>;
     void FillPlain(const std::function<void(const PieceSink& add)>& produce);
     const QString& RawText() const;
+    void WritePlain(QIODevice& file, const std::function<void()>& fail);
     void FinishLoad();
     void ApplyPlainFormat();
     void NotifySelection();

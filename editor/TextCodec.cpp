@@ -1,5 +1,10 @@
 #include "editor/TextCodec.h"
 
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 
 namespace {
 
@@ -186,90 +191,139 @@ bool IsBreak(char16_t c)
     return c == u'\n' || c == 0x2029 || c == 0x2028;
 }
 
-// The break as bytes.
-QByteArray BreakBytes(LineBreakStyle style)
+// Copies the leading run of ASCII characters other than '\n' as bytes and
+// gives its length: most text is such runs.
+qsizetype CopyAsciiRun(const char16_t* src, qsizetype n, unsigned char* dst)
 {
-    switch (style) {
-    case LineBreakStyle::Lf: return QByteArrayLiteral("\n");
-    case LineBreakStyle::Cr: return QByteArrayLiteral("\r");
-    case LineBreakStyle::CrLf: break;
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 8 <= n; i += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const bool ascii = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, high), zero)) == 0xFFFF;
+        if (!ascii || _mm_movemask_epi8(_mm_cmpeq_epi16(v, lf)) != 0)
+            break;
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(v, v));
     }
-    return QByteArrayLiteral("\r\n");
+#endif
+    for (; i < n; ++i) {
+        const char16_t c = src[i];
+        if (c >= 0x80 || c == u'\n')
+            break;
+        dst[i] = static_cast<unsigned char>(c);
+    }
+    return i;
 }
 
-// UTF-8 with the break style, in one pass over the text.
-QByteArray EncodeUtf8(const QString& text, const QByteArray& brk, bool bom)
+unsigned char* PutUtf8(char32_t u, unsigned char* dst)
 {
-    QByteArray out(text.size() * 3 + 3, Qt::Uninitialized);
-    auto* dst = reinterpret_cast<unsigned char*>(out.data());
-    auto* const begin = dst;
-    if (bom) {
-        *dst++ = 0xEF;
-        *dst++ = 0xBB;
-        *dst++ = 0xBF;
+    if (u < 0x80) {
+        *dst++ = static_cast<unsigned char>(u);
+    } else if (u < 0x800) {
+        *dst++ = static_cast<unsigned char>(0xC0 | (u >> 6));
+        *dst++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        *dst++ = static_cast<unsigned char>(0xE0 | (u >> 12));
+        *dst++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+        *dst++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
+    } else {
+        *dst++ = static_cast<unsigned char>(0xF0 | (u >> 18));
+        *dst++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
+        *dst++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
+        *dst++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
     }
-    const char16_t* src = reinterpret_cast<const char16_t*>(text.constData());
-    const char16_t* const end = src + text.size();
-    while (src < end) {
-        const char16_t c = *src++;
-        if (c < 0x80 && c != u'\n') {
-            *dst++ = static_cast<unsigned char>(c);
-        } else if (IsBreak(c)) {
-            for (char b : brk)
-                *dst++ = static_cast<unsigned char>(b);
-        } else if (c < 0x800) {
-            *dst++ = static_cast<unsigned char>(0xC0 | (c >> 6));
-            *dst++ = static_cast<unsigned char>(0x80 | (c & 0x3F));
-        } else if (QChar::isHighSurrogate(c) && src < end && QChar::isLowSurrogate(*src)) {
-            const char32_t u = QChar::surrogateToUcs4(c, *src++);
-            *dst++ = static_cast<unsigned char>(0xF0 | (u >> 18));
-            *dst++ = static_cast<unsigned char>(0x80 | ((u >> 12) & 0x3F));
-            *dst++ = static_cast<unsigned char>(0x80 | ((u >> 6) & 0x3F));
-            *dst++ = static_cast<unsigned char>(0x80 | (u & 0x3F));
-        } else {
-            // A lone surrogate cannot be stored: the replacement character.
-            const char16_t v = QChar::isSurrogate(c) ? char16_t(0xFFFD) : c;
-            *dst++ = static_cast<unsigned char>(0xE0 | (v >> 12));
-            *dst++ = static_cast<unsigned char>(0x80 | ((v >> 6) & 0x3F));
-            *dst++ = static_cast<unsigned char>(0x80 | (v & 0x3F));
-        }
-    }
-    out.truncate(dst - begin);
-    return out;
+    return dst;
 }
 
-// Windows-1252 with the break style; nothing when a character is missing
-// from the code page.
-std::optional<QByteArray> Encode1252(const QString& text, const QByteArray& brk)
-{
-    QByteArray out(text.size() * brk.size(), Qt::Uninitialized);
-    char* dst = out.data();
-    char* const begin = dst;
-    for (const QChar qc : text) {
-        const char16_t c = qc.unicode();
-        if (c < 0x80 && c != u'\n') {
-            *dst++ = char(c);
-        } else if (IsBreak(c)) {
-            for (char b : brk)
-                *dst++ = b;
-        } else if (const auto b = Windows1252Byte(qc)) {
-            *dst++ = char(*b);
-        } else {
-            return std::nullopt;
-        }
-    }
-    out.truncate(dst - begin);
-    return out;
-}
+constexpr char32_t kReplacement = 0xFFFD;   // for a surrogate without its partner
 } // namespace
+
+bool FitsWindows1252(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80 && !IsBreak(c.unicode()) && !Windows1252Byte(c))
+            return false;
+    return true;
+}
+
+TextEncoder::TextEncoder(const TextFormat& format) : format_(format)
+{
+    switch (format.breaks) {
+    case LineBreakStyle::Lf: breakBytes_ = "\n"; break;
+    case LineBreakStyle::Cr: breakBytes_ = "\r"; break;
+    case LineBreakStyle::CrLf: breakBytes_ = "\r\n"; break;
+    }
+}
+
+qsizetype TextEncoder::Start(char* dst)
+{
+    if (format_.encoding != TextEncoding::Utf8Bom)
+        return 0;
+    std::memcpy(dst, "\xEF\xBB\xBF", 3);
+    return 3;
+}
+
+qsizetype TextEncoder::Encode(QStringView piece, char* out)
+{
+    auto* dst = reinterpret_cast<unsigned char*>(out);
+    const auto* src = reinterpret_cast<const char16_t*>(piece.data());
+    const char16_t* const end = src + piece.size();
+    const bool utf8 = format_.encoding != TextEncoding::Windows1252;
+    if (pendingHigh_ != 0 && src < end) {
+        if (QChar::isLowSurrogate(*src))
+            dst = PutUtf8(QChar::surrogateToUcs4(pendingHigh_, *src++), dst);
+        else
+            dst = PutUtf8(kReplacement, dst);
+        pendingHigh_ = 0;
+    }
+    while (src < end) {
+        const qsizetype run = CopyAsciiRun(src, end - src, dst);
+        src += run;
+        dst += run;
+        if (src == end)
+            break;
+        const char16_t c = *src++;
+        if (IsBreak(c)) {
+            for (const char* b = breakBytes_; *b; ++b)
+                *dst++ = static_cast<unsigned char>(*b);
+        } else if (!utf8) {
+            // The caller made sure that every character fits.
+            *dst++ = Windows1252Byte(QChar(c)).value_or('?');
+        } else if (!QChar::isSurrogate(c)) {
+            dst = PutUtf8(c, dst);
+        } else if (QChar::isHighSurrogate(c) && src == end) {
+            pendingHigh_ = c;   // its partner may open the next piece
+        } else if (QChar::isHighSurrogate(c) && QChar::isLowSurrogate(*src)) {
+            dst = PutUtf8(QChar::surrogateToUcs4(c, *src++), dst);
+        } else {
+            dst = PutUtf8(kReplacement, dst);
+        }
+    }
+    return dst - reinterpret_cast<unsigned char*>(out);
+}
+
+qsizetype TextEncoder::Finish(char* out)
+{
+    if (pendingHigh_ == 0)
+        return 0;
+    pendingHigh_ = 0;
+    auto* dst = reinterpret_cast<unsigned char*>(out);
+    return PutUtf8(kReplacement, dst) - dst;
+}
 
 QByteArray EncodeText(const QString& text, TextFormat& format)
 {
-    const QByteArray brk = BreakBytes(format.breaks);
-    if (format.encoding == TextEncoding::Windows1252) {
-        if (auto bytes = Encode1252(text, brk))
-            return *bytes;
+    // A character the code page lacks would be lost: UTF-8 keeps it.
+    if (format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(text))
         format.encoding = TextEncoding::Utf8;
-    }
-    return EncodeUtf8(text, brk, format.encoding == TextEncoding::Utf8Bom);
+    TextEncoder encoder(format);
+    QByteArray out(TextEncoder::MaxBytes(text.size()), Qt::Uninitialized);
+    char* dst = out.data();
+    qsizetype n = encoder.Start(dst);
+    n += encoder.Encode(text, dst + n);
+    n += encoder.Finish(dst + n);
+    out.truncate(n);
+    return out;
 }

@@ -33,6 +33,27 @@ TextFormat DetectFormat(const QByteArray& bytes);
 void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype chunkBytes,
                     const std::function<void(QString&& piece)>& sink);
 
+// Encodes text in a stored format piece by piece, for large documents.
+// Breaks are '\n' and the editor's paragraph and line separators. The
+// format must already be one that holds every character (see
+// FitsWindows1252). Each call writes at most MaxBytes(characters) bytes.
+class TextEncoder {
+public:
+    explicit TextEncoder(const TextFormat& format);
+    static constexpr qsizetype MaxBytes(qsizetype characters) { return 3 * characters + 3; }
+    qsizetype Start(char* dst);                      // the byte-order mark, if any
+    qsizetype Encode(QStringView piece, char* dst);
+    qsizetype Finish(char* dst);                     // after the last piece
+
+private:
+    TextFormat format_;
+    const char* breakBytes_ = "\r\n";
+    char16_t pendingHigh_ = 0;   // a surrogate that ended the last piece
+};
+
+// Whether Windows-1252 stores every character (breaks included).
+bool FitsWindows1252(QStringView text);
+
 // The inverse of DecodeText for text with '\n' breaks (the editor's
 // paragraph and line separators count as breaks too). When the text holds a
 // character that Windows-1252 cannot store, the format switches to UTF-8 so

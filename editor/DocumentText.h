@@ -1,0 +1,11 @@
+#pragma once
+#include <QStringView>
+#include <functional>
+
+class QTextDocument;
+
+// Hands out the document's raw text (block separators as U+2029, as
+// QTextDocument::toRawText gives it, without the final one) in order, piece
+// by piece, without copying it: saving a large document then costs no
+// second copy of its text.
+void ForEachTextPiece(const QTextDocument& doc, const std::function<void(QStringView piece)>& f);
