@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on a 25 MB plain text file under Xvfb, waits until
 # the window shows the file and the process has gone idle, then quits it and
-# prints its CPU time and peak memory. Usage: startup_25mb.sh [program]
+# prints its CPU time and peak memory. With RESIZE=1 the window is made
+# wider once the file shows (as a window manager maximizing it would).
+# Usage: [RESIZE=1] startup_25mb.sh [program]
 set -euo pipefail
 program=${1:-build/vellumpad}
 program=$(realpath "$program")
@@ -35,6 +37,16 @@ for _ in \$(seq 1 120); do
   last=\$now
   sleep 1
 done
+if [ "${RESIZE:-0}" = 1 ]; then
+  xdotool windowsize \$win 1200 900
+  last=-1
+  for _ in \$(seq 1 60); do
+    sleep 1
+    now=\$(awk '{print \$14+\$15}' /proc/\$pid/stat)
+    [ "\$now" = "\$last" ] && break
+    last=\$now
+  done
+fi
 echo "window: \${win:-none}"
 kill -TERM \$pid
 wait \$outer || true
