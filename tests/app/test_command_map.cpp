@@ -4,6 +4,8 @@
 #include "tests/support/MainFormFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -331,4 +333,20 @@ TEST_F(CommandMapTest, PopupMenuEnablesFontExactlyInPlainMode)
     form().SetChecked(QStringLiteral("PlainText"), true);
     form().PopupMenuPopup();
     EXPECT_TRUE(form().Item(QStringLiteral("Font1"))->isEnabled());
+}
+
+TEST_F(CommandMapTest, RightClickInTheEditorOpensTheWindowsMenuInBothModes)
+{
+    CreateAndShow();
+    for (bool plain : {true, false}) {
+        edit().SetPlainTextMode(plain);
+        QWidget* viewport = edit().viewport();
+        const QPoint at(20, 10);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &event);
+        QMenu* menu = form().PopupMenu();
+        ASSERT_TRUE(menu->isVisible()) << (plain ? "plain" : "rich");
+        EXPECT_EQ(menu->pos(), viewport->mapToGlobal(at)) << "opens where the click was";
+        menu->hide();
+    }
 }
