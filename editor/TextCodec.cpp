@@ -1,5 +1,7 @@
 #include "editor/TextCodec.h"
 
+#include <QStringDecoder>
+
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -171,7 +173,11 @@ void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype
             }
         }
         const QByteArray piece = QByteArray::fromRawData(bytes.constData() + from, to - from);
-        QString text = utf8 ? QString::fromUtf8(piece) : DecodeWindows1252(piece);
+        // A byte-order mark opening a piece is text (the file's own was
+        // skipped above); Qt would drop it.
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        QString text = utf8 ? decoder.decode(piece) : DecodeWindows1252(piece);
         sink(NormalizeLineBreaks(text));
         from = to;
     }
@@ -186,9 +192,12 @@ DecodedText DecodeText(const QByteArray& bytes)
 }
 
 namespace {
+// The editor's paragraph separator is a line break of the file. A line
+// separator (U+2028) read from a file is a character like any other and
+// goes back as it came.
 bool IsBreak(char16_t c)
 {
-    return c == u'\n' || c == 0x2029 || c == 0x2028;
+    return c == u'\n' || c == 0x2029;
 }
 
 // Copies the leading run of ASCII characters other than '\n' as bytes and

@@ -34,7 +34,7 @@ void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype
                     const std::function<void(QString&& piece)>& sink);
 
 // Encodes text in a stored format piece by piece, for large documents.
-// Breaks are '\n' and the editor's paragraph and line separators. The
+// Breaks are '\n' and the editor's paragraph separator (U+2029). The
 // format must already be one that holds every character (see
 // FitsWindows1252). Each call writes at most MaxBytes(characters) bytes.
 class TextEncoder {
@@ -55,7 +55,7 @@ private:
 bool FitsWindows1252(QStringView text);
 
 // The inverse of DecodeText for text with '\n' breaks (the editor's
-// paragraph and line separators count as breaks too). When the text holds a
+// paragraph separator counts as one too). When the text holds a
 // character that Windows-1252 cannot store, the format switches to UTF-8 so
 // that nothing is lost.
 QByteArray EncodeText(const QString& text, TextFormat& format);

@@ -31,8 +31,9 @@ namespace {
 // of its first one).
 QByteArray RandomUtf8(QRandomGenerator& rng, int tokens, bool mixedBreaks = true)
 {
+    // A byte-order mark or a line separator inside a file is text.
     static const char* const kTokens[] = {"a", "Zq ", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
-                                          "\r\n", "\t", "<p>", "\r", "\n"};
+                                          "\xEF\xBB\xBF", "\xE2\x80\xA8", "\r\n", "\t", "<p>", "\r", "\n"};
     const int count = int(std::size(kTokens)) - (mixedBreaks ? 0 : 2);
     QByteArray out;
     for (int i = 0; i < tokens; ++i)
@@ -107,6 +108,18 @@ TEST(ChunkedText, DecodingInPiecesEqualsDecodingTheWhole)
     }
 }
 
+TEST(ChunkedText, MarksAndLineSeparatorsInsideTheTextStay)
+{
+    // A piece that opens with a byte-order mark: the mark is a character of
+    // the text, not the file's mark.
+    const QByteArray bytes("abcd\xEF\xBB\xBFx\xE2\x80\xA8y\r\n");
+    QString joined;
+    DecodeInChunks(bytes, DetectFormat(bytes), 4, [&](QString&& piece) { joined += piece; });
+    EXPECT_EQ(joined, QStringLiteral("abcd\ufeffx\u2028y\n"));
+    TextFormat format = DetectFormat(bytes);
+    EXPECT_EQ(EncodeText(joined, format), bytes) << "the line separator is not turned into a break";
+}
+
 TEST(ChunkedText, FormatComesFromTheFirstBreakAndTheMark)
 {
     EXPECT_EQ(DetectFormat("a\nb\r\n").breaks, LineBreakStyle::Lf);
@@ -130,6 +143,7 @@ TEST(ChunkedText, EncodingInPiecesEqualsEncodingTheWhole)
     // as one four-byte character.
     const QString tokens[] = {QStringLiteral("ab"), QStringLiteral("\u00e9"), QStringLiteral("\u20ac"),
                               QStringLiteral("\U0001F600"), QStringLiteral("\u2029"), QStringLiteral("\n"),
+                              QStringLiteral("\u2028"),
                               QStringLiteral("0123456789abcdefXYZ")};
     QRandomGenerator rng(11);
     for (int round = 0; round < 200; ++round) {
@@ -246,6 +260,8 @@ TEST_F(LargeDocumentTest, MegabytesSurviveTheRoundTripByteForByte)
     QByteArray eightBit = utf8;
     eightBit.replace("\xF0\x9F\x98\x80", "\x80\x81");   // the euro sign and an undefined byte
     eightBit.replace("\xE2\x82\xAC", "\xE4");
+    eightBit.replace("\xEF\xBB\xBF", "\x8D");
+    eightBit.replace("\xE2\x80\xA8", "\xA0");
     eightBit.replace("\xC3\xA9", "\xE9");
     int n = 0;
     for (const QByteArray& bytes : {utf8, QByteArray("\xEF\xBB\xBF") + utf8, eightBit}) {

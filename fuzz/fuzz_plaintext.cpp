@@ -1,0 +1,52 @@
+// Plain text files on arbitrary bytes: decoding in pieces of any size gives
+// the text decoded whole, and a file whose line breaks are all of one style
+// is written back byte for byte, whatever pieces the encoder is handed.
+#include "editor/TextCodec.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+bool MixedBreaks(const QByteArray& bytes)
+{
+    bool crlf = false, cr = false, lf = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            crlf = true;
+            ++i;
+        } else if (bytes[i] == '\r') {
+            cr = true;
+        } else if (bytes[i] == '\n') {
+            lf = true;
+        }
+    }
+    return int(crlf) + int(cr) + int(lf) > 1;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const qsizetype chunk = 1 + data[0] % 32;   // piece size from the first byte
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const DecodedText whole = DecodeText(bytes);
+    QString joined;
+    DecodeInChunks(bytes, whole.format, chunk, [&](QString&& piece) { joined += piece; });
+    if (joined != whole.text)
+        std::abort();
+
+    TextFormat format = whole.format;
+    TextEncoder encoder(format);
+    QByteArray out(TextEncoder::MaxBytes(whole.text.size()), Qt::Uninitialized);
+    qsizetype n = encoder.Start(out.data());
+    for (qsizetype at = 0; at < whole.text.size(); at += chunk)
+        n += encoder.Encode(QStringView(whole.text).mid(at, chunk), out.data() + n);
+    n += encoder.Finish(out.data() + n);
+    out.truncate(n);
+    if (out != EncodeText(whole.text, format))
+        std::abort();
+    if (!MixedBreaks(bytes) && out != bytes)
+        std::abort();
+    return 0;
+}
