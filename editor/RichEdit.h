@@ -199,8 +199,8 @@ private:
     QStackedLayout* stack_ = nullptr;
     bool plainText_ = true;
     bool wordWrap_ = false;
-    bool quiet_ = false;
-    const QKeyEvent* bubbling_ = nullptr;   // left unused by the view   // no selection events while the document is rebuilt
+    bool quiet_ = false;                    // no selection events while the document is rebuilt
+    const QKeyEvent* bubbling_ = nullptr;   // left unused by the view
     QFont controlFont_;
     QColor controlColour_;
     int maxLength_ = 0x7FFFFFFD;
