@@ -49,6 +49,8 @@ std::optional<QString> ShortTrimmedSelection(const TRichEdit& edit, int limit)
         --end;
     if (end - start > limit)
         return std::nullopt;
+    if (start == end)
+        return QString();
     QTextCursor c = edit.textCursor();
     c.setPosition(start);
     c.setPosition(end, QTextCursor::KeepAnchor);

@@ -46,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     out.truncate(n);
     if (out != EncodeText(whole.text, format))
         std::abort();
-    if (!MixedBreaks(bytes) && out != bytes)
+    // The editor holds a paragraph separator (U+2029) only as a line break,
+    // so one in the file is written back as a break.
+    if (!MixedBreaks(bytes) && !whole.text.contains(QChar(0x2029)) && out != bytes)
         std::abort();
     return 0;
 }
