@@ -76,10 +76,17 @@ void TMainForm::Open1Click()
         Doc.CurrentFile.clear();
         return;
     }
-    // A file that is there but cannot be read changes nothing.
+    // A file that is there but cannot be read changes nothing. Only regular
+    // files are read: a pipe would wait for a writer, a device never end.
     QFile probe(name);
-    if (info.isDir() || !probe.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
         ShowError(QStringLiteral("File could not be opened:\n") + name);
+        Doc.CurrentFile = previousFile;
+        return;
+    }
+    if (info.size() > TRichEdit::kMaxFileBytes) {
+        ShowError(QStringLiteral("File is too large to open (more than %1 MB):\n").arg(TRichEdit::kMaxFileBytes >> 20) +
+                  name);
         Doc.CurrentFile = previousFile;
         return;
     }

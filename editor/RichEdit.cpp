@@ -742,8 +742,11 @@ void TRichEdit::LineScroll(int lines)
 void TRichEdit::LoadFromFile(const QString& path)
 {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    if (info.size() > kMaxFileBytes)
+        throw AppError(QStringLiteral("Cannot open file \"%1\". It is larger than %2 MB.").arg(path).arg(kMaxFileBytes >> 20));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));

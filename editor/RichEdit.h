@@ -140,6 +140,9 @@ public:
     void LineScroll(int lines);
     int FirstVisibleLine() const;
 
+    // Positions are ints inside the document; a larger file is refused.
+    static constexpr qint64 kMaxFileBytes = qint64(1) << 30;
+
     // Load and save. Plain mode reads and writes the text as stored (the
     // encoding and line-break style read are kept); rich mode reads and
     // writes RTF, and a file that is not RTF loads as plain text. Failures

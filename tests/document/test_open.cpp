@@ -1,11 +1,14 @@
 #include "app/StatusBar.h"
 #include "markers/MegaCheckListBox.h"
+#include "platform/AppError.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QToolBar>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -135,6 +138,37 @@ TEST_F(OpenTest, UnreadableFileChangesNothing)
     form().OpenNamed(folder);
     EXPECT_EQ(form().Doc.CurrentFile, first);
     EXPECT_EQ(form().windowTitle(), first);
+    EXPECT_EQ(edit().Text(), QStringLiteral("first"));
+}
+
+TEST_F(OpenTest, PipesAndHugeFilesAreRefusedWithoutWaiting)
+{
+    const QString first = WriteFile(QStringLiteral("first.txt"), "first");
+    form().OpenNamed(first);
+
+    // Reading a pipe would wait for a writer that never comes.
+    const QString pipe = TempPath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + pipe,
+                               MsgButtons::Ok, MsgAnswer::Ok);
+    form().OpenNamed(pipe);
+
+    // Beyond what the editor's positions can count: refused before reading
+    // (a sparse file, no disk space used).
+    const QString huge = TempPath(QStringLiteral("huge.txt"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(TRichEdit::kMaxFileBytes + 1));
+    }
+    fake.prompts.ExpectMessage(MsgKind::Error,
+                               QStringLiteral("File is too large to open (more than 1024 MB):\n") + huge,
+                               MsgButtons::Ok, MsgAnswer::Ok);
+    form().OpenNamed(huge);
+    EXPECT_EQ(form().Doc.CurrentFile, first);
+    EXPECT_EQ(edit().Text(), QStringLiteral("first"));
+    EXPECT_THROW(edit().LoadFromFile(huge), AppError);
+    EXPECT_THROW(edit().LoadFromFile(pipe), AppError);
     EXPECT_EQ(edit().Text(), QStringLiteral("first"));
 }
 
