@@ -19,6 +19,9 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("StatusBar"));
     QFont f(QStringLiteral("Tahoma"));
     f.setPixelSize(12);
+    // Panel texts are short labels and numbers, measured on every caret
+    // move: kerning them would cost most of that move.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     setFont(f);
     setSizeGripEnabled(true);
     setMouseTracking(true);
