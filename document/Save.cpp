@@ -110,16 +110,18 @@ bool TMainForm::CheckExtensionForMode()
 void TMainForm::WriteDocument()
 {
     bool written = true;
+    QString reason;
     try {
         RichEdit->SaveToFile(Doc.CurrentFile);
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
         written = false;
+        reason = e.message();
     }
     if (KeptAttributes && !RestoreAttributes(Doc.CurrentFile, KeptAttributes))
         ShowError(QStringLiteral("File attributes could not be set."));
     Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
     if (!written)
-        ShowError(QStringLiteral("File could not be saved."));
+        ShowError(QStringLiteral("File could not be saved.\n") + reason);
     Doc.LastSaveDir = FolderOf(Doc.CurrentFile) + QLatin1Char('/');
     if (Doc.LastSaveDir == QLatin1String("//"))
         Doc.LastSaveDir = QStringLiteral("/");

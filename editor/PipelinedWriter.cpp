@@ -67,7 +67,9 @@ bool PipelinedWriter::Write(const char* data, qsizetype size)
     if (device_.write(data, size) != size)
         return false;
     auto* file = qobject_cast<QFileDevice*>(&device_);
-    if (file && file->flush() && file->handle() >= 0) {
+    if (file && !file->flush())
+        return false;
+    if (file && file->handle() >= 0) {
         // Start putting this part on the disk now: the final flush of a
         // large file then has little left to wait for.
         ::sync_file_range(file->handle(), written_, size, SYNC_FILE_RANGE_WRITE);

@@ -5,6 +5,7 @@
 #include "editor/Rtf.h"
 #include "editor/TextSearch.h"
 #include "platform/AppError.h"
+#include "platform/SafeFile.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDragEnterEvent>
@@ -16,7 +17,6 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QTextBlock>
@@ -780,22 +780,20 @@ void TRichEdit::FinishLoad()
 
 void TRichEdit::SaveToFile(const QString& path)
 {
-    // Written beside the target and renamed over it, so a failure keeps the
-    // old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    // Written beside the target and put in its place only when every byte
+    // reached the disk, so a failure keeps the old file whole.
+    SafeFile file(path);
     const auto fail = [&] {
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+        throw AppError(QStringLiteral("%1: %2").arg(path, file.ErrorString()));
     };
+    if (!file.Open())
+        fail();
     if (plainText_) {
-        WritePlain(file, fail);
-    } else {
-        const QByteArray bytes = WriteRtf(*doc_);
-        if (file.write(bytes) != bytes.size())
-            fail();
+        WritePlain(file.Device(), fail);
+    } else if (!file.Write(WriteRtf(*doc_))) {
+        fail();
     }
-    if (!file.commit())
+    if (!file.Commit())
         fail();
 }
 

@@ -2,9 +2,9 @@
 
 #include "editor/TextCodec.h"
 #include "platform/AppError.h"
+#include "platform/SafeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 void WriteMacroFile(const QString& path, const QStringList& lines)
 {
@@ -13,9 +13,9 @@ void WriteMacroFile(const QString& path, const QStringList& lines)
         text += line + QStringLiteral("\n");
     TextFormat format;   // UTF-8, CR LF
     const QByteArray bytes = EncodeText(text, format);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+    QString reason;
+    if (!WriteFileSafely(path, bytes, &reason))
+        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
 }
 
 QStringList ReadMacroFile(const QString& path)

@@ -1,10 +1,11 @@
 #include "markers/Markers.h"
 
 #include "editor/TextCodec.h"
+#include "platform/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -149,25 +150,27 @@ MarkerFileContents ReadMarkerFile(const QString& path, int lineCount)
     return result;
 }
 
-bool WriteMarkerFile(const QString& path, const QStringList& labels)
+bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* error)
 {
     const QFileInfo existing(path);
-    if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner))
+    if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner)) {
+        if (error)
+            *error = QStringLiteral("The file is write-protected");
         return false;
+    }
 
     QByteArray bytes;
     for (const QString& label : labels) {
         bytes += label.toUtf8();
         bytes += "\r\n";
     }
-    // QSaveFile writes beside the target and renames on commit, taking over
-    // the old file's permissions; a failure leaves the old file untouched.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size())
-        return false;   // the destructor discards the temporary file
-    return file.commit();
+    std::optional<mode_t> mode;
+    if (path.endsWith(QStringLiteral(".lm"))) {
+        struct stat document {};
+        if (::stat(QFile::encodeName(path.chopped(3)).constData(), &document) == 0)
+            mode = document.st_mode & 0666;
+    }
+    return WriteFileSafely(path, bytes, error, std::nullopt, mode);
 }
 
 FittedLabel FitMarkerText(const QString& label, int available, const TextWidthFn& width)

@@ -40,9 +40,11 @@ struct MarkerFileContents {
 MarkerFileContents ReadMarkerFile(const QString& path, int lineCount);
 
 // Writes the labels, each ended by CR LF, replacing the file atomically.
-// False when it cannot be written; an existing file then stays as it was.
-// A file the owner may not write is not replaced.
-bool WriteMarkerFile(const QString& path, const QStringList& labels);
+// False (and the reason in *error) when it cannot be written; an existing
+// file then stays as it was. A file the owner may not write is not replaced.
+// The file takes the permission bits of the document beside it, whose lines
+// it quotes.
+bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* error = nullptr);
 
 using TextWidthFn = std::function<int(const QString&)>;
 

@@ -1,11 +1,11 @@
 #include "platform/RegFileSettingsStore.h"
 
 #include "platform/AppError.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -471,9 +471,16 @@ void RegFileSettingsStore::Refresh()
         return;
     saveBlocked_ = false;
     QFile file(filePath_);
-    if (!file.exists()) {
+    const QFileInfo info(filePath_);
+    if (!info.exists()) {
         hive_ = RegHive();
         return;
+    }
+    // Opening a pipe or a device would wait for ever, and writing would
+    // replace it.
+    if (!info.isFile()) {
+        hive_ = RegHive();
+        throw AppError(QStringLiteral("Cannot read the settings file %1: it is not a regular file").arg(filePath_));
     }
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
@@ -516,10 +523,10 @@ void RegFileSettingsStore::Save()
     const QString folder = QFileInfo(filePath_).absolutePath();
     if (!QDir().mkpath(folder))
         throw AppError(QStringLiteral("Cannot create the settings folder %1").arg(folder));
-    QSaveFile file(filePath_);
-    const QByteArray bytes = SerializeRegFile(hive_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Cannot write the settings file %1: %2").arg(filePath_, file.errorString()));
+    // Private to the user from the start: it names their files and folders.
+    QString reason;
+    if (!WriteFileSafely(filePath_, SerializeRegFile(hive_), &reason, 0600))
+        throw AppError(QStringLiteral("Cannot write the settings file %1: %2").arg(filePath_, reason));
 }
 
 bool RegFileSettingsStore::IsShellFolders(const QString& fullPath) const

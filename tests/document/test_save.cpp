@@ -1,3 +1,4 @@
+#include "tests/support/FullDisk.h"
 #include "document/DocumentRules.h"
 #include "tests/support/MainFormFixture.h"
 
@@ -148,17 +149,24 @@ TEST_F(SaveTest, ProtectedFileIsAskedForAndStaysReadOnly)
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-TEST_F(SaveTest, FailedWriteKeepsOldFileAndModifiedFlag)
+TEST_F(SaveTest, FullDiskKeepsOldFileAndModifiedFlag)
 {
-    const QString path = WriteFile(QString(250, QLatin1Char('w')) + QStringLiteral(".txt"), "old");
+    FullDisk disk;
+    disk.Put(QStringLiteral("small.txt"), "old");
+    const QString path = disk.Path(QStringLiteral("small.txt"));
     form().OpenNamed(path);
     edit().SetText(QStringLiteral("new"));
     edit().SetModified(true);
-    Expect(MsgKind::Error, QStringLiteral("File could not be saved."), MsgButtons::Ok, MsgAnswer::Ok);
+    disk.Fill();
+    Expect(MsgKind::Error, QStringLiteral("File could not be saved.\n%1: %2").arg(path, disk.Reason()),
+           MsgButtons::Ok, MsgAnswer::Ok);
     form().Save1Click();
     EXPECT_EQ(ReadFile(path), QByteArray("old"));
     EXPECT_TRUE(edit().Modified());
     EXPECT_FALSE(form().Doc.SaveDone);
+    // Nothing was saved, so leaving still asks.
+    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    EXPECT_FALSE(form().close());
 }
 
 TEST_F(SaveTest, SaveRecordsItsLineAndWritesMarkers)

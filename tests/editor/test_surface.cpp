@@ -1,3 +1,4 @@
+#include "tests/support/FullDisk.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 #include "platform/AppError.h"
@@ -217,18 +218,30 @@ TEST_F(SurfaceTest, EditedDocumentKeepsItsEncodingAndBreaks)
 
 TEST_F(SurfaceTest, FailedSaveKeepsOldFileAndThrows)
 {
-    // A name so long that no temporary file can be made beside it: the
-    // write fails even for root, with the old file in place.
-    const QString path = dir.filePath(QString(250, QLatin1Char('d')) + QStringLiteral(".txt"));
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old content\r\n");
+    // A full disk fails the last buffered bytes of a small text and every
+    // piece of a large one; either way the old file stays.
+    for (const int length : {3, 3 << 20}) {
+        FullDisk disk;
+        const QString path = disk.Path(QStringLiteral("doc.txt"));
+        disk.Put(QStringLiteral("doc.txt"), "old content\r\n");
+        disk.Fill();
+        edit.SetText(QString(length, QLatin1Char('n')));
+        try {
+            edit.SaveToFile(path);
+            ADD_FAILURE() << "a save onto a full disk reported success, length " << length;
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.message(), path + QStringLiteral(": ") + disk.Reason());
+        }
+        EXPECT_EQ(Read(path), QByteArray("old content\r\n"));
+        EXPECT_EQ(QDir(disk.Path(QString())).entryList(QDir::Files | QDir::Hidden).size(), disk.Mounted() ? 2 : 1)
+            << "no stray temporary file";
     }
-    edit.SetText(QStringLiteral("new content"));
-    EXPECT_THROW(edit.SaveToFile(path), AppError);
-    EXPECT_EQ(Read(path), QByteArray("old content\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no stray temporary file";
+
+    // A name too long for a temporary file of the same name beside it.
+    const QString path = dir.filePath(QString(250, QLatin1Char('d')) + QStringLiteral(".txt"));
+    edit.SetText(QStringLiteral("long name"));
+    edit.SaveToFile(path);
+    EXPECT_EQ(Read(path), QByteArray("long name"));
 }
 
 TEST_F(SurfaceTest, LoadingMissingOrFolderThrows)

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -425,3 +426,21 @@ TEST(SettingsStoreLocation, FileLivesInTheXdgConfigFolder)
 }
 
 } // namespace
+
+TEST_F(SettingsStoreTest, PipeInThePlaceOfTheFileIsRefusedNotWaitedFor)
+{
+    // Opening a pipe for reading would wait for a writer for ever.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    auto store = Store();
+    try {
+        store.OpenKey(SettingsKey, true);
+        ADD_FAILURE() << "a pipe was read as settings";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
+    }
+    // Nor is it replaced by a settings file.
+    RegFileSettingsStore writer(path, desktop);
+    EXPECT_THROW(writer.CreateKey(SettingsKey), AppError);
+    EXPECT_FALSE(QFileInfo(path).isFile());
+}
