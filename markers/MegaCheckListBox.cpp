@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QSet>
 #include <QStyledItemDelegate>
 
 #include <limits>
@@ -165,10 +166,14 @@ bool TMegaCheckListBox::SaveMarkers(const QString& path)
 {
     if (MarkerLabels.isEmpty())
         return true;
-    if (WriteMarkerFile(path, MarkerLabels))
+    QString reason;
+    if (WriteMarkerFile(path, MarkerLabels, &reason)) {
+        knownFile_ = path;
         return true;
+    }
     if (prompts_)
-        prompts_->MessageBox(MsgKind::Error, kMarkersNotSaved, MsgButtons::Ok);
+        prompts_->MessageBox(MsgKind::Error, kMarkersNotSaved + QStringLiteral("\n%1: %2").arg(path, reason),
+                             MsgButtons::Ok);
     return false;
 }
 
@@ -176,10 +181,20 @@ bool TMegaCheckListBox::RestoreMarkers(const QString& path)
 {
     ClearMarkers();
     const MarkerFileContents contents = ReadMarkerFile(path, LineCount);
+    // Only a file read whole is ours to delete later.
+    if (contents.ok)
+        knownFile_ = path;
+    else if (knownFile_ == path)
+        knownFile_.clear();
     {
         ProgramChange change(programChange_);
         setUpdatesEnabled(false);
+        QSet<int> seen;
+        seen.reserve(contents.markers.size());
         for (const MarkerEntry& marker : contents.markers) {
+            if (seen.contains(marker.line))
+                continue;   // one marker a line, as F4 keeps it
+            seen.insert(marker.line);
             MarkerLabels.append(marker.label);
             AppendEntry(marker.label);
             MarkerLines.Add(marker.line);
@@ -209,7 +224,7 @@ bool TMegaCheckListBox::SettleMarkerFile(const QString& documentPath)
     const bool exists = QFileInfo::exists(path);
     if (!exists && !MarkerLabels.isEmpty())
         return SaveMarkers(path);
-    if (exists && MarkerLabels.isEmpty())
+    if (exists && MarkerLabels.isEmpty() && path == knownFile_)
         return QFile::remove(path);
     return true;
 }

@@ -46,8 +46,10 @@ public:
     bool RestoreMarkers(const QString& path);
     bool RestoreMarkers(const QString& path, int lineCount);
     // At exit: writes the side file of `documentPath` when it is missing and
-    // there are markers, deletes it when it exists and there are none. An
-    // unnamed document has no side file; nothing happens then.
+    // there are markers, deletes it when it exists and there are none. A
+    // side file that was never read whole or written here (a damaged or
+    // foreign one) is kept. An unnamed document has no side file; nothing
+    // happens then.
     bool SettleMarkerFile(const QString& documentPath);
 
     void FitLabel(int index);
@@ -76,5 +78,6 @@ private:
     int MeasureText(const QString& text) const;
 
     Prompts* prompts_ = nullptr;
+    QString knownFile_;            // the marker file last read whole or written
     int programChange_ = 0;        // > 0 while the control itself changes entries
 };

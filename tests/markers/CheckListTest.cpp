@@ -166,7 +166,8 @@ TEST_F(CheckListTest, ScrollBarTakingRoomRefitsLabels)
 TEST_F(CheckListTest, RestoreKeepsLinesInsideTheDocument)
 {
     list.AddMarker(1);
-    ASSERT_TRUE(WriteBytes(MarkerFile(), "7, foo\r\n3, x\nLine 10\r50, y\r\n"));
+    // A line listed twice keeps its first entry: F4 keeps one marker a line.
+    ASSERT_TRUE(WriteBytes(MarkerFile(), "7, foo\r\n3, x\nLine 10\r50, y\r\n7, again\r\nLine 3\r\n"));
     EXPECT_TRUE(list.RestoreMarkers(MarkerFile(), 10));
     EXPECT_EQ(Lines(), (QList<int>{6, 2, 9}));
     EXPECT_EQ(list.MarkerLabels, (QStringList{QStringLiteral("7, foo"), QStringLiteral("3, x"),
@@ -215,7 +216,9 @@ TEST_F(CheckListTest, SaveLeavesFilesAloneUnlessItCanWrite)
 
     list.AddMarker(0);
     QFile::setPermissions(MarkerFile(), QFileDevice::ReadOwner);
-    prompts.ExpectMessage(MsgKind::Error, kMarkersNotSaved, MsgButtons::Ok, MsgAnswer::Ok);
+    prompts.ExpectMessage(MsgKind::Error, kMarkersNotSaved + QStringLiteral("\n") + MarkerFile()
+                                              + QStringLiteral(": The file is write-protected"),
+                          MsgButtons::Ok, MsgAnswer::Ok);
     EXPECT_FALSE(list.SaveMarkers(MarkerFile()));
     prompts.VerifyAllShown();
     EXPECT_EQ(ReadBytes(MarkerFile()), QByteArray("3, old\r\n"));
@@ -225,7 +228,22 @@ TEST_F(CheckListTest, SaveLeavesFilesAloneUnlessItCanWrite)
 TEST_F(CheckListTest, SettlingTheFileAtExit)
 {
     const QString document = dir.filePath(QStringLiteral("doc.txt"));
+    // A side file never read here, or one that could not be read, is not
+    // ours to delete: it may be damaged or another program's.
+    for (const QByteArray& bytes : {QByteArray("3, old\r\n"), QByteArray("garbage\r\n")}) {
+        ASSERT_TRUE(WriteBytes(MarkerFile(), bytes));
+        if (!bytes.startsWith("3")) {
+            prompts.ExpectMessage(MsgKind::Error, kMarkersNotRestored, MsgButtons::Ok, MsgAnswer::Ok);
+            list.RestoreMarkers(MarkerFile(), 10);
+            prompts.VerifyAllShown();
+        }
+        EXPECT_TRUE(list.SettleMarkerFile(document));
+        EXPECT_EQ(ReadBytes(MarkerFile()), bytes);
+    }
+    // Read whole, with no markers left at exit: it goes.
     ASSERT_TRUE(WriteBytes(MarkerFile(), "3, old\r\n"));
+    ASSERT_TRUE(list.RestoreMarkers(MarkerFile(), 10));
+    list.RemoveMarker(0);
     EXPECT_TRUE(list.SettleMarkerFile(document));   // no markers: the old file goes
     EXPECT_FALSE(QFile::exists(MarkerFile()));
 
