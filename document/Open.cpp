@@ -65,32 +65,30 @@ void TMainForm::Open1Click()
         if (!platform().prompts->OpenDialog(OpenDialogState))
             return;
     }
-    const QString previousFile = Doc.CurrentFile;
+    // The open document keeps its name until the new one is known to be
+    // readable: the change watcher may look at it while a box below is up.
     QString name = OpenDialogState.fileName;
     if (!QFileInfo::exists(name) && !HasExtension(name))
         name += OpenExtensionForFilter(OpenDialogState.filterIndex);
-    Doc.CurrentFile = name;
     const QFileInfo info(name);
     if (!info.exists()) {
         ShowError(QStringLiteral("File not found!"));
-        Doc.CurrentFile.clear();
         return;
     }
-    // A file that is there but cannot be read changes nothing. Only regular
-    // files are read: a pipe would wait for a writer, a device never end.
+    // Only regular files are read: a pipe would wait for a writer, a device
+    // never end.
     QFile probe(name);
     if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
         ShowError(QStringLiteral("File could not be opened:\n") + name);
-        Doc.CurrentFile = previousFile;
         return;
     }
     if (info.size() > TRichEdit::kMaxFileBytes) {
         ShowError(QStringLiteral("File is too large to open (more than %1 MB):\n").arg(TRichEdit::kMaxFileBytes >> 20) +
                   name);
-        Doc.CurrentFile = previousFile;
         return;
     }
     probe.close();
+    const QString previousFile = Doc.CurrentFile;
     Doc.CurrentFile = info.absoluteFilePath();
 
     Doc.LastOpenDir = FolderOf(Doc.CurrentFile);
@@ -109,7 +107,12 @@ void TMainForm::Open1Click()
         RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
     }
     ApplyDocumentKind();
-    RichEdit->LoadFromFile(Doc.CurrentFile);
+    try {
+        RichEdit->LoadFromFile(Doc.CurrentFile);
+    } catch (const AppError&) {
+        Doc.CurrentFile = previousFile;   // nothing new was opened
+        throw;
+    }
     RichEdit->SetModified(false);
     Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
 

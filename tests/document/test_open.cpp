@@ -4,6 +4,7 @@
 #include "tests/support/MainFormFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QToolBar>
@@ -211,4 +212,42 @@ TEST_F(OpenTest, OpenAndSaveGiveBackTheSameBytes)
         EXPECT_FALSE(edit().Modified());
         EXPECT_EQ(ReadFile(path).toHex().toStdString(), bytes.toHex().toStdString());
     }
+}
+
+TEST_F(OpenTest, RejectedOpenLeavesTheOpenDocumentToTheWatcher)
+{
+    // While the error box is up the program may become active again; the
+    // watcher must still look at the open document, not the refused one.
+    const QString first = WriteFile(QStringLiteral("first.txt"), "first");
+    form().OpenNamed(first);
+    const QString folder = TempPath(QStringLiteral("folder.txt"));
+    QDir().mkpath(folder);
+    const QString pipe = TempPath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = TempPath(QStringLiteral("huge.txt"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(TRichEdit::kMaxFileBytes + 1));
+    }
+    const struct {
+        QString name;
+        QString message;
+    } refused[] = {
+        {TempPath(QStringLiteral("missing.txt")), QStringLiteral("File not found!")},
+        {folder, QStringLiteral("File could not be opened:\n") + folder},
+        {pipe, QStringLiteral("File could not be opened:\n") + pipe},
+        {huge, QStringLiteral("File is too large to open (more than 1024 MB):\n") + huge},
+    };
+    for (const auto& r : refused) {
+        fake.prompts.ExpectMessage(MsgKind::Error, r.message, MsgButtons::Ok, MsgAnswer::Ok).WhileShown([&] {
+            EXPECT_EQ(form().Doc.CurrentFile, first) << r.name.toStdString();
+            emit qApp->applicationStateChanged(Qt::ApplicationActive);
+        });
+        form().OpenNamed(r.name);
+        fake.prompts.VerifyAllShown();
+        EXPECT_EQ(form().Doc.CurrentFile, first) << r.name.toStdString();
+        EXPECT_EQ(form().windowTitle(), first);
+    }
+    EXPECT_EQ(edit().Text(), QStringLiteral("first"));
 }

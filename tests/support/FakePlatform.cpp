@@ -155,7 +155,16 @@ MsgAnswer FakePrompts::MessageBox(MsgKind kind, const QString& text, MsgButtons 
         << "message kind of \"" << text.toStdString() << "\"";
     EXPECT_EQ(MsgButtonsName(e->buttons).toStdString(), MsgButtonsName(buttons).toStdString())
         << "buttons of \"" << text.toStdString() << "\"";
+    if (e->whileShown)
+        e->whileShown();
     return e->answer;
+}
+
+FakePrompts& FakePrompts::WhileShown(std::function<void()> action)
+{
+    if (!expected_.empty())
+        expected_.back().whileShown = std::move(action);
+    return *this;
 }
 
 std::optional<QString> FakePrompts::InputBox(const QString& caption, const QString& prompt,

@@ -32,6 +32,8 @@ public:
         std::function<bool(QColor&, CustomColours&)> colourAnswer;
         bool accept = true;           // print dialogs
         std::function<bool(QPrinter&)> printAnswer;   // print dialog: may set up the printer
+        // Runs while the box is up, as the events a real box's loop delivers.
+        std::function<void()> whileShown;
     };
 
     ~FakePrompts() override;
@@ -47,6 +49,8 @@ public:
     FakePrompts& ExpectPrint(std::function<bool(QPrinter&)> answer);
     FakePrompts& ExpectPrinterSetup(bool accept);
     FakePrompts& ExpectException(const QString& caption, const QString& message);
+    // What happens while the last expected message box is up.
+    FakePrompts& WhileShown(std::function<void()> action);
 
     // Fails the test when an expected prompt was not shown, then forgets them.
     void VerifyAllShown();
