@@ -10,6 +10,9 @@
 #include "platform/Shell.h"
 
 #include <QApplication>
+#include <QFile>
+
+#include <csignal>
 
 ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() = default;
@@ -31,9 +34,26 @@ ProgramWindows CreateProgramWindows(const Platform& platform, const QStringList&
     return windows;
 }
 
+QStringList DocumentArguments(int argc, const char* const* argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
+        arguments.removeFirst();
+    return arguments;
+}
+
 int RunProgram(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // A file size limit must fail the write, not end the program with the
+    // user's work in it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Every argument names the document, even one that looks like one of
+    // Qt's own options ("-reverse"): Qt sees the program name alone.
+    const QStringList arguments = DocumentArguments(argc, argv);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setOverrideCursor(Qt::BusyCursor);   // until the start-up ends
     app.setApplicationName(QStringLiteral("Mirel-Edit"));
     app.setOrganizationName(QStringLiteral("MirelSoft"));
@@ -48,8 +68,6 @@ int RunProgram(int argc, char** argv)
     settings.SetBrokenFileHandler(ReportBrokenSettings(prompts));
     Platform platform{&prompts, &shell, &clock, &screen, &settings};
 
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
     ProgramWindows windows = CreateProgramWindows(platform, arguments);
     prompts.SetOwner(windows.main.get());
     windows.main->show();

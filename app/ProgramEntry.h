@@ -27,5 +27,9 @@ struct ProgramWindows {
 
 ProgramWindows CreateProgramWindows(const Platform& platform, const QStringList& arguments);
 
+// The document name's parts from the command line: every argument after the
+// program's name, a leading "--" dropped.
+QStringList DocumentArguments(int argc, const char* const* argv);
+
 // The program entry: cursor, title, the four windows, the message loop.
 int RunProgram(int argc, char** argv);

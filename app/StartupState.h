@@ -19,4 +19,7 @@ struct StartupState {
     CustomColourLines CustomLines;
     // The "Color" value UserFont's colour came from.
     qint32 UserFontColorValue = qint32(SystemWindowTextColour);
+    // The preview file this run wrote, removed at shutdown; a file of that
+    // name that some other program made is not ours to delete.
+    QString PreviewFile;
 };

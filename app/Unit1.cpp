@@ -563,9 +563,8 @@ bool TMainForm::FormClose()
     }
     // A failed settings write is shown, and the program still ends.
     Guard([this] { SaveSettings(); });
-    const QString preview = Startup.TempDir + QStringLiteral("~mireld.html");
-    if (!Startup.TempDir.isEmpty() && QFileInfo::exists(preview))
-        QFile::remove(preview);
+    if (!Startup.PreviewFile.isEmpty())
+        QFile::remove(Startup.PreviewFile);
     return true;
 }
 

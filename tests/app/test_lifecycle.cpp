@@ -171,13 +171,20 @@ TEST_F(LifecycleTest, ClosingWhileRecordingWritesExitLast)
     EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
 }
 
-TEST_F(LifecycleTest, ClosingRemovesThePreviewFile)
+TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
 {
+    // A file of the preview's name that this run never wrote belongs to
+    // someone else.
     CreateAndShow();
     const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
     QFile f(preview);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
+    EXPECT_TRUE(form().close());
+    EXPECT_TRUE(QFile::exists(preview));
+
+    CreateAndShow();
+    form().Startup.PreviewFile = preview;   // as the preview command does when it writes it
     EXPECT_TRUE(form().close());
     EXPECT_FALSE(QFile::exists(preview));
 }

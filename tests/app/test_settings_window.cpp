@@ -341,6 +341,7 @@ TEST_F(SettingsWindowTest, RefusedWriteAtExitIsShownAndTheProgramStillEnds)
     QFile file(preview);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
+    form().Startup.PreviewFile = preview;
     form().RunHandler("ToolbarvisibleClick");
     recorder.refuse = QStringLiteral("Font");
     fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("Failed to set data for 'Font'"));
