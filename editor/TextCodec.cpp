@@ -161,10 +161,12 @@ void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype
         qsizetype to = std::min(n, from + chunkBytes);
         if (to < n) {
             // Cut after a line break where there is one, else before a
-            // character's first byte; never between CR and LF.
-            const qsizetype lf = bytes.lastIndexOf('\n', to - 1);
-            if (lf >= from) {
-                to = lf + 1;
+            // character's first byte; never between CR and LF. The search
+            // stays inside this piece: a file without breaks would
+            // otherwise be searched back to its start for every piece.
+            const qsizetype lf = QByteArrayView(bytes.constData() + from, to - from).lastIndexOf('\n');
+            if (lf >= 0) {
+                to = from + lf + 1;
             } else {
                 while (utf8 && to > from + 1 && (static_cast<unsigned char>(bytes.at(to)) & 0xC0) == 0x80)
                     --to;
