@@ -5,11 +5,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QMouseEvent>
-#include <QSet>
 #include <QStyledItemDelegate>
 
+#include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -189,19 +191,27 @@ bool TMegaCheckListBox::RestoreMarkers(const QString& path)
     {
         ProgramChange change(programChange_);
         setUpdatesEnabled(false);
-        QSet<int> seen;
-        seen.reserve(contents.markers.size());
+        std::vector<bool> seen(size_t(std::max(LineCount, 0)));
         for (const MarkerEntry& marker : contents.markers) {
-            if (seen.contains(marker.line))
+            if (seen[size_t(marker.line)])
                 continue;   // one marker a line, as F4 keeps it
-            seen.insert(marker.line);
+            seen[size_t(marker.line)] = true;
             MarkerLabels.append(marker.label);
-            AppendEntry(marker.label);
+            // Entries come in empty and get their text fitted: an entry
+            // inserted with its text is measured by the view on the spot.
+            AppendEntry(QString());
             MarkerLines.Add(marker.line);
         }
         setUpdatesEnabled(true);
     }
     if (!contents.ok) {
+        // What was read before the bad line stays, shown in full.
+        ProgramChange change(programChange_);
+        for (int i = 0; i < count(); ++i) {
+            auto* entry = static_cast<MarkerItem*>(item(i));
+            entry->setText(MarkerLabels.at(i));
+            entry->label = MarkerLabels.at(i);
+        }
         if (prompts_)
             prompts_->MessageBox(MsgKind::Error, kMarkersNotRestored, MsgButtons::Ok);
         return false;
@@ -229,6 +239,38 @@ bool TMegaCheckListBox::SettleMarkerFile(const QString& documentPath)
     return true;
 }
 
+int TMegaCheckListBox::WidthBound(const QString& text) const
+{
+    if (TextWidth)
+        return -1;
+    // Most labels are far narrower than the sidebar; shaping each one to
+    // learn that made restoring a large marker file take minutes.
+    if (font() != advanceFont_) {
+        advanceFont_ = font();
+        advances_.clear();
+        latinAdvances_.clear();
+    }
+    const auto advance = [this](QChar c) {
+        auto known = advances_.constFind(c.unicode());
+        if (known == advances_.cend())
+            known = advances_.insert(c.unicode(), QFontMetricsF(advanceFont_).horizontalAdvance(c));
+        return *known;
+    };
+    if (latinAdvances_.empty()) {
+        latinAdvances_.resize(256);
+        for (char16_t c = 0; c < 256; ++c)
+            latinAdvances_[c] = advance(QChar(c));
+    }
+    qreal sum = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('&') || c.isSurrogate())
+            return -1;   // runs of '&' and pairs are measured exactly
+        sum += c.unicode() < 256 ? latinAdvances_[c.unicode()] : advance(c);
+    }
+    // Rounding and kerning stay within the slack.
+    return int(std::ceil(sum)) + 2;
+}
+
 int TMegaCheckListBox::MeasureText(const QString& text) const
 {
     return TextWidth ? TextWidth(text) : fontMetrics().horizontalAdvance(text);
@@ -249,9 +291,14 @@ void TMegaCheckListBox::FitLabel(int index)
         throw AppError(QStringLiteral("Index out of range: ") + QString::number(index));
     ProgramChange change(programChange_);
     const QString& label = MarkerLabels.at(index);
-    const FittedLabel fitted = FitMarkerText(label, ClientWidth() - kCheckBoxRoom,
-                                             [this](const QString& text) { return MeasureText(text); });
-    entry->setText(fitted.text);
+    const int available = ClientWidth() - kCheckBoxRoom;
+    const int bound = WidthBound(label);
+    const FittedLabel fitted = bound >= 0 && bound <= available
+                                   ? FittedLabel{label, false}
+                                   : FitMarkerText(label, available,
+                                                   [this](const QString& text) { return MeasureText(text); });
+    if (entry->text() != fitted.text)
+        entry->setText(fitted.text);
     entry->label = label;
     entry->shortened = fitted.shortened;
 }

@@ -2,9 +2,12 @@
 #include "markers/Arrays.h"
 #include "markers/Markers.h"
 
+#include <QFont>
+#include <QHash>
 #include <QListWidget>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class Prompts;
 
@@ -76,8 +79,14 @@ protected:
 private:
     void AppendEntry(const QString& text);
     int MeasureText(const QString& text) const;
+    // At least the text's width, from the advances of its characters; -1
+    // when only a real measurement will do.
+    int WidthBound(const QString& text) const;
 
     Prompts* prompts_ = nullptr;
+    mutable QFont advanceFont_;
+    mutable QHash<char16_t, qreal> advances_;
+    mutable std::vector<qreal> latinAdvances_;
     QString knownFile_;            // the marker file last read whole or written
     int programChange_ = 0;        // > 0 while the control itself changes entries
 };

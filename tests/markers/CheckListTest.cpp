@@ -290,3 +290,29 @@ TEST_F(CheckListTest, OnlyTheUserTriggersClickAndClickCheck)
     EXPECT_EQ(checks.at(0).at(0).toInt(), 0);
     EXPECT_EQ(list.item(0)->checkState(), Qt::Unchecked);
 }
+
+TEST(CheckListFonts, EntriesShownWholeFitTheRealFont)
+{
+    // Labels are told to fit from their characters' advances before any
+    // shaping; whatever is shown whole must really fit.
+    const QStringList texts = {QStringLiteral("short"), QStringLiteral("WWWWWWWWWWWW"),
+                               QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiii"), QStringLiteral("AVAVAVAVAVAV"),
+                               QStringLiteral("caf\u00e9 na\u00efve \u00e0\u00e7\u00f1"),
+                               QStringLiteral("\u4e2d\u6587\u5b57"), QStringLiteral("e\u0301e\u0301e\u0301e\u0301"),
+                               QStringLiteral("Tom & Jerry"), QStringLiteral("\U0001F600 smile")};
+    for (const int width : {60, 90, 140}) {
+        TMegaCheckListBox list;
+        list.LineText = [&](int line) { return texts.value(line); };
+        list.resize(width, 300);
+        list.show();
+        for (int line = 0; line < texts.size(); ++line)
+            list.AddMarker(line);
+        const QFontMetrics metrics(list.font());
+        for (int i = 0; i < list.count(); ++i) {
+            if (list.IsShortened(i))
+                continue;
+            EXPECT_LE(metrics.horizontalAdvance(list.item(i)->text()), list.ClientWidth() - 18)
+                << list.item(i)->text().toStdString() << " at width " << width;
+        }
+    }
+}
