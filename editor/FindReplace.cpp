@@ -189,6 +189,6 @@ void TMainForm::GotoLine1Click()
     // The view cannot scroll further than the document is long.
     const qint64 lines = RichEdit->LineCount();
     RichEdit->LineScroll(int(std::clamp<qint64>(qint64(*n) - 1, -lines, lines)));
-    const int caretLine = RichEdit->LineFromChar(RichEdit->textCursor().position());
+    const int caretLine = RichEdit->LineFromChar(RichEdit->CaretPosition());
     RichEdit->SetSelStart(RichEdit->LineIndex(GotoLineTarget(*n, caretLine, RichEdit->LineCount())));
 }

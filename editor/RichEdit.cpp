@@ -87,6 +87,12 @@ protected:
         Base::mouseMoveEvent(event);
         owner_->MouseMoved(event);
     }
+    QMimeData* createMimeDataFromSelection() const override
+    {
+        if (QMimeData* mime = owner_->SelectionMime())
+            return mime;
+        return Base::createMimeDataFromSelection();
+    }
     void insertFromMimeData(const QMimeData* source) override
     {
         if (!owner_->InsertMime(source))
@@ -151,6 +157,8 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
 
     doc_ = new QTextDocument(this);
     doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
+    // Connected before the views: their handlers ask for positions.
+    connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::PiecesChanged);
     spareRich_ = new QTextDocument(this);
     sparePlain_ = new QTextDocument(this);
     sparePlain_->setDocumentLayout(new QPlainTextDocumentLayout(sparePlain_));
@@ -230,8 +238,8 @@ void TRichEdit::paste() { OnView([](auto* v) { v->paste(); }); }
 void TRichEdit::MoveDocument(bool toPlain)
 {
     const QTextCursor old = textCursor();
-    const int anchor = old.anchor();
-    const int position = old.position();
+    const int anchor = ToText(old.anchor());
+    const int position = ToText(old.position());
     const bool hadFocus = View()->hasFocus();
     quiet_ = true;
     if (toPlain) {
@@ -249,8 +257,8 @@ void TRichEdit::MoveDocument(bool toPlain)
     }
     plainText_ = toPlain;
     QTextCursor c(doc_);
-    c.setPosition(std::clamp(anchor, 0, TextLength()));
-    c.setPosition(std::clamp(position, 0, TextLength()), QTextCursor::KeepAnchor);
+    c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
+    c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
     setTextCursor(c);
     quiet_ = false;
     if (hadFocus)
@@ -262,18 +270,21 @@ void TRichEdit::NotifySelection()
 {
     if (quiet_)
         return;
+    // In text positions: stepping across a seam moves nothing.
     const QTextCursor c = textCursor();
-    if (c.anchor() == lastAnchor_ && c.position() == lastPosition_)
+    const int anchor = ToText(c.anchor());
+    const int position = ToText(c.position());
+    if (anchor == lastAnchor_ && position == lastPosition_)
         return;
-    lastAnchor_ = c.anchor();
-    lastPosition_ = c.position();
+    lastAnchor_ = anchor;
+    lastPosition_ = position;
     emit SelectionChange();
 }
 
 const QString& TRichEdit::RawText() const
 {
     if (!rawValid_) {
-        rawCache_ = document()->toRawText();
+        rawCache_ = WithoutSeams(document()->toRawText(), 0);
         rawValid_ = true;
     }
     return rawCache_;
@@ -296,6 +307,8 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
     } else {
         // Rich mode: plain text arrives in the control's font.
         document()->clear();
+        pieces_.Clear();
+        piecesMade_ = false;
         QTextCursor c(document());
         QTextCharFormat format;
         format.setFont(controlFont_);
@@ -311,18 +324,24 @@ void TRichEdit::FillPlain(const std::function<void(const PieceSink& add)>& produ
     quiet_ = true;
     // Formats first: changing them after the text would touch every line.
     doc_->setUndoRedoEnabled(false);
+    filling_ = true;
     doc_->clear();
     ApplyPlainFormat();
     QTextCursor c(doc_);
     c.beginEditBlock();
+    // Appended in order, so the pieces made are where they stay.
+    std::vector<int> starts;
     const auto finish = [&] {
         c.endEditBlock();
+        filling_ = false;
+        piecesMade_ = !starts.empty();
+        pieces_.Assign(std::move(starts));
         doc_->setUndoRedoEnabled(true);
         plain_->setTextCursor(QTextCursor(doc_));
         quiet_ = false;
     };
     try {
-        produce([&](const QString& piece) { c.insertText(piece); });
+        produce([&](const QString& piece) { InsertPieced(c, piece, pieceLength_, &starts); });
     } catch (...) {
         finish();
         throw;
@@ -338,20 +357,85 @@ void TRichEdit::SetText(const QString& text)
 
 QString TRichEdit::Line(int index) const
 {
-    const QTextBlock block = document()->findBlockByNumber(index);
+    QTextBlock block = FirstBlockOfLine(index);
     if (!block.isValid())
         return {};
-    return ToCrLf(block.text());
+    QString line = block.text();
+    for (block = block.next(); block.isValid() && ContinuesLine(block); block = block.next())
+        line += block.text();
+    return ToCrLf(line);
 }
 
 int TRichEdit::LineCount() const
 {
-    return document()->blockCount();
+    return document()->blockCount() - pieces_.Count();
 }
 
 int TRichEdit::TextLength() const
 {
-    return document()->characterCount() - 1;
+    return document()->characterCount() - 1 - pieces_.Count();
+}
+
+QTextBlock TRichEdit::FirstBlockOfLine(int line) const
+{
+    if (line < 0)
+        return {};
+    return doc_->findBlockByNumber(pieces_.Empty() ? line : pieces_.FirstBlockOfLine(*doc_, line));
+}
+
+int TRichEdit::LineOfBlock(const QTextBlock& block) const
+{
+    return block.blockNumber() - pieces_.StartsUpTo(block.position());
+}
+
+QString TRichEdit::WithoutSeams(const QString& raw, int docFrom) const
+{
+    // raw is the document's text from docFrom on; each seam is one
+    // separator character in it.
+    const std::vector<int>& starts = pieces_.Starts();
+    auto it = std::upper_bound(starts.begin(), starts.end(), docFrom);
+    if (it == starts.end() || *it - 1 - docFrom >= raw.size())
+        return raw;
+    QString out;
+    out.reserve(raw.size());
+    qsizetype at = 0;
+    for (; it != starts.end() && *it - 1 - docFrom < raw.size(); ++it) {
+        const qsizetype seam = *it - 1 - docFrom;
+        out.append(QStringView(raw).sliced(at, seam - at));
+        at = seam + 1;
+    }
+    out.append(QStringView(raw).sliced(at));
+    return out;
+}
+
+void TRichEdit::ForEachPlainPiece(const std::function<void(QStringView piece)>& f) const
+{
+    if (pieces_.Empty()) {
+        ForEachTextPiece(*doc_, f);
+        return;
+    }
+    const std::vector<int>& starts = pieces_.Starts();
+    size_t next = 0;
+    qsizetype at = 0;   // document position of the piece's first character
+    ForEachTextPiece(*doc_, [&](QStringView piece) {
+        while (next < starts.size() && starts[next] - 1 < at + piece.size()) {
+            const qsizetype seam = starts[next++] - 1 - at;
+            if (seam > 0)
+                f(piece.first(seam));
+            piece = piece.sliced(seam + 1);
+            at += seam + 1;
+        }
+        if (!piece.isEmpty())
+            f(piece);
+        at += piece.size();
+    });
+}
+
+void TRichEdit::PiecesChanged(int from, int removed, int added)
+{
+    if (filling_ || !piecesMade_)
+        return;
+    pieces_.Changed(*doc_, from, removed, added);
 }
 
 void TRichEdit::Clear()
@@ -361,41 +445,77 @@ void TRichEdit::Clear()
 
 int TRichEdit::SelStart() const
 {
-    return textCursor().selectionStart();
+    return ToText(textCursor().selectionStart());
 }
 
 void TRichEdit::SetSelStart(int pos)
 {
     QTextCursor c = textCursor();
-    c.setPosition(std::clamp(pos, 0, TextLength()));
+    c.setPosition(ToDocument(std::clamp(pos, 0, TextLength())));
     setTextCursor(c);
 }
 
 int TRichEdit::SelLength() const
 {
     const QTextCursor c = textCursor();
-    return c.selectionEnd() - c.selectionStart();
+    return ToText(c.selectionEnd()) - ToText(c.selectionStart());
 }
 
 void TRichEdit::SetSelLength(int length)
 {
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
-    const int end = std::clamp(start + std::max(length, 0), 0, TextLength());
+    const int end = std::clamp(ToText(start) + std::max(length, 0), 0, TextLength());
     c.setPosition(start);
-    c.setPosition(end, QTextCursor::KeepAnchor);
+    c.setPosition(ToDocument(end), QTextCursor::KeepAnchor);
     setTextCursor(c);
 }
 
 QString TRichEdit::SelText() const
 {
-    return ToCrLf(textCursor().selectedText());
+    const QTextCursor c = textCursor();
+    return ToCrLf(WithoutSeams(c.selectedText(), c.selectionStart()));
+}
+
+int TRichEdit::CaretPosition() const
+{
+    return ToText(textCursor().position());
+}
+
+QString TRichEdit::TextRange(int start, int length) const
+{
+    start = std::clamp(start, 0, TextLength());
+    const int end = std::clamp(start + std::max(length, 0), start, TextLength());
+    QTextCursor c(doc_);
+    c.setPosition(ToDocument(start, true));
+    c.setPosition(std::max(c.position(), ToDocument(end)), QTextCursor::KeepAnchor);
+    return ToCrLf(WithoutSeams(c.selectedText(), c.selectionStart()));
+}
+
+QChar TRichEdit::CharAt(int pos) const
+{
+    return doc_->characterAt(ToDocument(pos, true));
+}
+
+void TRichEdit::InsertPlain(QTextCursor& c, const QString& text)
+{
+    if (!plainText_) {
+        c.insertText(text);
+        return;
+    }
+    // One undo step, as insertText over a selection is.
+    c.beginEditBlock();
+    c.removeSelectedText();
+    std::vector<int> made;
+    InsertPieced(c, text, pieceLength_, &made);
+    piecesMade_ = piecesMade_ || !made.empty();
+    c.endEditBlock();
 }
 
 void TRichEdit::ReplaceSelection(const QString& text)
 {
     QTextCursor c = textCursor();
-    c.insertText(NormalizeLineBreaks(text));
+    InsertPlain(c, NormalizeLineBreaks(text));
     setTextCursor(c);
 }
 
@@ -633,11 +753,40 @@ void TRichEdit::SetPlainTextMode(bool plain)
         MoveDocument(true);
         SetTextKeepingMode(lf);
     } else {
+        JoinPieces();
         MoveDocument(false);
         doc_->setDefaultFont(controlFont_);
     }
     rawValid_ = false;
     SetModified(modified);
+}
+
+void TRichEdit::JoinPieces()
+{
+    // Rich text has no pieces. The history goes, as it could bring seams
+    // back.
+    if (!piecesMade_)
+        return;
+    quiet_ = true;
+    const QTextCursor old = textCursor();
+    const int anchor = ToText(old.anchor());
+    const int position = ToText(old.position());
+    doc_->setUndoRedoEnabled(false);
+    QTextCursor c(doc_);
+    c.beginEditBlock();
+    const std::vector<int> starts = pieces_.Starts();
+    for (auto it = starts.crbegin(); it != starts.crend(); ++it) {
+        c.setPosition(*it - 1);
+        c.deleteChar();
+    }
+    pieces_.Clear();
+    piecesMade_ = false;
+    c.endEditBlock();
+    doc_->setUndoRedoEnabled(true);
+    c.setPosition(anchor);
+    c.setPosition(position, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    quiet_ = false;
 }
 
 bool TRichEdit::WordWrap() const
@@ -668,6 +817,8 @@ void TRichEdit::UndoStep()
 void TRichEdit::EmptyUndoBuffer()
 {
     document()->clearUndoRedoStacks();
+    // Without a history nothing can bring back a piece that is gone.
+    piecesMade_ = !pieces_.Empty();
 }
 
 int TRichEdit::FindText(const QString& text, int start, int length, bool matchCase,
@@ -691,45 +842,56 @@ int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool 
     const QString with = ToSeparators(replacement);
     QTextCursor c(document());
     c.beginEditBlock();
-    // Last match first, so the positions before it stay valid. Editing each
-    // match in place keeps the formats around it and the blocks between.
+    // Last match first, so the positions before it stay valid (the piece
+    // index too, which follows only at the end). Editing each match in
+    // place keeps the formats around it and the blocks between.
+    int changedEnd = -1;   // document position after the last replacement
+    int countThen = 0;
     for (auto it = hits.crbegin(); it != hits.crend(); ++it) {
-        c.setPosition(int(*it));
-        c.setPosition(int(*it + needle.size()), QTextCursor::KeepAnchor);
+        c.setPosition(ToDocument(int(*it), true));
+        c.setPosition(std::max(c.position(), ToDocument(int(*it + needle.size()))), QTextCursor::KeepAnchor);
         if (with.isEmpty())
             c.removeSelectedText();
         else
-            c.insertText(with);
+            InsertPlain(c, with);
+        if (changedEnd < 0) {
+            changedEnd = c.position();
+            countThen = doc_->characterCount();
+        }
     }
+    // Removed breaks may have joined lines and longer replacements grown
+    // them: what is now too long goes into pieces, in the same undo step.
+    if (plainText_)
+        SplitLongBlocks(c, c.position(), changedEnd + doc_->characterCount() - countThen);
     c.endEditBlock();
     const qsizetype end = hits.back() + with.size() + (hits.size() - 1) * (with.size() - needle.size());
     QTextCursor caret = textCursor();
-    caret.setPosition(int(end));
+    caret.setPosition(ToDocument(int(end)));
     setTextCursor(caret);
     return int(hits.size());
 }
 
 int TRichEdit::LineFromChar(int pos) const
 {
-    const QTextBlock block = document()->findBlock(std::clamp(pos, 0, TextLength()));
-    return block.isValid() ? block.blockNumber() : 0;
+    const QTextBlock block = document()->findBlock(ToDocument(std::clamp(pos, 0, TextLength())));
+    return block.isValid() ? LineOfBlock(block) : 0;
 }
 
 int TRichEdit::LineIndex(int line) const
 {
-    const QTextBlock block = document()->findBlockByNumber(line);
-    return block.isValid() ? block.position() : -1;
+    const QTextBlock block = FirstBlockOfLine(line);
+    return block.isValid() ? ToText(block.position()) : -1;
 }
 
 int TRichEdit::FirstVisibleLine() const
 {
-    return OnView([](auto* v) { return v->FirstBlock().blockNumber(); });
+    return OnView([this](auto* v) { return LineOfBlock(v->FirstBlock()); });
 }
 
 void TRichEdit::LineScroll(int lines)
 {
     const int target = std::clamp(FirstVisibleLine() + lines, 0, LineCount() - 1);
-    const QTextBlock block = doc_->findBlockByNumber(target);
+    const QTextBlock block = FirstBlockOfLine(target);
     if (plainText_) {
         // The plain view scrolls by display lines.
         plain_->verticalScrollBar()->setValue(block.firstLineNumber());
@@ -802,7 +964,7 @@ void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
     if (storedFormat_.encoding == TextEncoding::Windows1252) {
         // A character the code page lacks would be lost: UTF-8 keeps it.
         bool fits = true;
-        ForEachTextPiece(*doc_, [&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
+        ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
         if (!fits)
             storedFormat_.encoding = TextEncoding::Utf8;
     }
@@ -815,7 +977,7 @@ void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
     bool ok = true;
     TextEncoder encoder(storedFormat_);
     used += encoder.Start(writer.Buffer());
-    ForEachTextPiece(*doc_, [&](QStringView piece) {
+    ForEachPlainPiece([&](QStringView piece) {
         while (ok && !piece.isEmpty()) {
             const QStringView slice = piece.first(std::min(piece.size(), kSlice));
             used += encoder.Encode(slice, writer.Buffer() + used);
@@ -834,11 +996,23 @@ void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
 void TRichEdit::PrintDocument(const QString& title, QPrinter& printer) const
 {
     printer.setDocName(title);
-    document()->print(&printer);
+    if (pieces_.Empty()) {
+        document()->print(&printer);
+        return;
+    }
+    // Seams are no line breaks on paper either.
+    QTextDocument joined;
+    joined.setDefaultFont(doc_->defaultFont());
+    joined.setPlainText(QString(RawText()).replace(kParagraphSeparator, QLatin1Char('\n')));
+    joined.print(&printer);
 }
 
-void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles)
+void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewKeys)
 {
+    const auto viewHandles = [&](QKeyEvent* e) {
+        if (!KeyAtSeam(e, viewKeys))
+            viewKeys(e);
+    };
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (onKeyDown) {
@@ -877,6 +1051,52 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
     viewHandles(event);
 }
 
+bool TRichEdit::KeyAtSeam(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles)
+{
+    if (!plainText_ || pieces_.Empty())
+        return false;
+    const int key = event->key();
+    QTextCursor c = plain_->textCursor();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        // The view's own break would take the mark of a piece it splits.
+        c.insertBlock(QTextBlockFormat());
+        plain_->setTextCursor(c);
+        plain_->ensureCursorVisible();
+        event->accept();
+        return true;
+    }
+    if (!c.hasSelection()) {
+        // Deleting at a seam deletes the character beyond it, and typing
+        // over one replaces that character: the caret goes to the side of
+        // the seam the key works on, the same text position.
+        const int at = c.position();
+        const bool typesOver = plain_->overwriteMode() && !event->text().isEmpty() && event->text().at(0).isPrint();
+        if (key == Qt::Key_Backspace) {
+            while (c.atBlockStart() && ContinuesLine(c.block()))
+                c.setPosition(c.position() - 1);
+        } else if (key == Qt::Key_Delete || typesOver) {
+            while (c.atBlockEnd() && c.block().next().isValid() && ContinuesLine(c.block().next()))
+                c.setPosition(c.position() + 1);
+        }
+        if (c.position() != at)
+            plain_->setTextCursor(c);
+    }
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        // A step that only crossed a seam moved nothing the user can see:
+        // one more.
+        const int textBefore = ToText(c.position());
+        int docBefore = c.position();
+        viewHandles(event);
+        for (int now = plain_->textCursor().position(); now != docBefore && ToText(now) == textBefore;
+             now = plain_->textCursor().position()) {
+            docBefore = now;
+            viewHandles(event);
+        }
+        return true;
+    }
+    return false;
+}
+
 void TRichEdit::MouseMoved(QMouseEvent* event)
 {
     if (onMouseMove) {
@@ -891,10 +1111,47 @@ bool TRichEdit::InsertMime(const QMimeData* source)
         return false;
     if (source->hasText()) {
         QTextCursor c = textCursor();
-        c.insertText(NormalizeLineBreaks(source->text()));
+        InsertPlain(c, NormalizeLineBreaks(source->text()));
         setTextCursor(c);
     }
     return true;
+}
+
+void TRichEdit::SplitLongBlocks(QTextCursor& c, int from, int to)
+{
+    QTextBlockFormat piece;
+    piece.setProperty(kContinuesLine, true);
+    for (QTextBlock b = doc_->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+        if (b.length() - 1 <= 2 * pieceLength_)
+            continue;
+        const QString text = b.text();
+        std::vector<int> cuts;
+        for (qsizetype at = 0; text.size() - at > 2 * pieceLength_;)
+            cuts.push_back(int(at += PieceCut(QStringView(text).sliced(at), pieceLength_)));
+        // Last cut first: the block keeps its own format, each new piece
+        // gets the mark.
+        const int start = b.position();
+        for (auto it = cuts.crbegin(); it != cuts.crend(); ++it) {
+            c.setPosition(start + *it);
+            c.insertBlock(piece);
+        }
+        piecesMade_ = true;
+        to += int(cuts.size());
+        b = doc_->findBlock(start + int(text.size()) + int(cuts.size()));
+    }
+}
+
+QMimeData* TRichEdit::SelectionMime() const
+{
+    // Only a selection across seams needs other text than the view's.
+    const QTextCursor c = textCursor();
+    if (!plainText_ || pieces_.StartsUpTo(c.selectionEnd()) == pieces_.StartsUpTo(c.selectionStart()))
+        return nullptr;
+    auto* mime = new QMimeData;
+    QString text = WithoutSeams(c.selectedText(), c.selectionStart());
+    text.replace(kParagraphSeparator, QLatin1Char('\n'));
+    mime->setText(text);
+    return mime;
 }
 
 bool TRichEdit::TakesDrop(const QMimeData* mime) const

@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/LinePieces.h"
 #include "editor/TextCodec.h"
 
 #include <QColor>
@@ -46,6 +47,12 @@ enum ParaAlign { AlignLeftCode = 0, AlignRightCode = 1, AlignCenterCode = 2 };
 // and length, find results and line indexes all count that way. Text handed
 // out (Text, Line, SelText) has CR LF line breaks; text handed in may use
 // CR LF, LF or CR. Lines are the document's paragraphs, counted from 0.
+//
+// In plain mode a line longer than PieceLength() characters is held as
+// several blocks of the document (LinePieces.h), each shown on a display
+// line of its own. Every operation here counts past the seams between
+// them: a seam is neither a position nor a line break. document() and
+// textCursor() see the blocks as they are.
 class TRichEdit : public QWidget {
     Q_OBJECT
 public:
@@ -80,6 +87,9 @@ public:
     int SelLength() const;
     void SetSelLength(int length);
     QString SelText() const;
+    int CaretPosition() const;                    // the moving end of the selection
+    QString TextRange(int start, int length) const;   // CR LF breaks, like SelText
+    QChar CharAt(int pos) const;                  // the paragraph separator for a break
     void ReplaceSelection(const QString& text);   // caret ends after the text
     void SelectAllText();
 
@@ -140,6 +150,12 @@ public:
     void LineScroll(int lines);
     int FirstVisibleLine() const;
 
+    // Lines longer than twice this are held in pieces of about this many
+    // characters (less in tests).
+    static constexpr int kPieceLength = 2048;
+    int PieceLength() const { return pieceLength_; }
+    void SetPieceLength(int chars) { pieceLength_ = std::max(chars, 2); }
+
     // Positions are ints inside the document; a larger file is refused.
     static constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
@@ -177,6 +193,7 @@ private:
     void KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles);
     void MouseMoved(QMouseEvent* event);
     bool InsertMime(const QMimeData* source);
+    QMimeData* SelectionMime() const;   // nullptr: the view's own
     bool TakesDrop(const QMimeData* mime) const;
     void Dropped(const QMimeData* mime);
 
@@ -193,6 +210,18 @@ private:
     void ApplyPlainFormat();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);
+    // Line breaks and long lines of inserted plain text (LinePieces.h).
+    void InsertPlain(QTextCursor& c, const QString& text);
+    void PiecesChanged(int from, int removed, int added);
+    int ToText(int docPos) const { return pieces_.ToText(docPos); }
+    int ToDocument(int textPos, bool afterSeam = false) const { return pieces_.ToDocument(textPos, afterSeam); }
+    QTextBlock FirstBlockOfLine(int line) const;
+    int LineOfBlock(const QTextBlock& block) const;
+    QString WithoutSeams(const QString& raw, int docFrom) const;
+    void ForEachPlainPiece(const std::function<void(QStringView piece)>& f) const;
+    bool KeyAtSeam(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles);
+    void JoinPieces();
+    void SplitLongBlocks(QTextCursor& c, int from, int to);
 
     QTextDocument* doc_ = nullptr;
     EditorView<QTextEdit>* rich_ = nullptr;
@@ -210,6 +239,12 @@ private:
     TextFormat storedFormat_;
     int lastAnchor_ = -1;
     int lastPosition_ = -1;
+    PieceIndex pieces_;
+    int pieceLength_ = kPieceLength;
+    // Pieces were made since the last full load: edits and undo may bring
+    // some back, so changes are looked at for them.
+    bool piecesMade_ = false;
+    bool filling_ = false;                  // the index is built by the load itself
     mutable QString rawCache_;
     mutable bool rawValid_ = false;
 };

@@ -7,9 +7,6 @@
 #include "editor/RichEdit.h"
 
 #include <QComboBox>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QToolButton>
 
 QString FileSizeText(qint64 characters)
@@ -37,24 +34,18 @@ std::optional<ColourSlots> ColourFromText(const QString& text)
 
 std::optional<QString> ShortTrimmedSelection(const TRichEdit& edit, int limit)
 {
-    const QTextDocument* doc = edit.document();
     const auto trimmed = [](QChar c) {
         return c.unicode() <= 32 || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
     };
     int start = edit.SelStart();
     int end = start + edit.SelLength();
-    while (start < end && trimmed(doc->characterAt(start)))
+    while (start < end && trimmed(edit.CharAt(start)))
         ++start;
-    while (end > start && trimmed(doc->characterAt(end - 1)))
+    while (end > start && trimmed(edit.CharAt(end - 1)))
         --end;
     if (end - start > limit)
         return std::nullopt;
-    if (start == end)
-        return QString();
-    QTextCursor c = edit.textCursor();
-    c.setPosition(start);
-    c.setPosition(end, QTextCursor::KeepAnchor);
-    return c.selectedText();
+    return edit.TextRange(start, end - start);
 }
 
 QString SelectionHintText(qint64 length, qint64 breaks, bool endsWithBreak)

@@ -1,11 +1,300 @@
-// Long lines: a file without line breaks is decoded in time that grows
-// with its length.
+// Long lines are held in pieces (editor/LinePieces.h). Nothing outside the
+// editor may see a seam: positions, lines, text, undo and the keys at a
+// seam behave as if the line were one block.
+#include "editor/LinePieces.h"
+#include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <sys/mman.h>
 #include <unistd.h>
+
+namespace {
+
+QString CrLf(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+class LongLineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        edit.SetPieceLength(8);
+        edit.resize(300, 200);
+        edit.show();
+        edit.setFocus();
+    }
+    QWidget* view() { return edit.View(); }
+
+    // Every operation that counts positions and lines, against the text the
+    // editor should hold; and no block longer than a piece may grow.
+    void ExpectSurface(const QString& model, const char* where, int longestBlock = 32)
+    {
+        SCOPED_TRACE(where);
+        ASSERT_EQ(edit.Text().toStdString(), CrLf(model).toStdString());
+        ASSERT_EQ(edit.TextLength(), model.size());
+        const QStringList lines = model.split(QLatin1Char('\n'));
+        ASSERT_EQ(edit.LineCount(), lines.size());
+        int start = 0;
+        for (int i = 0; i < lines.size(); ++i) {
+            ASSERT_EQ(edit.Line(i), lines[i]) << "line " << i;
+            ASSERT_EQ(edit.LineIndex(i), start) << "line " << i;
+            for (int p = start; p <= start + lines[i].size(); p += 3)
+                ASSERT_EQ(edit.LineFromChar(p), i) << "position " << p;
+            start += lines[i].size() + 1;
+        }
+        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
+            ASSERT_LE(b.length() - 1, longestBlock) << "a block too long: " << b.text().toStdString();
+    }
+    int Blocks() const { return edit.document()->blockCount(); }
+
+    TRichEdit edit;
+};
+
+} // namespace
+
+TEST(LinePieceCuts, PreferABlankAndNeverSplitACharacter)
+{
+    const struct {
+        const char16_t* run;
+        qsizetype room;
+        qsizetype cut;
+    } cases[] = {
+        {u"abcdefgh", 4, 4},
+        {u"ab cdefgh", 4, 3},           // after the blank
+        {u"abc\U0001F600xyz", 4, 3},    // the pair stays whole
+        {u"abce\u0301fg", 4, 3},        // the accent stays with its letter
+        {u"\U0001F600xyz", 1, 2},       // at least one whole character
+        {u"abc", 10, 3},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PieceCut(QStringView(c.run), c.room), c.cut) << QString::fromUtf16(c.run).toStdString();
+}
+
+TEST_F(LongLineTest, PositionsLinesAndTextCountPastSeams)
+{
+    const QString model = QStringLiteral("short\nabcdefghijklmnopqrstuvwxyz 0123456789 ABCDEFGHIJKLMNOP\n\nend");
+    edit.SetText(model);
+    ExpectSurface(model, "set");
+    EXPECT_GT(Blocks(), edit.LineCount()) << "the long line is in pieces";
+
+    // Each selection of a table, set and read back through the surface.
+    for (const auto& [start, length] : {std::pair{8, 20}, {6, 0}, {20, 1}, {0, 70}, {50, 30}}) {
+        edit.SetSelStart(start);
+        edit.SetSelLength(length);
+        EXPECT_EQ(edit.SelStart(), start);
+        EXPECT_EQ(edit.SelLength(), std::min<int>(length, model.size() - start));
+        EXPECT_EQ(edit.SelText(), CrLf(model.mid(start, length)));
+        EXPECT_EQ(edit.TextRange(start, length), edit.SelText());
+    }
+    EXPECT_EQ(edit.CharAt(14), model.at(14));
+    EXPECT_EQ(edit.FindText(QStringLiteral("ijklmnopqrstuvw"), 0, -1, true, false), model.indexOf(u"ijklmnopqrstuvw"));
+    EXPECT_EQ(edit.FindText(QStringLiteral("OP\r\n\r\nend"), 0, -1, true, false), model.indexOf(u"OP\n\nend"));
+
+    // Copying a selection across seams gives the text without them.
+    edit.SetSelStart(10);
+    edit.SetSelLength(30);
+    edit.copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), model.mid(10, 30));
+}
+
+TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
+{
+    // Pieces of 8 characters here, cut at blanks where there are some: the
+    // line is "0123456789abcdefghijklmnopqrstuv" without any.
+    const QString line = QStringLiteral("0123456789abcdefghijklmnopqrstuv");
+    const auto seamAfterFirstPiece = [&] { return edit.document()->firstBlock().length() - 1; };
+    struct Case {
+        const char* name;
+        bool atPieceStart;   // else at the end of the piece before
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int caretMove;       // from the seam
+        int removed;         // -1 the one before the seam, 1 the one after, 0 none
+    };
+    const Case cases[] = {
+        {"backspace", true, Qt::Key_Backspace, Qt::NoModifier, -1, -1},
+        {"delete", false, Qt::Key_Delete, Qt::NoModifier, 0, 1},
+        {"right", false, Qt::Key_Right, Qt::NoModifier, 1, 0},
+        {"left", true, Qt::Key_Left, Qt::NoModifier, -1, 0},
+        {"shift+right", false, Qt::Key_Right, Qt::ShiftModifier, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit.SetText(line);
+        const int seam = seamAfterFirstPiece();
+        ASSERT_LT(seam, line.size());
+        QTextCursor at = edit.textCursor();
+        at.setPosition(seam + (c.atPieceStart ? 1 : 0));
+        edit.setTextCursor(at);
+        ASSERT_EQ(edit.CaretPosition(), seam);
+        QTest::keyClick(view(), c.key, c.modifiers);
+        QString expected = line;
+        if (c.removed != 0)
+            expected.remove(c.removed < 0 ? seam - 1 : seam, 1);
+        EXPECT_EQ(edit.Text(), expected);
+        EXPECT_EQ(edit.CaretPosition(), seam + c.caretMove);
+        EXPECT_EQ(edit.SelLength(), c.modifiers & Qt::ShiftModifier ? 1 : 0);
+    }
+
+    // Enter inside a piece makes a real line whose pieces stay pieces, and
+    // its undo leaves no break behind.
+    edit.SetText(line);
+    edit.SetSelStart(12);
+    QTest::keyClick(view(), Qt::Key_Return);
+    ExpectSurface(line.left(12) + QLatin1Char('\n') + line.mid(12), "enter");
+    QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier);
+    ExpectSurface(line, "undone");
+}
+
+TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
+{
+    QRandomGenerator rng(17);
+    QString model = QStringLiteral("first line\nab cd efghijklmnopqrstuvwxyz0123456789 long line\nx");
+    edit.SetText(model);
+    edit.SetModified(false);
+    const QString initial = model;
+    int caret = 0;
+    edit.SetSelStart(0);
+    for (int step = 0; step < 400; ++step) {
+        const int op = rng.bounded(9);
+        const int length = int(model.size());
+        if (op <= 1) {   // typing
+            const char16_t c = u"ab xy"[rng.bounded(5)];
+            QTest::keyClick(view(), char(c));
+            model.insert(caret++, QChar(c));
+        } else if (op == 2) {
+            QTest::keyClick(view(), Qt::Key_Backspace);
+            if (caret > 0)
+                model.remove(--caret, 1);
+        } else if (op == 3) {
+            QTest::keyClick(view(), Qt::Key_Delete);
+            model.remove(caret, 1);
+        } else if (op == 4) {
+            QTest::keyClick(view(), Qt::Key_Return);
+            model.insert(caret++, QLatin1Char('\n'));
+        } else if (op == 5) {
+            const bool right = rng.bounded(2) == 1;
+            QTest::keyClick(view(), right ? Qt::Key_Right : Qt::Key_Left);
+            caret = std::clamp(caret + (right ? 1 : -1), 0, length);
+        } else if (op == 6 && length > 0) {   // a selection typed over or deleted
+            const int start = rng.bounded(length);
+            const int n = 1 + rng.bounded(std::min(30, length - start));
+            edit.SetSelStart(start);
+            edit.SetSelLength(n);
+            const bool type = rng.bounded(2) == 1;
+            QTest::keyClick(view(), type ? Qt::Key_Q : Qt::Key_Backspace);
+            model.replace(start, n, type ? QStringLiteral("q") : QString());
+            caret = start + (type ? 1 : 0);
+        } else if (op == 7) {   // pasted text with breaks and long runs
+            const QString text = rng.bounded(2) ? QStringLiteral("PASTED0123456789PASTED0123456789")
+                                                : QStringLiteral("p\nq r s t u v w x y z 0123\n");
+            caret = rng.bounded(length + 1);
+            edit.SetSelStart(caret);
+            edit.ReplaceSelection(text);
+            model.insert(caret, text);
+            caret += text.size();
+        } else if (op == 8) {
+            // Joined lines and grown matches are held in pieces again.
+            const bool join = rng.bounded(2) == 1;
+            const QString from = join ? QStringLiteral("\n") : QStringLiteral("y");
+            const QString to = join ? QString() : QStringLiteral("yYYy");
+            edit.ReplaceAll(from, to, true, false);
+            model.replace(from, to);
+            caret = edit.CaretPosition();
+        }
+        // Typing may grow a piece; a replacement must not grow it further.
+        ASSERT_NO_FATAL_FAILURE(ExpectSurface(model, "after an edit", 120)) << "step " << step << ", op " << op;
+        ASSERT_EQ(edit.CaretPosition(), caret) << "step " << step << ", op " << op;
+    }
+    EXPECT_GT(Blocks(), edit.LineCount()) << "the lines are in pieces";
+
+    const QString final = model;
+    int undone = 0;
+    while (edit.CanUndo()) {
+        edit.UndoStep();
+        ++undone;
+    }
+    ExpectSurface(initial, "all undone", 120);
+    for (int i = 0; i < undone; ++i)
+        QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    ExpectSurface(final, "all redone", 120);
+}
+
+TEST_F(LongLineTest, RichTextJoinsThePieces)
+{
+    const QString model = QStringLiteral("one two three four five six seven eight nine\nten");
+    edit.SetText(model);
+    edit.SetSelStart(20);
+    edit.SetSelLength(10);
+    edit.SetModified(true);
+    ASSERT_GT(Blocks(), edit.LineCount());
+    edit.SetPlainTextMode(false);
+    EXPECT_EQ(Blocks(), 2);
+    ExpectSurface(model, "rich", 100);
+    EXPECT_EQ(edit.SelStart(), 20);
+    EXPECT_EQ(edit.SelLength(), 10);
+    EXPECT_TRUE(edit.Modified());
+    EXPECT_FALSE(edit.CanUndo()) << "the history could bring seams back into rich text";
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.rtf"));
+    edit.SaveToFile(path);
+    TRichEdit reader;
+    reader.SetPlainTextMode(false);
+    reader.LoadFromFile(path);
+    EXPECT_EQ(reader.Text(), CrLf(model)) << "the RTF holds no seam";
+
+    edit.SetPlainTextMode(true);
+    EXPECT_GT(Blocks(), edit.LineCount()) << "plain again, in pieces again";
+    ExpectSurface(model, "plain again");
+}
+
+TEST(LongLineFile, MegabytesOnOneLineRoundTripInPieces)
+{
+    // A long line of every kind of character, cut wherever the pieces fall,
+    // comes back byte for byte in both encodings.
+    QRandomGenerator rng(23);
+    static const char* const kTokens[] = {"a", "b", " ", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "e\xCC\x81"};
+    QByteArray utf8;
+    while (utf8.size() < 3 * 1024 * 1024)
+        utf8 += kTokens[rng.bounded(int(std::size(kTokens)))];
+    utf8 += "\r\nsecond line\r\n";
+    QByteArray eightBit = utf8;
+    eightBit.replace("\xF0\x9F\x98\x80", "\x80\x81").replace("\xE2\x82\xAC", "\xE4").replace("\xC3\xA9", "\xE9");
+    eightBit.replace("e\xCC\x81", "\xFF");
+    QTemporaryDir dir;
+    TRichEdit edit;
+    for (const QByteArray& bytes : {utf8, eightBit}) {
+        const QString in = dir.filePath(QStringLiteral("in.txt"));
+        const QString out = dir.filePath(QStringLiteral("out.txt"));
+        QFile f(in);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+        f.close();
+        edit.LoadFromFile(in);
+        EXPECT_EQ(edit.LineCount(), 3);
+        EXPECT_GT(edit.document()->blockCount(), 300);
+        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
+            ASSERT_LE(b.length() - 1, 2 * TRichEdit::kPieceLength);
+        edit.SaveToFile(out);
+        QFile back(out);
+        ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(back.readAll() == bytes);
+    }
+}
 
 TEST(LongLineDecode, FindsEachPieceWithoutReadingTheFileBeforeIt)
 {
