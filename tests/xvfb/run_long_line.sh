@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Starts the real program on a file that is one 4 MB line without blanks
+# (word wrap is on by default, the costliest case), types at its start and
+# at its end, and checks that the window answers each time within a
+# generous bound: such a line used to freeze the window for minutes.
+set -euo pipefail
+program=$1
+if ! command -v xdotool >/dev/null; then
+  echo "xdotool missing"; exit 77
+fi
+home=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+document=$home/line.txt
+head -c 4000000 /dev/zero | tr '\0' 'x' > "$document"
+start=$(date +%s%N)
+"$program" "$document" &
+pid=$!
+title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
+win=$(timeout 15 xdotool search --sync --name "^$title\$" | head -n1) || true
+[ -n "$win" ] || { echo "the window never showed the file"; exit 1; }
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+xdotool type --delay 20 "begin"
+xdotool key ctrl+End
+xdotool type --delay 20 "end"
+# File > Exit asks to save the typed text: the prompt shows only once every
+# key before it was handled.
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1) || true
+[ -n "$box" ] || { echo "no answer to typing into the long line"; exit 1; }
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+n
+for _ in $(seq 1 50); do
+  if ! kill -0 $pid 2>/dev/null; then
+    wait $pid || true
+    pid=
+    echo "opened a 4 MB line, typed at both ends and quit in $elapsed ms"
+    exit 0
+  fi
+  sleep 0.2
+done
+echo "program did not end after File > Exit"
+exit 1
