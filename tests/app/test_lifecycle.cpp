@@ -240,3 +240,21 @@ TEST_F(LifecycleTest, EditCommandsRecordTheirLines)
     EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert x", "SelectAll"}));
     form().Macro.IsRecording = false;
 }
+
+TEST(ProgramArguments, EveryArgumentIsPartOfTheDocumentName)
+{
+    // Qt's own options are names like any other; a leading "--" is dropped.
+    const struct {
+        std::vector<const char*> argv;
+        QStringList expected;
+    } cases[] = {
+        {{"vellumpad"}, {}},
+        {{"vellumpad", "-reverse"}, {QStringLiteral("-reverse")}},
+        {{"vellumpad", "--", "-style", "x"}, {QStringLiteral("-style"), QStringLiteral("x")}},
+        {{"vellumpad", "My", "Notes.txt"}, {QStringLiteral("My"), QStringLiteral("Notes.txt")}},
+        {{"vellumpad", "a", "--"}, {QStringLiteral("a"), QStringLiteral("--")}},
+        {{"vellumpad", "caf\xC3\xA9.txt"}, {QStringLiteral("caf\u00e9.txt")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DocumentArguments(int(c.argv.size()), c.argv.data()), c.expected) << c.argv.size();
+}

@@ -20,6 +20,12 @@ if [ "$mode" = open-document ]; then
   printf 'notes\r\n' > "$document"
   "$program" "$home/My" "Notes.txt" &
   title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
+elif [ "$mode" = qt-option-name ]; then
+  # A file named like one of Qt's own options is still the document.
+  document="$home/-reverse"
+  printf 'reversed?\r\n' > "$document"
+  (cd "$home" && exec "$program" -reverse) &
+  title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
 else
   "$program" &
   title='Mirel-Edit 1\.5\.4'
