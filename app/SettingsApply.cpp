@@ -7,6 +7,7 @@
 #include "markers/MegaCheckListBox.h"
 
 #include <QSplitter>
+#include <QWindow>
 
 namespace {
 
@@ -104,6 +105,13 @@ void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
         const QSize screen = ScreenSizeOf(form.platform());
         form.resize(CentredWindowSize);
         form.move(CentredLeft(screen.width()), CentredTop(screen.height()));
+    }
+    // The window exists but is not mapped yet, so its frame is unknown and
+    // move() would put the client area at Left/Top; the frame's corner is
+    // what is saved, so it is what is placed, or each start would creep.
+    if (loaded.placement != Placement::SystemDefault) {
+        if (QWindow* window = form.windowHandle())
+            window->setFramePosition(form.pos());
     }
 }
 

@@ -519,6 +519,10 @@ void TMainForm::StartupSequence()
     const QString name = Arguments.join(QLatin1Char(' '));
     if (!name.isEmpty()) {
         OpenNamed(name);
+        // Nothing opened: the empty editor still takes the settings' mode,
+        // or the Wordwrap check mark and the wrapping disagree.
+        if (Doc.CurrentFile.isEmpty())
+            ApplyDocumentKind();
     } else {
         Doc.AskForFile = true;
         ApplyDocumentKind();

@@ -87,6 +87,9 @@ public:
     // Open without the dialog, as reload, drops and macros do.
     void OpenNamed(const QString& name);
     bool SaveWithChecks(bool askOverwrite);
+    // Saves under a new name, asking before overwriting; a save that is
+    // cancelled or fails leaves the document's name and caption as they were.
+    bool SaveUnderNewName(const QString& name);
     bool CheckExtensionForMode();
     void WriteDocument();
     // Marker sidebar and its splitter, with the Toggle Line Marker items.

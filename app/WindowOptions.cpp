@@ -4,7 +4,11 @@
 
 #include "app/Unit1.h"
 
+#include <QApplication>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 #include <QToolBar>
 
 QPoint CentredOnScreen(QSize screen, QSize window)
@@ -25,16 +29,61 @@ bool TMainForm::FlipOption(const QString& contextItem, const QString& mainItem)
     return on;
 }
 
+namespace {
+// Gives a window the keyboard back once its new native window is on
+// screen: asked any earlier, the request reaches the old one, which is
+// being unmapped.
+class ActivateWhenExposed : public QObject {
+public:
+    ActivateWhenExposed(QWidget* widget, QWidget* focus)
+        : QObject(widget->windowHandle()), widget_(widget), focus_(focus)
+    {
+        QWindow* window = widget->windowHandle();
+        window->installEventFilter(this);
+        QTimer::singleShot(3000, this, &QObject::deleteLater);   // never exposed: give up
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window->isExposed()) {
+            window->requestActivate();
+            // The native window kept the focus through the flag change, so
+            // Qt never tells the widgets that their window is active again.
+            if (widget_ && QGuiApplication::focusWindow() == window && QApplication::activeWindow() != widget_)
+                QApplication::setActiveWindow(widget_);
+            if (focus_)
+                focus_->setFocus(Qt::ActiveWindowFocusReason);
+            window->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> widget_;
+    QPointer<QWidget> focus_;
+};
+} // namespace
+
 void TMainForm::SetTopmost(bool on)
 {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
         return;
-    // Changing the flags hides the window (keeping its place and state);
-    // show it again without taking the focus.
+    // Changing the flags hides the window (keeping its place and state).
     const bool visible = isVisible();
+    const bool wasActive = isActiveWindow();
+    QWidget* const focus = focusWidget();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (!visible)
         return;
+    if (wasActive && windowHandle()) {
+        // The user who switched the option goes on typing where they were.
+        new ActivateWhenExposed(this, focus);
+        show();
+        return;
+    }
+    // Shown again without taking the focus.
     const bool quiet = testAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
     show();

@@ -57,7 +57,9 @@ bool RemoveFile(TMainForm& form, const QString& path)
 
 void TMainForm::Delete1Click()
 {
-    if (Doc.CurrentFile.isEmpty()) {
+    // The caption tells whether a file is open; a name the caption does not
+    // show is never deleted.
+    if (Doc.CurrentFile.isEmpty() || windowTitle() == kVersionedTitle) {
         if (RichEdit->Modified())
             Clear1Click();
         return;

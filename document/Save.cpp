@@ -30,8 +30,7 @@ void TMainForm::SaveAs1Click()
     if (!HasExtension(name))
         name += SaveAsExtensionForFilter(SaveDialogState.filterIndex,
                                          IsChecked(QStringLiteral("PlainText1")));
-    Doc.CurrentFile = QFileInfo(name).absoluteFilePath();
-    SaveWithChecks(true);
+    SaveUnderNewName(QFileInfo(name).absoluteFilePath());
     // A ".macro" saved inside the macro folder joins the macro tree here,
     // once the macro library exists.
 }
@@ -40,15 +39,26 @@ void TMainForm::SaveQuit1Click()
 {
     if (Doc.CurrentFile.isEmpty()) {
         const QString firstLine = RichEdit->LineCount() > 0 ? RichEdit->Line(0) : QString();
-        Doc.CurrentFile = SaveQuitTarget(firstLine, IsChecked(QStringLiteral("PlainText1")),
-                                         platform().clock->Now(), QLocale::system(),
-                                         Startup.DesktopDir, QDir::currentPath());
-        SaveWithChecks(true);
+        SaveUnderNewName(SaveQuitTarget(firstLine, IsChecked(QStringLiteral("PlainText1")),
+                                        platform().clock->Now(), QLocale::system(), Startup.DesktopDir,
+                                        QDir::currentPath()));
     } else {
         SaveWithChecks(false);
     }
     if (Doc.SaveDone)
         Exit1Click();
+}
+
+bool TMainForm::SaveUnderNewName(const QString& name)
+{
+    const QString previous = Doc.CurrentFile;
+    Doc.CurrentFile = name;
+    if (SaveWithChecks(true))
+        return true;
+    // Otherwise the next Ctrl+S would overwrite a file the user kept.
+    Doc.CurrentFile = previous;
+    SetWindowTitle(previous.isEmpty() ? kVersionedTitle : previous);
+    return false;
 }
 
 bool TMainForm::SaveWithChecks(bool askOverwrite)

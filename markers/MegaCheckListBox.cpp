@@ -88,13 +88,21 @@ TMegaCheckListBox::TMegaCheckListBox(QWidget* parent) : QListWidget(parent)
     viewport()->setMouseTracking(true);
     resize(100, height());
 
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-        if (programChange_ == 0)
+    // A mouse press makes the entry current before it selects it: only
+    // the selection tells which entry the user chose.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (programChange_ == 0 && ItemIndex() >= 0)
             emit Click();
     });
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* entry) {
-        if (programChange_ == 0)
-            emit ClickCheck(row(entry));
+        if (programChange_ != 0)
+            return;
+        // A press on the box of an entry that was not selected does not
+        // select it; the entry whose box was switched is chosen first.
+        const int index = row(entry);
+        if (ItemIndex() != index)
+            setCurrentRow(index);
+        emit ClickCheck(index);
     });
 }
 

@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+  qt6-svg-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool fonts-dejavu-core
+  xvfb xauth xdotool x11-utils openbox fonts-dejavu-core
   tidy unrtf
   clang libclang-rt-14-dev
 )

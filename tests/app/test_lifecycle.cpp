@@ -258,3 +258,16 @@ TEST(ProgramArguments, EveryArgumentIsPartOfTheDocumentName)
     for (const auto& c : cases)
         EXPECT_EQ(DocumentArguments(int(c.argv.size()), c.argv.data()), c.expected) << c.argv.size();
 }
+
+TEST_F(LifecycleTest, WordwrapCheckMarkAndWrappingAgreeAfterAFailedOpenAtStart)
+{
+    for (const bool wrap : {true, false}) {
+        StoreSetting(QStringLiteral("WordWrap"), wrap);
+        Create({TempPath(QStringLiteral("missing.txt"))});
+        Expect(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok, MsgAnswer::Ok);
+        Show();
+        EXPECT_EQ(form().IsChecked(QStringLiteral("Wordwrap1")), wrap);
+        EXPECT_EQ(edit().WordWrap(), wrap);
+        fake.prompts.VerifyAllShown();
+    }
+}

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolBar>
 
 namespace {
@@ -154,3 +155,29 @@ TEST_F(WindowOptionsTest, HtmlToolbarItemShowsAndClosesTheToolbarWindow)
 }
 
 } // namespace
+
+TEST_F(WindowOptionsTest, RealWindowKeepsTheKeyboardWhenGoingOnTop)
+{
+    // Only a window system shows what the flag change does to activation.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs a real window system";
+    CreateAndShow();
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    edit().setFocus();
+    QApplication::processEvents();
+    QWidget* const typingInto = QApplication::focusWidget();
+    ASSERT_NE(typingInto, nullptr);
+    for (const bool on : {true, false}) {
+        Click("AlwaysStayOnTop1");
+        EXPECT_EQ(Topmost(), on);
+        // The window is unmapped and mapped again: wait for the dust to settle.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QApplication::activeWindow() == &form() && QApplication::focusWidget() == typingInto; },
+            5000))
+            << "on top: " << on;
+        QTest::qWait(300);
+        EXPECT_EQ(QApplication::activeWindow(), &form()) << "on top: " << on;
+        EXPECT_EQ(QApplication::focusWidget(), typingInto) << "on top: " << on;
+    }
+}

@@ -216,7 +216,39 @@ TEST_F(SaveTest, SaveAndQuitCancelledAtOverwriteDoesNotQuit)
     form().SaveQuit1Click();
     EXPECT_TRUE(form().isVisible());
     EXPECT_EQ(ReadFile(target), QByteArray("keep"));
+
+    // The document is still unnamed: Save asks for a name instead of
+    // overwriting the kept file, and Delete does not offer to delete it.
+    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
+    fake.prompts.ExpectSaveDialog([](FileDialogState&) { return false; });
+    form().Save1Click();
+    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    form().Delete1Click();
+    EXPECT_EQ(ReadFile(target), QByteArray("keep"));
     QFile::remove(target);
+}
+
+TEST_F(SaveTest, FailedSaveAsKeepsTheOldName)
+{
+    const QString first = WriteFile(QStringLiteral("first.txt"), "first");
+    form().OpenNamed(first);
+    edit().SetText(QStringLiteral("changed"));
+    edit().SetModified(true);
+    // A folder in the way makes the write fail.
+    const QString blocked = TempPath(QStringLiteral("blocked.txt"));
+    QDir().mkpath(blocked);
+    fake.prompts.ExpectSaveDialog([&](FileDialogState& s) {
+        s.fileName = blocked;
+        return true;
+    });
+    Expect(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel, MsgAnswer::Ok);
+    Expect(MsgKind::Error, QStringLiteral("File could not be saved.\n%1: Not a regular file").arg(blocked),
+           MsgButtons::Ok, MsgAnswer::Ok);
+    form().SaveAs1Click();
+    EXPECT_EQ(form().Doc.CurrentFile, first);
+    EXPECT_EQ(form().windowTitle(), first);
+    EXPECT_TRUE(edit().Modified());
 }
 
 TEST(SaveQuitName, RulesForTheName)

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
 
 namespace {
 
@@ -131,4 +134,53 @@ TEST_F(MarkerCommandsTest, ShutdownWithoutANameWritesNothing)
     const QString stray = QDir::current().absoluteFilePath(QStringLiteral(".lm"));
     EXPECT_TRUE(form().close());
     EXPECT_FALSE(QFile::exists(stray));
+}
+
+namespace {
+// Where the user clicks: an entry's text, or its check box.
+QPoint EntryText(TMegaCheckListBox& list, int index)
+{
+    const QRect rect = list.visualItemRect(list.item(index));
+    return QPoint(rect.right() - 10, rect.center().y());
+}
+
+QPoint EntryBox(TMegaCheckListBox& list, int index)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(list.viewport());
+    option.rect = list.visualItemRect(list.item(index));
+    option.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = list.item(index)->text();
+    option.checkState = list.item(index)->checkState();
+    return list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list).center();
+}
+} // namespace
+
+TEST_F(MarkerCommandsTest, MouseOnAnEntryJumpsAndOnItsBoxRemovesIt)
+{
+    const QString path = OpenLines(300);
+    form().ShowLineMarkers1Click();
+    for (int line : {40, 120, 200}) {
+        edit().SetSelStart(edit().LineIndex(line));
+        form().MarkLine1Click();
+    }
+    edit().SetSelStart(0);
+    QApplication::processEvents();
+
+    // A click on an entry's text jumps to its line.
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, EntryText(list(), 1));
+    QApplication::processEvents();
+    EXPECT_EQ(edit().LineFromChar(edit().SelStart()), 120);
+    EXPECT_EQ(edit().FirstVisibleLine(), 120);
+
+    // A click on the box of an entry that is not selected chooses that
+    // entry, jumps to it and removes its marker, which stays removed.
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, EntryBox(list(), 2));
+    QApplication::processEvents();
+    EXPECT_EQ(list().MarkerLabels, (QStringList{QStringLiteral("41, line 41"), QStringLiteral("121, line 121")}));
+    EXPECT_EQ(edit().LineFromChar(edit().SelStart()), 200);
+    for (int i = 0; i < list().count(); ++i)
+        EXPECT_EQ(list().item(i)->checkState(), Qt::Checked) << i;
+    form().Save1Click();
+    EXPECT_EQ(ReadFile(MarkerFileName(path)), QByteArray("41, line 41\r\n121, line 121\r\n"));
 }
