@@ -13,6 +13,8 @@ void TMainForm::Clear1Click()
     if (!SaveChangesIfWanted())
         return;
     RichEdit->Clear();
+    // A new document: this platform's line breaks, not those of the file closed.
+    RichEdit->SetStoredFormat(TextFormat());
     Doc.CurrentFile.clear();
     SetWindowTitle(kVersionedTitle);
     StatusBar->SetPanelText(0, QString());

@@ -10,7 +10,7 @@ enum class LineBreakStyle { CrLf, Lf, Cr };
 
 struct TextFormat {
     TextEncoding encoding = TextEncoding::Utf8;
-    LineBreakStyle breaks = LineBreakStyle::CrLf;   // a new document gets CR LF
+    LineBreakStyle breaks = LineBreakStyle::Lf;     // a new document gets this platform's LF
     bool operator==(const TextFormat&) const = default;
 };
 

@@ -11,7 +11,7 @@ void WriteMacroFile(const QString& path, const QStringList& lines)
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\n");
-    TextFormat format;   // UTF-8, CR LF
+    TextFormat format{TextEncoding::Utf8, LineBreakStyle::CrLf};   // as the old platform wrote them
     const QByteArray bytes = EncodeText(text, format);
     QString reason;
     if (!WriteFileSafely(path, bytes, &reason))

@@ -126,7 +126,7 @@ TEST(ChunkedText, FormatComesFromTheFirstBreakAndTheMark)
     EXPECT_EQ(DetectFormat("a\r\nb\n").breaks, LineBreakStyle::CrLf);
     EXPECT_EQ(DetectFormat("a\rb\n").breaks, LineBreakStyle::Cr);
     EXPECT_EQ(DetectFormat("ends in cr\r").breaks, LineBreakStyle::Cr);
-    EXPECT_EQ(DetectFormat("no break").breaks, LineBreakStyle::CrLf);
+    EXPECT_EQ(DetectFormat("no break").breaks, LineBreakStyle::Lf) << "no style of its own: the new document's";
     EXPECT_EQ(DetectFormat("\xEF\xBB\xBFx").encoding, TextEncoding::Utf8Bom);
     EXPECT_EQ(DetectFormat("\xEF\xBB\xBF\xFF").encoding, TextEncoding::Windows1252);
 
