@@ -25,6 +25,8 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -144,6 +146,11 @@ void TMainForm::BuildControls()
     for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
                        static_cast<QWidget*>(CheckList)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
+    fileSizeTimer_ = new QTimer(this);
+    fileSizeTimer_->setSingleShot(true);
+    fileSizeTimer_->setInterval(300);
+    connect(fileSizeTimer_, &QTimer::timeout, this, [this] { Guard([this] { ShowFileSize(); }); });
+    connect(RichEdit->document(), &QTextDocument::contentsChanged, this, &TMainForm::FileSizeStale);
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { ShowContextMenu(w, pos); });
     }

@@ -17,6 +17,7 @@ class QLineEdit;
 class QMenu;
 class QPainter;
 class QSplitter;
+class QTimer;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
@@ -224,6 +225,10 @@ public slots:
     void CheckFile();
     void PopupMenuPopup();
     void ShowCaretPosition();
+    // Status panel 0: the bytes the document takes on disk, worked out
+    // again once typing pauses rather than on every keystroke.
+    void ShowFileSize();
+    void FileSizeStale();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -250,6 +255,8 @@ private:
     QHash<QString, QAction*> items_;
     QMenu* popupMenu_ = nullptr;
     bool startupRan_ = false;
+    QTimer* fileSizeTimer_ = nullptr;
+    bool fileSizeKnown_ = false;   // panel 0 matches the text
     bool checkingFile_ = false;
 };
 

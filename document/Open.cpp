@@ -126,10 +126,8 @@ void TMainForm::Open1Click()
     }
 
     RichEditSelectionChange();
-    // Each line break counts as the two characters it is on disk.
-    const QString size = QStringLiteral("Filesize: %1 bytes")
-                             .arg(RichEdit->TextLength() + RichEdit->LineCount() - 1);
-    StatusBar->SetPanelText(0, size);
+    ShowFileSize();
+    const QString size = StatusBar->Panel(0).text;
     StatusBar->SetPanelWidth(0, RichEdit->IsPlainText() ? int(StatusBar->TextWidth(size) * 1.3) : 0);
     const QString attributes = QStringLiteral("Attr.: ") + Doc.AttrLetters;
     if (attributes.trimmed().size() > 6)

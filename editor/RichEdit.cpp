@@ -1097,6 +1097,30 @@ bool TRichEdit::KeyAtSeam(QKeyEvent* event, const std::function<void(QKeyEvent*)
     return false;
 }
 
+qint64 TRichEdit::EncodedSize() const
+{
+    TextFormat format = storedFormat_;
+    if (format.encoding == TextEncoding::Windows1252) {
+        // As WritePlain: what the code page lacks makes the file UTF-8.
+        bool fits = true;
+        ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
+        if (!fits)
+            format.encoding = TextEncoding::Utf8;
+    }
+    constexpr qsizetype kSlice = 16 * 1024;   // characters
+    std::vector<char> scratch(size_t(TextEncoder::MaxBytes(kSlice)));
+    TextEncoder encoder(format);
+    qint64 size = encoder.Start(scratch.data());
+    ForEachPlainPiece([&](QStringView piece) {
+        while (!piece.isEmpty()) {
+            const QStringView slice = piece.first(std::min(piece.size(), kSlice));
+            size += encoder.Encode(slice, scratch.data());
+            piece = piece.sliced(slice.size());
+        }
+    });
+    return size + encoder.Finish(scratch.data());
+}
+
 void TRichEdit::MouseMoved(QMouseEvent* event)
 {
     if (onMouseMove) {

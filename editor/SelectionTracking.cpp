@@ -7,11 +7,28 @@
 #include "editor/RichEdit.h"
 
 #include <QComboBox>
+#include <QFontInfo>
+#include <QTimer>
 #include <QToolButton>
 
-QString FileSizeText(qint64 characters)
+namespace {
+// Up to this many characters the size is worked out on the spot; longer
+// texts wait until typing pauses.
+constexpr int kFileSizeAtOnce = 64 * 1024;
+} // namespace
+
+int FontBoxIndex(const QComboBox& box, const QString& family)
 {
-    return QStringLiteral("Filesize: ") + QString::number(characters) + QStringLiteral(" bytes");
+    const int listed = box.findText(family, Qt::MatchFixedString);
+    if (listed >= 0 || family.isEmpty())
+        return listed;
+    // A family the machine lacks shows as the one drawn in its place.
+    return box.findText(QFontInfo(QFont(family)).family(), Qt::MatchFixedString);
+}
+
+QString FileSizeText(qint64 bytes)
+{
+    return QStringLiteral("Filesize: ") + QString::number(bytes) + QStringLiteral(" bytes");
 }
 
 QString CaretPositionText(int line, int column)
@@ -84,15 +101,18 @@ void TMainForm::RichEditSelectionChange()
                 StatusBar->update();
             }
         }
-        const QString size = FileSizeText(RichEdit->TextLengthCrLf());
-        StatusBar->SetPanelText(0, size);
-        StatusBar->SetPanelWidth(0, StatusBar->TextWidth(size) + 25);
+        if (fileSizeKnown_)
+            StatusBar->SetPanelWidth(0, StatusBar->TextWidth(StatusBar->Panel(0).text) + 25);
+        else if (RichEdit->TextLength() <= kFileSizeAtOnce)
+            ShowFileSize();
+        else if (!fileSizeTimer_->isActive())
+            fileSizeTimer_->start();
     } else {
         const CharAttributes a = RichEdit->SelAttributes();
         BoldButton->setChecked(a.bold);
         ItalicButton->setChecked(a.italic);
         UnderlinedButton->setChecked(a.underline);
-        Schriftarten->setCurrentIndex(Schriftarten->findText(a.name, Qt::MatchFixedString));
+        Schriftarten->setCurrentIndex(FontBoxIndex(*Schriftarten, a.name));
         Groesse->setEditText(QString::number(qRound(a.size)));
         int enter = Qt::Key_Return;
         GroesseKeyDown(enter, Qt::NoModifier);
@@ -105,6 +125,23 @@ void TMainForm::RichEditSelectionChange()
 void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
 {
     if (IsChecked(QStringLiteral("CenterOnScreen")) && RichEdit->hasFocus()) {
+void TMainForm::FileSizeStale()
+{
+    fileSizeKnown_ = false;
+    fileSizeTimer_->start();
+}
+
+void TMainForm::ShowFileSize()
+{
+    fileSizeTimer_->stop();
+    fileSizeKnown_ = true;
+    const QString size = FileSizeText(RichEdit->EncodedSize());
+    StatusBar->SetPanelText(0, size);
+    // Rich documents keep the panel hidden.
+    if (RichEdit->IsPlainText())
+        StatusBar->SetPanelWidth(0, StatusBar->TextWidth(size) + 25);
+}
+
         const QSize screen = platform().screen ? platform().screen->ScreenSize() : QSize();
         const QRect frame = frameGeometry();
         const QPoint centred(screen.width() / 2 - frame.width() / 2,

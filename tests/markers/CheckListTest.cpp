@@ -299,7 +299,8 @@ TEST(CheckListFonts, EntriesShownWholeFitTheRealFont)
                                QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiii"), QStringLiteral("AVAVAVAVAVAV"),
                                QStringLiteral("caf\u00e9 na\u00efve \u00e0\u00e7\u00f1"),
                                QStringLiteral("\u4e2d\u6587\u5b57"), QStringLiteral("e\u0301e\u0301e\u0301e\u0301"),
-                               QStringLiteral("Tom & Jerry"), QStringLiteral("\U0001F600 smile")};
+                               QStringLiteral("Tom & Jerry"), QStringLiteral("\U0001F600 smile"),
+                               QStringLiteral("1\t\t\t\t\t\tx")};
     for (const int width : {60, 90, 140}) {
         TMegaCheckListBox list;
         list.LineText = [&](int line) { return texts.value(line); };
