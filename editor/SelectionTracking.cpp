@@ -122,9 +122,6 @@ void TMainForm::RichEditSelectionChange()
     ShowCaretPosition();
 }
 
-void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
-{
-    if (IsChecked(QStringLiteral("CenterOnScreen")) && RichEdit->hasFocus()) {
 void TMainForm::FileSizeStale()
 {
     fileSizeKnown_ = false;
@@ -142,6 +139,9 @@ void TMainForm::ShowFileSize()
         StatusBar->SetPanelWidth(0, StatusBar->TextWidth(size) + 25);
 }
 
+void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
+{
+    if (IsChecked(QStringLiteral("CenterOnScreen")) && RichEdit->hasFocus()) {
         const QSize screen = platform().screen ? platform().screen->ScreenSize() : QSize();
         const QRect frame = frameGeometry();
         const QPoint centred(screen.width() / 2 - frame.width() / 2,
