@@ -141,16 +141,16 @@ void TMainForm::BuildControls()
     };
     connect(RichEdit, &TRichEdit::SelectionChange, this,
             [this] { Guard([this] { RichEditSelectionChange(); }); });
-
-    // The context menu opens on the editor and on the other main controls.
-    for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
-                       static_cast<QWidget*>(CheckList)}) {
-        w->setContextMenuPolicy(Qt::CustomContextMenu);
     fileSizeTimer_ = new QTimer(this);
     fileSizeTimer_->setSingleShot(true);
     fileSizeTimer_->setInterval(300);
     connect(fileSizeTimer_, &QTimer::timeout, this, [this] { Guard([this] { ShowFileSize(); }); });
     connect(RichEdit->document(), &QTextDocument::contentsChanged, this, &TMainForm::FileSizeStale);
+
+    // The context menu opens on the editor and on the other main controls.
+    for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
+                       static_cast<QWidget*>(CheckList)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { ShowContextMenu(w, pos); });
     }

@@ -166,14 +166,14 @@ public:
     void LoadFromFile(const QString& path);
     void SaveToFile(const QString& path);
     TextFormat StoredFormat() const { return storedFormat_; }
+    // Bytes a plain save would write now (encoding, mark and breaks), worked
+    // out piece by piece without building the file.
+    qint64 EncodedSize() const;
     void SetStoredFormat(const TextFormat& format) { storedFormat_ = format; }
 
     void PrintDocument(const QString& title, QPrinter& printer) const;
 
     // Events. Key down may set the key to 0 to swallow it; key press gets the
-    // Bytes a plain save would write now (encoding, mark and breaks), worked
-    // out piece by piece without building the file.
-    qint64 EncodedSize() const;
     // typed character and may set it to 0 (swallowed) or change it.
     std::function<void(int& key, Qt::KeyboardModifiers modifiers)> onKeyDown;
     std::function<void(QChar& c)> onKeyPress;
