@@ -57,7 +57,8 @@ int RunProgram(int argc, char** argv)
     QApplication::setOverrideCursor(Qt::BusyCursor);   // until the start-up ends
     app.setApplicationName(QStringLiteral("Mirel-Edit"));
     app.setOrganizationName(QStringLiteral("MirelSoft"));
-    QGuiApplication::setApplicationDisplayName(kDesignTitle);
+    // No display name: X11 would append it to every window's title, and
+    // message boxes must read just "Warning", "Error", ...
 
     QtPrompts prompts;
     QtShell shell;

@@ -388,7 +388,7 @@ void TMainForm::RunHandler(const char* handler)
 
 void TMainForm::ShowException(const QString& message)
 {
-    platform_.prompts->ShowException(QGuiApplication::applicationDisplayName(), message);
+    platform_.prompts->ShowException(applicationTitle_, message);
 }
 
 MsgAnswer TMainForm::Ask(MsgKind kind, const QString& text, MsgButtons buttons)
@@ -403,9 +403,8 @@ void TMainForm::ShowError(const QString& text)
 
 void TMainForm::SetWindowTitle(const QString& text)
 {
-    // The application title first: the window system shows the caption
-    // without repeating a title it already ends with.
-    QGuiApplication::setApplicationDisplayName(text);
+    // Not Qt's display name: X11 would add it to every dialog's title.
+    applicationTitle_ = text;
     setWindowTitle(text);
 }
 

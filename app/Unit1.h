@@ -46,6 +46,10 @@ public:
 
     // Shared helpers.
     void SetWindowTitle(const QString& text);
+    // The application's title as SetWindowTitle last set it; the caption of
+    // the standard error box. Kept apart from Qt's display name, which the
+    // window system would add to every dialog's title.
+    const QString& ApplicationTitle() const { return applicationTitle_; }
     void ShellOpen(const QString& target);
     bool RecycleFile(const QString& path);
     QString ChooseFolder();
@@ -255,6 +259,7 @@ private:
     QHash<QString, QAction*> items_;
     QMenu* popupMenu_ = nullptr;
     bool startupRan_ = false;
+    QString applicationTitle_ = kDesignTitle;
     QTimer* fileSizeTimer_ = nullptr;
     bool fileSizeKnown_ = false;   // panel 0 matches the text
     bool checkingFile_ = false;
