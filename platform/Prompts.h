@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -81,5 +83,13 @@ public:
     void ShowException(const QString& caption, const QString& message) override;
 
 private:
+    // While the owner is shown but not yet on screen (its start-up), a box
+    // would be placed before the window manager places the window. Boxes
+    // whose only answer is OK wait until the window is there.
+    bool OwnerNotPlacedYet() const;
+    void Hold(std::function<void()> show);
+    void ShowHeldOncePlaced();
+
     QWidget* owner_;
+    std::vector<std::function<void()>> held_;
 };

@@ -13,7 +13,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <utility>
 
 QString MsgKindCaption(MsgKind kind)
 {
@@ -59,8 +63,38 @@ QString MsgAnswerName(MsgAnswer answer)
     return {};
 }
 
+bool QtPrompts::OwnerNotPlacedYet() const
+{
+    return owner_ && owner_->isVisible() &&
+           !(owner_->windowHandle() && owner_->windowHandle()->isExposed());
+}
+
+void QtPrompts::Hold(std::function<void()> show)
+{
+    held_.push_back(std::move(show));
+    if (held_.size() == 1)
+        ShowHeldOncePlaced();
+}
+
+void QtPrompts::ShowHeldOncePlaced()
+{
+    QTimer::singleShot(20, owner_, [this] {
+        if (OwnerNotPlacedYet()) {
+            ShowHeldOncePlaced();
+            return;
+        }
+        const auto boxes = std::exchange(held_, {});
+        for (const auto& show : boxes)
+            show();
+    });
+}
+
 MsgAnswer QtPrompts::MessageBox(MsgKind kind, const QString& text, MsgButtons buttons)
 {
+    if (buttons == MsgButtons::Ok && OwnerNotPlacedYet()) {
+        Hold([this, kind, text] { MessageBox(kind, text, MsgButtons::Ok); });
+        return MsgAnswer::Ok;
+    }
     QMessageBox box(owner_);
     box.setWindowTitle(MsgKindCaption(kind));
     box.setText(text);
@@ -120,8 +154,9 @@ bool RunFileDialog(QWidget* owner, FileDialogState& state, QFileDialog::AcceptMo
 {
     QFileDialog dialog(owner, state.title, state.initialDir);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    // Open too takes a name that does not exist: the filter's extension may
+    // still be added to it, and Open itself reports "File not found!".
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);   // the callers ask themselves
     const QStringList filters = state.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     if (!filters.isEmpty()) {
@@ -171,8 +206,15 @@ bool QtPrompts::FontDialog(FontChoice& choice)
     QDialog dialog(owner_);
     dialog.setWindowTitle(QStringLiteral("Font"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* fonts = new QFontDialog(choice.font, &dialog);
-    fonts->setOptions(QFontDialog::NoButtons);
+    auto* fonts = new QFontDialog(&dialog);
+    // A dialog inside a dialog is a hidden window of its own unless it is
+    // made a plain widget; the platform's own chooser could not be embedded.
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setCurrentFont(choice.font);
+    // Escape and Enter inside it answer for the whole dialog.
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+    QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
     layout->addWidget(fonts);
     auto* colourRow = new QHBoxLayout;
     auto* colourLabel = new QLabel(QStringLiteral("Colour:"), &dialog);
@@ -234,6 +276,10 @@ bool QtPrompts::PrinterSetupDialog(QPrinter& printer)
 
 void QtPrompts::ShowException(const QString& caption, const QString& message)
 {
+    if (OwnerNotPlacedYet()) {
+        Hold([this, caption, message] { ShowException(caption, message); });
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok, owner_);
     box.exec();
 }
