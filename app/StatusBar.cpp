@@ -37,7 +37,10 @@ void TStatusBar::SetPanelText(int index, const QString& text)
 {
     if (index < 0 || index >= PanelCount())
         return;
-    panels_[size_t(index)].text = text;
+    StatusPanel& panel = panels_[size_t(index)];
+    panel.text = text;
+    if (panel.width > 0)
+        panel.width = std::max(panel.width, FittingWidth(text));
     update();
 }
 
@@ -45,13 +48,26 @@ void TStatusBar::SetPanelWidth(int index, int width)
 {
     if (index < 0 || index >= PanelCount())
         return;
-    panels_[size_t(index)].width = std::max(0, width);
+    StatusPanel& panel = panels_[size_t(index)];
+    // Widths were chosen for another system's fonts: a visible panel never
+    // cuts its text.
+    panel.width = width <= 0 ? 0 : std::max(width, FittingWidth(panel.text));
     update();
+}
+
+int TStatusBar::FittingWidth(const QString& text) const
+{
+    return text.isEmpty() ? 0 : TextWidth(text) + kTextMargins;
 }
 
 int TStatusBar::TextWidth(const QString& text) const
 {
-    return QFontMetrics(font()).horizontalAdvance(text);
+    // A panel's text is measured for its width and again for its fit.
+    if (text != measuredText_) {
+        measuredText_ = text;
+        measuredWidth_ = QFontMetrics(font()).horizontalAdvance(text);
+    }
+    return measuredWidth_;
 }
 
 QRect TStatusBar::PanelRect(int index) const

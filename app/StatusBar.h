@@ -29,6 +29,10 @@ public:
     void SetPanelWidth(int index, int width);
     // Pixel width of a text in the bar's font.
     int TextWidth(const QString& text) const;
+    // Width a text panel needs to show a text whole: the text and the
+    // frame and padding paintEvent puts around it.
+    int FittingWidth(const QString& text) const;
+    static constexpr int kTextMargins = 8;
     QRect PanelRect(int index) const;
 
     std::function<void(QPainter& painter, int panel, const QRect& rect)> onDrawPanel;
@@ -44,4 +48,6 @@ protected:
 
 private:
     std::vector<StatusPanel> panels_;
+    mutable QString measuredText_;
+    mutable int measuredWidth_ = 0;
 };

@@ -41,6 +41,11 @@ static void InitResources()
 
 namespace {
 
+// The main toolbar at the smallest window width shows every button only
+// with icons and a macro field this small.
+constexpr int kMainToolBarIcon = 16;
+constexpr int kMacroFieldWidth = 120;
+
 const QStringList kSizes = {"7",  "8",  "9",  "10", "11", "12", "14", "16", "18",
                             "20", "22", "24", "26", "28", "36", "48", "72"};
 
@@ -97,7 +102,7 @@ void TMainForm::BuildControls()
     Tree->setContentsMargins(5, 5, 5, 5);
     Tree->setStyleSheet(QStringLiteral("QTreeWidget#Tree { border: 5px solid palette(window); }"));
     TreeRoot = new QTreeWidgetItem(Tree, QStringList{QStringLiteral("Macros")});
-    TreeRoot->setIcon(0, QIcon(QStringLiteral(":/icons/macrobrowser.png")));
+    TreeRoot->setIcon(0, QIcon(QStringLiteral(":/icons/macrobrowser.svg")));
     Tree->hide();
     layout->addWidget(Tree);
 
@@ -223,7 +228,8 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const 
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromUtf8(name));
     button->setToolTip(QString::fromUtf8(hint));
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QString::fromUtf8(icon))));
+    // Scalable, so that the icons stay sharp at every scale factor.
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(icon))));
     button->setCheckable(checkable);
     button->setAutoRaise(true);
     bar->addWidget(button);
@@ -236,7 +242,8 @@ void TMainForm::BuildToolBars()
     ToolBar = new QToolBar(this);
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setMovable(false);
-    ToolBar->setIconSize(QSize(18, 18));
+    // Small enough that every button fits the smallest window.
+    ToolBar->setIconSize(QSize(kMainToolBarIcon, kMainToolBarIcon));
     addToolBar(Qt::TopToolBarArea, ToolBar);
 
     struct Plain {
@@ -272,7 +279,7 @@ void TMainForm::BuildToolBars()
     MakroFeld = new QLineEdit(ToolBar);
     MakroFeld->setObjectName(QStringLiteral("MakroFeld"));
     MakroFeld->setToolTip(QStringLiteral("selected macro"));
-    MakroFeld->setFixedWidth(146);
+    MakroFeld->setFixedWidth(kMacroFieldWidth);
     MakroFeld->installEventFilter(this);
     ToolBar->addWidget(MakroFeld);
     connect(MakroFeld, &QLineEdit::textChanged, this, [this] { Guard([this] { MakroFeldChange(); }); });

@@ -269,7 +269,9 @@ TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
     EXPECT_EQ(form().LeftAlign->property("Tag").toInt(), 0);
     EXPECT_EQ(form().CenterAlign->property("Tag").toInt(), 2);
     EXPECT_EQ(form().RightAlign->property("Tag").toInt(), 1);
-    EXPECT_EQ(form().MakroFeld->width(), 146);
+    // Narrower than the design's 146 so that the main toolbar fits the
+    // smallest window with this platform's fonts.
+    EXPECT_EQ(form().MakroFeld->width(), 120);
     QStringList sizes;
     for (int i = 0; i < form().Groesse->count(); ++i)
         sizes << form().Groesse->itemText(i);
