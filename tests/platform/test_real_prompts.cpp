@@ -98,24 +98,6 @@ TEST_F(RealPromptsTest, OpenDialogTakesANameWithoutExtensionAndOpenAddsTheFilter
     EXPECT_EQ(edit().Text(), QStringLiteral("my notes"));
 }
 
-TEST_F(RealPromptsTest, OpenDialogLeavesAMissingNameToOpensMessage)
-{
-    QString title;
-    WhenShown<QFileDialog>([&](QFileDialog& dialog) {
-        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        WhenShown<QMessageBox>([&](QMessageBox& box) {
-            title = box.windowTitle() + QLatin1Char('|') + box.text();
-            Click(box.button(QMessageBox::Ok), box.button(QMessageBox::Ok)->rect().center());
-        });
-        QTest::keyClicks(name, QStringLiteral("nowhere"));
-        ClickOpen(dialog);
-    });
-    Press(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(title, QStringLiteral("Error|File not found!"));
-    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
-}
-
 TEST_F(RealPromptsTest, FontDialogShowsFamiliesAndSizesThatTheUserChooses)
 {
     const QString current = QFontInfo(edit().ControlFont()).family();
