@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -103,6 +104,11 @@ public:
     void Reread();
     // Files dropped on the window or the editor; only the first counts.
     void FilesDropped(const QStringList& paths);
+    // Runs Macro.MacroFile line by line; ends with Stop1Click.
+    void RunMacro();
+    // One macro command, word in lower case: false when the word is unknown
+    // or the command failed (nothing it changed is undone).
+    bool ExecuteMacroCommand(const QString& word, const std::optional<QString>& argument);
     QFlags<QFileDevice::Permission> KeptAttributes;
 
     const Platform& platform() const { return platform_; }

@@ -93,6 +93,9 @@ void TMainForm::RichEditSelectionChange()
     else
         SearchPos = start;
     SelectionHintDone = false;
+    // A macro run updates the window once, when it ends.
+    if (Macro.IsRunning)
+        return;
 
     if (RichEdit->IsPlainText()) {
         if (const auto text = ShortTrimmedSelection(*RichEdit, 6)) {

@@ -23,10 +23,14 @@ QStringList ReadMacroFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    QString text = DecodeText(file.readAll()).text;
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
+    return MacroLinesFromBytes(file.readAll());
+}
+
+QStringList MacroLinesFromBytes(const QByteArray& bytes)
+{
+    QString text = DecodeText(bytes).text;
     if (text.isEmpty())
         return {};
+    text.chop(text.endsWith(QLatin1Char('\n')) ? 1 : 0);
     return text.split(QLatin1Char('\n'));
 }

@@ -12,6 +12,7 @@ struct MacroState {
     QString PendingText;        // typed text not yet recorded, escaped
     QChar PreviousChar;         // last character the key handling let through; 0 after navigation
     bool SwallowNextTab = false;
+    bool IsRunning = false;     // a macro run is between its first and last line
 
     // Writes pending typed text as an "Insert " line, then the line itself;
     // nothing at all unless a recording is on.

@@ -1,0 +1,214 @@
+// Real macro files run against a real main window on scripted prompts.
+// Most cases are folders under cases/: the document before, the macro,
+// the document after and the message boxes expected (see cases/README).
+#include "app/StatusBar.h"
+#include "editor/RichEdit.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QAbstractScrollArea>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+QString CasesDir()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("cases"));
+}
+
+// key=value lines of a case file.
+QHash<QString, QString> ReadSettings(const QString& path)
+{
+    QHash<QString, QString> out;
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly))
+        for (const QString& line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const qsizetype eq = line.indexOf(QLatin1Char('='));
+            out.insert(line.left(eq), eq < 0 ? QString() : line.mid(eq + 1));
+        }
+    return out;
+}
+
+template <class E> E Pick(const QString& name, std::initializer_list<std::pair<const char*, E>> names)
+{
+    for (const auto& [n, value] : names)
+        if (name == QLatin1String(n))
+            return value;
+    ADD_FAILURE() << "unknown name " << name.toStdString();
+    return names.begin()->second;
+}
+
+class RunMacroTest : public MainFormTest {
+protected:
+    void SetUp() override { CreateAndShow(); }
+
+    void Run(const QByteArray& macro)
+    {
+        form().Macro.MacroFile = WriteFile(QStringLiteral("test.macro"), macro);
+        form().Macro.MacroLines.clear();
+        form().RunMacro();
+    }
+    QString Document() { return edit().Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+    void MakeRich()
+    {
+        if (form().Doc.IsPlainDocument)
+            form().PlainTextClick();   // no question while the text is empty
+    }
+    void RunCase(const QString& name);
+};
+
+void RunMacroTest::RunCase(const QString& name)
+{
+    const QDir c(CasesDir() + QLatin1Char('/') + name);
+    const auto text = [&](const char* file) {
+        QString t = QString::fromUtf8(ReadFile(c.filePath(QString::fromLatin1(file))));
+        return t.replace(QStringLiteral("%DIR%"), dir.path());
+    };
+    const QHash<QString, QString> setup = ReadSettings(c.filePath(QStringLiteral("setup")));
+    if (setup.contains(QStringLiteral("rich")))
+        MakeRich();
+    if (setup.contains(QStringLiteral("file"))) {
+        const QString path = WriteFile(setup.value(QStringLiteral("file")), text("before").toUtf8());
+        form().OpenNamed(path);
+    } else {
+        edit().SetText(text("before"));
+    }
+    if (setup.contains(QStringLiteral("select"))) {
+        const QStringList at = setup.value(QStringLiteral("select")).split(QLatin1Char(','));
+        edit().SetSelStart(at.value(0).toInt());
+        edit().SetSelLength(at.value(1).toInt());
+    }
+    for (const QString& line : text("messages").split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        // kind|buttons|answer|text
+        const QStringList f = line.split(QLatin1Char('|'));
+        ASSERT_EQ(f.size(), 4) << line.toStdString();
+        Expect(Pick<MsgKind>(f[0], {{"error", MsgKind::Error}, {"information", MsgKind::Information},
+                                    {"warning", MsgKind::Warning}, {"confirmation", MsgKind::Confirmation}}),
+               QString(f[3]).replace(QStringLiteral("\\n"), QStringLiteral("\n")),
+               Pick<MsgButtons>(f[1], {{"ok", MsgButtons::Ok}, {"okcancel", MsgButtons::OkCancel},
+                                       {"yesno", MsgButtons::YesNo}, {"yesnocancel", MsgButtons::YesNoCancel}}),
+               Pick<MsgAnswer>(f[2], {{"ok", MsgAnswer::Ok}, {"cancel", MsgAnswer::Cancel},
+                                      {"yes", MsgAnswer::Yes}, {"no", MsgAnswer::No}}));
+    }
+
+    Run(text("macro").toUtf8());
+
+    EXPECT_EQ(Document(), text("after"));
+    fake.prompts.VerifyAllShown();
+    const QHash<QString, QString> expect = ReadSettings(c.filePath(QStringLiteral("expect")));
+    for (auto it = expect.begin(); it != expect.end(); ++it) {
+        const QString& v = it.value();
+        if (it.key() == QLatin1String("select"))
+            EXPECT_EQ(QStringLiteral("%1,%2").arg(edit().SelStart()).arg(edit().SelLength()), v);
+        else if (it.key() == QLatin1String("bold"))
+            EXPECT_EQ(edit().SelAttributes().bold, v == QLatin1String("1"));
+        else if (it.key() == QLatin1String("italic"))
+            EXPECT_EQ(edit().SelAttributes().italic, v == QLatin1String("1"));
+        else if (it.key() == QLatin1String("autotab"))
+            EXPECT_EQ(form().IsChecked(QStringLiteral("AutoTab")), v == QLatin1String("1"));
+        else if (it.key() == QLatin1String("plain"))
+            EXPECT_EQ(form().Doc.IsPlainDocument, v == QLatin1String("1"));
+        else if (it.key() == QLatin1String("visible"))
+            EXPECT_EQ(form().isVisible(), v == QLatin1String("1"));
+        else
+            ADD_FAILURE() << "unknown expectation " << it.key().toStdString();
+    }
+}
+
+} // namespace
+
+TEST_F(RunMacroTest, Cases)
+{
+    const QStringList names = QDir(CasesDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_GE(names.size(), 20);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        RunCase(name);
+        TearDown();
+        CreateAndShow();
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST_F(RunMacroTest, WhatIsNoMacroGivesMacroNotFoundWithoutWaiting)
+{
+    const QString fifo = TempPath(QStringLiteral("pipe.macro"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString locked = WriteFile(QStringLiteral("locked.macro"), "insert x\r\n");
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    const bool root = QFile(locked).open(QIODevice::ReadOnly);   // root reads anyway
+    QStringList paths = {TempPath(QStringLiteral("missing.macro")), dir.path(), fifo, QStringLiteral("/dev/zero")};
+    if (!root)
+        paths << locked;
+    for (const QString& path : paths) {
+        Expect(MsgKind::Error, QStringLiteral("Macro not found!"), MsgButtons::Ok, MsgAnswer::Ok);
+        form().Macro.MacroFile = path;
+        form().RunMacro();
+        fake.prompts.VerifyAllShown();
+        EXPECT_EQ(edit().Text(), QString()) << path.toStdString();
+    }
+}
+
+TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
+{
+    const QString a = WriteFile(QStringLiteral("a.txt"), "alpha\n");
+    const QString b = WriteFile(QStringLiteral("b.txt"), "beta\n");
+    const QString copy = TempPath(QStringLiteral("copy.txt"));
+
+    // With a path: no dialog; the open dialog asks again afterwards.
+    Run(("openfile " + a + "\r\nstartsel 0\r\ninsert 1\r\nsavefile\r\nsavefile " + copy + "\r\n").toUtf8());
+    EXPECT_EQ(form().Doc.CurrentFile, copy);
+    EXPECT_EQ(ReadFile(a), QByteArray("1alpha\n"));
+    EXPECT_EQ(ReadFile(copy), QByteArray("1alpha\n"));
+    EXPECT_TRUE(form().Doc.AskForFile);
+
+    // Without a path: the open dialog, and Save As for an unnamed document.
+    fake.prompts.ExpectOpenDialog([&](FileDialogState& s) { s.fileName = b; return true; });
+    const QString named = TempPath(QStringLiteral("named.txt"));
+    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+    fake.prompts.ExpectSaveDialog([&](FileDialogState& s) { s.fileName = named; return true; });
+    Run("openfile\r\ninsert 2\r\nclearfile\r\ninsert new\r\nsavefile\r\n");
+    fake.prompts.VerifyAllShown();
+    EXPECT_EQ(ReadFile(b), QByteArray("beta\n"));
+    EXPECT_EQ(ReadFile(named), QByteArray("new"));
+    EXPECT_EQ(form().Doc.CurrentFile, named);
+}
+
+TEST_F(RunMacroTest, AnErrorInsideACommandStopsTheRunAndKeepsWhatWasDone)
+{
+    // A failed write is the Save command's own message: the run goes on.
+    Expect(MsgKind::Error,
+           QStringLiteral("File could not be saved.\n") + dir.path() + QStringLiteral("/no/f.txt: No such file or directory"),
+           MsgButtons::Ok, MsgAnswer::Ok);
+    // An error raised inside a command is caught and stops the run there.
+    fake.prompts.ExpectOpenDialog([](FileDialogState&) -> bool { throw AppError(QStringLiteral("dialog broke")); });
+    Expect(MsgKind::Error, QStringLiteral("Error in line 4."), MsgButtons::Ok, MsgAnswer::Ok);
+    Run(("insert x\r\nsavefile " + dir.path() + "/no/f.txt\r\ninsert y\r\nopenfile\r\ninsert z\r\n").toUtf8());
+    EXPECT_EQ(edit().Text(), QStringLiteral("xy"));
+    EXPECT_TRUE(edit().Modified());
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(RunMacroTest, UserInputWaitsAndTheStatusBarCatchesUpAtTheEnd)
+{
+    edit().SetText(QStringLiteral("one\ntwo\nthree"));
+    edit().SetSelStart(0);
+    const QString before = form().StatusBar->Panel(1).text;
+    Expect(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok, MsgAnswer::Ok);
+    fake.prompts.WhileShown([&] {
+        // Typing into the window while a command's box is up reaches nothing.
+        QTest::keyClicks(edit().View()->viewport(), QStringLiteral("zz"));
+        QTest::keyClicks(&edit(), QStringLiteral("zz"));
+        EXPECT_EQ(form().StatusBar->Panel(1).text, before);
+    });
+    Run("startsel 8\r\nfind nothing-like-this\r\ninsert X\r\n");
+    EXPECT_EQ(edit().Text(), QStringLiteral("one\r\ntwo\r\nXthree"));
+    EXPECT_NE(form().StatusBar->Panel(1).text, before);
+    EXPECT_EQ(form().SearchPos, 9);
+    // After the run the editor takes keys again.
+    QTest::keyClicks(&edit(), QStringLiteral("k"));
+    EXPECT_EQ(edit().Text(), QStringLiteral("one\r\ntwo\r\nXkthree"));
+}
