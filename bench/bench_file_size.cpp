@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     qint64 size = 0;
     const qint64 ours = Best(5, [&] { size = edit.EncodedSize(); });
     qint64 qtSize = 0;
-    const qint64 qt = Best(5, [&] { qtSize = edit.document()->toPlainText().toUtf8().size() + 1; });
+    const qint64 qt = Best(5, [&] { qtSize = edit.document()->toPlainText().toUtf8().size(); });
     if (size != bytes.size() || qtSize != bytes.size()) {
         std::printf("sizes disagree: file %lld, ours %lld, Qt's %lld\n", qlonglong(bytes.size()),
                     qlonglong(size), qlonglong(qtSize));
