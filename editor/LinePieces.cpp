@@ -116,6 +116,12 @@ qsizetype PieceCut(QStringView run, qsizetype room)
     return cut;
 }
 
+qsizetype MostPieces(qsizetype characters, int pieceLength)
+{
+    // Every piece but a line's last holds at least this many.
+    return characters / std::max<qsizetype>(1, pieceLength - 200);
+}
+
 void InsertPieced(QTextCursor& c, QStringView text, int pieceLength, std::vector<int>* newStarts)
 {
     QTextBlockFormat piece;
@@ -123,8 +129,8 @@ void InsertPieced(QTextCursor& c, QStringView text, int pieceLength, std::vector
     const qsizetype longest = 2 * qsizetype(pieceLength);
     qsizetype column = c.positionInBlock();
     // Breaks inserted by insertText take the format of the block they
-    // split: inside a piece they are inserted one by one, clean.
-    bool inPiece = ContinuesLine(c.block());
+    // split: inside a marked block they are inserted one by one, clean.
+    bool inPiece = c.blockFormat().boolProperty(kContinuesLine);
     qsizetype pending = 0;   // text from here on is not inserted yet
     const auto flush = [&](qsizetype to) {
         if (to > pending)

@@ -53,6 +53,8 @@ private:
 // halves of a surrogate pair nor before a combining mark. At least one
 // character (two for a pair) is taken.
 qsizetype PieceCut(QStringView run, qsizetype room);
+// The most seams InsertPieced makes in a text of that many characters.
+qsizetype MostPieces(qsizetype characters, int pieceLength);
 
 // Inserts text at the cursor (which holds no selection). Breaks ('\n' and
 // the others Qt's insertText knows) become real line breaks with a clean

@@ -121,6 +121,7 @@ protected:
             owner_->Dropped(event->mimeData());
         } else {
             Base::dropEvent(event);
+            owner_->RepairMark();   // a move removes the dragged text
         }
     }
     void resizeEvent(QResizeEvent* event) override
@@ -231,7 +232,11 @@ void TRichEdit::setTextCursor(const QTextCursor& cursor)
     OnView([&](auto* v) { v->setTextCursor(cursor); });
 }
 
-void TRichEdit::cut() { OnView([](auto* v) { v->cut(); }); }
+void TRichEdit::cut()
+{
+    OnView([](auto* v) { v->cut(); });
+    RepairMark();
+}
 void TRichEdit::copy() { OnView([](auto* v) { v->copy(); }); }
 void TRichEdit::paste() { OnView([](auto* v) { v->paste(); }); }
 
@@ -431,11 +436,106 @@ void TRichEdit::ForEachPlainPiece(const std::function<void(QStringView piece)>& 
     });
 }
 
+namespace {
+// Counts the editor's own edits, which keep the marks themselves.
+class Busy {
+public:
+    explicit Busy(int& count) : count_(count) { ++count_; }
+    ~Busy() { --count_; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    int& count_;
+};
+} // namespace
+
 void TRichEdit::PiecesChanged(int from, int removed, int added)
 {
     if (filling_ || !piecesMade_)
         return;
+    // A removal by the view itself may have emptied the block it began in,
+    // which Qt then drops whole (see RemoveSelection): noted here with the
+    // mark the position had, repaired once the view is done.
+    if (selfEditing_ == 0 && removed > 0) {
+        const QTextBlock block = doc_->findBlock(from);
+        const bool was = from > 0 && std::binary_search(pieces_.Starts().begin(), pieces_.Starts().end(), from);
+        if (block.position() == from && block.blockFormat().boolProperty(kContinuesLine) != was)
+            repair_ = std::pair{from, was};
+    }
     pieces_.Changed(*doc_, from, removed, added);
+}
+
+void TRichEdit::RepairMark()
+{
+    if (!repair_)
+        return;
+    const auto [at, piece] = *repair_;
+    repair_.reset();
+    const Busy busy(selfEditing_);
+    QTextCursor c(doc_);
+    c.joinPreviousEditBlock();   // the same undo step as the edit
+    KeepMark(at, piece);
+    DropEmptyPiece(at);
+    c.endEditBlock();
+    NotifySelection();
+}
+
+void TRichEdit::KeepMark(int at, bool piece)
+{
+    // The first block never continues a line, nor carries the mark that a
+    // break inserted in it would copy.
+    piece = piece && at > 0;
+    const QTextBlock block = doc_->findBlock(at);
+    if (block.position() != at || block.blockFormat().boolProperty(kContinuesLine) == piece)
+        return;
+    QTextBlockFormat format = block.blockFormat();
+    if (piece)
+        format.setProperty(kContinuesLine, true);
+    else
+        format.clearProperty(kContinuesLine);
+    QTextCursor(block).setBlockFormat(format);
+}
+
+void TRichEdit::DropEmptyPiece(int at)
+{
+    // An empty piece would show as an empty display line.
+    const QTextBlock block = doc_->findBlock(at);
+    if (block.length() != 1)
+        return;
+    const int start = block.position();
+    const bool piece = ContinuesLine(block);
+    QTextCursor c(doc_);
+    if (block.next().isValid() && ContinuesLine(block.next())) {
+        // Its separator is a seam: Qt drops the empty block, and the next
+        // one takes its place and its mark.
+        c.setPosition(start);
+        c.deleteChar();
+        KeepMark(start, piece);
+    } else if (piece && block.previous().length() > 1) {
+        // The seam before it goes: the piece before takes it in.
+        c.setPosition(start - 1);
+        c.deleteChar();
+    }
+}
+
+void TRichEdit::RemoveSelection(QTextCursor& c)
+{
+    // Qt drops a block that a removal empties together with its separator,
+    // and the block after it then begins there with its own format: a seam
+    // would become a line break or a break a seam. The block that now
+    // begins where the removal began gets back the mark that place had.
+    if (!c.hasSelection())
+        return;
+    const int at = c.selectionStart();
+    const QTextBlock block = doc_->findBlock(at);
+    const bool startsBlock = block.position() == at;
+    const bool piece = ContinuesLine(block);
+    c.removeSelectedText();
+    if (startsBlock)
+        KeepMark(at, piece);
+    if (piecesMade_)
+        DropEmptyPiece(at);
 }
 
 void TRichEdit::Clear()
@@ -504,11 +604,22 @@ void TRichEdit::InsertPlain(QTextCursor& c, const QString& text)
         return;
     }
     // One undo step, as insertText over a selection is.
+    const Busy busy(selfEditing_);
     c.beginEditBlock();
-    c.removeSelectedText();
+    RemoveSelection(c);
+    // At a seam the text goes to the end of the piece before it: a break
+    // at a piece's start would leave that piece empty, and undoing the
+    // break would then drop it, mark and all.
+    while (c.atBlockStart() && ContinuesLine(c.block()))
+        c.setPosition(c.position() - 1);
     std::vector<int> made;
     InsertPieced(c, text, pieceLength_, &made);
     piecesMade_ = piecesMade_ || !made.empty();
+    if (piecesMade_) {
+        const int at = c.position();
+        DropEmptyPiece(at);
+        c.setPosition(std::min(at, doc_->characterCount() - 1));
+    }
     c.endEditBlock();
 }
 
@@ -810,8 +921,11 @@ bool TRichEdit::CanUndo() const { return document()->isUndoAvailable(); }
 
 void TRichEdit::UndoStep()
 {
-    if (CanUndo())
+    if (CanUndo()) {
+        // Undo puts back marks as they were: nothing to repair.
+        const Busy busy(selfEditing_);
         OnView([](auto* v) { v->undo(); });
+    }
 }
 
 void TRichEdit::EmptyUndoBuffer()
@@ -840,6 +954,7 @@ int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool 
     if (hits.isEmpty())
         return 0;
     const QString with = ToSeparators(replacement);
+    const Busy busy(selfEditing_);
     QTextCursor c(document());
     c.beginEditBlock();
     // Last match first, so the positions before it stay valid (the piece
@@ -851,7 +966,7 @@ int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool 
         c.setPosition(ToDocument(int(*it), true));
         c.setPosition(std::max(c.position(), ToDocument(int(*it + needle.size()))), QTextCursor::KeepAnchor);
         if (with.isEmpty())
-            c.removeSelectedText();
+            RemoveSelection(c);
         else
             InsertPlain(c, with);
         if (changedEnd < 0) {
@@ -920,7 +1035,9 @@ void TRichEdit::LoadFromFile(const QString& path)
         storedFormat_ = TextFormat();
         rich_->moveCursor(QTextCursor::Start);
     } else {
-        storedFormat_ = DetectFormat(bytes);
+        const TextFormat format = DetectFormat(bytes);
+        RefuseTooLong(path, bytes, format);
+        storedFormat_ = format;
         if (plainText_) {
             // Piece by piece: the whole text is never held twice.
             FillPlain([&](const PieceSink& add) {
@@ -932,6 +1049,27 @@ void TRichEdit::LoadFromFile(const QString& path)
     }
     rawValid_ = false;
     FinishLoad();
+}
+
+void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format) const
+{
+    // Positions are ints, and pieces add document positions of their own:
+    // a text that would not fit is refused before anything changes. A
+    // decoded text is never longer than its bytes, so it is counted only
+    // when the bytes alone do not settle it.
+    const auto tooLong = [&](qint64 length) {
+        const qint64 seams = plainText_ ? MostPieces(length, pieceLength_) : 0;
+        return length + seams > maxLength_;
+    };
+    if (tooLong(bytes.size()) && tooLong(DecodedLength(bytes, format)))
+        throw AppError(QStringLiteral("Cannot open file \"%1\". Its text is longer than %2 characters.")
+                           .arg(path)
+                           .arg(maxLength_));
+    // Each line is a block of Qt's document, with a cost in time and memory
+    // of its own: a gigabyte of short lines would take minutes and
+    // gigabytes, one of line breaks alone more memory than there is.
+    if (bytes.size() >= maxLines_ && CountLineBreaks(bytes, format) >= maxLines_)
+        throw AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines_));
 }
 
 void TRichEdit::FinishLoad()
@@ -957,6 +1095,30 @@ void TRichEdit::SaveToFile(const QString& path)
     }
     if (!file.Commit())
         fail();
+}
+
+qint64 TRichEdit::EncodedSize() const
+{
+    TextFormat format = storedFormat_;
+    if (format.encoding == TextEncoding::Windows1252) {
+        // As WritePlain: what the code page lacks makes the file UTF-8.
+        bool fits = true;
+        ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
+        if (!fits)
+            format.encoding = TextEncoding::Utf8;
+    }
+    constexpr qsizetype kSlice = 16 * 1024;   // characters
+    std::vector<char> scratch(size_t(TextEncoder::MaxBytes(kSlice)));
+    TextEncoder encoder(format);
+    qint64 size = encoder.Start(scratch.data());
+    ForEachPlainPiece([&](QStringView piece) {
+        while (!piece.isEmpty()) {
+            const QStringView slice = piece.first(std::min(piece.size(), kSlice));
+            size += encoder.Encode(slice, scratch.data());
+            piece = piece.sliced(slice.size());
+        }
+    });
+    return size + encoder.Finish(scratch.data());
 }
 
 void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
@@ -1012,6 +1174,11 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
     const auto viewHandles = [&](QKeyEvent* e) {
         if (!KeyAtSeam(e, viewKeys))
             viewKeys(e);
+        // Undo and redo put back marks as they were.
+        if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo))
+            repair_.reset();
+        else
+            RepairMark();
     };
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
@@ -1053,13 +1220,13 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
 
 bool TRichEdit::KeyAtSeam(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles)
 {
-    if (!plainText_ || pieces_.Empty())
+    if (!plainText_ || !piecesMade_)
         return false;
     const int key = event->key();
     QTextCursor c = plain_->textCursor();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !(event->modifiers() & ~Qt::KeypadModifier)) {
         // The view's own break would take the mark of a piece it splits.
-        c.insertBlock(QTextBlockFormat());
+        InsertPlain(c, QStringLiteral("\n"));
         plain_->setTextCursor(c);
         plain_->ensureCursorVisible();
         event->accept();
@@ -1095,30 +1262,6 @@ bool TRichEdit::KeyAtSeam(QKeyEvent* event, const std::function<void(QKeyEvent*)
         return true;
     }
     return false;
-}
-
-qint64 TRichEdit::EncodedSize() const
-{
-    TextFormat format = storedFormat_;
-    if (format.encoding == TextEncoding::Windows1252) {
-        // As WritePlain: what the code page lacks makes the file UTF-8.
-        bool fits = true;
-        ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
-        if (!fits)
-            format.encoding = TextEncoding::Utf8;
-    }
-    constexpr qsizetype kSlice = 16 * 1024;   // characters
-    std::vector<char> scratch(size_t(TextEncoder::MaxBytes(kSlice)));
-    TextEncoder encoder(format);
-    qint64 size = encoder.Start(scratch.data());
-    ForEachPlainPiece([&](QStringView piece) {
-        while (!piece.isEmpty()) {
-            const QStringView slice = piece.first(std::min(piece.size(), kSlice));
-            size += encoder.Encode(slice, scratch.data());
-            piece = piece.sliced(slice.size());
-        }
-    });
-    return size + encoder.Finish(scratch.data());
 }
 
 void TRichEdit::MouseMoved(QMouseEvent* event)

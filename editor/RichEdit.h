@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAbstractScrollArea;
 class QIODevice;
@@ -77,7 +78,7 @@ public:
     int LineCount() const;
     int TextLength() const;          // positions, a line break counting one
     // Length of Text() (a line break counting two), without building it.
-    int TextLengthCrLf() const { return TextLength() + LineCount() - 1; }
+    qint64 TextLengthCrLf() const { return qint64(TextLength()) + LineCount() - 1; }
     void Clear();
 
     // Selection. Setting the start places the caret with nothing selected;
@@ -156,6 +157,10 @@ public:
     int PieceLength() const { return pieceLength_; }
     void SetPieceLength(int chars) { pieceLength_ = std::max(chars, 2); }
 
+    // More lines than this are refused (fewer in tests).
+    static constexpr int kMaxLines = 1 << 22;
+    void SetMaxLines(int lines) { maxLines_ = lines; }
+
     // Positions are ints inside the document; a larger file is refused.
     static constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
@@ -210,6 +215,7 @@ private:
     const QString& RawText() const;
     void WritePlain(QIODevice& file, const std::function<void()>& fail);
     void FinishLoad();
+    void RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format) const;
     void ApplyPlainFormat();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);
@@ -225,6 +231,10 @@ private:
     bool KeyAtSeam(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles);
     void JoinPieces();
     void SplitLongBlocks(QTextCursor& c, int from, int to);
+    void RemoveSelection(QTextCursor& c);
+    void KeepMark(int at, bool piece);
+    void DropEmptyPiece(int at);
+    void RepairMark();
 
     QTextDocument* doc_ = nullptr;
     EditorView<QTextEdit>* rich_ = nullptr;
@@ -244,10 +254,13 @@ private:
     int lastPosition_ = -1;
     PieceIndex pieces_;
     int pieceLength_ = kPieceLength;
+    int maxLines_ = kMaxLines;
     // Pieces were made since the last full load: edits and undo may bring
     // some back, so changes are looked at for them.
     bool piecesMade_ = false;
     bool filling_ = false;                  // the index is built by the load itself
+    int selfEditing_ = 0;                   // edits of the editor's own, not the view's
+    std::optional<std::pair<int, bool>> repair_;   // where a view's edit lost a mark, and the mark
     mutable QString rawCache_;
     mutable bool rawValid_ = false;
 };

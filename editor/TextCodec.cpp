@@ -150,6 +150,44 @@ TextFormat DetectFormat(const QByteArray& bytes)
     return format;
 }
 
+qsizetype DecodedLength(const QByteArray& bytes, const TextFormat& format)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    const bool utf8 = format.encoding != TextEncoding::Windows1252;
+    qsizetype i = format.encoding == TextEncoding::Utf8Bom && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    qsizetype length = 0;
+    for (; i < n; ++i) {
+        const unsigned char b = p[i];
+        if (b == '\r' && i + 1 < n && p[i + 1] == '\n')
+            continue;   // one break
+        // In UTF-8 every character but its continuation bytes counts, and
+        // one beyond U+FFFF is a surrogate pair.
+        if (!utf8)
+            ++length;
+        else if ((b & 0xC0) != 0x80)
+            length += b >= 0xF0 ? 2 : 1;
+    }
+    return length;
+}
+
+qsizetype CountLineBreaks(const QByteArray& bytes, const TextFormat& format)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    const bool utf8 = format.encoding != TextEncoding::Windows1252;
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned char b = p[i];
+        if (b == '\n' || (b == '\r' && (i + 1 == n || p[i + 1] != '\n')))
+            ++breaks;
+        else if (utf8 && i + 2 < n && ((b == 0xE2 && p[i + 1] == 0x80 && p[i + 2] == 0xA9) ||
+                                       (b == 0xEF && p[i + 1] == 0xB7 && (p[i + 2] == 0x90 || p[i + 2] == 0x91))))
+            ++breaks;
+    }
+    return breaks;
+}
+
 void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype chunkBytes,
                     const std::function<void(QString&&)>& sink)
 {

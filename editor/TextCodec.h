@@ -30,6 +30,11 @@ DecodedText DecodeText(const QByteArray& bytes);
 // in pieces of about chunkBytes bytes each. No piece ends inside a character
 // or between the CR and LF of one break.
 TextFormat DetectFormat(const QByteArray& bytes);
+// The length of the text DecodeInChunks gives, without decoding it.
+qsizetype DecodedLength(const QByteArray& bytes, const TextFormat& format);
+// The line breaks of that text, the characters Qt's documents also break
+// blocks at included (U+2029, U+FDD0, U+FDD1).
+qsizetype CountLineBreaks(const QByteArray& bytes, const TextFormat& format);
 void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype chunkBytes,
                     const std::function<void(QString&& piece)>& sink);
 

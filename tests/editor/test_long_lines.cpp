@@ -157,6 +157,24 @@ TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
     ExpectSurface(line.left(12) + QLatin1Char('\n') + line.mid(12), "enter");
     QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier);
     ExpectSurface(line, "undone");
+
+    // A removal from the start of a block that empties it: Qt drops that
+    // block and the one after takes its place, with its own mark.
+    const QString text = QStringLiteral("first\n") + line + QStringLiteral("\nlast");
+    for (const auto& [block, extra, key] : {std::tuple{1, 2, Qt::Key_Backspace}, {2, 5, Qt::Key_X}, {3, 3, Qt::Key_Delete}}) {
+        edit.SetText(text);
+        const QTextBlock from = edit.document()->findBlockByNumber(block);
+        QTextCursor select = edit.textCursor();
+        select.setPosition(from.position());
+        select.setPosition(from.position() + from.length() + extra, QTextCursor::KeepAnchor);
+        edit.setTextCursor(select);
+        const int start = edit.SelStart();
+        const int length = edit.SelLength();
+        QTest::keyClick(view(), key, key == Qt::Key_X ? Qt::ControlModifier : Qt::NoModifier);
+        ExpectSurface(QString(text).remove(start, length), "removed from a block start");
+        QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier);
+        ExpectSurface(text, "removal undone");
+    }
 }
 
 TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
@@ -168,7 +186,7 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
     const QString initial = model;
     int caret = 0;
     edit.SetSelStart(0);
-    for (int step = 0; step < 400; ++step) {
+    for (int step = 0; step < 1000; ++step) {
         const int op = rng.bounded(9);
         const int length = int(model.size());
         if (op <= 1) {   // typing
@@ -189,15 +207,28 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
             const bool right = rng.bounded(2) == 1;
             QTest::keyClick(view(), right ? Qt::Key_Right : Qt::Key_Left);
             caret = std::clamp(caret + (right ? 1 : -1), 0, length);
-        } else if (op == 6 && length > 0) {   // a selection typed over or deleted
-            const int start = rng.bounded(length);
+        } else if (op == 6 && length > 0) {
+            // A selection typed over, deleted or cut, often from the start of
+            // a block: Qt drops a block that a removal empties.
+            if (rng.bounded(2) == 1) {
+                QTextCursor from = edit.textCursor();
+                from.setPosition(edit.document()->findBlockByNumber(rng.bounded(Blocks())).position());
+                edit.setTextCursor(from);
+            } else {
+                edit.SetSelStart(rng.bounded(length));
+            }
+            if (edit.SelStart() == length)
+                edit.SetSelStart(length - 1);
+            const int start = edit.SelStart();
             const int n = 1 + rng.bounded(std::min(30, length - start));
-            edit.SetSelStart(start);
             edit.SetSelLength(n);
-            const bool type = rng.bounded(2) == 1;
-            QTest::keyClick(view(), type ? Qt::Key_Q : Qt::Key_Backspace);
-            model.replace(start, n, type ? QStringLiteral("q") : QString());
-            caret = start + (type ? 1 : 0);
+            const int kind = rng.bounded(3);
+            if (kind == 2)
+                QTest::keyClick(view(), Qt::Key_X, Qt::ControlModifier);
+            else
+                QTest::keyClick(view(), kind == 0 ? Qt::Key_Q : Qt::Key_Backspace);
+            model.replace(start, n, kind == 0 ? QStringLiteral("q") : QString());
+            caret = start + (kind == 0 ? 1 : 0);
         } else if (op == 7) {   // pasted text with breaks and long runs
             const QString text = rng.bounded(2) ? QStringLiteral("PASTED0123456789PASTED0123456789")
                                                 : QStringLiteral("p\nq r s t u v w x y z 0123\n");
@@ -210,7 +241,7 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
             // Joined lines and grown matches are held in pieces again.
             const bool join = rng.bounded(2) == 1;
             const QString from = join ? QStringLiteral("\n") : QStringLiteral("y");
-            const QString to = join ? QString() : QStringLiteral("yYYy");
+            const QString to = join ? QString() : QStringLiteral("YYYYYYYYYYYYYYYYYYYY");
             edit.ReplaceAll(from, to, true, false);
             model.replace(from, to);
             caret = edit.CaretPosition();
@@ -318,4 +349,90 @@ TEST(LongLineDecode, FindsEachPieceWithoutReadingTheFileBeforeIt)
             std::exit(decoded == size ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+TEST(LongLineFile, ZerosWithoutBreaksOpenAsOneLineInPieces)
+{
+    // What a file made with truncate holds: it used to hang the editor.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zeros.txt"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.resize(8 * 1024 * 1024));
+    f.close();
+    TRichEdit edit;
+    edit.SetWordWrap(true);
+    edit.resize(400, 300);
+    edit.show();
+    edit.LoadFromFile(path);
+    QApplication::processEvents();
+    QTest::keyClick(edit.View(), Qt::Key_A);
+    EXPECT_EQ(edit.LineCount(), 1);
+    EXPECT_EQ(edit.TextLength(), 8 * 1024 * 1024 + 1);
+    EXPECT_EQ(edit.Line(0).left(2), QStringLiteral("a") + QChar(0));
+    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
+        ASSERT_LE(b.length() - 1, 2 * TRichEdit::kPieceLength);
+}
+
+TEST(LongLineFile, TextBeyondTheLimitsIsRefusedBeforeAnythingChanges)
+{
+    QTemporaryDir dir;
+    TRichEdit edit;
+    edit.SetMaxLength(1000);
+    edit.SetMaxLines(100);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        int length;   // -1: refused
+        const char* message = "longer than 1000 characters";
+    } cases[] = {
+        {"at the limit", QByteArray(1000, 'x'), 1000},
+        {"one more", QByteArray(1001, 'x'), -1},
+        {"two bytes a character", QByteArray("\xC3\xA9").repeated(1000), 1000},
+        {"CR LF is one position", QByteArray("a\r\n").repeated(99), 198},
+        {"a pair counts two", QByteArray("\xF0\x9F\x98\x80").repeated(501), -1},
+        {"eight-bit", QByteArray("\xE9").repeated(1001), -1},
+        {"as many lines as allowed", QByteArray("\n").repeated(99), 99},
+        {"one line more", QByteArray("\n").repeated(100), -1, "more than 100 lines"},
+        {"lone CRs", QByteArray("\r").repeated(100), -1, "more than 100 lines"},
+        {"paragraph separators", QByteArray("\xE2\x80\xA9").repeated(100), -1, "more than 100 lines"},
+    };
+    const QString path = dir.filePath(QStringLiteral("doc.txt"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes);
+        f.close();
+        edit.SetText(QStringLiteral("before"));
+        if (c.length >= 0) {
+            edit.LoadFromFile(path);
+            EXPECT_EQ(edit.TextLength(), c.length);
+            continue;
+        }
+        try {
+            edit.LoadFromFile(path);
+            ADD_FAILURE() << "opened";
+        } catch (const std::exception& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QLatin1String(c.message))) << e.what();
+        }
+        EXPECT_EQ(edit.Text(), QStringLiteral("before"));
+    }
+
+    // The length and the breaks counted without decoding are the decoded ones.
+    QRandomGenerator rng(29);
+    static const char* const kTokens[] = {"a",           "\r\n",          "\r",           "\n",
+                                          "\xC3\xA9",     "\xE2\x82\xAC",  "\xF0\x9F\x98\x80", "\xEF\xBB\xBF",
+                                          "\xE2\x80\xA9", "\xEF\xB7\x90"};
+    for (int round = 0; round < 100; ++round) {
+        QByteArray bytes;
+        for (int i = rng.bounded(30); i > 0; --i)
+            bytes += kTokens[rng.bounded(int(std::size(kTokens)))];
+        if (round % 4 == 0)
+            bytes += '\xFF';   // read as Windows-1252
+        const QString text = DecodeText(bytes).text;
+        const qsizetype breaks = text.count(QLatin1Char('\n')) + text.count(QChar(0x2029)) + text.count(QChar(0xFDD0));
+        EXPECT_EQ(DecodedLength(bytes, DetectFormat(bytes)), text.size()) << bytes.toHex().toStdString();
+        EXPECT_EQ(CountLineBreaks(bytes, DetectFormat(bytes)), breaks) << bytes.toHex().toStdString();
+    }
 }
