@@ -133,8 +133,9 @@ void InsertPieced(QTextCursor& c, QStringView text, int pieceLength, std::vector
     bool inPiece = c.blockFormat().boolProperty(kContinuesLine);
     qsizetype pending = 0;   // text from here on is not inserted yet
     const auto flush = [&](qsizetype to) {
+        // Qt copies the text into the document: no copy of our own.
         if (to > pending)
-            c.insertText(text.sliced(pending, to - pending).toString());
+            c.insertText(QString::fromRawData(text.data() + pending, to - pending));
         pending = to;
     };
     const char16_t* const data = reinterpret_cast<const char16_t*>(text.data());
