@@ -184,6 +184,7 @@ TEST_F(RunMacroTest, AnErrorInsideACommandStopsTheRunAndKeepsWhatWasDone)
            QStringLiteral("File could not be saved.\n") + dir.path() + QStringLiteral("/no/f.txt: No such file or directory"),
            MsgButtons::Ok, MsgAnswer::Ok);
     // An error raised inside a command is caught and stops the run there.
+    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
     fake.prompts.ExpectOpenDialog([](FileDialogState&) -> bool { throw AppError(QStringLiteral("dialog broke")); });
     Expect(MsgKind::Error, QStringLiteral("Error in line 4."), MsgButtons::Ok, MsgAnswer::Ok);
     Run(("insert x\r\nsavefile " + dir.path() + "/no/f.txt\r\ninsert y\r\nopenfile\r\ninsert z\r\n").toUtf8());
