@@ -3,6 +3,7 @@
 // selection-change update) in a 25 MB document against a 25 KB one.
 // Prints ratios of the best of several runs.
 #include "app/Unit1.h"
+#include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 
 #include <QApplication>
@@ -14,44 +15,10 @@
 #include <functional>
 
 namespace {
+using bench::Best;
+using bench::Document;
+using bench::SilentPrompts;
 
-// Answers nothing: the timed work shows no prompts.
-class SilentPrompts : public Prompts {
-public:
-    MsgAnswer MessageBox(MsgKind, const QString&, MsgButtons) override { return MsgAnswer::Ok; }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool OpenDialog(FileDialogState&) override { return false; }
-    bool SaveDialog(FileDialogState&) override { return false; }
-    QString ChooseFolder() override { return {}; }
-    bool FontDialog(FontChoice&) override { return false; }
-    bool ColourDialog(QColor&, CustomColours&) override { return false; }
-    bool PrintDialog(QPrinter&) override { return false; }
-    bool PrinterSetupDialog(QPrinter&) override { return false; }
-    void ShowException(const QString&, const QString&) override {}
-};
-
-// Lines of about 50 characters, one "fox" in each.
-QString Document(qsizetype bytes)
-{
-    QString text;
-    text.reserve(bytes + 100);
-    for (int i = 0; text.size() < bytes; ++i)
-        text += QStringLiteral("Line %1: the quick brown fox jumps over a dog\n").arg(i, 6, 10, QLatin1Char('0'));
-    return text;
-}
-
-qint64 Best(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int r = 0; r < runs; ++r) {
-        prepare();
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed());
-    }
-    return best;
-}
 
 void ReplaceAllBench(int runs)
 {

@@ -3,6 +3,7 @@
 // on a 1 MB document (target ratio <= 1.5), and one replaceall line on a
 // 5 MB document against the Replace All command (target <= 1.1).
 #include "app/Unit1.h"
+#include "bench/BenchCommon.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"
@@ -17,47 +18,10 @@
 #include <functional>
 
 namespace {
+using bench::Best;
+using bench::Document;
+using bench::SilentPrompts;
 
-class SilentPrompts : public Prompts {
-public:
-    MsgAnswer MessageBox(MsgKind, const QString& text, MsgButtons) override
-    {
-        last = text;
-        return MsgAnswer::Ok;
-    }
-    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool OpenDialog(FileDialogState&) override { return false; }
-    bool SaveDialog(FileDialogState&) override { return false; }
-    QString ChooseFolder() override { return {}; }
-    bool FontDialog(FontChoice&) override { return false; }
-    bool ColourDialog(QColor&, CustomColours&) override { return false; }
-    bool PrintDialog(QPrinter&) override { return false; }
-    bool PrinterSetupDialog(QPrinter&) override { return false; }
-    void ShowException(const QString&, const QString&) override {}
-    QString last;
-};
-
-QString Document(qsizetype bytes)
-{
-    QString text;
-    text.reserve(bytes + 100);
-    for (int i = 0; text.size() < bytes; ++i)
-        text += QStringLiteral("Line %1: the quick brown fox jumps over a dog\n").arg(i, 6, 10, QLatin1Char('0'));
-    return text;
-}
-
-qint64 Best(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int r = 0; r < runs; ++r) {
-        prepare();
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed());
-    }
-    return best;
-}
 
 // Groups of five lines: a selection of four characters made with startsel
 // and endsel, replaced by an escaped text, a step left and a find; the

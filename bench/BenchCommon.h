@@ -1,0 +1,57 @@
+#pragma once
+// What the benchmarks share: prompts that answer nothing, a document of
+// numbered lines with one "fox" each, and the best time of several runs.
+#include "platform/Prompts.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <algorithm>
+#include <functional>
+#include <limits>
+
+namespace bench {
+
+// Answers OK and nothing else; the timed work shows no dialogs. Keeps the
+// last message's text, so a benchmark can tell that something went wrong.
+class SilentPrompts : public Prompts {
+public:
+    MsgAnswer MessageBox(MsgKind, const QString& text, MsgButtons) override
+    {
+        last = text;
+        return MsgAnswer::Ok;
+    }
+    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override { return {}; }
+    bool OpenDialog(FileDialogState&) override { return false; }
+    bool SaveDialog(FileDialogState&) override { return false; }
+    QString ChooseFolder() override { return {}; }
+    bool FontDialog(FontChoice&) override { return false; }
+    bool ColourDialog(QColor&, CustomColours&) override { return false; }
+    bool PrintDialog(QPrinter&) override { return false; }
+    bool PrinterSetupDialog(QPrinter&) override { return false; }
+    void ShowException(const QString&, const QString&) override {}
+    QString last;
+};
+
+inline QString Document(qsizetype bytes)
+{
+    QString text;
+    text.reserve(bytes + 100);
+    for (int i = 0; text.size() < bytes; ++i)
+        text += QStringLiteral("Line %1: the quick brown fox jumps over a dog\n").arg(i, 6, 10, QLatin1Char('0'));
+    return text;
+}
+
+inline qint64 Best(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int r = 0; r < runs; ++r) {
+        prepare();
+        QElapsedTimer t;
+        t.start();
+        work();
+        best = std::min(best, t.nsecsElapsed());
+    }
+    return best;
+}
+
+} // namespace bench
