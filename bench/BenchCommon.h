@@ -54,4 +54,9 @@ inline qint64 Best(int runs, const std::function<void()>& prepare, const std::fu
     return best;
 }
 
+inline qint64 Best(int runs, const std::function<void()>& work)
+{
+    return Best(runs, [] {}, work);
+}
+
 } // namespace bench

@@ -4,6 +4,7 @@
 // keystroke in 25 MB costing about what it costs in 25 KB.
 #include "app/ProgramEntry.h"
 #include "app/Unit1.h"
+#include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
@@ -30,17 +31,7 @@ QByteArray MakeText(qsizetype size)
     return bytes;
 }
 
-template <class F> qint64 Best(int runs, F&& f)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed());
-    }
-    return best;
-}
+using bench::Best;
 
 // Nanoseconds per typed character at the end of the open document.
 qint64 KeystrokeCost(TMainForm& form, int keys)

@@ -1,6 +1,7 @@
 // The status bar's file size of a 25 MB document, worked out once typing
 // pauses, against the plain Qt way of learning it (the whole text encoded
 // as UTF-8). Prints the ratio; target <= 1.0, and no copy of the text.
+#include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 
 #include <QApplication>
@@ -13,17 +14,7 @@
 
 namespace {
 
-template <class F> qint64 Best(int runs, F&& f)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed());
-    }
-    return best;
-}
+using bench::Best;
 
 } // namespace
 
