@@ -1097,16 +1097,22 @@ void TRichEdit::SaveToFile(const QString& path)
         fail();
 }
 
-qint64 TRichEdit::EncodedSize() const
+TextFormat TRichEdit::FormatToWrite() const
 {
     TextFormat format = storedFormat_;
     if (format.encoding == TextEncoding::Windows1252) {
-        // As WritePlain: what the code page lacks makes the file UTF-8.
+        // A character the code page lacks would be lost: UTF-8 keeps it.
         bool fits = true;
         ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
         if (!fits)
             format.encoding = TextEncoding::Utf8;
     }
+    return format;
+}
+
+qint64 TRichEdit::EncodedSize() const
+{
+    const TextFormat format = FormatToWrite();
     constexpr qsizetype kSlice = 16 * 1024;   // characters
     std::vector<char> scratch(size_t(TextEncoder::MaxBytes(kSlice)));
     TextEncoder encoder(format);
@@ -1123,13 +1129,7 @@ qint64 TRichEdit::EncodedSize() const
 
 void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
 {
-    if (storedFormat_.encoding == TextEncoding::Windows1252) {
-        // A character the code page lacks would be lost: UTF-8 keeps it.
-        bool fits = true;
-        ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
-        if (!fits)
-            storedFormat_.encoding = TextEncoding::Utf8;
-    }
+    storedFormat_ = FormatToWrite();
     // Encoded in slices and written by a second thread while the next
     // megabyte is encoded; a large document is never held a second time.
     constexpr qsizetype kSlice = 64 * 1024;   // characters

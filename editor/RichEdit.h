@@ -214,6 +214,9 @@ private:
     void FillPlain(const std::function<void(const PieceSink& add)>& produce);
     const QString& RawText() const;
     void WritePlain(QIODevice& file, const std::function<void()>& fail);
+    // The stored format, or UTF-8 when the text holds a character that
+    // Windows-1252 lacks.
+    TextFormat FormatToWrite() const;
     void FinishLoad();
     void RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format) const;
     void ApplyPlainFormat();
