@@ -9,3 +9,5 @@ void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers)
     if (key == Qt::Key_Escape)
         CloseSearchDialogs(*this);
 }
+
+void TMainForm::RichEditKeyPress(QChar&) {}
