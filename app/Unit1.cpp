@@ -9,6 +9,7 @@
 #include "html/Unit4.h"
 #include "macro/MacroFile.h"
 #include "markers/MegaCheckListBox.h"
+#include "platform/PrivateTemp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,12 +49,6 @@ constexpr int kMacroFieldWidth = 120;
 
 const QStringList kSizes = {"7",  "8",  "9",  "10", "11", "12", "14", "16", "18",
                             "20", "22", "24", "26", "28", "36", "48", "72"};
-
-// Folder text with exactly one trailing "/".
-QString WithSlash(const QString& folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
 
 } // namespace
 
@@ -498,7 +493,8 @@ void TMainForm::StartupSequence()
     Startup.TempDir.clear();
     Startup.TidyLocation.clear();
     Startup.TidyOptions.clear();
-    Startup.TempDir = WithSlash(QDir::tempPath());
+    // Created on first use; only this user may reach it.
+    Startup.TempDir = PrivateTempPath();
     RichEdit->SetMaxLength(0x7FFFFFFD);
     Macro.PreviousChar = QChar();
 

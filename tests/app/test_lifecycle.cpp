@@ -1,3 +1,4 @@
+#include "platform/PrivateTemp.h"
 #include "app/StatusBar.h"
 #include "app/Unit2.h"
 #include "html/Unit3.h"
@@ -176,6 +177,7 @@ TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
     // A file of the preview's name that this run never wrote belongs to
     // someone else.
     CreateAndShow();
+    ASSERT_TRUE(EnsurePrivateFolder(form().Startup.TempDir));
     const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
     QFile f(preview);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

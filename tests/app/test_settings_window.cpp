@@ -1,4 +1,5 @@
 // The settings as the window loads and writes them, checked on the file.
+#include "platform/PrivateTemp.h"
 #include "app/ColourSlots.h"
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
@@ -337,6 +338,7 @@ TEST_F(SettingsWindowTest, RefusedWriteAtExitIsShownAndTheProgramStillEnds)
     RecordingSettingsStore recorder(fake.settingsFile);
     fake.settings = &recorder;
     CreateAndShow();
+    ASSERT_TRUE(EnsurePrivateFolder(form().Startup.TempDir));
     const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
     QFile file(preview);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
