@@ -7,6 +7,8 @@
 #include "editor/RichEdit.h"
 #include "html/Unit3.h"
 #include "html/Unit4.h"
+#include "library/MacroTree.h"
+#include "library/MacroTreeView.h"
 #include "macro/MacroFile.h"
 #include "markers/MegaCheckListBox.h"
 #include "platform/PrivateTemp.h"
@@ -68,7 +70,12 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     BuildStatusBar();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The tree goes with the widgets, after the members: it must not report
+    // its removal to the index that is gone by then.
+    Tree->model()->disconnect(this);
+}
 
 void TMainForm::SetCompanions(THTMLToolbar* htmlToolbar, TTidyErrors* tidyErrors, TAbout* about)
 {
@@ -85,20 +92,19 @@ void TMainForm::BuildControls()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Tree = new QTreeWidget(client);
+    auto* tree = new TMacroTreeView(client);
+    Tree = tree;
     Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setHeaderHidden(true);
     Tree->setIndentation(19);
     Tree->setRootIsDecorated(false);
-    Tree->setSortingEnabled(true);
-    Tree->sortByColumn(0, Qt::AscendingOrder);
-    Tree->setDragEnabled(true);
-    Tree->setDragDropMode(QAbstractItemView::InternalMove);
     Tree->setContentsMargins(5, 5, 5, 5);
     Tree->setStyleSheet(QStringLiteral("QTreeWidget#Tree { border: 5px solid palette(window); }"));
-    TreeRoot = new QTreeWidgetItem(Tree, QStringList{QStringLiteral("Macros")});
-    TreeRoot->setIcon(0, QIcon(QStringLiteral(":/icons/macrobrowser.svg")));
+    TreeRoot = new TMacroTreeItem(QStringLiteral("Macros"), MacroNodeKind::Root);
+    Tree->addTopLevelItem(TreeRoot);
     Tree->hide();
+    macroIndex_ = std::make_unique<MacroNameIndex>(Tree);
+    BuildMacroTree(tree);
     layout->addWidget(Tree);
 
     Panel2 = new QWidget(client);
@@ -516,6 +522,7 @@ void TMainForm::StartupSequence()
     Macro.SwallowNextTab = false;
     SelectionHintDone = false;
     FillFontList();
+    ReloadMacroTree();
     setAcceptDrops(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
@@ -571,8 +578,13 @@ bool TMainForm::FormClose()
         HTMLToolbar->RememberPosition();
     if (Macro.IsRecording) {
         RecordCommand(QStringLiteral("Exit"));
-        WriteMacroFile(Macro.MacroFile, Macro.MacroLines);
-        Macro.MacroLines.clear();
+        if (QString error; !WriteRecording(&error)) {
+            // Taken back, so that a later close records it once.
+            Macro.MacroLines.removeLast();
+            if (Ask(MsgKind::Error, error + QStringLiteral("\n\nClose anyway? The recording will be lost."),
+                    MsgButtons::YesNo) != MsgAnswer::Yes)
+                return false;
+        }
     }
     // A failed settings write is shown, and the program still ends.
     Guard([this] { SaveSettings(); });

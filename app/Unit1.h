@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -25,6 +26,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TAbout;
 class THTMLToolbar;
+class MacroNameIndex;
+class TMacroTreeView;
 class TMegaCheckListBox;
 class TRichEdit;
 class TStatusBar;
@@ -104,6 +107,19 @@ public:
     void Reread();
     // Files dropped on the window or the editor; only the first counts.
     void FilesDropped(const QStringList& paths);
+    // Macro library: the file or folder behind a node, filling the tree
+    // from a directory, and the nodes that recordings and saves add.
+    QString NodeFilePath(const QTreeWidgetItem* node) const;
+    void LoadMacroTree(const QString& directory, QTreeWidgetItem* parent);
+    void ReloadMacroTree();
+    QTreeWidgetItem* AddMacroNode(QTreeWidgetItem* parent, const QString& name);
+    void SortMacroTree();
+    void AddSavedMacroNode(const QString& path);
+    // The first macro node of a name in tree order, or null.
+    QTreeWidgetItem* FindMacroNode(const QString& name) const;
+    // Run button: run mode (a macro bears the field's name) or record mode.
+    bool RunButtonRunsMacro() const { return runMode_; }
+
     // Runs Macro.MacroFile line by line; ends with Stop1Click.
     void RunMacro();
     // One macro command, word in lower case: false when the word is unknown
@@ -224,6 +240,12 @@ public slots:
     void GroesseChange();
     void AlignClick(int tag);
     void GroesseKeyDown(int& key, Qt::KeyboardModifiers shift);
+    // Macro library events.
+    void TreeDblClick();
+    void TreeKeyDown(int& key);
+    void TreeEdited(QTreeWidgetItem* node);
+    bool TreeDragOver(QTreeWidgetItem* target);
+    void TreeDragDrop(QTreeWidgetItem* target);
     // Macro field.
     void MakroFeldChange();
     void MakroFeldDblClick();
@@ -260,6 +282,15 @@ private:
     void StartupClosingSteps();
     void FillFontList();
     void ShowContextMenu(QWidget* source, const QPoint& pos);
+    void BuildMacroTree(TMacroTreeView* tree);
+    void ShowLibrary(bool show);
+    void ToggleLibrary();
+    void LeaveLibrary();
+    void SetRunMode(bool run);
+    void ShowRecordingControls();
+    void ShowStoppedControls();
+    // Writes the recording; false (and why) leaves it on with its lines.
+    bool WriteRecording(QString* error);
 
     Platform platform_;
     QHash<QString, QAction*> items_;
@@ -269,6 +300,9 @@ private:
     QTimer* fileSizeTimer_ = nullptr;
     bool fileSizeKnown_ = false;   // panel 0 matches the text
     bool checkingFile_ = false;
+    std::unique_ptr<MacroNameIndex> macroIndex_;
+    bool runMode_ = false;
+    bool renaming_ = false;
 };
 
 template <class F> void TMainForm::Guard(F&& f)

@@ -27,12 +27,13 @@ void TMainForm::SaveAs1Click()
     if (!platform().prompts->SaveDialog(SaveDialogState))
         return;
     QString name = SaveDialogState.fileName;
-    if (!HasExtension(name))
-        name += SaveAsExtensionForFilter(SaveDialogState.filterIndex,
-                                         IsChecked(QStringLiteral("PlainText1")));
-    SaveUnderNewName(QFileInfo(name).absoluteFilePath());
-    // A ".macro" saved inside the macro folder joins the macro tree here,
-    // once the macro library exists.
+    const QString added = HasExtension(name) ? QString()
+                                             : SaveAsExtensionForFilter(SaveDialogState.filterIndex,
+                                                                        IsChecked(QStringLiteral("PlainText1")));
+    name = QFileInfo(name + added).absoluteFilePath();
+    // A macro saved into the macro folder joins the library, once written.
+    if (SaveUnderNewName(name) && added == QStringLiteral(".macro"))
+        AddSavedMacroNode(name);
 }
 
 void TMainForm::SaveQuit1Click()
