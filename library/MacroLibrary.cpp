@@ -44,12 +44,12 @@ bool IsUsableMacroName(const QString& cleaned)
 
 bool MacroNameLess(const QString& a, const QString& b)
 {
-    thread_local const QCollator collator = [] {
-        QCollator c;
-        c.setCaseSensitivity(Qt::CaseSensitive);
-        return c;
-    }();
-    const int order = collator.compare(a, b);
+    thread_local const QCollator collator;
+    // Letters first, whatever the collator makes of case (the C locale
+    // would put every capital first); case only between equal names.
+    int order = collator.compare(a.toCaseFolded(), b.toCaseFolded());
+    if (order == 0)
+        order = collator.compare(a, b);
     if (order != 0)
         return order < 0;
     return a < b;   // a fixed order even where the locale sees no difference

@@ -114,7 +114,7 @@ bool IsInSubtree(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor)
 QList<QTreeWidgetItem*> ListMacroNodes(const QString& dir, bool sorted)
 {
     Lister lister{sorted, {}};
-    QString canonical = QFileInfo(dir).canonicalFilePath();
+    const QString canonical = QDir(dir).canonicalPath();
     if (canonical.isEmpty())
         return {};
     return lister.List(dir, canonical);

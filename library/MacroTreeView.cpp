@@ -13,7 +13,8 @@ TMacroTreeView::TMacroTreeView(QWidget* parent) : QTreeWidget(parent)
     // rows when the drag ends; the window moves the node after the disk.
     setDefaultDropAction(Qt::CopyAction);
     setDropIndicatorShown(false);
-    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // F2 belongs to Save As; a click on the selected label renames.
+    setEditTriggers(QAbstractItemView::SelectedClicked);
 }
 
 bool TMacroTreeView::FromThisTree(const QDropEvent* event) const
