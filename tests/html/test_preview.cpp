@@ -68,11 +68,11 @@ TEST_F(PreviewTest, NamedDocumentIsSavedFirstAndNotOpenedWhenTheSaveIsCancelled)
     EXPECT_EQ(Opened(), QStringList{page});
 }
 
-TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownInPanel3)
+TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownACancelledOneIsNot)
 {
     CreateAndShow();
-    Type(QStringLiteral("color=\"X\""));
-    edit().SetSelStart(7);
+    Type(QStringLiteral("c=\"X\""));
+    edit().SetSelStart(3);
     edit().SetSelLength(1);
     form().Macro.IsRecording = true;
     fake.prompts.ExpectColour([](QColor& colour, CustomColours& custom) {
@@ -81,22 +81,19 @@ TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownInPanel3)
         return true;
     });
     Click("Color1");
-    EXPECT_EQ(edit().Text(), QStringLiteral("color=\"FF0000\""));
-    EXPECT_EQ(edit().SelStart(), 13);
-    EXPECT_EQ(form().Macro.MacroLines.last(), QStringLiteral("Insert FF0000"));
-    EXPECT_EQ(form().Startup.LastChosenColour, (ColourSlots{"FF", "00", "00"}));
+    EXPECT_EQ(edit().Text(), QStringLiteral("c=\"FF0000\""));
+    EXPECT_EQ(edit().SelStart(), 9);
+    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("Insert FF0000")});
     EXPECT_EQ(form().Startup.CustomLines[2], QStringLiteral("ColorC=00FF00"));
-    const QRect swatch = form().StatusBar->PanelRect(3);
-    EXPECT_EQ(form().StatusBarPixel(swatch.left() + 10, 10), QColor(Qt::red));
+    EXPECT_EQ(form().StatusBarPixel(form().StatusBar->PanelRect(3).left() + 10, 10), QColor(Qt::red));
 
-    const QStringList linesBefore = form().Macro.MacroLines;
     fake.prompts.ExpectColour([](QColor& colour, CustomColours&) {
         colour = QColor(0, 0, 255);
         return false;
     });
     Click("Colour1");
-    EXPECT_EQ(edit().Text(), QStringLiteral("color=\"FF0000\""));
-    EXPECT_EQ(form().Macro.MacroLines, linesBefore);
+    EXPECT_EQ(edit().Text(), QStringLiteral("c=\"FF0000\""));
+    EXPECT_EQ(form().Macro.MacroLines.size(), 1);
     EXPECT_EQ(form().Startup.LastChosenColour, (ColourSlots{"FF", "00", "00"}));
     EXPECT_EQ(ColourDigits(ColourPairs(QColor(255, 128, 10))), QStringLiteral("FF800A"));
 }
@@ -104,11 +101,10 @@ TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownInPanel3)
 TEST_F(PreviewTest, SpecialCharacterOptionMovesBothCheckMarks)
 {
     CreateAndShow();
-    for (const char* item : {"Replacespecialcharacters1", "ReplaceSpecialCharacters"}) {
-        const bool before = form().IsChecked(QStringLiteral("ReplaceSpecialCharacters"));
-        Click(item);
-        EXPECT_NE(form().IsChecked(QStringLiteral("ReplaceSpecialCharacters")), before) << item;
-        EXPECT_NE(form().IsChecked(QStringLiteral("Replacespecialcharacters1")), before) << item;
+    for (const bool on : {true, false}) {
+        Click(on ? "Replacespecialcharacters1" : "ReplaceSpecialCharacters");
+        EXPECT_EQ(form().IsChecked(QStringLiteral("ReplaceSpecialCharacters")), on);
+        EXPECT_EQ(form().IsChecked(QStringLiteral("Replacespecialcharacters1")), on);
     }
 }
 
