@@ -5,14 +5,12 @@
 
 void TMainForm::Toolbar2Click()
 {
-    const bool on = FlipOption(QStringLiteral("Toolbar2"), QStringLiteral("Toolbar3"));
+    const bool on = FlipOption(QStringLiteral("Toolbar3"), QStringLiteral("Toolbar2"));
     if (HTMLToolbar) {
-        if (on) {
+        if (on)
             HTMLToolbar->ShowAtSavedPosition();
-        } else {
-            HTMLToolbar->RememberPosition();
-            HTMLToolbar->hide();
-        }
+        else
+            HTMLToolbar->close();   // its closing work: check marks and place
     }
     RichEdit->setFocus();
 }

@@ -1,6 +1,77 @@
 // Browser preview, colour insertion and the special-character option.
-#include "app/Unit1.h"
+#include "html/PreviewColour.h"
 
-void TMainForm::Colour1Click() {}
-void TMainForm::ReplaceSpecialCharactersClick() {}
-void TMainForm::TestDocument2Click() {}
+#include "app/StatusBar.h"
+#include "app/Unit1.h"
+#include "editor/RichEdit.h"
+#include "platform/PrivateTemp.h"
+
+QString PreviewFilePath(const QString& tempDir)
+{
+    return tempDir + QStringLiteral("~mireld.html");
+}
+
+ColourSlots ColourPairs(const QColor& colour)
+{
+    const auto pair = [](int component) {
+        return QStringLiteral("%1").arg(component, 2, 16, QLatin1Char('0')).toUpper();
+    };
+    return {pair(colour.red()), pair(colour.green()), pair(colour.blue())};
+}
+
+QString ColourDigits(const ColourSlots& pairs)
+{
+    return pairs.red + pairs.green + pairs.blue;
+}
+
+void TMainForm::TestDocument2Click()
+{
+    if (RichEdit->TextLength() == 0)
+        return;
+    if (!Doc.CurrentFile.isEmpty()) {
+        Save1Click();
+        // A save that failed or was cancelled must not show the old file
+        // as if it were what the user sees.
+        if (Doc.SaveDone && !RichEdit->Modified())
+            ShellOpen(Doc.CurrentFile);
+        RichEdit->setFocus();
+        return;
+    }
+    QString error;
+    if (!EnsurePrivateFolder(Startup.TempDir, &error)) {
+        ShowError(error);
+        return;
+    }
+    const QString preview = PreviewFilePath(Startup.TempDir);
+    try {
+        RichEdit->SaveToFile(preview);
+    } catch (const AppError& e) {
+        // An earlier preview is not shown in place of this text.
+        ShowError(QStringLiteral("The preview could not be written.\n") + e.message());
+        return;
+    }
+    Startup.PreviewFile = preview;
+    ShellOpen(preview);
+    RichEdit->setFocus();
+}
+
+void TMainForm::Colour1Click()
+{
+    QColor colour = SwatchColour(Startup.LastChosenColour);
+    CustomColours custom = CustomColoursFromLines(Startup.CustomLines);
+    if (!platform().prompts->ColourDialog(colour, custom))
+        return;
+    Startup.CustomLines = LinesFromCustomColours(custom);
+    Startup.LastChosenColour = ColourPairs(colour);
+    const QString digits = ColourDigits(Startup.LastChosenColour);
+    RichEdit->ReplaceSelection(digits);
+    RecordCommand(QStringLiteral("Insert ") + digits);
+    StatusBar->update();
+    RichEdit->setFocus();
+}
+
+void TMainForm::ReplaceSpecialCharactersClick()
+{
+    FlipOption(QStringLiteral("Replacespecialcharacters1"), QStringLiteral("ReplaceSpecialCharacters"));
+    RichEdit->setFocus();
+}

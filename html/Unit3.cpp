@@ -1,20 +1,255 @@
 #include "html/Unit3.h"
 
-THTMLToolbar::THTMLToolbar(QWidget* parent) : QWidget(parent, Qt::Tool)
+#include "app/Unit1.h"
+#include "editor/RichEdit.h"
+#include "html/HtmlTemplates.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QToolButton>
+#include <QWindow>
+
+#include <climits>
+
+namespace {
+
+constexpr int kButtonHeight = 23;
+constexpr int kStripButtons = 6;
+
+struct ButtonDef {
+    const char* name;
+    const char* hint;
+    const char* icon;   // under :/icons/
+};
+
+struct StripDef {
+    const char* name;
+    int left;
+    int width;
+    ButtonDef buttons[kStripButtons];
+};
+
+const StripDef kPlainStrips[] = {
+    {"ToolBar1", 0, 24,
+     {{"b", "bold", "bold"},
+      {"i", "italic", "italic"},
+      {"u", "underlined", "underline"},
+      {"border", "border", "html/border"},
+      {"br", "line break", "html/br"},
+      {"pre", "preformatted text", "html/pre"}}},
+    {"ToolBar5", 24, 24,
+     {{"height", "height", "html/height"},
+      {"width", "width", "html/width"},
+      {"hr", "line", "html/hr"},
+      {"comment", "comment", "html/comment"},
+      {"ToolButton1", "link", "html/link"},
+      {"image", "image", "html/image"}}},
+    {"ToolBar3", 48, 24,
+     {{"body", "html body", "html/body"},
+      {"ol", "ordered list", "html/ol"},
+      {"ul", "unordered list", "html/ul"},
+      {"JavaScript", "javascript", "html/javascript"},
+      {"css", "cascaded style sheet", "html/css"},
+      {"name", "name", "html/name"}}},
+};
+
+struct DropItemDef {
+    const char* name;
+    const char* caption;
+    const char* icon;   // nullptr: none
+};
+
+struct DropDownDef {
+    ButtonDef button;
+    std::vector<DropItemDef> items;
+};
+
+const DropDownDef kDropDowns[] = {
+    {{"h", "headings", "html/heading"},
+     {{"h1", "H1", nullptr},
+      {"h2", "H2", nullptr},
+      {"h3", "H3", nullptr},
+      {"h4", "H4", nullptr},
+      {"h5", "H5", nullptr},
+      {"h6", "H6", nullptr}}},
+    {{"frames", "frames", "html/frames"}, {{"frameset", "Frameset", nullptr}, {"frame", "Frame", nullptr}}},
+    {{"tables", "tables", "html/tables"},
+     {{"Table1", "Table", nullptr}, {"tr", "Row", nullptr}, {"td", "Column", nullptr}}},
+    {{"font", "font", "html/font"}, {{"size", "size", nullptr}, {"face", "face", nullptr}, {"color", "color", nullptr}}},
+    {{"Paragraph", "paragraph", "html/paragraph"},
+     {{"aleft", "Left", "align-left"},
+      {"acenter", "Center", "align-center"},
+      {"aright", "Right", "align-right"},
+      {"ajustify", "Justify", "html/justify"}}},
+    {{"metas", "metas", "html/metas"},
+     {{"author", "author", nullptr},
+      {"keywords", "keywords", nullptr},
+      {"description", "description", nullptr},
+      {"contentlanguage", "content-language", nullptr}}},
+};
+
+QIcon Icon(const char* name)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect& mainFrame)
+{
+    const int left = savedLeft != 0 && savedLeft < desktop.width() ? savedLeft : mainFrame.x() + mainFrame.width();
+    const int top = savedTop != 0 && savedTop < desktop.height() ? savedTop : mainFrame.y();
+    return {left, top};
+}
+
+THTMLToolbar::THTMLToolbar(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("HTMLToolbar"));
     setWindowTitle(QStringLiteral("HTML"));
-    resize(220, 80);
+    // Topmost from the start, whether or not the main window is, so showing
+    // it never has to change its flags.
+    // Showing it must not take the keyboard from the editor.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    for (const StripDef& strip : kPlainStrips) {
+        QWidget* bar = AddStrip(strip.name, strip.left, strip.width);
+        for (int row = 0; row < kStripButtons; ++row) {
+            const ButtonDef& b = strip.buttons[row];
+            AddButton(bar, row, b.name, b.hint, b.icon);
+        }
+    }
+    ToolBar1 = findChild<QWidget*>(QStringLiteral("ToolBar1"));
+    ToolBar5 = findChild<QWidget*>(QStringLiteral("ToolBar5"));
+    ToolBar3 = findChild<QWidget*>(QStringLiteral("ToolBar3"));
+
+    ToolBar2 = AddStrip("ToolBar2", 72, 38);
+    int row = 0;
+    for (const DropDownDef& drop : kDropDowns) {
+        QToolButton* button =
+            AddButton(ToolBar2, row++, drop.button.name, drop.button.hint, drop.button.icon);
+        QMenu* menu = AddMenu(button);
+        for (const DropItemDef& item : drop.items) {
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QString::fromUtf8(item.name));
+            if (item.icon)
+                action->setIcon(Icon(item.icon));
+            const QString name = action->objectName();
+            connect(action, &QAction::triggered, this, [this, name] { InsertFor(name); });
+        }
+    }
+    setFixedSize(110, kStripButtons * kButtonHeight);
+}
+
+THTMLToolbar::~THTMLToolbar()
+{
+    if (shown_)
+        RememberPosition();
+}
+
+QWidget* THTMLToolbar::AddStrip(const char* name, int left, int width)
+{
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QString::fromUtf8(name));
+    strip->setGeometry(left, 0, width, kStripButtons * kButtonHeight);
+    return strip;
+}
+
+QToolButton* THTMLToolbar::AddButton(QWidget* strip, int row, const char* name, const char* hint,
+                                     const char* icon)
+{
+    auto* button = new QToolButton(strip);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setIcon(Icon(icon));
+    button->setIconSize(QSize(16, 16));
+    button->setAutoRaise(true);   // flat
+    button->setGeometry(0, row * kButtonHeight, strip->width(), kButtonHeight);
+    const QString control = button->objectName();
+    connect(button, &QToolButton::clicked, this, [this, control] { InsertFor(control); });
+    return button;
+}
+
+QMenu* THTMLToolbar::AddMenu(QToolButton* button)
+{
+    auto* menu = new QMenu(button);
+    menu->setObjectName(button->objectName() + QStringLiteral("Menu"));
+    button->setMenu(menu);
+    // The face runs its own command, the arrow opens the menu.
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        for (QToolButton* b : ToolBar2->findChildren<QToolButton*>())
+            b->setDown(false);
+    });
+    return menu;
+}
+
+TMainForm* THTMLToolbar::Form() const
+{
+    return qobject_cast<TMainForm*>(parentWidget());
 }
 
 void THTMLToolbar::ShowAtSavedPosition()
 {
-    move(SavedLeft, SavedTop);
+    TMainForm* form = Form();
+    if (form) {
+        const ScreenMetrics* screen = form->platform().screen;
+        const QSize desktop = screen ? screen->DesktopSize() : QSize(INT_MAX, INT_MAX);
+        const QPoint place = HTMLToolbarPlace(SavedLeft, SavedTop, desktop, form->frameGeometry());
+        move(place);
+        // Before the window is mapped its frame is unknown and move() would
+        // place the client area there; the frame's corner is what is saved.
+        if (!isVisible()) {
+            create();
+            if (QWindow* window = windowHandle())
+                window->setFramePosition(place);
+        }
+    }
     show();
+    shown_ = true;
+    if (form)
+        form->RichEdit->setFocus();
 }
 
 void THTMLToolbar::RememberPosition()
 {
     SavedLeft = x();
     SavedTop = y();
+}
+
+void THTMLToolbar::closeEvent(QCloseEvent* event)
+{
+    RememberPosition();
+    if (TMainForm* form = Form()) {
+        form->SetChecked(QStringLiteral("Toolbar2"), false);
+        form->SetChecked(QStringLiteral("Toolbar3"), false);
+    }
+    event->accept();
+}
+
+void THTMLToolbar::InsertAtCaret(const QString& text)
+{
+    TMainForm* form = Form();
+    if (!form)
+        return;
+    TRichEdit* edit = form->RichEdit;
+    // The insertion itself cannot be undone either, as nothing before it.
+    edit->EmptyUndoBuffer();
+    edit->ReplaceSelection(text);
+    edit->EmptyUndoBuffer();
+    form->activateWindow();
+    edit->setFocus();
+}
+
+void THTMLToolbar::InsertFor(const QString& control)
+{
+    TMainForm* form = Form();
+    if (!form)
+        return;
+    form->Guard([&] {
+        if (const auto text = HtmlInsertion(control, form->RichEdit->SelText()))
+            InsertAtCaret(*text);
+    });
 }

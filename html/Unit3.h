@@ -1,17 +1,53 @@
 #pragma once
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
+class QMenu;
+class QToolButton;
+class TMainForm;
+
+// Where the toolbar appears: the remembered place when it is set (not 0)
+// and lies on the desktop, else just right of the main window, level with
+// its top. Each edge is decided on its own.
+QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect& mainFrame);
+
 // The floating HTML tag toolbar. Created once at start, shown and hidden.
+// Its buttons and menu items insert the templates of HtmlTemplates.h into
+// the main window's editor.
 class THTMLToolbar : public QWidget {
     Q_OBJECT
 public:
     explicit THTMLToolbar(QWidget* parent = nullptr);
+    ~THTMLToolbar() override;
 
     int SavedLeft = 0;
     int SavedTop = 0;
 
-    // Shows the toolbar at its remembered place.
+    // Shows the toolbar at its remembered place (or beside the main window),
+    // on top of other windows, and gives the keyboard back to the editor.
     void ShowAtSavedPosition();
     // Remembers the current place, e.g. at shutdown.
     void RememberPosition();
+    // Replaces the editor's selection with `text`; nothing can be undone after.
+    void InsertAtCaret(const QString& text);
+    // Runs the command of a button or menu item by its name.
+    void InsertFor(const QString& control);
+
+    QWidget* ToolBar1 = nullptr;
+    QWidget* ToolBar5 = nullptr;
+    QWidget* ToolBar3 = nullptr;
+    QWidget* ToolBar2 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TMainForm* Form() const;
+    QWidget* AddStrip(const char* name, int left, int width);
+    QToolButton* AddButton(QWidget* strip, int row, const char* name, const char* hint, const char* icon);
+    QMenu* AddMenu(QToolButton* button);
+
+    bool shown_ = false;
 };

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Ctrl+H shows the floating "HTML" window with its four strips of buttons;
+# clicking one inserts its tag, and the toolbar stays switched on for the
+# next start when the program ends.
+set -euo pipefail
+program=$1
+command -v xdotool >/dev/null || { echo "xdotool missing"; exit 77; }
+home=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$home"
+}
+trap cleanup EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+"$program" & pid=$!
+win=$(timeout 20 xdotool search --sync --name '^Mirel-Edit 1\.5\.4$' | head -n1)
+[ -n "$win" ] || { echo "main window never appeared"; exit 1; }
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+sleep 0.5
+xdotool key ctrl+h
+bar=$(timeout 10 xdotool search --sync --name '^HTML$' | head -n1)
+[ -n "$bar" ] || { echo "Ctrl+H showed no window titled HTML"; exit 1; }
+size=$(xdotool getwindowgeometry "$bar" | sed -n 's/^ *Geometry: //p')
+[ "$size" = 110x138 ] || { echo "HTML window is $size, not the four strips of six buttons"; exit 1; }
+sleep 0.3
+# "line break": first strip, fifth button.
+xdotool mousemove --window "$bar" 12 103 click 1
+sleep 0.3
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+xdotool key alt+f; sleep 0.3; xdotool key x
+box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1)
+[ -n "$box" ] || { echo "the button inserted nothing: no save prompt"; exit 1; }
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+sleep 0.3
+xdotool key alt+n
+for _ in $(seq 1 50); do
+  if ! kill -0 $pid 2>/dev/null; then
+    wait $pid || true
+    pid=
+    settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
+    if ! tr -d '\r' < "$settings" | grep -q '^"HTMLToolbar"=dword:00000001$'; then
+      echo "toolbar not kept switched on at exit"; exit 1
+    fi
+    echo "Ctrl+H showed the HTML toolbar, its button inserted a tag, it stays on"
+    exit 0
+  fi
+  sleep 0.2
+done
+echo "program did not end"
+exit 1
