@@ -1,0 +1,168 @@
+#include "tests/support/MacroLibraryFixture.h"
+
+#include <QAction>
+
+namespace {
+
+// One row of the controls' states around recordings.
+struct Controls {
+    bool runDown;
+    const char* runHint;
+    bool browserEnabled, recordItems, runItems, stopItems, deleteItems;
+};
+
+}   // namespace
+
+class RunStopTest : public MacroLibraryTest {
+protected:
+    void Type(const QString& text) { QTest::keyClicks(form().MakroFeld, text); }
+    void ClearField()
+    {
+        form().MakroFeld->selectAll();
+        QTest::keyClick(form().MakroFeld, Qt::Key_Backspace);
+    }
+    void ClickRun() { QTest::mouseClick(form().RunButton, Qt::LeftButton); }
+    void Check(const Controls& c, int line)
+    {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(form().RunButton->isChecked(), c.runDown);
+        EXPECT_EQ(form().RunButton->toolTip(), QString::fromUtf8(c.runHint));
+        EXPECT_EQ(form().MakroButton->isEnabled(), c.browserEnabled);
+        for (const char* name : {"Macrobrowser1", "Macrobrowser2"})
+            EXPECT_EQ(form().Item(QString::fromUtf8(name))->isEnabled(), c.browserEnabled) << name;
+        const std::pair<const char*, bool> items[] = {
+            {"Record1", c.recordItems}, {"Record2", c.recordItems}, {"Run1", c.runItems},
+            {"Run2", c.runItems},       {"Stop1", c.stopItems},     {"Stop2", c.stopItems},
+            {"Delete2", c.deleteItems}, {"Delete4", c.deleteItems}};
+        for (const auto& [name, on] : items)
+            EXPECT_EQ(form().Item(QString::fromUtf8(name))->isEnabled(), on) << name;
+    }
+};
+
+TEST_F(RunStopTest, FieldPicksTheFirstMacroOfItsNameInTreeOrder)
+{
+    Make(QStringLiteral("Web.macro"), true);
+    Make(QStringLiteral("Zed.macro"), true);
+    Make(QStringLiteral("Greet.macro"), true);
+    WriteFile(QStringLiteral("lib/Web.macro/Hello.macro"), "Insert first\r\n");
+    WriteFile(QStringLiteral("lib/Zed.macro/hello.macro"), "Insert second\r\n");
+    Start();
+    Check({false, "record", true, true, false, false, false}, __LINE__);
+
+    Type(QStringLiteral("hELLO"));
+    EXPECT_EQ(form().MakroFeld->toolTip(), QStringLiteral("hELLO"));
+    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    EXPECT_EQ(tree().currentItem(), Node({QStringLiteral("Web"), QStringLiteral("Hello")}));
+    EXPECT_TRUE(form().Item(QStringLiteral("Run1"))->isEnabled());
+    Type(QStringLiteral("x"));
+    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("record"));
+    EXPECT_FALSE(form().Item(QStringLiteral("Run2"))->isEnabled());
+    ClearField();
+    Type(QStringLiteral("greet"));
+    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("record")) << "a folder is no macro";
+
+    ClearField();
+    Type(QStringLiteral("hello"));
+    ClickRun();
+    EXPECT_EQ(edit().Text(), QStringLiteral("first"));
+    Check({false, "run", true, true, true, false, true}, __LINE__);
+}
+
+TEST_F(RunStopTest, WithOnlyTheRootTheFieldChangesOnlyItsHint)
+{
+    Start();
+    Type(QStringLiteral("abc"));
+    EXPECT_EQ(form().MakroFeld->toolTip(), QStringLiteral("abc"));
+    Check({false, "record", true, true, false, false, false}, __LINE__);
+    QTest::mouseDClick(form().MakroFeld, Qt::LeftButton);
+    EXPECT_EQ(form().MakroFeld->selectedText(), QStringLiteral("abc"));
+}
+
+TEST_F(RunStopTest, ButtonRecordsThenStopsWritesAndTurnsToRun)
+{
+    Start();
+    Type(QStringLiteral("Greeting"));
+    ClickRun();
+    Check({true, "record", false, false, false, true, false}, __LINE__);
+    EXPECT_TRUE(form().Macro.IsRecording);
+    EXPECT_NE(Node({QStringLiteral("Greeting")}), nullptr) << "the node comes with the start";
+    EXPECT_FALSE(QFile::exists(lib + QStringLiteral("Greeting.macro"))) << "the file with the stop";
+    form().Item(QStringLiteral("SelectAll2"))->trigger();
+    ClickRun();
+    EXPECT_FALSE(form().Macro.IsRecording);
+    EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("SelectAll\r\n"));
+    Check({false, "run", true, true, true, false, true}, __LINE__);
+    EXPECT_TRUE(edit().hasFocus() || edit().View()->hasFocus());
+}
+
+TEST_F(RunStopTest, OverwriteQuestionsAndWhereARecordingGoes)
+{
+    Make(QStringLiteral("Greet.macro"), true);
+    WriteFile(QStringLiteral("lib/Old.macro"), "Insert old\r\n");
+    Start();
+    Type(QStringLiteral("old"));
+    const QString question = QStringLiteral("Overwrite \"") + lib + QStringLiteral("Old.macro\"?");
+    Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    form().Item(QStringLiteral("Record2"))->trigger();
+    EXPECT_FALSE(form().Macro.IsRecording);
+    EXPECT_FALSE(form().RunButton->isChecked());
+    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+
+    Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Ok);
+    form().Item(QStringLiteral("Record2"))->trigger();
+    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Old.macro"));
+    form().Item(QStringLiteral("Stop2"))->trigger();
+    EXPECT_EQ(ReadFile(lib + QStringLiteral("Old.macro")), QByteArray());
+
+    // A folder of the name takes the recording inside, under the same name.
+    ClearField();
+    Type(QStringLiteral("Greet"));
+    ClickRun();
+    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Greet.macro/Greet.macro"));
+    EXPECT_NE(Node({QStringLiteral("Greet"), QStringLiteral("Greet")}), nullptr);
+    ClickRun();
+
+    // An empty field records "Unnamed Macro"; a name cannot leave the folder.
+    ClearField();
+    form().Item(QStringLiteral("Record1"))->trigger();
+    EXPECT_EQ(form().MakroFeld->text(), QStringLiteral("Unnamed Macro"));
+    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Unnamed Macro.macro"));
+    form().Item(QStringLiteral("Stop1"))->trigger();
+    ClearField();
+    Type(QStringLiteral("../evil"));
+    ClickRun();
+    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("..evil.macro"));
+    ClickRun();
+    EXPECT_TRUE(QFile::exists(lib + QStringLiteral("..evil.macro")));
+}
+
+TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
+{
+    Make(QStringLiteral("Web.macro"), true);
+    Start();
+    ShowLibrary();
+    Select(Node({QStringLiteral("Web")}));
+    Type(QStringLiteral("Later"));
+    ClickRun();
+    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Web.macro/Later.macro"));
+    form().Item(QStringLiteral("SelectAll2"))->trigger();
+    const QString file = lib + QStringLiteral("Web.macro/Later.macro");
+    ASSERT_TRUE(QDir(lib + QStringLiteral("Web.macro")).removeRecursively());
+    const QString error = QStringLiteral("Cannot write file \"%1\". %2").arg(file, qt_error_string(ENOENT));
+    Expect(MsgKind::Error, error, MsgButtons::Ok, MsgAnswer::Ok);
+    ClickRun();
+    EXPECT_TRUE(form().Macro.IsRecording);
+    Check({true, "record", false, false, false, true, false}, __LINE__);
+    form().Item(QStringLiteral("Copy2"))->trigger();
+
+    // Closing tries once more; No keeps the window and the recording.
+    Expect(MsgKind::Error, error + QStringLiteral("\n\nClose anyway? The recording will be lost."),
+           MsgButtons::YesNo, MsgAnswer::No);
+    EXPECT_FALSE(form().close());
+    ASSERT_TRUE(QDir().mkpath(lib + QStringLiteral("Web.macro")));
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(ReadFile(file), QByteArray("SelectAll\r\nCopy\r\nExit\r\n")) << "nothing lost, Exit once";
+    EXPECT_FALSE(form().Macro.IsRecording);
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(ReadFile(file), QByteArray("SelectAll\r\nCopy\r\nExit\r\n")) << "written once";
+}
