@@ -17,7 +17,6 @@
 namespace {
 
 inline const QString kSortItem = QStringLiteral("SortMacros1");
-constexpr int kAcceptedTextRole = Qt::UserRole + 1;   // the name the node has on disk
 
 // The busy pointer, restored however the work ends.
 struct BusyPointer {
@@ -26,22 +25,6 @@ struct BusyPointer {
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
-
-void RememberAcceptedText(QTreeWidgetItem* node)
-{
-    node->setData(0, kAcceptedTextRole, node->text(0));
-}
-
-void RememberAcceptedTexts(const QList<QTreeWidgetItem*>& nodes)
-{
-    for (QTreeWidgetItem* node : nodes) {
-        RememberAcceptedText(node);
-        QList<QTreeWidgetItem*> children;
-        for (int i = 0; i < node->childCount(); ++i)
-            children << node->child(i);
-        RememberAcceptedTexts(children);
-    }
-}
 
 // Rename and move never replace what is there: Linux's rename would.
 bool MoveEntry(const QString& from, const QString& to)
@@ -60,7 +43,6 @@ void TMainForm::BuildMacroTree(TMacroTreeView* tree)
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     tree->setPalette(palette);
-    RememberAcceptedText(TreeRoot);
 
     tree->onKeyDown = [this](int& key) { Guard([&] { TreeKeyDown(key); }); };
     tree->onDragOver = [this](QTreeWidgetItem* target) { return TreeDragOver(target); };
@@ -100,7 +82,6 @@ void TMainForm::LoadMacroTree(const QString& directory, QTreeWidgetItem* parent)
         return;
     TreeUpdateGuard bulk(Tree);
     const bool hadChildren = parent->childCount() > 0;
-    RememberAcceptedTexts(nodes);
     parent->addChildren(nodes);
     if (sorted && hadChildren)
         SortMacroTree();
@@ -122,10 +103,10 @@ void TMainForm::SortMacroTree()
 QTreeWidgetItem* TMainForm::AddMacroNode(QTreeWidgetItem* parent, const QString& name)
 {
     auto* node = new TMacroTreeItem(name);
-    RememberAcceptedText(node);
     parent->addChild(node);
+    // The rest of a sorted tree is in order already.
     if (IsChecked(kSortItem))
-        SortMacroTree();
+        parent->sortChildren(0, Qt::AscendingOrder);
     return node;
 }
 
@@ -230,7 +211,7 @@ void TMainForm::TreeKeyDown(int& key)
 
 void TMainForm::TreeEdited(QTreeWidgetItem* node)
 {
-    const QString accepted = node->data(0, kAcceptedTextRole).toString();
+    const QString accepted = DiskName(node);
     if (renaming_ || node->text(0) == accepted)
         return;   // not a new label: an icon, a kind or our own reset
     QScopedValueRollback guard(renaming_, true);
@@ -246,8 +227,8 @@ void TMainForm::TreeEdited(QTreeWidgetItem* node)
         node->setText(0, accepted);
         return;
     }
+    SetDiskName(node, wanted);
     node->setText(0, wanted);
-    RememberAcceptedText(node);
     node->parent()->sortChildren(0, Qt::AscendingOrder);
 }
 
@@ -264,11 +245,10 @@ void TMainForm::NewFolderClick()
     {
         TreeUpdateGuard bulk(Tree);
         auto* node = new TMacroTreeItem(QStringLiteral("Macrofolder"), MacroNodeKind::Folder);
-        RememberAcceptedText(node);
         parent->addChild(node);
         Tree->setCurrentItem(node);
         if (IsChecked(kSortItem))
-            SortMacroTree();
+            parent->sortChildren(0, Qt::AscendingOrder);
     }
     ToggleLibrary();
 }
@@ -293,7 +273,7 @@ void TMainForm::TreeDragDrop(QTreeWidgetItem* target)
     target->addChild(source);
     Tree->setCurrentItem(source);
     if (IsChecked(kSortItem))
-        SortMacroTree();
+        target->sortChildren(0, Qt::AscendingOrder);
 }
 
 void TMainForm::Delete2Click()

@@ -42,17 +42,39 @@ bool IsUsableMacroName(const QString& cleaned)
     return false;
 }
 
-bool MacroNameLess(const QString& a, const QString& b)
+namespace {
+const QCollator& Collator()
 {
     thread_local const QCollator collator;
+    return collator;
+}
+}   // namespace
+
+bool MacroNameLess(const QString& a, const QString& b)
+{
     // Letters first, whatever the collator makes of case (the C locale
     // would put every capital first); case only between equal names.
-    int order = collator.compare(a.toCaseFolded(), b.toCaseFolded());
+    int order = Collator().compare(a.toCaseFolded(), b.toCaseFolded());
     if (order == 0)
-        order = collator.compare(a, b);
+        order = Collator().compare(a, b);
     if (order != 0)
         return order < 0;
     return a < b;   // a fixed order even where the locale sees no difference
+}
+
+MacroNameKeys MacroNameSortKeys(const QString& name)
+{
+    return {Collator().sortKey(name.toCaseFolded()), Collator().sortKey(name), name};
+}
+
+bool MacroNameKeys::operator<(const MacroNameKeys& other) const
+{
+    int order = folded.compare(other.folded);
+    if (order == 0)
+        order = exact.compare(other.exact);
+    if (order != 0)
+        return order < 0;
+    return name < other.name;
 }
 
 QString MacroNameKey(const QString& name)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCollatorSortKey>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,6 +28,13 @@ bool IsUsableMacroName(const QString& cleaned);
 // Names compare as the user's locale orders them: letters first, case only
 // between otherwise equal names.
 bool MacroNameLess(const QString& a, const QString& b);
+// The same order through keys made once per name, for sorting many.
+struct MacroNameKeys {
+    QCollatorSortKey folded, exact;
+    QString name;
+    bool operator<(const MacroNameKeys& other) const;
+};
+MacroNameKeys MacroNameSortKeys(const QString& name);
 
 // Names typed in the macro field match nodes ignoring the case of A to Z only.
 QString MacroNameKey(const QString& name);

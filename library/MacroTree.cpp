@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kKindRole = Qt::UserRole;
-
 const QIcon& IconFor(MacroNodeKind kind)
 {
     static const QIcon macro(QStringLiteral(":/icons/macro.svg"));
@@ -30,6 +28,22 @@ const QIcon& IconFor(MacroNodeKind kind)
         break;
     }
     return macro;
+}
+
+// Sorts with each name's keys made once rather than at every comparison.
+void SortByName(QList<QTreeWidgetItem*>& nodes)
+{
+    struct Keyed {
+        MacroNameKeys keys;
+        QTreeWidgetItem* node;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(nodes.size());
+    for (QTreeWidgetItem* node : nodes)
+        keyed.push_back({MacroNameSortKeys(node->text(0)), node});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.keys < b.keys; });
+    for (qsizetype i = 0; i < nodes.size(); ++i)
+        nodes[i] = keyed[i].node;
 }
 
 struct Lister {
@@ -60,17 +74,22 @@ struct Lister {
         }
         open.removeLast();
         if (sorted)
-            std::stable_sort(nodes.begin(), nodes.end(),
-                             [](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return *a < *b; });
+            SortByName(nodes);
         return nodes;
     }
 };
 
 }   // namespace
 
-TMacroTreeItem::TMacroTreeItem(const QString& text, MacroNodeKind kind) : QTreeWidgetItem(QStringList{text})
+TMacroTreeItem::TMacroTreeItem(const QString& text, MacroNodeKind kind)
+    : QTreeWidgetItem(QStringList{text}), kind(kind), diskName(text)
 {
-    SetNodeKind(this, kind);
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+    if (kind != MacroNodeKind::Root)
+        flags |= Qt::ItemIsEditable;
+    if (kind != MacroNodeKind::Macro)
+        flags |= Qt::ItemIsDropEnabled;
+    setFlags(flags);
 }
 
 bool TMacroTreeItem::operator<(const QTreeWidgetItem& other) const
@@ -78,21 +97,30 @@ bool TMacroTreeItem::operator<(const QTreeWidgetItem& other) const
     return MacroNameLess(text(0), other.text(0));
 }
 
-MacroNodeKind NodeKind(const QTreeWidgetItem* node)
+QVariant TMacroTreeItem::data(int column, int role) const
 {
-    return static_cast<MacroNodeKind>(node->data(0, kKindRole).toInt());
+    // Asked for, not stored: a load makes tens of thousands of nodes.
+    if (column == 0 && role == Qt::DecorationRole)
+        return IconFor(kind);
+    return QTreeWidgetItem::data(column, role);
 }
 
-void SetNodeKind(QTreeWidgetItem* node, MacroNodeKind kind)
+MacroNodeKind NodeKind(const QTreeWidgetItem* node)
 {
-    node->setData(0, kKindRole, static_cast<int>(kind));
-    node->setIcon(0, IconFor(kind));
-    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
-    if (kind != MacroNodeKind::Root)
-        flags |= Qt::ItemIsEditable;
-    if (kind != MacroNodeKind::Macro)
-        flags |= Qt::ItemIsDropEnabled;
-    node->setFlags(flags);
+    const auto* item = dynamic_cast<const TMacroTreeItem*>(node);
+    return item ? item->kind : MacroNodeKind::Macro;
+}
+
+QString DiskName(const QTreeWidgetItem* node)
+{
+    const auto* item = dynamic_cast<const TMacroTreeItem*>(node);
+    return item ? item->diskName : node->text(0);
+}
+
+void SetDiskName(QTreeWidgetItem* node, const QString& name)
+{
+    if (auto* item = dynamic_cast<TMacroTreeItem*>(node))
+        item->diskName = name;
 }
 
 QStringList NodeTexts(const QTreeWidgetItem* node)

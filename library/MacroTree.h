@@ -10,15 +10,23 @@ class QTreeWidget;
 
 enum class MacroNodeKind { Root, Folder, Macro };
 
-// A node of the macro tree; siblings order by MacroNameLess.
+// A node of the macro tree; siblings order by MacroNameLess. Its kind gives
+// its icons; it remembers the name its file has on disk, which a label
+// being edited no longer shows.
 class TMacroTreeItem : public QTreeWidgetItem {
 public:
     explicit TMacroTreeItem(const QString& text, MacroNodeKind kind = MacroNodeKind::Macro);
     bool operator<(const QTreeWidgetItem& other) const override;
+    QVariant data(int column, int role) const override;
+
+    MacroNodeKind kind;
+    QString diskName;
 };
 
 MacroNodeKind NodeKind(const QTreeWidgetItem* node);
-void SetNodeKind(QTreeWidgetItem* node, MacroNodeKind kind);
+// The name on disk, and a rename's new one.
+QString DiskName(const QTreeWidgetItem* node);
+void SetDiskName(QTreeWidgetItem* node, const QString& name);
 
 // The texts naming a node: its ancestors below the root, then itself.
 QStringList NodeTexts(const QTreeWidgetItem* node);

@@ -36,8 +36,12 @@ bool IsSelected(const QTreeWidgetItem* node)
 
 void TMainForm::SetRunMode(bool run)
 {
+    if (run == runMode_ && !RunButton->icon().isNull())
+        return;   // every keystroke in the field lands here
+    static const QIcon runIcon(QStringLiteral(":/icons/run.svg"));
+    static const QIcon recordIcon(QStringLiteral(":/icons/record.svg"));
     runMode_ = run;
-    RunButton->setIcon(QIcon(run ? QStringLiteral(":/icons/run.svg") : QStringLiteral(":/icons/record.svg")));
+    RunButton->setIcon(run ? runIcon : recordIcon);
     RunButton->setToolTip(run ? QStringLiteral("run") : QStringLiteral("record"));
 }
 
