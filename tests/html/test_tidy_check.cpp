@@ -12,11 +12,6 @@
 
 namespace {
 
-// Line 12 holds an element Tidy warns about.
-const QByteArray kPage = "<!DOCTYPE html>\n<html>\n<head>\n<title>t</title>\n</head>\n<body>\n"
-                         "<p>one</p>\n<p>two</p>\n<p>three</p>\n<p>four</p>\n<p>five</p>\n"
-                         "<blink>x</blink>\n</body>\n</html>\n";
-
 class TidyCheckTest : public MainFormTest {
 protected:
     void SetUp() override
@@ -43,10 +38,8 @@ protected:
             entries.append(list().item(i)->text());
         return entries;
     }
-    void Click(int row)
-    {
-        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, list().visualItemRect(list().item(row)).center());
-    }
+    QPoint At(int row) { return list().visualItemRect(list().item(row)).center(); }
+    void Click(int row) { QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, At(row)); }
     // A folder whose "tidy" is this shell script.
     QString FakeTidy(const QByteArray& body, bool executable = true)
     {
@@ -62,72 +55,58 @@ protected:
 
 TEST_F(TidyCheckTest, SavedDocumentIsCheckedAndALineMessageTakesTheCaretThere)
 {
+    // Line 12 holds an element Tidy warns about.
+    const QByteArray page = "<!DOCTYPE html>\n<html>\n<head>\n<title>t</title>\n</head>\n<body>\n"
+                            "<p>1</p>\n<p>2</p>\n<p>3</p>\n<p>4</p>\n<p>5</p>\n<blink>x</blink>\n</body>\n</html>\n";
     const QString folder = TempPath(QStringLiteral("my 'docs' \"x\""));
     QDir().mkpath(folder);
-    const QString page = folder + QStringLiteral("/index.html");
-    QFile f(page);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kPage) == kPage.size());
+    const QString path = folder + QStringLiteral("/index.html");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(page) == page.size());
     f.close();
-    form().OpenNamed(page);
+    form().OpenNamed(path);
     form().move(100, 400);
     Check();
 
     EXPECT_TRUE(ReadFile(folder + QStringLiteral("/index - tidy.html")).contains("<title>t</title>"));
-    EXPECT_EQ(ReadFile(page), kPage);
-    const QStringList entries = Entries();
-    ASSERT_GE(entries.size(), 2);
-    EXPECT_EQ(entries[0], QStringLiteral("line 12 column 1 - Warning: <blink> is not approved by W3C"));
-    EXPECT_EQ(entries, TidyMessageLines(ReadFile(form().Startup.TempDir + QStringLiteral("Errors.txt"))));
-    TTidyErrors& window = *windows.tidyErrors;
+    EXPECT_EQ(ReadFile(path), page);
+    ASSERT_GE(list().count(), 2);
+    EXPECT_EQ(Entries()[0], QStringLiteral("line 12 column 1 - Warning: <blink> is not approved by W3C"));
+    EXPECT_EQ(Entries(), TidyMessageLines(ReadFile(form().Startup.TempDir + QStringLiteral("Errors.txt"))));
+    const TTidyErrors& window = *windows.tidyErrors;
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tidy: Errors"));
     EXPECT_EQ(window.frameGeometry().bottom() + 1, form().frameGeometry().top());
     EXPECT_EQ(window.x(), form().x());
 
-    // Pointer and click: only the entry that names a line reacts.
+    // Only the entry that names a line shows the hand and reacts.
     edit().SetSelStart(0);
-    QTest::mouseMove(list().viewport(), list().visualItemRect(list().item(1)).center());
+    form().MakroFeld->setFocus();
+    QTest::mouseMove(list().viewport(), At(1));
     EXPECT_EQ(list().viewport()->cursor().shape(), Qt::ArrowCursor);
     Click(1);
     EXPECT_EQ(edit().SelStart(), 0);
-    QTest::mouseMove(list().viewport(), list().visualItemRect(list().item(0)).center());
+    QTest::mouseMove(list().viewport(), At(0));
     EXPECT_EQ(list().viewport()->cursor().shape(), Qt::PointingHandCursor);
-    form().MakroFeld->setFocus();
     Click(0);
-    EXPECT_EQ(edit().SelStart(), edit().LineIndex(11));
-    EXPECT_EQ(edit().SelLength(), 0);
     QApplication::processEvents();
+    EXPECT_EQ(edit().SelStart(), edit().LineIndex(11));
     EXPECT_TRUE(edit().isAncestorOf(form().focusWidget()));
 }
 
-TEST_F(TidyCheckTest, UnnamedDocumentGoesThroughTestHtmlWithTheUsersOptions)
-{
-    fake.prompts.ExpectInput(QStringLiteral("Tidy Options"),
-                             QStringLiteral("Please enter your preferred options (e.g. -ascii -asxml)"),
-                             QStringLiteral("-ascii -indent --indent-spaces '3'"));
-    form().Item(QStringLiteral("TidyOptions1"))->trigger();
-    fake.prompts.ExpectInput(QStringLiteral("Tidy Options"),
-                             QStringLiteral("Please enter your preferred options (e.g. -ascii -asxml)"), std::nullopt);
-    form().Item(QStringLiteral("TidyOptions2"))->trigger();
-    EXPECT_EQ(fake.prompts.lastInputPreset, QStringLiteral("-ascii -indent --indent-spaces '3'"));
-
-    const QString text = QStringLiteral("<p>caf\u00e9</p>");
-    edit().SetText(text);
-    Check();
-    const QString temp = form().Startup.TempDir;
-    EXPECT_EQ(ReadFile(temp + QStringLiteral("Test.html")), text.toUtf8());
-    const QByteArray output = ReadFile(temp + QStringLiteral("Test - tidy.html"));
-    EXPECT_TRUE(output.contains("caf&")) << output.constData();
-    EXPECT_TRUE(output.contains("\n   <meta")) << output.constData();
-    EXPECT_EQ(edit().Text(), text);
-}
-
-TEST_F(TidyCheckTest, QuestionsUntilTidyIsFound)
+TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
 {
     Expect(MsgKind::Information, QStringLiteral("Nothing to tidy."), MsgButtons::Ok, MsgAnswer::Ok);
     Check();
+    const QString options = QStringLiteral("-ascii -indent --indent-spaces '3'");
+    const QString prompt = QStringLiteral("Please enter your preferred options (e.g. -ascii -asxml)");
+    fake.prompts.ExpectInput(QStringLiteral("Tidy Options"), prompt, options);
+    fake.prompts.ExpectInput(QStringLiteral("Tidy Options"), prompt, std::nullopt);
+    form().Item(QStringLiteral("TidyOptions1"))->trigger();
+    form().Item(QStringLiteral("TidyOptions2"))->trigger();
+    EXPECT_EQ(fake.prompts.lastInputPreset, options);
 
-    edit().SetText(QStringLiteral("<p>x"));
+    const QString text = QStringLiteral("<p>caf\u00e9</p>");
+    edit().SetText(text);
     const QString unknown = QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?");
     const QString notFound = QStringLiteral("TIDY.EXE not found.\nSearch again?");
     form().Startup.TidyLocation.clear();
@@ -145,15 +124,18 @@ TEST_F(TidyCheckTest, QuestionsUntilTidyIsFound)
     fake.prompts.ExpectFolder(QStringLiteral("/usr/bin"));
     Check();
     EXPECT_EQ(form().Startup.TidyLocation, QStringLiteral("/usr/bin/"));
-    EXPECT_TRUE(windows.tidyErrors->isVisible());
-    EXPECT_FALSE(list().count() == 0);
+    const QString temp = form().Startup.TempDir;
+    EXPECT_EQ(ReadFile(temp + QStringLiteral("Test.html")), text.toUtf8());
+    const QByteArray output = ReadFile(temp + QStringLiteral("Test - tidy.html"));
+    EXPECT_TRUE(output.contains("caf&") && output.contains("\n   <meta")) << output.constData();
+    EXPECT_EQ(edit().Text(), text);
+    EXPECT_NE(list().count(), 0);
 }
 
-TEST_F(TidyCheckTest, ArgumentsInputAndLongMessagesReachTheList)
+TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
 {
-    const QByteArray wide(60, 'w');
     form().Startup.TidyLocation = FakeTidy("echo 'Line 2 column 1 - capital' >&2\n"
-                                           "echo 'line 2 column 1 - " + wide + "' >&2\n"
+                                           "echo 'line 2 column 1 - " + QByteArray(60, 'w') + "' >&2\n"
                                            "for a in \"$@\"; do echo \"arg:$a\" >&2; done\ncat\n");
     form().Startup.TidyOptions = QStringLiteral("-x \"two words\"");
     const QString page = WriteFile(QStringLiteral("x - tidy.html"), "<p>a\n<p>b\n");
@@ -167,10 +149,8 @@ TEST_F(TidyCheckTest, ArgumentsInputAndLongMessagesReachTheList)
     edit().SetSelStart(2);
     Click(0);
     EXPECT_EQ(edit().SelStart(), 2);
-}
 
-TEST_F(TidyCheckTest, AHangingTidyIsStoppedAndABrokenOneReported)
-{
+    // Stopped after the limit, or not startable: the last output stays.
     const QString output = WriteFile(QStringLiteral("page - tidy.html"), "kept");
     form().OpenNamed(WriteFile(QStringLiteral("page.html"), "<p>x"));
     form().Startup.TidyLocation = FakeTidy("echo started >&2\nexec sleep 30\n");
