@@ -128,6 +128,8 @@ void TMainForm::SyntaxCheckClick()
     QStringList messages = TidyMessageLines(ReadAll(errors));
     if (end == TidyEnd::Stopped)
         messages.append(TidyStoppedEntry(limitMs));
+    if (!TidyErrors)
+        return;
     TidyErrors->Editor = RichEdit;
     TidyErrors->show();
     TidyErrors->raise();

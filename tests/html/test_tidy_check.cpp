@@ -130,6 +130,11 @@ TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
     EXPECT_TRUE(output.contains("caf&") && output.contains("\n   <meta")) << output.constData();
     EXPECT_EQ(edit().Text(), text);
     EXPECT_NE(list().count(), 0);
+
+    // In rich mode Tidy still gets the typed HTML, not RTF.
+    edit().SetPlainTextMode(false);
+    Check();
+    EXPECT_EQ(ReadFile(temp + QStringLiteral("Test.html")), text.toUtf8());
 }
 
 TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
