@@ -1,0 +1,174 @@
+#include "html/TidyRules.h"
+#include "html/TidyRun.h"
+#include "html/Unit4.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+class TidyCheckTest : public MainFormTest {
+protected:
+    void SetUp() override
+    {
+        CreateAndShow();
+        form().Startup.TidyLocation = QStringLiteral("/usr/bin/");
+    }
+    void TearDown() override
+    {
+        SetTidyTimeLimitMs(60 * 1000);
+        MainFormTest::TearDown();
+    }
+    void Check()
+    {
+        form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    QListWidget& list() { return *windows.tidyErrors->ErrorList; }
+    QStringList Entries()
+    {
+        QStringList entries;
+        for (int i = 0; i < list().count(); ++i)
+            entries.append(list().item(i)->text());
+        return entries;
+    }
+    QPoint At(int row) { return list().visualItemRect(list().item(row)).center(); }
+    void Click(int row) { QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, At(row)); }
+    // A folder whose "tidy" is this shell script.
+    QString FakeTidy(const QByteArray& body, bool executable = true)
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("fake"));
+        const QString path = WriteFile(QStringLiteral("fake/tidy"), "#!/bin/sh\n" + body);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
+        return TempPath(QStringLiteral("fake/"));
+    }
+};
+
+} // namespace
+
+TEST_F(TidyCheckTest, SavedDocumentIsCheckedAndALineMessageTakesTheCaretThere)
+{
+    // Line 12 holds an element Tidy warns about.
+    const QByteArray page = "<!DOCTYPE html>\n<html>\n<head>\n<title>t</title>\n</head>\n<body>\n"
+                            "<p>1</p>\n<p>2</p>\n<p>3</p>\n<p>4</p>\n<p>5</p>\n<blink>x</blink>\n</body>\n</html>\n";
+    const QString folder = TempPath(QStringLiteral("my 'docs' \"x\""));
+    QDir().mkpath(folder);
+    const QString path = folder + QStringLiteral("/index.html");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(page) == page.size());
+    f.close();
+    form().OpenNamed(path);
+    form().move(100, 400);
+    Check();
+
+    EXPECT_TRUE(ReadFile(folder + QStringLiteral("/index - tidy.html")).contains("<title>t</title>"));
+    EXPECT_EQ(ReadFile(path), page);
+    ASSERT_GE(list().count(), 2);
+    EXPECT_EQ(Entries()[0], QStringLiteral("line 12 column 1 - Warning: <blink> is not approved by W3C"));
+    EXPECT_EQ(Entries(), TidyMessageLines(ReadFile(form().Startup.TempDir + QStringLiteral("Errors.txt"))));
+    const TTidyErrors& window = *windows.tidyErrors;
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.frameGeometry().bottom() + 1, form().frameGeometry().top());
+    EXPECT_EQ(window.x(), form().x());
+
+    // Only the entry that names a line shows the hand and reacts.
+    edit().SetSelStart(0);
+    form().MakroFeld->setFocus();
+    QTest::mouseMove(list().viewport(), At(1));
+    EXPECT_EQ(list().viewport()->cursor().shape(), Qt::ArrowCursor);
+    Click(1);
+    EXPECT_EQ(edit().SelStart(), 0);
+    QTest::mouseMove(list().viewport(), At(0));
+    EXPECT_EQ(list().viewport()->cursor().shape(), Qt::PointingHandCursor);
+    Click(0);
+    QApplication::processEvents();
+    EXPECT_EQ(edit().SelStart(), edit().LineIndex(11));
+    EXPECT_TRUE(edit().isAncestorOf(form().focusWidget()));
+}
+
+TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
+{
+    Expect(MsgKind::Information, QStringLiteral("Nothing to tidy."), MsgButtons::Ok, MsgAnswer::Ok);
+    Check();
+    const QString options = QStringLiteral("-ascii -indent --indent-spaces '3'");
+    const QString prompt = QStringLiteral("Please enter your preferred options (e.g. -ascii -asxml)");
+    fake.prompts.ExpectInput(QStringLiteral("Tidy Options"), prompt, options);
+    fake.prompts.ExpectInput(QStringLiteral("Tidy Options"), prompt, std::nullopt);
+    form().Item(QStringLiteral("TidyOptions1"))->trigger();
+    form().Item(QStringLiteral("TidyOptions2"))->trigger();
+    EXPECT_EQ(fake.prompts.lastInputPreset, options);
+
+    const QString text = QStringLiteral("<p>caf\u00e9</p>");
+    edit().SetText(text);
+    const QString unknown = QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?");
+    const QString notFound = QStringLiteral("TIDY.EXE not found.\nSearch again?");
+    form().Startup.TidyLocation.clear();
+    Expect(MsgKind::Confirmation, unknown, MsgButtons::YesNo, MsgAnswer::Yes);
+    fake.prompts.ExpectFolder(QString());
+    Expect(MsgKind::Confirmation, notFound, MsgButtons::YesNo, MsgAnswer::No);
+    Check();
+    EXPECT_EQ(form().Startup.TidyLocation, QString());
+    EXPECT_FALSE(windows.tidyErrors->isVisible());
+
+    // A folder without the program, then the right one.
+    Expect(MsgKind::Confirmation, unknown, MsgButtons::YesNo, MsgAnswer::Yes);
+    fake.prompts.ExpectFolder(dir.path());
+    Expect(MsgKind::Confirmation, notFound, MsgButtons::YesNo, MsgAnswer::Yes);
+    fake.prompts.ExpectFolder(QStringLiteral("/usr/bin"));
+    Check();
+    EXPECT_EQ(form().Startup.TidyLocation, QStringLiteral("/usr/bin/"));
+    const QString temp = form().Startup.TempDir;
+    EXPECT_EQ(ReadFile(temp + QStringLiteral("Test.html")), text.toUtf8());
+    const QByteArray output = ReadFile(temp + QStringLiteral("Test - tidy.html"));
+    EXPECT_TRUE(output.contains("caf&") && output.contains("\n   <meta")) << output.constData();
+    EXPECT_EQ(edit().Text(), text);
+    EXPECT_NE(list().count(), 0);
+
+    // In rich mode Tidy still gets the typed HTML, not RTF.
+    edit().SetPlainTextMode(false);
+    Check();
+    EXPECT_EQ(ReadFile(temp + QStringLiteral("Test.html")), text.toUtf8());
+}
+
+TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
+{
+    form().Startup.TidyLocation = FakeTidy("echo 'Line 2 column 1 - capital' >&2\n"
+                                           "echo 'line 2 column 1 - " + QByteArray(60, 'w') + "' >&2\n"
+                                           "for a in \"$@\"; do echo \"arg:$a\" >&2; done\ncat\n");
+    form().Startup.TidyOptions = QStringLiteral("-x \"two words\"");
+    const QString page = WriteFile(QStringLiteral("x - tidy.html"), "<p>a\n<p>b\n");
+    form().OpenNamed(page);
+    Check();
+    EXPECT_EQ(Entries().mid(2), (QStringList{"arg:-x", "arg:two words", "arg:" + page}));
+    EXPECT_EQ(ReadFile(TempPath(QStringLiteral("x - tidy - tidy.html"))), QByteArray("<p>a\n<p>b\n"));
+    EXPECT_GT(windows.tidyErrors->width(), 426);
+    EXPECT_GE(list().viewport()->width(), list().fontMetrics().horizontalAdvance(Entries()[1]));
+
+    edit().SetSelStart(2);
+    Click(0);
+    EXPECT_EQ(edit().SelStart(), 2);
+
+    // Stopped after the limit, or not startable: the last output stays.
+    const QString output = WriteFile(QStringLiteral("page - tidy.html"), "kept");
+    form().OpenNamed(WriteFile(QStringLiteral("page.html"), "<p>x"));
+    form().Startup.TidyLocation = FakeTidy("echo started >&2\nexec sleep 30\n");
+    SetTidyTimeLimitMs(300);
+    Check();
+    EXPECT_EQ(Entries(), (QStringList{"started", "Tidy did not end within 0.3 seconds and was stopped."}));
+    EXPECT_EQ(ReadFile(output), QByteArray("kept"));
+
+    FakeTidy("echo never\n", false);
+    Expect(MsgKind::Error, QStringLiteral("Unknown error occured trying to execute TIDY.EXE."), MsgButtons::Ok,
+           MsgAnswer::Ok);
+    Check();
+    EXPECT_TRUE(windows.tidyErrors->isVisible());
+    EXPECT_EQ(list().count(), 0);
+    EXPECT_EQ(ReadFile(output), QByteArray("kept"));
+}

@@ -1,0 +1,49 @@
+#include "html/TidyRules.h"
+#include "html/TidyRun.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <climits>
+#include <gtest/gtest.h>
+
+TEST(TidyRules, OnlyALowerCaseLineWithDigitsNamesALine)
+{
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"line 12 column 1 - Warning: <blink>", 12}, {"line 3x", 3}, {"line 99999999999999999999", INT_MAX},
+        {"Line 12 column 1", std::nullopt},          {"Info: line 12", std::nullopt},
+        {"line  12", std::nullopt},                  {"line x", std::nullopt},
+        {"line ", std::nullopt},                     {"line 0 column 1", std::nullopt},
+    };
+    for (const auto& [entry, line] : cases)
+        EXPECT_EQ(TidyMessageLine(QString::fromUtf8(entry)), line) << entry;
+    EXPECT_EQ(TidyMessageLines("a\r\nb\rc\n\nd\n"), (QStringList{"a", "b", "c", "", "d"}));
+}
+
+TEST(TidyRules, OptionsSplitLikeShellWords)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"  -ascii --indent\tyes ", {"-ascii", "--indent", "yes"}},
+        {R"(-f 'my $x;' "say \"hi\" \\ \n" a\ b '' `x` "open)",
+         {"-f", "my $x;", R"(say "hi" \ \n)", "a b", "", "`x`", "open"}},
+        {"trailing\\", {"trailing"}},
+    };
+    for (const auto& [text, words] : cases)
+        EXPECT_EQ(SplitOptionWords(QString::fromUtf8(text)), words) << text;
+}
+
+TEST(TidyRules, OutputNameIsNeverTheInput)
+{
+    // Only a dot inside the file name, and not a leading one, ends B.
+    const auto never = [](const QString&) { return false; };
+    EXPECT_EQ(TidyOutputBase("/w.d/page", never), "/w.d/page");
+    EXPECT_EQ(TidyOutputBase("/w/.profile", never), "/w/.profile");
+    EXPECT_EQ(TidyOutputBase("/w/a.b.htm", never), "/w/a.b");
+
+    // A link named like the output leads to the input.
+    QTemporaryDir dir;
+    const QString input = dir.filePath("y.html");
+    QFile(input).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(input, dir.filePath("y - tidy.html")));
+    EXPECT_EQ(TidyOutputBase(input, [&](const QString& p) { return IsSameFile(p, input); }),
+              dir.filePath("y - tidy"));
+}
