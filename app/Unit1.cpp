@@ -571,7 +571,9 @@ bool TMainForm::FormClose()
         HTMLToolbar->RememberPosition();
     if (Macro.IsRecording) {
         RecordCommand(QStringLiteral("Exit"));
-        WriteMacroFile(Macro.MacroFile, Macro.MacroLines);
+        // Only the save prompt keeps the window open: a macro file that
+        // cannot be written is reported, and the program still ends.
+        Guard([this] { WriteMacroFile(Macro.MacroFile, Macro.MacroLines); });
         Macro.MacroLines.clear();
     }
     // A failed settings write is shown, and the program still ends.
