@@ -905,6 +905,13 @@ bool TRichEdit::WordWrap() const
     return wordWrap_;
 }
 
+void TRichEdit::SetOverwriteMode(bool on)
+{
+    overwrite_ = on;
+    rich_->setOverwriteMode(on);
+    plain_->setOverwriteMode(on);
+}
+
 void TRichEdit::SetWordWrap(bool on)
 {
     wordWrap_ = on;
@@ -1195,7 +1202,8 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isEnter)
         text = QStringLiteral("\r");
-    if (text.size() == 1 && onKeyPress) {
+    // Delete's text (DEL on X11) is no typed character.
+    if (text.size() == 1 && onKeyPress && event->key() != Qt::Key_Delete) {
         QChar c = text.at(0);
         const QChar typed = c;
         onKeyPress(c);

@@ -127,6 +127,10 @@ public:
     void SetPlainTextMode(bool plain);   // keeps the text
     bool WordWrap() const;
     void SetWordWrap(bool on);
+    // Typing mode: overwriting replaces the character after the caret
+    // instead of inserting before it. Kept across plain and rich mode.
+    bool OverwriteMode() const { return overwrite_; }
+    void SetOverwriteMode(bool on);
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length) { maxLength_ = length; }
 
@@ -179,7 +183,10 @@ public:
     void PrintDocument(const QString& title, QPrinter& printer) const;
 
     // Events. Key down may set the key to 0 to swallow it; key press gets the
-    // typed character and may set it to 0 (swallowed) or change it.
+    // typed character and may set it to 0 (swallowed) or change it. Only a
+    // key event that produces exactly one character has a key press; text
+    // of an input method (composed, dead keys) and pasted or dropped text
+    // come without key events, and Delete types no character.
     std::function<void(int& key, Qt::KeyboardModifiers modifiers)> onKeyDown;
     std::function<void(QChar& c)> onKeyPress;
     std::function<void(Qt::KeyboardModifiers modifiers, int x, int y)> onMouseMove;
@@ -247,6 +254,7 @@ private:
     QStackedLayout* stack_ = nullptr;
     bool plainText_ = true;
     bool wordWrap_ = false;
+    bool overwrite_ = false;
     bool quiet_ = false;                    // no selection events while the document is rebuilt
     const QKeyEvent* bubbling_ = nullptr;   // left unused by the view
     QFont controlFont_;

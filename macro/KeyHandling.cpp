@@ -1,13 +1,287 @@
-// The editor's key handling. The recording of keys and the typing aids
-// (AutoTab, block indent, entities, marker shifting) join it with the macro
-// recorder; Esc already closes the search dialogs.
+// The editor's key handling: the recording of typed keys and the typing
+// aids (AutoTab, block indent, entities, marker shifting, insert and
+// overwrite), Esc closing the search dialogs. The rules themselves are in
+// KeyRules; here they meet the editor.
+//
+// No key reads the document beyond the lines it works on: a keystroke
+// costs the same at the end of a large document as in a small one.
+#include "app/StatusBar.h"
 #include "app/Unit1.h"
 #include "editor/FindReplace.h"
+#include "editor/RichEdit.h"
+#include "editor/TextCodec.h"
+#include "macro/Escapes.h"
+#include "macro/KeyRules.h"
+#include "markers/MegaCheckListBox.h"
 
-void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers)
+#include <QAction>
+#include <QKeySequence>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString kAutoTab = QStringLiteral("AutoTab");
+const QString kEntities = QStringLiteral("ReplaceSpecialCharacters");
+
+// Lines are read in pieces growing up to this many characters.
+constexpr int kMaxChunk = 1 << 20;
+
+bool IsBreak(QChar c)
 {
-    if (key == Qt::Key_Escape)
-        CloseSearchDialogs(*this);
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
-void TMainForm::RichEditKeyPress(QChar&) {}
+// Position after the last character of a line.
+int LineEnd(const TRichEdit& edit, int line)
+{
+    return line + 1 < edit.LineCount() ? edit.LineIndex(line + 1) - 1 : edit.TextLength();
+}
+
+// The tabs and blanks a line begins with, read in growing pieces: an
+// enormous line costs what its indent costs.
+QString IndentOfLine(const TRichEdit& edit, int line)
+{
+    const int end = LineEnd(edit, line);
+    QString indent;
+    for (int at = edit.LineIndex(line), chunk = 64; at < end;
+         at += chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
+        const QString piece = edit.TextRange(at, std::min(chunk, end - at));
+        const QStringView lead = LeadingIndent(piece);
+        indent += lead;
+        if (lead.size() < piece.size())
+            break;
+    }
+    return indent;
+}
+
+// The characters with codes 0 to 32 that end a line, read from its end.
+int TrailingBlanksOfLine(const TRichEdit& edit, int line)
+{
+    const int start = edit.LineIndex(line);
+    int count = 0;
+    for (int end = LineEnd(edit, line), chunk = 64; end > start;
+         end -= chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
+        const int from = std::max(start, end - chunk);
+        const QString piece = edit.TextRange(from, end - from);
+        const int blanks = int(TrailingBlankCount(piece));
+        count += blanks;
+        if (blanks < piece.size())
+            break;
+    }
+    return count;
+}
+
+// The view takes standard keys such as Ctrl+Z and Ctrl+V for itself, ahead
+// of the window's shortcuts; the main menu's commands come first, as they
+// record their lines (Undo takes back recorded input).
+QAction* MenuCommandOfKey(const TMainForm& form, int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!(modifiers & Qt::ControlModifier))
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(modifiers & ~Qt::KeypadModifier, Qt::Key(key)));
+    for (QAction* action : form.actions())
+        if (action->isEnabled() && action->shortcut() == pressed)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- key down
+
+namespace {
+
+// AutoTab's Backspace at the start of a line: the line break and as many
+// characters as the line has trailing blanks go at once.
+void AutoTabBackspace(TMainForm& form)
+{
+    TRichEdit& edit = *form.RichEdit;
+    if (edit.SelLength() != 0 || !form.IsChecked(kAutoTab))
+        return;
+    const int caret = edit.SelStart();
+    const int line = edit.LineFromChar(caret);
+    if (line == 0 || caret != edit.LineIndex(line))
+        return;
+    const int blanks = TrailingBlanksOfLine(edit, line);
+    edit.SetSelStart(caret - 1);
+    edit.SetSelLength(1 + blanks);
+}
+
+// Tab and Shift+Tab on whole selected lines. False when the selection is
+// not whole lines: the Tab goes to the editor then.
+bool BlockIndent(TMainForm& form, bool unindent)
+{
+    TRichEdit& edit = *form.RichEdit;
+    const int length = edit.SelLength();
+    if (length == 0)
+        return false;
+    const int caret = edit.SelStart();
+    if (caret != edit.LineIndex(edit.LineFromChar(caret)) || !IsBreak(edit.CharAt(caret + length - 1)))
+        return false;
+    // Positions count a break as one: the block is handled with LF breaks.
+    const QString lines = NormalizeLineBreaks(edit.SelText());
+    if (!unindent) {
+        const QString indented = IndentBlock(lines);
+        edit.ReplaceSelection(indented);
+        edit.SetSelStart(caret);
+        edit.SetSelLength(int(indented.size()));
+    } else if (const std::optional<QString> unindented = UnindentBlock(lines)) {
+        const QSignalBlocker noSelectionHandling(&edit);
+        edit.ReplaceSelection(*unindented);
+        edit.SetSelStart(caret);
+        edit.SetSelLength(int(unindented->size()));
+    }
+    form.Macro.SwallowNextTab = true;
+    return true;
+}
+
+void ToggleTypingMode(TMainForm& form)
+{
+    TStatusBar& bar = *form.StatusBar;
+    const bool overwrite = bar.Panel(2).text == QLatin1String("insert");
+    form.RichEdit->SetOverwriteMode(overwrite);
+    const QString text = overwrite ? QStringLiteral("overwrite") : QStringLiteral("insert");
+    bar.SetPanelText(2, text);
+    bar.SetPanelWidth(2, bar.TextWidth(text) + 10);
+}
+
+} // namespace
+
+void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
+{
+    if (QAction* command = MenuCommandOfKey(*this, key, shift)) {
+        key = 0;
+        command->trigger();
+        return;
+    }
+    switch (key) {
+    case Qt::Key_Backspace:
+        AutoTabBackspace(*this);
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (BlockIndent(*this, key == Qt::Key_Backtab || (shift & Qt::ShiftModifier))) {
+            // The Tab character follows here: Shift+Tab has none on every
+            // platform, and a swallowed one must not wait for a later Tab.
+            QChar tab(u'\t');
+            RichEditKeyPress(tab);
+            key = 0;
+        }
+        break;
+    case Qt::Key_Escape:
+        CloseSearchDialogs(*this);
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        Macro.PreviousChar = QChar();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        Macro.PreviousChar = QChar();
+        const QString word = key == Qt::Key_Left ? QStringLiteral("MoveLeft") : QStringLiteral("MoveRight");
+        if (Macro.IsRecording && !MergeMove(Macro.MacroLines, word))
+            RecordCommand(word);
+        break;
+    }
+    case Qt::Key_Insert:
+        Macro.PreviousChar = QChar();
+        if (!(shift & (Qt::ShiftModifier | Qt::ControlModifier)))
+            ToggleTypingMode(*this);
+        break;
+    case Qt::Key_Delete:
+        Macro.PreviousChar = QChar();
+        RecordCommand(QStringLiteral("Delete"));
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- key press
+
+namespace {
+
+// The entity takes the place of the character before the caret and of the
+// key's own.
+void ReplaceWithEntity(TMainForm& form, const QString& entity, QChar& key)
+{
+    TRichEdit& edit = *form.RichEdit;
+    const int caret = edit.SelStart();
+    if (caret == 0)
+        return;   // nothing before the caret to pair with
+    edit.SetSelStart(caret - 1);
+    edit.SetSelLength(1);
+    edit.ReplaceSelection(entity);
+    key = QChar();
+    form.Macro.PreviousChar = QChar();
+}
+
+// AutoTab on Enter: the new line gets the indent of the caret's line.
+void AutoTabEnter(TMainForm& form, QChar& key)
+{
+    TRichEdit& edit = *form.RichEdit;
+    const int caret = edit.SelStart();
+    const int line = edit.LineFromChar(caret);
+    const QString indent = IndentOfLine(edit, line);
+    if (form.Macro.IsRecording)
+        for (QChar c : indent)
+            form.Macro.PendingText += EscapeTypedChar(c);
+    const QString lf(QLatin1Char('\n'));
+    edit.ReplaceSelection(caret == edit.LineIndex(line) ? indent + lf : lf + indent);
+    key = QChar();
+}
+
+} // namespace
+
+void TMainForm::RichEditKeyPress(QChar& key)
+{
+    const QChar c = key;
+    if (c == QChar(u'\b')) {
+        if (Macro.IsRecording)
+            BackspacePending(Macro.PendingText);
+        Macro.PreviousChar = key;
+        return;
+    }
+    if (Macro.IsRecording)
+        Macro.PendingText += EscapeTypedChar(c);
+    switch (c.unicode()) {
+    case '\t':
+        if (Macro.SwallowNextTab) {
+            key = QChar();
+            Macro.SwallowNextTab = false;
+        }
+        break;
+    case '\r':
+        if (IsChecked(kAutoTab))
+            AutoTabEnter(*this, key);
+        // With AutoTab the break is in and the caret on the new line;
+        // without, the editor inserts it after this.
+        CheckList->ShiftMarkers(RichEdit->LineFromChar(RichEdit->SelStart()) - 1);
+        break;
+    case ' ':
+    case '"':
+    case '&':
+    case '<':
+    case '>':
+        if (IsChecked(kEntities)) {
+            const QString entity = DoubledEntity(c, Macro.PreviousChar);
+            if (!entity.isEmpty())
+                ReplaceWithEntity(*this, entity, key);
+        }
+        break;
+    default:
+        if (IsChecked(kEntities)) {
+            const QString entity = EntityFor(c);
+            if (!entity.isEmpty()) {
+                RichEdit->ReplaceSelection(entity);
+                key = QChar();
+            }
+        }
+        break;
+    }
+    Macro.PreviousChar = key;
+}
