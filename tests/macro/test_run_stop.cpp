@@ -166,3 +166,34 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     EXPECT_TRUE(form().close());
     EXPECT_EQ(ReadFile(file), QByteArray("SelectAll\r\nCopy\r\nExit\r\n")) << "written once";
 }
+
+TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
+{
+    const QString other = WriteFile(QStringLiteral("other.txt"), "end\n");
+    Start();
+    Type(QStringLiteral("Greeting"));
+    ClickRun();
+    for (const QString& text : {QStringLiteral("ab"), QStringLiteral("\t"), QStringLiteral("\r"), QStringLiteral("C:\\x")})
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit().View(),
+                                c == QLatin1Char('\t')   ? Qt::Key_Tab
+                                : c == QLatin1Char('\r') ? Qt::Key_Return
+                                                         : Qt::Key(c.toUpper().unicode()),
+                                QString(c), {});
+    ClickRun();
+    EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("Insert ab\\t\\nC:\\\\x\r\n"));
+    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+
+    edit().SetModified(false);
+    fake.prompts.ExpectOpenDialog([&](FileDialogState& s) {
+        s.fileName = other;
+        return true;
+    });
+    form().Item(QStringLiteral("Open2"))->trigger();
+    // Ctrl+M twice: two whole runs, one after the other.
+    form().Item(QStringLiteral("Run2"))->trigger();
+    form().Item(QStringLiteral("Run2"))->trigger();
+    EXPECT_EQ(edit().Text(), QStringLiteral("ab\t\r\nC:\\xab\t\r\nC:\\xend\r\n"));
+    form().Item(QStringLiteral("Save2"))->trigger();
+    EXPECT_EQ(ReadFile(other), QByteArray("ab\t\nC:\\xab\t\nC:\\xend\n"));
+}
