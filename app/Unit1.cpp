@@ -233,6 +233,8 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const 
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(icon))));
     button->setCheckable(checkable);
     button->setAutoRaise(true);
+    // Not a Tab stop, as on other editors' toolbars: Tab reaches the fields.
+    button->setFocusPolicy(Qt::NoFocus);
     bar->addWidget(button);
     return button;
 }
