@@ -197,3 +197,28 @@ TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
     form().Item(QStringLiteral("Save2"))->trigger();
     EXPECT_EQ(ReadFile(other), QByteArray("ab\t\nC:\\xab\t\nC:\\xend\n"));
 }
+
+TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
+{
+    Start();
+    // A file the tree does not show: its recording adds no node, so after
+    // Stop the tree still holds only the root and Run is enabled in record mode.
+    WriteFile(QStringLiteral("lib/Unnamed Macro.macro"), "Insert a\r\nbogus\r\n");
+    const QString question = QStringLiteral("Overwrite \"Unnamed Macro.macro\"?");
+    Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    form().Item(QStringLiteral("Record2"))->trigger();
+    Check({false, "record", true, true, true, false, true}, __LINE__);
+    Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    form().Item(QStringLiteral("Run2"))->trigger();   // Ctrl+M: records, as the button would
+
+    // While a box of the run is up, Ctrl+M starts nothing.
+    form().Startup.MacroDir = lib;
+    form().TreeRoot->addChild(new TMacroTreeItem(QStringLiteral("Unnamed Macro")));
+    ClearField();
+    Type(QStringLiteral("unnamed macro"));
+    ASSERT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    Expect(MsgKind::Error, QStringLiteral("Error in line 2."), MsgButtons::Ok, MsgAnswer::Ok);
+    fake.prompts.WhileShown([this] { form().Item(QStringLiteral("Run2"))->trigger(); });
+    form().Item(QStringLiteral("Run2"))->trigger();
+    EXPECT_EQ(edit().Text(), QStringLiteral("a"));
+}
