@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The Debian package as `make package` builds it: its name and control
+# fields, its contents, and that this Debian could install it.
+# Usage: debian_package.sh BUILD_DIR SOURCE_DIR VERSION
+set -euo pipefail
+build=$1 source_dir=$2 version=$3
+here=$(dirname "$0")
+for tool in cpack dpkg-deb dpkg-shlibdeps apt-get desktop-file-validate appstreamcli xmllint \
+            update-mime-database groff; do
+  command -v $tool >/dev/null || { echo "$tool missing"; exit 77; }
+done
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 \
+  || { cat "$out/cpack.log"; exit 1; }
+deb=$out/mirel-edit_${version}_amd64.deb
+[ -f "$deb" ] || { echo "no $(basename "$deb"):"; ls "$out"; exit 1; }
+
+fail() { echo "$(basename "$deb"): $*"; exit 1; }
+info=$(dpkg-deb -I "$deb")
+field() { sed -n "s/^ $1: //p" <<<"$info"; }
+[ "$(field Package)" = mirel-edit ] || fail "package name $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version)"
+[ "$(field Architecture)" = amd64 ] || fail "architecture $(field Architecture)"
+[ "$(field Section)" = editors ] || fail "section $(field Section)"
+depends=$(field Depends)
+# From the program's shared libraries, plus the SVG plugin that Qt loads.
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6; do
+  grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
+for path in usr/bin/vellumpad usr/share/applications/mirel-edit.desktop \
+            usr/share/icons/hicolor/scalable/apps/mirel-edit.svg \
+            usr/share/icons/hicolor/48x48/apps/mirel-edit.png \
+            usr/share/mime/packages/mirel-edit.xml usr/share/man/man1/vellumpad.1.gz; do
+  grep -qx "\./$path" <<<"$contents" || fail "does not hold /$path"
+done
+grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' <<<"$contents" || fail "holds no metainfo"
+if [ -f "$source_dir/help/CMakeLists.txt" ]; then
+  grep -qx '\./usr/share/mirel-edit/Mirel-Edit.chm' <<<"$contents" || fail "holds no help file"
+fi
+grep -v '^\./usr/' <<<"$contents" | grep -vx '\./' | grep . && fail "holds files outside /usr"
+dpkg-deb -c "$deb" | awk '$2 != "root/root" { bad = 1 } END { exit bad }' || fail "files not owned by root"
+
+# What dpkg -i would unpack, and whether this system could satisfy it.
+dpkg-deb -x "$deb" "$out/root"
+"$here/check_tree.sh" "$out/root" /usr "$source_dir" "$version"
+apt-get install --simulate --no-install-recommends "$deb" >"$out/apt.log" 2>&1 \
+  || { cat "$out/apt.log"; fail "could not be installed here"; }
+grep -Eq '^Inst mirel-edit |mirel-edit is already the newest' "$out/apt.log" \
+  || { cat "$out/apt.log"; fail "apt would not install it"; }
+echo "$(basename "$deb"): complete"
