@@ -16,6 +16,8 @@ png_size() { # width x height from the IHDR chunk
 need bin/vellumpad
 [ -x "$top/bin/vellumpad" ] || fail "bin/vellumpad is not executable"
 [ "$(od -An -tx1 -N4 "$top/bin/vellumpad" | tr -d ' ')" = 7f454c46 ] || fail "bin/vellumpad is no program"
+missing=$(ldd "$top/bin/vellumpad" | grep 'not found' || true)
+[ -z "$missing" ] || fail "bin/vellumpad lacks libraries: $missing"
 
 entry=share/applications/mirel-edit.desktop
 need "$entry"
@@ -71,7 +73,7 @@ if [ -f "$source_dir/help/CMakeLists.txt" ]; then
   find "$share/mirel-edit" -name '*.html' | grep -q . || fail "no help pages beside the help file"
 fi
 
-if [ -f "$source_dir/app/CommandLine.cpp" ]; then
+if compgen -G "$source_dir/app/CommandLine.*" >/dev/null; then
   headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$top/bin/vellumpad" "$@"; }
   [ "$(headless --version)" = "Mirel-Edit $version" ] || fail "--version does not print Mirel-Edit $version"
   headless --help | grep -q -- --run || fail "--help does not list --run"

@@ -24,24 +24,21 @@ field() { sed -n "s/^ $1: //p" <<<"$info"; }
 [ "$(field Architecture)" = amd64 ] || fail "architecture $(field Architecture)"
 [ "$(field Section)" = editors ] || fail "section $(field Section)"
 depends=$(field Depends)
+names=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
 # From the program's shared libraries, plus the SVG plugin that Qt loads.
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6; do
-  grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+  grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 
-contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
-for path in usr/bin/vellumpad usr/share/applications/mirel-edit.desktop \
-            usr/share/icons/hicolor/scalable/apps/mirel-edit.svg \
-            usr/share/icons/hicolor/48x48/apps/mirel-edit.png \
-            usr/share/mime/packages/mirel-edit.xml usr/share/man/man1/vellumpad.1.gz; do
-  grep -qx "\./$path" <<<"$contents" || fail "does not hold /$path"
+listing=$(dpkg-deb -c "$deb")
+paths=(bin/vellumpad share/applications/mirel-edit.desktop share/icons/hicolor/48x48/apps/mirel-edit.png
+       share/icons/hicolor/scalable/apps/mirel-edit.svg share/metainfo/example.mirelsoft.MirelEdit.metainfo.xml
+       share/mime/packages/mirel-edit.xml share/man/man1/vellumpad.1.gz)
+[ -f "$source_dir/help/CMakeLists.txt" ] && paths+=(share/mirel-edit/Mirel-Edit.chm)
+for path in "${paths[@]}"; do
+  grep -q " \./usr/$path\$" <<<"$listing" || fail "does not hold /usr/$path"
 done
-grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' <<<"$contents" || fail "holds no metainfo"
-if [ -f "$source_dir/help/CMakeLists.txt" ]; then
-  grep -qx '\./usr/share/mirel-edit/Mirel-Edit.chm' <<<"$contents" || fail "holds no help file"
-fi
-grep -v '^\./usr/' <<<"$contents" | grep -vx '\./' | grep . && fail "holds files outside /usr"
-dpkg-deb -c "$deb" | awk '$2 != "root/root" { bad = 1 } END { exit bad }' || fail "files not owned by root"
+awk '$2 != "root/root" || $NF !~ /^\.\/(usr\/.*)?$/' <<<"$listing" | grep . && fail "holds files not root's or outside /usr"
 
 # What dpkg -i would unpack, and whether this system could satisfy it.
 dpkg-deb -x "$deb" "$out/root"
