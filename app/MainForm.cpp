@@ -61,7 +61,13 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     installEventFilter(this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kDesignTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    // Every window and dialog shows the program's icon, and the desktop
+    // matches the windows to the installed entry "mirel-edit.desktop".
+    QIcon icon(QStringLiteral(":/icons/editor.svg"));
+    icon.addFile(QStringLiteral(":/icons/app.png"));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("mirel-edit"));
+    setWindowIcon(icon);
     setMinimumSize(426, 350);
     resize(418, 304 + 46);
     BuildControls();
