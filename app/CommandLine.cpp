@@ -76,7 +76,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
             ++i;
             break;
         }
-        if (!LooksLikeOption(arguments.at(i)))
+        if (!LooksLikeOption(arguments.at(i)) || ((scan.run || scan.check) && exists(arguments.at(i))))
             break;
         scan.Take(arguments, i);
     }
