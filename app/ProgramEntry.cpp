@@ -1,18 +1,22 @@
 #include "app/ProgramEntry.h"
 
+#include "app/CommandLine.h"
 #include "app/SettingsLoad.h"
 #include "app/MainForm.h"
 #include "app/AboutBox.h"
 #include "html/HtmlToolbar.h"
 #include "html/TidyErrors.h"
+#include "macro/BatchRun.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
+#include <cstdio>
 
 ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() = default;
@@ -44,14 +48,32 @@ QStringList DocumentArguments(int argc, const char* const* argv)
     return arguments;
 }
 
-int RunProgram(int argc, char** argv)
+namespace {
+
+void PrintLine(std::FILE* stream, const QString& text)
 {
-    // A file size limit must fail the write, not end the program with the
-    // user's work in it.
-    std::signal(SIGXFSZ, SIG_IGN);
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// Runs without a window need no display, and must not reach the desktop's
+// clipboard either: the offscreen platform, unless one was chosen.
+void UseOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about fonts and the like would mix with the messages.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            PrintLine(stderr, message);
+    });
+}
+
+int RunWindow(char** argv, const QStringList& arguments)
+{
     // Every argument names the document, even one that looks like one of
     // Qt's own options ("-reverse"): Qt sees the program name alone.
-    const QStringList arguments = DocumentArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setOverrideCursor(Qt::BusyCursor);   // until the start-up ends
@@ -73,4 +95,50 @@ int RunProgram(int argc, char** argv)
     prompts.SetOwner(windows.main.get());
     windows.main->show();
     return app.exec();
+}
+
+} // namespace
+
+QStringList ProgramArguments(int argc, const char* const* argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QFile::decodeName(argv[i]));
+    return arguments;
+}
+
+int RunProgram(int argc, char** argv)
+{
+    // A file size limit must fail the write, not end the program with the
+    // user's work in it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const CommandLine line =
+        ParseCommandLine(ProgramArguments(argc, argv), [](const QString& name) { return QFileInfo::exists(name); });
+    const BatchOutput output{[](const QString& text) { PrintLine(stdout, text); },
+                             [](const QString& text) { PrintLine(stderr, text); }};
+    switch (line.mode) {
+    case ProgramMode::Help:
+        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case ProgramMode::Version:
+        PrintLine(stdout, VersionText());
+        return 0;
+    case ProgramMode::UsageError:
+        PrintLine(stderr, QStringLiteral("vellumpad: ") + line.error);
+        PrintLine(stderr, line.hint);
+        return 2;
+    case ProgramMode::Check:
+        return CheckMacroFiles(line.files, output);
+    case ProgramMode::Run: {
+        UseOffscreenPlatform();
+        int qtArgc = 1;
+        QApplication app(qtArgc, argv);
+        app.setApplicationName(QStringLiteral("Mirel-Edit"));
+        app.setOrganizationName(QStringLiteral("MirelSoft"));
+        return RunBatch(BatchOptions{line.macro, line.files, line.dryRun}, output);
+    }
+    case ProgramMode::Window:
+        break;
+    }
+    return RunWindow(argv, line.documentParts);
 }

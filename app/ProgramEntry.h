@@ -31,5 +31,9 @@ ProgramWindows CreateProgramWindows(const Platform& platform, const QStringList&
 // program's name, a leading "--" dropped.
 QStringList DocumentArguments(int argc, const char* const* argv);
 
-// The program entry: cursor, title, the four windows, the message loop.
+// Every argument after the program's name, as it was given.
+QStringList ProgramArguments(int argc, const char* const* argv);
+
+// The program entry: the command line's options, runs without a window, or
+// cursor, title, the four windows and the message loop.
 int RunProgram(int argc, char** argv);

@@ -90,6 +90,7 @@ bool TMainForm::ExecuteMacroCommand(const QString& word, const std::optional<QSt
 
 void TMainForm::RunMacro()
 {
+    Macro.FailedLine = 0;
     // A folder, pipe or device is no macro, and reading it could wait forever.
     QStringList lines;
     bool found = QFileInfo(Macro.MacroFile).isFile();
@@ -114,16 +115,19 @@ void TMainForm::RunMacro()
             values.selStart = [this] { return qint64(RichEdit->SelStart()); };
             values.selEnd = [this] { return qint64(RichEdit->SelStart()) + RichEdit->SelLength(); };
             for (qsizetype i = 0; i < Macro.MacroLines.size(); ++i) {
+                Macro.RunLine = int(i + 1);
                 MacroLine line = SplitMacroLine(Macro.MacroLines.at(i));
                 if (line.argument) {
                     values.currentFile = Doc.CurrentFile;
                     line.argument = ExpandPlaceholders(*line.argument, values);
                 }
                 if (!ExecuteMacroCommand(line.word, line.argument)) {
+                    Macro.FailedLine = Macro.RunLine;
                     ShowError(QStringLiteral("Error in line ") + QString::number(i + 1) + QStringLiteral("."));
                     break;
                 }
             }
+            Macro.RunLine = 0;
         }
         // The window catches up with the selection once, now that the run is over.
         RichEditSelectionChange();

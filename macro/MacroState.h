@@ -13,6 +13,8 @@ struct MacroState {
     QChar PreviousChar;         // last character the key handling let through; 0 after navigation
     bool SwallowNextTab = false;
     bool IsRunning = false;     // a macro run is between its first and last line
+    int RunLine = 0;            // the line a run is at, from 1; 0 outside a run
+    int FailedLine = 0;         // the line the last run stopped at; 0 when it ran to its end
 
     // Writes pending typed text as an "Insert " line, then the line itself;
     // nothing at all unless a recording is on.

@@ -1,4 +1,4 @@
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QApplication>

@@ -1,0 +1,186 @@
+#include "app/CommandLine.h"
+
+#include "macro/MacroCheck.h"
+
+namespace {
+
+const QString kSeeHelp = QStringLiteral("See \"vellumpad --help\".");
+
+// "-" alone is a name (nothing reads standard input here, but it is no option).
+bool LooksLikeOption(const QString& argument)
+{
+    return argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
+}
+
+struct Scan {
+    bool help = false;
+    bool version = false;
+    bool run = false;
+    bool check = false;
+    bool dryRun = false;
+    bool runWithoutMacro = false;
+    QString macro;
+    QString unknown;   // the first unknown option
+
+    // Takes the option at `i`; "--run" also takes the macro after it.
+    void Take(const QStringList& arguments, qsizetype& i)
+    {
+        const QString& option = arguments.at(i);
+        if (option == QLatin1String("--help")) {
+            help = true;
+        } else if (option == QLatin1String("--version")) {
+            version = true;
+        } else if (option == QLatin1String("--check")) {
+            check = true;
+        } else if (option == QLatin1String("--dry-run")) {
+            dryRun = true;
+        } else if (option == QLatin1String("--run")) {
+            run = true;
+            if (i + 1 < arguments.size())
+                macro = arguments.at(++i);
+            else
+                runWithoutMacro = true;
+        } else if (unknown.isEmpty()) {
+            unknown = option;
+        }
+    }
+};
+
+CommandLine InMode(ProgramMode mode, const QStringList& documentParts = {})
+{
+    CommandLine line;
+    line.mode = mode;
+    line.documentParts = documentParts;
+    return line;
+}
+
+CommandLine UsageError(const QString& error, const QString& hint = kSeeHelp)
+{
+    CommandLine line;
+    line.mode = ProgramMode::UsageError;
+    line.error = error;
+    line.hint = hint;
+    return line;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments, const std::function<bool(const QString&)>& exists)
+{
+    Scan scan;
+    qsizetype i = 0;
+    bool optionsEnded = false;
+    for (; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--")) {
+            optionsEnded = true;
+            ++i;
+            break;
+        }
+        if (!LooksLikeOption(arguments.at(i)) || ((scan.run || scan.check) && exists(arguments.at(i))))
+            break;
+        scan.Take(arguments, i);
+    }
+    QStringList names;
+    if (scan.run || scan.check) {
+        // Each name stands alone here, so options may follow them; a name
+        // that looks like an option but exists is a name.
+        for (; i < arguments.size(); ++i) {
+            const QString& argument = arguments.at(i);
+            if (!optionsEnded && argument == QLatin1String("--"))
+                optionsEnded = true;
+            else if (!optionsEnded && LooksLikeOption(argument) && !exists(argument))
+                scan.Take(arguments, i);
+            else
+                names << argument;
+        }
+    } else {
+        names = arguments.mid(i);
+    }
+
+    if (scan.help)
+        return InMode(ProgramMode::Help);
+    if (scan.version)
+        return InMode(ProgramMode::Version);
+    if (!scan.unknown.isEmpty()) {
+        // Before options existed every argument was part of the document's
+        // name; a file of that name is still opened.
+        if (!scan.run && !scan.check && exists(arguments.join(QLatin1Char(' '))))
+            return InMode(ProgramMode::Window, arguments);
+        const QString option = scan.unknown.section(QLatin1Char('='), 0, 0);
+        const auto nearest = NearestWord(option, {QStringLiteral("--help"), QStringLiteral("--version"),
+                                                  QStringLiteral("--run"), QStringLiteral("--check"),
+                                                  QStringLiteral("--dry-run")});
+        return UsageError(QStringLiteral("unknown option \"%1\"").arg(scan.unknown),
+                          nearest ? QStringLiteral("Did you mean \"%1\"? %2").arg(*nearest, kSeeHelp)
+                                  : QStringLiteral("See \"vellumpad --help\"; put \"--\" before a file name "
+                                                   "that starts with \"-\"."));
+    }
+    if (scan.run && scan.check)
+        return UsageError(QStringLiteral("\"--run\" and \"--check\" cannot be used together"));
+    if (scan.dryRun && !scan.run)
+        return UsageError(QStringLiteral("\"--dry-run\" goes with \"--run\""));
+    CommandLine line;
+    if (scan.run) {
+        if (scan.runWithoutMacro || names.isEmpty())
+            return UsageError(QStringLiteral("\"--run\" needs a macro and at least one file"),
+                              QStringLiteral("Usage: vellumpad --run MACRO [--dry-run] FILE... %1").arg(kSeeHelp));
+        line.mode = ProgramMode::Run;
+        line.macro = scan.macro;
+        line.files = names;
+        line.dryRun = scan.dryRun;
+    } else if (scan.check) {
+        if (names.isEmpty())
+            return UsageError(QStringLiteral("\"--check\" needs at least one macro"),
+                              QStringLiteral("Usage: vellumpad --check MACRO... %1").arg(kSeeHelp));
+        line.mode = ProgramMode::Check;
+        line.files = names;
+    } else {
+        line.documentParts = names;
+    }
+    return line;
+}
+
+QString VersionText()
+{
+    return QStringLiteral("Mirel-Edit 1.5.4");
+}
+
+QString HelpText()
+{
+    return QStringLiteral(
+        "Usage: vellumpad [--] [FILE NAME...]\n"
+        "       vellumpad --run MACRO [--dry-run] FILE...\n"
+        "       vellumpad --check MACRO...\n"
+        "       vellumpad --help | --version\n"
+        "\n"
+        "Mirel-Edit edits plain text, RTF and HTML documents and runs macros on them.\n"
+        "\n"
+        "Without options the editor window opens. The arguments name one document:\n"
+        "they are joined with single blanks, so a name holding blanks may be given\n"
+        "without quotes.\n"
+        "\n"
+        "Options:\n"
+        "  --run MACRO FILE...  Run the macro on each file in turn, without a window,\n"
+        "                       and save each file that it changed. A file whose run\n"
+        "                       fails is left as it was. One line per file on standard\n"
+        "                       output: FILE: changed, FILE: unchanged or\n"
+        "                       FILE: error in line N: REASON. Messages go to standard\n"
+        "                       error as FILE:LINE: TEXT; questions get their safe\n"
+        "                       answer (No, Cancel); a line that needs a dialog\n"
+        "                       (openfile without a path, print, printersetup) fails.\n"
+        "                       A macro with exit, deletefile or clearfile is not run.\n"
+        "  --dry-run            With --run: print a unified diff of what would change\n"
+        "                       and write no file.\n"
+        "  --check MACRO...     Run nothing; list each line that a run would reject, as\n"
+        "                       MACRO:LINE: error: MESSAGE, and arguments a run reads\n"
+        "                       differently than they look, as MACRO:LINE: warning: ...\n"
+        "  --help               Show this help and exit.\n"
+        "  --version            Show the version and exit.\n"
+        "  --                   End of options: what follows is a name, even when it\n"
+        "                       starts with \"-\".\n"
+        "\n"
+        "Exit status:\n"
+        "  0  success; --run: every file was run; --check: no line would fail\n"
+        "  1  --run: some file failed; --check: some line would fail\n"
+        "  2  wrong usage, or a macro that cannot be read\n");
+}

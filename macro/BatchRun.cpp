@@ -1,0 +1,285 @@
+#include "macro/BatchRun.h"
+
+#include "app/MainForm.h"
+#include "editor/RichEdit.h"
+#include "macro/MacroCheck.h"
+#include "macro/MacroFile.h"
+#include "macro/MacroLanguage.h"
+#include "platform/BatchPrompts.h"
+#include "platform/Clock.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+bool IsTrailingSave(const MacroLine& line)
+{
+    return line.word == QLatin1String("savefile") && !line.argument;
+}
+
+// The digest of a file's bytes, read in pieces; nothing when it cannot be read.
+std::optional<QByteArray> FileDigest(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return std::nullopt;
+    return hash.result();
+}
+
+FileResult Outcome(const QString& file, FileOutcome outcome, int line = 0, const QString& reason = {})
+{
+    FileResult result;
+    result.file = file;
+    result.outcome = outcome;
+    result.line = line;
+    result.reason = reason;
+    return result;
+}
+
+FileResult Failure(const QString& file, int line, const QString& reason)
+{
+    return Outcome(file, FileOutcome::Failed, line, reason);
+}
+
+// One window, never shown, that every file is opened in in turn.
+class BatchRunner {
+public:
+    BatchRunner(const BatchOutput& output, const QString& macroFile, bool dryRun)
+        : output_(output), prompts_(output.err), macroFile_(macroFile), dryRun_(dryRun)
+    {
+        Platform platform{&prompts_, &shell_, &clock_, &screen_, nullptr};
+        form_ = std::make_unique<TMainForm>(platform, QStringList());
+        prompts_.SetLineSources([this] { return form_->Macro.RunLine; }, [this] { return form_->Macro.FailedLine; });
+    }
+
+    // Whatever goes wrong with one file is that file's result; the next
+    // file still runs.
+    FileResult Run(const QString& file)
+    {
+        try {
+            return RunFile(file);
+        } catch (const AppError& e) {
+            return Failure(file, 0, e.message());
+        } catch (const std::exception& e) {
+            return Failure(file, 0, QString::fromUtf8(e.what()));
+        }
+    }
+
+private:
+    FileResult RunFile(const QString& file)
+    {
+        if (!QFileInfo::exists(file))
+            return Failure(file, 0, QStringLiteral("File not found!"));
+        prompts_.SetFile(file);
+        prompts_.TakeLastMessage();
+        prompts_.TakeRefusal();
+        TMainForm& form = *form_;
+        // What the last file left behind is not to be saved, nor asked about.
+        form.RichEdit->SetModified(false);
+        const QString target = QFileInfo(file).absoluteFilePath();
+        form.OpenNamed(file);
+        if (form.Doc.CurrentFile != target) {
+            const QString reason = prompts_.TakeLastMessage();
+            return Failure(file, 0, reason.isEmpty() ? QStringLiteral("File could not be opened") : reason);
+        }
+        const std::optional<QByteArray> before = FileDigest(target);
+        form.SearchPos = 0;
+        form.Macro.MacroFile = macroFile_;
+        form.Macro.MacroLines.clear();
+        form.RunMacro();
+        if (const int line = form.Macro.FailedLine; line > 0) {
+            const QString text = form.Macro.MacroLines.value(line - 1);
+            const QString refusal = prompts_.TakeRefusal();
+            return Failure(file, line,
+                           refusal.isEmpty()
+                               ? LineFailureReason(text, form.Doc.IsPlainDocument)
+                               : QLatin1Char('"') + SplitMacroLine(text).word + QStringLiteral("\" ") + refusal);
+        }
+        if (form.Doc.CurrentFile != target)
+            return Failure(file, 0, QStringLiteral("the macro went on to another document (%1); nothing was saved")
+                                        .arg(form.Doc.CurrentFile));
+        if (!form.RichEdit->Modified())
+            return Outcome(file, FileOutcome::Unchanged);
+        return dryRun_ ? Compare(file, target) : Save(file, target, before);
+    }
+
+    FileResult Save(const QString& file, const QString& target, const std::optional<QByteArray>& before)
+    {
+        prompts_.TakeLastMessage();
+        if (!form_->SaveWithChecks(false)) {
+            const QString reason = prompts_.TakeLastMessage();
+            return Failure(file, 0, reason.isEmpty() ? QStringLiteral("File could not be saved.") : reason);
+        }
+        const bool same = before && FileDigest(target) == before;
+        return Outcome(file, same ? FileOutcome::Unchanged : FileOutcome::Changed);
+    }
+
+    // The document as it would be saved, beside nothing of the user's, and
+    // the diff program's view of it against the file on disk.
+    FileResult Compare(const QString& file, const QString& target)
+    {
+        if (!scratch_.isValid())
+            return Failure(file, 0, QStringLiteral("no temporary folder: ") + scratch_.errorString());
+        const QString copy = scratch_.filePath(QFileInfo(target).fileName());
+        try {
+            form_->RichEdit->SaveToFile(copy);
+        } catch (const AppError& e) {
+            return Failure(file, 0, e.message());
+        }
+        QProcess diff;
+        diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), QStringLiteral("--label"), file,
+                                            QStringLiteral("--label"), file, QStringLiteral("--"), target, copy});
+        if (!diff.waitForFinished(120000) || diff.exitStatus() != QProcess::NormalExit) {
+            diff.kill();
+            return Failure(file, 0, QStringLiteral("the diff program did not run: ") + diff.errorString());
+        }
+        QFile::remove(copy);
+        if (diff.exitCode() == 0)
+            return Outcome(file, FileOutcome::Unchanged);
+        if (diff.exitCode() != 1)
+            return Failure(file, 0, QStringLiteral("diff: ") + QString::fromLocal8Bit(diff.readAllStandardError()).trimmed());
+        QString text = QString::fromUtf8(diff.readAllStandardOutput());
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        if (output_.out)
+            output_.out(text);
+        return Outcome(file, FileOutcome::Changed);
+    }
+
+    const BatchOutput& output_;
+    BatchPrompts prompts_;
+    BatchShell shell_;
+    SystemClock clock_;
+    QtScreenMetrics screen_;
+    QString macroFile_;
+    bool dryRun_;
+    QTemporaryDir scratch_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+// The macro's lines, or the reason they cannot be read.
+std::optional<QStringList> ReadMacro(const QString& path, const BatchOutput& output)
+{
+    if (QFileInfo(path).isFile()) {
+        try {
+            return ReadMacroFile(path);
+        } catch (const AppError&) {
+        }
+    }
+    if (output.err)
+        output.err(path + QStringLiteral(": Macro not found!"));
+    return std::nullopt;
+}
+
+} // namespace
+
+QString SummaryLine(const FileResult& result)
+{
+    switch (result.outcome) {
+    case FileOutcome::Changed: return result.file + QStringLiteral(": changed");
+    case FileOutcome::Unchanged: return result.file + QStringLiteral(": unchanged");
+    case FileOutcome::Failed: break;
+    }
+    QString reason = result.reason;
+    reason.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (result.line > 0)
+        return QStringLiteral("%1: error in line %2: %3").arg(result.file).arg(result.line).arg(reason);
+    return result.file + QStringLiteral(": error: ") + reason;
+}
+
+int BatchExitCode(const std::vector<FileResult>& results)
+{
+    for (const FileResult& result : results)
+        if (result.outcome == FileOutcome::Failed)
+            return 1;
+    return 0;
+}
+
+qsizetype LinesToRun(const QStringList& lines)
+{
+    qsizetype count = lines.size();
+    while (count > 0 && IsTrailingSave(SplitMacroLine(lines.at(count - 1))))
+        --count;
+    return count;
+}
+
+std::optional<RefusedLine> FindRefusedLine(const QStringList& lines)
+{
+    const qsizetype running = LinesToRun(lines);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const MacroLine line = SplitMacroLine(lines.at(i));
+        const QString word = QLatin1Char('"') + line.word + QLatin1Char('"');
+        if (line.word == QLatin1String("exit") || line.word == QLatin1String("deletefile") ||
+            line.word == QLatin1String("clearfile"))
+            return RefusedLine{int(i + 1), word + QStringLiteral(" is not run without a window; the file was skipped")};
+        if (line.word == QLatin1String("savefile") && (line.argument || i < running))
+            return RefusedLine{int(i + 1), word + QStringLiteral(" before the end of the macro is not run without a "
+                                                                 "window (each file is saved once its run is over); "
+                                                                 "the file was skipped")};
+    }
+    return std::nullopt;
+}
+
+int RunBatch(const BatchOptions& options, const BatchOutput& output)
+{
+    const std::optional<QStringList> lines = ReadMacro(options.macro, output);
+    if (!lines)
+        return 2;
+    std::vector<FileResult> results;
+    const auto report = [&](const FileResult& result) {
+        results.push_back(result);
+        if (output.out)
+            output.out(SummaryLine(result));
+    };
+    if (const auto refused = FindRefusedLine(*lines)) {
+        for (const QString& file : options.files)
+            report(Failure(file, refused->line, refused->reason));
+        return BatchExitCode(results);
+    }
+    // The closing "savefile" lines are the batch's own save: the lines
+    // before them run from a copy that leaves them out.
+    QString macroFile = options.macro;
+    QTemporaryDir trimmed;
+    const qsizetype running = LinesToRun(*lines);
+    if (running < lines->size()) {
+        macroFile = trimmed.filePath(QStringLiteral("run.macro"));
+        try {
+            WriteMacroFile(macroFile, lines->mid(0, running));
+        } catch (const AppError& e) {
+            if (output.err)
+                output.err(e.message());
+            return 2;
+        }
+    }
+    BatchRunner runner(output, macroFile, options.dryRun);
+    for (const QString& file : options.files)
+        report(runner.Run(file));
+    return BatchExitCode(results);
+}
+
+int CheckMacroFiles(const QStringList& macros, const BatchOutput& output)
+{
+    int code = 0;
+    for (const QString& macro : macros) {
+        const std::optional<QStringList> lines = ReadMacro(macro, output);
+        if (!lines) {
+            code = 2;
+            continue;
+        }
+        for (const MacroFinding& finding : CheckMacroLines(*lines)) {
+            if (output.out)
+                output.out(FindingText(macro, finding));
+            if (finding.kind == FindingKind::Error && code == 0)
+                code = 1;
+        }
+    }
+    return code;
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Running one macro over many files without a window, with the runner the
+// window uses: open as Open does, run, save what changed.
+
+struct BatchOptions {
+    QString macro;
+    QStringList files;
+    bool dryRun = false;   // print a diff instead of saving
+};
+
+// Where the lines go: the summary (and diffs) and the messages.
+struct BatchOutput {
+    std::function<void(const QString&)> out;
+    std::function<void(const QString&)> err;
+};
+
+enum class FileOutcome { Changed, Unchanged, Failed };
+
+struct FileResult {
+    QString file;
+    FileOutcome outcome = FileOutcome::Unchanged;
+    int line = 0;     // the macro line that failed; 0 when the failure was no line's
+    QString reason;
+};
+
+// "FILE: changed", "FILE: unchanged", "FILE: error in line N: REASON" or
+// "FILE: error: REASON".
+QString SummaryLine(const FileResult& result);
+// 0 when every file was run, 1 when one failed.
+int BatchExitCode(const std::vector<FileResult>& results);
+
+// The first line that keeps a macro from running on files without a
+// window: one that closes the program or empties or deletes the file, or
+// saves before the whole macro has run (a later failure could then not
+// leave the file as it was, and a dry run would write).
+struct RefusedLine {
+    int line = 0;
+    QString reason;
+};
+std::optional<RefusedLine> FindRefusedLine(const QStringList& lines);
+// How many lines run: "savefile" lines at the end are left out, as every
+// file is saved once its run is over.
+qsizetype LinesToRun(const QStringList& lines);
+
+// The whole --run: returns the exit code (2 when the macro cannot be read).
+// Needs a QApplication.
+int RunBatch(const BatchOptions& options, const BatchOutput& output);
+
+// The whole --check: findings of every macro; exit code 0 clean, 1 when a
+// line would fail, 2 when a macro cannot be read.
+int CheckMacroFiles(const QStringList& macros, const BatchOutput& output);

@@ -1,0 +1,209 @@
+#include "macro/MacroCheck.h"
+
+#include "macro/MacroCommands.h"
+#include "macro/MacroLanguage.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+QString Quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The command word with the letter case it was written in.
+QString WrittenWord(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    const qsizetype blank = trimmed.indexOf(QLatin1Char(' '));
+    return blank < 0 ? trimmed : trimmed.left(blank);
+}
+
+// Lines a recording writes that a run does not accept, and what each was
+// recorded for.
+struct RecordedOnly {
+    const char* word;
+    const char* recordedBy;
+};
+constexpr RecordedOnly kRecordedOnly[] = {
+    {"delete", "the Delete key"},
+    {"closefile", "Close"},
+    {"underline", "the Underline button"},
+    {"centeronscreen", "the Center on Screen option"},
+    {"rememberpos", "the Remember Position option"},
+};
+
+// Commands that flip an option whatever their argument says.
+constexpr const char* kToggles[] = {"plaintext", "alwaysstayontop", "wordwrap"};
+
+// What "on" switches, for the warning about "On".
+QString OnOffEffect(const QString& word)
+{
+    if (word == QLatin1String("autotab"))
+        return QStringLiteral("switches AutoTab off: only \"on\" in lower case switches it on");
+    if (word == QLatin1String("underlined"))
+        return QStringLiteral("clears underline: only \"on\" in lower case sets it");
+    return QStringLiteral("clears %1: only \"on\" in lower case sets it").arg(word);
+}
+
+QStringList CommandWords()
+{
+    QStringList words;
+    for (const MacroCommand& command : MacroCommands())
+        words << QString::fromLatin1(command.word);
+    return words;
+}
+
+bool HasPlaceholder(const QString& argument)
+{
+    const QString folded = LowerAscii(argument);
+    for (const char* word : {"filename", "selection", "startsel", "endsel"})
+        if (folded.contains(QLatin1StringView(word)))
+            return true;
+    return false;
+}
+
+QString UnknownWordMessage(const QString& written, const QString& word)
+{
+    QString message;
+    for (const RecordedOnly& recorded : kRecordedOnly)
+        if (word == QLatin1StringView(recorded.word))
+            message = QStringLiteral("%1 is recorded for %2, but a run has no such command")
+                          .arg(Quoted(written), QString::fromLatin1(recorded.recordedBy));
+    if (message.isEmpty())
+        message = QStringLiteral("unknown command ") + Quoted(written);
+    // "Delete" is not a misspelt "deletefile": deleting the file is no hint.
+    if (word != QLatin1String("delete"))
+        if (const auto nearest = NearestWord(word, CommandWords()))
+            message += QStringLiteral("; did you mean %1?").arg(Quoted(*nearest));
+    return message;
+}
+
+// The error of a known command's argument, judged without a document;
+// arguments with placeholders are known only while running.
+std::optional<QString> ArgumentError(const MacroCommand& command, const std::optional<QString>& argument)
+{
+    const QString word = Quoted(QString::fromLatin1(command.word));
+    if (argument && HasPlaceholder(*argument))
+        return std::nullopt;
+    switch (command.argument) {
+    case MacroArgument::Integer:
+        if (!argument)
+            return word + QStringLiteral(" needs a whole number");
+        [[fallthrough]];
+    case MacroArgument::OptionalInteger:
+        if (argument && !ReadMacroInteger(*argument))
+            return word + QStringLiteral(" needs a whole number, not ") + Quoted(*argument);
+        return std::nullopt;
+    case MacroArgument::Pair:
+        if (!argument || !SplitReplacePair(*argument))
+            return word + QStringLiteral(" needs the find text, a blank and the replacement");
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> ArgumentWarning(const MacroCommand& command, const QString& written,
+                                       const std::optional<QString>& argument)
+{
+    if (!argument)
+        return std::nullopt;
+    const QString word = QString::fromLatin1(command.word);
+    if (command.argument == MacroArgument::OnOff && *argument != QLatin1String("on") &&
+        LowerAscii(*argument) == QLatin1String("on"))
+        return Quoted(written + QLatin1Char(' ') + *argument) + QLatin1Char(' ') + OnOffEffect(word);
+    for (const char* toggle : kToggles)
+        if (word == QLatin1StringView(toggle))
+            return QStringLiteral("%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
+    return std::nullopt;
+}
+
+int EditDistance(const QString& a, const QString& b)
+{
+    std::vector<int> row(size_t(b.size()) + 1);
+    for (size_t j = 0; j < row.size(); ++j)
+        row[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[size_t(j)];
+            row[size_t(j)] = std::min({above + 1, row[size_t(j) - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+} // namespace
+
+std::optional<QString> NearestWord(const QString& word, const QStringList& candidates)
+{
+    const QString folded = LowerAscii(word);
+    const int allowed = std::max<int>(1, int(folded.size() + 1) / 3);
+    std::optional<QString> best;
+    int bestDistance = allowed + 1;
+    for (const QString& candidate : candidates) {
+        const int distance = EditDistance(folded, LowerAscii(candidate));
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+std::vector<MacroFinding> CheckMacroLines(const QStringList& lines)
+{
+    std::vector<MacroFinding> findings;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int number = int(i + 1);
+        const MacroLine line = SplitMacroLine(lines.at(i));
+        if (line.word.isEmpty()) {
+            findings.push_back({number, FindingKind::Error, QStringLiteral("blank line")});
+            continue;
+        }
+        const QString written = WrittenWord(lines.at(i));
+        const MacroCommand* command = FindMacroCommand(line.word);
+        if (!command) {
+            findings.push_back({number, FindingKind::Error, UnknownWordMessage(written, line.word)});
+        } else if (const auto error = ArgumentError(*command, line.argument)) {
+            findings.push_back({number, FindingKind::Error, *error});
+        } else if (const auto warning = ArgumentWarning(*command, written, line.argument)) {
+            findings.push_back({number, FindingKind::Warning, *warning});
+        }
+    }
+    return findings;
+}
+
+QString FindingText(const QString& file, const MacroFinding& finding)
+{
+    return QStringLiteral("%1:%2: %3: %4")
+        .arg(file)
+        .arg(finding.line)
+        .arg(finding.kind == FindingKind::Error ? QStringLiteral("error") : QStringLiteral("warning"),
+             finding.message);
+}
+
+QString LineFailureReason(const QString& text, bool plainText)
+{
+    const MacroLine line = SplitMacroLine(text);
+    if (line.word.isEmpty())
+        return QStringLiteral("blank line");
+    const MacroCommand* command = FindMacroCommand(line.word);
+    if (!command)
+        return UnknownWordMessage(WrittenWord(text), line.word);
+    const QString word = Quoted(line.word);
+    if (!CheckMacroCall(*command, line.argument, plainText)) {
+        if (CheckMacroCall(*command, line.argument, !plainText))
+            return word + (plainText ? QStringLiteral(" needs a rich-text document")
+                                     : QStringLiteral(" needs a plain-text document"));
+        if (const auto error = ArgumentError(*command, line.argument))
+            return *error;
+        return word + QStringLiteral(" does not accept its argument once the placeholders are filled in");
+    }
+    return word + QStringLiteral(" failed");
+}

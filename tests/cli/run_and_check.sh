@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The real program without a display: --run over files on disk (saved,
+# failed, dry run, refused), --check of macros, --help, --version and a
+# wrong option.
+set -uo pipefail
+program=$(realpath "$1")
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+cd "$home"
+failures=0
+check() {   # check WHAT EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    failures=$((failures + 1))
+  fi
+}
+
+# Two files changed by a three-line macro; each keeps its own line breaks.
+printf 'Hello world\r\nYear 2025\r\n' > a.txt
+printf '<p>2025</p>\n' > b.html
+printf 'replaceall 2025 2026\r\nstartsel 0\r\ninsert Top\\n\r\n' > year.macro
+out=$("$program" --run year.macro a.txt b.html 2> err.txt); code=$?
+check "run: summary" $'a.txt: changed\nb.html: changed' "$out"
+check "run: exit code" 0 "$code"
+check "run: a.txt" "$(printf 'Top\r\nHello world\r\nYear 2026\r\n.')" "$(cat a.txt; echo .)"
+check "run: b.html" "$(printf 'Top\n<p>2026</p>\n.')" "$(cat b.html; echo .)"
+check "run: messages name file and line" "a.txt:1: Information: 1 occurrence(s) replaced." "$(head -n 1 err.txt)"
+
+# A failing line: reported with its number, the file left as it was.
+cp a.txt kept.txt
+printf 'replaceall 2026 2027\r\nsize big\r\n' > bad.macro
+out=$("$program" --run bad.macro a.txt 2>/dev/null); code=$?
+check "failing line" "a.txt: error in line 2: \"size\" needs a whole number, not \"big\"" "$out"
+check "failing line: exit code" 1 "$code"
+cmp -s a.txt kept.txt || { echo "FAIL failing line: a.txt was written"; failures=$((failures + 1)); }
+
+# A dry run prints a diff against the file on disk and writes nothing.
+printf 'replaceall Top Head\r\nSaveFile\r\n' > head.macro
+out=$("$program" --run head.macro --dry-run a.txt 2>/dev/null); code=$?
+check "dry run: exit code" 0 "$code"
+check "dry run: diff" $'--- a.txt\n+++ a.txt\n@@ -1,3 +1,3 @@\n-Top\r\n+Head\r\n Hello world\r\n Year 2026\r\na.txt: changed' "$out"
+cmp -s a.txt kept.txt || { echo "FAIL dry run: a.txt was written"; failures=$((failures + 1)); }
+
+# A macro that would delete the file is refused, the file stays.
+printf 'insert x\r\nDeleteFile\r\n' > delete.macro
+out=$("$program" --run delete.macro a.txt 2>/dev/null); code=$?
+check "deletefile: exit code" 1 "$code"
+case $out in "a.txt: error in line 2: "*) ;; *) echo "FAIL deletefile: $out"; failures=$((failures + 1));; esac
+cmp -s a.txt kept.txt || { echo "FAIL deletefile: a.txt was touched"; failures=$((failures + 1)); }
+
+# --check of a recorded macro and of a clean one.
+printf 'Insert Dear\\sreader\r\nUnderline On\r\nMoveLeft 2\r\nDelete\r\n' > recorded.macro
+out=$("$program" --check recorded.macro); code=$?
+check "check: exit code" 1 "$code"
+check "check: lines" "recorded.macro:2: error recorded.macro:4: error" \
+  "$(printf '%s\n' "$out" | cut -d: -f1-3 | tr '\n' ' ' | sed 's/ $//')"
+out=$("$program" --check year.macro); code=$?
+check "clean check" "0:" "$code:$out"
+
+check "version" "Mirel-Edit 1.5.4" "$("$program" --version)"
+"$program" --help | grep -q -- '--run MACRO' || { echo "FAIL help"; failures=$((failures + 1)); }
+"$program" --frobnicate 2> err.txt; code=$?
+check "unknown option: exit code" 2 "$code"
+check "unknown option: message and hint" 2 "$(wc -l < err.txt)"
+
+[ "$failures" -eq 0 ] && echo "all passed"
+exit $((failures > 0))

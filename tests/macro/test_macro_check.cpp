@@ -1,0 +1,59 @@
+#include "macro/MacroCheck.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+MacroFinding Error(int line, const char* message)
+{
+    return {line, FindingKind::Error, QString::fromUtf8(message)};
+}
+MacroFinding Warning(int line, const char* message)
+{
+    return {line, FindingKind::Warning, QString::fromUtf8(message)};
+}
+} // namespace
+
+TEST(MacroCheck, ARecordedMacroGetsEveryLineARunWouldRejectOrReadOtherwise)
+{
+    const QStringList lines = {
+        QStringLiteral("Insert Dear\\sreader"), QStringLiteral("Underline On"), QStringLiteral("Delete"),
+        QStringLiteral("Bold On"),              QStringLiteral("AutoTab On"),   QStringLiteral(""),
+        QStringLiteral("Insrt x"),              QStringLiteral("size big"),     QStringLiteral("size"),
+        QStringLiteral("replaceall abc"),       QStringLiteral("moveleft"),     QStringLiteral("PlainText On"),
+        QStringLiteral("CloseFile"),            QStringLiteral("RememberPos On"), QStringLiteral("size startsel"),
+        QStringLiteral("bold on"),              QStringLiteral("Frobnicate"),   QStringLiteral("moveright 0x1F"),
+    };
+    const std::vector<MacroFinding> expected = {
+        Error(2, "\"Underline\" is recorded for the Underline button, but a run has no such command; "
+                 "did you mean \"underlined\"?"),
+        Error(3, "\"Delete\" is recorded for the Delete key, but a run has no such command"),
+        Warning(4, "\"Bold On\" clears bold: only \"on\" in lower case sets it"),
+        Warning(5, "\"AutoTab On\" switches AutoTab off: only \"on\" in lower case switches it on"),
+        Error(6, "blank line"),
+        Error(7, "unknown command \"Insrt\"; did you mean \"insert\"?"),
+        Error(8, "\"size\" needs a whole number, not \"big\""),
+        Error(9, "\"size\" needs a whole number"),
+        Error(10, "\"replaceall\" needs the find text, a blank and the replacement"),
+        Warning(12, "\"PlainText\" toggles: the argument \"On\" is ignored"),
+        Error(13, "\"CloseFile\" is recorded for Close, but a run has no such command; did you mean \"clearfile\"?"),
+        Error(14, "\"RememberPos\" is recorded for the Remember Position option, but a run has no such command"),
+        Error(17, "unknown command \"Frobnicate\""),
+    };
+    EXPECT_EQ(CheckMacroLines(lines), expected);
+    EXPECT_EQ(FindingText(QStringLiteral("fix.macro"), expected[1]),
+              QStringLiteral("fix.macro:3: error: \"Delete\" is recorded for the Delete key, but a run has no such "
+                             "command"));
+}
+
+TEST(MacroCheck, FailureReasonsFollowTheDocumentMode)
+{
+    EXPECT_EQ(LineFailureReason(QStringLiteral("bold on"), true), QStringLiteral("\"bold\" needs a rich-text document"));
+    EXPECT_EQ(LineFailureReason(QStringLiteral("wordwrap"), false),
+              QStringLiteral("\"wordwrap\" needs a plain-text document"));
+    EXPECT_EQ(LineFailureReason(QStringLiteral("size x"), false), QStringLiteral("\"size\" needs a whole number, not \"x\""));
+    EXPECT_EQ(LineFailureReason(QStringLiteral("  "), false), QStringLiteral("blank line"));
+    EXPECT_EQ(LineFailureReason(QStringLiteral("print"), false), QStringLiteral("\"print\" failed"));
+    EXPECT_EQ(NearestWord(QStringLiteral("SELCTALL"), {QStringLiteral("selectall"), QStringLiteral("select")}),
+              QStringLiteral("selectall"));
+    EXPECT_EQ(NearestWord(QStringLiteral("zzz"), {QStringLiteral("insert")}), std::nullopt);
+}
