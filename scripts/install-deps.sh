@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool x11-utils openbox fonts-dejavu-core
   tidy unrtf
   clang libclang-rt-14-dev
+  # the help file: chmcmd compiles it, chmlib's tools read it back in its test
+  fp-utils libchm-bin
 )
 
 missing=()
