@@ -36,7 +36,7 @@ protected:
     QString started;
 };
 
-TEST_F(AboutHelpTest, AboutGetsPastATopmostWindowAndClosingPutsItBack)
+TEST_F(AboutHelpTest, AboutGetsPastATopmostWindowAndAClickOrAnyKeyClosesIt)
 {
     CreateAndShow();
     OnTop();
@@ -50,11 +50,6 @@ TEST_F(AboutHelpTest, AboutGetsPastATopmostWindowAndClosingPutsItBack)
     EXPECT_FALSE(about().isVisible());
     EXPECT_TRUE(Topmost());
     EXPECT_TRUE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
-}
-
-TEST_F(AboutHelpTest, AnyCharacterKeyClosesTheBox)
-{
-    CreateAndShow();
     for (Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape}) {
         ShowAbout();
         QTest::keyClick(&about(), key);
@@ -79,11 +74,12 @@ TEST_F(AboutHelpTest, TheLinkShowsTheHandAndOpensTheHomePage)
     EXPECT_EQ(about().Version->text(), QStringLiteral("v. 1.5.4"));
 }
 
-TEST_F(AboutHelpTest, F1SwitchesOnTopOffEvenWithoutAHelpFile)
+TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalledOne)
 {
     CreateAndShow();
-    QDir::setCurrent(dir.path());
-    form().ProgramDir = TempPath(QStringLiteral("bin"));
+    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
+    QDir().mkpath(TempPath(QStringLiteral("home")));
+    QDir::setCurrent(TempPath(QStringLiteral("home")));
     OnTop();
     Expect(MsgKind::Error, QStringLiteral("Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
     QTest::keyClick(edit().View(), Qt::Key_F1);
@@ -91,16 +87,8 @@ TEST_F(AboutHelpTest, F1SwitchesOnTopOffEvenWithoutAHelpFile)
     EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
     EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop1")));
     EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
-    EXPECT_TRUE(fake.shell.opened.isEmpty());
-}
 
-TEST_F(AboutHelpTest, F1OpensTheWorkingFolderFileFirstThenTheInstalledOne)
-{
-    CreateAndShow();
     const QString installed = MakeHelpFile(QStringLiteral("usr/share/mirel-edit"));
-    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
-    QDir().mkpath(TempPath(QStringLiteral("home")));
-    QDir::setCurrent(TempPath(QStringLiteral("home")));
     QTest::keyClick(edit().View(), Qt::Key_F1);
     const QString working = MakeHelpFile(QStringLiteral("home"));
     QTest::keyClick(edit().View(), Qt::Key_F1);
