@@ -1,6 +1,7 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run    build and start the editor
 #   make test   build and run every test headless
+# and, to install it: make package (the Debian package in the build folder).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -19,6 +20,10 @@ configure: deps $(BUILD_DIR)/build.ninja
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+.PHONY: package
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \

@@ -1,8 +1,8 @@
 // "&About" and "&Help": both must get past a main window that stays on top.
 #include "app/AboutHelp.h"
 
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "app/MainForm.h"
+#include "app/AboutBox.h"
 #include "app/WindowOptions.h"
 
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // where each written value comes from.
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
-#include "html/Unit3.h"
+#include "app/MainForm.h"
+#include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
 
 #include <QSplitter>

@@ -1,7 +1,7 @@
 // Status panels 3 and 4: the colour swatches.
 #include "app/ColourSlots.h"
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 // check marks, then does its immediate effect, then records its line.
 #include "app/WindowOptions.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -3,7 +3,7 @@
 // a small document. Prints ratios; targets: open <= 1.3, save <= 1.5, and a
 // keystroke in 25 MB costing about what it costs in 25 KB.
 #include "app/ProgramEntry.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "platform/Clock.h"

@@ -2,7 +2,7 @@
 // operations they wrap, and the cost of one caret move (the whole
 // selection-change update) in a 25 MB document against a 25 KB one.
 // Prints ratios of the best of several runs.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 

@@ -4,10 +4,10 @@
 // synced, then renamed), against writing its bytes with QFile. Prints the
 // ratios of the best of several runs.
 #include "app/ProgramEntry.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 #include "platform/Shell.h"
 
 #include <QApplication>

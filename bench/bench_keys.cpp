@@ -4,7 +4,7 @@
 // document against a 25 KB one (target ratio about 1), and block indent of
 // 100,000 whole lines with Tab against inserting the same text with one
 // ReplaceSelection (target <= 2).
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "macro/KeyRules.h"

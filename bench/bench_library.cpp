@@ -2,7 +2,7 @@
 // nested folders against listing the same tree with QDirIterator (target
 // ratio <= 3), and one keystroke in the macro field with 20,000 macros in
 // the tree against a tree of 10 (target <= 2).
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 
 #include <QApplication>

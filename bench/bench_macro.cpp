@@ -2,7 +2,7 @@
 // 100,000-line macro of insert, moveleft, startsel/endsel and find lines
 // on a 1 MB document (target ratio <= 1.5), and one replaceall line on a
 // 5 MB document against the Replace All command (target <= 1.1).
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"

@@ -1,4 +1,4 @@
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "document/DroppedFiles.h"
 #include "editor/RichEdit.h"
 

@@ -1,5 +1,5 @@
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "document/DocumentRules.h"
 #include "document/FileAttributes.h"
 #include "editor/RichEdit.h"

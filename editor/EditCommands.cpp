@@ -1,5 +1,5 @@
 // Clipboard, select all and undo: thin commands over the editor.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 
 void TMainForm::Cut1Click()

@@ -1,7 +1,7 @@
 // Find, Find Again, Replace, Replace All and Go to Line.
 #include "editor/FindReplace.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"
 #include "editor/TextCodec.h"

@@ -1,5 +1,5 @@
 // Print and Printer Setup.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/EditingState.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"

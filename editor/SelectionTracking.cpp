@@ -2,7 +2,7 @@
 #include "editor/SelectionTracking.h"
 
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/Formatting.h"
 #include "editor/RichEdit.h"
 

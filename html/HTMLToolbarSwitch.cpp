@@ -1,7 +1,7 @@
 // "Tool&bar" of the HTML menus: shows or closes the HTML toolbar window.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 
 void TMainForm::Toolbar2Click()
 {

@@ -2,7 +2,7 @@
 #include "html/PreviewColour.h"
 
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "platform/PrivateTemp.h"
 

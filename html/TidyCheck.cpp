@@ -1,9 +1,9 @@
 // The check of the document with the external Tidy program.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "html/TidyRules.h"
 #include "html/TidyRun.h"
-#include "html/Unit4.h"
+#include "html/TidyErrors.h"
 #include "platform/PrivateTemp.h"
 #include "platform/SafeFile.h"
 

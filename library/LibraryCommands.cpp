@@ -1,6 +1,6 @@
 // The macro library: the tree of .macro files and folders. Every change is
 // made on disk first; the tree follows only when it succeeded.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "library/MacroLibrary.h"
 #include "library/MacroTree.h"

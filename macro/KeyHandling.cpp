@@ -6,7 +6,7 @@
 // No key reads the document beyond the lines it works on: a keystroke
 // costs the same at the end of a large document as in a small one.
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"

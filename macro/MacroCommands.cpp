@@ -2,7 +2,7 @@
 // the same command calls, so both behave alike, dialogs included.
 #include "macro/MacroCommands.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"

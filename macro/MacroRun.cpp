@@ -3,7 +3,7 @@
 #include "macro/MacroRun.h"
 
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "macro/MacroCommands.h"
 #include "macro/MacroFile.h"

@@ -1,5 +1,5 @@
 // The macro field, the Run button and the Record and Stop commands.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "library/MacroLibrary.h"
 #include "library/MacroTree.h"

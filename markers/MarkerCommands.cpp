@@ -1,5 +1,5 @@
 // The user's commands on the line markers. None of them records a macro line.
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "markers/MegaCheckListBox.h"
 

@@ -1,5 +1,5 @@
 #include "app/AboutHelp.h"
-#include "app/Unit2.h"
+#include "app/AboutBox.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAbstractScrollArea>

@@ -1,8 +1,8 @@
 #include "platform/PrivateTemp.h"
 #include "app/StatusBar.h"
-#include "app/Unit2.h"
-#include "html/Unit3.h"
-#include "html/Unit4.h"
+#include "app/AboutBox.h"
+#include "html/HtmlToolbar.h"
+#include "html/TidyErrors.h"
 #include "macro/MacroFile.h"
 #include "tests/support/MainFormFixture.h"
 

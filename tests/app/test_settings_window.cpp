@@ -3,7 +3,7 @@
 #include "app/ColourSlots.h"
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
 #include "tests/support/MainFormFixture.h"
 #include "tests/support/RecordingSettingsStore.h"

@@ -1,5 +1,5 @@
 #include "app/WindowOptions.h"
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QApplication>

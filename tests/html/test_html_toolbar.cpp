@@ -1,5 +1,5 @@
 #include "html/HtmlTemplates.h"
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAbstractScrollArea>

@@ -1,6 +1,6 @@
 #include "html/TidyRules.h"
 #include "html/TidyRun.h"
-#include "html/Unit4.h"
+#include "html/TidyErrors.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAction>

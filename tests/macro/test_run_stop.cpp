@@ -166,3 +166,59 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     EXPECT_TRUE(form().close());
     EXPECT_EQ(ReadFile(file), QByteArray("SelectAll\r\nCopy\r\nExit\r\n")) << "written once";
 }
+
+TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
+{
+    const QString other = WriteFile(QStringLiteral("other.txt"), "end\n");
+    Start();
+    Type(QStringLiteral("Greeting"));
+    ClickRun();
+    for (const QString& text : {QStringLiteral("ab"), QStringLiteral("\t"), QStringLiteral("\r"), QStringLiteral("C:\\x")})
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit().View(),
+                                c == QLatin1Char('\t')   ? Qt::Key_Tab
+                                : c == QLatin1Char('\r') ? Qt::Key_Return
+                                                         : Qt::Key(c.toUpper().unicode()),
+                                QString(c), {});
+    ClickRun();
+    EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("Insert ab\\t\\nC:\\\\x\r\n"));
+    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+
+    edit().SetModified(false);
+    fake.prompts.ExpectOpenDialog([&](FileDialogState& s) {
+        s.fileName = other;
+        return true;
+    });
+    form().Item(QStringLiteral("Open2"))->trigger();
+    // Ctrl+M twice: two whole runs, one after the other.
+    form().Item(QStringLiteral("Run2"))->trigger();
+    form().Item(QStringLiteral("Run2"))->trigger();
+    EXPECT_EQ(edit().Text(), QStringLiteral("ab\t\r\nC:\\xab\t\r\nC:\\xend\r\n"));
+    form().Item(QStringLiteral("Save2"))->trigger();
+    EXPECT_EQ(ReadFile(other), QByteArray("ab\t\nC:\\xab\t\nC:\\xend\n"));
+}
+
+TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
+{
+    Start();
+    // A file the tree does not show: its recording adds no node, so after
+    // Stop the tree still holds only the root and Run is enabled in record mode.
+    WriteFile(QStringLiteral("lib/Unnamed Macro.macro"), "Insert a\r\nbogus\r\n");
+    const QString question = QStringLiteral("Overwrite \"Unnamed Macro.macro\"?");
+    Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    form().Item(QStringLiteral("Record2"))->trigger();
+    Check({false, "record", true, true, true, false, true}, __LINE__);
+    Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
+    form().Item(QStringLiteral("Run2"))->trigger();   // Ctrl+M: records, as the button would
+
+    // While a box of the run is up, Ctrl+M starts nothing.
+    form().Startup.MacroDir = lib;
+    form().TreeRoot->addChild(new TMacroTreeItem(QStringLiteral("Unnamed Macro")));
+    ClearField();
+    Type(QStringLiteral("unnamed macro"));
+    ASSERT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    Expect(MsgKind::Error, QStringLiteral("Error in line 2."), MsgButtons::Ok, MsgAnswer::Ok);
+    fake.prompts.WhileShown([this] { form().Item(QStringLiteral("Run2"))->trigger(); });
+    form().Item(QStringLiteral("Run2"))->trigger();
+    EXPECT_EQ(edit().Text(), QStringLiteral("a"));
+}

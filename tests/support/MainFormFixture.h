@@ -1,7 +1,7 @@
 #pragma once
 #include "app/ProgramEntry.h"
 #include "app/SettingsTable.h"
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "tests/support/FakePlatform.h"
 

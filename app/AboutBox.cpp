@@ -1,6 +1,6 @@
-#include "app/Unit2.h"
+#include "app/AboutBox.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "html/Unit4.h"
+#include "html/TidyErrors.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "html/TidyRules.h"

@@ -1,12 +1,12 @@
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 
 #include "app/CommandMap.h"
 #include "app/StatusBar.h"
-#include "app/Unit2.h"
+#include "app/AboutBox.h"
 #include "document/DroppedFiles.h"
 #include "editor/RichEdit.h"
-#include "html/Unit3.h"
-#include "html/Unit4.h"
+#include "html/HtmlToolbar.h"
+#include "html/TidyErrors.h"
 #include "library/MacroTree.h"
 #include "library/MacroTreeView.h"
 #include "macro/MacroFile.h"
@@ -61,7 +61,13 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     installEventFilter(this);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kDesignTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    // Every window and dialog shows the program's icon, and the desktop
+    // matches the windows to the installed entry "mirel-edit.desktop".
+    QIcon icon(QStringLiteral(":/icons/editor.svg"));
+    icon.addFile(QStringLiteral(":/icons/app.png"));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("mirel-edit"));
+    setWindowIcon(icon);
     setMinimumSize(426, 350);
     resize(418, 304 + 46);
     BuildControls();
@@ -233,6 +239,8 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const 
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(icon))));
     button->setCheckable(checkable);
     button->setAutoRaise(true);
+    // Not a Tab stop, as on other editors' toolbars: Tab reaches the fields.
+    button->setFocusPolicy(Qt::NoFocus);
     bar->addWidget(button);
     return button;
 }

@@ -1,6 +1,6 @@
-#include "html/Unit3.h"
+#include "html/HtmlToolbar.h"
 
-#include "app/Unit1.h"
+#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "html/HtmlTemplates.h"
 
