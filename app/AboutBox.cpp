@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
@@ -11,21 +12,40 @@
 
 namespace {
 
+// Drawn here rather than stored: the program's icon on a night-blue sheet of
+// ruled paper, leaving the lower part calm for the labels.
 QPixmap AboutPicture()
 {
     QPixmap picture(350, 263);
     QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 0, 0, 263);
-    gradient.setColorAt(0.0, QColor(0x10, 0x2a, 0x43));
-    gradient.setColorAt(1.0, QColor(0x04, 0x0c, 0x18));
+    gradient.setColorAt(0.0, QColor(0x1b, 0x3b, 0x5e));
+    gradient.setColorAt(0.45, QColor(0x0c, 0x1d, 0x33));
+    gradient.setColorAt(1.0, QColor(0x04, 0x0b, 0x16));
     p.fillRect(picture.rect(), gradient);
-    p.drawPixmap(20, 20, QPixmap(QStringLiteral(":/icons/app.png")).scaled(64, 64));
+    // Faint ruled lines and a margin, as on the icon's notepad.
+    p.setPen(QPen(QColor(0x3a, 0x6a, 0x9a, 60), 1));
+    for (int y = 22; y < 263; y += 18)
+        p.drawLine(0, y, 350, y);
+    p.setPen(QPen(QColor(0xc0, 0x40, 0x40, 90), 1));
+    p.drawLine(96, 0, 96, 263);
+    const QPixmap icon = QIcon(QStringLiteral(":/icons/editor.svg")).pixmap(QSize(64, 64));
+    p.drawPixmap(20, 14, icon.isNull() ? QPixmap(QStringLiteral(":/icons/app.png")).scaled(64, 64) : icon);
     QFont title(QStringLiteral("Tahoma"));
     title.setPixelSize(34);
     title.setBold(true);
     p.setFont(title);
-    p.setPen(QColor(0xe0, 0xf0, 0xff));
-    p.drawText(QRect(100, 30, 240, 50), Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
+    p.setPen(QColor(0x00, 0x00, 0x00, 120));
+    p.drawText(QRect(112, 20, 236, 50), Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
+    p.setPen(QColor(0xe6, 0xf2, 0xff));
+    p.drawText(QRect(110, 18, 236, 50), Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
+    QFont subtitle(QStringLiteral("Tahoma"));
+    subtitle.setPixelSize(11);
+    p.setFont(subtitle);
+    p.setPen(QColor(0x9f, 0xc4, 0xe8));
+    p.drawText(QRect(112, 64, 236, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("text \u00b7 rich text \u00b7 HTML \u00b7 macros"));
     return picture;
 }
 
@@ -52,6 +72,8 @@ TAbout::TAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("About"));
     setFixedSize(350, 263);
+    // Takes the keys itself: any character closes it.
+    setFocusPolicy(Qt::StrongFocus);
     Image = new QLabel(this);
     Image->setObjectName(QStringLiteral("Image"));
     Image->setGeometry(0, 0, 350, 263);
@@ -68,9 +90,9 @@ TAbout::TAbout(QWidget* parent)
     Homepage->setFont(link);
     Homepage->setStyleSheet(QStringLiteral("color: blue; background: transparent;"));
     Label3->setText(QStringLiteral("please mail any errors, suggestions"));
-    Label2->setText(QStringLiteral("and wishes to mirel-edit@mirelsoft.example"));
+    Label2->setText(QStringLiteral("and wishes to mirel-edit@example.org"));
     Label4->setText(QStringLiteral("my homepage:"));
-    Homepage->setText(QStringLiteral("https://mirelsoft.example/mirel-edit"));
+    Homepage->setText(QStringLiteral("https://mirel-edit.example.org/"));
     for (QWidget* w : {static_cast<QWidget*>(Image), static_cast<QWidget*>(Version),
                        static_cast<QWidget*>(Datum), static_cast<QWidget*>(Label3),
                        static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4),

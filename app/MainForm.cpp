@@ -369,6 +369,12 @@ void TMainForm::BuildStatusBar()
     StatusBar->onDrawPanel = [this](QPainter& painter, int panel, const QRect& rect) {
         StatusBarDrawPanel(StatusBar, painter, panel, rect);
     };
+    StatusBar->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
+        Guard([&] { StatusBarMouseMove(shift, x, y); });
+    };
+    StatusBar->onMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+        Guard([&] { StatusBarMouseUp(button, shift, x, y); });
+    };
 }
 
 QAction* TMainForm::Item(const QString& name) const

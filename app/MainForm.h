@@ -89,6 +89,11 @@ public:
     // (invalid when it cannot be read).
     void StatusBarDrawPanel(TStatusBar* bar, QPainter& painter, int panel, const QRect& rect);
     QColor StatusBarPixel(int x, int y) const;
+    void StatusBarMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void StatusBarMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // The folder of the program file, from which the installed help file
+    // is found; empty for the running program's own.
+    QString ProgramDir;
 
     // Documents. "Save changes?" before the document is replaced: false when
     // the caller must stop (Cancel, or the save left the text modified).

@@ -14,6 +14,42 @@ int PanelEdge(const std::vector<StatusPanel>& panels, int n)
     return edge;
 }
 
+int PanelAt(const std::vector<StatusPanel>& panels, int x)
+{
+    int left = 0;
+    for (int i = 0; i < int(panels.size()); ++i) {
+        const int right = left + panels[size_t(i)].width;
+        if (left < x && x < right)
+            return i;
+        left = right;
+    }
+    return -1;
+}
+
+std::optional<QString> PanelTooltip(const std::vector<StatusPanel>& panels, int x)
+{
+    switch (PanelAt(panels, x)) {
+    case 0: return QStringLiteral("filesize");
+    case 1: return QStringLiteral("current position");
+    case 2: return panels[2].text;
+    case 3: return QStringLiteral("last chosen color");
+    case 4: return QStringLiteral("last selected color");
+    case 5: return QStringLiteral("file attributes");
+    default: return std::nullopt;
+    }
+}
+
+int SwatchAt(const std::vector<StatusPanel>& panels, int x, int y, int barHeight)
+{
+    if (!(3 < y && y < barHeight - 1))
+        return -1;
+    for (int panel : {3, 4}) {
+        if (PanelEdge(panels, panel - 1) + 3 < x && x < PanelEdge(panels, panel) - 2)
+            return panel;
+    }
+    return -1;
+}
+
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));

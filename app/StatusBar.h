@@ -1,6 +1,7 @@
 #pragma once
 #include <QStatusBar>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // One panel of the status bar. A panel of width 0 takes no room.
@@ -13,6 +14,17 @@ struct StatusPanel {
 
 // Right edge of panel n: the sum of the widths of panels 0 to n.
 int PanelEdge(const std::vector<StatusPanel>& panels, int n);
+
+// The panel strictly inside whose edges x lies, or -1: a pointer on an
+// edge, in a panel of width 0 or right of the last panel is in none.
+int PanelAt(const std::vector<StatusPanel>& panels, int x);
+
+// The tooltip naming the panel under x; nothing where the old one stays.
+std::optional<QString> PanelTooltip(const std::vector<StatusPanel>& panels, int x);
+
+// The colour swatch (3 or 4) a release at x, y lands on, or -1. The
+// margins keep the panel's border out.
+int SwatchAt(const std::vector<StatusPanel>& panels, int x, int y, int barHeight);
 
 // The main window's status bar: fixed panels side by side, painted by the
 // bar itself except the owner-drawn ones.

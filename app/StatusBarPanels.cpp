@@ -2,6 +2,7 @@
 #include "app/ColourSlots.h"
 #include "app/StatusBar.h"
 #include "app/MainForm.h"
+#include "editor/RichEdit.h"
 
 #include <QImage>
 #include <QPainter>
@@ -22,4 +23,24 @@ QColor TMainForm::StatusBarPixel(int x, int y) const
         return QColor();
     const QImage pixel = StatusBar->grab(QRect(x, y, 1, 1)).toImage();
     return pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
+}
+
+void TMainForm::StatusBarMouseMove(Qt::KeyboardModifiers, int x, int)
+{
+    if (const std::optional<QString> tip = PanelTooltip(StatusBar->Panels(), x))
+        StatusBar->setToolTip(*tip);
+}
+
+void TMainForm::StatusBarMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    const int swatch = SwatchAt(StatusBar->Panels(), x, y, StatusBar->height());
+    if (swatch < 0)
+        return;
+    // The swatch's own colour is what every pixel of its inside shows; taking
+    // it rather than a pixel keeps the frame (and, for texts that are not
+    // hexadecimal, anything but white) out of the document.
+    const ColourSlots& held = swatch == 3 ? Startup.LastChosenColour : Startup.LastSelectedColour;
+    const QString digits = HtmlColourText(SwatchColour(held));
+    RichEdit->ReplaceSelection(digits);
+    RecordCommand(QStringLiteral("Insert ") + digits);
 }

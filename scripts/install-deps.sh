@@ -12,6 +12,8 @@ packages=(
   tidy unrtf
   clang libclang-rt-14-dev
   dpkg-dev librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  # the help file: chmcmd compiles it, chmlib's tools read it back in its test
+  fp-utils libchm-bin
 )
 
 missing=()

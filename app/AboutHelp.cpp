@@ -1,0 +1,83 @@
+// "&About" and "&Help": both must get past a main window that stays on top.
+#include "app/AboutHelp.h"
+
+#include "app/MainForm.h"
+#include "app/AboutBox.h"
+#include "app/WindowOptions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Takes the main window off the top without activating it: the about box or
+// the help viewer that is to be seen keeps the keyboard.
+void LeaveTopQuietly(TMainForm& form)
+{
+    if (!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        return;
+    const bool visible = form.isVisible();
+    form.setWindowFlag(Qt::WindowStaysOnTopHint, false);   // hides the window
+    if (!visible)
+        return;
+    const bool quiet = form.testAttribute(Qt::WA_ShowWithoutActivating);
+    form.setAttribute(Qt::WA_ShowWithoutActivating, true);
+    form.show();
+    form.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+}
+
+} // namespace
+
+QStringList HelpFolders(const QString& workingDir, const QString& programDir)
+{
+    // Started from the desktop menu the working folder is the home folder,
+    // so the working folder alone would hardly ever find the file.
+    return {workingDir, QDir::cleanPath(programDir + QStringLiteral("/../share/mirel-edit")),
+            programDir + QStringLiteral("/help")};
+}
+
+QString FindHelpFile(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        const QFileInfo file(QDir(folder), kHelpFileName);
+        if (file.isFile())
+            return QDir::cleanPath(file.absoluteFilePath());
+    }
+    return QString();
+}
+
+void TMainForm::InfoClick()
+{
+    if (!About)
+        return;
+    About->onClosed = [this] {
+        if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
+            SetTopmost(true);
+    };
+    About->onHomepageClick = [this](const QString& address) { ShellOpen(address); };
+    // The option stays on: closing the box puts the window back on top.
+    if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
+        LeaveTopQuietly(*this);
+    if (platform().screen)
+        About->move(CentredOnScreen(platform().screen->ScreenSize(), About->size()));
+    About->show();
+    About->raise();
+    About->activateWindow();
+}
+
+void TMainForm::Help1Click()
+{
+    // The help viewer must not open behind us, and the option stays off.
+    if (IsChecked(QStringLiteral("AlwaysStayOnTop"))) {
+        LeaveTopQuietly(*this);
+        SetChecked(QStringLiteral("AlwaysStayOnTop"), false);
+        SetChecked(QStringLiteral("AlwaysStayOnTop1"), false);
+    }
+    const QString programDir = ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramDir;
+    const QString help = FindHelpFile(HelpFolders(QDir::currentPath(), programDir));
+    if (help.isEmpty())
+        ShowError(QStringLiteral("Helpfile not found."));
+    else
+        ShellOpen(help);
+}

@@ -1,0 +1,101 @@
+#include "app/AboutHelp.h"
+#include "app/AboutBox.h"
+#include "tests/support/MainFormFixture.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+class AboutHelpTest : public MainFormTest {
+protected:
+    void SetUp() override { started = QDir::currentPath(); }
+    void TearDown() override
+    {
+        QDir::setCurrent(started);
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+        MainFormTest::TearDown();
+    }
+    TAbout& about() { return *form().About; }
+    bool Topmost() { return form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+    void OnTop()
+    {
+        form().Item(QStringLiteral("AlwaysStayOnTop1"))->trigger();
+        ASSERT_TRUE(Topmost());
+    }
+    void ShowAbout() { form().Item(QStringLiteral("Info1"))->trigger(); }
+    QString MakeHelpFile(const QString& folder)
+    {
+        QDir().mkpath(TempPath(folder));
+        return WriteFile(folder + QStringLiteral("/Mirel-Edit.chm"), "ITSF");
+    }
+    QString started;
+};
+
+TEST_F(AboutHelpTest, AboutGetsPastATopmostWindowAndAClickOrAnyKeyClosesIt)
+{
+    CreateAndShow();
+    OnTop();
+    ShowAbout();
+    EXPECT_TRUE(about().isVisible());
+    EXPECT_FALSE(Topmost());
+    EXPECT_EQ(about().size(), QSize(350, 263));
+    EXPECT_EQ(about().pos(), QPoint(640 - 175, 512 - 131));
+    EXPECT_TRUE(about().windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+    QTest::mouseClick(about().Image, Qt::LeftButton);
+    EXPECT_FALSE(about().isVisible());
+    EXPECT_TRUE(Topmost());
+    EXPECT_TRUE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape}) {
+        ShowAbout();
+        QTest::keyClick(&about(), key);
+        EXPECT_FALSE(about().isVisible()) << key;
+    }
+}
+
+TEST_F(AboutHelpTest, TheLinkShowsTheHandAndOpensTheHomePage)
+{
+    CreateAndShow();
+    form().move(0, 0);   // the pointer goes to the topmost window under it
+    ShowAbout();
+    QTest::mouseMove(about().Homepage, QPoint(20, 5));
+    ASSERT_TRUE(QApplication::overrideCursor());
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(about().Homepage, Qt::LeftButton);
+    EXPECT_EQ(fake.shell.opened, QStringList{about().Homepage->text()});
+    EXPECT_TRUE(about().Homepage->text().contains(QStringLiteral("example.org")));
+    EXPECT_TRUE(about().isVisible());
+    QTest::mouseMove(about().Datum, QPoint(20, 5));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(about().Version->text(), QStringLiteral("v. 1.5.4"));
+}
+
+TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalledOne)
+{
+    CreateAndShow();
+    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
+    QDir().mkpath(TempPath(QStringLiteral("home")));
+    QDir::setCurrent(TempPath(QStringLiteral("home")));
+    OnTop();
+    Expect(MsgKind::Error, QStringLiteral("Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
+    QTest::keyClick(edit().View(), Qt::Key_F1);
+    EXPECT_FALSE(Topmost());
+    EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
+    EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop1")));
+    EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
+
+    const QString installed = MakeHelpFile(QStringLiteral("usr/share/mirel-edit"));
+    QTest::keyClick(edit().View(), Qt::Key_F1);
+    const QString working = MakeHelpFile(QStringLiteral("home"));
+    QTest::keyClick(edit().View(), Qt::Key_F1);
+    EXPECT_EQ(fake.shell.opened, (QStringList{installed, working}));
+    // A program still in its build tree finds the help built beside it.
+    EXPECT_EQ(FindHelpFile(HelpFolders(TempPath(QStringLiteral("empty")), TempPath(QStringLiteral("usr")))),
+              MakeHelpFile(QStringLiteral("usr/help")));
+}
+
+} // namespace
