@@ -9,7 +9,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-seconds="${1:-60}"
+seconds="${1:-25}"
 build="${2:-$root/build-fuzz}"
 
 targets=()
