@@ -4,14 +4,18 @@
 #include "macro/Escapes.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
-void Check(bool ok)
+void Require(bool ok, int line)
 {
-    if (!ok)
+    if (!ok) {
+        std::fprintf(stderr, "check on line %d failed\n", line);
         std::abort();
+    }
 }
+#define Check(ok) Require((ok), __LINE__)
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -8,14 +8,18 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
-void Check(bool ok)
+void Require(bool ok, int line)
 {
-    if (!ok)
+    if (!ok) {
+        std::fprintf(stderr, "check on line %d failed\n", line);
         std::abort();
+    }
 }
+#define Check(ok) Require((ok), __LINE__)
 
 QString Scratch()
 {

@@ -10,15 +10,19 @@
 #include <QTextFragment>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace {
-void Check(bool ok)
+void Require(bool ok, int line)
 {
-    if (!ok)
+    if (!ok) {
+        std::fprintf(stderr, "check on line %d failed\n", line);
         std::abort();
+    }
 }
+#define Check(ok) Require((ok), __LINE__)
 
 // Takes the input byte by byte; zeros once it runs out.
 struct Bytes {
