@@ -1,6 +1,7 @@
 # The whole set-up on a fresh Debian 12 machine:
 #   make run    build and start the editor
 #   make test   build and run every test headless
+#   make sanitize  the tests again under AddressSanitizer and UBSan (CI)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 25

@@ -4,6 +4,7 @@
 #include "app/StatusBar.h"
 #include "app/Unit2.h"
 #include "document/DroppedFiles.h"
+#include "document/Recovery.h"
 #include "editor/RichEdit.h"
 #include "html/Unit3.h"
 #include "html/Unit4.h"
@@ -152,6 +153,7 @@ void TMainForm::BuildControls()
     fileSizeTimer_->setInterval(300);
     connect(fileSizeTimer_, &QTimer::timeout, this, [this] { Guard([this] { ShowFileSize(); }); });
     connect(RichEdit->document(), &QTextDocument::contentsChanged, this, &TMainForm::FileSizeStale);
+    StartRecovery(*this);
 
     // The context menu opens on the editor and on the other main controls.
     for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
@@ -543,6 +545,7 @@ void TMainForm::StartupSequence()
         Doc.AskForFile = true;
         ApplyDocumentKind();
     }
+    OfferRecoveredChanges(*this);
     RichEditSelectionChange();
 }
 
@@ -590,6 +593,7 @@ bool TMainForm::FormClose()
     Guard([this] { SaveSettings(); });
     if (!Startup.PreviewFile.isEmpty())
         QFile::remove(Startup.PreviewFile);
+    EndRecovery(*this);
     return true;
 }
 

@@ -44,8 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const QByteArray& record : records) {
             if (record.isEmpty())
                 continue;
-            const qsizetype cut = record.indexOf('\xfe');
-            const QString name = QString::fromUtf8(record.mid(1, cut < 0 ? -1 : cut - 1));
+            const qsizetype cut = record.indexOf('\xfe', 1);
+            // Value names are the program's own: no NULs in them.
+            const QString name = QString::fromUtf8(record.mid(1, cut < 0 ? -1 : cut - 1)).replace(QChar(), QLatin1Char('_'));
             const QByteArray rest = cut < 0 ? QByteArray() : record.mid(cut + 1);
             // Names are compared without case, as the registry does.
             for (auto it = wanted.begin(); it != wanted.end();)
@@ -59,7 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             } else {
                 const QString text = QString::fromUtf8(rest);
                 store.WriteString(name, text);
-                wanted[name] = {false, text, 0};
+                // A registry string ends at its first NUL.
+                const qsizetype nul = text.indexOf(QChar());
+                wanted[name] = {false, nul < 0 ? text : text.left(nul), 0};
             }
         }
         store.CloseKey();
@@ -70,8 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(back.ValueExists(name));
         if (value.number)
             Check(back.ReadInteger(name) == value.integer);
-        else
-            Check(back.ReadString(name) == value.text);
+        else if (back.ReadString(name) != value.text) {
+            std::fprintf(stderr, "\"%s\" came back as \"%s\" instead of \"%s\"\n", qPrintable(name),
+                         qPrintable(back.ReadString(name)), qPrintable(value.text));
+            std::abort();
+        }
     }
     back.CloseKey();
     Check(!back.LastBrokenFile());
