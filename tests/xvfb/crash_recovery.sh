@@ -27,13 +27,15 @@ activate() {
   sleep 0.4
 }
 recovery_files() { ls "$state" 2>/dev/null | grep -c '\.recovery$' || true; }
-start() {   # answer to the recovery offer, or empty when none is expected
+start() {   # key answering the recovery offer, or empty when none is expected
   "$program" "$document" & pid=$!
   if [ -n "$1" ]; then
     box=$(wait_window '^Confirm$' 20)
     [ -n "$box" ] || { echo "no recovery offer at start"; exit 1; }
     activate "$box"
-    xdotool key "alt+$1"
+    # Return takes the default Yes, Escape the No of the close box; an Alt
+    # here would leave the main window's menu bar armed.
+    xdotool key "$1"
   fi
   win=$(wait_window "$title" 20)
   [ -n "$win" ] || { echo "document window never appeared"; exit 1; }
@@ -69,7 +71,7 @@ type_and_crash "typed words "
 [ "$(cat "$document")" = "old line" ] || { echo "the document changed on disk"; exit 1; }
 
 # Yes: the typed text is back, modified; saving it on the way out writes it.
-start y
+start Return
 quit y
 grep -q '^typed words old line' "$document" || { echo "restored text missing: $(cat "$document")"; exit 1; }
 [ "$(recovery_files)" = 0 ] || { echo "recovery file left after a normal exit"; exit 1; }
@@ -77,7 +79,7 @@ grep -q '^typed words old line' "$document" || { echo "restored text missing: $(
 # No: the recovery file is deleted and the document stays as saved.
 start ""
 type_and_crash "lost "
-start n
+start Escape
 [ "$(recovery_files)" = 0 ] || { echo "recovery file kept after No"; exit 1; }
 quit ""
 grep -q '^typed words old line' "$document" || { echo "document changed after No"; exit 1; }
