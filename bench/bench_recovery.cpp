@@ -87,8 +87,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int bursts = argc > 1 ? std::max(1, atoi(argv[1])) : 8;
     const int keys = 50;
-    const Result off = Type(false, bursts, keys);
-    const Result on = Type(true, bursts, keys);
+    // Alternating runs, the best of each: the machine's other work hits both.
+    Result off, on;
+    off.keystrokeNs = on.keystrokeNs = 1e18;
+    for (int round = 0; round < 3; ++round) {
+        const Result a = Type(false, bursts, keys);
+        const Result b = Type(true, bursts, keys);
+        if (a.keystrokeNs < off.keystrokeNs)
+            off = a;
+        if (b.keystrokeNs < on.keystrokeNs)
+            on = b;
+    }
     if (on.fileBytes < 25 * 1024 * 1024)
         std::printf("the recovery file was not written (%lld bytes)\n", static_cast<long long>(on.fileBytes));
     std::printf("keystroke in 25 MB with recovery on: %.1f us, off: %.1f us: ratio %.2f (target about 1)\n",

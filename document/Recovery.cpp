@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -229,6 +230,8 @@ void RecoveryKeeper::WriteNow()
     const QString previous = written_;
     written_ = file;
     pool_.start([file, previous, record = std::move(*record)] {
+        // Typing comes first: on a busy machine the copy waits, not the keys.
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
         const QString folder = RecoveryFolder();
         QDir().mkpath(folder);
         ::chmod(QFile::encodeName(folder).constData(), 0700);
