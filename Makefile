@@ -4,7 +4,7 @@
 #   make sanitize  the tests again under AddressSanitizer and UBSan (CI)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 25
+FUZZ_SECONDS ?= 20
 
 .PHONY: all deps configure build run test bench clean sanitize
 
@@ -45,7 +45,7 @@ SANITIZE_ENV = QT_QPA_PLATFORM=offscreen \
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Sanitize \
-		-DCMAKE_CXX_FLAGS="-O1 -g $(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_CXX_FLAGS="-O1 -g1 $(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
 		-DMIREL_BUILD_BENCH=OFF -DMIREL_BUILD_FUZZ=OFF -DMIREL_SANITIZE_PROBE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout 600
