@@ -4,6 +4,7 @@
 #include "app/StatusBar.h"
 #include "app/AboutBox.h"
 #include "document/DroppedFiles.h"
+#include "document/Recovery.h"
 #include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
 #include "html/TidyErrors.h"
@@ -158,6 +159,7 @@ void TMainForm::BuildControls()
     fileSizeTimer_->setInterval(300);
     connect(fileSizeTimer_, &QTimer::timeout, this, [this] { Guard([this] { ShowFileSize(); }); });
     connect(RichEdit->document(), &QTextDocument::contentsChanged, this, &TMainForm::FileSizeStale);
+    StartRecovery(*this);
 
     // The context menu opens on the editor and on the other main controls.
     for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
@@ -557,6 +559,7 @@ void TMainForm::StartupSequence()
         Doc.AskForFile = true;
         ApplyDocumentKind();
     }
+    OfferRecoveredChanges(*this);
     RichEditSelectionChange();
 }
 
@@ -604,6 +607,7 @@ bool TMainForm::FormClose()
     Guard([this] { SaveSettings(); });
     if (!Startup.PreviewFile.isEmpty())
         QFile::remove(Startup.PreviewFile);
+    EndRecovery(*this);
     return true;
 }
 

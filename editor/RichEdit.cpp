@@ -1079,6 +1079,21 @@ void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, cons
         throw AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines_));
 }
 
+QByteArray TRichEdit::RtfBytes() const
+{
+    return WriteRtf(*doc_);
+}
+
+void TRichEdit::LoadRtfBytes(const QByteArray& rtf)
+{
+    rawValid_ = false;
+    ReadRtf(rtf, *document());
+    storedFormat_ = TextFormat();
+    rich_->moveCursor(QTextCursor::Start);
+    rawValid_ = false;
+    FinishLoad();
+}
+
 void TRichEdit::FinishLoad()
 {
     EmptyUndoBuffer();

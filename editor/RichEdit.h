@@ -175,6 +175,12 @@ public:
     void LoadFromFile(const QString& path);
     void SaveToFile(const QString& path);
     TextFormat StoredFormat() const { return storedFormat_; }
+    // A copy of the text for another thread: line breaks as U+2029. It
+    // shares the editor's cached text, so taking it costs one pass at most.
+    QString TextSnapshot() const { return RawText(); }
+    // The rich document as RTF, and RTF put in its place (rich mode only).
+    QByteArray RtfBytes() const;
+    void LoadRtfBytes(const QByteArray& rtf);
     // Bytes a plain save would write now (encoding, mark and breaks), worked
     // out piece by piece without building the file.
     qint64 EncodedSize() const;

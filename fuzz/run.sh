@@ -9,7 +9,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-seconds="${1:-60}"
+seconds="${1:-20}"
 build="${2:-$root/build-fuzz}"
 
 targets=()
@@ -18,7 +18,7 @@ for src in "$root"/fuzz/fuzz_*.cpp; do
 done
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIREL_BUILD_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=Fuzz -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DMIREL_BUILD_FUZZ=ON \
     -DMIREL_BUILD_TESTS=OFF -DMIREL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target "${targets[@]}"
 

@@ -79,6 +79,11 @@ QString MakeMarkerLabel(int line, const QString& lineText)
     if (end > begin)
         cleaned += lineText.at(end - 1);
 
+    // A break inside the label would split it into two lines of the marker
+    // file, the second read back as a marker of its own.
+    cleaned.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    cleaned.replace(QLatin1Char('\n'), QLatin1Char(' '));
+
     const QString number = QString::number(qint64(line) + 1);
     if (cleaned.isEmpty())
         return QStringLiteral("Line ") + number;

@@ -15,6 +15,8 @@ TEST(MarkerLabel, CleansTheLineText)
     EXPECT_EQ(MakeMarkerLabel(2, QStringLiteral("\x01\r\t x y \x1f\t")), QStringLiteral("3, x y"));
     // The last character is never walked, so a final ampersand stays single.
     EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("&&x&")), QStringLiteral("1, &&&&x&"));
+    // A break inside would make a second marker when the file is read back.
+    EXPECT_EQ(MakeMarkerLabel(0, QStringLiteral("a\r2, b\nc")), QStringLiteral("1, a 2, b c"));
 }
 
 TEST(MarkerLabel, NothingLeftGivesLineNumber)

@@ -57,23 +57,23 @@ QString SaveDocument(const QString& path, bool plain)
     return {};
 }
 
-} // namespace
+struct WriterCase {
+    const char* what;
+    QByteArray old;
+    Writer write;
+};
 
-TEST(SafeFileTest, EveryWriterOnAFullDiskKeepsTheOldFileAndSaysWhy)
+const auto& AllWriters()
 {
-    const struct {
-        const char* what;
-        QByteArray old;
-        Writer write;
-    } writers[] = {
+    static const WriterCase writers[] = {
         {"plain document", "old text\r\n", [](const QString& p) { return SaveDocument(p, true); }},
         {"rich document", "{\\rtf1 old\\par}", [](const QString& p) { return SaveDocument(p, false); }},
         {"settings", kSettings,
          [](const QString& p) {
-             RegFileSettingsStore store(p, QStringLiteral("/desk"));
-             store.OpenKey(SettingsKey, false);
-             store.WriteString(QStringLiteral("Font"), QStringLiteral("Arial"));
              try {
+                 RegFileSettingsStore store(p, QStringLiteral("/desk"));
+                 store.OpenKey(SettingsKey, false);
+                 store.WriteString(QStringLiteral("Font"), QStringLiteral("Arial"));
                  store.CloseKey();
              } catch (const AppError& e) {
                  return e.message();
@@ -94,8 +94,28 @@ TEST(SafeFileTest, EveryWriterOnAFullDiskKeepsTheOldFileAndSaysWhy)
              }
              return QString();
          }},
+        // An unnamed rich document goes to Tidy as its typed text; the
+        // preview of an unnamed document is a plain save.
+        {"tidy input", "<p>old</p>",
+         [](const QString& p) {
+             QString error;
+             return WriteFileSafely(p, "<p>new</p>", &error) ? QString() : error;
+         }},
+        {"preview", "<p>old</p>", [](const QString& p) { return SaveDocument(p, true); }},
     };
-    for (const auto& w : writers) {
+    return writers;
+}
+
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+TEST(SafeFileTest, EveryWriterOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    for (const auto& w : AllWriters()) {
         FullDisk disk;
         disk.Put(QStringLiteral("target"), w.old);
         disk.Fill();
@@ -179,4 +199,40 @@ TEST(SafeFileTest, PrivateFilesStayPrivate)
     }
     EXPECT_EQ(ModeOf(settings), mode_t(0640));
     ::umask(oldMask);
+}
+
+// Between reading and saving the file became a folder, a link to a folder,
+// or its folder was closed to writing: each writer fails, says why, and
+// leaves everything as it was.
+TEST(SafeFileTest, EveryWriterRefusesATargetThatChangedUnderIt)
+{
+    enum class Fault { Folder, LinkToFolder, ReadOnlyFolder };
+    for (const Fault fault : {Fault::Folder, Fault::LinkToFolder, Fault::ReadOnlyFolder}) {
+        if (fault == Fault::ReadOnlyFolder && ::geteuid() == 0)
+            continue;   // root writes anywhere
+        for (const auto& w : AllWriters()) {
+            SCOPED_TRACE(testing::Message() << w.what << ", fault " << int(fault));
+            QTemporaryDir dir;
+            const QString target = dir.filePath(QStringLiteral("target"));
+            const QString aside = dir.filePath(QStringLiteral("aside"));
+            QDir().mkpath(aside);
+            WriteAll(aside + QStringLiteral("/inside"), w.old);
+            if (fault == Fault::Folder)
+                ASSERT_TRUE(QDir().rename(aside, target));
+            else if (fault == Fault::LinkToFolder)
+                ASSERT_TRUE(QFile::link(aside, target));
+            else
+                WriteAll(target, w.old);
+            const QStringList before = Entries(dir.path());
+            if (fault == Fault::ReadOnlyFolder)
+                ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
+
+            const QString error = w.write(target);
+            ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+            EXPECT_FALSE(error.isEmpty());
+            EXPECT_EQ(Entries(dir.path()), before) << "no stray temporary file";
+            const QString old = fault == Fault::ReadOnlyFolder ? target : target + QStringLiteral("/inside");
+            EXPECT_EQ(ReadAll(old), w.old);
+        }
+    }
 }

@@ -15,7 +15,8 @@
 template <class T>
 void WhenShown(std::function<void(T&)> answer, int timeoutMs = 5000)
 {
-    auto* poll = new QTimer;
+    // Owned by the application, so one still waiting when the test ends goes with it.
+    auto* poll = new QTimer(qApp);
     poll->setInterval(10);
     const QDeadlineTimer deadline(timeoutMs);
     QObject::connect(poll, &QTimer::timeout, [poll, deadline, answer] {
@@ -33,7 +34,7 @@ void WhenShown(std::function<void(T&)> answer, int timeoutMs = 5000)
         if (!QTest::qWaitForWindowActive(dialog, 1000))
             QApplication::setActiveWindow(dialog);   // headless platforms may not hand it over
         answer(*dialog);
-        auto* sweep = new QTimer;
+        auto* sweep = new QTimer(qApp);
         sweep->setInterval(300);
         QObject::connect(sweep, &QTimer::timeout, [sweep, shown] {
             if (!shown || !shown->isVisible()) {

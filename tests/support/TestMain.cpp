@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", root + "/config");
     qputenv("XDG_DATA_HOME", root + "/data");
     qputenv("XDG_CACHE_HOME", root + "/cache");
+    qputenv("XDG_STATE_HOME", root + "/state");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
     qputenv("XDG_DESKTOP_DIR", root + "/Desktop");
     qputenv("TMPDIR", root + "/tmp");

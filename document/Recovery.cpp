@@ -1,0 +1,260 @@
+#include "document/Recovery.h"
+
+#include "platform/SafeFile.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <algorithm>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray kMagic = "Mirel-Edit recovery 1\n";
+
+quint64 StartTimeOf(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.readAll();
+    // The command name may hold blanks and brackets: fields count from the last ')'.
+    const qsizetype close = line.lastIndexOf(')');
+    if (close < 0)
+        return 0;
+    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+    return fields.size() > 19 ? fields[19].toULongLong() : 0;   // field 22, starttime
+}
+
+const char* EncodingName(TextEncoding e)
+{
+    switch (e) {
+    case TextEncoding::Utf8Bom: return "utf8bom";
+    case TextEncoding::Windows1252: return "cp1252";
+    case TextEncoding::Utf8: break;
+    }
+    return "utf8";
+}
+
+const char* BreaksName(LineBreakStyle b)
+{
+    switch (b) {
+    case LineBreakStyle::CrLf: return "crlf";
+    case LineBreakStyle::Cr: return "cr";
+    case LineBreakStyle::Lf: break;
+    }
+    return "lf";
+}
+
+} // namespace
+
+ProcessStamp ThisProcess()
+{
+    static const ProcessStamp self{qint64(::getpid()), StartTimeOf(::getpid())};
+    return self;
+}
+
+bool IsRunning(const ProcessStamp& stamp)
+{
+    return stamp.pid > 0 && StartTimeOf(stamp.pid) == stamp.start && stamp.start != 0;
+}
+
+QByteArray SerializeRecovery(const RecoveryRecord& r)
+{
+    QByteArray payload;
+    if (r.plain) {
+        QString text = r.text;
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        payload = text.toUtf8();
+    } else {
+        payload = r.rtf;
+    }
+    QByteArray out = kMagic;
+    out += "pid " + QByteArray::number(r.writer.pid) + '\n';
+    out += "start " + QByteArray::number(r.writer.start) + '\n';
+    out += "path " + QUrl::toPercentEncoding(r.documentPath, "/") + '\n';
+    out += QByteArray("mode ") + (r.plain ? "plain" : "rich") + '\n';
+    out += QByteArray("encoding ") + EncodingName(r.format.encoding) + '\n';
+    out += QByteArray("breaks ") + BreaksName(r.format.breaks) + '\n';
+    out += "length " + QByteArray::number(payload.size()) + "\n\n";
+    return out + payload;
+}
+
+std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
+{
+    if (!bytes.startsWith(kMagic))
+        return std::nullopt;
+    const qsizetype end = bytes.indexOf("\n\n", kMagic.size() - 1);
+    if (end < 0)
+        return std::nullopt;
+    RecoveryRecord r;
+    qint64 length = -1;
+    unsigned seen = 0;   // one bit per field
+    const QList<QByteArray> lines = bytes.mid(kMagic.size(), end - kMagic.size() + 1).split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty())
+            continue;
+        const qsizetype blank = line.indexOf(' ');
+        if (blank < 0)
+            return std::nullopt;
+        const QByteArray key = line.left(blank), value = line.mid(blank + 1);
+        bool ok = true;
+        int field = 0;
+        if (key == "pid") {
+            r.writer.pid = value.toLongLong(&ok);
+        } else if (key == "start") {
+            field = 1;
+            r.writer.start = value.toULongLong(&ok);
+        } else if (key == "path") {
+            field = 2;
+            r.documentPath = QString::fromUtf8(QByteArray::fromPercentEncoding(value));
+        } else if (key == "mode") {
+            field = 3;
+            ok = value == "plain" || value == "rich";
+            r.plain = value == "plain";
+        } else if (key == "encoding") {
+            field = 4;
+            ok = value == "utf8" || value == "utf8bom" || value == "cp1252";
+            r.format.encoding = value == "utf8bom"  ? TextEncoding::Utf8Bom
+                                : value == "cp1252" ? TextEncoding::Windows1252
+                                                    : TextEncoding::Utf8;
+        } else if (key == "breaks") {
+            field = 5;
+            ok = value == "crlf" || value == "lf" || value == "cr";
+            r.format.breaks = value == "crlf" ? LineBreakStyle::CrLf
+                              : value == "cr" ? LineBreakStyle::Cr
+                                              : LineBreakStyle::Lf;
+        } else if (key == "length") {
+            field = 6;
+            length = value.toLongLong(&ok);
+        } else {
+            continue;   // a later version's field
+        }
+        if (!ok)
+            return std::nullopt;
+        seen |= 1u << field;
+    }
+    // A file cut short by a crash during its write is not offered.
+    const qsizetype start = end + 2;
+    if (seen != 0x7f || length < 0 || length != bytes.size() - start)
+        return std::nullopt;
+    if (r.plain) {
+        r.text = QString::fromUtf8(bytes.mid(start));
+        r.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        r.text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    } else {
+        r.rtf = bytes.mid(start);
+    }
+    return r;
+}
+
+QString RecoveryFolder()
+{
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || !QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/mirel-edit");
+}
+
+QString RecoveryFileName(const QString& documentPath, qint64 pid)
+{
+    QString base = documentPath.isEmpty()
+                       ? QStringLiteral("unnamed")
+                       : QString::fromLatin1(QUrl::toPercentEncoding(documentPath));
+    // File names end at 255 bytes: a long path keeps its start and a hash.
+    if (base.size() > 160)
+        base = base.left(120) + QLatin1Char('-')
+               + QString::fromLatin1(
+                   QCryptographicHash::hash(documentPath.toUtf8(), QCryptographicHash::Sha1).toHex());
+    return RecoveryFolder() + QLatin1Char('/') + base + QLatin1Char('.') + QString::number(pid)
+           + QStringLiteral(".recovery");
+}
+
+QList<LeftRecovery> LeftRecoveries()
+{
+    QList<LeftRecovery> found;
+    const QFileInfoList files = QDir(RecoveryFolder())
+                                    .entryInfoList({QStringLiteral("*.recovery")}, QDir::Files,
+                                                   QDir::Time);
+    for (const QFileInfo& info : files) {
+        if (info.isSymLink())
+            continue;
+        QFile file(info.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        auto record = ParseRecovery(file.readAll());
+        if (!record || record->writer == ThisProcess() || IsRunning(record->writer))
+            continue;
+        found.append({info.absoluteFilePath(), std::move(*record)});
+    }
+    return found;
+}
+
+// ---------------------------------------------------------------- keeper
+
+RecoveryKeeper::RecoveryKeeper(Snapshot snapshot, QObject* parent)
+    : QObject(parent), snapshot_(std::move(snapshot))
+{
+    timer_.setSingleShot(true);
+    timer_.setInterval(kPauseMs);
+    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
+    pool_.setMaxThreadCount(1);   // in order, one at a time
+}
+
+RecoveryKeeper::~RecoveryKeeper()
+{
+    pool_.waitForDone();
+}
+
+void RecoveryKeeper::Changed()
+{
+    timer_.start();
+}
+
+void RecoveryKeeper::WriteNow()
+{
+    timer_.stop();
+    std::optional<RecoveryRecord> record = snapshot_();
+    if (!record) {
+        Forget();
+        return;
+    }
+    const QString file = RecoveryFileName(record->documentPath, record->writer.pid);
+    const QString previous = written_;
+    written_ = file;
+    pool_.start([file, previous, record = std::move(*record)] {
+        // Typing comes first: on a busy machine the copy waits, not the keys.
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
+        const QString folder = RecoveryFolder();
+        QDir().mkpath(folder);
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+        QString error;
+        if (!WriteFileSafely(file, SerializeRecovery(record), &error, std::nullopt, mode_t(0600)))
+            qWarning("Unsaved changes could not be kept in %s: %s", qPrintable(file), qPrintable(error));
+        // Saved under a new name: the old name's copy is stale.
+        if (!previous.isEmpty() && previous != file)
+            QFile::remove(previous);
+    });
+}
+
+void RecoveryKeeper::Forget()
+{
+    timer_.stop();
+    if (written_.isEmpty())
+        return;
+    pool_.start([file = written_] { QFile::remove(file); });
+    written_.clear();
+}
+
+void RecoveryKeeper::Finish()
+{
+    Forget();
+    pool_.waitForDone();
+}

@@ -1,0 +1,97 @@
+// The main window's use of crash recovery.
+#include "app/MainForm.h"
+#include "document/Recovery.h"
+#include "editor/RichEdit.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+
+namespace {
+
+RecoveryKeeper* KeeperOf(TMainForm& form)
+{
+    return form.findChild<RecoveryKeeper*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+std::optional<RecoveryRecord> SnapshotOf(TMainForm& form)
+{
+    TRichEdit& edit = *form.RichEdit;
+    if (!edit.Modified())
+        return std::nullopt;
+    RecoveryRecord r;
+    r.writer = ThisProcess();
+    r.documentPath = form.Doc.CurrentFile;
+    r.plain = edit.IsPlainText();
+    r.format = edit.StoredFormat();
+    if (r.plain)
+        r.text = edit.TextSnapshot();   // encoded on the worker
+    else
+        r.rtf = edit.RtfBytes();
+    return r;
+}
+
+void Restore(TMainForm& form, const RecoveryRecord& r)
+{
+    // The file itself first, for its name, markers and mode; then its text
+    // becomes the recovered one.
+    if (!r.documentPath.isEmpty() && QFileInfo(r.documentPath).isFile())
+        form.OpenNamed(r.documentPath);
+    if (form.Doc.CurrentFile != r.documentPath || r.documentPath.isEmpty()) {
+        form.Doc.CurrentFile = r.documentPath;
+        form.SetWindowTitle(r.documentPath.isEmpty() ? kVersionedTitle : r.documentPath);
+    }
+    if (form.RichEdit->IsPlainText() != r.plain) {
+        form.Doc.IsPlainDocument = r.plain;
+        form.ApplyDocumentKind();
+    }
+    if (r.plain) {
+        form.RichEdit->SetText(r.text);
+        form.RichEdit->SetStoredFormat(r.format);
+    } else {
+        form.RichEdit->LoadRtfBytes(r.rtf);
+    }
+    form.RichEdit->SetModified(true);
+    form.RichEditSelectionChange();
+}
+
+} // namespace
+
+void StartRecovery(TMainForm& form)
+{
+    auto* keeper = new RecoveryKeeper([&form] { return SnapshotOf(form); }, &form);
+    QTextDocument* doc = form.RichEdit->document();
+    QObject::connect(doc, &QTextDocument::contentsChanged, keeper, &RecoveryKeeper::Changed);
+    // Saved, closed without saving or replaced by another document.
+    QObject::connect(doc, &QTextDocument::modificationChanged, keeper, [keeper](bool modified) {
+        if (!modified)
+            keeper->Forget();
+    });
+}
+
+void OfferRecoveredChanges(TMainForm& form)
+{
+    for (const LeftRecovery& left : LeftRecoveries()) {
+        const QString name = left.record.documentPath.isEmpty() ? QStringLiteral("unnamed")
+                                                                 : left.record.documentPath;
+        const MsgAnswer answer =
+            form.Ask(MsgKind::Confirmation,
+                     QStringLiteral("Unsaved changes were recovered:\n%1\nRestore them?").arg(name),
+                     MsgButtons::YesNo);
+        if (answer == MsgAnswer::Yes) {
+            // The document holds one text: the others wait for a later start.
+            Restore(form, left.record);
+            QFile::remove(left.file);
+            if (RecoveryKeeper* keeper = KeeperOf(form))
+                keeper->WriteNow();
+            return;
+        }
+        QFile::remove(left.file);
+    }
+}
+
+void EndRecovery(TMainForm& form)
+{
+    if (RecoveryKeeper* keeper = KeeperOf(form))
+        keeper->Finish();
+}

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The real program killed while a document has unsaved changes: the next
+# start offers them back. Yes restores the typed text as a modified
+# document; No deletes the recovery file; a normal exit leaves none.
+set -euo pipefail
+program=$1
+command -v xdotool >/dev/null || { echo "xdotool missing"; exit 77; }
+home=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
+  rm -rf "$home"
+}
+trap cleanup EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+export XDG_STATE_HOME=$home/state
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+state=$XDG_STATE_HOME/mirel-edit
+document=$home/notes.txt
+printf 'old line\n' > "$document"
+title="^$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')\$"
+
+wait_window() { timeout "$2" xdotool search --sync --name "$1" 2>/dev/null | head -n1; }
+activate() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.4
+}
+recovery_files() { ls "$state" 2>/dev/null | grep -c '\.recovery$' || true; }
+start() {   # key answering the recovery offer, or empty when none is expected
+  "$program" "$document" & pid=$!
+  if [ -n "$1" ]; then
+    box=$(wait_window '^Confirm$' 20)
+    [ -n "$box" ] || { echo "no recovery offer at start"; exit 1; }
+    activate "$box"
+    # Return takes the default Yes, Escape the No of the close box; an Alt
+    # here would leave the main window's menu bar armed.
+    xdotool key "$1"
+  fi
+  win=$(wait_window "$title" 20)
+  [ -n "$win" ] || { echo "document window never appeared"; exit 1; }
+  activate "$win"
+}
+type_and_crash() {
+  xdotool type --delay 20 "$1"
+  for _ in $(seq 1 50); do
+    [ "$(recovery_files)" -ge 1 ] && break
+    sleep 0.2
+  done
+  [ "$(recovery_files)" -ge 1 ] || { echo "no recovery file after typing paused"; exit 1; }
+  mode=$(stat -c %a "$state"/*.recovery)
+  [ "$mode" = 600 ] || { echo "recovery file mode $mode"; exit 1; }
+  kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=
+}
+quit() {   # answer to "Save changes?", or empty when none is expected
+  xdotool key alt+f; sleep 0.3; xdotool key x
+  if [ -n "$1" ]; then
+    ask=$(wait_window '^Warning$' 10)
+    [ -n "$ask" ] || { echo "leaving did not ask to save: not marked modified"; exit 1; }
+    activate "$ask"; xdotool key "alt+$1"
+  fi
+  for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=; return 0; }
+    sleep 0.2
+  done
+  echo "program did not end"; exit 1
+}
+
+start ""
+type_and_crash "typed words "
+[ "$(cat "$document")" = "old line" ] || { echo "the document changed on disk"; exit 1; }
+
+# Yes: the typed text is back, modified; saving it on the way out writes it.
+start Return
+quit y
+grep -q '^typed words old line' "$document" || { echo "restored text missing: $(cat "$document")"; exit 1; }
+[ "$(recovery_files)" = 0 ] || { echo "recovery file left after a normal exit"; exit 1; }
+
+# No: the recovery file is deleted and the document stays as saved.
+start ""
+type_and_crash "lost "
+start Escape
+[ "$(recovery_files)" = 0 ] || { echo "recovery file kept after No"; exit 1; }
+quit ""
+grep -q '^typed words old line' "$document" || { echo "document changed after No"; exit 1; }
+[ "$(recovery_files)" = 0 ] || { echo "recovery file left after a normal exit"; exit 1; }
+echo "killed twice: Yes restored the typed text as modified, No removed the recovery file"
