@@ -16,6 +16,14 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNT
 mkdir -p "$XDG_RUNTIME_DIR" "$home/Desktop" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 printf '' > "$home/first.txt"
+# Waits up to ten seconds for a condition: a loaded machine is slow.
+until_true() {
+  for _ in $(seq 1 100); do
+    eval "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 printf 'end\n' > "$home/second.txt"
 
 "$program" "$home/first.txt" & pid=$!
@@ -24,16 +32,17 @@ win=$(timeout 20 xdotool search --sync --name "^$home/first\\.txt\$" | head -n1)
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 0.5
 # The library takes the keyboard; Tab goes on to the macro field.
-xdotool key ctrl+b; sleep 0.3
-xdotool key Tab; sleep 0.2
-xdotool type --delay 20 "Greeting"
-xdotool key alt+m; sleep 0.3; xdotool key e; sleep 0.3
-xdotool type --delay 20 "Hi"
-xdotool key Tab Return
-sleep 0.2
-xdotool key alt+m; sleep 0.3; xdotool key s; sleep 0.5
+xdotool key ctrl+b; sleep 0.5
+xdotool key Tab; sleep 0.5
+xdotool type --delay 30 "Greeting"
+sleep 0.3
+xdotool key alt+m; sleep 0.5; xdotool key e; sleep 0.5
+xdotool type --delay 30 "Hi"
+xdotool key --delay 100 Tab Return
+sleep 0.3
+xdotool key alt+m; sleep 0.5; xdotool key s
 macro="$home/Desktop/Greeting.macro"
-[ -f "$macro" ] || { echo "Stop wrote no $macro"; ls -la "$home/Desktop"; exit 1; }
+until_true '[ -f "$macro" ]' || { echo "Stop wrote no $macro"; ls -la "$home/Desktop"; exit 1; }
 expected=$(printf 'Insert Hi\\t\\n\r\n')
 [ "$(cat "$macro")" = "$expected" ] || { echo "recorded: $(od -c "$macro")"; exit 1; }
 
@@ -50,9 +59,9 @@ xdotool key Return
 timeout 10 xdotool search --sync --name "^$home/second\\.txt\$" >/dev/null || { echo "second.txt did not open"; exit 1; }
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 0.5
-xdotool key ctrl+m; sleep 0.5
-xdotool key ctrl+s; sleep 0.5
-[ "$(od -c "$home/second.txt")" = "$(printf 'Hi\t\nend\n' | od -c)" ] ||
+xdotool key ctrl+m; sleep 1
+xdotool key ctrl+s
+until_true '[ "$(od -c "$home/second.txt")" = "$(printf "Hi\\t\\nend\\n" | od -c)" ]' ||
   { echo "replayed and saved: $(od -c "$home/second.txt")"; exit 1; }
 xdotool key alt+f; sleep 0.3; xdotool key x
 for _ in $(seq 1 50); do
