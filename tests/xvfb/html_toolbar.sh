@@ -2,19 +2,7 @@
 # Ctrl+H shows the floating "HTML" window with its four strips of buttons;
 # clicking one inserts its tag, and the toolbar stays switched on for the
 # next start when the program ends.
-set -euo pipefail
-program=$1
-command -v xdotool >/dev/null || { echo "xdotool missing"; exit 77; }
-home=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/session.sh"
 
 "$program" & pid=$!
 win=$(timeout 20 xdotool search --sync --name '^Mirel-Edit 1\.5\.4$' | head -n1)
@@ -37,18 +25,9 @@ box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1)
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 sleep 0.3
 xdotool key alt+n
-for _ in $(seq 1 50); do
-  if ! kill -0 $pid 2>/dev/null; then
-    wait $pid || true
-    pid=
-    settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
-    if ! tr -d '\r' < "$settings" | grep -q '^"HTMLToolbar"=dword:00000001$'; then
-      echo "toolbar not kept switched on at exit"; exit 1
-    fi
-    echo "Ctrl+H showed the HTML toolbar, its button inserted a tag, it stays on"
-    exit 0
-  fi
-  sleep 0.2
-done
-echo "program did not end"
-exit 1
+wait_end || { echo "program did not end"; exit 1; }
+settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
+if ! tr -d '\r' < "$settings" | grep -q '^"HTMLToolbar"=dword:00000001$'; then
+  echo "toolbar not kept switched on at exit"; exit 1
+fi
+echo "Ctrl+H showed the HTML toolbar, its button inserted a tag, it stays on"

@@ -2,35 +2,15 @@
 # The whole macro cycle in the real window, from the keyboard: a name typed
 # into the macro field, a recording started from the Macro menu, typing,
 # Stop, another file opened, Ctrl+M replaying the recording, Ctrl+S saving.
-set -euo pipefail
-program=$1
-command -v xdotool >/dev/null || { echo "xdotool missing"; exit 77; }
-home=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
-mkdir -p "$XDG_RUNTIME_DIR" "$home/Desktop" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/session.sh"
+mkdir -p "$home/Desktop"
 printf '' > "$home/first.txt"
-# Waits up to ten seconds for a condition: a loaded machine is slow.
-until_true() {
-  for _ in $(seq 1 100); do
-    eval "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 printf 'end\n' > "$home/second.txt"
 
 "$program" "$home/first.txt" & pid=$!
-win=$(timeout 20 xdotool search --sync --name "^$home/first\\.txt\$" | head -n1)
+win=$(timeout 20 xdotool search --sync --name "$(title_pattern "$home/first.txt")" | head -n1)
 [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 0.5
+activate "$win"
 # The library takes the keyboard; Tab goes on to the macro field.
 xdotool key ctrl+b; sleep 0.5
 xdotool key Tab; sleep 0.5
@@ -56,22 +36,12 @@ xdotool key alt+n
 sleep 1
 xdotool type --delay 10 "$home/second.txt"
 xdotool key Return
-timeout 10 xdotool search --sync --name "^$home/second\\.txt\$" >/dev/null || { echo "second.txt did not open"; exit 1; }
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 0.5
+timeout 10 xdotool search --sync --name "$(title_pattern "$home/second.txt")" >/dev/null || { echo "second.txt did not open"; exit 1; }
+activate "$win"
 xdotool key ctrl+m; sleep 1
 xdotool key ctrl+s
 until_true '[ "$(od -c "$home/second.txt")" = "$(printf "Hi\\t\\nend\\n" | od -c)" ]' ||
   { echo "replayed and saved: $(od -c "$home/second.txt")"; exit 1; }
 xdotool key alt+f; sleep 0.3; xdotool key x
-for _ in $(seq 1 50); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid" || true
-    pid=
-    echo "recorded in the real window, replayed with Ctrl+M onto another file and saved"
-    exit 0
-  fi
-  sleep 0.2
-done
-echo "program did not end"
-exit 1
+wait_end || { echo "program did not end"; exit 1; }
+echo "recorded in the real window, replayed with Ctrl+M onto another file and saved"

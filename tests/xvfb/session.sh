@@ -1,0 +1,44 @@
+# Sourced by the real-window scripts: the program's path from the first
+# argument, a home folder of the run's own (removed at the end, with the
+# program killed if it still runs), the X11 platform, and helpers.
+set -euo pipefail
+program=$1
+command -v xdotool >/dev/null || { echo "xdotool missing"; exit 77; }
+home=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
+  rm -rf "$home"
+}
+trap cleanup EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+export XDG_STATE_HOME=$home/state
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+# A window title as a whole-name pattern for xdotool search.
+title_pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.^$*+?(){}|]/\\&/g')"; }
+activate() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.4
+}
+# Waits up to ten seconds for a condition: a loaded machine is slow.
+until_true() {
+  for _ in $(seq 1 100); do
+    eval "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Waits for the program to end by itself.
+wait_end() {
+  for _ in $(seq 1 50); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid" || true
+      pid=
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
