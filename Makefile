@@ -5,7 +5,7 @@
 # and, to install it: make package (the Debian package in the build folder).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 20
+FUZZ_SECONDS ?= 10
 
 .PHONY: all deps configure build run test bench clean sanitize
 
