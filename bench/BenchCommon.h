@@ -3,9 +3,11 @@
 // numbered lines with one "fox" each, and the best time of several runs.
 #include "platform/Prompts.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 
@@ -57,6 +59,18 @@ inline qint64 Best(int runs, const std::function<void()>& prepare, const std::fu
 inline qint64 Best(int runs, const std::function<void()>& work)
 {
     return Best(runs, [] {}, work);
+}
+
+// A benchmark's start: the offscreen platform unless one is chosen, the
+// application, and the benchmarks run with the number of runs given as the
+// first argument (3 by default).
+inline int Main(int argc, char** argv, const std::function<void(int runs)>& benchmarks)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmarks(argc > 1 ? std::max(1, atoi(argv[1])) : 3);
+    return 0;
 }
 
 } // namespace bench

@@ -157,12 +157,9 @@ void SelectionBench()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
-    ReplaceAllBench(runs);
-    FindBench(runs);
-    SelectionBench();
-    return 0;
+    return bench::Main(argc, argv, [](int runs) {
+        ReplaceAllBench(runs);
+        FindBench(runs);
+        SelectionBench();
+    });
 }

@@ -97,15 +97,12 @@ void BlockIndentBench(TMainForm& form, int runs)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
-    SilentPrompts prompts;
-    Platform platform;
-    platform.prompts = &prompts;
-    TMainForm form(platform, {});
-    KeystrokeBench(form, runs);
-    BlockIndentBench(form, runs);
-    return 0;
+    return bench::Main(argc, argv, [](int runs) {
+        SilentPrompts prompts;
+        Platform platform;
+        platform.prompts = &prompts;
+        TMainForm form(platform, {});
+        KeystrokeBench(form, runs);
+        BlockIndentBench(form, runs);
+    });
 }

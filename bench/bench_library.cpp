@@ -113,11 +113,8 @@ void FieldBench(int runs)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
-    LoadBench(runs);
-    FieldBench(runs);
-    return 0;
+    return bench::Main(argc, argv, [](int runs) {
+        LoadBench(runs);
+        FieldBench(runs);
+    });
 }

@@ -115,11 +115,8 @@ void ReplaceAllLineBench(int runs)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
-    MixedLinesBench(runs);
-    ReplaceAllLineBench(runs);
-    return 0;
+    return bench::Main(argc, argv, [](int runs) {
+        MixedLinesBench(runs);
+        ReplaceAllLineBench(runs);
+    });
 }

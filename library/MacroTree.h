@@ -1,7 +1,6 @@
 #pragma once
 #include <QHash>
 #include <QIcon>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTreeWidgetItem>

@@ -2,30 +2,13 @@
 # The real program killed while a document has unsaved changes: the next
 # start offers them back. Yes restores the typed text as a modified
 # document; No deletes the recovery file; a normal exit leaves none.
-set -euo pipefail
-program=$1
-command -v xdotool >/dev/null || { echo "xdotool missing"; exit 77; }
-home=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
-export XDG_STATE_HOME=$home/state
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/session.sh"
 state=$XDG_STATE_HOME/mirel-edit
 document=$home/notes.txt
 printf 'old line\n' > "$document"
-title="^$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')\$"
+title=$(title_pattern "$document")
 
 wait_window() { timeout "$2" xdotool search --sync --name "$1" 2>/dev/null | head -n1; }
-activate() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
-  sleep 0.4
-}
 recovery_files() { ls "$state" 2>/dev/null | grep -c '\.recovery$' || true; }
 start() {   # key answering the recovery offer, or empty when none is expected
   "$program" "$document" & pid=$!
