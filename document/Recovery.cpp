@@ -65,17 +65,10 @@ bool IsRunning(const ProcessStamp& stamp)
     return stamp.pid > 0 && StartTimeOf(stamp.pid) == stamp.start && stamp.start != 0;
 }
 
-QByteArray SerializeRecovery(const RecoveryRecord& r)
+namespace {
+
+QByteArray Header(const RecoveryRecord& r, qint64 payloadLength)
 {
-    QByteArray payload;
-    if (r.plain) {
-        QString text = r.text;
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-        payload = text.toUtf8();
-    } else {
-        payload = r.rtf;
-    }
     QByteArray out = kMagic;
     out += "pid " + QByteArray::number(r.writer.pid) + '\n';
     out += "start " + QByteArray::number(r.writer.start) + '\n';
@@ -83,8 +76,63 @@ QByteArray SerializeRecovery(const RecoveryRecord& r)
     out += QByteArray("mode ") + (r.plain ? "plain" : "rich") + '\n';
     out += QByteArray("encoding ") + EncodingName(r.format.encoding) + '\n';
     out += QByteArray("breaks ") + BreaksName(r.format.breaks) + '\n';
-    out += "length " + QByteArray::number(payload.size()) + "\n\n";
-    return out + payload;
+    out += "length " + QByteArray::number(payloadLength) + "\n\n";
+    return out;
+}
+
+using Pieces = std::function<void(const std::function<void(QStringView)>&)>;
+
+// A plain text as the file holds it: UTF-8 with '\n' breaks, whatever the
+// document's own format, handed to sink a slice at a time.
+void EncodePlain(const Pieces& pieces, const std::function<void(const char*, qsizetype)>& sink)
+{
+    constexpr qsizetype kSlice = 64 * 1024;   // characters
+    std::vector<char> buffer(size_t(TextEncoder::MaxBytes(kSlice)));
+    TextEncoder encoder(TextFormat{TextEncoding::Utf8, LineBreakStyle::Lf});
+    pieces([&](QStringView piece) {
+        while (!piece.isEmpty()) {
+            const QStringView slice = piece.first(std::min(piece.size(), kSlice));
+            sink(buffer.data(), encoder.Encode(slice, buffer.data()));
+            piece = piece.sliced(slice.size());
+        }
+    });
+    sink(buffer.data(), encoder.Finish(buffer.data()));
+}
+
+} // namespace
+
+QByteArray SerializeRecovery(const RecoveryRecord& r)
+{
+    QByteArray payload = r.rtf;
+    if (r.plain) {
+        payload.clear();
+        EncodePlain([&](const auto& f) { f(r.text); },
+                    [&](const char* bytes, qsizetype n) { payload.append(bytes, n); });
+    }
+    return Header(r, payload.size()) + payload;
+}
+
+bool WriteRecoveryFile(const QString& path, const RecoveryRecord& r, const TextReplica& text, QString* error)
+{
+    SafeFile file(path);
+    file.SetForcedMode(0600);
+    bool ok = file.Open();
+    if (ok && !r.plain) {
+        ok = file.Write(Header(r, r.rtf.size())) && file.Write(r.rtf);
+    } else if (ok) {
+        // Measured first, so the whole copy is never held as bytes.
+        const Pieces pieces = [&](const auto& f) { text.ForEachPiece(f); };
+        qint64 length = 0;
+        EncodePlain(pieces, [&](const char*, qsizetype n) { length += n; });
+        ok = file.Write(Header(r, length));
+        EncodePlain(pieces, [&](const char* bytes, qsizetype n) {
+            ok = ok && file.Device().write(bytes, n) == n;
+        });
+    }
+    ok = ok && file.Commit();
+    if (!ok && error)
+        *error = file.ErrorString();
+    return ok;
 }
 
 std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
@@ -148,7 +196,6 @@ std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
     if (r.plain) {
         r.text = QString::fromUtf8(bytes.mid(start));
         r.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        r.text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     } else {
         r.rtf = bytes.mid(start);
     }
@@ -205,12 +252,13 @@ RecoveryKeeper::RecoveryKeeper(Snapshot snapshot, QObject* parent)
     timer_.setSingleShot(true);
     timer_.setInterval(kPauseMs);
     connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
-    pool_.setMaxThreadCount(1);   // in order, one at a time
+    pool_.setMaxThreadCount(1);
 }
 
 RecoveryKeeper::~RecoveryKeeper()
 {
-    pool_.waitForDone();
+    // Destroyed without a crash: nothing is left to recover.
+    Finish();
 }
 
 void RecoveryKeeper::Changed()
@@ -221,27 +269,15 @@ void RecoveryKeeper::Changed()
 void RecoveryKeeper::WriteNow()
 {
     timer_.stop();
-    std::optional<RecoveryRecord> record = snapshot_();
-    if (!record) {
+    RecoveryUpdate update = snapshot_();
+    if (!update.keep) {
+        if (!update.changes.changes.empty() || update.changes.whole)
+            Queue({std::move(update.changes), std::nullopt, QString(), QString()});
         Forget();
         return;
     }
-    const QString file = RecoveryFileName(record->documentPath, record->writer.pid);
-    const QString previous = written_;
-    written_ = file;
-    pool_.start([file, previous, record = std::move(*record)] {
-        // Typing comes first: on a busy machine the copy waits, not the keys.
-        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
-        const QString folder = RecoveryFolder();
-        QDir().mkpath(folder);
-        ::chmod(QFile::encodeName(folder).constData(), 0700);
-        QString error;
-        if (!WriteFileSafely(file, SerializeRecovery(record), &error, std::nullopt, mode_t(0600)))
-            qWarning("Unsaved changes could not be kept in %s: %s", qPrintable(file), qPrintable(error));
-        // Saved under a new name: the old name's copy is stale.
-        if (!previous.isEmpty() && previous != file)
-            QFile::remove(previous);
-    });
+    const QString file = RecoveryFileName(update.keep->documentPath, update.keep->writer.pid);
+    Queue({std::move(update.changes), std::move(update.keep), file, std::exchange(written_, file)});
 }
 
 void RecoveryKeeper::Forget()
@@ -249,12 +285,67 @@ void RecoveryKeeper::Forget()
     timer_.stop();
     if (written_.isEmpty())
         return;
-    pool_.start([file = written_] { QFile::remove(file); });
-    written_.clear();
+    Queue({TextChanges{}, std::nullopt, std::exchange(written_, QString()), QString()});
 }
 
 void RecoveryKeeper::Finish()
 {
     Forget();
     pool_.waitForDone();
+}
+
+void RecoveryKeeper::Queue(Job job)
+{
+    const std::lock_guard lock(mutex_);
+    queue_.push_back(std::move(job));
+    if (!working_) {
+        working_ = true;
+        pool_.start([this] { Work(); });
+    }
+}
+
+void RecoveryKeeper::Work()
+{
+    // Typing comes first: on a busy machine the copy waits, not the keys.
+    ::setpriority(PRIO_PROCESS, ::gettid(), 10);
+    for (;;) {
+        std::vector<Job> jobs;
+        {
+            const std::lock_guard lock(mutex_);
+            if (queue_.empty()) {
+                working_ = false;
+                return;
+            }
+            jobs.swap(queue_);
+        }
+        for (Job& job : jobs)
+            replica_.Apply(std::move(job.changes));
+        // Only the last write of a batch is worth its time: the copy is
+        // already as that one asked for.
+        const Job* last = nullptr;
+        for (const Job& job : jobs)
+            if (job.write)
+                last = &job;
+        for (const Job& job : jobs) {
+            if (!job.write) {
+                if (!job.file.isEmpty())
+                    QFile::remove(job.file);
+                continue;
+            }
+            if (&job != last) {
+                if (!job.previous.isEmpty() && job.previous != last->file)
+                    QFile::remove(job.previous);
+                continue;
+            }
+            const QString folder = RecoveryFolder();
+            QDir().mkpath(folder);
+            ::chmod(QFile::encodeName(folder).constData(), 0700);
+            QString error;
+            if (!WriteRecoveryFile(job.file, *job.write, replica_, &error))
+                qWarning("Unsaved changes could not be kept in %s: %s", qPrintable(job.file), qPrintable(error));
+            // Saved under a new name: the old name's copy is stale.
+            if (!job.previous.isEmpty() && job.previous != job.file)
+                QFile::remove(job.previous);
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/TextCodec.h"
+#include "editor/TextReplica.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,7 +10,9 @@
 #include <QTimer>
 
 #include <functional>
+#include <mutex>
 #include <optional>
+#include <vector>
 
 class TMainForm;
 
@@ -31,12 +34,16 @@ struct RecoveryRecord {
     QString documentPath;        // empty for an unnamed document
     bool plain = true;
     TextFormat format;           // of a plain document, to write it back alike
-    QString text;                // plain: line breaks as '\n', U+2029 or U+2028
+    QString text;                // plain: line breaks as '\n' or U+2029
     QByteArray rtf;              // rich
     bool operator==(const RecoveryRecord&) const = default;
 };
 
 QByteArray SerializeRecovery(const RecoveryRecord& record);
+// The same file written from a copy of the text (plain) or the record's RTF
+// (rich), a slice at a time; false and the reason on failure.
+bool WriteRecoveryFile(const QString& file, const RecoveryRecord& record, const TextReplica& text,
+                       QString* error);
 // Anything that is not a whole recovery file gives nothing.
 std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes);
 
@@ -52,18 +59,26 @@ struct LeftRecovery {
 // Recovery files whose writer is no longer running, newest first.
 QList<LeftRecovery> LeftRecoveries();
 
-// Writes the snapshot a pause after the last change, on a worker thread, and
-// removes the file when there is nothing left to recover. Writes and removals
-// run in the order asked, so a removal is never undone by a late write.
+// What the window hands over at a pause: the changes of the text since the
+// last one, and whether and what to keep.
+struct RecoveryUpdate {
+    TextChanges changes;
+    std::optional<RecoveryRecord> keep;   // nothing: the document is unmodified
+};
+
+// Writes a copy of the document a pause after the last change, on a worker
+// thread, and removes the file when there is nothing left to recover. The
+// window thread hands over only what changed; the worker keeps the copy.
+// Writes and removals run in the order asked, so a removal is never undone
+// by a late write, and a write that a later one replaces is skipped.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
-    // Gives the record to keep, or nothing when the document is unmodified.
-    using Snapshot = std::function<std::optional<RecoveryRecord>()>;
+    using Snapshot = std::function<RecoveryUpdate()>;
     static constexpr int kPauseMs = 2000;
 
     explicit RecoveryKeeper(Snapshot snapshot, QObject* parent = nullptr);
-    ~RecoveryKeeper() override;
+    ~RecoveryKeeper() override;   // ends like Finish
 
     void SetPause(int ms) { timer_.setInterval(ms); }
     void Changed();        // the text changed: wait for the next pause
@@ -74,10 +89,23 @@ public:
     QString LastFile() const { return written_; }
 
 private:
+    struct Job {
+        TextChanges changes;
+        std::optional<RecoveryRecord> write;
+        QString file;       // written, or removed when there is no record
+        QString previous;   // a write's stale copy under an older name
+    };
+    void Queue(Job job);
+    void Work();           // on the worker
+
     Snapshot snapshot_;
     QTimer timer_;
     QThreadPool pool_;
-    QString written_;   // the file the last queued write goes to
+    QString written_;      // the file the last queued write goes to
+    std::mutex mutex_;
+    std::vector<Job> queue_;
+    bool working_ = false;
+    TextReplica replica_;  // the worker's
 };
 
 // The main window's use of it: set up with the window, offered at start,
@@ -85,3 +113,5 @@ private:
 void StartRecovery(TMainForm& form);
 void OfferRecoveredChanges(TMainForm& form);
 void EndRecovery(TMainForm& form);
+// For a window that no one sees (a batch run): nothing is kept.
+void StopRecovery(TMainForm& form);

@@ -14,21 +14,25 @@ RecoveryKeeper* KeeperOf(TMainForm& form)
     return form.findChild<RecoveryKeeper*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-std::optional<RecoveryRecord> SnapshotOf(TMainForm& form)
+RecoveryUpdate UpdateOf(TMainForm& form)
 {
     TRichEdit& edit = *form.RichEdit;
+    RecoveryUpdate update;
+    // Rich text is kept as RTF, so the worker's copy of the text waits; an
+    // unmodified document leaves a whole copy for when one is needed.
+    const bool plain = edit.IsPlainText();
+    if (plain && !(edit.ChangesAreWhole() && !edit.Modified()))
+        update.changes = edit.TakeChanges();
     if (!edit.Modified())
-        return std::nullopt;
-    RecoveryRecord r;
+        return update;
+    RecoveryRecord& r = update.keep.emplace();
     r.writer = ThisProcess();
     r.documentPath = form.Doc.CurrentFile;
-    r.plain = edit.IsPlainText();
+    r.plain = plain;
     r.format = edit.StoredFormat();
-    if (r.plain)
-        r.text = edit.TextSnapshot();   // encoded on the worker
-    else
+    if (!plain)
         r.rtf = edit.RtfBytes();
-    return r;
+    return update;
 }
 
 void Restore(TMainForm& form, const RecoveryRecord& r)
@@ -59,7 +63,8 @@ void Restore(TMainForm& form, const RecoveryRecord& r)
 
 void StartRecovery(TMainForm& form)
 {
-    auto* keeper = new RecoveryKeeper([&form] { return SnapshotOf(form); }, &form);
+    form.RichEdit->TrackChanges(true);
+    auto* keeper = new RecoveryKeeper([&form] { return UpdateOf(form); }, &form);
     QTextDocument* doc = form.RichEdit->document();
     QObject::connect(doc, &QTextDocument::contentsChanged, keeper, &RecoveryKeeper::Changed);
     // Saved, closed without saving or replaced by another document.
@@ -94,4 +99,10 @@ void EndRecovery(TMainForm& form)
 {
     if (RecoveryKeeper* keeper = KeeperOf(form))
         keeper->Finish();
+}
+
+void StopRecovery(TMainForm& form)
+{
+    delete KeeperOf(form);
+    form.RichEdit->TrackChanges(false);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QStringView>
 #include <functional>
 
@@ -9,3 +10,7 @@ class QTextDocument;
 // by piece, without copying it: saving a large document then costs no
 // second copy of its text.
 void ForEachTextPiece(const QTextDocument& doc, const std::function<void(QStringView piece)>& f);
+
+// The raw text of [from, from + length), clamped to the text, read in place
+// around `from` rather than from the start.
+QString DocumentTextRange(const QTextDocument& doc, int from, int length);

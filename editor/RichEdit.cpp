@@ -160,6 +160,7 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
     // Connected before the views: their handlers ask for positions.
     connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::PiecesChanged);
+    connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::NoteChange);
     spareRich_ = new QTextDocument(this);
     sparePlain_ = new QTextDocument(this);
     sparePlain_->setDocumentLayout(new QPlainTextDocumentLayout(sparePlain_));
@@ -464,6 +465,61 @@ void TRichEdit::PiecesChanged(int from, int removed, int added)
             repair_ = std::pair{from, was};
     }
     pieces_.Changed(*doc_, from, removed, added);
+}
+
+void TRichEdit::TrackChanges(bool on)
+{
+    tracking_ = on;
+    changes_ = TextChanges{};
+    changes_.whole = on;
+    trackedAdded_ = 0;
+}
+
+void TRichEdit::NoteChange(int from, int removed, int added)
+{
+    if (!tracking_ || changes_.whole || (removed == 0 && added == 0))
+        return;
+    const qsizetype length = doc_->characterCount() - 1;
+    // A load, or more text than the document holds: one copy of the whole
+    // text at the take costs less.
+    const bool load = filling_;
+    // Qt's counts may take in the document's final separator, which the
+    // text lacks: clamped here exactly as the copy clamps them.
+    from = int(std::clamp<qsizetype>(from, 0, trackedLength_));
+    removed = int(std::clamp<qsizetype>(removed, 0, trackedLength_ - from));
+    added = int(std::clamp<qsizetype>(added, 0, length - from));
+    trackedLength_ += added - removed;
+    trackedAdded_ += added;
+    if (load || trackedLength_ != length || trackedAdded_ > std::max<qsizetype>(length, 1 << 16)) {
+        changes_ = TextChanges{};
+        changes_.whole = true;
+        trackedAdded_ = 0;
+        return;
+    }
+    QString text = DocumentTextRange(*doc_, from, added);
+    if (!changes_.changes.empty()) {
+        // Typing and Backspace at the end of the last change extend it.
+        TextChange& last = changes_.changes.back();
+        const qsizetype lastEnd = qsizetype(last.from) + last.added.size();
+        if (from >= last.from && from + removed == lastEnd && removed <= last.added.size()) {
+            last.added.chop(removed);
+            last.added += text;
+            return;
+        }
+    }
+    changes_.changes.push_back({from, removed, std::move(text)});
+}
+
+TextChanges TRichEdit::TakeChanges()
+{
+    TextChanges taken = std::exchange(changes_, TextChanges{});
+    if (taken.whole) {
+        taken.text = doc_->toRawText();
+        trackedLength_ = taken.text.size();
+    }
+    taken.seams = pieces_.Starts();
+    trackedAdded_ = 0;
+    return taken;
 }
 
 void TRichEdit::RepairMark()

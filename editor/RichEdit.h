@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/LinePieces.h"
 #include "editor/TextCodec.h"
+#include "editor/TextReplica.h"
 
 #include <QColor>
 #include <QFont>
@@ -175,9 +176,13 @@ public:
     void LoadFromFile(const QString& path);
     void SaveToFile(const QString& path);
     TextFormat StoredFormat() const { return storedFormat_; }
-    // A copy of the text for another thread: line breaks as U+2029. It
-    // shares the editor's cached text, so taking it costs one pass at most.
-    QString TextSnapshot() const { return RawText(); }
+    // What changed in the text since the last take, for a copy kept on
+    // another thread (TextReplica.h). Nothing is noted until tracking is
+    // on; the first take after that, and one after a load, gives the whole
+    // text, later ones what changed.
+    void TrackChanges(bool on);
+    TextChanges TakeChanges();
+    bool ChangesAreWhole() const { return changes_.whole; }
     // The rich document as RTF, and RTF put in its place (rich mode only).
     QByteArray RtfBytes() const;
     void LoadRtfBytes(const QByteArray& rtf);
@@ -238,6 +243,7 @@ private:
     // Line breaks and long lines of inserted plain text (LinePieces.h).
     void InsertPlain(QTextCursor& c, const QString& text);
     void PiecesChanged(int from, int removed, int added);
+    void NoteChange(int from, int removed, int added);
     int ToText(int docPos) const { return pieces_.ToText(docPos); }
     int ToDocument(int textPos, bool afterSeam = false) const { return pieces_.ToDocument(textPos, afterSeam); }
     QTextBlock FirstBlockOfLine(int line) const;
@@ -278,6 +284,10 @@ private:
     bool filling_ = false;                  // the index is built by the load itself
     int selfEditing_ = 0;                   // edits of the editor's own, not the view's
     std::optional<std::pair<int, bool>> repair_;   // where a view's edit lost a mark, and the mark
+    bool tracking_ = false;
+    TextChanges changes_;
+    qsizetype trackedLength_ = 0;           // of the copy, once the changes are applied
+    qsizetype trackedAdded_ = 0;            // characters held in changes_
     mutable QString rawCache_;
     mutable bool rawValid_ = false;
 };

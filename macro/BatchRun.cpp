@@ -1,6 +1,7 @@
 #include "macro/BatchRun.h"
 
 #include "app/MainForm.h"
+#include "document/Recovery.h"
 #include "editor/RichEdit.h"
 #include "macro/MacroCheck.h"
 #include "macro/MacroFile.h"
@@ -57,6 +58,8 @@ public:
     {
         Platform platform{&prompts_, &shell_, &clock_, &screen_, nullptr};
         form_ = std::make_unique<TMainForm>(platform, QStringList());
+        // Every file is saved or left as it was: nothing to recover.
+        StopRecovery(*form_);
         prompts_.SetLineSources([this] { return form_->Macro.RunLine; }, [this] { return form_->Macro.FailedLine; });
     }
 

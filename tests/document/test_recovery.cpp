@@ -100,9 +100,11 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     Keeper().WaitForWrites();
     EXPECT_TRUE(Files().isEmpty()) << "saved";
 
+    // Only what changed reaches the worker now: its copy must still be whole.
     Type(QStringLiteral("more "));
     Pause();
     EXPECT_EQ(Files().size(), 1);
+    EXPECT_EQ(Kept()->text, QStringLiteral("Hi more Dear\n"));
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
     form().Item(QStringLiteral("Clear1"))->trigger();
     Keeper().WaitForWrites();

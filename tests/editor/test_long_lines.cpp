@@ -4,6 +4,7 @@
 #include "editor/LinePieces.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
+#include "editor/TextReplica.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -186,6 +187,18 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
     const QString initial = model;
     int caret = 0;
     edit.SetSelStart(0);
+    // A copy kept from the changes alone (crash recovery's) follows along.
+    edit.TrackChanges(true);
+    TextReplica copy;
+    int wholeTakes = 0;
+    const auto expectCopy = [&](const QString& text, int step) {
+        TextChanges changes = edit.TakeChanges();
+        wholeTakes += changes.whole;
+        copy.Apply(std::move(changes));
+        ASSERT_EQ(CrLf(copy.Text().replace(QChar::ParagraphSeparator, QLatin1Char('\n'))).toStdString(),
+                  CrLf(text).toStdString())
+            << "step " << step;
+    };
     for (int step = 0; step < 1000; ++step) {
         const int op = rng.bounded(9);
         const int length = int(model.size());
@@ -249,6 +262,8 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
         // Typing may grow a piece; a replacement must not grow it further.
         ASSERT_NO_FATAL_FAILURE(ExpectSurface(model, "after an edit", 120)) << "step " << step << ", op " << op;
         ASSERT_EQ(edit.CaretPosition(), caret) << "step " << step << ", op " << op;
+        if (rng.bounded(7) == 0)
+            ASSERT_NO_FATAL_FAILURE(expectCopy(model, step));
     }
     EXPECT_GT(Blocks(), edit.LineCount()) << "the lines are in pieces";
 
@@ -259,9 +274,12 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
         ++undone;
     }
     ExpectSurface(initial, "all undone", 120);
+    expectCopy(initial, -1);
     for (int i = 0; i < undone; ++i)
         QTest::keyClick(view(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     ExpectSurface(final, "all redone", 120);
+    expectCopy(final, -2);
+    EXPECT_EQ(wholeTakes, 1) << "only the first copy is of the whole text";
 }
 
 TEST_F(LongLineTest, RichTextJoinsThePieces)
