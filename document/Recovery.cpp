@@ -126,7 +126,7 @@ bool WriteRecoveryFile(const QString& path, const RecoveryRecord& r, const TextR
         EncodePlain(pieces, [&](const char*, qsizetype n) { length += n; });
         ok = file.Write(Header(r, length));
         EncodePlain(pieces, [&](const char* bytes, qsizetype n) {
-            ok = ok && file.Device().write(bytes, n) == n;
+            ok = ok && file.Write(QByteArray::fromRawData(bytes, n));
         });
     }
     ok = ok && file.Commit();

@@ -18,10 +18,13 @@ RecoveryUpdate UpdateOf(TMainForm& form)
 {
     TRichEdit& edit = *form.RichEdit;
     RecoveryUpdate update;
-    // Rich text is kept as RTF, so the worker's copy of the text waits; an
-    // unmodified document leaves a whole copy for when one is needed.
+    // Rich text is kept as RTF, so the worker's copy of the text waits. A
+    // copy that only a whole new one can bring up to date is let go, and
+    // the new one is taken only when something is to be kept.
     const bool plain = edit.IsPlainText();
-    if (plain && !(edit.ChangesAreWhole() && !edit.Modified()))
+    if (edit.ChangesAreWhole() && !(plain && edit.Modified()))
+        update.changes.whole = true;
+    else if (plain)
         update.changes = edit.TakeChanges();
     if (!edit.Modified())
         return update;

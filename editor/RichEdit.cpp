@@ -480,8 +480,8 @@ void TRichEdit::NoteChange(int from, int removed, int added)
     if (!tracking_ || changes_.whole || (removed == 0 && added == 0))
         return;
     const qsizetype length = doc_->characterCount() - 1;
-    // A load, or more text than the document holds: one copy of the whole
-    // text at the take costs less.
+    // A load, or much of the document new: one copy of the whole text at
+    // the take costs less.
     const bool load = filling_;
     // Qt's counts may take in the document's final separator, which the
     // text lacks: clamped here exactly as the copy clamps them.
@@ -490,7 +490,7 @@ void TRichEdit::NoteChange(int from, int removed, int added)
     added = int(std::clamp<qsizetype>(added, 0, length - from));
     trackedLength_ += added - removed;
     trackedAdded_ += added;
-    if (load || trackedLength_ != length || trackedAdded_ > std::max<qsizetype>(length, 1 << 16)) {
+    if (load || trackedLength_ != length || trackedAdded_ > length / 2 + (1 << 16)) {
         changes_ = TextChanges{};
         changes_.whole = true;
         trackedAdded_ = 0;
