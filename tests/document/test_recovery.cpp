@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -49,6 +50,40 @@ TEST(RecoveryFile, KeepsWhatARestoreNeedsAndRefusesAnythingElse)
     EXPECT_FALSE(IsRunning({ThisProcess().pid, ThisProcess().start + 1})) << "a reused process id";
 }
 
+TEST(RecoveryFile, WrittenFromTheWorkersCopyAsFromTheText)
+{
+    // Seams of long lines are left out, breaks become '\n', a pair split
+    // across two slices stays whole: the same bytes as the record's text.
+    const QString text = QStringLiteral("one\u2029") + QString(65551, QLatin1Char('x'))
+                         + QStringLiteral("\U0001F600") + QString(100, QLatin1Char('y')) + QStringLiteral(" \u2028end");
+    QString raw = text;
+    raw.insert(20, QChar::ParagraphSeparator);   // the pair ends the first 64 K slice after this seam
+    raw.insert(65601, QChar::ParagraphSeparator);
+    TextReplica copy;
+    copy.Apply({true, raw, {}, {21, 65602}});
+    ASSERT_EQ(copy.Text(), text);
+    // Changes at the seams and beyond the end, clamped as the editor does.
+    copy.Apply({false, {}, {{0, 3, QStringLiteral("ONE")}, {int(raw.size()) + 5, 9, QStringLiteral("!")}}, {21, 65602}});
+    RecoveryRecord r = Plain(QStringLiteral("/a/long.txt"), QStringLiteral("ONE") + text.mid(3) + QLatin1Char('!'));
+    ASSERT_EQ(copy.Text(), r.text);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.recovery"));
+    QString error;
+    ASSERT_TRUE(WriteRecoveryFile(file, r, copy, &error)) << error.toStdString();
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_EQ(bytes, SerializeRecovery(r));
+    r.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    EXPECT_TRUE(ParseRecovery(bytes) == r);
+    EXPECT_EQ(written.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+
+    // A folder in the way: no file, and the reason.
+    EXPECT_FALSE(WriteRecoveryFile(dir.filePath(QStringLiteral("none/b.recovery")), r, copy, &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
 class RecoveryTest : public MainFormTest {
 protected:
     RecoveryKeeper& Keeper() { return *form().findChild<RecoveryKeeper*>(); }
@@ -60,6 +95,8 @@ protected:
     std::optional<RecoveryRecord> Kept()
     {
         Keeper().WaitForWrites();
+        if (Keeper().LastFile().isEmpty())
+            return std::nullopt;
         QFile file(Keeper().LastFile());
         return file.open(QIODevice::ReadOnly) ? ParseRecovery(file.readAll()) : std::nullopt;
     }
@@ -116,6 +153,55 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
     EXPECT_TRUE(form().close());
     EXPECT_TRUE(Files().isEmpty()) << "the program ended normally";
+}
+
+TEST_F(RecoveryTest, KeptTextFollowsLongLinesAndModeChanges)
+{
+    // A line long enough to be held in pieces.
+    const QByteArray line = QByteArray("word ").repeated(2000);
+    const QString path = WriteFile(QStringLiteral("long.txt"), "head\n" + line + "\ntail\n");
+    CreateAndShow({path});
+    Keeper().SetPause(200);
+    // The kept file once the pause after the last change has run out.
+    const auto keptOnce = [&](const std::function<bool(const RecoveryRecord&)>& done) {
+        std::optional<RecoveryRecord> kept;
+        for (int i = 0; i < 100 && !(kept && done(*kept)); ++i) {
+            QTest::qWait(50);
+            kept = Kept();
+        }
+        return kept;
+    };
+    const auto expectKept = [&](const char* where) {
+        SCOPED_TRACE(where);
+        const QString text = edit().Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const auto kept = keptOnce([&](const RecoveryRecord& r) { return r.plain && r.text == text; });
+        ASSERT_TRUE(kept);
+        EXPECT_TRUE(kept->plain);
+        EXPECT_EQ(kept->text.toStdString(), text.toStdString());
+    };
+    edit().SetSelStart(5 + 4200);
+    Type(QStringLiteral("in the middle "));
+    expectKept("typed into the long line");
+    QTest::keyClick(edit().View()->viewport(), Qt::Key_Backspace);
+    QTest::keyClick(edit().View()->viewport(), Qt::Key_Return);
+    expectKept("a break in the long line");
+
+    form().Item(QStringLiteral("PlainText1"))->trigger();   // to rich text
+    ASSERT_FALSE(edit().IsPlainText());
+    Type(QStringLiteral("rich "));
+    const auto rich = keptOnce([](const RecoveryRecord& r) { return !r.plain; });
+    ASSERT_TRUE(rich);
+    EXPECT_FALSE(rich->plain);
+    EXPECT_TRUE(rich->rtf.contains("rich ")) << rich->rtf.left(400).toStdString();
+
+    Expect(MsgKind::Confirmation, QStringLiteral("Sure to loose all formattings?\nNo undo possible!"),
+           MsgButtons::OkCancel, MsgAnswer::Ok);
+    form().Item(QStringLiteral("PlainText1"))->trigger();   // and back
+    ASSERT_TRUE(edit().IsPlainText());
+    Type(QStringLiteral("plain again "));
+    expectKept("back in plain text");
+    form().Item(QStringLiteral("Undo1"))->trigger();
+    expectKept("undone");
 }
 
 TEST_F(RecoveryTest, StartOffersWhatACrashedRunLeft)
