@@ -10,6 +10,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -242,6 +245,23 @@ QList<LeftRecovery> LeftRecoveries()
         found.append({info.absoluteFilePath(), std::move(*record)});
     }
     return found;
+}
+
+void RemoveAbandonedWrites()
+{
+    // Named ".<file>.recovery.XXXXXX" beside the file, whose name ends in
+    // the writer's process id.
+    const QDir folder(RecoveryFolder());
+    const QString tail = QStringLiteral(".recovery.");
+    for (const QString& name : folder.entryList({QStringLiteral(".*.recovery.*")}, QDir::Files | QDir::Hidden)) {
+        const qsizetype end = name.lastIndexOf(tail);
+        const qsizetype dot = end > 0 ? name.lastIndexOf(QLatin1Char('.'), end - 1) : -1;
+        bool ok = false;
+        const qint64 pid = dot >= 0 ? name.mid(dot + 1, end - dot - 1).toLongLong(&ok) : 0;
+        if (ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() && pid != ::getpid()
+            && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            QFile::remove(folder.filePath(name));
+    }
 }
 
 // ---------------------------------------------------------------- keeper

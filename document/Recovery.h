@@ -58,6 +58,8 @@ struct LeftRecovery {
 };
 // Recovery files whose writer is no longer running, newest first.
 QList<LeftRecovery> LeftRecoveries();
+// Half-written copies of runs that ended during a write.
+void RemoveAbandonedWrites();
 
 // What the window hands over at a pause: the changes of the text since the
 // last one, and whether and what to keep.

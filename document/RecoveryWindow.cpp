@@ -79,6 +79,7 @@ void StartRecovery(TMainForm& form)
 
 void OfferRecoveredChanges(TMainForm& form)
 {
+    RemoveAbandonedWrites();
     for (const LeftRecovery& left : LeftRecoveries()) {
         const QString name = left.record.documentPath.isEmpty() ? QStringLiteral("unnamed")
                                                                  : left.record.documentPath;

@@ -204,6 +204,25 @@ TEST_F(RecoveryTest, KeptTextFollowsLongLinesAndModeChanges)
     expectKept("undone");
 }
 
+TEST_F(RecoveryTest, StartRemovesHalfWrittenCopiesOfEndedRunsOnly)
+{
+    QDir().mkpath(RecoveryFolder());
+    const QStringList names = {QStringLiteral(".unnamed.999999999.recovery.Ab12Cd"),   // its run has ended
+                               QStringLiteral(".unnamed.1.recovery.Xy34Zw"),           // still running
+                               QStringLiteral(".notes.txt.Qr56St")};
+    for (const QString& name : names) {
+        QFile file(QDir(RecoveryFolder()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half");
+    }
+    CreateAndShow();
+    QStringList left = QDir(RecoveryFolder()).entryList(QDir::Files | QDir::Hidden);
+    QStringList kept = names.mid(1);
+    left.sort();
+    kept.sort();
+    EXPECT_EQ(left, kept);
+}
+
 TEST_F(RecoveryTest, StartOffersWhatACrashedRunLeft)
 {
     const struct {
