@@ -4,10 +4,12 @@
 #include "app/MainForm.h"
 #include "app/AboutBox.h"
 #include "app/WindowOptions.h"
+#include "editor/RichEdit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 
@@ -51,9 +53,17 @@ void TMainForm::InfoClick()
 {
     if (!About)
         return;
-    About->onClosed = [this] {
+    // The keyboard goes back where it was, as after any dialog: going back
+    // on top alone leaves the window inactive.
+    QPointer<QWidget> focus = focusWidget();
+    About->onClosed = [this, focus] {
         if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
             SetTopmost(true);
+        activateWindow();
+        if (focus && focus->isVisible())
+            focus->setFocus();
+        else if (RichEdit->isVisible())
+            RichEdit->setFocus();
     };
     About->onHomepageClick = [this](const QString& address) { ShellOpen(address); };
     // The option stays on: closing the box puts the window back on top.

@@ -57,6 +57,34 @@ TEST_F(AboutHelpTest, AboutGetsPastATopmostWindowAndAClickOrAnyKeyClosesIt)
     }
 }
 
+TEST_F(AboutHelpTest, RealWindowKeyboardComesBackAfterTheAboutBox)
+{
+    // Only a window system with a window manager shows where activation goes.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs a real window system";
+    CreateAndShow();
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    edit().setFocus();
+    QApplication::processEvents();
+    QWidget* const typingInto = QApplication::focusWidget();
+    ASSERT_NE(typingInto, nullptr);
+    for (const bool onTop : {false, true}) {
+        if (onTop)
+            OnTop();
+        ShowAbout();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &about(); }, 5000));
+        QTest::mouseClick(about().Image, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QApplication::activeWindow() == &form() && QApplication::focusWidget() == typingInto; },
+            5000))
+            << "on top: " << onTop;
+        QTest::qWait(300);
+        EXPECT_EQ(QApplication::activeWindow(), &form()) << "on top: " << onTop;
+        EXPECT_EQ(QApplication::focusWidget(), typingInto) << "on top: " << onTop;
+    }
+}
+
 TEST_F(AboutHelpTest, TheLinkShowsTheHandAndOpensTheHomePage)
 {
     CreateAndShow();
