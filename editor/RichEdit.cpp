@@ -1079,6 +1079,13 @@ void TRichEdit::LineScroll(int lines)
     }
 }
 
+namespace {
+AppError TooManyLines(const QString& path, int maxLines)
+{
+    return AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines));
+}
+} // namespace
+
 void TRichEdit::LoadFromFile(const QString& path)
 {
     QFile file(path);
@@ -1094,6 +1101,9 @@ void TRichEdit::LoadFromFile(const QString& path)
 
     rawValid_ = false;
     if (!plainText_ && LooksLikeRtf(bytes)) {
+        // A paragraph takes at least four bytes ("\par").
+        if (bytes.size() / 4 >= maxLines_ && CountRtfParagraphs(bytes) >= maxLines_)
+            throw TooManyLines(path, maxLines_);
         ReadRtf(bytes, *document());
         storedFormat_ = TextFormat();
         rich_->moveCursor(QTextCursor::Start);
@@ -1132,7 +1142,7 @@ void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, cons
     // of its own: a gigabyte of short lines would take minutes and
     // gigabytes, one of line breaks alone more memory than there is.
     if (bytes.size() >= maxLines_ && CountLineBreaks(bytes, format) >= maxLines_)
-        throw AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines_));
+        throw TooManyLines(path, maxLines_);
 }
 
 QByteArray TRichEdit::RtfBytes() const

@@ -24,6 +24,11 @@ class QTextDocument;
 // True when the bytes are RTF (they start with "{\rtf").
 bool LooksLikeRtf(const QByteArray& bytes);
 
+// An upper bound of the paragraphs the RTF makes (its \par, \row, \page and
+// \sect words), counted without reading it, so that one too large for the
+// editor is refused before a slow load.
+qint64 CountRtfParagraphs(const QByteArray& rtf);
+
 // Replaces the document's content with what the RTF describes. Never throws
 // on malformed input: whatever can be read is loaded. Time and memory grow
 // linearly with the input.

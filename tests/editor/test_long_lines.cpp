@@ -437,6 +437,37 @@ TEST(LongLineFile, TextBeyondTheLimitsIsRefusedBeforeAnythingChanges)
         EXPECT_EQ(edit.Text(), QStringLiteral("before"));
     }
 
+    // Rich text: RTF paragraphs count as lines; escaped backslashes and
+    // other words that begin alike do not.
+    edit.SetPlainTextMode(false);
+    const struct {
+        const char* name;
+        QByteArray body;
+        bool opens;
+    } rtf[] = {
+        {"as many paragraphs as allowed", QByteArray("x\\par ").repeated(99), true},
+        {"one paragraph more", QByteArray("x\\par ").repeated(100), false},
+        {"rows, pages and sections", QByteArray("a\\row b\\page c\\sect\\par ").repeated(34), false},
+        {"not paragraphs", QByteArray("\\pard\\\\par \\partightenfactor0 \\{par\\line ").repeated(60), true},
+    };
+    for (const auto& c : rtf) {
+        SCOPED_TRACE(c.name);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("{\\rtf1\\ansi " + c.body + "}");
+        f.close();
+        edit.SetText(QStringLiteral("before"));
+        try {
+            edit.LoadFromFile(path);
+            EXPECT_TRUE(c.opens) << "opened, " << edit.LineCount() << " lines";
+        } catch (const std::exception& e) {
+            EXPECT_FALSE(c.opens) << e.what();
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QLatin1String("more than 100 lines"))) << e.what();
+            EXPECT_EQ(edit.Text(), QStringLiteral("before"));
+        }
+    }
+    edit.SetPlainTextMode(true);
+
     // The length and the breaks counted without decoding are the decoded ones.
     QRandomGenerator rng(29);
     static const char* const kTokens[] = {"a",           "\r\n",          "\r",           "\n",
