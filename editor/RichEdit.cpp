@@ -1101,8 +1101,8 @@ void TRichEdit::LoadFromFile(const QString& path)
 
     rawValid_ = false;
     if (!plainText_ && LooksLikeRtf(bytes)) {
-        // A paragraph takes at least four bytes ("\par").
-        if (bytes.size() / 4 >= maxLines_ && CountRtfParagraphs(bytes) >= maxLines_)
+        // A paragraph takes at least two bytes (a backslash ending a line).
+        if (bytes.size() / 2 >= maxLines_ && CountRtfParagraphs(bytes) >= maxLines_)
             throw TooManyLines(path, maxLines_);
         ReadRtf(bytes, *document());
         storedFormat_ = TextFormat();

@@ -25,8 +25,9 @@ class QTextDocument;
 bool LooksLikeRtf(const QByteArray& bytes);
 
 // An upper bound of the paragraphs the RTF makes (its \par, \row, \page and
-// \sect words), counted without reading it, so that one too large for the
-// editor is refused before a slow load.
+// \sect words, and line breaks written as characters), counted without
+// reading it, so that one too large for the editor is refused before a
+// slow load.
 qint64 CountRtfParagraphs(const QByteArray& rtf);
 
 // Replaces the document's content with what the RTF describes. Never throws

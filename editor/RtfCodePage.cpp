@@ -54,6 +54,21 @@ bool IsMultiByte(int cp)
     }
 }
 
+// RTF writes its line breaks as words: a code page that makes one of a
+// text byte (as EBCDIC's make of 0x25) is not one RTF text is written in.
+bool MakesNoBreaks(QStringDecoder& decoder)
+{
+    for (int b = 0; b < 256; ++b) {
+        if (b == '\n' || b == '\r')
+            continue;
+        const char byte = char(b);
+        const QString one = decoder.decode(QByteArrayView(&byte, 1));
+        if (one.contains(QLatin1Char('\n')) || one.contains(QLatin1Char('\r')) || one.contains(QChar::ParagraphSeparator))
+            return false;
+    }
+    return true;
+}
+
 QStringDecoder MakeDecoder(int cp)
 {
     if (cp == 65001)
@@ -62,7 +77,7 @@ QStringDecoder MakeDecoder(int cp)
     for (const char* prefix : {"windows-", "cp", "IBM"}) {
         QStringDecoder d((QByteArray(prefix) + number).constData(), QStringConverter::Flag::Stateless);
         if (d.isValid())
-            return d;
+            return MakesNoBreaks(d) ? std::move(d) : QStringDecoder();
     }
     return {};
 }

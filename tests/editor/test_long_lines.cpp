@@ -448,7 +448,9 @@ TEST(LongLineFile, TextBeyondTheLimitsIsRefusedBeforeAnythingChanges)
         {"as many paragraphs as allowed", QByteArray("x\\par ").repeated(99), true},
         {"one paragraph more", QByteArray("x\\par ").repeated(100), false},
         {"rows, pages and sections", QByteArray("a\\row b\\page c\\sect\\par ").repeated(34), false},
-        {"not paragraphs", QByteArray("\\pard\\\\par \\partightenfactor0 \\{par\\line ").repeated(60), true},
+        {"breaks as characters", QByteArray("\\'0a\\'0D\\u8233?\\u13 \\u-65526?").repeated(20), false},
+        {"a backslash ending a line", QByteArray("x\\\n").repeated(100), false},
+        {"not paragraphs", QByteArray("\\pard\\\\par \\partightenfactor0 \\{par\\line \\'e9\\u233?\\u-10?").repeated(60), true},
     };
     for (const auto& c : rtf) {
         SCOPED_TRACE(c.name);

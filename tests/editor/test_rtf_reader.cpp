@@ -196,6 +196,10 @@ TEST(RtfReader, CodePages)
     // Unknown code pages read as Windows-1252.
     EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg77777 \\'e9}"), "\u00e9");
     EXPECT_EQ(TextOf("{\\rtf1{\\fonttbl{\\f0\\fcharset99 X;}}\\f0\\'e9}"), "\u00e9");
+    // So do those that would make line breaks of text bytes (EBCDIC's):
+    // RTF writes its breaks as words.
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg37 a\\'25b}"), "a%b");
+    EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg1215 a]b}"), "a]b");
     // Symbol fonts: the bullet of list items.
     EXPECT_EQ(TextOf("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symbol;}}{\\f0\\'b7}}"), "\u2022");
     EXPECT_EQ(TextOf("{\\rtf1\\mac \\'8e}"), "\u00e9");
