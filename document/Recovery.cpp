@@ -20,6 +20,7 @@
 namespace {
 
 const QByteArray kMagic = "Mirel-Edit recovery 1\n";
+constexpr int kLengthDigits = 19;   // any qint64
 
 quint64 StartTimeOf(qint64 pid)
 {
@@ -79,7 +80,9 @@ QByteArray Header(const RecoveryRecord& r, qint64 payloadLength)
     out += QByteArray("mode ") + (r.plain ? "plain" : "rich") + '\n';
     out += QByteArray("encoding ") + EncodingName(r.format.encoding) + '\n';
     out += QByteArray("breaks ") + BreaksName(r.format.breaks) + '\n';
-    out += "length " + QByteArray::number(payloadLength) + "\n\n";
+    // Of fixed width, so that a file written piece by piece can fill it in
+    // at the end.
+    out += "length " + QByteArray::number(payloadLength).rightJustified(kLengthDigits, '0') + "\n\n";
     return out;
 }
 
@@ -123,14 +126,16 @@ bool WriteRecoveryFile(const QString& path, const RecoveryRecord& r, const TextR
     if (ok && !r.plain) {
         ok = file.Write(Header(r, r.rtf.size())) && file.Write(r.rtf);
     } else if (ok) {
-        // Measured first, so the whole copy is never held as bytes.
-        const Pieces pieces = [&](const auto& f) { text.ForEachPiece(f); };
+        // One pass: the length goes into the header once it is known.
+        const QByteArray header = Header(r, 0);
+        ok = file.Write(header);
         qint64 length = 0;
-        EncodePlain(pieces, [&](const char*, qsizetype n) { length += n; });
-        ok = file.Write(Header(r, length));
-        EncodePlain(pieces, [&](const char* bytes, qsizetype n) {
+        EncodePlain([&](const auto& f) { text.ForEachPiece(f); }, [&](const char* bytes, qsizetype n) {
             ok = ok && file.Write(QByteArray::fromRawData(bytes, n));
+            length += n;
         });
+        ok = ok && file.Device().seek(header.size() - 2 - kLengthDigits)
+             && file.Write(QByteArray::number(length).rightJustified(kLengthDigits, '0'));
     }
     ok = ok && file.Commit();
     if (!ok && error)
