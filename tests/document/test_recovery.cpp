@@ -141,7 +141,7 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     Type(QStringLiteral("more "));
     Pause();
     EXPECT_EQ(Files().size(), 1);
-    EXPECT_EQ(Kept()->text, QStringLiteral("Hi more Dear\n"));
+    EXPECT_EQ(Kept().value_or(RecoveryRecord{}).text, QStringLiteral("Hi more Dear\n"));
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
     form().Item(QStringLiteral("Clear1"))->trigger();
     Keeper().WaitForWrites();
