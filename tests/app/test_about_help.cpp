@@ -63,11 +63,7 @@ TEST_F(AboutHelpTest, RealWindowKeyboardComesBackAfterTheAboutBox)
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         GTEST_SKIP() << "needs a real window system";
     CreateAndShow();
-    form().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
-    edit().setFocus();
-    QApplication::processEvents();
-    QWidget* const typingInto = QApplication::focusWidget();
+    QWidget* const typingInto = ActivateForTyping();
     ASSERT_NE(typingInto, nullptr);
     for (const bool onTop : {false, true}) {
         if (onTop)
@@ -75,13 +71,7 @@ TEST_F(AboutHelpTest, RealWindowKeyboardComesBackAfterTheAboutBox)
         ShowAbout();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &about(); }, 5000));
         QTest::mouseClick(about().Image, Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QApplication::activeWindow() == &form() && QApplication::focusWidget() == typingInto; },
-            5000))
-            << "on top: " << onTop;
-        QTest::qWait(300);
-        EXPECT_EQ(QApplication::activeWindow(), &form()) << "on top: " << onTop;
-        EXPECT_EQ(QApplication::focusWidget(), typingInto) << "on top: " << onTop;
+        ExpectKeyboardIn(typingInto, onTop ? "on top" : "not on top");
     }
 }
 

@@ -162,22 +162,12 @@ TEST_F(WindowOptionsTest, RealWindowKeepsTheKeyboardWhenGoingOnTop)
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         GTEST_SKIP() << "needs a real window system";
     CreateAndShow();
-    form().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
-    edit().setFocus();
-    QApplication::processEvents();
-    QWidget* const typingInto = QApplication::focusWidget();
+    QWidget* const typingInto = ActivateForTyping();
     ASSERT_NE(typingInto, nullptr);
     for (const bool on : {true, false}) {
         Click("AlwaysStayOnTop1");
         EXPECT_EQ(Topmost(), on);
         // The window is unmapped and mapped again: wait for the dust to settle.
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QApplication::activeWindow() == &form() && QApplication::focusWidget() == typingInto; },
-            5000))
-            << "on top: " << on;
-        QTest::qWait(300);
-        EXPECT_EQ(QApplication::activeWindow(), &form()) << "on top: " << on;
-        EXPECT_EQ(QApplication::focusWidget(), typingInto) << "on top: " << on;
+        ExpectKeyboardIn(typingInto, on ? "on top" : "not on top");
     }
 }

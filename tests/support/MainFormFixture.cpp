@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTest>
 
 void MainFormTest::Create(const QStringList& arguments)
 {
@@ -50,4 +51,24 @@ void MainFormTest::StoreSetting(const QString& name, const SettingValue& value)
     ASSERT_TRUE(store.OpenKey(SettingsKey, true));
     WriteSetting(store, *row, value);
     store.CloseKey();
+}
+
+QWidget* MainFormTest::ActivateForTyping()
+{
+    form().activateWindow();
+    if (!QTest::qWaitForWindowActive(&form()))
+        return nullptr;
+    edit().setFocus();
+    QApplication::processEvents();
+    return QApplication::focusWidget();
+}
+
+void MainFormTest::ExpectKeyboardIn(QWidget* typingInto, const std::string& where)
+{
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QApplication::activeWindow() == &form() && QApplication::focusWidget() == typingInto; }, 5000))
+        << where;
+    QTest::qWait(300);
+    EXPECT_EQ(QApplication::activeWindow(), &form()) << where;
+    EXPECT_EQ(QApplication::focusWidget(), typingInto) << where;
 }

@@ -33,6 +33,12 @@ protected:
     // Puts a value into the test's settings file, with its table type, for
     // the start-up to read.
     void StoreSetting(const QString& name, const SettingValue& value);
+    // On a real window system: the window active and the keyboard in the
+    // editor; gives the widget typed into (nullptr when that failed).
+    QWidget* ActivateForTyping();
+    // The window active with the keyboard in typingInto, soon and still a
+    // moment later (a window manager may take it away again).
+    void ExpectKeyboardIn(QWidget* typingInto, const std::string& where);
 
     FakePlatform fake;
     ProgramWindows windows;
