@@ -8,7 +8,6 @@ document=$home/notes.txt
 printf 'old line\n' > "$document"
 title=$(title_pattern "$document")
 
-wait_window() { timeout "$2" xdotool search --sync --name "$1" 2>/dev/null | head -n1; }
 recovery_files() { ls "$state" 2>/dev/null | grep -c '\.recovery$' || true; }
 start() {   # key answering the recovery offer, or empty when none is expected
   "$program" "$document" & pid=$!

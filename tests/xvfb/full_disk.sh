@@ -26,13 +26,7 @@ settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
 document=$disk/doc.txt
 printf 'old text\n' > "$document"
 
-wait_window() {   # name regex, seconds
-  timeout "$2" xdotool search --sync --name "$1" 2>/dev/null | head -n1
-}
-activate() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
-  sleep 0.4
-}
+source "$(dirname "$0")/windows.sh"
 # Waits for the program to end, answering No to the save question and OK
 # to any error box on the way out (a failed settings write shows in the
 # program's own error box, titled like the program).
@@ -70,7 +64,7 @@ dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true
 dd if=/dev/zero of="$disk/filler2" bs=1 2>/dev/null || true
 
 "$program" "$document" & pid=$!
-win=$(wait_window "^$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')\$" 20)
+win=$(wait_window "$(title_pattern "$document")" 20)
 [ -n "$win" ] || { echo "document window never appeared"; exit 1; }
 activate "$win"
 xdotool type --delay 20 "new "

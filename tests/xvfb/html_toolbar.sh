@@ -5,12 +5,12 @@
 source "$(dirname "$0")/session.sh"
 
 "$program" & pid=$!
-win=$(timeout 20 xdotool search --sync --name '^Mirel-Edit 1\.5\.4$' | head -n1)
+win=$(wait_window '^Mirel-Edit 1\.5\.4$' 20)
 [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 0.5
 xdotool key ctrl+h
-bar=$(timeout 10 xdotool search --sync --name '^HTML$' | head -n1)
+bar=$(wait_window '^HTML$' 10)
 [ -n "$bar" ] || { echo "Ctrl+H showed no window titled HTML"; exit 1; }
 size=$(xdotool getwindowgeometry "$bar" | sed -n 's/^ *Geometry: //p')
 [ "$size" = 110x138 ] || { echo "HTML window is $size, not the four strips of six buttons"; exit 1; }
@@ -20,7 +20,7 @@ xdotool mousemove --window "$bar" 12 103 click 1
 sleep 0.3
 xdotool windowfocus --sync "$win" 2>/dev/null || true
 xdotool key alt+f; sleep 0.3; xdotool key x
-box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1)
+box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "the button inserted nothing: no save prompt"; exit 1; }
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 sleep 0.3

@@ -8,7 +8,7 @@ printf '' > "$home/first.txt"
 printf 'end\n' > "$home/second.txt"
 
 "$program" "$home/first.txt" & pid=$!
-win=$(timeout 20 xdotool search --sync --name "$(title_pattern "$home/first.txt")" | head -n1)
+win=$(wait_window "$(title_pattern "$home/first.txt")" 20)
 [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
 activate "$win"
 # The library takes the keyboard; Tab goes on to the macro field.
@@ -28,15 +28,17 @@ expected=$(printf 'Insert Hi\\t\\n\r\n')
 
 # The typed text made first.txt modified: Open asks to save it first.
 xdotool key ctrl+o
-box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1)
+box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "no save prompt before opening"; exit 1; }
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 sleep 0.3
 xdotool key alt+n
-sleep 1
+dialog=$(wait_window '^Open$' 10)
+[ -n "$dialog" ] || { echo "no open dialog after the save prompt"; exit 1; }
+sleep 0.5
 xdotool type --delay 10 "$home/second.txt"
 xdotool key Return
-timeout 10 xdotool search --sync --name "$(title_pattern "$home/second.txt")" >/dev/null || { echo "second.txt did not open"; exit 1; }
+[ -n "$(wait_window "$(title_pattern "$home/second.txt")" 10)" ] || { echo "second.txt did not open"; exit 1; }
 activate "$win"
 xdotool key ctrl+m; sleep 1
 xdotool key ctrl+s

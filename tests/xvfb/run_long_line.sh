@@ -14,14 +14,14 @@ trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/windows.sh"
 
 document=$home/line.txt
 head -c 4000000 /dev/zero | tr '\0' 'x' > "$document"
 start=$(date +%s%N)
 "$program" "$document" &
 pid=$!
-title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
-win=$(timeout 15 xdotool search --sync --name "^$title\$" | head -n1) || true
+win=$(wait_window "$(title_pattern "$document")" 15)
 [ -n "$win" ] || { echo "the window never showed the file"; exit 1; }
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 xdotool type --delay 20 "begin"
@@ -32,7 +32,7 @@ xdotool type --delay 20 "end"
 xdotool key alt+f
 sleep 0.3
 xdotool key x
-box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1) || true
+box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "no answer to typing into the long line"; exit 1; }
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
 xdotool windowactivate --sync "$box" 2>/dev/null || true

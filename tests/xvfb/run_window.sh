@@ -12,6 +12,7 @@ trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/windows.sh"
 
 if [ "$mode" = open-document ]; then
   # A path with a blank, given unquoted as two arguments: the program joins
@@ -19,19 +20,19 @@ if [ "$mode" = open-document ]; then
   document="$home/My Notes.txt"
   printf 'notes\r\n' > "$document"
   "$program" "$home/My" "Notes.txt" &
-  title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
+  title=$(title_pattern "$document")
 elif [ "$mode" = qt-option-name ]; then
   # A file named like one of Qt's own options is still the document.
   document="$home/-reverse"
   printf 'reversed?\r\n' > "$document"
   (cd "$home" && exec "$program" -reverse) &
-  title=$(printf '%s' "$document" | sed 's/[][\\.^$*+?(){}|]/\\&/g')
+  title=$(title_pattern "$document")
 else
   "$program" &
-  title='Mirel-Edit 1\.5\.4'
+  title='^Mirel-Edit 1\.5\.4$'
 fi
 pid=$!
-win=$(timeout 20 xdotool search --sync --name "^$title\$" | head -n1)
+win=$(wait_window "$title" 20)
 [ -n "$win" ] || { echo "main window never appeared"; kill $pid; exit 1; }
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 sleep 0.5
@@ -40,7 +41,7 @@ xdotool key alt+f
 sleep 0.3
 xdotool key x
 # The typed text made the document modified: the save prompt must come.
-box=$(timeout 10 xdotool search --sync --name '^Warning$' | head -n1)
+box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "no save prompt after typing"; kill $pid; exit 1; }
 xdotool windowactivate --sync "$box" 2>/dev/null || true
 sleep 0.3

@@ -16,12 +16,7 @@ export XDG_STATE_HOME=$home/state
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
-# A window title as a whole-name pattern for xdotool search.
-title_pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.^$*+?(){}|]/\\&/g')"; }
-activate() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
-  sleep 0.4
-}
+source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
 # Waits up to ten seconds for a condition: a loaded machine is slow.
 until_true() {
   for _ in $(seq 1 100); do

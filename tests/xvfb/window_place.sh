@@ -18,6 +18,7 @@ trap cleanup EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/MirelSoft" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/windows.sh"
 openbox --sm-disable >/dev/null 2>&1 & wm=$!
 sleep 1
 settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
@@ -32,7 +33,7 @@ saved() {   # Left,Top as stored
 run_once() {
   "$program" & pid=$!
   local win
-  win=$(timeout 20 xdotool search --sync --name '^Mirel-Edit 1\.5\.4$' | head -n1)
+  win=$(wait_window '^Mirel-Edit 1\.5\.4$' 20)
   [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
   xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
   sleep 0.8

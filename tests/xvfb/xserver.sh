@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a command on an X server of its own (1280x1024, 24 bits). Xvfb
+# picks a free display itself and says which once it takes connections:
+# xvfb-run -a guesses a free number, and tests started together can race
+# for the same one.
+set -euo pipefail
+command -v Xvfb >/dev/null || { echo "Xvfb missing"; exit 77; }
+dir=$(mktemp -d)
+server=
+cleanup() {
+  [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null || true
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+server=$!
+for _ in $(seq 1 200); do
+  [ -s "$dir/display" ] && break
+  kill -0 "$server" 2>/dev/null || break
+  sleep 0.05
+done
+number=$(tr -dc '0-9' < "$dir/display")
+[ -n "$number" ] || { echo "Xvfb did not start:"; cat "$dir/log"; exit 1; }
+export DISPLAY=:$number
+unset XAUTHORITY
+set +e
+"$@"
+rc=$?
+set -e
+exit "$rc"
