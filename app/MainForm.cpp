@@ -29,7 +29,6 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -158,7 +157,7 @@ void TMainForm::BuildControls()
     fileSizeTimer_->setSingleShot(true);
     fileSizeTimer_->setInterval(300);
     connect(fileSizeTimer_, &QTimer::timeout, this, [this] { Guard([this] { ShowFileSize(); }); });
-    connect(RichEdit->document(), &QTextDocument::contentsChanged, this, &TMainForm::FileSizeStale);
+    connect(RichEdit, &TRichEdit::TextChanged, this, &TMainForm::FileSizeStale);
     StartRecovery(*this);
 
     // The context menu opens on the editor and on the other main controls.

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTextDocument>
 
 namespace {
 
@@ -68,10 +67,9 @@ void StartRecovery(TMainForm& form)
 {
     form.RichEdit->TrackChanges(true);
     auto* keeper = new RecoveryKeeper([&form] { return UpdateOf(form); }, &form);
-    QTextDocument* doc = form.RichEdit->document();
-    QObject::connect(doc, &QTextDocument::contentsChanged, keeper, &RecoveryKeeper::Changed);
+    QObject::connect(form.RichEdit, &TRichEdit::TextChanged, keeper, &RecoveryKeeper::Changed);
     // Saved, closed without saving or replaced by another document.
-    QObject::connect(doc, &QTextDocument::modificationChanged, keeper, [keeper](bool modified) {
+    QObject::connect(form.RichEdit, &TRichEdit::ModifiedChanged, keeper, [keeper](bool modified) {
         if (!modified)
             keeper->Forget();
     });

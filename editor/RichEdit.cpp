@@ -161,6 +161,8 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     // Connected before the views: their handlers ask for positions.
     connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::PiecesChanged);
     connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::NoteChange);
+    connect(doc_, &QTextDocument::contentsChanged, this, &TRichEdit::TextChanged);
+    connect(doc_, &QTextDocument::modificationChanged, this, &TRichEdit::ModifiedChanged);
     spareRich_ = new QTextDocument(this);
     sparePlain_ = new QTextDocument(this);
     sparePlain_->setDocumentLayout(new QPlainTextDocumentLayout(sparePlain_));

@@ -208,6 +208,9 @@ public:
 signals:
     // After every caret or selection move, also one made by the program.
     void SelectionChange();
+    // After every change of the text, typed or made by the program.
+    void TextChanged();
+    void ModifiedChanged(bool modified);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
