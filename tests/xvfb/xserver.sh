@@ -2,7 +2,8 @@
 # Runs a command on an X server of its own (1280x1024, 24 bits). Xvfb
 # picks a free display itself and says which once it takes connections:
 # xvfb-run -a guesses a free number, and tests started together can race
-# for the same one.
+# for the same one. The server never resets: a reset after the last client
+# left (a program killed on purpose) drops a program connecting just then.
 set -euo pipefail
 command -v Xvfb >/dev/null || { echo "Xvfb missing"; exit 77; }
 dir=$(mktemp -d)
@@ -12,7 +13,7 @@ cleanup() {
   rm -rf "$dir"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 server=$!
 for _ in $(seq 1 200); do
   [ -s "$dir/display" ] && break
