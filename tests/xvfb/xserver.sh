@@ -24,8 +24,6 @@ number=$(tr -dc '0-9' < "$dir/display")
 [ -n "$number" ] || { echo "Xvfb did not start:"; cat "$dir/log"; exit 1; }
 export DISPLAY=:$number
 unset XAUTHORITY
-set +e
-"$@"
-rc=$?
-set -e
+rc=0
+"$@" || rc=$?
 exit "$rc"
