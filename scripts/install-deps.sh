@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox fonts-dejavu-core
   tidy unrtf
+  # owner, group, ACL and extended-attribute checks of saved files
+  acl attr
   clang libclang-rt-14-dev
   dpkg-dev librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
   # the help file: chmcmd compiles it, chmlib's tools read it back in its test
