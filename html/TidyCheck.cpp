@@ -94,10 +94,17 @@ void TMainForm::SyntaxCheckClick()
     QFile inputFile(input);
     const bool readable = inputFile.open(QIODevice::ReadOnly);
     inputFile.close();
-    // The output replaces the previous one only once Tidy has ended.
+    // The output replaces the previous one only once Tidy has ended. It is
+    // a side file: in a shared folder someone else may have put a link or
+    // a file of theirs under its name.
     SafeFile output(outputName);
+    output.SetSideFile(true);
+    const auto outputFailed = [&] {
+        ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.\n%1: %2")
+                      .arg(outputName, output.ErrorString()));
+    };
     if (!output.Open()) {
-        ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.").arg(outputName));
+        outputFailed();
         return;
     }
     if (!readable) {
@@ -123,7 +130,7 @@ void TMainForm::SyntaxCheckClick()
     if (end == TidyEnd::NotStarted)
         ShowError(QStringLiteral("Unknown error occured trying to execute TIDY.EXE."));
     if (end == TidyEnd::Finished && (!output.Write(ReadAll(tidyOutput)) || !output.Commit()))
-        ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.").arg(outputName));
+        outputFailed();
 
     QStringList messages = TidyMessageLines(ReadAll(errors));
     if (end == TidyEnd::Stopped)

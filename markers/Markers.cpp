@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -157,8 +158,11 @@ MarkerFileContents ReadMarkerFile(const QString& path, int lineCount)
 
 bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* error)
 {
+    // A link or another user's file under the name is refused by the side
+    // file's own check, with its reason.
     const QFileInfo existing(path);
-    if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner)) {
+    if (!existing.isSymLink() && existing.exists() && existing.ownerId() == ::geteuid()
+        && !(existing.permissions() & QFileDevice::WriteOwner)) {
         if (error)
             *error = QStringLiteral("The file is write-protected");
         return false;
@@ -175,7 +179,7 @@ bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* er
         if (::stat(QFile::encodeName(path.chopped(3)).constData(), &document) == 0)
             mode = document.st_mode & 0666;
     }
-    return WriteFileSafely(path, bytes, error, std::nullopt, mode);
+    return WriteSideFileSafely(path, bytes, error, mode);
 }
 
 FittedLabel FitMarkerText(const QString& label, int available, const TextWidthFn& width)

@@ -41,7 +41,9 @@ MarkerFileContents ReadMarkerFile(const QString& path, int lineCount);
 
 // Writes the labels, each ended by CR LF, replacing the file atomically.
 // False (and the reason in *error) when it cannot be written; an existing
-// file then stays as it was. A file the owner may not write is not replaced.
+// file then stays as it was. A file the owner may not write is not replaced,
+// nor is a symbolic link or a file of another user (others may have put it
+// there in a shared folder).
 // The file takes the permission bits of the document beside it, whose lines
 // it quotes.
 bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* error = nullptr);
