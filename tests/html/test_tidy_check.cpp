@@ -1,6 +1,8 @@
 #include "html/TidyRules.h"
 #include "html/TidyRun.h"
 #include "html/TidyErrors.h"
+#include "markers/Markers.h"
+#include "markers/MegaCheckListBox.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAction>
@@ -9,6 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -171,4 +176,89 @@ TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
     EXPECT_TRUE(windows.tidyErrors->isVisible());
     EXPECT_EQ(list().count(), 0);
     EXPECT_EQ(ReadFile(output), QByteArray("kept"));
+}
+
+// In a folder others may write, someone puts a link to the user's private
+// file, or a file of their own, under the name of a side file: neither the
+// marker file nor Tidy's output is written there.
+TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFile)
+{
+    form().Startup.TidyLocation = FakeTidy("cat\n");
+    const QString shared = TempPath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 01777);
+    const QString secret = WriteFile(QStringLiteral("secret"), "private");
+    ::chmod(QFile::encodeName(secret).constData(), 0600);
+
+    enum class Planted { LinkToPrivateFile, OtherUsersFile, DanglingLink, OwnFile };
+    struct Case {
+        const char* what;
+        Planted planted;
+        QString reason;   // empty: written
+    };
+    const Case cases[] = {
+        {"link to a private file", Planted::LinkToPrivateFile, QStringLiteral("is a symbolic link")},
+        {"another user's file", Planted::OtherUsersFile, QStringLiteral("belongs to another user")},
+        {"dangling link", Planted::DanglingLink, QStringLiteral("is a symbolic link")},
+        {"own file", Planted::OwnFile, QString()},
+    };
+    enum class Side { Markers, TidyOutput };
+    for (const Side side : {Side::Markers, Side::TidyOutput}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << (side == Side::Markers ? "markers, " : "tidy output, ") << c.what);
+            if (c.planted == Planted::OtherUsersFile && ::geteuid() != 0)
+                continue;   // only root can give a file away
+            const QString document = WriteFile(QStringLiteral("shared/page.html"), "<p>new</p>\n");
+            const QString sideFile = side == Side::Markers ? MarkerFileName(document)
+                                                           : shared + QStringLiteral("/page") + kTidyOutputSuffix;
+            const QString nowhere = shared + QStringLiteral("/nowhere");
+            QFile::remove(sideFile);
+            QFile::remove(nowhere);
+            form().OpenNamed(document);
+            if (c.planted == Planted::LinkToPrivateFile)
+                ASSERT_TRUE(QFile::link(secret, sideFile));
+            else if (c.planted == Planted::DanglingLink)
+                ASSERT_TRUE(QFile::link(nowhere, sideFile));
+            else
+                WriteFile(QStringLiteral("shared/") + QFileInfo(sideFile).fileName(), "theirs");
+            if (c.planted == Planted::OtherUsersFile)
+                ASSERT_EQ(::lchown(QFile::encodeName(sideFile).constData(), 61001, 61001), 0);
+            if (!c.reason.isEmpty()) {
+                const QString message = side == Side::Markers
+                                            ? kMarkersNotSaved
+                                            : QStringLiteral("Output file \"%1\" cannot be created/accessed.")
+                                                  .arg(sideFile);
+                Expect(MsgKind::Error, message + QStringLiteral("\n%1: %2").arg(sideFile, c.reason), MsgButtons::Ok,
+                       MsgAnswer::Ok);
+            }
+
+            if (side == Side::Markers) {
+                form().CheckList->AddMarker(0);
+                EXPECT_EQ(form().CheckList->SaveMarkers(sideFile), c.reason.isEmpty());
+            } else {
+                Check();
+            }
+            fake.prompts.VerifyAllShown();
+
+            EXPECT_EQ(ReadFile(secret), QByteArray("private"));
+            struct stat st {};
+            ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, 0600u);
+            EXPECT_FALSE(QFileInfo::exists(nowhere));
+            if (c.planted == Planted::OtherUsersFile) {
+                EXPECT_EQ(ReadFile(sideFile), QByteArray("theirs"));
+                EXPECT_EQ(QFileInfo(sideFile).ownerId(), 61001u);
+            }
+            if (c.planted == Planted::OwnFile)
+                EXPECT_EQ(ReadFile(sideFile),
+                          side == Side::Markers ? QByteArray("1, <p>new</p>\r\n") : QByteArray("<p>new</p>\n"));
+            else
+                EXPECT_EQ(QFileInfo(sideFile).isSymLink(), c.planted != Planted::OtherUsersFile);
+            QStringList left = QDir(shared).entryList(QDir::Files | QDir::Hidden | QDir::System);
+            left.removeAll(QStringLiteral("page.html"));
+            left.removeAll(QFileInfo(MarkerFileName(document)).fileName());
+            left.removeAll(QStringLiteral("page") + kTidyOutputSuffix);
+            EXPECT_EQ(left, QStringList()) << "nothing else left in the shared folder";
+        }
+    }
 }

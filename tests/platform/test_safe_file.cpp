@@ -8,11 +8,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -234,5 +236,88 @@ TEST(SafeFileTest, EveryWriterRefusesATargetThatChangedUnderIt)
             const QString old = fault == Fault::ReadOnlyFolder ? target : target + QStringLiteral("/inside");
             EXPECT_EQ(ReadAll(old), w.old);
         }
+    }
+}
+
+namespace {
+
+// The id of a process that has ended.
+pid_t EndedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+} // namespace
+
+// A save that was killed leaves its file beside the document; the next save
+// of that document clears away those whose writer has ended, and nothing else.
+TEST(SafeFileTest, NextSaveRemovesWhatKilledSavesLeftAndNothingElse)
+{
+    const QByteArray dead = QByteArray::number(EndedProcess());
+    const QByteArray running = QByteArray::number(::getppid());
+    const QString longName = QString(240, QLatin1Char('n'));
+    enum class Kind { File, OtherUsers, Link, Folder };
+    struct Case {
+        const char* what;
+        QString document;
+        QByteArray name;
+        Kind kind;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"ended writer", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Ab12Cd", Kind::File, true},
+        {"running writer", "doc.txt", ".doc.txt.mirel-save-" + running + "-Ab12Cd", Kind::File, false},
+        {"another user's", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Zz99zz", Kind::OtherUsers, false},
+        {"another document's", "doc.txt", ".doc.txt.bak.mirel-save-" + dead + "-Ab12Cd", Kind::File, false},
+        {"another document's, shorter", "doc.txt", ".doc.mirel-save-" + dead + "-Ab12Cd", Kind::File, false},
+        {"longer tail", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Ab12Cd.x", Kind::File, false},
+        {"no writer", "doc.txt", ".doc.txt.mirel-save--Ab12Cd", Kind::File, false},
+        {"a link", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Ln12Cd", Kind::Link, false},
+        {"a folder", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Fo12Cd", Kind::Folder, false},
+        {"name too long to carry", longName, ".mirel-save-" + dead + "-Ab12Cd", Kind::File, true},
+        {"a save file of the side file", "doc.txt", ".doc.txt.lm.mirel-save-" + dead + "-Ab12Cd", Kind::File,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.kind == Kind::OtherUsers && ::geteuid() != 0)
+            continue;   // only root can give a file away
+        QTemporaryDir dir;
+        const QString document = dir.filePath(c.document);
+        WriteAll(document, "old");
+        const QString left = dir.filePath(QFile::decodeName(c.name));
+        if (c.kind == Kind::Folder)
+            ASSERT_TRUE(QDir().mkdir(left));
+        else if (c.kind == Kind::Link)
+            ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("elsewhere")), left));
+        else
+            WriteAll(left, "a killed save's text");
+        if (c.kind == Kind::OtherUsers)
+            ASSERT_EQ(::chown(QFile::encodeName(left).constData(), 61001, 61001), 0);
+
+        // While a save runs, its own file is named for the document and
+        // this process.
+        SafeFile file(document);
+        ASSERT_TRUE(file.Open()) << file.ErrorString().toStdString();
+        QStringList names = Entries(dir.path());
+        names.removeAll(c.document);
+        names.removeAll(QFile::decodeName(c.name));
+        ASSERT_EQ(names.size(), 1);
+        const QString prefix = c.document == longName ? QStringLiteral(".") : QStringLiteral(".") + c.document + '.';
+        EXPECT_TRUE(QRegularExpression(QRegularExpression::escape(prefix) + QStringLiteral("mirel-save-")
+                                       + QString::number(::getpid()) + QStringLiteral("-[A-Za-z0-9]{6}"))
+                        .match(names.front())
+                        .hasMatch())
+            << names.front().toStdString();
+        ASSERT_TRUE(file.Write("new") && file.Commit()) << file.ErrorString().toStdString();
+
+        EXPECT_EQ(QFileInfo(left).exists() || QFileInfo(left).isSymLink(), !c.removed);
+        EXPECT_EQ(ReadAll(document), QByteArray("new"));
+        EXPECT_EQ(Entries(dir.path()).size(), c.removed ? 1 : 2);
     }
 }
