@@ -209,8 +209,14 @@ bool SafeFile::CheckSideFile()
     struct stat st {};
     if (::lstat(QFile::encodeName(target_).constData(), &st) != 0)
         return errno == ENOENT || FailErrno();
-    if (S_ISLNK(st.st_mode))
+    if (S_ISLNK(st.st_mode)) {
+        // A link to a folder or a pipe is refused as that folder or pipe
+        // would be; any other, the planted kind among them, as a link.
+        struct stat target {};
+        if (::stat(QFile::encodeName(target_).constData(), &target) == 0 && !S_ISREG(target.st_mode))
+            return Fail(QStringLiteral("Not a regular file"));
         return Fail(kIsSymbolicLink);
+    }
     if (st.st_uid != ::geteuid())
         return Fail(kBelongsToAnotherUser);
     return true;
