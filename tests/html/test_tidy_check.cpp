@@ -187,10 +187,9 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
     const QString shared = TempPath(QStringLiteral("shared"));
     ASSERT_TRUE(QDir().mkpath(shared));
     ::chmod(QFile::encodeName(shared).constData(), 01777);
-    const QString secret = WriteFile(QStringLiteral("secret"), "private");
-    ::chmod(QFile::encodeName(secret).constData(), 0600);
+    const QString secret = TempPath(QStringLiteral("secret"));
 
-    enum class Planted { LinkToPrivateFile, OtherUsersFile, DanglingLink, OwnFile };
+    enum class Planted { LinkToPrivateFile, OtherUsersFile, DanglingLink, HardLinkToPrivateFile, OwnFile };
     struct Case {
         const char* what;
         Planted planted;
@@ -200,6 +199,8 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
         {"link to a private file", Planted::LinkToPrivateFile, QStringLiteral("is a symbolic link")},
         {"another user's file", Planted::OtherUsersFile, QStringLiteral("belongs to another user")},
         {"dangling link", Planted::DanglingLink, QStringLiteral("is a symbolic link")},
+        // Replaced, not written into: the private file keeps its text.
+        {"hard link to a private file", Planted::HardLinkToPrivateFile, QString()},
         {"own file", Planted::OwnFile, QString()},
     };
     enum class Side { Markers, TidyOutput };
@@ -208,6 +209,8 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
             SCOPED_TRACE(testing::Message() << (side == Side::Markers ? "markers, " : "tidy output, ") << c.what);
             if (c.planted == Planted::OtherUsersFile && ::geteuid() != 0)
                 continue;   // only root can give a file away
+            WriteFile(QStringLiteral("secret"), "private");
+            ::chmod(QFile::encodeName(secret).constData(), 0600);
             const QString document = WriteFile(QStringLiteral("shared/page.html"), "<p>new</p>\n");
             const QString sideFile = side == Side::Markers ? MarkerFileName(document)
                                                            : shared + QStringLiteral("/page") + kTidyOutputSuffix;
@@ -219,6 +222,8 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
                 ASSERT_TRUE(QFile::link(secret, sideFile));
             else if (c.planted == Planted::DanglingLink)
                 ASSERT_TRUE(QFile::link(nowhere, sideFile));
+            else if (c.planted == Planted::HardLinkToPrivateFile)
+                ASSERT_EQ(::link(QFile::encodeName(secret).constData(), QFile::encodeName(sideFile).constData()), 0);
             else
                 WriteFile(QStringLiteral("shared/") + QFileInfo(sideFile).fileName(), "theirs");
             if (c.planted == Planted::OtherUsersFile)
@@ -249,7 +254,7 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
                 EXPECT_EQ(ReadFile(sideFile), QByteArray("theirs"));
                 EXPECT_EQ(QFileInfo(sideFile).ownerId(), 61001u);
             }
-            if (c.planted == Planted::OwnFile)
+            if (c.reason.isEmpty())
                 EXPECT_EQ(ReadFile(sideFile),
                           side == Side::Markers ? QByteArray("1, <p>new</p>\r\n") : QByteArray("<p>new</p>\n"));
             else
