@@ -205,7 +205,7 @@ bool SafeFile::FailErrno()
 
 bool SafeFile::CheckSideFile()
 {
-    // lstat only: the name itself is judged, never what it leads to.
+    // The name itself is judged: what a link leads to is never opened.
     struct stat st {};
     if (::lstat(QFile::encodeName(target_).constData(), &st) != 0)
         return errno == ENOENT || FailErrno();

@@ -81,4 +81,3 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* erro
 // The same for a side file (SafeFile::SetSideFile).
 bool WriteSideFileSafely(const QString& path, const QByteArray& bytes, QString* error,
                          std::optional<mode_t> forcedMode = std::nullopt);
-
