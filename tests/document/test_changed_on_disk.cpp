@@ -15,7 +15,7 @@
 namespace {
 
 enum class Change { None, SameSizeNewTime, SizeOnly, RenamedOver, LinkedOver, Deleted };
-enum class Path { Save, SaveAsSameName, SaveQuit, SaveAtClose };
+enum class Path { Save, SaveAsSameName, SaveQuit, SaveAtClose, MacroSaveFile, MacroSaveFileNamed };
 
 // Sets a file's modification time to the given one.
 void SetTime(const QString& path, qint64 ns)
@@ -94,6 +94,12 @@ protected:
             question();
             form().close();
             break;
+        case Path::MacroSaveFile:
+        case Path::MacroSaveFileNamed:
+            question();
+            EXPECT_TRUE(form().ExecuteMacroCommand(
+                QStringLiteral("savefile"), path == Path::MacroSaveFile ? std::nullopt : std::optional(name)));
+            break;
         }
     }
 };
@@ -110,7 +116,8 @@ TEST_F(ChangedOnDiskTest, EverySaveAsksBeforeOverwritingAnotherProgramsChange)
         {Change::LinkedOver, false, true},      {Change::Deleted, false, false},
         {Change::None, true, false},            {Change::SameSizeNewTime, true, true},
     };
-    for (const Path path : {Path::Save, Path::SaveAsSameName, Path::SaveQuit, Path::SaveAtClose}) {
+    for (const Path path : {Path::Save, Path::SaveAsSameName, Path::SaveQuit, Path::SaveAtClose,
+                            Path::MacroSaveFile, Path::MacroSaveFileNamed}) {
         for (const auto& c : cases) {
             for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
                 if (!c.asked && answer == MsgAnswer::No)
