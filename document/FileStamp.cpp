@@ -23,7 +23,12 @@ bool ChangedSince(const FileStamp& seen, const QString& path)
     if (!seen.known)
         return false;
     const FileStamp now = FileStamp::Of(path);
-    return now.known && now.regular && now != seen;
+    if (!now.known) {
+        // Gone, unless a link to nowhere was put in its place.
+        struct stat st {};
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+    }
+    return now.regular && now != seen;
 }
 
 QString ChangedOnDiskQuestion(const QString& path)

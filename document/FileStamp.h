@@ -22,7 +22,8 @@ struct FileStamp {
 // Whether a write to `path` would overwrite something this run has not
 // seen. Never for a file this run has no stamp of, for a file deleted
 // since (writing it again loses nothing), or for something that is not a
-// regular file (the write refuses that with its own message).
+// regular file (the write refuses that with its own message); always for
+// a link to nowhere put in its place (the write would go where it points).
 bool ChangedSince(const FileStamp& seen, const QString& path);
 
 // The question a save asks before overwriting such a change.

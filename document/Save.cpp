@@ -73,14 +73,15 @@ bool TMainForm::SaveWithChecks(bool askOverwrite)
     Doc.SaveDone = false;
     const QFileInfo info(Doc.CurrentFile);
     KeptAttributes = {};
+    if (askOverwrite && info.exists() &&
+        Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
+            MsgAnswer::Cancel)
+        return false;
+    // Also where nothing "exists": a link to nowhere may have taken its place.
+    if (ChangedSince(Doc.LastSeen, Doc.CurrentFile) &&
+        Ask(MsgKind::Confirmation, ChangedOnDiskQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
     if (info.exists()) {
-        if (askOverwrite &&
-            Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
-                MsgAnswer::Cancel)
-            return false;
-        if (ChangedSince(Doc.LastSeen, Doc.CurrentFile) &&
-            Ask(MsgKind::Confirmation, ChangedOnDiskQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
-            return false;
         KeptAttributes = KeepAttributes(Doc.CurrentFile);
         if (IsProtected(Doc.CurrentFile)) {
             if (Ask(MsgKind::Confirmation, QStringLiteral("File is protected!\nSure to overwrite it?"),

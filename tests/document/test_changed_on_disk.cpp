@@ -14,7 +14,7 @@
 
 namespace {
 
-enum class Change { None, SameSizeNewTime, SizeOnly, RenamedOver, LinkedOver, Deleted };
+enum class Change { None, SameSizeNewTime, SizeOnly, RenamedOver, LinkedOver, LinkToNowhere, Deleted };
 enum class Path { Save, SaveAsSameName, SaveQuit, SaveAtClose, MacroSaveFile, MacroSaveFileNamed };
 
 // Sets a file's modification time to the given one.
@@ -56,6 +56,10 @@ protected:
             EXPECT_TRUE(QFile::link(other, path));
             return "OLD TEXT\n";
         }
+        case Change::LinkToNowhere:
+            QFile::remove(path);
+            EXPECT_TRUE(QFile::link(TempPath(QStringLiteral("nowhere.txt")), path));
+            return {};
         case Change::Deleted: QFile::remove(path); return {};
         }
         return {};
@@ -113,7 +117,8 @@ TEST_F(ChangedOnDiskTest, EverySaveAsksBeforeOverwritingAnotherProgramsChange)
     } cases[] = {
         {Change::None, false, false},           {Change::SameSizeNewTime, false, true},
         {Change::SizeOnly, false, true},        {Change::RenamedOver, false, true},
-        {Change::LinkedOver, false, true},      {Change::Deleted, false, false},
+        {Change::LinkedOver, false, true},      {Change::LinkToNowhere, false, true},
+        {Change::Deleted, false, false},
         {Change::None, true, false},            {Change::SameSizeNewTime, true, true},
     };
     for (const Path path : {Path::Save, Path::SaveAsSameName, Path::SaveQuit, Path::SaveAtClose,
@@ -127,6 +132,7 @@ TEST_F(ChangedOnDiskTest, EverySaveAsksBeforeOverwritingAnotherProgramsChange)
                                                 << MsgAnswerName(answer).toStdString());
                 QFile::remove(TempPath(QStringLiteral("doc.txt")));
                 QFile::remove(TempPath(QStringLiteral("link.txt")));
+                QFile::remove(TempPath(QStringLiteral("nowhere.txt")));
                 const QString target = WriteFile(QStringLiteral("doc.txt"), "old text\n");
                 QString name = target;
                 if (c.viaLink) {
