@@ -16,6 +16,7 @@ void TMainForm::Clear1Click()
     // A new document: this platform's line breaks, not those of the file closed.
     RichEdit->SetStoredFormat(TextFormat());
     Doc.CurrentFile.clear();
+    Doc.LastSeen = {};
     SetWindowTitle(kVersionedTitle);
     StatusBar->SetPanelText(0, QString());
     RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);

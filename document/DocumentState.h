@@ -1,4 +1,6 @@
 #pragma once
+#include "document/FileStamp.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -10,8 +12,19 @@ struct DocumentState {
     bool WrapWanted = true;       // word wrap wish for plain documents
     QString AttrLetters = QStringLiteral("   ");   // 'R', 'H', 'S' or a blank each
     qint64 LastWriteTime = 0;     // modification time in nanoseconds, 0 when unknown
+    // The file as this run last read or wrote it: a save asks before it
+    // overwrites anything else. Unlike LastWriteTime, a watcher's reread
+    // that was turned down leaves it alone.
+    FileStamp LastSeen;
     bool AskForFile = true;       // Open shows its dialog unless a caller passes a name
     bool SaveDone = false;
     QString LastOpenDir;
     QString LastSaveDir;
+
+    // The file was just read or written, and looked like this.
+    void Saw(const FileStamp& stamp)
+    {
+        LastSeen = stamp;
+        LastWriteTime = stamp.mtimeNs;
+    }
 };

@@ -1,4 +1,5 @@
 #include "document/FileAttributes.h"
+#include "document/FileStamp.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,8 +47,5 @@ bool RestoreAttributes(const QString& path, QFileDevice::Permissions permissions
 
 qint64 LastWriteTime(const QString& path)
 {
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return 0;
-    return qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return FileStamp::Of(path).mtimeNs;
 }

@@ -107,6 +107,8 @@ void TMainForm::Open1Click()
         RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
     }
     ApplyDocumentKind();
+    // Taken before the read: a change during it is then a change since.
+    const FileStamp read = FileStamp::Of(Doc.CurrentFile);
     try {
         RichEdit->LoadFromFile(Doc.CurrentFile);
     } catch (const AppError&) {
@@ -114,7 +116,7 @@ void TMainForm::Open1Click()
         throw;
     }
     RichEdit->SetModified(false);
-    Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
+    Doc.Saw(read);
 
     const QString markerFile = MarkerFileName(Doc.CurrentFile);
     if (QFileInfo::exists(markerFile)) {

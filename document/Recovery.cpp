@@ -77,6 +77,10 @@ QByteArray Header(const RecoveryRecord& r, qint64 payloadLength)
     out += "pid " + QByteArray::number(r.writer.pid) + '\n';
     out += "start " + QByteArray::number(r.writer.start) + '\n';
     out += "path " + QUrl::toPercentEncoding(r.documentPath, "/") + '\n';
+    // Added later, and left out when unknown: older readers skip it.
+    if (r.seen.known)
+        out += "file " + QByteArray::number(r.seen.device) + ' ' + QByteArray::number(r.seen.inode) + ' '
+               + QByteArray::number(r.seen.size) + ' ' + QByteArray::number(r.seen.mtimeNs) + '\n';
     out += QByteArray("mode ") + (r.plain ? "plain" : "rich") + '\n';
     out += QByteArray("encoding ") + EncodingName(r.format.encoding) + '\n';
     out += QByteArray("breaks ") + BreaksName(r.format.breaks) + '\n';
@@ -190,6 +194,20 @@ std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
         } else if (key == "length") {
             field = 6;
             length = value.toLongLong(&ok);
+        } else if (key == "file") {
+            field = 7;
+            const QList<QByteArray> parts = value.split(' ');
+            ok = parts.size() == 4;
+            bool each[4] = {};
+            if (ok) {
+                r.seen.device = parts[0].toULongLong(&each[0]);
+                r.seen.inode = parts[1].toULongLong(&each[1]);
+                r.seen.size = parts[2].toLongLong(&each[2]);
+                r.seen.mtimeNs = parts[3].toLongLong(&each[3]);
+                ok = each[0] && each[1] && each[2] && each[3];
+            }
+            // Only a regular file's stamp is kept.
+            r.seen.known = r.seen.regular = ok;
         } else {
             continue;   // a later version's field
         }
@@ -199,7 +217,8 @@ std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
     }
     // A file cut short by a crash during its write is not offered.
     const qsizetype start = end + 2;
-    if (seen != 0x7f || length < 0 || length != bytes.size() - start)
+    // Every field but the file's stamp, which older versions did not write.
+    if ((seen & 0x7f) != 0x7f || length < 0 || length != bytes.size() - start)
         return std::nullopt;
     if (r.plain) {
         r.text = QString::fromUtf8(bytes.mid(start));
@@ -274,9 +293,6 @@ void RemoveAbandonedWrites()
 RecoveryKeeper::RecoveryKeeper(Snapshot snapshot, QObject* parent)
     : QObject(parent), snapshot_(std::move(snapshot))
 {
-    timer_.setSingleShot(true);
-    timer_.setInterval(kPauseMs);
-    connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
     pool_.setMaxThreadCount(1);
 }
 
@@ -286,14 +302,28 @@ RecoveryKeeper::~RecoveryKeeper()
     Finish();
 }
 
+void RecoveryKeeper::UseTimers(TimerSource* timers)
+{
+    timers_->Cancel();
+    timers_ = timers ? timers : &ownTimers_;
+    firstChange_.reset();
+}
+
 void RecoveryKeeper::Changed()
 {
-    timer_.start();
+    // A pause decides the moment, but typing that never pauses is kept
+    // all the same once the longest wait is over.
+    const qint64 now = timers_->NowMs();
+    if (!firstChange_)
+        firstChange_ = now;
+    const qint64 due = std::min(now + pauseMs_, *firstChange_ + kLongestWaitMs);
+    timers_->CallAfter(std::max<qint64>(0, due - now), [this] { WriteNow(); });
 }
 
 void RecoveryKeeper::WriteNow()
 {
-    timer_.stop();
+    timers_->Cancel();
+    firstChange_.reset();
     RecoveryUpdate update = snapshot_();
     if (!update.keep) {
         if (!update.changes.changes.empty() || update.changes.whole)
@@ -307,7 +337,8 @@ void RecoveryKeeper::WriteNow()
 
 void RecoveryKeeper::Forget()
 {
-    timer_.stop();
+    timers_->Cancel();
+    firstChange_.reset();
     if (written_.isEmpty())
         return;
     Queue({TextChanges{}, std::nullopt, std::exchange(written_, QString()), QString()});
@@ -366,8 +397,10 @@ void RecoveryKeeper::Work()
             QDir().mkpath(folder);
             ::chmod(QFile::encodeName(folder).constData(), 0700);
             QString error;
-            if (!WriteRecoveryFile(job.file, *job.write, replica_, &error))
-                qWarning("Unsaved changes could not be kept in %s: %s", qPrintable(job.file), qPrintable(error));
+            if (WriteRecoveryFile(job.file, *job.write, replica_, &error))
+                failing_ = false;
+            else if (!failing_.exchange(true))
+                emit WriteFailed(folder, error);
             // Saved under a new name: the old name's copy is stale.
             if (!job.previous.isEmpty() && job.previous != job.file)
                 QFile::remove(job.previous);

@@ -1,15 +1,18 @@
 #pragma once
+#include "document/FileStamp.h"
 #include "editor/TextCodec.h"
 #include "editor/TextReplica.h"
+#include "platform/Clock.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
-#include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -32,6 +35,9 @@ bool IsRunning(const ProcessStamp& stamp);
 struct RecoveryRecord {
     ProcessStamp writer;
     QString documentPath;        // empty for an unnamed document
+    // The file as the writer last read or wrote it; unknown in files of
+    // older versions and for documents not read from a file.
+    FileStamp seen;
     bool plain = true;
     TextFormat format;           // of a plain document, to write it back alike
     QString text;                // plain: line breaks as '\n' or U+2029
@@ -68,8 +74,10 @@ struct RecoveryUpdate {
     std::optional<RecoveryRecord> keep;   // nothing: the document is unmodified
 };
 
-// Writes a copy of the document a pause after the last change, on a worker
-// thread, and removes the file when there is nothing left to recover. The
+// Writes a copy of the document a pause after the last change, and no
+// later than kLongestWaitMs after the first change not yet kept, so that
+// typing without pauses is kept too. The writes run on a worker thread,
+// which removes the file when there is nothing left to recover. The
 // window thread hands over only what changed; the worker keeps the copy.
 // Writes and removals run in the order asked, so a removal is never undone
 // by a late write, and a write that a later one replaces is skipped.
@@ -78,17 +86,25 @@ class RecoveryKeeper : public QObject {
 public:
     using Snapshot = std::function<RecoveryUpdate()>;
     static constexpr int kPauseMs = 2000;
+    static constexpr int kLongestWaitMs = 5000;
 
     explicit RecoveryKeeper(Snapshot snapshot, QObject* parent = nullptr);
     ~RecoveryKeeper() override;   // ends like Finish
 
-    void SetPause(int ms) { timer_.setInterval(ms); }
+    void SetPause(int ms) { pauseMs_ = ms; }
+    // The time the waits run on; nullptr for the real one.
+    void UseTimers(TimerSource* timers);
     void Changed();        // the text changed: wait for the next pause
     void WriteNow();
     void Forget();         // nothing to recover any more
     void Finish();         // the program ends normally
     void WaitForWrites() { pool_.waitForDone(); }
     QString LastFile() const { return written_; }
+
+signals:
+    // A copy could not be written: sent from the worker, once until a
+    // write succeeds again.
+    void WriteFailed(const QString& folder, const QString& reason);
 
 private:
     struct Job {
@@ -101,14 +117,26 @@ private:
     void Work();           // on the worker
 
     Snapshot snapshot_;
-    QTimer timer_;
+    QtTimerSource ownTimers_;
+    TimerSource* timers_ = &ownTimers_;
+    int pauseMs_ = kPauseMs;
+    std::optional<qint64> firstChange_;   // of those not yet kept
     QThreadPool pool_;
     QString written_;      // the file the last queued write goes to
     std::mutex mutex_;
     std::vector<Job> queue_;
     bool working_ = false;
     TextReplica replica_;  // the worker's
+    std::atomic<bool> failing_ = false;   // the last write failed, and was told
 };
+
+// The start's question about a left copy: with a further line when the
+// file was changed on disk after the copy's writer last read or wrote it.
+inline const QString kChangedAfterKept =
+    QStringLiteral("The file was changed by another program after they were kept.");
+QString RecoveryQuestion(const RecoveryRecord& record);
+// The warning when a copy cannot be written.
+QString KeepFailedMessage(const QString& folder, const QString& reason);
 
 // The main window's use of it: set up with the window, offered at start,
 // ended with the program.

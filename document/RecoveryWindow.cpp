@@ -30,6 +30,8 @@ RecoveryUpdate UpdateOf(TMainForm& form)
     RecoveryRecord& r = update.keep.emplace();
     r.writer = ThisProcess();
     r.documentPath = form.Doc.CurrentFile;
+    if (!r.documentPath.isEmpty() && form.Doc.LastSeen.regular)
+        r.seen = form.Doc.LastSeen;
     r.plain = plain;
     r.format = edit.StoredFormat();
     if (!plain)
@@ -45,8 +47,14 @@ void Restore(TMainForm& form, const RecoveryRecord& r)
         form.OpenNamed(r.documentPath);
     if (form.Doc.CurrentFile != r.documentPath || r.documentPath.isEmpty()) {
         form.Doc.CurrentFile = r.documentPath;
+        form.Doc.LastSeen = {};
         form.SetWindowTitle(r.documentPath.isEmpty() ? kVersionedTitle : r.documentPath);
     }
+    // The changes were made to the file as the crashed run saw it: a save
+    // asks before it overwrites what another program wrote since. The
+    // watcher keeps the time just read, as the offer told of the change.
+    if (r.seen.known)
+        form.Doc.LastSeen = r.seen;
     if (form.RichEdit->IsPlainText() != r.plain) {
         form.Doc.IsPlainDocument = r.plain;
         form.ApplyDocumentKind();
@@ -63,10 +71,29 @@ void Restore(TMainForm& form, const RecoveryRecord& r)
 
 } // namespace
 
+QString RecoveryQuestion(const RecoveryRecord& r)
+{
+    QString text = QStringLiteral("Unsaved changes were recovered:\n%1\n")
+                       .arg(r.documentPath.isEmpty() ? QStringLiteral("unnamed") : r.documentPath);
+    if (!r.documentPath.isEmpty() && ChangedSince(r.seen, r.documentPath))
+        text += kChangedAfterKept + QLatin1Char('\n');
+    return text + QStringLiteral("Restore them?");
+}
+
+QString KeepFailedMessage(const QString& folder, const QString& reason)
+{
+    return QStringLiteral("Unsaved changes cannot be kept for recovery after a crash in\n%1\n%2").arg(folder, reason);
+}
+
 void StartRecovery(TMainForm& form)
 {
     form.RichEdit->TrackChanges(true);
     auto* keeper = new RecoveryKeeper([&form] { return UpdateOf(form); }, &form);
+    // Told in the window's thread; the worker found it.
+    QObject::connect(keeper, &RecoveryKeeper::WriteFailed, &form,
+                     [&form](const QString& folder, const QString& reason) {
+                         form.Ask(MsgKind::Warning, KeepFailedMessage(folder, reason), MsgButtons::Ok);
+                     }, Qt::QueuedConnection);
     QObject::connect(form.RichEdit, &TRichEdit::TextChanged, keeper, &RecoveryKeeper::Changed);
     // Saved, closed without saving or replaced by another document.
     QObject::connect(form.RichEdit, &TRichEdit::ModifiedChanged, keeper, [keeper](bool modified) {
@@ -79,12 +106,7 @@ void OfferRecoveredChanges(TMainForm& form)
 {
     RemoveAbandonedWrites();
     for (const LeftRecovery& left : LeftRecoveries()) {
-        const QString name = left.record.documentPath.isEmpty() ? QStringLiteral("unnamed")
-                                                                 : left.record.documentPath;
-        const MsgAnswer answer =
-            form.Ask(MsgKind::Confirmation,
-                     QStringLiteral("Unsaved changes were recovered:\n%1\nRestore them?").arg(name),
-                     MsgButtons::YesNo);
+        const MsgAnswer answer = form.Ask(MsgKind::Confirmation, RecoveryQuestion(left.record), MsgButtons::YesNo);
         if (answer == MsgAnswer::Yes) {
             // The document holds one text: the others wait for a later start.
             Restore(form, left.record);

@@ -53,11 +53,17 @@ void TMainForm::SaveQuit1Click()
 bool TMainForm::SaveUnderNewName(const QString& name)
 {
     const QString previous = Doc.CurrentFile;
+    const FileStamp seen = Doc.LastSeen;
+    // What was seen of the old name says nothing about another file; the
+    // same name is still checked for changes made since.
+    if (name != previous)
+        Doc.LastSeen = {};
     Doc.CurrentFile = name;
     if (SaveWithChecks(true))
         return true;
     // Otherwise the next Ctrl+S would overwrite a file the user kept.
     Doc.CurrentFile = previous;
+    Doc.LastSeen = seen;
     SetWindowTitle(previous.isEmpty() ? kVersionedTitle : previous);
     return false;
 }
@@ -67,11 +73,15 @@ bool TMainForm::SaveWithChecks(bool askOverwrite)
     Doc.SaveDone = false;
     const QFileInfo info(Doc.CurrentFile);
     KeptAttributes = {};
+    if (askOverwrite && info.exists() &&
+        Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
+            MsgAnswer::Cancel)
+        return false;
+    // Also where nothing "exists": a link to nowhere may have taken its place.
+    if (ChangedSince(Doc.LastSeen, Doc.CurrentFile) &&
+        Ask(MsgKind::Confirmation, ChangedOnDiskQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
     if (info.exists()) {
-        if (askOverwrite &&
-            Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
-                MsgAnswer::Cancel)
-            return false;
         KeptAttributes = KeepAttributes(Doc.CurrentFile);
         if (IsProtected(Doc.CurrentFile)) {
             if (Ask(MsgKind::Confirmation, QStringLiteral("File is protected!\nSure to overwrite it?"),
@@ -130,7 +140,12 @@ void TMainForm::WriteDocument()
     }
     if (KeptAttributes && !RestoreAttributes(Doc.CurrentFile, KeptAttributes))
         ShowError(QStringLiteral("File attributes could not be set."));
-    Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
+    // After a failed write the file on disk is still the one seen before
+    // (or another program's): only the watcher's time follows it.
+    if (written)
+        Doc.Saw(FileStamp::Of(Doc.CurrentFile));
+    else
+        Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
     if (!written)
         ShowError(QStringLiteral("File could not be saved.\n") + reason);
     Doc.LastSaveDir = FolderOf(Doc.CurrentFile) + QLatin1Char('/');

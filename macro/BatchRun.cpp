@@ -116,6 +116,9 @@ private:
 
     FileResult Save(const QString& file, const QString& target, const std::optional<QByteArray>& before)
     {
+        // Nobody is there to ask: another program's change is kept.
+        if (ChangedSince(form_->Doc.LastSeen, target))
+            return Failure(file, 0, kChangedWhileRunning);
         prompts_.TakeLastMessage();
         if (!form_->SaveWithChecks(false)) {
             const QString reason = prompts_.TakeLastMessage();

@@ -29,6 +29,10 @@ struct FileResult {
     QString reason;
 };
 
+// Why a file that another program changed while its macro ran is not saved.
+inline const QString kChangedWhileRunning =
+    QStringLiteral("the file was changed by another program while the macro ran; it was not saved");
+
 // "FILE: changed", "FILE: unchanged", "FILE: error in line N: REASON" or
 // "FILE: error: REASON".
 QString SummaryLine(const FileResult& result);

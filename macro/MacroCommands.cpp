@@ -9,6 +9,7 @@
 #include "macro/Escapes.h"
 #include "macro/MacroLanguage.h"
 
+#include <QFileInfo>
 #include <QToolButton>
 #include <algorithm>
 #include <array>
@@ -25,10 +26,14 @@ void Exit(TMainForm& form, const MacroCall&) { form.Exit1Click(); }
 
 void SaveFile(TMainForm& form, const MacroCall& call)
 {
-    if (call.argument)
+    if (call.argument) {
+        // Another file: what was seen of the open one does not apply to it.
+        if (QFileInfo(*call.argument).absoluteFilePath() != QFileInfo(form.Doc.CurrentFile).absoluteFilePath())
+            form.Doc.LastSeen = {};
         form.Doc.CurrentFile = *call.argument;
-    else
+    } else {
         form.RichEdit->SetModified(true);
+    }
     form.Save1Click();
 }
 

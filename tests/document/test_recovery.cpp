@@ -4,12 +4,15 @@
 #include "tests/support/MainFormFixture.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -30,8 +33,10 @@ TEST(RecoveryFile, KeepsWhatARestoreNeedsAndRefusesAnythingElse)
     rich.plain = false;
     rich.rtf = "{\\rtf1 bold\\par}";
     rich.format = {};
+    RecoveryRecord stamped = Plain(QStringLiteral("/a.txt"), QStringLiteral("x"));
+    stamped.seen = {true, true, 2049, 1234567, 42, 1765432100123456789};
     for (const RecoveryRecord& r : {Plain(QStringLiteral("/home/u/a b%2F\nc.txt"), QStringLiteral("one\ntwo \u20ac")),
-                                    Plain(QString(), QString()), rich}) {
+                                    Plain(QString(), QString()), rich, stamped}) {
         const QByteArray bytes = SerializeRecovery(r);
         EXPECT_TRUE(ParseRecovery(bytes) == r);
         // Cut short by a crash during the write, or not ours at all.
@@ -40,6 +45,14 @@ TEST(RecoveryFile, KeepsWhatARestoreNeedsAndRefusesAnythingElse)
         EXPECT_FALSE(ParseRecovery(QByteArray(bytes).replace("mode ", "mood ")));
     }
     EXPECT_FALSE(ParseRecovery("{\\rtf1 x}"));
+    EXPECT_FALSE(ParseRecovery(SerializeRecovery(stamped).replace(" 42 ", " 4x ")));
+
+    // As older versions wrote it, without the file's stamp.
+    const auto older = ParseRecovery("Mirel-Edit recovery 1\npid 5\nstart 6\npath /a.txt\nmode plain\n"
+                                     "encoding utf8\nbreaks lf\nlength 0000000000000000002\n\nhi");
+    ASSERT_TRUE(older);
+    EXPECT_EQ(older->text, QStringLiteral("hi"));
+    EXPECT_FALSE(older->seen.known);
 
     EXPECT_TRUE(RecoveryFileName(QString(), 42).endsWith(QStringLiteral("/mirel-edit/unnamed.42.recovery")));
     EXPECT_TRUE(RecoveryFileName(QStringLiteral("/a/b.txt"), 7).endsWith(QStringLiteral("/%2Fa%2Fb.txt.7.recovery")));
@@ -82,6 +95,51 @@ TEST(RecoveryFile, WrittenFromTheWorkersCopyAsFromTheText)
     // A folder in the way: no file, and the reason.
     EXPECT_FALSE(WriteRecoveryFile(dir.filePath(QStringLiteral("none/b.recovery")), r, copy, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(RecoveryKeeper, TypingWithoutPausesIsKeptEveryFewSeconds)
+{
+    FakeTimers timers;
+    QString text;
+    std::vector<qint64> writes;   // when the keeper took the text to write
+    RecoveryKeeper keeper([&] {
+        writes.push_back(timers.now);
+        RecoveryUpdate update;
+        update.changes.whole = true;
+        update.changes.text = text;
+        RecoveryRecord& r = update.keep.emplace();
+        r.writer = ThisProcess();
+        r.documentPath = QStringLiteral("/steady.txt");
+        return update;
+    });
+    keeper.UseTimers(&timers);
+    // A key every 150 ms for 30 s: never a pause.
+    const int key = 150;
+    for (int t = 0; t < 30000; t += key) {
+        text += QLatin1Char('a' + t / key % 26);
+        keeper.Changed();
+        timers.Advance(key);
+    }
+    const qint64 lastKey = timers.now - key;
+    ASSERT_FALSE(writes.empty()) << "nothing kept while typing";
+    EXPECT_LE(writes.front(), RecoveryKeeper::kLongestWaitMs);
+    for (size_t i = 1; i < writes.size(); ++i)
+        EXPECT_LE(writes[i] - writes[i - 1], RecoveryKeeper::kLongestWaitMs + key) << "write " << i;
+    EXPECT_GE(writes.back(), lastKey - RecoveryKeeper::kLongestWaitMs);
+
+    // Typing stops: the pause takes the rest, and then nothing more is written.
+    const size_t typing = writes.size();
+    timers.Advance(RecoveryKeeper::kPauseMs);
+    ASSERT_EQ(writes.size(), typing + 1);
+    EXPECT_LE(writes.back(), lastKey + RecoveryKeeper::kPauseMs);
+    timers.Advance(60000);
+    EXPECT_EQ(writes.size(), typing + 1);
+    keeper.WaitForWrites();
+    QFile file(keeper.LastFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ParseRecovery(file.readAll()).value_or(RecoveryRecord{}).text, text);
+    keeper.Finish();
+    EXPECT_FALSE(QFile::exists(keeper.LastFile()));
 }
 
 class RecoveryTest : public MainFormTest {
@@ -128,6 +186,7 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     EXPECT_EQ(kept->documentPath, path);
     EXPECT_EQ(kept->text, QStringLiteral("Hi Dear\n"));
     EXPECT_EQ(kept->format.breaks, LineBreakStyle::CrLf);
+    EXPECT_TRUE(kept->seen == FileStamp::Of(path)) << "the file as this run read it";
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(Keeper().LastFile()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
@@ -272,6 +331,92 @@ TEST_F(RecoveryTest, StartOffersWhatACrashedRunLeft)
         }
         if (c.named)
             EXPECT_EQ(ReadFile(path), c.rich ? QByteArray("{\\rtf1 saved\\par}") : QByteArray("saved\n"));
+        TearDown();
+    }
+}
+
+TEST_F(RecoveryTest, AFolderThatCannotHoldCopiesIsToldOnceUntilAWriteSucceeds)
+{
+    CreateAndShow();
+    const QString folder = RecoveryFolder();
+    // A file where the folder belongs: no copy goes in, not even as root.
+    const auto block = [&] {
+        QDir(folder).removeRecursively();
+        QDir().mkpath(QFileInfo(folder).path());
+        QFile file(folder);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    const auto writeOnce = [&](const QString& typed) {
+        Type(typed);
+        Keeper().WriteNow();
+        Keeper().WaitForWrites();
+        QApplication::processEvents();   // the worker's report reaches the window
+    };
+    const QString warning = QStringLiteral("Unsaved changes cannot be kept for recovery after a crash in\n%1\n%2")
+                                .arg(folder, qt_error_string(ENOTDIR));
+    block();
+    Expect(MsgKind::Warning, warning, MsgButtons::Ok, MsgAnswer::Ok);
+    for (const QString& typed : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
+        writeOnce(typed);
+    fake.prompts.VerifyAllShown();
+
+    QFile::remove(folder);
+    writeOnce(QStringLiteral("d"));
+    EXPECT_EQ(Files().size(), 1) << "written again";
+    block();
+    Expect(MsgKind::Warning, warning, MsgButtons::Ok, MsgAnswer::Ok);
+    writeOnce(QStringLiteral("e"));
+    writeOnce(QStringLiteral("f"));
+    fake.prompts.VerifyAllShown();
+    QFile::remove(folder);
+}
+
+TEST_F(RecoveryTest, RestoredChangesAreNotSavedOverANewerFileUnasked)
+{
+    const struct {
+        bool stamped;      // the crashed run's record holds the file's stamp
+        bool changedSince; // another program wrote the file after the crash
+    } cases[] = {{true, false}, {true, true}, {false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stamped << c.changedSince);
+        const QString path = WriteFile(QStringLiteral("r.txt"), "saved\n");
+        RecoveryRecord r = Plain(path, QStringLiteral("typed before the crash"));
+        r.format = {};
+        if (c.stamped)
+            r.seen = FileStamp::Of(path);
+        if (c.changedSince) {
+            WriteFile(QStringLiteral("r.txt"), "theirs\n");
+            const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+            ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+        }
+        QDir().mkpath(RecoveryFolder());
+        {
+            QFile file(RecoveryFileName(path, r.writer.pid));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(SerializeRecovery(r));
+        }
+        const bool told = c.stamped && c.changedSince;
+        Expect(MsgKind::Confirmation,
+               QStringLiteral("Unsaved changes were recovered:\n%1\n%2Restore them?")
+                   .arg(path, told ? QStringLiteral("The file was changed by another program after they were "
+                                                    "kept.\n")
+                                   : QString()),
+               MsgButtons::YesNo, MsgAnswer::Yes);
+        CreateAndShow();
+        ASSERT_EQ(edit().Text(), QStringLiteral("typed before the crash"));
+        form().CheckFile();   // the offer told of the change: the watcher stays quiet
+        const QByteArray disk = c.changedSince ? "theirs\n" : "saved\n";
+        if (told) {
+            const QString question = path + QStringLiteral("\nwas changed by another program. Overwrite it?");
+            Expect(MsgKind::Confirmation, question, MsgButtons::YesNo, MsgAnswer::No);
+            form().Save1Click();
+            EXPECT_EQ(ReadFile(path), disk);
+            EXPECT_TRUE(edit().Modified());
+            Expect(MsgKind::Confirmation, question, MsgButtons::YesNo, MsgAnswer::Yes);
+        }
+        form().Save1Click();
+        EXPECT_EQ(ReadFile(path), QByteArray("typed before the crash"));
+        EXPECT_FALSE(edit().Modified());
         TearDown();
     }
 }

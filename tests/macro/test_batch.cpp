@@ -2,7 +2,9 @@
 #include "platform/AppError.h"
 #include "platform/BatchPrompts.h"
 
+#include <QFile>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(BatchRun, SummaryLinesAndExitCode)
@@ -72,4 +74,35 @@ TEST(BatchPrompts, SafeAnswersMessagesWithFileAndLineAndDialogsFail)
     FileDialogState state;
     EXPECT_THROW(prompts.OpenDialog(state), AppError);
     EXPECT_FALSE(prompts.InputBox(QString(), QString(), QString()).has_value());
+}
+
+TEST(BatchRun, AFileChangedWhileItsMacroRanIsNotWritten)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    };
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString macro = write(QStringLiteral("year.macro"), "replaceall 2025 2026\r\n");
+    const QString a = write(QStringLiteral("a.txt"), "Year 2025\n");
+    const QString b = write(QStringLiteral("b.txt"), "Year 2025\n");
+    QStringList summary;
+    // The macro's own message about a.txt comes while it runs: another
+    // program writes the file just then.
+    const BatchOutput output{[&](const QString& line) { summary << line; },
+                             [&](const QString& line) {
+                                 if (line.startsWith(a + QLatin1Char(':')))
+                                     write(QStringLiteral("a.txt"), "Year 2025, theirs\n");
+                             }};
+    EXPECT_EQ(RunBatch({macro, {a, b}}, output), 1);
+    EXPECT_EQ(summary, QStringList({a + QStringLiteral(": error: the file was changed by another program while "
+                                                       "the macro ran; it was not saved"),
+                                    b + QStringLiteral(": changed")}));
+    EXPECT_EQ(read(a), QByteArray("Year 2025, theirs\n"));
+    EXPECT_EQ(read(b), QByteArray("Year 2026\n"));
 }

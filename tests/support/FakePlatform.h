@@ -93,6 +93,33 @@ public:
     QDateTime Now() const override { return now; }
 };
 
+// Time that moves only when a test says: Advance runs the pending call
+// when it falls due, at its own moment.
+class FakeTimers : public TimerSource {
+public:
+    qint64 now = 0;
+    qint64 NowMs() const override { return now; }
+    void CallAfter(qint64 ms, std::function<void()> due) override
+    {
+        at_ = now + std::max<qint64>(0, ms);
+        due_ = std::move(due);
+    }
+    void Cancel() override { due_ = nullptr; }
+    void Advance(qint64 ms)
+    {
+        const qint64 end = now + ms;
+        while (due_ && at_ <= end) {
+            now = at_;
+            std::exchange(due_, nullptr)();
+        }
+        now = end;
+    }
+
+private:
+    qint64 at_ = 0;
+    std::function<void()> due_;
+};
+
 class FakeScreen : public ScreenMetrics {
 public:
     QSize screen{1280, 1024};

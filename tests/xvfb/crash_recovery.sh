@@ -2,6 +2,7 @@
 # The real program killed while a document has unsaved changes: the next
 # start offers them back. Yes restores the typed text as a modified
 # document; No deletes the recovery file; a normal exit leaves none.
+# Typing that never pauses is kept all the same.
 source "$(dirname "$0")/session.sh"
 state=$XDG_STATE_HOME/mirel-edit
 document=$home/notes.txt
@@ -66,4 +67,22 @@ start Escape
 quit ""
 grep -q '^typed words old line' "$document" || { echo "document changed after No"; exit 1; }
 [ "$(recovery_files)" = 0 ] || { echo "recovery file left after a normal exit"; exit 1; }
-echo "killed twice: Yes restored the typed text as modified, No removed the recovery file"
+
+# Keys 150 ms apart (xdotool's delay spans press and release) for about
+# eight seconds, killed the moment the last key is in: no pause ever came,
+# yet a copy is there, holding the start of what was typed.
+steady="steady keys with never a pause at all, for about eight seconds, one key after another until the program is killed "
+start ""
+xdotool type --delay 150 "$steady"
+[ "$(recovery_files)" -ge 1 ] || { echo "no recovery copy while typing without pauses"; exit 1; }
+grep -q "steady keys" "$state"/*.recovery || { echo "the copy lacks the typed text"; exit 1; }
+kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=
+start Return
+quit y
+line=$(head -n 1 "$document")
+typed=${line%typed words old line}
+[ "$typed" != "$line" ] || { echo "restored text lost the saved line: $line"; exit 1; }
+case $steady in "$typed"*) ;; *) echo "restored text is not what was typed: $typed"; exit 1;; esac
+[ "${#typed}" -ge 12 ] || { echo "the copy holds too little of the typing: '$typed'"; exit 1; }
+echo "killed three times: Yes restored the typed text as modified, No removed the recovery file," \
+  "typing without pauses was kept (${#typed} of ${#steady} characters)"
