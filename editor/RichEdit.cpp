@@ -1183,11 +1183,11 @@ void TRichEdit::FinishLoad()
 
 void TRichEdit::SaveToFile(const QString& path)
 {
-    // Written beside the target and put in its place only when every byte
-    // reached the disk, so a failure keeps the old file whole.
-    // The encoding changes only when the user says so.
+    // The encoding changes only when the user says so (UseUtf8Encoding).
     if (NeedsWiderEncoding())
         throw AppError(QStringLiteral("%1: It holds characters that Windows-1252 cannot store.").arg(path));
+    // Written beside the target and put in its place only when every byte
+    // reached the disk, so a failure keeps the old file whole.
     SafeFile file(path);
     const auto fail = [&] {
         throw AppError(QStringLiteral("%1: %2").arg(path, file.ErrorString()));
