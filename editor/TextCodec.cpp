@@ -76,8 +76,20 @@ template <bool StopAtStray> Utf8Count CountUtf8(const unsigned char* p, qsizetyp
             i += 8;
         if (i == n)
             break;
-        if (p[i] < 0x80) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
             ++i;
+            continue;
+        }
+        // Two- and three-byte characters outside the surrogates, first.
+        if (b >= 0xC2 && b <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
+            ++count.multi;
+            i += 2;
+            continue;
+        }
+        if (b >= 0xE1 && b <= 0xEF && b != 0xED && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 && (p[i + 2] & 0xC0) == 0x80) {
+            ++count.multi;
+            i += 3;
             continue;
         }
         char32_t cp;
@@ -282,7 +294,7 @@ qsizetype DecodeSpan(const unsigned char* p, qsizetype n, bool utf8, LineBreakSt
         // Runs of ASCII other than CR (and LF, unless it is the break)
         // sixteen bytes at a time. The whole block is widened; what
         // follows the run is written over.
-        while (i + 16 <= n) {
+        while (i + 16 <= n && p[i] < 0x80) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
             unsigned special = unsigned(_mm_movemask_epi8(v)) | unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
             if (!lfBreaks)
@@ -319,6 +331,23 @@ qsizetype DecodeSpan(const unsigned char* p, qsizetype n, bool utf8, LineBreakSt
             *o++ = High1252(b);
             ++i;
             continue;
+        }
+        // Two- and three-byte characters other than those kept, first:
+        // most text beyond ASCII is such characters.
+        if (b >= 0xC2 && b <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
+            *o++ = char16_t(((b & 0x1F) << 6) | (p[i + 1] & 0x3F));
+            i += 2;
+            continue;
+        }
+        if (b >= 0xE0 && b <= 0xEF && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 && (p[i + 2] & 0xC0) == 0x80) {
+            const char16_t u = char16_t(((b & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F));
+            const bool plain = u >= 0x800 && !QChar::isSurrogate(u) && !IsKeptByte(u) && (u & 0xFFFE) != 0x2028 &&
+                               (u & 0xFFFE) != 0xFDD0;
+            if (plain) {
+                *o++ = u;
+                i += 3;
+                continue;
+            }
         }
         char32_t cp;
         const int length = Utf8Sequence(p + i, n - i, cp);
