@@ -9,7 +9,6 @@
 #include <emmintrin.h>
 #endif
 
-
 namespace {
 
 // 0x80..0x9F of Windows-1252; 0 marks the five undefined bytes.
@@ -19,10 +18,6 @@ constexpr char16_t kHigh1252[32] = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-} // namespace
-
-namespace {
 
 constexpr char kBom[] = "\xEF\xBB\xBF";
 
