@@ -93,12 +93,13 @@ QByteArray Header(const RecoveryRecord& r, qint64 payloadLength)
 using Pieces = std::function<void(const std::function<void(QStringView)>&)>;
 
 // A plain text as the file holds it: UTF-8 with '\n' breaks, whatever the
-// document's own format, handed to sink a slice at a time.
+// document's own format, handed to sink a slice at a time. Kept bytes stay
+// the characters that stand for them, so the text read back is the same.
 void EncodePlain(const Pieces& pieces, const std::function<void(const char*, qsizetype)>& sink)
 {
     constexpr qsizetype kSlice = 64 * 1024;   // characters
     std::vector<char> buffer(size_t(TextEncoder::MaxBytes(kSlice)));
-    TextEncoder encoder(TextFormat{TextEncoding::Utf8, LineBreakStyle::Lf});
+    TextEncoder encoder(TextFormat{TextEncoding::Utf8, LineBreakStyle::Lf}, KeptBytes::AsCharacters);
     pieces([&](QStringView piece) {
         while (!piece.isEmpty()) {
             const QStringView slice = piece.first(std::min(piece.size(), kSlice));

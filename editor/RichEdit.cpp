@@ -175,8 +175,10 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     controlFont_ = plain_->font();
     controlColour_ = plain_->palette().color(QPalette::Text);
     connect(doc_, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (removed != 0 || added != 0)
+        if (removed != 0 || added != 0) {
             rawValid_ = false;
+            fits1252_.reset();
+        }
     });
     for (QAbstractScrollArea* view : {static_cast<QAbstractScrollArea*>(rich_), static_cast<QAbstractScrollArea*>(plain_)}) {
         // The editor's own context menu is the window's, asked for on the editor.
@@ -306,6 +308,7 @@ QString TRichEdit::Text() const
 void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
+    keptStray_ = 0;
     if (plainText_) {
         FillPlain([&](const PieceSink& add) {
             constexpr qsizetype kChunk = 1 << 20;
@@ -1108,25 +1111,34 @@ void TRichEdit::LoadFromFile(const QString& path)
             throw TooManyLines(path, maxLines_);
         ReadRtf(bytes, *document());
         storedFormat_ = TextFormat();
+        keptStray_ = 0;
         rich_->moveCursor(QTextCursor::Start);
+    } else if (plainText_) {
+        const TextSurvey survey = SurveyText(bytes);
+        RefuseTooLong(path, bytes, survey.format, survey.lineBreaks);
+        storedFormat_ = survey.format;
+        // Piece by piece: the whole text is never held twice.
+        FillPlain([&](const PieceSink& add) {
+            DecodeInChunks(bytes, storedFormat_, 1 << 20, [&](QString&& piece) { add(piece); });
+        });
+        keptStray_ = survey.strayBytes;
     } else {
+        // Rich mode saves RTF: the text is read for its characters, not
+        // its bytes; every CR, LF and CR LF is a break.
+        const auto breaks = [&](LineBreakStyle style) { return CountLineBreaks(bytes, TextFormat{{}, style}); };
         const TextFormat format = DetectFormat(bytes);
-        RefuseTooLong(path, bytes, format);
-        storedFormat_ = format;
-        if (plainText_) {
-            // Piece by piece: the whole text is never held twice.
-            FillPlain([&](const PieceSink& add) {
-                DecodeInChunks(bytes, storedFormat_, 1 << 20, [&](QString&& piece) { add(piece); });
-            });
-        } else {
-            SetTextKeepingMode(DecodeText(bytes).text);
-        }
+        RefuseTooLong(path, bytes, format,
+                      breaks(LineBreakStyle::Lf) + breaks(LineBreakStyle::Cr) - breaks(LineBreakStyle::CrLf));
+        DecodedText decoded = DecodeText(bytes);
+        SetTextKeepingMode(decoded.text);
+        storedFormat_ = decoded.format;
     }
     rawValid_ = false;
     FinishLoad();
 }
 
-void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format) const
+void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format,
+                              qsizetype lineBreaks) const
 {
     // Positions are ints, and pieces add document positions of their own:
     // a text that would not fit is refused before anything changes. A
@@ -1143,7 +1155,7 @@ void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, cons
     // Each line is a block of Qt's document, with a cost in time and memory
     // of its own: a gigabyte of short lines would take minutes and
     // gigabytes, one of line breaks alone more memory than there is.
-    if (bytes.size() >= maxLines_ && CountLineBreaks(bytes, format) >= maxLines_)
+    if (lineBreaks >= maxLines_)
         throw TooManyLines(path, maxLines_);
 }
 
@@ -1157,6 +1169,7 @@ void TRichEdit::LoadRtfBytes(const QByteArray& rtf)
     rawValid_ = false;
     ReadRtf(rtf, *document());
     storedFormat_ = TextFormat();
+    keptStray_ = 0;
     rich_->moveCursor(QTextCursor::Start);
     rawValid_ = false;
     FinishLoad();
@@ -1170,6 +1183,9 @@ void TRichEdit::FinishLoad()
 
 void TRichEdit::SaveToFile(const QString& path)
 {
+    // The encoding changes only when the user says so (UseUtf8Encoding).
+    if (NeedsWiderEncoding())
+        throw AppError(QStringLiteral("%1: It holds characters that Windows-1252 cannot store.").arg(path));
     // Written beside the target and put in its place only when every byte
     // reached the disk, so a failure keeps the old file whole.
     SafeFile file(path);
@@ -1187,22 +1203,27 @@ void TRichEdit::SaveToFile(const QString& path)
         fail();
 }
 
-TextFormat TRichEdit::FormatToWrite() const
+bool TRichEdit::NeedsWiderEncoding() const
 {
-    TextFormat format = storedFormat_;
-    if (format.encoding == TextEncoding::Windows1252) {
-        // A character the code page lacks would be lost: UTF-8 keeps it.
+    if (!plainText_ || storedFormat_.encoding != TextEncoding::Windows1252)
+        return false;
+    if (!fits1252_) {
         bool fits = true;
         ForEachPlainPiece([&](QStringView piece) { fits = fits && FitsWindows1252(piece); });
-        if (!fits)
-            format.encoding = TextEncoding::Utf8;
+        fits1252_ = fits;
     }
-    return format;
+    return !*fits1252_;
+}
+
+void TRichEdit::UseUtf8Encoding()
+{
+    if (storedFormat_.encoding == TextEncoding::Windows1252)
+        storedFormat_.encoding = TextEncoding::Utf8;
 }
 
 qint64 TRichEdit::EncodedSize() const
 {
-    const TextFormat format = FormatToWrite();
+    const TextFormat format = storedFormat_;
     constexpr qsizetype kSlice = 16 * 1024;   // characters
     std::vector<char> scratch(size_t(TextEncoder::MaxBytes(kSlice)));
     TextEncoder encoder(format);
@@ -1219,7 +1240,6 @@ qint64 TRichEdit::EncodedSize() const
 
 void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
 {
-    storedFormat_ = FormatToWrite();
     // Encoded in slices and written by a second thread while the next
     // megabyte is encoded; a large document is never held a second time.
     constexpr qsizetype kSlice = 64 * 1024;   // characters

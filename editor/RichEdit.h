@@ -47,8 +47,11 @@ enum ParaAlign { AlignLeftCode = 0, AlignRightCode = 1, AlignCenterCode = 2 };
 //
 // Positions: inside the editor a line break is ONE position. Selection start
 // and length, find results and line indexes all count that way. Text handed
-// out (Text, Line, SelText) has CR LF line breaks; text handed in may use
-// CR LF, LF or CR. Lines are the document's paragraphs, counted from 0.
+// out (Text, Line, SelText) has CR LF line breaks, and a kept byte of a
+// loaded file (TextCodec.h: a stray byte, a CR or LF that is no break of the
+// document, U+2028 and the like) as the one character that stands for it;
+// text handed in may use CR LF, LF or CR, and a kept byte in it is written
+// as the byte. Lines are the document's paragraphs, counted from 0.
 //
 // In plain mode a line longer than PieceLength() characters is held as
 // several blocks of the document (LinePieces.h), each shown on a display
@@ -169,13 +172,25 @@ public:
     // Positions are ints inside the document; a larger file is refused.
     static constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
-    // Load and save. Plain mode reads and writes the text as stored (the
-    // encoding and line-break style read are kept); rich mode reads and
+    // Load and save. Plain mode reads and writes the text as stored: the
+    // encoding and line-break style read are kept, and every byte the
+    // editor cannot hold as an ordinary character is a kept byte
+    // (TextCodec.h), so only edits change the bytes. Rich mode reads and
     // writes RTF, and a file that is not RTF loads as plain text. Failures
-    // throw AppError; a failed write leaves the old file whole.
+    // throw AppError; a failed write leaves the old file whole. A plain
+    // save never changes the encoding: while NeedsWiderEncoding() it throws
+    // and leaves the file as it is.
     void LoadFromFile(const QString& path);
     void SaveToFile(const QString& path);
     TextFormat StoredFormat() const { return storedFormat_; }
+    // Bytes of the last plain load that are no part of a UTF-8 character,
+    // kept as they are (0 when none, and after a RTF load, SetText, Clear).
+    qint64 KeptStrayBytes() const { return keptStray_; }
+    // The stored format is Windows-1252 and the text holds a character it
+    // cannot store (plain mode). Looks at the whole text once per change.
+    bool NeedsWiderEncoding() const;
+    // The next save writes UTF-8; line breaks and the rest are kept.
+    void UseUtf8Encoding();
     // What changed in the text since the last take, for a copy kept on
     // another thread (TextReplica.h). Nothing is noted until tracking is
     // on; the first take after that, and one after a load, gives the whole
@@ -235,11 +250,9 @@ private:
     void FillPlain(const std::function<void(const PieceSink& add)>& produce);
     const QString& RawText() const;
     void WritePlain(QIODevice& file, const std::function<void()>& fail);
-    // The stored format, or UTF-8 when the text holds a character that
-    // Windows-1252 lacks.
-    TextFormat FormatToWrite() const;
     void FinishLoad();
-    void RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format) const;
+    void RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format,
+                       qsizetype lineBreaks) const;
     void ApplyPlainFormat();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);
@@ -276,6 +289,8 @@ private:
     QColor controlColour_;
     int maxLength_ = 0x7FFFFFFD;
     TextFormat storedFormat_;
+    qint64 keptStray_ = 0;
+    mutable std::optional<bool> fits1252_;  // of the text as it is, once asked
     int lastAnchor_ = -1;
     int lastPosition_ = -1;
     PieceIndex pieces_;

@@ -2,11 +2,12 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-
 
 namespace {
 
@@ -18,12 +19,50 @@ constexpr char16_t kHigh1252[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-} // namespace
+constexpr char kBom[] = "\xEF\xBB\xBF";
 
-bool IsValidUtf8(const QByteArray& bytes)
+// The length of the valid UTF-8 character at p (left bytes there) and its
+// code point, or 0 when none begins there. Overlong forms, surrogates and
+// values beyond U+10FFFF are invalid.
+inline int Utf8Sequence(const unsigned char* p, qsizetype left, char32_t& cp)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
+    const unsigned char c = p[0];
+    int extra;
+    if (c >= 0xC2 && c <= 0xDF) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        extra = 3;
+        cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (extra >= left)
+        return 0;
+    for (int k = 1; k <= extra; ++k) {
+        const unsigned char cc = p[k];
+        if ((cc & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
+// Valid multi-byte characters and stray bytes, as a UTF-8 reading finds them.
+struct Utf8Count {
+    qsizetype multi = 0;
+    qsizetype stray = 0;
+};
+
+template <bool StopAtStray> Utf8Count CountUtf8(const unsigned char* p, qsizetype n)
+{
+    Utf8Count count;
     qsizetype i = 0;
     while (i < n) {
         // Runs of ASCII eight bytes at a time: most text is such runs.
@@ -32,40 +71,42 @@ bool IsValidUtf8(const QByteArray& bytes)
             i += 8;
         if (i == n)
             break;
-        const unsigned char c = p[i];
-        if (c < 0x80) {
+        const unsigned char b = p[i];
+        if (b < 0x80) {
             ++i;
             continue;
         }
-        int extra;
-        unsigned int cp;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            cp = c & 0x07;
+        // Two- and three-byte characters outside the surrogates, first.
+        if (b >= 0xC2 && b <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
+            ++count.multi;
+            i += 2;
+            continue;
+        }
+        if (b >= 0xE1 && b <= 0xEF && b != 0xED && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 && (p[i + 2] & 0xC0) == 0x80) {
+            ++count.multi;
+            i += 3;
+            continue;
+        }
+        char32_t cp;
+        const int length = Utf8Sequence(p + i, n - i, cp);
+        if (length == 0) {
+            ++count.stray;
+            if constexpr (StopAtStray)
+                return count;
+            ++i;
         } else {
-            return false;
+            ++count.multi;
+            i += length;
         }
-        if (i + extra >= n)
-            return false;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char cc = p[i + k];
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond U+10FFFF are invalid.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
     }
-    return true;
+    return count;
+}
+
+} // namespace
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    return CountUtf8<true>(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size()).stray == 0;
 }
 
 QString DecodeWindows1252(const QByteArray& bytes)
@@ -138,67 +179,241 @@ QString NormalizeLineBreaks(const QString& text)
     return out;
 }
 
-TextFormat DetectFormat(const QByteArray& bytes)
+namespace {
+
+// The style of the first line break, LF when there is none.
+LineBreakStyle FirstBreakStyle(const QByteArray& bytes)
 {
-    TextFormat format;
-    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
-    if (IsValidUtf8(bytes))
-        format.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
-    else
-        format.encoding = TextEncoding::Windows1252;
     // CR and LF are single bytes in both encodings.
     const qsizetype cr = bytes.indexOf('\r');
     const qsizetype lf = bytes.indexOf('\n');
     if (cr >= 0 && (lf < 0 || cr < lf))
-        format.breaks = cr + 1 < bytes.size() && bytes.at(cr + 1) == '\n' ? LineBreakStyle::CrLf : LineBreakStyle::Cr;
-    else if (lf >= 0)
-        format.breaks = LineBreakStyle::Lf;
-    return format;
+        return cr + 1 < bytes.size() && bytes.at(cr + 1) == '\n' ? LineBreakStyle::CrLf : LineBreakStyle::Cr;
+    return LineBreakStyle::Lf;
+}
+
+struct BreakCount {
+    qsizetype cr = 0;      // CR bytes, those of CR LF included
+    qsizetype lf = 0;      // LF bytes, likewise
+    qsizetype pairs = 0;   // CR LF
+};
+
+BreakCount CountBreakBytes(const unsigned char* p, qsizetype n)
+{
+    BreakCount count;
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 17 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const unsigned crs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
+        const unsigned lfs = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)));
+        if ((crs | lfs) == 0)
+            continue;
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 1));
+        const unsigned lfAfter = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(next, lf)));
+        count.cr += std::popcount(crs);
+        count.lf += std::popcount(lfs);
+        count.pairs += std::popcount(crs & lfAfter);
+    }
+#endif
+    for (; i < n; ++i) {
+        if (p[i] == '\r') {
+            ++count.cr;
+            if (i + 1 < n && p[i + 1] == '\n')
+                ++count.pairs;
+        } else if (p[i] == '\n') {
+            ++count.lf;
+        }
+    }
+    return count;
+}
+
+qsizetype BreaksOfStyle(const BreakCount& count, LineBreakStyle style)
+{
+    // In an LF file the LF of a CR LF is its break too (the CR is kept
+    // before it), in a CR file the CR is.
+    switch (style) {
+    case LineBreakStyle::CrLf: return count.pairs;
+    case LineBreakStyle::Cr: return count.cr;
+    case LineBreakStyle::Lf: break;
+    }
+    return count.lf;
+}
+
+// The break style used most; on a tie the one among the most used that
+// comes first.
+LineBreakStyle DominantStyle(const QByteArray& bytes, const BreakCount& count)
+{
+    const qsizetype uses[3] = {count.pairs, count.lf - count.pairs, count.cr - count.pairs};
+    const qsizetype most = *std::max_element(std::begin(uses), std::end(uses));
+    const LineBreakStyle styles[3] = {LineBreakStyle::CrLf, LineBreakStyle::Lf, LineBreakStyle::Cr};
+    if (most == 0)
+        return LineBreakStyle::Lf;
+    if (std::count(std::begin(uses), std::end(uses), most) == 1)
+        return styles[std::max_element(std::begin(uses), std::end(uses)) - std::begin(uses)];
+    const char* p = bytes.constData();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        int kind = -1;
+        if (p[i] == '\r')
+            kind = i + 1 < bytes.size() && p[i + 1] == '\n' ? (++i, 0) : 2;
+        else if (p[i] == '\n')
+            kind = 1;
+        if (kind >= 0 && uses[kind] == most)
+            return styles[kind];
+    }
+    return LineBreakStyle::Lf;
+}
+
+char16_t High1252(unsigned char b)
+{
+    return b >= 0x80 && b <= 0x9F && kHigh1252[b - 0x80] != 0 ? kHigh1252[b - 0x80] : char16_t(b);
+}
+
+// Decodes n bytes of a document (cut as DecodeInChunks cuts) into out,
+// which has room for n characters: no byte gives more than one. Gives the
+// number of characters.
+qsizetype DecodeSpan(const unsigned char* p, qsizetype n, bool utf8, LineBreakStyle breaks, char16_t* out)
+{
+    char16_t* o = out;
+    qsizetype i = 0;
+    const bool lfBreaks = breaks == LineBreakStyle::Lf;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i zero = _mm_setzero_si128();
+#endif
+    while (i < n) {
+#if defined(__SSE2__)
+        // Runs of ASCII other than CR (and LF, unless it is the break)
+        // sixteen bytes at a time. The whole block is widened; what
+        // follows the run is written over.
+        while (i + 16 <= n && p[i] < 0x80) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            unsigned special = unsigned(_mm_movemask_epi8(v)) | unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
+            if (!lfBreaks)
+                special |= unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(v, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(v, zero));
+            const int run = special == 0 ? 16 : std::countr_zero(special);
+            o += run;
+            i += run;
+            if (special != 0)
+                break;
+        }
+        if (i == n)
+            break;
+#endif
+        const unsigned char b = p[i];
+        if (b < 0x80) {
+            if (b == '\r') {
+                if (breaks == LineBreakStyle::CrLf && i + 1 < n && p[i + 1] == '\n') {
+                    *o++ = u'\n';
+                    i += 2;
+                    continue;
+                }
+                *o++ = breaks == LineBreakStyle::Cr ? u'\n' : KeptByte('\r').unicode();
+            } else if (b == '\n') {
+                *o++ = lfBreaks ? u'\n' : KeptByte('\n').unicode();
+            } else {
+                *o++ = b;
+            }
+            ++i;
+            continue;
+        }
+        if (!utf8) {
+            *o++ = High1252(b);
+            ++i;
+            continue;
+        }
+        // Two- and three-byte characters other than those kept, first:
+        // most text beyond ASCII is such characters.
+        if (b >= 0xC2 && b <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
+            *o++ = char16_t(((b & 0x1F) << 6) | (p[i + 1] & 0x3F));
+            i += 2;
+            continue;
+        }
+        if (b >= 0xE0 && b <= 0xEF && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 && (p[i + 2] & 0xC0) == 0x80) {
+            const char16_t u = char16_t(((b & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F));
+            const bool plain = u >= 0x800 && !QChar::isSurrogate(u) && !IsKeptByte(u) && (u & 0xFFFE) != 0x2028 &&
+                               (u & 0xFFFE) != 0xFDD0;
+            if (plain) {
+                *o++ = u;
+                i += 3;
+                continue;
+            }
+        }
+        char32_t cp;
+        const int length = Utf8Sequence(p + i, n - i, cp);
+        if (length == 0) {
+            *o++ = KeptByte(b).unicode();   // a stray byte
+            ++i;
+            continue;
+        }
+        if (IsKeptByte(char16_t(cp)) && cp < 0x10000) {
+            // The range's own characters are kept byte by byte, so that a
+            // kept byte always means the byte.
+            for (int k = 0; k < length; ++k)
+                *o++ = KeptByte(p[i + k]).unicode();
+        } else if (cp == 0x2028 || cp == 0x2029) {
+            *o++ = KeptByte(cp & 0xFF).unicode();
+        } else if (cp == 0xFDD0 || cp == 0xFDD1) {
+            *o++ = KeptByte(0x50 | (cp & 1)).unicode();
+        } else if (cp >= 0x10000) {
+            *o++ = QChar::highSurrogate(cp);
+            *o++ = QChar::lowSurrogate(cp);
+        } else {
+            *o++ = char16_t(cp);
+        }
+        i += length;
+    }
+    return o - out;
+}
+
+} // namespace
+
+TextSurvey SurveyText(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    TextSurvey survey;
+    const Utf8Count utf8 = CountUtf8<false>(p, bytes.size());
+    if (utf8.stray == 0 || (utf8.multi > 0 && utf8.stray <= utf8.multi)) {
+        survey.format.encoding = bytes.startsWith(kBom) ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
+        survey.strayBytes = utf8.stray;
+    } else {
+        survey.format.encoding = TextEncoding::Windows1252;
+    }
+    const BreakCount breaks = CountBreakBytes(p, bytes.size());
+    survey.format.breaks = DominantStyle(bytes, breaks);
+    survey.lineBreaks = BreaksOfStyle(breaks, survey.format.breaks);
+    return survey;
+}
+
+TextFormat DetectFormat(const QByteArray& bytes)
+{
+    return SurveyText(bytes).format;
 }
 
 qsizetype DecodedLength(const QByteArray& bytes, const TextFormat& format)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    const bool utf8 = format.encoding != TextEncoding::Windows1252;
-    qsizetype i = format.encoding == TextEncoding::Utf8Bom && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     qsizetype length = 0;
-    for (; i < n; ++i) {
-        const unsigned char b = p[i];
-        if (b == '\r' && i + 1 < n && p[i + 1] == '\n')
-            continue;   // one break
-        // In UTF-8 every character but its continuation bytes counts, and
-        // one beyond U+FFFF is a surrogate pair.
-        if (!utf8)
-            ++length;
-        else if ((b & 0xC0) != 0x80)
-            length += b >= 0xF0 ? 2 : 1;
-    }
+    DecodeInChunks(bytes, format, 1 << 20, [&](QString&& piece) { length += piece.size(); });
     return length;
 }
 
 qsizetype CountLineBreaks(const QByteArray& bytes, const TextFormat& format)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype n = bytes.size();
-    const bool utf8 = format.encoding != TextEncoding::Windows1252;
-    qsizetype breaks = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const unsigned char b = p[i];
-        if (b == '\n' || (b == '\r' && (i + 1 == n || p[i + 1] != '\n')))
-            ++breaks;
-        else if (utf8 && i + 2 < n && ((b == 0xE2 && p[i + 1] == 0x80 && p[i + 2] == 0xA9) ||
-                                       (b == 0xEF && p[i + 1] == 0xB7 && (p[i + 2] == 0x90 || p[i + 2] == 0x91))))
-            ++breaks;
-    }
-    return breaks;
+    return BreaksOfStyle(CountBreakBytes(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size()),
+                         format.breaks);
 }
 
 void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype chunkBytes,
                     const std::function<void(QString&&)>& sink)
 {
     const bool utf8 = format.encoding != TextEncoding::Windows1252;
-    qsizetype from = format.encoding == TextEncoding::Utf8Bom && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    qsizetype from = format.encoding == TextEncoding::Utf8Bom && bytes.startsWith(kBom) ? 3 : 0;
     const qsizetype n = bytes.size();
     chunkBytes = std::max<qsizetype>(chunkBytes, 8);
     while (from < n) {
@@ -208,32 +423,53 @@ void DecodeInChunks(const QByteArray& bytes, const TextFormat& format, qsizetype
             // character's first byte; never between CR and LF. The search
             // stays inside this piece: a file without breaks would
             // otherwise be searched back to its start for every piece.
+            // A character has at most three continuation bytes: where four
+            // come in a row no character goes across the last two.
             const qsizetype lf = QByteArrayView(bytes.constData() + from, to - from).lastIndexOf('\n');
             if (lf >= 0) {
                 to = from + lf + 1;
             } else {
-                while (utf8 && to > from + 1 && (static_cast<unsigned char>(bytes.at(to)) & 0xC0) == 0x80)
-                    --to;
-                if (bytes.at(to - 1) == '\r' && bytes.at(to) == '\n')
+                const auto continues = [&](qsizetype at) { return utf8 && (p[at] & 0xC0) == 0x80; };
+                qsizetype at = to;
+                while (at > to - 3 && continues(at))
+                    --at;
+                if (!continues(at))
+                    to = at;
+                if (p[to - 1] == '\r' && p[to] == '\n')
                     ++to;
             }
         }
-        const QByteArray piece = QByteArray::fromRawData(bytes.constData() + from, to - from);
-        // A byte-order mark opening a piece is text (the file's own was
-        // skipped above); Qt would drop it.
-        QStringDecoder decoder(QStringConverter::Utf8,
-                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-        QString text = utf8 ? decoder.decode(piece) : DecodeWindows1252(piece);
-        sink(NormalizeLineBreaks(text));
+        QString text(to - from, Qt::Uninitialized);
+        text.truncate(DecodeSpan(p + from, to - from, utf8, format.breaks, reinterpret_cast<char16_t*>(text.data())));
+        sink(std::move(text));
         from = to;
     }
+}
+
+DecodedText DecodeDocument(const QByteArray& bytes)
+{
+    DecodedText result;
+    result.format = DetectFormat(bytes);
+    DecodeInChunks(bytes, result.format, bytes.size() + 1, [&](QString&& piece) { result.text = std::move(piece); });
+    return result;
 }
 
 DecodedText DecodeText(const QByteArray& bytes)
 {
     DecodedText result;
-    result.format = DetectFormat(bytes);
-    DecodeInChunks(bytes, result.format, bytes.size() + 1, [&](QString&& piece) { result.text = std::move(piece); });
+    const bool bom = bytes.startsWith(kBom);
+    result.format.breaks = FirstBreakStyle(bytes);
+    if (IsValidUtf8(bytes)) {
+        result.format.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
+        // A mark after the file's own is text; Qt would drop it.
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        result.text = decoder.decode(QByteArrayView(bytes).sliced(bom ? 3 : 0));
+    } else {
+        result.format.encoding = TextEncoding::Windows1252;
+        result.text = DecodeWindows1252(bytes);
+    }
+    result.text = NormalizeLineBreaks(result.text);
     return result;
 }
 
@@ -293,17 +529,44 @@ unsigned char* PutUtf8(char32_t u, unsigned char* dst)
 }
 
 constexpr char32_t kReplacement = 0xFFFD;   // for a surrogate without its partner
+
+// A kept byte stands for a byte of the file, or for one of the characters
+// Qt's documents break lines at; none otherwise.
+std::optional<unsigned char> KeptByteValue(char16_t c)
+{
+    const unsigned char x = c & 0xFF;
+    if (x >= 0x80 || x == '\n' || x == '\r')
+        return x;
+    return std::nullopt;
+}
+
+char32_t KeptCharacter(char16_t c)
+{
+    switch (c & 0xFF) {
+    case 0x28: return 0x2028;
+    case 0x29: return 0x2029;
+    case 0x50: return 0xFDD0;
+    case 0x51: return 0xFDD1;
+    default: return c;
+    }
+}
 } // namespace
 
-bool FitsWindows1252(QStringView text)
+bool FitsWindows1252(QStringView text, KeptBytes kept)
 {
-    for (const QChar c : text)
-        if (c.unicode() >= 0x80 && !IsBreak(c.unicode()) && !Windows1252Byte(c))
+    const bool restored = kept == KeptBytes::Restored;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || IsBreak(u))
+            continue;
+        if (restored && IsKeptByte(u) ? !KeptByteValue(u) : !Windows1252Byte(c))
             return false;
+    }
     return true;
 }
 
-TextEncoder::TextEncoder(const TextFormat& format) : format_(format)
+TextEncoder::TextEncoder(const TextFormat& format, KeptBytes kept)
+    : format_(format), restore_(kept == KeptBytes::Restored)
 {
     switch (format.breaks) {
     case LineBreakStyle::Lf: breakBytes_ = "\n"; break;
@@ -343,6 +606,13 @@ qsizetype TextEncoder::Encode(QStringView piece, char* out)
         if (IsBreak(c)) {
             for (const char* b = breakBytes_; *b; ++b)
                 *dst++ = static_cast<unsigned char>(*b);
+        } else if (restore_ && IsKeptByte(c)) {
+            if (const auto byte = KeptByteValue(c))
+                *dst++ = *byte;
+            else if (utf8)
+                dst = PutUtf8(KeptCharacter(c), dst);
+            else
+                *dst++ = '?';   // the caller made sure that every character fits
         } else if (!utf8) {
             // The caller made sure that every character fits.
             *dst++ = Windows1252Byte(QChar(c)).value_or('?');
@@ -371,8 +641,20 @@ qsizetype TextEncoder::Finish(char* out)
 QByteArray EncodeText(const QString& text, TextFormat& format)
 {
     // A character the code page lacks would be lost: UTF-8 keeps it.
-    if (format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(text))
+    if (format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(text, KeptBytes::AsCharacters))
         format.encoding = TextEncoding::Utf8;
+    TextEncoder encoder(format, KeptBytes::AsCharacters);
+    QByteArray out(TextEncoder::MaxBytes(text.size()), Qt::Uninitialized);
+    char* dst = out.data();
+    qsizetype n = encoder.Start(dst);
+    n += encoder.Encode(text, dst + n);
+    n += encoder.Finish(dst + n);
+    out.truncate(n);
+    return out;
+}
+
+QByteArray EncodeDocument(QStringView text, const TextFormat& format)
+{
     TextEncoder encoder(format);
     QByteArray out(TextEncoder::MaxBytes(text.size()), Qt::Uninitialized);
     char* dst = out.data();

@@ -11,6 +11,8 @@
 //
 // Positions are the document's own: a seam between the pieces of a long
 // line is one character of the copy and is left out when the text is read.
+// Kept bytes (TextCodec.h) are characters of the copy like any other: the
+// copy is written with them as characters and read back the same.
 
 // One change: `removed` characters at `from` gave way to `added`.
 struct TextChange {

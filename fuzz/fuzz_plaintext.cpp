@@ -1,6 +1,8 @@
-// Plain text files on arbitrary bytes: decoding in pieces of any size gives
-// the text decoded whole, and a file whose line breaks are all of one style
-// is written back byte for byte, whatever pieces the encoder is handed.
+// Plain text documents on arbitrary bytes: decoding in pieces of any size
+// gives the text decoded whole, and that text is written back byte for
+// byte, whatever pieces the encoder is handed. The program's own files,
+// read with any line break, come back alike when their breaks are all of
+// one style.
 #include "editor/TextCodec.h"
 
 #include <cstdint>
@@ -30,25 +32,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const qsizetype chunk = 1 + data[0] % 32;   // piece size from the first byte
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    const DecodedText whole = DecodeText(bytes);
+    const DecodedText whole = DecodeDocument(bytes);
     QString joined;
     DecodeInChunks(bytes, whole.format, chunk, [&](QString&& piece) { joined += piece; });
-    if (joined != whole.text)
+    if (joined != whole.text || DecodedLength(bytes, whole.format) != whole.text.size())
         std::abort();
 
-    TextFormat format = whole.format;
-    TextEncoder encoder(format);
+    TextEncoder encoder(whole.format);
     QByteArray out(TextEncoder::MaxBytes(whole.text.size()), Qt::Uninitialized);
     qsizetype n = encoder.Start(out.data());
     for (qsizetype at = 0; at < whole.text.size(); at += chunk)
         n += encoder.Encode(QStringView(whole.text).mid(at, chunk), out.data() + n);
     n += encoder.Finish(out.data() + n);
     out.truncate(n);
-    if (out != EncodeText(whole.text, format))
+    if (out != bytes || out != EncodeDocument(whole.text, whole.format))
         std::abort();
+    if (whole.format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(whole.text))
+        std::abort();
+
     // The editor holds a paragraph separator (U+2029) only as a line break,
-    // so one in the file is written back as a break.
-    if (!MixedBreaks(bytes) && !whole.text.contains(QChar(0x2029)) && out != bytes)
+    // so one in a file of the program's own is written back as a break.
+    const DecodedText loose = DecodeText(bytes);
+    TextFormat format = loose.format;
+    if (!MixedBreaks(bytes) && !loose.text.contains(QChar(0x2029)) && EncodeText(loose.text, format) != bytes)
         std::abort();
     return 0;
 }

@@ -83,58 +83,85 @@ private:
 
 } // namespace
 
-TEST(ChunkedText, DecodingInPiecesEqualsDecodingTheWhole)
+TEST(ChunkedText, DecodingInPiecesEqualsDecodingTheWholeAndGivesBackEveryByte)
 {
+    // Stray bytes, a character of the kept-byte range, separators Qt
+    // breaks lines at, NUL and a character cut short.
+    const QByteArray odd[] = {"\xFF", "\xE9", "\xEF\x9C\x8D", "\xE2\x80\xA9", "\xEF\xB7\x91", QByteArray(1, '\0'), "\xC3"};
     QRandomGenerator rng(7);
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         QByteArray bytes = RandomUtf8(rng, 1 + rng.bounded(60));
-        const bool eightBit = round % 3 == 0;
-        if (eightBit)
-            bytes.insert(rng.bounded(bytes.size() + 1), '\xFF');   // no longer UTF-8
+        for (int k = round % 4; k > 0; --k)
+            bytes.insert(rng.bounded(bytes.size() + 1), odd[rng.bounded(int(std::size(odd)))]);
         const TextFormat format = DetectFormat(bytes);
-        ASSERT_EQ(format.encoding == TextEncoding::Windows1252, eightBit);
-        const QString expected =
-            Normalized(eightBit ? DecodeWindows1252(bytes) : QString::fromUtf8(bytes));
+        const QString whole = DecodeDocument(bytes).text;
         for (qsizetype chunk : {1, 2, 3, 5, 8, 13, 64}) {
             QString joined;
             DecodeInChunks(bytes, format, chunk, [&](QString&& piece) {
                 EXPECT_FALSE(piece.isEmpty());
                 joined += piece;
             });
-            ASSERT_EQ(joined, expected) << "round " << round << ", pieces of " << chunk << " bytes: "
-                                        << bytes.toHex().toStdString();
+            ASSERT_EQ(joined, whole) << "round " << round << ", pieces of " << chunk << " bytes: "
+                                     << bytes.toHex().toStdString();
         }
-        EXPECT_EQ(DecodeText(bytes).text, expected);
+        ASSERT_EQ(EncodeDocument(whole, format).toHex().toStdString(), bytes.toHex().toStdString()) << "round " << round;
+        if (round % 4 == 0 && !bytes.contains('\r') && !bytes.startsWith("\xEF\xBB\xBF"))
+            EXPECT_EQ(whole, QString::fromUtf8(bytes).replace(QChar(0x2028), QChar(0xF728)));
     }
 }
 
 TEST(ChunkedText, MarksAndLineSeparatorsInsideTheTextStay)
 {
     // A piece that opens with a byte-order mark: the mark is a character of
-    // the text, not the file's mark.
+    // the text, not the file's mark. A line separator is kept as the
+    // character that stands for it, which Qt does not break lines at.
     const QByteArray bytes("abcd\xEF\xBB\xBFx\xE2\x80\xA8y\r\n");
     QString joined;
     DecodeInChunks(bytes, DetectFormat(bytes), 4, [&](QString&& piece) { joined += piece; });
-    EXPECT_EQ(joined, QStringLiteral("abcd\ufeffx\u2028y\n"));
-    TextFormat format = DetectFormat(bytes);
-    EXPECT_EQ(EncodeText(joined, format), bytes) << "the line separator is not turned into a break";
+    EXPECT_EQ(joined, QStringLiteral("abcd\ufeffx\uf728y\n"));
+    EXPECT_EQ(EncodeDocument(joined, DetectFormat(bytes)), bytes);
 }
 
-TEST(ChunkedText, FormatComesFromTheFirstBreakAndTheMark)
+TEST(ChunkedText, FormatComesFromTheMostUsedBreakAndTheMark)
 {
+    // A tie goes to the style that comes first.
     EXPECT_EQ(DetectFormat("a\nb\r\n").breaks, LineBreakStyle::Lf);
     EXPECT_EQ(DetectFormat("a\r\nb\n").breaks, LineBreakStyle::CrLf);
     EXPECT_EQ(DetectFormat("a\rb\n").breaks, LineBreakStyle::Cr);
+    EXPECT_EQ(DetectFormat("a\nb\r\nc\r\n").breaks, LineBreakStyle::CrLf);
+    EXPECT_EQ(DetectFormat("a\rb\r\nc\nd\r\ne\n").breaks, LineBreakStyle::CrLf);
+    EXPECT_EQ(DetectFormat("a\r\r\nb\r\n").breaks, LineBreakStyle::CrLf);
     EXPECT_EQ(DetectFormat("ends in cr\r").breaks, LineBreakStyle::Cr);
     EXPECT_EQ(DetectFormat("no break").breaks, LineBreakStyle::Lf) << "no style of its own: the new document's";
     EXPECT_EQ(DetectFormat("\xEF\xBB\xBFx").encoding, TextEncoding::Utf8Bom);
-    EXPECT_EQ(DetectFormat("\xEF\xBB\xBF\xFF").encoding, TextEncoding::Windows1252);
 
-    // The mark is not text; in an 8-bit file its bytes are.
+    // UTF-8 but for a few stray bytes stays UTF-8; the mark counts as a
+    // UTF-8 character.
+    const struct {
+        QByteArray bytes;
+        TextEncoding encoding;
+        qsizetype stray;
+    } encodings[] = {
+        {"caf\xE9", TextEncoding::Windows1252, 0},
+        {"\xC3\xA9t\xE9", TextEncoding::Utf8, 1},
+        {"\xE9\xE9\xC3\xA9", TextEncoding::Windows1252, 0},
+        {"\xEF\xBB\xBF\xFF", TextEncoding::Utf8Bom, 1},
+        {"\xEF\x9C\x8D", TextEncoding::Utf8, 0},
+        {"\xC3", TextEncoding::Windows1252, 0},
+    };
+    for (const auto& e : encodings) {
+        const TextSurvey survey = SurveyText(e.bytes);
+        EXPECT_EQ(survey.format.encoding, e.encoding) << e.bytes.toHex().toStdString();
+        EXPECT_EQ(survey.strayBytes, e.stray) << e.bytes.toHex().toStdString();
+    }
+
+    // The mark is not text; in an 8-bit file its bytes are. The program's
+    // own files are read without kept bytes.
     QString text;
     DecodeInChunks("\xEF\xBB\xBFok", DetectFormat("\xEF\xBB\xBFok"), 2, [&](QString&& p) { text += p; });
     EXPECT_EQ(text, QStringLiteral("ok"));
     EXPECT_EQ(DecodeText("\xEF\xBB\xBF\xFF").text.size(), 4);
+    EXPECT_EQ(DecodeText("a\rb\r\nc\n\xE2\x80\xA8").text, QStringLiteral("a\nb\nc\n\u2028"));
 }
 
 TEST(ChunkedText, EncodingInPiecesEqualsEncodingTheWhole)
@@ -183,6 +210,10 @@ TEST(ChunkedText, LoneSurrogatesAndTheCodePageLimit)
     EXPECT_TRUE(FitsWindows1252(QStringLiteral("caf\u00e9 \u20ac \u2029 \u0081")));
     EXPECT_FALSE(FitsWindows1252(QStringLiteral("\u4e2d")));
     EXPECT_FALSE(FitsWindows1252(QString(QChar(0xD83D))));
+    // A kept byte is the byte; the characters Qt breaks lines at are not bytes.
+    EXPECT_TRUE(FitsWindows1252(QStringLiteral("\uf7e9\uf70d\uf70a")));
+    EXPECT_FALSE(FitsWindows1252(QStringLiteral("\uf728")));
+    EXPECT_FALSE(FitsWindows1252(QStringLiteral("\uf7e9"), KeptBytes::AsCharacters));
     TextFormat cp1252{TextEncoding::Windows1252, LineBreakStyle::Lf};
     EXPECT_EQ(EncodeText(QStringLiteral("\u20ac\n"), cp1252), QByteArray("\x80\n"));
     EXPECT_EQ(EncodeText(QStringLiteral("\u4e2d"), cp1252), QByteArray("\xE4\xB8\xAD"));

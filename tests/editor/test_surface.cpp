@@ -210,10 +210,39 @@ TEST_F(SurfaceTest, EditedDocumentKeepsItsEncodingAndBreaks)
     edit.SaveToFile(path);
     EXPECT_EQ(Read(path), QByteArray("caf\xE9\nbar\nna\xEFve\n"));
 
-    // A character the code page lacks must not be lost: the file turns UTF-8.
+    EXPECT_FALSE(edit.NeedsWiderEncoding());
+
+    // A character the code page lacks: the save refuses rather than lose it
+    // or change the encoding unasked, and leaves the file as it was.
     edit.ReplaceSelection(QStringLiteral("\u4e2d\n"));
+    EXPECT_TRUE(edit.NeedsWiderEncoding());
+    try {
+        edit.SaveToFile(path);
+        ADD_FAILURE() << "saved";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.message(), path + QStringLiteral(": It holds characters that Windows-1252 cannot store."));
+    }
+    EXPECT_EQ(Read(path), QByteArray("caf\xE9\nbar\nna\xEFve\n"));
+    EXPECT_EQ(edit.StoredFormat().encoding, TextEncoding::Windows1252);
+    // Taken out again, the text fits once more.
+    edit.UndoStep();
+    EXPECT_FALSE(edit.NeedsWiderEncoding());
+    edit.ReplaceSelection(QStringLiteral("\u4e2d\n"));
+    EXPECT_TRUE(edit.NeedsWiderEncoding());
+
+    // Asked for, UTF-8 it is; the breaks stay.
+    edit.UseUtf8Encoding();
+    EXPECT_FALSE(edit.NeedsWiderEncoding());
     edit.SaveToFile(path);
     EXPECT_EQ(Read(path), QByteArray("caf\xC3\xA9\nbar\nna\xC3\xAFve\n\xE4\xB8\xAD\n"));
+    EXPECT_EQ(edit.StoredFormat(), (TextFormat{TextEncoding::Utf8, LineBreakStyle::Lf}));
+
+    // A UTF-8 file never needs more; nor does rich text.
+    edit.UseUtf8Encoding();
+    EXPECT_EQ(edit.StoredFormat().encoding, TextEncoding::Utf8);
+    edit.SetStoredFormat({TextEncoding::Windows1252, LineBreakStyle::Lf});
+    edit.SetPlainTextMode(false);
+    EXPECT_FALSE(edit.NeedsWiderEncoding());
 }
 
 TEST_F(SurfaceTest, FailedSaveKeepsOldFileAndThrows)
