@@ -202,7 +202,8 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
             {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
             {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"uc", Kw::Uc}, {"u", Kw::U},
             {"fonttbl", Kw::FontTable}, {"colortbl", Kw::ColorTable}, {"field", Kw::Field},
-            {"fldinst", Kw::FldInst}, {"fldrslt", Kw::FldRslt}, {"fcharset", Kw::FontCharset}, {"cpg", Kw::FontCodePage},
+            {"fldinst", Kw::FldInst}, {"fldrslt", Kw::FldRslt}, {"fcharset", Kw::FontCharset},
+            {"cpg", Kw::FontCodePage},
             {"red", Kw::Red}, {"green", Kw::Green}, {"blue", Kw::Blue},
             {"f", Kw::Font}, {"fs", Kw::FontSize}, {"b", Kw::Bold}, {"i", Kw::Italic},
             {"ul", Kw::Underline}, {"uld", Kw::Underline}, {"uldash", Kw::Underline},
@@ -288,7 +289,8 @@ struct CharStateHash {
                                    std::uint32_t(s.colour)) * 0x9E3779B97F4A7C15ull ^
                                   (std::uint64_t(s.halfPoints) << 8 | flags) ^
                                   (std::uint64_t(std::uint32_t(s.link)) << 32 |
-                                   std::uint32_t(s.highlight ^ s.shading << 16)) * 0xC2B2AE3D27D4EB4Full;
+                                   (std::uint32_t(s.highlight) ^ std::uint32_t(s.shading) << 16)) *
+                                      0xC2B2AE3D27D4EB4Full;
         return std::hash<std::uint64_t>()(key);
     }
 };
@@ -640,6 +642,7 @@ private:
         case Dest::ColorTable:
             break;
         case Dest::FieldInstruction:
+            // Bounded: a hostile instruction costs no more than its length.
             fieldInstruction_ += s.first(std::min(s.size(), kMaxFieldInstruction - fieldInstruction_.size()));
             break;
         }

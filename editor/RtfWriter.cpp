@@ -121,7 +121,7 @@ private:
         body_ += "{\\field{\\*\\fldinst{";
         needDelimiter_ = false;
         QString instruction = QStringLiteral("HYPERLINK ");
-        if (href.startsWith(u'#'))
+        if (href.size() > 1 && href.startsWith(u'#'))
             instruction += QStringLiteral("\\l ") + FieldArgument(href.mid(1));
         else
             instruction += FieldArgument(href);

@@ -169,10 +169,10 @@ TEST(RtfRoundTrip, LinksAndHighlightsSurviveReadWriteRead)
         {"made by the editor", {},
          "<p>go <a href=\"#part\">in</a><a href=\"http://q.r/?a=&quot;b\\c&quot;\"><b>out</b></a> "
          "<span style=\"background-color:#123456\">hi</span>"
-         "<span style=\"background-color:transparent\">clear</span></p>",
-         "go inout hiclear",
+         "<span style=\"background-color:transparent\">clear</span><a href=\"#\">top</a></p>",
+         "go inout hicleartop",
          {{"go ", ""}, {"in", "#part"}, {"out", "http://q.r/?a=\"b\\c\"", "", true}, {"hi", "", "#123456"},
-          {"clear", ""}}},
+          {"clear", ""}, {"top", "#"}}},
     };
     for (const LinkCase& c : cases) {
         QTextDocument first;
