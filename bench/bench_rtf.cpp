@@ -26,7 +26,8 @@ namespace {
 constexpr qsizetype kTargetBytes = 10 * 1024 * 1024;
 
 // Paragraphs of words in a handful of fonts, sizes, styles and colours, with
-// accents, other scripts, tabs and line breaks among them.
+// accents, other scripts, tabs and line breaks among them, and some runs
+// highlighted or links.
 void AddParagraphs(QTextDocument& document, int paragraphs, std::mt19937& rng)
 {
     static const char* const words[] = {"lorem", "ipsum", "dolor", "sit", "amet", "consectetur",
@@ -62,6 +63,12 @@ void AddParagraphs(QTextDocument& document, int paragraphs, std::mt19937& rng)
             f.setFontUnderline(pick(8) == 0);
             if (pick(3) == 0)
                 f.setForeground(colours[pick(4)]);
+            if (pick(10) == 0)
+                f.setBackground(colours[pick(4)]);
+            if (pick(12) == 0) {
+                f.setAnchor(true);
+                f.setAnchorHref(QStringLiteral("http://example.com/page%1").arg(pick(5000)));
+            }
             QString text;
             for (int w = 0, n = 2 + pick(10); w < n; ++w) {
                 text += pick(6) == 0 ? others[pick(8)] : QString::fromLatin1(words[pick(12)]);

@@ -309,6 +309,7 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
     keptStray_ = 0;
+    droppedRtf_ = false;
     if (plainText_) {
         FillPlain([&](const PieceSink& add) {
             constexpr qsizetype kChunk = 1 << 20;
@@ -333,6 +334,7 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 void TRichEdit::FillPlain(const std::function<void(const PieceSink& add)>& produce)
 {
     quiet_ = true;
+    droppedRtf_ = false;
     // Formats first: changing them after the text would touch every line.
     doc_->setUndoRedoEnabled(false);
     filling_ = true;
@@ -1109,7 +1111,7 @@ void TRichEdit::LoadFromFile(const QString& path)
         // A paragraph takes at least two bytes (a backslash ending a line).
         if (bytes.size() / 2 >= maxLines_ && CountRtfParagraphs(bytes) >= maxLines_)
             throw TooManyLines(path, maxLines_);
-        ReadRtf(bytes, *document());
+        droppedRtf_ = ReadRtf(bytes, *document()).droppedContent;
         storedFormat_ = TextFormat();
         keptStray_ = 0;
         rich_->moveCursor(QTextCursor::Start);
@@ -1167,7 +1169,7 @@ QByteArray TRichEdit::RtfBytes() const
 void TRichEdit::LoadRtfBytes(const QByteArray& rtf)
 {
     rawValid_ = false;
-    ReadRtf(rtf, *document());
+    droppedRtf_ = ReadRtf(rtf, *document()).droppedContent;
     storedFormat_ = TextFormat();
     keptStray_ = 0;
     rich_->moveCursor(QTextCursor::Start);

@@ -201,6 +201,10 @@ public:
     // The rich document as RTF, and RTF put in its place (rich mode only).
     QByteArray RtfBytes() const;
     void LoadRtfBytes(const QByteArray& rtf);
+    // The last rich load met tables or pictures that the document cannot
+    // keep, so saving drops them; false after any other load, SetText,
+    // Clear or a plain load.
+    bool HasDroppedRtfContent() const { return droppedRtf_; }
     // Bytes a plain save would write now (encoding, mark and breaks), worked
     // out piece by piece without building the file.
     qint64 EncodedSize() const;
@@ -291,6 +295,7 @@ private:
     TextFormat storedFormat_;
     qint64 keptStray_ = 0;
     mutable std::optional<bool> fits1252_;  // of the text as it is, once asked
+    bool droppedRtf_ = false;
     int lastAnchor_ = -1;
     int lastPosition_ = -1;
     PieceIndex pieces_;

@@ -30,10 +30,25 @@ bool LooksLikeRtf(const QByteArray& bytes);
 // slow load.
 qint64 CountRtfParagraphs(const QByteArray& rtf);
 
+// Hyperlinks: a HYPERLINK field's result becomes anchor text (anchorHref,
+// with \l's place after '#', and \o's tool tip); text of a link without a
+// colour of its own is shown blue and underlined. The writer puts a
+// HYPERLINK field around each run of anchor text. Other fields keep only
+// their result.
+//
+// Highlights: \highlightN (or, lacking it, \cbN or \chcbpatN) is the
+// text's background; the writer writes backgrounds as \highlightN.
+
+struct RtfReadResult {
+    // The RTF held tables (their cells are read as text) or pictures,
+    // drawings or objects (left out): saving will not keep them.
+    bool droppedContent = false;
+};
+
 // Replaces the document's content with what the RTF describes. Never throws
 // on malformed input: whatever can be read is loaded. Time and memory grow
 // linearly with the input.
-void ReadRtf(const QByteArray& rtf, QTextDocument& document);
+RtfReadResult ReadRtf(const QByteArray& rtf, QTextDocument& document);
 
 // The document as RTF 1.x; the same document always gives the same bytes.
 QByteArray WriteRtf(const QTextDocument& document);

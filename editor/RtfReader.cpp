@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -28,6 +29,10 @@ constexpr int kMaxTwips = 31680;        // 22 inches
 constexpr int kMaxHalfPoints = 3276;    // 1638 points
 constexpr int kMaxUnicodeSkip = 255;
 constexpr int kDefaultHalfPoints = 24;  // RTF's default size, 12 points
+constexpr qsizetype kMaxFieldInstruction = 1 << 16;
+
+// Hyperlinks whose text has no colour of its own get the usual link look.
+constexpr QRgb kLinkColour = 0xFF0000FF;
 
 // Qt hashes list-valued format properties (font families, tab stops) by
 // their type alone, so formats that differ only there share one hash bucket
@@ -166,12 +171,15 @@ enum class Kw {
     // document
     Ansi, Mac, Pc, Pca, AnsiCpg, Deff, Uc, U,
     // destinations
-    FontTable, ColorTable, SkipDest, Field, FldRslt,
+    FontTable, ColorTable, SkipDest, Field, FldInst, FldRslt,
+    // content the document cannot keep: tables, and pictures and objects
+    // (destinations, skipped)
+    TableWord, TableDepth, DroppedDest,
     // font and colour tables
     FontCharset, FontCodePage, Red, Green, Blue,
     // character formats
     Font, FontSize, Bold, Italic, Underline, UnderlineNone, Strike, Super, Sub, NoSuperSub, Up, Down,
-    ColourFore, Plain,
+    ColourFore, Highlight, ColourBack, Plain,
     // paragraph formats
     Par, Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, TabStop, TabRight, TabCenter, TabDecimal, TabBar,
@@ -194,7 +202,8 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
             {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
             {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"uc", Kw::Uc}, {"u", Kw::U},
             {"fonttbl", Kw::FontTable}, {"colortbl", Kw::ColorTable}, {"field", Kw::Field},
-            {"fldrslt", Kw::FldRslt}, {"fcharset", Kw::FontCharset}, {"cpg", Kw::FontCodePage},
+            {"fldinst", Kw::FldInst}, {"fldrslt", Kw::FldRslt}, {"fcharset", Kw::FontCharset},
+            {"cpg", Kw::FontCodePage},
             {"red", Kw::Red}, {"green", Kw::Green}, {"blue", Kw::Blue},
             {"f", Kw::Font}, {"fs", Kw::FontSize}, {"b", Kw::Bold}, {"i", Kw::Italic},
             {"ul", Kw::Underline}, {"uld", Kw::Underline}, {"uldash", Kw::Underline},
@@ -203,7 +212,8 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
             {"ulnone", Kw::UnderlineNone}, {"strike", Kw::Strike}, {"striked", Kw::Strike},
             {"super", Kw::Super}, {"sub", Kw::Sub}, {"nosupersub", Kw::NoSuperSub},
             {"up", Kw::Up}, {"dn", Kw::Down},
-            {"cf", Kw::ColourFore}, {"plain", Kw::Plain}, {"chftn", Kw::FootnoteNumber},
+            {"cf", Kw::ColourFore}, {"highlight", Kw::Highlight}, {"cb", Kw::ColourBack},
+            {"chcbpat", Kw::ColourBack}, {"plain", Kw::Plain}, {"chftn", Kw::FootnoteNumber},
             {"par", Kw::Par}, {"pard", Kw::Pard}, {"ql", Kw::AlignLeft}, {"qc", Kw::AlignCenter},
             {"qr", Kw::AlignRight}, {"qj", Kw::AlignJustify}, {"qd", Kw::AlignJustify},
             {"li", Kw::LeftIndent}, {"lin", Kw::LeftIndent}, {"ri", Kw::RightIndent},
@@ -212,24 +222,31 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
             {"tqc", Kw::TabCenter}, {"tqdec", Kw::TabDecimal}, {"tb", Kw::TabBar},
             {"line", Kw::Line}, {"tab", Kw::Tab}, {"cell", Kw::Cell}, {"nestcell", Kw::Cell},
             {"row", Kw::Row}, {"nestrow", Kw::Row}, {"page", Kw::Page}, {"sect", Kw::Sect},
+            {"trowd", Kw::TableWord}, {"intbl", Kw::TableWord}, {"itap", Kw::TableDepth},
         };
         for (const auto& [name, kw] : plain)
             w.emplace(name, WordInfo{kw});
         // Destinations whose content is not shown.
         for (std::string_view name :
-             {"info", "stylesheet", "pict", "object", "objdata", "header", "headerl", "headerr",
-              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "fldinst",
+             {"info", "stylesheet", "objdata", "header", "headerl", "headerr",
+              "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
               "pn", "pntxta", "pntxtb", "listtable", "listoverridetable", "revtbl", "rsidtbl",
               "xmlnstbl", "filetbl", "themedata", "colorschememapping", "datastore",
               "latentstyles", "generator", "bkmkstart", "bkmkend", "annotation", "atnid",
               "atnauthor", "atnref", "atndate", "template", "docvar", "userprops", "ftnsep",
               "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "xe", "tc", "txe", "rxe",
-              "shpinst", "shprslt", "nonshppict", "nonesttables", "pgdsctbl", "mmathPr",
-              "private", "macpict", "wmetafile", "dibitmap", "bkmkcoll", "fchars", "lchars",
+              "shprslt", "nonesttables", "pgdsctbl", "mmathPr",
+              "private", "bkmkcoll", "fchars", "lchars",
               "formfield", "datafield", "xform", "comment", "author", "operator", "title",
               "subject", "keywords", "doccomm", "company", "buptim", "creatim", "revtim",
               "printim", "passwordhash", "protusertbl", "ud", "upr"})
             w.emplace(name, WordInfo{Kw::SkipDest});
+        // Pictures, drawings and objects, and the properties of nested
+        // tables: skipped, and noted as lost.
+        for (std::string_view name : {"pict", "shppict", "nonshppict", "object", "shp", "shpinst",
+                                      "shpgrp", "do", "macpict", "wmetafile", "dibitmap",
+                                      "nesttableprops"})
+            w.emplace(name, WordInfo{Kw::DroppedDest});
         const std::pair<std::string_view, char16_t> chars[] = {
             {"emdash", 0x2014}, {"endash", 0x2013}, {"emspace", 0x2003}, {"enspace", 0x2002},
             {"qmspace", 0x2005}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
@@ -245,12 +262,15 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
 
 // ---------------------------------------------------------------- state
 
-enum class Dest : std::uint8_t { Text, FontTable, ColorTable };
+enum class Dest : std::uint8_t { Text, FontTable, ColorTable, FieldInstruction };
 
 struct CharState {
     int font = -1;   // -1: the default font (\deff)
     int halfPoints = kDefaultHalfPoints;
     int colour = 0;
+    int highlight = 0;   // colour table index; 0: none
+    int shading = 0;     // \cb, \chcbpat: shown when there is no highlight
+    int link = -1;       // index of the hyperlink the text belongs to
     std::int8_t vertical = 0;   // 1 superscript, -1 subscript
     bool bold = false;
     bool italic = false;
@@ -267,7 +287,10 @@ struct CharStateHash {
                                     std::uint64_t(s.vertical + 1) << 4;
         const std::uint64_t key = (std::uint64_t(std::uint32_t(s.font)) << 32 |
                                    std::uint32_t(s.colour)) * 0x9E3779B97F4A7C15ull ^
-                                  (std::uint64_t(s.halfPoints) << 8 | flags);
+                                  (std::uint64_t(s.halfPoints) << 8 | flags) ^
+                                  (std::uint64_t(std::uint32_t(s.link)) << 32 |
+                                   (std::uint32_t(s.highlight) ^ std::uint32_t(s.shading) << 16)) *
+                                      0xC2B2AE3D27D4EB4Full;
         return std::hash<std::uint64_t>()(key);
     }
 };
@@ -298,6 +321,77 @@ struct FontEntry {
 
 int ClampTwips(int v) { return std::clamp(v, -kMaxTwips, kMaxTwips); }
 
+// ---------------------------------------------------------------- fields
+
+struct Hyperlink {
+    QString href;
+    QString tip;
+};
+
+// The target of a field instruction HYPERLINK "address" with the switches
+// \l "place" (a place in the document, written after '#') and \o "tool
+// tip". Inside quotes \\ and \" stand for themselves. Nothing for other
+// fields and for a link without a target.
+std::optional<Hyperlink> ParseHyperlink(QStringView in)
+{
+    const qsizetype n = in.size();
+    qsizetype i = 0;
+    const auto skipBlanks = [&] {
+        while (i < n && in[i].isSpace())
+            ++i;
+    };
+    const auto argument = [&] {
+        skipBlanks();
+        QString out;
+        if (i < n && in[i] == u'"') {
+            for (++i; i < n && in[i] != u'"'; ++i) {
+                if (in[i] == u'\\' && i + 1 < n && (in[i + 1] == u'\\' || in[i + 1] == u'"'))
+                    ++i;
+                out += in[i];
+            }
+            ++i;   // the closing quote
+        } else {
+            while (i < n && !in[i].isSpace())
+                out += in[i++];
+        }
+        return out;
+    };
+    skipBlanks();
+    constexpr QStringView kName = u"HYPERLINK";
+    if (!in.sliced(i).startsWith(kName, Qt::CaseInsensitive))
+        return std::nullopt;
+    i += kName.size();
+    if (i < n && !in[i].isSpace() && in[i] != u'"' && in[i] != u'\\')
+        return std::nullopt;
+    Hyperlink link;
+    QString address, place;
+    bool haveAddress = false;
+    for (skipBlanks(); i < n; skipBlanks()) {
+        if (in[i] == u'\\' && i + 1 < n && in[i + 1].isLetter()) {
+            const char16_t name = in[i + 1].toLower().unicode();
+            i += 2;
+            if (name == u'l')
+                place = argument();
+            else if (name == u'o')
+                link.tip = argument();
+            else if (name == u't')
+                argument();   // the window to open it in
+            continue;         // \m and \n take no argument
+        }
+        QString value = argument();
+        if (!haveAddress) {
+            address = std::move(value);
+            haveAddress = true;
+        }
+    }
+    if (!place.isEmpty())
+        address += u'#' + place;
+    if (address.isEmpty())
+        return std::nullopt;
+    link.href = std::move(address);
+    return link;
+}
+
 // ---------------------------------------------------------------- reader
 
 class Reader {
@@ -317,6 +411,16 @@ public:
                 if (SkipToken(t))
                     return Finish();
                 continue;
+            }
+            if (starred_) {
+                // \* marks a destination a reader may skip; a few are read.
+                starred_ = false;
+                if (!ReadStarred(t)) {
+                    StartSkipping();
+                    if (SkipToken(t))
+                        return Finish();
+                    continue;
+                }
             }
             if (unicodeSkip_ > 0 && ConsumeFallback(t))
                 continue;
@@ -338,6 +442,9 @@ public:
         FlushBytes();
         Finish();
     }
+
+    // Tables or pictures were met.
+    bool DroppedContent() const { return dropped_; }
 
 private:
     // Groups.
@@ -382,6 +489,18 @@ private:
             return OnClose();
         }
         return false;
+    }
+
+    // The few starred destinations that are read (their words do the
+    // rest) or noted as lost before being skipped.
+    static bool ReadStarred(const Token& t)
+    {
+        if (t.kind != Tok::Word || t.length > 32)
+            return false;
+        const auto& words = Words();
+        const auto found = words.find(std::string_view(t.text, t.length));
+        return found != words.end() &&
+               (found->second.kw == Kw::FldInst || found->second.kw == Kw::DroppedDest);
     }
 
     void StartSkipping()
@@ -522,6 +641,10 @@ private:
             break;
         case Dest::ColorTable:
             break;
+        case Dest::FieldInstruction:
+            // Bounded: a hostile instruction costs no more than its length.
+            fieldInstruction_ += s.first(std::min(s.size(), kMaxFieldInstruction - fieldInstruction_.size()));
+            break;
         }
     }
 
@@ -611,6 +734,16 @@ private:
 
     // Formats.
 
+    int LinkIndex(const Hyperlink& link)
+    {
+        const QString key = link.href + QChar(0) + link.tip;
+        const auto found = linkIndex_.constFind(key);
+        if (found != linkIndex_.cend())
+            return *found;
+        links_.push_back(link);
+        return *linkIndex_.insert(key, int(links_.size()) - 1);
+    }
+
     FontEntry* Font(int number)
     {
         const auto it = fonts_.find(number);
@@ -647,6 +780,20 @@ private:
                                                   : QTextCharFormat::AlignSubScript);
         if (s.colour > 0 && s.colour < int(colours_.size()) && colours_[s.colour])
             f.setForeground(QBrush(*colours_[s.colour]));
+        const int background = s.highlight > 0 ? s.highlight : s.shading;
+        if (background > 0 && background < int(colours_.size()) && colours_[background])
+            f.setBackground(QBrush(*colours_[background]));
+        if (s.link >= 0) {
+            const Hyperlink& link = links_[s.link];
+            f.setAnchor(true);
+            f.setAnchorHref(link.href);
+            if (!link.tip.isEmpty())
+                f.setToolTip(link.tip);
+            if (!f.hasProperty(QTextFormat::ForegroundBrush)) {
+                f.setForeground(QBrush(QColor::fromRgb(kLinkColour)));
+                f.setFontUnderline(true);
+            }
+        }
         return formats_.emplace(s, f).first->second;
     }
 
@@ -693,7 +840,7 @@ private:
         case '~': EmitChar(0x00A0); break;
         case '-': EmitChar(0x00AD); break;
         case '_': EmitChar(0x2011); break;
-        case '*': StartSkipping(); break;
+        case '*': starred_ = true; break;
         case '\n': case '\r':
             if (cur_.dest == Dest::Text)
                 Paragraph();
@@ -751,7 +898,29 @@ private:
             FormatsChanged();
             break;
         case Kw::SkipDest: StartSkipping(); break;
-        case Kw::Field: case Kw::FldRslt: break;
+        case Kw::Field: fieldInstruction_.clear(); break;
+        case Kw::FldInst:
+            if (cur_.dest == Dest::Text) {
+                cur_.dest = Dest::FieldInstruction;
+                fieldInstruction_.clear();
+            } else if (cur_.dest != Dest::FieldInstruction) {
+                StartSkipping();
+            }
+            break;
+        case Kw::FldRslt:
+            // The result shows; a hyperlink's result is the link's text.
+            if (cur_.dest == Dest::Text) {
+                if (const auto link = ParseHyperlink(fieldInstruction_))
+                    ch.link = LinkIndex(*link);
+                fieldInstruction_.clear();
+            }
+            break;
+        case Kw::TableWord: dropped_ = true; break;
+        case Kw::TableDepth: dropped_ = dropped_ || p > 0; break;
+        case Kw::DroppedDest:
+            dropped_ = true;
+            StartSkipping();
+            break;
 
         case Kw::FontCharset:
             if (FontEntry* e = Font(fontTableEntry_); e && cur_.dest == Dest::FontTable && !e->codePage) {
@@ -796,7 +965,15 @@ private:
         case Kw::Up: ch.vertical = !t.hasParam || p > 0 ? 1 : 0; break;
         case Kw::Down: ch.vertical = !t.hasParam || p > 0 ? -1 : 0; break;
         case Kw::ColourFore: ch.colour = std::max(p, 0); break;
-        case Kw::Plain: ch = CharState(); break;
+        case Kw::Highlight: ch.highlight = std::max(p, 0); break;
+        case Kw::ColourBack: ch.shading = std::max(p, 0); break;
+        case Kw::Plain: {
+            // Formats end, a link does not: its result may start with \plain.
+            const int link = ch.link;
+            ch = CharState();
+            ch.link = link;
+            break;
+        }
 
         case Kw::Par:
             if (cur_.dest == Dest::Text)
@@ -862,6 +1039,7 @@ private:
     bool skipping_ = false;  // inside a destination that is not shown
     int skipDepth_ = 0;      // groups opened inside it
     int unicodeSkip_ = 0;  // fallback characters still to drop after \uN
+    bool starred_ = false;   // the last token was \*
 
     int documentCodePage_ = 1252;
     int defaultFont_ = 0;
@@ -884,6 +1062,9 @@ private:
     std::vector<TextRun> runs_;
     int paragraphs_ = 0;   // paragraphs in the document so far
     int footnotes_ = 0;
+    QString fieldInstruction_;   // of the field being read
+    std::vector<Hyperlink> links_;
+    QHash<QString, int> linkIndex_;   // by address and tool tip
     bool pendingCellTab_ = false;
     std::unordered_map<CharState, QTextCharFormat, CharStateHash> formats_;
     int codePageFont_ = 0;   // the font whose code page was looked up last
@@ -891,12 +1072,14 @@ private:
     bool codePageValid_ = false;
     bool formatsStale_ = false;
     bool done_ = false;
+    bool dropped_ = false;
 };
 
 } // namespace
 
-void ReadRtf(const QByteArray& rtf, QTextDocument& document)
+RtfReadResult ReadRtf(const QByteArray& rtf, QTextDocument& document)
 {
+    RtfReadResult result;
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
@@ -905,7 +1088,9 @@ void ReadRtf(const QByteArray& rtf, QTextDocument& document)
         batch.beginEditBlock();
         Reader reader(rtf, document);
         reader.Run();
+        result.droppedContent = reader.DroppedContent();
         batch.endEditBlock();
     }
     document.setUndoRedoEnabled(undo);
+    return result;
 }

@@ -24,6 +24,7 @@ struct RunFormat {
     int font = -1;
     int halfPoints = 24;
     int colour = 0;   // 0: automatic
+    int highlight = 0;   // 0: none
     std::int8_t vertical = 0;
     bool bold = false;
     bool italic = false;
@@ -82,12 +83,22 @@ private:
         bool empty = true;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (!fragment.isValid() || fragment.charFormat().isImageFormat())
+            const QTextCharFormat format = fragment.charFormat();
+            if (!fragment.isValid() || format.isImageFormat())
                 continue;
-            SetFormat(Resolve(fragment.charFormat()));
+            // Anchor text goes into a HYPERLINK field, one per run of the
+            // same link within a paragraph.
+            const bool link = format.isAnchor() && !format.anchorHref().isEmpty();
+            if (inLink_ && (!link || format.anchorHref() != linkHref_ || format.toolTip() != linkTip_))
+                CloseLink();
+            if (link && !inLink_)
+                OpenLink(format.anchorHref(), format.toolTip());
+            SetFormat(Resolve(format));
             WriteText(fragment.text());
             empty = false;
         }
+        if (inLink_)
+            CloseLink();
         // An empty paragraph keeps its font and size through its mark. A
         // raised or lowered mark makes LibreOffice drop the paragraph's
         // raised text, so marks are always on the baseline.
@@ -97,6 +108,48 @@ private:
         Word("par");
         body_ += "\r\n";
         needDelimiter_ = false;
+    }
+
+    // {\field{\*\fldinst{HYPERLINK "address" \o "tip"}}{\fldrslt text}}:
+    // the formats inside end with the field's group.
+    void OpenLink(const QString& href, const QString& tip)
+    {
+        inLink_ = true;
+        linkHref_ = href;
+        linkTip_ = tip;
+        outsideLink_ = state_;
+        body_ += "{\\field{\\*\\fldinst{";
+        needDelimiter_ = false;
+        QString instruction = QStringLiteral("HYPERLINK ");
+        if (href.size() > 1 && href.startsWith(u'#'))
+            instruction += QStringLiteral("\\l ") + FieldArgument(href.mid(1));
+        else
+            instruction += FieldArgument(href);
+        if (!tip.isEmpty())
+            instruction += QStringLiteral(" \\o ") + FieldArgument(tip);
+        WriteText(instruction);
+        body_ += "}}{";
+        Word("fldrslt");
+    }
+
+    void CloseLink()
+    {
+        body_ += "}}";
+        needDelimiter_ = false;
+        state_ = outsideLink_;
+        inLink_ = false;
+    }
+
+    // Quoted, with \ and " escaped as field instructions escape them.
+    static QString FieldArgument(const QString& value)
+    {
+        QString out = QStringLiteral("\"");
+        for (const QChar c : value) {
+            if (c == u'\\' || c == u'"')
+                out += u'\\';
+            out += c;
+        }
+        return out + u'"';
     }
 
     void WriteParagraphFormat(const QTextBlockFormat& f)
@@ -175,6 +228,10 @@ private:
         const QBrush brush = f.foreground();
         if (brush.style() != Qt::NoBrush)
             r.colour = ColourIndex(brush.color().rgb() | 0xFF000000u);
+        // A transparent background (HTML's "transparent") is none.
+        const QBrush background = f.background();
+        if (background.style() != Qt::NoBrush && background.color().alpha() > 0)
+            r.highlight = ColourIndex(background.color().rgb() | 0xFF000000u);
         return r;
     }
 
@@ -220,6 +277,8 @@ private:
             Word(r.vertical > 0 ? "super" : r.vertical < 0 ? "sub" : "nosupersub");
         if (r.colour != state_.colour)
             Word("cf", r.colour);
+        if (r.highlight != state_.highlight)
+            Word("highlight", r.highlight);
         state_ = r;
     }
 
@@ -300,6 +359,10 @@ private:
     QByteArray body_;
     bool needDelimiter_ = false;
     RunFormat state_;
+    bool inLink_ = false;
+    QString linkHref_;
+    QString linkTip_;
+    RunFormat outsideLink_;   // the formats the field's group ends in
     QStringList fonts_;
     QHash<QString, int> fontIndex_;
     std::vector<QRgb> colours_;

@@ -1,6 +1,7 @@
 // The RTF writer read back by the reader: a document built from arbitrary
-// bytes (text, character and paragraph formats) keeps its text and formats
-// through a write and a read, and writing what was read gives the same bytes.
+// bytes (text, character and paragraph formats, links, highlights) keeps its
+// text and formats through a write and a read, and writing what was read
+// gives the same bytes.
 #include "editor/Rtf.h"
 
 #include <QGuiApplication>
@@ -37,6 +38,8 @@ struct Bytes {
 const char* const kFamilies[] = {"Arial", "Courier New", "DejaVu Sans", "Font {odd} \\name;",
                                  "F\xc3\xb6nt \xe4\xb8\xad"};
 
+QString Text(Bytes& in);
+
 QTextCharFormat CharFormat(Bytes& in)
 {
     QTextCharFormat f;
@@ -55,6 +58,16 @@ QTextCharFormat CharFormat(Bytes& in)
         f.setFontStrikeOut(true);
     if (flags & 64)
         f.setForeground(QColor(in.Next(), in.Next(), in.Next()));
+    const int more = flags & 128 ? in.Next() : 0;
+    if (more & 1)
+        f.setBackground(QColor(in.Next(), in.Next(), in.Next()));
+    if (more & 2) {
+        // Any address; with a colour of its own, so the reader adds no link look.
+        f.setAnchor(true);
+        f.setAnchorHref((more & 4 ? QStringLiteral("#") : QString()) + Text(in));
+        if (!(flags & 64))
+            f.setForeground(QColor(in.Next(), in.Next(), in.Next()));
+    }
     return f;
 }
 
@@ -78,6 +91,8 @@ struct Shown {
     double points;
     bool bold, italic, underline, strike;
     QString colour;
+    QString background;
+    QString href;
     bool operator==(const Shown&) const = default;
 };
 
@@ -88,9 +103,13 @@ std::vector<Shown> Characters(const QTextBlock& block, const QTextDocument& doc)
         const QTextCharFormat f = it.fragment().charFormat();
         const QFont font = f.font().resolve(doc.defaultFont());
         Shown s{font.families().value(0, font.family()), font.pointSizeF(), font.bold(), font.italic(),
-                font.underline(), font.strikeOut(), {}};
+                font.underline(), font.strikeOut(), {}, {}, {}};
         if (f.foreground().style() != Qt::NoBrush)
             s.colour = f.foreground().color().name();
+        if (f.background().style() != Qt::NoBrush)
+            s.background = f.background().color().name();
+        if (f.isAnchor())
+            s.href = f.anchorHref();
         out.insert(out.end(), it.fragment().length(), s);
     }
     return out;

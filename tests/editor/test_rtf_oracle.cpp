@@ -151,6 +151,19 @@ bool Have(const char* program)
     return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
 }
 
+// LibreOffice converts the files into the folder's "out" folder.
+void ConvertWithLibreOffice(const QTemporaryDir& dir, const QStringList& files, const QString& filter)
+{
+    QProcess lo;
+    lo.start(QStringLiteral("soffice"),
+             QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
+                         QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
+                         QStringLiteral("--outdir"), dir.filePath(QStringLiteral("out"))} +
+                 files);
+    ASSERT_TRUE(lo.waitForFinished(240000)) << "LibreOffice did not finish";
+    ASSERT_EQ(lo.exitCode(), 0) << lo.readAllStandardError().toStdString();
+}
+
 // A document with every kind of text but the control characters, which
 // other readers drop.
 void FillForOtherReaders(QTextDocument& document, unsigned seed)
@@ -178,17 +191,11 @@ TEST(RtfOracle, LibreOfficeReadsOurTextBack)
         files << path;
         texts.push_back(PlainText(document));
     }
-    QProcess lo;
-    lo.start(QStringLiteral("soffice"),
-             QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
-                         QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                         QStringLiteral("txt:Text (encoded):UTF8,LF"), QStringLiteral("--outdir"),
-                         dir.filePath(QStringLiteral("txt"))} +
-                 files);
-    ASSERT_TRUE(lo.waitForFinished(240000)) << "LibreOffice did not finish";
-    ASSERT_EQ(lo.exitCode(), 0) << lo.readAllStandardError().toStdString();
+    ConvertWithLibreOffice(dir, files, QStringLiteral("txt:Text (encoded):UTF8,LF"));
+    if (HasFatalFailure())
+        return;
     for (unsigned seed = 1; seed <= kDocuments; ++seed) {
-        const QByteArray exported = Load(dir.filePath(QStringLiteral("txt/doc%1.txt").arg(seed)));
+        const QByteArray exported = Load(dir.filePath(QStringLiteral("out/doc%1.txt").arg(seed)));
         ASSERT_FALSE(exported.isEmpty()) << "seed " << seed;
         // LibreOffice puts a six-per-em space before each blank of a run of
         // blanks in RTF that it did not write itself.
@@ -226,6 +233,84 @@ TEST(RtfOracle, UnrtfReadsOurOutputWithoutError)
         for (const char* word : {"alpha", "bravo", "charlie"})
             EXPECT_TRUE(out.contains(QLatin1String(word))) << "seed " << seed << ": " << word;
     }
+}
+
+// Links and highlights as the editor writes them, for other readers.
+QString WriteLinkDocument(const QTemporaryDir& dir)
+{
+    QTextDocument document;
+    QTextCursor c(&document);
+    c.insertText(QStringLiteral("see "));
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(QStringLiteral("http://example.com/a?b=1"));
+    link.setForeground(QColor(0, 0, 255));
+    link.setFontUnderline(true);
+    c.insertText(QStringLiteral("the link"), link);
+    c.insertText(QStringLiteral(" and "), QTextCharFormat());
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 255, 0));
+    c.insertText(QStringLiteral("marked"), marked);
+    c.insertText(QStringLiteral(" text "), QTextCharFormat());
+    link.setAnchorHref(QStringLiteral("#part"));
+    c.insertText(QStringLiteral("inside"), link);
+    const QString path = dir.filePath(QStringLiteral("links.rtf"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(WriteRtf(document));
+    return path;
+}
+
+TEST(RtfOracle, LibreOfficeReadsOurLinksAndHighlights)
+{
+    if (!Have("soffice"))
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ConvertWithLibreOffice(dir, {WriteLinkDocument(dir)}, QStringLiteral("fodt"));
+    if (HasFatalFailure())
+        return;
+    const QString xml = QString::fromUtf8(Load(dir.filePath(QStringLiteral("out/links.fodt"))));
+    ASSERT_FALSE(xml.isEmpty());
+    // Flat OpenDocument: links are text:a around their text; the highlight
+    // is the background of the automatic style of the span that holds it.
+    const auto linkAround = [&](const QString& href, const QString& text) {
+        return QRegularExpression(QStringLiteral("<text:a [^>]*xlink:href=\"%1\"[^>]*>(<[^>]*>)*%2<")
+                                      .arg(QRegularExpression::escape(href), text))
+            .match(xml)
+            .hasMatch();
+    };
+    EXPECT_TRUE(linkAround("http://example.com/a?b=1", "the link")) << xml.toStdString();
+    EXPECT_TRUE(linkAround("#part", "inside"));
+    const QRegularExpressionMatch span =
+        QRegularExpression(QStringLiteral("<text:span text:style-name=\"(\\w+)\">marked<")).match(xml);
+    ASSERT_TRUE(span.hasMatch()) << xml.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("<style:style style:name=\"%1\"[^>]*>\\s*"
+                                                  "<style:text-properties [^>]*fo:background-color=\"#ffff00\"")
+                                       .arg(span.captured(1)))
+                    .match(xml)
+                    .hasMatch());
+}
+
+TEST(RtfOracle, UnrtfReadsOurLinksAndHighlights)
+{
+    if (!Have("unrtf"))
+        GTEST_SKIP() << "unrtf is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess unrtf;
+    unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--html"), WriteLinkDocument(dir)});
+    ASSERT_TRUE(unrtf.waitForFinished(60000));
+    EXPECT_EQ(unrtf.exitCode(), 0);
+    const QString html = QString::fromLatin1(unrtf.readAllStandardOutput());
+    // unrtf shows a link as the word "hyperlink" and keeps the quotes of
+    // the address.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("<a href=\"\"?http://example.com/a\\?b=1\"?\">"))
+                    .match(html)
+                    .hasMatch())
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(QLatin1String("<span style=\"background:#ffff00\">marked</span>")))
+        << html.toStdString();
 }
 
 } // namespace

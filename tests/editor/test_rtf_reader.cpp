@@ -1,9 +1,12 @@
 // The reader on hand-written RTF: formats, code pages, destinations and
 // malformed input.
 
+#include "editor/RichEdit.h"
 #include "editor/Rtf.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -298,6 +301,104 @@ TEST(RtfReader, EveryTruncationReadsAPrefix)
     for (qsizetype n = 0; n <= rtf.size(); ++n) {
         const QString part = TextOf(rtf.left(n));
         ASSERT_TRUE(full.startsWith(part)) << "cut at " << n << ": " << part.toStdString();
+    }
+}
+
+// Tables and pictures cannot be kept: the reader says so, and keeps the
+// text of the cells.
+TEST(RtfReader, TablesAndPicturesAreNotedAsDropped)
+{
+    const struct {
+        const char* name;
+        QByteArray rtf;
+        bool dropped;
+        QString text;
+    } cases[] = {
+        {"table", "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\\pard after\\par}",
+         true, "a\tb\nafter"},
+        {"cells without a row definition", "{\\rtf1 \\intbl a\\cell b\\cell\\row}", true, "a\tb"},
+        {"nested table", "{\\rtf1 \\trowd\\cellx900 \\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops"
+                         "\\trowd\\cellx500\\nestrow}{\\nonesttables \\par}\\itap1 out\\cell\\row}",
+         true, "in\tout"},
+        {"starred nested table properties alone", "{\\rtf1 x{\\*\\nesttableprops\\trowd}y}", true, "xy"},
+        {"table depth", "{\\rtf1 \\itap1 x}", true, "x"},
+        {"picture", "{\\rtf1 a{\\pict\\pngblip\\picw10\\pich10 89504e47}b}", true, "ab"},
+        {"shape picture with its fallback",
+         "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip 00}}{\\nonshppict{\\pict\\wmetafile8 00}}b}", true, "ab"},
+        {"drawing shape", "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn fillColor}{\\sv 255}}}}b}", true, "ab"},
+        {"object", "{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}{\\*\\objdata 0102}"
+                   "{\\result{\\pict\\wmetafile8 00}}}b}",
+         true, "ab"},
+        {"picture in a field result", "{\\rtf1 {\\field{\\*\\fldinst INCLUDEPICTURE \"a.png\"}"
+                                      "{\\fldrslt{\\pict\\pngblip 00}}}x}",
+         true, "x"},
+        {"formats, links and lists", "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\itap0 {\\b a}\\highlight1 b"
+                                     "{\\field{\\*\\fldinst HYPERLINK \"p\"}{\\fldrslt c}}"
+                                     "{\\*\\pn\\pnlvlbody{\\pntxta .}}{\\listtext 1.}d}",
+         false, "abc1.d"},
+        {"the words as text", "{\\rtf1 trowd pict cell row object}", false, "trowd pict cell row object"},
+        {"skipped destinations", "{\\rtf1 {\\*\\generator pict}{\\info{\\title trowd}}x}", false, "x"},
+    };
+    for (const auto& c : cases) {
+        QTextDocument d;
+        EXPECT_EQ(ReadRtf(c.rtf, d).droppedContent, c.dropped) << c.name;
+        EXPECT_EQ(Text(d), c.text) << c.name;
+    }
+}
+
+TEST(RtfReader, LinkWithoutColourOfItsOwnLooksLikeALink)
+{
+    const auto d = Read("{\\rtf1{\\colortbl;\\red0\\green128\\blue0;}"
+                        "{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x{\\cf1 y}}}z}");
+    ASSERT_EQ(Text(*d), "xyz");
+    EXPECT_EQ(At(*d, 0).foreground().color(), QColor(Qt::blue));
+    EXPECT_TRUE(At(*d, 0).fontUnderline());
+    EXPECT_EQ(At(*d, 1).foreground().color(), QColor(0, 128, 0));
+    EXPECT_FALSE(At(*d, 1).fontUnderline());
+    EXPECT_FALSE(At(*d, 2).isAnchor());
+    EXPECT_EQ(At(*d, 2).foreground().style(), Qt::NoBrush);
+}
+
+// The editor tells whether the document it holds came from RTF whose
+// tables or pictures it dropped, until something else is loaded.
+TEST(RtfReader, EditorKnowsWhenTheLastRichLoadDroppedContent)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto file = [&](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return path;
+    };
+    const QByteArray table = "{\\rtf1 \\trowd\\cellx100 \\intbl a\\cell\\row}";
+    const QString tablePath = file("table.rtf", table);
+    const QString picturePath = file("picture.rtf", "{\\rtf1 a{\\pict 00}b}");
+    const QString plainRtfPath = file("plain.rtf", "{\\rtf1 {\\b a}}");
+    const QString textPath = file("text.rtf", "not RTF");
+
+    TRichEdit edit;
+    edit.SetPlainTextMode(false);
+    EXPECT_FALSE(edit.HasDroppedRtfContent());
+    const std::vector<std::pair<std::function<void()>, bool>> steps = {
+        {[&] { edit.LoadRtfBytes(table); }, true},
+        {[&] { edit.LoadRtfBytes("{\\rtf1 x}"); }, false},
+        {[&] { edit.LoadFromFile(picturePath); }, true},
+        {[&] { edit.SetText("typed"); }, false},
+        {[&] { edit.LoadFromFile(tablePath); }, true},
+        {[&] { edit.Clear(); }, false},
+        {[&] { edit.LoadFromFile(tablePath); }, true},
+        {[&] { edit.LoadFromFile(plainRtfPath); }, false},
+        {[&] { edit.LoadFromFile(tablePath); }, true},
+        {[&] { edit.LoadFromFile(textPath); }, false},
+        {[&] { edit.LoadFromFile(tablePath); }, true},
+        {[&] { EXPECT_ANY_THROW(edit.LoadFromFile(dir.filePath("missing.rtf"))); }, true},
+        {[&] { edit.SetPlainTextMode(true); edit.LoadFromFile(tablePath); }, false},
+    };
+    int n = 0;
+    for (const auto& [step, dropped] : steps) {
+        step();
+        EXPECT_EQ(edit.HasDroppedRtfContent(), dropped) << "step " << n++;
     }
 }
 
