@@ -17,6 +17,7 @@ void TMainForm::Clear1Click()
     RichEdit->SetStoredFormat(TextFormat());
     Doc.CurrentFile.clear();
     Doc.LastSeen = {};
+    Doc.DropsContent = false;
     SetWindowTitle(kVersionedTitle);
     StatusBar->SetPanelText(0, QString());
     RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);

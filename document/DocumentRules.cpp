@@ -116,3 +116,27 @@ QString WithExtensionLetters(const QString& path, const QString& letters)
 {
     return path.left(path.size() - 3) + letters;
 }
+
+QString StrayBytesNotice(const QString& path, qint64 strayBytes)
+{
+    return QStringLiteral("%1 is not valid UTF-8; %2 bytes that are not are kept as they are.")
+        .arg(path)
+        .arg(strayBytes);
+}
+
+QString DroppedContentNotice(const QString& path)
+{
+    return QStringLiteral("%1 holds tables or pictures that this editor cannot keep; saving it will drop them.")
+        .arg(path);
+}
+
+QString DroppedContentQuestion(const QString& path)
+{
+    return QStringLiteral("%1\nholds tables or pictures that this editor cannot keep. Save it without them?")
+        .arg(path);
+}
+
+QString WiderEncodingQuestion(const QString& path)
+{
+    return QStringLiteral("%1\nholds characters that Windows-1252 cannot store. Save it as UTF-8?").arg(path);
+}

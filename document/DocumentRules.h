@@ -42,3 +42,10 @@ QString SaveQuitTarget(const QString& firstLine, bool plainTextOption, const QDa
 
 // Replaces the last three characters of a path (the extension letters).
 QString WithExtensionLetters(const QString& path, const QString& letters);
+
+// What a load kept or lost that the user should know of, and the questions
+// a save asks before it changes what the file was.
+QString StrayBytesNotice(const QString& path, qint64 strayBytes);
+QString DroppedContentNotice(const QString& path);
+QString DroppedContentQuestion(const QString& path);
+QString WiderEncodingQuestion(const QString& path);

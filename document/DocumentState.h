@@ -16,6 +16,9 @@ struct DocumentState {
     // overwrites anything else. Unlike LastWriteTime, a watcher's reread
     // that was turned down leaves it alone.
     FileStamp LastSeen;
+    // The file held tables or pictures that a save drops: the first save
+    // asks before it does.
+    bool DropsContent = false;
     bool AskForFile = true;       // Open shows its dialog unless a caller passes a name
     bool SaveDone = false;
     QString LastOpenDir;

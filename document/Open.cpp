@@ -117,6 +117,7 @@ void TMainForm::Open1Click()
     }
     RichEdit->SetModified(false);
     Doc.Saw(read);
+    Doc.DropsContent = RichEdit->HasDroppedRtfContent();
 
     const QString markerFile = MarkerFileName(Doc.CurrentFile);
     if (QFileInfo::exists(markerFile)) {
@@ -135,4 +136,10 @@ void TMainForm::Open1Click()
     if (attributes.trimmed().size() > 6)
         StatusBar->SetPanelText(5, attributes);
     SetWindowTitle(Doc.CurrentFile);
+    // Told once, with the document in view: what the load kept as it was,
+    // and what a save of it cannot keep.
+    if (const qint64 stray = RichEdit->KeptStrayBytes(); stray > 0)
+        Ask(MsgKind::Information, StrayBytesNotice(Doc.CurrentFile, stray), MsgButtons::Ok);
+    if (Doc.DropsContent)
+        Ask(MsgKind::Warning, DroppedContentNotice(Doc.CurrentFile), MsgButtons::Ok);
 }

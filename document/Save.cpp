@@ -95,6 +95,15 @@ bool TMainForm::SaveWithChecks(bool askOverwrite)
         if (!CheckExtensionForMode())
             return false;
     }
+    // The file's encoding and content change only when the user agrees.
+    if (RichEdit->NeedsWiderEncoding()) {
+        if (Ask(MsgKind::Confirmation, WiderEncodingQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+            return false;
+        RichEdit->UseUtf8Encoding();
+    }
+    if (Doc.DropsContent &&
+        Ask(MsgKind::Confirmation, DroppedContentQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+        return false;
     WriteDocument();
     return Doc.SaveDone;
 }
@@ -153,6 +162,7 @@ void TMainForm::WriteDocument()
         Doc.LastSaveDir = QStringLiteral("/");
     SaveDialogState.initialDir = Doc.LastSaveDir;
     if (written) {
+        Doc.DropsContent = false;
         RichEdit->SetModified(false);
         Doc.SaveDone = true;
     }
