@@ -5,10 +5,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -49,6 +52,49 @@ qint64 DigitsValue(QStringView digits)
             return kSaturated;
     }
     return value;
+}
+
+// The bytes of a side file, or nothing and the reason. The file is looked
+// at once opened: a name swapped for a pipe between a check and the open
+// cannot make the read wait, as the open itself does not.
+std::optional<QByteArray> ReadSideFile(const QString& path, QString* reason)
+{
+    const auto fail = [&](const QString& why) {
+        *reason = path + QStringLiteral(": ") + why;
+        return std::nullopt;
+    };
+    const auto systemError = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return fail(systemError());
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return fail(systemError());
+    if (!S_ISREG(st.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    const QString tooLarge = QStringLiteral("larger than %1 MB").arg(kMaxMarkerFileBytes >> 20);
+    if (st.st_size > kMaxMarkerFileBytes)
+        return fail(tooLarge);
+    // The file may grow while it is read; the limit holds all the same.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(st.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(systemError());
+        if (n == 0)
+            return bytes;
+        if (bytes.size() + n > kMaxMarkerFileBytes)
+            return fail(tooLarge);
+        bytes.append(buffer, n);
+    }
 }
 
 } // namespace
@@ -123,17 +169,12 @@ std::optional<qint64> ParseMarkerLine(const QString& line)
 MarkerFileContents ReadMarkerFile(const QString& path, int lineCount)
 {
     MarkerFileContents result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = ReadSideFile(path, &result.reason);
+    if (!bytes) {
         result.ok = false;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.ok = false;
-        return result;
-    }
-    const QString text = DecodeText(bytes).text;
+    const QString text = DecodeText(*bytes).text;
 
     qsizetype start = 0;
     while (start < text.size()) {
@@ -154,6 +195,11 @@ MarkerFileContents ReadMarkerFile(const QString& path, int lineCount)
         result.markers.append({int(index), line});
     }
     return result;
+}
+
+QString MarkersNotRestoredMessage(const MarkerFileContents& contents)
+{
+    return contents.reason.isEmpty() ? kMarkersNotRestored : kMarkersNotRestored + QLatin1Char('\n') + contents.reason;
 }
 
 bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* error)

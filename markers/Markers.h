@@ -32,12 +32,22 @@ struct MarkerEntry {
 struct MarkerFileContents {
     QList<MarkerEntry> markers;   // in file order; on failure, those before the bad line
     bool ok = true;               // false: unreadable file or a malformed line
+    QString reason;               // why the file was not read at all: "<path>: <why>"
 };
+
+// Far more than any document's markers; a larger side file is not read.
+inline constexpr qint64 kMaxMarkerFileBytes = qint64(64) << 20;
 
 // Reads a marker file (UTF-8, or Windows-1252 when not valid UTF-8; CR LF,
 // LF or CR breaks). Markers whose line is not within [0, lineCount) are
-// dropped silently.
+// dropped silently. Only a regular file (links followed) of at most
+// kMaxMarkerFileBytes is read: a pipe would wait for a writer, a device
+// never end.
 MarkerFileContents ReadMarkerFile(const QString& path, int lineCount);
+
+// "Line Markers could not be restored.", and on a further line why the
+// file was not read when it was not read at all.
+QString MarkersNotRestoredMessage(const MarkerFileContents& contents);
 
 // Writes the labels, each ended by CR LF, replacing the file atomically.
 // False (and the reason in *error) when it cannot be written; an existing

@@ -221,7 +221,7 @@ bool TMegaCheckListBox::RestoreMarkers(const QString& path)
             entry->label = MarkerLabels.at(i);
         }
         if (prompts_)
-            prompts_->MessageBox(MsgKind::Error, kMarkersNotRestored, MsgButtons::Ok);
+            prompts_->MessageBox(MsgKind::Error, MarkersNotRestoredMessage(contents), MsgButtons::Ok);
         return false;
     }
     FitAllLabels();

@@ -44,8 +44,9 @@ public:
     // "Line Markers could not be saved." and returns false.
     bool SaveMarkers(const QString& path);
     // Replaces the markers by those of the file, keeping lines below
-    // LineCount; on failure shows "Line Markers could not be restored.",
-    // keeps the markers read so far and returns false.
+    // LineCount; on failure shows "Line Markers could not be restored."
+    // (with the reason on a further line when the file was not read at
+    // all), keeps the markers read so far and returns false.
     bool RestoreMarkers(const QString& path);
     bool RestoreMarkers(const QString& path, int lineCount);
     // At exit: writes the side file of `documentPath` when it is missing and

@@ -51,6 +51,17 @@ check "deletefile: exit code" 1 "$code"
 case $out in "a.txt: error in line 2: "*) ;; *) echo "FAIL deletefile: $out"; failures=$((failures + 1));; esac
 cmp -s a.txt kept.txt || { echo "FAIL deletefile: a.txt was touched"; failures=$((failures + 1)); }
 
+# A pipe as the marker file beside a document is not read: the run ends
+# (a hang runs into the timeout), tells why and changes the document.
+printf 'Year 2025\r\n' > c.txt
+mkfifo c.txt.lm
+out=$(timeout 30 "$program" --run year.macro c.txt 2> err.txt); code=$?
+check "pipe beside: exit code" 0 "$code"
+check "pipe beside: summary" "c.txt: changed" "$out"
+check "pipe beside: reason" "c.txt: Error: Line Markers could not be restored. $home/c.txt.lm: not a regular file" \
+  "$(head -n 1 err.txt)"
+check "pipe beside: c.txt" "$(printf 'Top\r\nYear 2026\r\n.')" "$(cat c.txt; echo .)"
+
 # --check of a recorded macro and of a clean one.
 printf 'Insert Dear\\sreader\r\nUnderline On\r\nMoveLeft 2\r\nDelete\r\n' > recorded.macro
 out=$("$program" --check recorded.macro); code=$?

@@ -185,8 +185,10 @@ TEST_F(CheckListTest, BadFileStopsRestoreWithMessage)
     EXPECT_EQ(Lines(), (QList<int>{1, 2}));
     EXPECT_EQ(Visible(), (QStringList{longLabel, QStringLiteral("Line 3")}));
 
-    prompts.ExpectMessage(MsgKind::Error, kMarkersNotRestored, MsgButtons::Ok, MsgAnswer::Ok);
-    EXPECT_FALSE(list.RestoreMarkers(dir.filePath(QStringLiteral("none.lm")), 10));
+    const QString none = dir.filePath(QStringLiteral("none.lm"));
+    prompts.ExpectMessage(MsgKind::Error, kMarkersNotRestored + QStringLiteral("\n%1: No such file or directory").arg(none),
+                          MsgButtons::Ok, MsgAnswer::Ok);
+    EXPECT_FALSE(list.RestoreMarkers(none, 10));
     prompts.VerifyAllShown();
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(list.MarkerLines.Count(), 0);
