@@ -1,5 +1,6 @@
 #include "document/Recovery.h"
 
+#include "editor/RichEdit.h"
 #include "platform/SafeFile.h"
 
 #include <QCryptographicHash>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -148,15 +150,25 @@ bool WriteRecoveryFile(const QString& path, const RecoveryRecord& r, const TextR
     return ok;
 }
 
-std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
+namespace {
+
+struct ParsedHeader {
+    RecoveryRecord record;   // without its text
+    qint64 length = -1;      // of the text that follows
+    qsizetype size = 0;      // of the header, its blank line included
+};
+
+// The header at the start of bytes, which may hold only a part of the
+// file; nothing when it is not there whole or not a recovery file's.
+std::optional<ParsedHeader> ParseHeader(const QByteArray& bytes)
 {
     if (!bytes.startsWith(kMagic))
         return std::nullopt;
     const qsizetype end = bytes.indexOf("\n\n", kMagic.size() - 1);
     if (end < 0)
         return std::nullopt;
-    RecoveryRecord r;
-    qint64 length = -1;
+    ParsedHeader h;
+    RecoveryRecord& r = h.record;
     unsigned seen = 0;   // one bit per field
     const QList<QByteArray> lines = bytes.mid(kMagic.size(), end - kMagic.size() + 1).split('\n');
     for (const QByteArray& line : lines) {
@@ -194,7 +206,7 @@ std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
                                               : LineBreakStyle::Lf;
         } else if (key == "length") {
             field = 6;
-            length = value.toLongLong(&ok);
+            h.length = value.toLongLong(&ok);
         } else if (key == "file") {
             field = 7;
             const QList<QByteArray> parts = value.split(' ');
@@ -216,18 +228,85 @@ std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
             return std::nullopt;
         seen |= 1u << field;
     }
-    // A file cut short by a crash during its write is not offered.
-    const qsizetype start = end + 2;
     // Every field but the file's stamp, which older versions did not write.
-    if ((seen & 0x7f) != 0x7f || length < 0 || length != bytes.size() - start)
+    if ((seen & 0x7f) != 0x7f || h.length < 0)
         return std::nullopt;
+    h.size = end + 2;
+    return h;
+}
+
+void SetText(RecoveryRecord& r, const QByteArray& payload)
+{
     if (r.plain) {
-        r.text = QString::fromUtf8(bytes.mid(start));
+        r.text = QString::fromUtf8(payload);
         r.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     } else {
-        r.rtf = bytes.mid(start);
+        r.rtf = payload;
     }
-    return r;
+}
+
+// Far more than any header: the path, percent-encoded, is its only long field.
+constexpr qint64 kMaxHeaderBytes = 64 * 1024;
+
+RecoveryFileRead ReadRecoveryFile(const QString& path, const std::function<bool(const RecoveryRecord&)>& wanted)
+{
+    RecoveryFileRead result;
+    // Never through a link, and looked at once opened: a pipe or a device
+    // is no file of ours and is left alone unread.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return result;
+    QFile file;
+    struct stat st {};
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return result;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return result;
+
+    // The header first, and the text only when the header tells a length
+    // the file holds and the editor can take.
+    result.damaged = true;
+    QByteArray bytes = file.read(std::min<qint64>(st.st_size, kMaxHeaderBytes));
+    result.bytesRead = bytes.size();
+    std::optional<ParsedHeader> header = ParseHeader(bytes);
+    if (!header || header->length > TRichEdit::kMaxFileBytes || header->length != st.st_size - header->size)
+        return result;
+    result.damaged = false;
+    if (!wanted(header->record))
+        return result;
+    const qint64 missing = header->size + header->length - bytes.size();
+    if (missing > 0) {
+        const QByteArray rest = file.read(missing);
+        result.bytesRead += rest.size();
+        bytes += rest;
+    }
+    // A file cut short or grown since it was looked at is not offered.
+    if (bytes.size() != header->size + header->length || !file.atEnd()) {
+        result.damaged = true;
+        return result;
+    }
+    SetText(header->record, bytes.sliced(header->size));
+    result.record = std::move(header->record);
+    return result;
+}
+
+} // namespace
+
+std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
+{
+    std::optional<ParsedHeader> header = ParseHeader(bytes);
+    // A file cut short by a crash during its write is not offered.
+    if (!header || header->length != bytes.size() - header->size)
+        return std::nullopt;
+    SetText(header->record, bytes.sliced(header->size));
+    return std::move(header->record);
+}
+
+RecoveryFileRead ReadRecoveryFile(const QString& path)
+{
+    return ReadRecoveryFile(path, [](const RecoveryRecord&) { return true; });
 }
 
 QString RecoveryFolder()
@@ -252,7 +331,24 @@ QString RecoveryFileName(const QString& documentPath, qint64 pid)
            + QStringLiteral(".recovery");
 }
 
-QList<LeftRecovery> LeftRecoveries()
+namespace {
+
+QString MoveAside(const QString& file)
+{
+    // Under a name no one reads; an older one of the same name stays too.
+    for (int i = 1; i <= 100; ++i) {
+        const QString aside = file + kDamagedSuffix + (i > 1 ? QStringLiteral(".%1").arg(i) : QString());
+        if (QFile::rename(file, aside))
+            return aside;
+        if (!QFileInfo::exists(aside))
+            break;
+    }
+    return QString();
+}
+
+} // namespace
+
+QList<LeftRecovery> LeftRecoveries(QStringList* movedAside)
 {
     QList<LeftRecovery> found;
     const QFileInfoList files = QDir(RecoveryFolder())
@@ -261,13 +357,19 @@ QList<LeftRecovery> LeftRecoveries()
     for (const QFileInfo& info : files) {
         if (info.isSymLink())
             continue;
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly))
+        const QString path = info.absoluteFilePath();
+        // Another run's copy is not read; it is that run's to keep.
+        RecoveryFileRead read = ReadRecoveryFile(path, [](const RecoveryRecord& r) {
+            return r.writer != ThisProcess() && !IsRunning(r.writer);
+        });
+        if (read.damaged) {
+            // Offered never, and not read again at the next start.
+            if (const QString aside = MoveAside(path); !aside.isEmpty() && movedAside)
+                movedAside->append(aside);
             continue;
-        auto record = ParseRecovery(file.readAll());
-        if (!record || record->writer == ThisProcess() || IsRunning(record->writer))
-            continue;
-        found.append({info.absoluteFilePath(), std::move(*record)});
+        }
+        if (read.record)
+            found.append({path, std::move(*read.record)});
     }
     return found;
 }
@@ -279,6 +381,8 @@ void RemoveAbandonedWrites()
     const QDir folder(RecoveryFolder());
     const QString tail = QStringLiteral(".recovery.");
     for (const QString& name : folder.entryList({QStringLiteral(".*.recovery.*")}, QDir::Files | QDir::Hidden)) {
+        if (name.contains(kDamagedSuffix))
+            continue;   // kept for the user to look at
         const qsizetype end = name.lastIndexOf(tail);
         const qsizetype dot = end > 0 ? name.lastIndexOf(QLatin1Char('.'), end - 1) : -1;
         bool ok = false;

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThreadPool>
 
 #include <atomic>
@@ -58,12 +59,32 @@ QString RecoveryFolder();
 // Named from the document's path ("unnamed" without one) and the writer's id.
 QString RecoveryFileName(const QString& documentPath, qint64 pid);
 
+// What a look at one recovery file found.
+struct RecoveryFileRead {
+    std::optional<RecoveryRecord> record;   // of a whole file
+    // Not a recovery file, or one whose text is not as long as its header
+    // tells: never to be offered. Unreadable files, links, pipes and the
+    // like are not damaged, only left alone.
+    bool damaged = false;
+    qint64 bytesRead = 0;   // of the file: the header alone unless it is sound
+};
+// Reads at most a header's worth first, and the text only when the header
+// is sound and tells a length that the rest of the file has and the editor
+// can take (TRichEdit::kMaxFileBytes).
+RecoveryFileRead ReadRecoveryFile(const QString& path);
+
+// The name a damaged recovery file is given: <name>.damaged, or with a
+// further ".2", ".3"... when that is taken.
+inline const QString kDamagedSuffix = QStringLiteral(".damaged");
+
 struct LeftRecovery {
     QString file;
     RecoveryRecord record;
 };
-// Recovery files whose writer is no longer running, newest first.
-QList<LeftRecovery> LeftRecoveries();
+// Recovery files whose writer is no longer running, newest first. Damaged
+// ones are moved aside in the same folder, never removed, and their new
+// names added to *movedAside.
+QList<LeftRecovery> LeftRecoveries(QStringList* movedAside = nullptr);
 // Half-written copies of runs that ended during a write.
 void RemoveAbandonedWrites();
 
@@ -134,7 +155,10 @@ private:
 // file was changed on disk after the copy's writer last read or wrote it.
 inline const QString kChangedAfterKept =
     QStringLiteral("The file was changed by another program after they were kept.");
-QString RecoveryQuestion(const RecoveryRecord& record);
+QString RecoveryQuestion(const RecoveryRecord& record, const QString& movedAsideNote = {});
+// A line for each damaged file moved aside at the start, naming its new
+// name; empty when there is none.
+QString MovedAsideNote(const QStringList& movedAside);
 // The warning when a copy cannot be written.
 QString KeepFailedMessage(const QString& folder, const QString& reason);
 

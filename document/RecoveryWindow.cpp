@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 RecoveryKeeper* KeeperOf(TMainForm& form)
@@ -71,13 +73,23 @@ void Restore(TMainForm& form, const RecoveryRecord& r)
 
 } // namespace
 
-QString RecoveryQuestion(const RecoveryRecord& r)
+QString RecoveryQuestion(const RecoveryRecord& r, const QString& movedAsideNote)
 {
     QString text = QStringLiteral("Unsaved changes were recovered:\n%1\n")
                        .arg(r.documentPath.isEmpty() ? QStringLiteral("unnamed") : r.documentPath);
     if (!r.documentPath.isEmpty() && ChangedSince(r.seen, r.documentPath))
         text += kChangedAfterKept + QLatin1Char('\n');
+    if (!movedAsideNote.isEmpty())
+        text += movedAsideNote + QLatin1Char('\n');
     return text + QStringLiteral("Restore them?");
+}
+
+QString MovedAsideNote(const QStringList& movedAside)
+{
+    QStringList lines;
+    for (const QString& file : movedAside)
+        lines.append(QStringLiteral("A damaged recovery file was moved aside: ") + file);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString KeepFailedMessage(const QString& folder, const QString& reason)
@@ -105,8 +117,13 @@ void StartRecovery(TMainForm& form)
 void OfferRecoveredChanges(TMainForm& form)
 {
     RemoveAbandonedWrites();
-    for (const LeftRecovery& left : LeftRecoveries()) {
-        const MsgAnswer answer = form.Ask(MsgKind::Confirmation, RecoveryQuestion(left.record), MsgButtons::YesNo);
+    QStringList movedAside;
+    const QList<LeftRecovery> offers = LeftRecoveries(&movedAside);
+    // Told once: with the first question, or on its own.
+    QString note = MovedAsideNote(movedAside);
+    for (const LeftRecovery& left : offers) {
+        const MsgAnswer answer = form.Ask(MsgKind::Confirmation, RecoveryQuestion(left.record, std::exchange(note, {})),
+                                          MsgButtons::YesNo);
         if (answer == MsgAnswer::Yes) {
             // The document holds one text: the others wait for a later start.
             Restore(form, left.record);
@@ -117,6 +134,8 @@ void OfferRecoveredChanges(TMainForm& form)
         }
         QFile::remove(left.file);
     }
+    if (!note.isEmpty())
+        form.Ask(MsgKind::Information, note, MsgButtons::Ok);
 }
 
 void EndRecovery(TMainForm& form)

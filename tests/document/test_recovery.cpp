@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,9 +14,18 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+void WriteBytesTo(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
 
 RecoveryRecord Plain(const QString& path, const QString& text)
 {
@@ -419,6 +429,86 @@ TEST_F(RecoveryTest, RestoredChangesAreNotSavedOverANewerFileUnasked)
         EXPECT_FALSE(edit().Modified());
         TearDown();
     }
+}
+
+TEST_F(RecoveryTest, DamagedFilesAreMovedAsideUnreadAndToldOnce)
+{
+    const QByteArray valid = SerializeRecovery(Plain(QString(), QStringLiteral("kept")));
+    const QByteArray header = valid.left(valid.indexOf("\n\n") + 2);
+    const auto withLength = [&](qint64 length) {
+        return QByteArray(header).replace("0000000000000000004",
+                                          QByteArray::number(length).rightJustified(19, '0'));
+    };
+    constexpr qint64 k2GB = qint64(2) << 30;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        qint64 sparseSize;   // made that long with a hole, no data written
+        bool damaged;
+    } cases[] = {
+        {"valid", valid, 0, false},
+        {"truncated", header.chopped(12), 0, true},
+        {"garbage", QByteArray("\x00\xff garbage\n\n", 12).repeated(100), 0, true},
+        {"minus", QByteArray(header).replace("length 0000000000000000004", "length -1") + "kept", 0, true},
+        {"longer", withLength(1000) + "kept", 0, true},
+        {"sparse", withLength(k2GB - header.size()), k2GB, true},
+        {"zeros", QByteArray(), k2GB, true},
+    };
+    QDir().mkpath(RecoveryFolder());
+    const QDir folder(RecoveryFolder());
+    const auto path = [&](const char* name) {
+        return folder.filePath(QLatin1String(name) + QStringLiteral(".999999999.recovery"));
+    };
+    // An older damaged copy under the name taken first stays as it is.
+    WriteBytesTo(path("garbage") + QStringLiteral(".damaged"), "older");
+    QStringList note;
+    const QDateTime newest = QDateTime::currentDateTime();
+    int age = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = path(c.name);
+        WriteBytesTo(file, c.bytes);
+        if (c.sparseSize)
+            ASSERT_EQ(::truncate(QFile::encodeName(file).constData(), c.sparseSize), 0);
+        const RecoveryFileRead read = ReadRecoveryFile(file);
+        EXPECT_EQ(read.damaged, c.damaged);
+        EXPECT_EQ(read.record.has_value(), !c.damaged);
+        // Nothing beyond a header's worth of a damaged file.
+        if (c.damaged)
+            EXPECT_LE(read.bytesRead, 64 * 1024);
+        // Listed newest first: in the order of the table.
+        QFile touched(file);
+        ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
+        touched.setFileTime(newest.addSecs(-60 * age++), QFileDevice::FileModificationTime);
+        if (c.damaged)
+            note.append(QStringLiteral("A damaged recovery file was moved aside: ") + file
+                        + (std::string_view(c.name) == "garbage" ? QStringLiteral(".damaged.2")
+                                                                 : QStringLiteral(".damaged")));
+    }
+
+    Expect(MsgKind::Confirmation,
+           QStringLiteral("Unsaved changes were recovered:\nunnamed\n") + note.join(QLatin1Char('\n'))
+               + QStringLiteral("\nRestore them?"),
+           MsgButtons::YesNo, MsgAnswer::No);
+    CreateAndShow();
+    MainFormTest::TearDown();   // the folder stays
+    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(ReadFile(path("garbage") + QStringLiteral(".damaged")), QByteArray("older"));
+    EXPECT_EQ(ReadFile(path("garbage") + QStringLiteral(".damaged.2")), cases[2].bytes);
+    EXPECT_EQ(QFileInfo(path("sparse") + QStringLiteral(".damaged")).size(), k2GB);
+    EXPECT_EQ(folder.entryList(QDir::Files).size(), 7);
+
+    // Nothing about them at the next start.
+    CreateAndShow();
+    MainFormTest::TearDown();   // the folder stays
+
+    // Without a copy to offer, the note comes on its own.
+    WriteBytesTo(path("truncated"), header.chopped(12));
+    Expect(MsgKind::Information,
+           QStringLiteral("A damaged recovery file was moved aside: ") + path("truncated")
+               + QStringLiteral(".damaged.2"),
+           MsgButtons::Ok, MsgAnswer::Ok);
+    CreateAndShow();
 }
 
 } // namespace
