@@ -253,7 +253,8 @@ RecoveryFileRead ReadRecoveryFile(const QString& path, const std::function<bool(
     RecoveryFileRead result;
     // Never through a link, and looked at once opened: a pipe or a device
     // is no file of ours and is left alone unread.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return result;
     QFile file;
@@ -381,8 +382,6 @@ void RemoveAbandonedWrites()
     const QDir folder(RecoveryFolder());
     const QString tail = QStringLiteral(".recovery.");
     for (const QString& name : folder.entryList({QStringLiteral(".*.recovery.*")}, QDir::Files | QDir::Hidden)) {
-        if (name.contains(kDamagedSuffix))
-            continue;   // kept for the user to look at
         const qsizetype end = name.lastIndexOf(tail);
         const qsizetype dot = end > 0 ? name.lastIndexOf(QLatin1Char('.'), end - 1) : -1;
         bool ok = false;
