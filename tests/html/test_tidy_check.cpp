@@ -29,11 +29,21 @@ protected:
         SetTidyTimeLimitMs(60 * 1000);
         MainFormTest::TearDown();
     }
-    void Check()
+    // Starts a check and leaves Tidy running.
+    void Start()
     {
         form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
         QApplication::processEvents();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    void WaitForEnd()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.tidyErrors->IsRunning(); }, 30000));
+    }
+    void Check()
+    {
+        Start();
+        WaitForEnd();
     }
     QListWidget& list() { return *windows.tidyErrors->ErrorList; }
     QStringList Entries()
