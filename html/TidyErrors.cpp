@@ -33,6 +33,8 @@ TTidyErrors::TTidyErrors(QWidget* parent)
 {
     setObjectName(QStringLiteral("TidyErrors"));
     setWindowTitle(QStringLiteral("Tidy: Errors"));
+    // It shows as a check starts, while the user may be typing.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     ErrorList = new QListWidget(this);

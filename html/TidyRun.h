@@ -43,7 +43,6 @@ public:
     // Ends the group and waits, at most twice the grace, for it to be gone;
     // Ended is not reported any more.
     void EndNow();
-    pid_t Group() const { return group_; }
 
 signals:
     void Ended(TidyEnd end);

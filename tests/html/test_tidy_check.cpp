@@ -66,15 +66,17 @@ protected:
                                         (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
         return TempPath(folder + QLatin1Char('/'));
     }
-    // A Tidy that never ends and leaves a child behind that adds a line to
-    // "grow" every 20 ms, shrugging off SIGTERM when `stubborn`. Both write
-    // their pids to "leader.pid" and "child.pid".
-    QString HangingTidy(bool stubborn)
+    // A Tidy that starts a child that adds a line to "grow" every 20 ms,
+    // shrugging off SIGTERM when `stubborn`, and then never ends, or ends
+    // once the child has written. Both write their pids to "leader.pid"
+    // and "child.pid".
+    QString HangingTidy(bool stubborn, bool ends = false)
     {
         const QByteArray folder = dir.path().toUtf8();
         return FakeTidy("echo started >&2\necho $$ > '" + folder + "/leader.pid'\n( " +
                         (stubborn ? "trap '' TERM; " : "") + "while :; do echo x >> '" + folder +
-                        "/grow'; sleep 0.02; done ) &\necho $! > '" + folder + "/child.pid'\nsleep 1000\n");
+                        "/grow'; sleep 0.02; done ) &\necho $! > '" + folder + "/child.pid'\n" +
+                        (ends ? "until [ -s '" + folder + "/grow' ]; do sleep 0.01; done\n" : "sleep 1000\n"));
     }
     pid_t PidIn(const QString& name) { return pid_t(ReadFile(TempPath(name)).trimmed().toInt()); }
 };
@@ -302,24 +304,26 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
     }
 }
 
-TEST_F(TidyCheckTest, EveryWayOfEndingAHangingTidyEndsItsWholeGroup)
+TEST_F(TidyCheckTest, EveryWayOfEndingTidyEndsItsWholeGroup)
 {
-    enum class Way { StopButton, TimeLimit, ListClosed, NewCheck, MainWindowClosed };
+    enum class Way { StopButton, TimeLimit, ListClosed, NewCheck, MainWindowClosed, TidyEnds };
     struct Case {
         const char* what;
         Way way;
         bool stubborn;
         QStringList entries;   // the list afterwards
+        QByteArray output;     // Tidy's output file afterwards
     };
     const Case cases[] = {
-        {"Stop button", Way::StopButton, false, {"started", kTidyStoppedByUser}},
-        {"Stop button, child ignores SIGTERM", Way::StopButton, true, {"started", kTidyStoppedByUser}},
+        {"Stop button", Way::StopButton, false, {"started", kTidyStoppedByUser}, "kept"},
+        {"Stop button, child ignores SIGTERM", Way::StopButton, true, {"started", kTidyStoppedByUser}, "kept"},
         {"time limit, child ignores SIGTERM", Way::TimeLimit, true,
-         {"started", "Tidy did not end within 0.3 seconds and was stopped."}},
-        {"list closed", Way::ListClosed, false, {"started", kTidyStoppedByUser}},
+         {"started", "Tidy did not end within 0.3 seconds and was stopped."}, "kept"},
+        {"list closed", Way::ListClosed, false, {"started", kTidyStoppedByUser}, "kept"},
         // The first check's messages are dropped; the second one's Tidy is cat.
-        {"new check, child ignores SIGTERM", Way::NewCheck, true, {}},
-        {"main window closed, child ignores SIGTERM", Way::MainWindowClosed, true, {}},
+        {"new check, child ignores SIGTERM", Way::NewCheck, true, {}, "<p>x"},
+        {"Tidy ends and leaves its child, which ignores SIGTERM", Way::TidyEnds, true, {"started"}, ""},
+        {"main window closed, child ignores SIGTERM", Way::MainWindowClosed, true, {}, "kept"},
     };
     TTidyErrors& window = *windows.tidyErrors;
     const QString grow = TempPath(QStringLiteral("grow"));
@@ -329,26 +333,29 @@ TEST_F(TidyCheckTest, EveryWayOfEndingAHangingTidyEndsItsWholeGroup)
             QFile::remove(TempPath(QString::fromLatin1(name)));
         const QString output = WriteFile(QStringLiteral("page - tidy.html"), "kept");
         form().OpenNamed(WriteFile(QStringLiteral("page.html"), "<p>x"));
-        form().Startup.TidyLocation = HangingTidy(c.stubborn);
+        form().Startup.TidyLocation = HangingTidy(c.stubborn, c.way == Way::TidyEnds);
         SetTidyTimeLimitMs(c.way == Way::TimeLimit ? 300 : 60 * 1000);
         Start();
-        if (c.way != Way::TimeLimit) {
+        const bool hangs = c.way != Way::TimeLimit && c.way != Way::TidyEnds;
+        if (hangs) {
             ASSERT_TRUE(window.IsRunning());
             EXPECT_TRUE(window.isVisible());
             EXPECT_TRUE(window.StopButton->isVisible() && window.StopButton->isEnabled());
             EXPECT_EQ(window.RunningLabel->text(), QStringLiteral("Tidy is running ..."));
             EXPECT_EQ(list().count(), 0);
         }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ReadFile(grow).size() > 4 && PidIn("child.pid") > 1; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !ReadFile(grow).isEmpty() && PidIn("child.pid") > 1; }, 10000));
         const pid_t leader = PidIn(QStringLiteral("leader.pid"));
         const pid_t child = PidIn(QStringLiteral("child.pid"));
-        ASSERT_TRUE(Alive(leader) && Alive(child));
+        if (hangs)
+            ASSERT_TRUE(Alive(leader) && Alive(child));
 
         switch (c.way) {
         case Way::StopButton:
             QTest::mouseClick(window.StopButton, Qt::LeftButton);
             break;
         case Way::TimeLimit:
+        case Way::TidyEnds:
             break;
         case Way::ListClosed:
             window.close();
@@ -372,11 +379,11 @@ TEST_F(TidyCheckTest, EveryWayOfEndingAHangingTidyEndsItsWholeGroup)
         EXPECT_EQ(QFileInfo(grow).size(), grown) << "nothing writes any more";
 
         EXPECT_FALSE(window.StopButton->isVisible());
+        EXPECT_EQ(ReadFile(output), c.output);
         if (c.way == Way::MainWindowClosed)
             continue;
         EXPECT_EQ(Entries(), c.entries);
         EXPECT_EQ(window.isVisible(), c.way != Way::ListClosed);
-        EXPECT_EQ(ReadFile(output), c.way == Way::NewCheck ? QByteArray("<p>x") : QByteArray("kept"));
     }
 }
 
