@@ -578,10 +578,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
 {
     bool close = false;
     Guard([&] { close = FormClose(); });
-    if (close)
-        event->accept();
-    else
+    if (!close) {
         event->ignore();
+        return;
+    }
+    // A Tidy still running would go on writing after the program has gone.
+    if (TidyErrors)
+        TidyErrors->DropRun();
+    event->accept();
 }
 
 bool TMainForm::FormClose()

@@ -7,22 +7,13 @@
 #include "platform/PrivateTemp.h"
 #include "platform/SafeFile.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <memory>
 
 namespace {
-
-// Shown from just before Tidy starts; gone on every way out.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 // The Tidy program, asking for its folder until it is found; empty when
 // the user gives up.
@@ -63,10 +54,59 @@ QByteArray ReadAll(QIODevice& device)
     return device.isOpen() || device.open(QIODevice::ReadOnly) ? device.readAll() : QByteArray();
 }
 
+// What a check keeps while Tidy runs.
+struct RunningCheck {
+    explicit RunningCheck(const QString& outputName)
+        : outputName(outputName)
+        , output(outputName)
+    {
+        // The output replaces the previous one only once Tidy has ended. It
+        // is a side file: in a shared folder someone else may have put a
+        // link or a file of theirs under its name.
+        output.SetSideFile(true);
+    }
+    QString outputName;
+    SafeFile output;
+    QTemporaryFile tidyOutput;
+    QString errorsName;
+    int limitMs = 0;
+    // The input was written before Tidy started, so the messages are about
+    // the text as it was then; an edit meanwhile is noted in the list.
+    bool documentChanged = false;
+    QObject watch;   // ends the edit watch with the check
+};
+
+void OutputFailed(TMainForm& form, const RunningCheck& check)
+{
+    form.ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.\n%1: %2")
+                       .arg(check.outputName, check.output.ErrorString()));
+}
+
+void ShowResult(TMainForm& form, RunningCheck& check, TidyEnd end)
+{
+    if (end == TidyEnd::Finished && (!check.output.Write(ReadAll(check.tidyOutput)) || !check.output.Commit()))
+        OutputFailed(form, check);
+    QFile errors(check.errorsName);
+    const QStringList entries = TidyResultEntries(ReadAll(errors), end, check.limitMs, check.documentChanged);
+    TTidyErrors& list = *form.TidyErrors;
+    list.Editor = form.RichEdit;
+    // Stopped by closing the list: it stays closed.
+    if (end != TidyEnd::Stopped) {
+        list.show();
+        list.raise();
+    }
+    list.ShowMessages(entries, form.Schriftarten->findText(QStringLiteral("Tahoma")) >= 0);
+}
+
 } // namespace
 
 void TMainForm::SyntaxCheckClick()
 {
+    if (!TidyErrors)
+        return;
+    // A new check replaces one still running: that one's messages would be
+    // about older text, and its Tidy would write into this one's files.
+    TidyErrors->DropRun();
     if (RichEdit->TextLength() == 0) {
         Ask(MsgKind::Information, QStringLiteral("Nothing to tidy."), MsgButtons::Ok);
         return;
@@ -88,59 +128,41 @@ void TMainForm::SyntaxCheckClick()
         WriteUnnamedInput(*RichEdit, input);
     }
     input = QFileInfo(input).absoluteFilePath();
-    const QString outputName =
-        TidyOutputBase(input, [&](const QString& path) { return IsSameFile(path, input); }) + kTidyOutputSuffix;
+    const auto check = std::make_shared<RunningCheck>(
+        TidyOutputBase(input, [&](const QString& path) { return IsSameFile(path, input); }) + kTidyOutputSuffix);
 
     QFile inputFile(input);
     const bool readable = inputFile.open(QIODevice::ReadOnly);
     inputFile.close();
-    // The output replaces the previous one only once Tidy has ended. It is
-    // a side file: in a shared folder someone else may have put a link or
-    // a file of theirs under its name.
-    SafeFile output(outputName);
-    output.SetSideFile(true);
-    const auto outputFailed = [&] {
-        ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.\n%1: %2")
-                      .arg(outputName, output.ErrorString()));
-    };
-    if (!output.Open()) {
-        outputFailed();
+    if (!check->output.Open()) {
+        OutputFailed(*this, *check);
         return;
     }
     if (!readable) {
         ShowError(QStringLiteral("Current file cannot be accessed."));
         return;
     }
-    const QString errorsName = Startup.TempDir + QStringLiteral("Errors.txt");
-    QFile errors(errorsName);
-    QTemporaryFile tidyOutput(Startup.TempDir + QStringLiteral("tidy-XXXXXX.html"));
-    if (!errors.open(QIODevice::WriteOnly | QIODevice::Truncate) || !tidyOutput.open()) {
-        ShowError(QStringLiteral("Error file \"%1\" cannot be created/accessed.").arg(errorsName));
+    check->errorsName = Startup.TempDir + QStringLiteral("Errors.txt");
+    QFile errors(check->errorsName);
+    check->tidyOutput.setFileTemplate(Startup.TempDir + QStringLiteral("tidy-XXXXXX.html"));
+    if (!errors.open(QIODevice::WriteOnly | QIODevice::Truncate) || !check->tidyOutput.open()) {
+        ShowError(QStringLiteral("Error file \"%1\" cannot be created/accessed.").arg(check->errorsName));
         return;
     }
     errors.close();
 
-    const int limitMs = TidyTimeLimitMs();
-    TidyEnd end;
-    {
-        BusyPointer busy;
-        end = RunTidy({program, TidyArguments(Startup.TidyOptions, input), input, tidyOutput.fileName(), errorsName},
-                      limitMs);
-    }
-    if (end == TidyEnd::NotStarted)
+    check->limitMs = TidyTimeLimitMs();
+    auto process = std::make_unique<TidyProcess>();
+    if (!process->Start({program, TidyArguments(Startup.TidyOptions, input), input, check->tidyOutput.fileName(),
+                         check->errorsName},
+                        check->limitMs)) {
         ShowError(QStringLiteral("Unknown error occured trying to execute TIDY.EXE."));
-    if (end == TidyEnd::Finished && (!output.Write(ReadAll(tidyOutput)) || !output.Commit()))
-        outputFailed();
-
-    QStringList messages = TidyMessageLines(ReadAll(errors));
-    if (end == TidyEnd::Stopped)
-        messages.append(TidyStoppedEntry(limitMs));
-    if (!TidyErrors)
+        ShowResult(*this, *check, TidyEnd::NotStarted);
         return;
-    TidyErrors->Editor = RichEdit;
-    TidyErrors->show();
-    TidyErrors->raise();
-    TidyErrors->ShowMessages(messages, Schriftarten->findText(QStringLiteral("Tahoma")) >= 0);
+    }
+    connect(RichEdit, &TRichEdit::TextChanged, &check->watch, [check = check.get()] { check->documentChanged = true; });
+    TidyErrors->ShowRunning(std::move(process),
+                            [this, check](TidyEnd end) { Guard([&] { ShowResult(*this, *check, end); }); });
 }
 
 void TMainForm::TidyLocation1Click()

@@ -4,10 +4,15 @@
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "html/TidyRules.h"
+#include "html/TidyRun.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -28,6 +33,8 @@ TTidyErrors::TTidyErrors(QWidget* parent)
 {
     setObjectName(QStringLiteral("TidyErrors"));
     setWindowTitle(QStringLiteral("Tidy: Errors"));
+    // It shows as a check starts, while the user may be typing.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     ErrorList = new QListWidget(this);
@@ -40,10 +47,92 @@ TTidyErrors::TTidyErrors(QWidget* parent)
     ErrorList->viewport()->setMouseTracking(true);
     ErrorList->viewport()->installEventFilter(this);
     layout->addWidget(ErrorList);
+
+    // Shown only while Tidy runs.
+    runningRow_ = new QWidget(this);
+    auto* row = new QHBoxLayout(runningRow_);
+    row->setContentsMargins(6, 4, 6, 4);
+    RunningLabel = new QLabel(runningRow_);
+    RunningLabel->setObjectName(QStringLiteral("Running"));
+    StopButton = new QPushButton(QStringLiteral("&Stop"), runningRow_);
+    StopButton->setObjectName(QStringLiteral("Stop"));
+    row->addWidget(RunningLabel, 1);
+    row->addWidget(StopButton);
+    connect(StopButton, &QPushButton::clicked, this, &TTidyErrors::StopClick);
+    layout->insertWidget(0, runningRow_);
+    runningRow_->hide();
+
     setMinimumSize(kWidth, kHeight);
     resize(kWidth, kHeight);
     if (auto* main = qobject_cast<TMainForm*>(parent))
         Editor = main->RichEdit;
+}
+
+TTidyErrors::~TTidyErrors()
+{
+    ended_ = nullptr;
+    process_.reset();   // ends what is left of Tidy's group
+}
+
+void TTidyErrors::ShowRunning(std::unique_ptr<TidyProcess> process, std::function<void(TidyEnd)> ended)
+{
+    DropRun();
+    process_ = std::move(process);
+    ended_ = std::move(ended);
+    running_ = true;
+    connect(process_.get(), &TidyProcess::Ended, this, &TTidyErrors::RunEnded);
+    // The last check's messages are about older text.
+    ErrorList->clear();
+    ShowRunningRow(true);
+    show();
+    raise();
+}
+
+void TTidyErrors::StopClick()
+{
+    if (!running_ || !process_)
+        return;
+    RunningLabel->setText(QStringLiteral("Stopping Tidy ..."));
+    StopButton->setEnabled(false);
+    process_->Stop();
+}
+
+void TTidyErrors::DropRun()
+{
+    ended_ = nullptr;
+    if (process_) {
+        disconnect(process_.get(), nullptr, this, nullptr);
+        process_->EndNow();
+        // It may still be reporting its end further up the stack.
+        process_.release()->deleteLater();
+    }
+    if (running_) {
+        running_ = false;
+        ShowRunningRow(false);
+    }
+}
+
+void TTidyErrors::RunEnded(TidyEnd end)
+{
+    running_ = false;
+    ShowRunningRow(false);
+    const std::function<void(TidyEnd)> ended = std::exchange(ended_, nullptr);
+    if (ended)
+        ended(end);
+}
+
+void TTidyErrors::ShowRunningRow(bool running)
+{
+    RunningLabel->setText(QStringLiteral("Tidy is running ..."));
+    StopButton->setEnabled(running);
+    runningRow_->setVisible(running);
+}
+
+void TTidyErrors::closeEvent(QCloseEvent* event)
+{
+    // Nothing runs on unseen: closing the window stops Tidy.
+    StopClick();
+    QWidget::closeEvent(event);
 }
 
 void TTidyErrors::ShowMessages(const QStringList& messages, bool tahomaOffered)

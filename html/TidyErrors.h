@@ -1,17 +1,39 @@
 #pragma once
+#include "html/TidyRules.h"
+
 #include <QStringList>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
+class QLabel;
 class QListWidget;
+class QPushButton;
+class TidyProcess;
 class TRichEdit;
 
 // The window that lists Tidy's messages ("Tidy: Errors"). Created once at
 // start, hidden; each check shows it above the main window. A click on a
-// message that names a line takes the editor there.
+// message that names a line takes the editor there. While Tidy runs it
+// says so, with an empty list and a Stop button; the rest of the program
+// goes on working meanwhile.
 class TTidyErrors : public QWidget {
     Q_OBJECT
 public:
     explicit TTidyErrors(QWidget* parent = nullptr);
+    ~TTidyErrors() override;
+
+    // Shows the running state for a started Tidy; `ended` gets how Tidy
+    // ended, once, unless the run is dropped first. A run still going is
+    // dropped.
+    void ShowRunning(std::unique_ptr<TidyProcess> process, std::function<void(TidyEnd)> ended);
+    bool IsRunning() const { return running_; }
+    // The Stop button, and closing the window while Tidy runs: Tidy's whole
+    // process group is ended and its messages so far are listed.
+    void StopClick();
+    // Ends a running Tidy's group at once and forgets its result: for a new
+    // check, and when the main window closes.
+    void DropRun();
 
     // Fills the list, one entry per message, and widens the window to the
     // longest one, measured in Tahoma 9 point when the system offers it.
@@ -21,12 +43,22 @@ public:
     void ErrorsMouseMove(const QPoint& pos);
 
     QListWidget* ErrorList = nullptr;   // "Errors"
+    QLabel* RunningLabel = nullptr;     // "Running"
+    QPushButton* StopButton = nullptr;  // "Stop"
     TRichEdit* Editor = nullptr;        // the main window's editor
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void PlaceAboveMainWindow();
+    void RunEnded(TidyEnd end);
+    void ShowRunningRow(bool running);
+
+    QWidget* runningRow_ = nullptr;
+    std::unique_ptr<TidyProcess> process_;   // kept after the run for what it left behind
+    std::function<void(TidyEnd)> ended_;
+    bool running_ = false;
 };

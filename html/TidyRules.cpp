@@ -131,3 +131,15 @@ QString TidyStoppedEntry(int limitMs)
     return QStringLiteral("Tidy did not end within %1 seconds and was stopped.")
         .arg(QString::number(limitMs / 1000.0));
 }
+
+QStringList TidyResultEntries(const QByteArray& errorFile, TidyEnd end, int limitMs, bool documentChanged)
+{
+    QStringList entries = TidyMessageLines(errorFile);
+    if (end == TidyEnd::TimedOut)
+        entries.append(TidyStoppedEntry(limitMs));
+    else if (end == TidyEnd::Stopped)
+        entries.append(kTidyStoppedByUser);
+    if (documentChanged)
+        entries.append(kTidyDocumentChanged);
+    return entries;
+}

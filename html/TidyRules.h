@@ -47,5 +47,21 @@ QString TidyProgramIn(const QString& folder, const std::function<bool(const QStr
 // shortfall plus 5 pixels.
 int WidenedWindowWidth(int windowWidth, int clientWidth, const QList<int>& entryWidths);
 
-// The list's one entry when Tidy had to be stopped.
+enum class TidyEnd {
+    Finished,     // Tidy ended by itself
+    NotStarted,
+    Stopped,      // the user stopped it
+    TimedOut,     // it ran past the time limit and was stopped
+};
+
+// The list's entry when Tidy had to be stopped at the limit.
 QString TidyStoppedEntry(int limitMs);
+
+inline const QString kTidyStoppedByUser = QStringLiteral("Tidy was stopped before it ended.");
+inline const QString kTidyDocumentChanged =
+    QStringLiteral("The document was changed while Tidy ran: these messages are about the text before the change.");
+
+// The list after a check: the error file's messages, then why Tidy did not
+// end by itself, then a note when the document was edited meanwhile (the
+// lines they name may have moved).
+QStringList TidyResultEntries(const QByteArray& errorFile, TidyEnd end, int limitMs, bool documentChanged);

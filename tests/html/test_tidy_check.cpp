@@ -8,8 +8,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -29,11 +31,21 @@ protected:
         SetTidyTimeLimitMs(60 * 1000);
         MainFormTest::TearDown();
     }
-    void Check()
+    // Starts a check and leaves Tidy running.
+    void Start()
     {
         form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
         QApplication::processEvents();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    void WaitForEnd()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.tidyErrors->IsRunning(); }, 30000));
+    }
+    void Check()
+    {
+        Start();
+        WaitForEnd();
     }
     QListWidget& list() { return *windows.tidyErrors->ErrorList; }
     QStringList Entries()
@@ -46,15 +58,39 @@ protected:
     QPoint At(int row) { return list().visualItemRect(list().item(row)).center(); }
     void Click(int row) { QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, At(row)); }
     // A folder whose "tidy" is this shell script.
-    QString FakeTidy(const QByteArray& body, bool executable = true)
+    QString FakeTidy(const QByteArray& body, bool executable = true, const QString& folder = QStringLiteral("fake"))
     {
-        QDir(dir.path()).mkpath(QStringLiteral("fake"));
-        const QString path = WriteFile(QStringLiteral("fake/tidy"), "#!/bin/sh\n" + body);
+        QDir(dir.path()).mkpath(folder);
+        const QString path = WriteFile(folder + QStringLiteral("/tidy"), "#!/bin/sh\n" + body);
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                         (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
-        return TempPath(QStringLiteral("fake/"));
+        return TempPath(folder + QLatin1Char('/'));
     }
+    // A Tidy that starts a child that adds a line to "grow" every 20 ms,
+    // shrugging off SIGTERM when `stubborn`, and then never ends, or ends
+    // once the child has written. Both write their pids to "leader.pid"
+    // and "child.pid".
+    QString HangingTidy(bool stubborn, bool ends = false)
+    {
+        const QByteArray folder = dir.path().toUtf8();
+        return FakeTidy("echo started >&2\necho $$ > '" + folder + "/leader.pid'\n( " +
+                        (stubborn ? "trap '' TERM; " : "") + "while :; do echo x >> '" + folder +
+                        "/grow'; sleep 0.02; done ) &\necho $! > '" + folder + "/child.pid'\n" +
+                        (ends ? "until [ -s '" + folder + "/grow' ]; do sleep 0.01; done\n" : "sleep 1000\n"));
+    }
+    pid_t PidIn(const QString& name) { return pid_t(ReadFile(TempPath(name)).trimmed().toInt()); }
 };
+
+// Running, and not a zombie left for a parent that does not collect it.
+bool Alive(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 1 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const qsizetype name = text.lastIndexOf(')');
+    return name >= 0 && name + 2 < text.size() && text[name + 2] != 'Z' && text[name + 2] != 'X';
+}
 
 } // namespace
 
@@ -266,4 +302,110 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
             EXPECT_EQ(left, QStringList()) << "nothing else left in the shared folder";
         }
     }
+}
+
+TEST_F(TidyCheckTest, EveryWayOfEndingTidyEndsItsWholeGroup)
+{
+    enum class Way { StopButton, TimeLimit, ListClosed, NewCheck, MainWindowClosed, TidyEnds };
+    struct Case {
+        const char* what;
+        Way way;
+        bool stubborn;
+        QStringList entries;   // the list afterwards
+        QByteArray output;     // Tidy's output file afterwards
+    };
+    const Case cases[] = {
+        {"Stop button", Way::StopButton, false, {"started", kTidyStoppedByUser}, "kept"},
+        {"Stop button, child ignores SIGTERM", Way::StopButton, true, {"started", kTidyStoppedByUser}, "kept"},
+        {"time limit, child ignores SIGTERM", Way::TimeLimit, true,
+         {"started", "Tidy did not end within 0.3 seconds and was stopped."}, "kept"},
+        {"list closed", Way::ListClosed, false, {"started", kTidyStoppedByUser}, "kept"},
+        // The first check's messages are dropped; the second one's Tidy is cat.
+        {"new check, child ignores SIGTERM", Way::NewCheck, true, {}, "<p>x"},
+        {"Tidy ends and leaves its child, which ignores SIGTERM", Way::TidyEnds, true, {"started"}, ""},
+        {"main window closed, child ignores SIGTERM", Way::MainWindowClosed, true, {}, "kept"},
+    };
+    TTidyErrors& window = *windows.tidyErrors;
+    const QString grow = TempPath(QStringLiteral("grow"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* name : {"grow", "leader.pid", "child.pid"})
+            QFile::remove(TempPath(QString::fromLatin1(name)));
+        const QString output = WriteFile(QStringLiteral("page - tidy.html"), "kept");
+        form().OpenNamed(WriteFile(QStringLiteral("page.html"), "<p>x"));
+        form().Startup.TidyLocation = HangingTidy(c.stubborn, c.way == Way::TidyEnds);
+        SetTidyTimeLimitMs(c.way == Way::TimeLimit ? 300 : 60 * 1000);
+        Start();
+        const bool hangs = c.way != Way::TimeLimit && c.way != Way::TidyEnds;
+        if (hangs) {
+            ASSERT_TRUE(window.IsRunning());
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_TRUE(window.StopButton->isVisible() && window.StopButton->isEnabled());
+            EXPECT_EQ(window.RunningLabel->text(), QStringLiteral("Tidy is running ..."));
+            EXPECT_EQ(list().count(), 0);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !ReadFile(grow).isEmpty() && PidIn("child.pid") > 1; }, 10000));
+        const pid_t leader = PidIn(QStringLiteral("leader.pid"));
+        const pid_t child = PidIn(QStringLiteral("child.pid"));
+        if (hangs)
+            ASSERT_TRUE(Alive(leader) && Alive(child));
+
+        switch (c.way) {
+        case Way::StopButton:
+            QTest::mouseClick(window.StopButton, Qt::LeftButton);
+            break;
+        case Way::TimeLimit:
+        case Way::TidyEnds:
+            break;
+        case Way::ListClosed:
+            window.close();
+            break;
+        case Way::NewCheck:
+            form().Startup.TidyLocation = FakeTidy("cat\n", true, QStringLiteral("quick"));
+            Start();
+            // Gone before the new check began: it would write into its files.
+            EXPECT_FALSE(Alive(leader) || Alive(child));
+            break;
+        case Way::MainWindowClosed:
+            edit().SetModified(false);
+            form().close();
+            EXPECT_FALSE(Alive(leader) || Alive(child));
+            break;
+        }
+        WaitForEnd();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !Alive(leader) && !Alive(child); }, 10000));
+        const qint64 grown = QFileInfo(grow).size();
+        QTest::qWait(100);
+        EXPECT_EQ(QFileInfo(grow).size(), grown) << "nothing writes any more";
+
+        EXPECT_FALSE(window.StopButton->isVisible());
+        EXPECT_EQ(ReadFile(output), c.output);
+        if (c.way == Way::MainWindowClosed)
+            continue;
+        EXPECT_EQ(Entries(), c.entries);
+        EXPECT_EQ(window.isVisible(), c.way != Way::ListClosed);
+    }
+}
+
+TEST_F(TidyCheckTest, TheWindowWorksWhileTidyRunsAndAnEditMeanwhileIsNoted)
+{
+    // This Tidy ends once the test lets it.
+    const QString go = TempPath(QStringLiteral("go"));
+    form().Startup.TidyLocation = FakeTidy("while [ ! -e '" + go.toUtf8() + "' ]; do sleep 0.01; done\n"
+                                           "echo 'line 1 column 1 - Warning: x' >&2\ncat\n");
+    const QString page = WriteFile(QStringLiteral("page.html"), "<p>x\n");
+    form().OpenNamed(page);
+    Start();
+    ASSERT_TRUE(windows.tidyErrors->IsRunning());
+    edit().SetSelStart(edit().TextLength());
+    QTest::keyClicks(&edit(), QStringLiteral("typed"));
+    EXPECT_TRUE(edit().Text().endsWith(QStringLiteral("\ntyped"))) << edit().Text().toStdString();
+    WriteFile(QStringLiteral("go"), "");
+    WaitForEnd();
+    EXPECT_EQ(Entries(), (QStringList{"line 1 column 1 - Warning: x", kTidyDocumentChanged}));
+    EXPECT_EQ(ReadFile(TempPath(QStringLiteral("page - tidy.html"))), QByteArray("<p>x\n"));
+
+    // No edit while it ran: Tidy's messages alone.
+    Check();
+    EXPECT_EQ(Entries(), QStringList{"line 1 column 1 - Warning: x"});
 }

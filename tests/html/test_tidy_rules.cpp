@@ -47,3 +47,21 @@ TEST(TidyRules, OutputNameIsNeverTheInput)
     EXPECT_EQ(TidyOutputBase(input, [&](const QString& p) { return IsSameFile(p, input); }),
               dir.filePath("y - tidy"));
 }
+
+TEST(TidyRules, ResultEndsWithWhyTidyWasStoppedThenANoteOfEditsMeanwhile)
+{
+    const QByteArray file = "line 1 column 1 - x\nInfo: y\n";
+    const QString limit = QStringLiteral("Tidy did not end within 2.5 seconds and was stopped.");
+    const std::tuple<TidyEnd, bool, QStringList> cases[] = {
+        {TidyEnd::Finished, false, {"line 1 column 1 - x", "Info: y"}},
+        {TidyEnd::Finished, true, {"line 1 column 1 - x", "Info: y", kTidyDocumentChanged}},
+        {TidyEnd::TimedOut, false, {"line 1 column 1 - x", "Info: y", limit}},
+        {TidyEnd::Stopped, true, {"line 1 column 1 - x", "Info: y", kTidyStoppedByUser, kTidyDocumentChanged}},
+        {TidyEnd::NotStarted, false, {"line 1 column 1 - x", "Info: y"}},
+    };
+    for (const auto& [end, changed, entries] : cases)
+        EXPECT_EQ(TidyResultEntries(file, end, 2500, changed), entries) << int(end) << changed;
+    // The added entries take nobody anywhere.
+    for (const QString& added : {limit, kTidyStoppedByUser, kTidyDocumentChanged})
+        EXPECT_FALSE(NamesTidyLine(added)) << added.toStdString();
+}
