@@ -103,8 +103,11 @@ truncate -s 65M huge.macro
 out=$("$program" --check huge.macro 2>&1); code=$?
 check "huge macro" "2:huge.macro: Macro cannot be read: it is larger than 64 MB" "$code:$out"
 truncate -s 60M large.macro
-out=$( (ulimit -v 200000; "$program" --check large.macro) 2>&1); code=$?
-check "macro beyond memory" "2:large.macro: Macro cannot be read: there is not enough memory to hold it" "$code:$out"
+# (Only where the program starts at all under the limit: not under a sanitizer.)
+if (ulimit -v 200000; "$program" --version) > /dev/null 2>&1; then
+  out=$( (ulimit -v 200000; "$program" --check large.macro) 2>&1); code=$?
+  check "macro beyond memory" "2:large.macro: Macro cannot be read: there is not enough memory to hold it" "$code:$out"
+fi
 rm -f huge.macro large.macro
 
 # Every example of the README ("    $ vellumpad ...") and of the man page
