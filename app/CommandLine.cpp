@@ -18,14 +18,10 @@ struct Scan {
     bool run = false;
     bool check = false;
     bool dryRun = false;
-    bool runWithoutMacro = false;
-    QString macro;
     QString unknown;   // the first unknown option
 
-    // Takes the option at `i`; "--run" also takes the macro after it.
-    void Take(const QStringList& arguments, qsizetype& i)
+    void Take(const QString& option)
     {
-        const QString& option = arguments.at(i);
         if (option == QLatin1String("--help")) {
             help = true;
         } else if (option == QLatin1String("--version")) {
@@ -36,10 +32,6 @@ struct Scan {
             dryRun = true;
         } else if (option == QLatin1String("--run")) {
             run = true;
-            if (i + 1 < arguments.size())
-                macro = arguments.at(++i);
-            else
-                runWithoutMacro = true;
         } else if (unknown.isEmpty()) {
             unknown = option;
         }
@@ -76,20 +68,23 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
             ++i;
             break;
         }
-        if (!LooksLikeOption(arguments.at(i)) || ((scan.run || scan.check) && exists(arguments.at(i))))
+        if (!LooksLikeOption(arguments.at(i)))
             break;
-        scan.Take(arguments, i);
+        scan.Take(arguments.at(i));
+        if (scan.run || scan.check)
+            break;
     }
     QStringList names;
     if (scan.run || scan.check) {
-        // Each name stands alone here, so options may follow them; a name
-        // that looks like an option but exists is a name.
-        for (; i < arguments.size(); ++i) {
+        // A shell's "*" may put a file named "--dry-run" among the names:
+        // what the words mean never depends on the files there are. Such a
+        // file is named after "--" or as "./--dry-run".
+        for (++i; i < arguments.size(); ++i) {
             const QString& argument = arguments.at(i);
             if (!optionsEnded && argument == QLatin1String("--"))
                 optionsEnded = true;
-            else if (!optionsEnded && LooksLikeOption(argument) && !exists(argument))
-                scan.Take(arguments, i);
+            else if (!optionsEnded && LooksLikeOption(argument))
+                scan.Take(arguments.at(i));
             else
                 names << argument;
         }
@@ -121,11 +116,12 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
         return UsageError(QStringLiteral("\"--dry-run\" goes with \"--run\""));
     CommandLine line;
     if (scan.run) {
-        if (scan.runWithoutMacro || names.isEmpty())
+        if (names.size() < 2)
             return UsageError(QStringLiteral("\"--run\" needs a macro and at least one file"),
                               QStringLiteral("Usage: vellumpad --run MACRO [--dry-run] FILE... %1").arg(kSeeHelp));
         line.mode = ProgramMode::Run;
-        line.macro = scan.macro;
+        // The macro is the first name, wherever "--dry-run" stands.
+        line.macro = names.takeFirst();
         line.files = names;
         line.dryRun = scan.dryRun;
     } else if (scan.check) {
@@ -160,27 +156,33 @@ QString HelpText()
         "without quotes.\n"
         "\n"
         "Options:\n"
-        "  --run MACRO FILE...  Run the macro on each file in turn, without a window,\n"
-        "                       and save each file that it changed. A file whose run\n"
-        "                       fails is left as it was. One line per file on standard\n"
-        "                       output: FILE: changed, FILE: unchanged or\n"
-        "                       FILE: error in line N: REASON. Messages go to standard\n"
-        "                       error as FILE:LINE: TEXT; questions get their safe\n"
-        "                       answer (No, Cancel); a line that needs a dialog\n"
-        "                       (openfile without a path, print, printersetup) fails.\n"
-        "                       A macro with exit, deletefile or clearfile is not run.\n"
-        "  --dry-run            With --run: print a unified diff of what would change\n"
-        "                       and write no file.\n"
+        "  --run MACRO FILE...  Run the macro, read once, on each file in turn, without\n"
+        "                       a window, and save each file that it changed. A file\n"
+        "                       whose run fails is left as it was. One line per file on\n"
+        "                       standard output: FILE: changed, FILE: unchanged or\n"
+        "                       FILE: error in line N: REASON; a name holding a control\n"
+        "                       character, \" or \\ is quoted as \"a\\nb.txt\". Messages\n"
+        "                       go to standard error as FILE:LINE: TEXT; questions get\n"
+        "                       their safe answer (No, Cancel). A macro with exit,\n"
+        "                       deletefile, clearfile, savefile before its end, or a\n"
+        "                       line that needs a dialog (openfile without a path,\n"
+        "                       print, printersetup) runs on no file.\n"
+        "  --dry-run            With --run, before or after the macro: print a unified\n"
+        "                       diff of what would change and write no file.\n"
         "  --check MACRO...     Run nothing; list each line that a run would reject, as\n"
         "                       MACRO:LINE: error: MESSAGE, and arguments a run reads\n"
         "                       differently than they look, as MACRO:LINE: warning: ...\n"
         "  --help               Show this help and exit.\n"
         "  --version            Show the version and exit.\n"
         "  --                   End of options: what follows is a name, even when it\n"
-        "                       starts with \"-\".\n"
+        "                       starts with \"-\". After --run and --check an option\n"
+        "                       word is an option wherever it stands, whatever files\n"
+        "                       exist: name a file \"--dry-run\" after \"--\" or as\n"
+        "                       \"./--dry-run\".\n"
         "\n"
         "Exit status:\n"
         "  0  success; --run: every file was run; --check: no line would fail\n"
         "  1  --run: some file failed; --check: some line would fail\n"
-        "  2  wrong usage, or a macro that cannot be read\n");
+        "  2  wrong usage, or a macro that cannot be read (missing, unreadable, larger\n"
+        "     than 64 MB or than the memory there is)\n");
 }

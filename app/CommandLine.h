@@ -19,8 +19,9 @@ struct CommandLine {
 
 // Options come before the document name; "--" ends them. An unknown option
 // is an error unless the whole joined text names an existing file, as
-// before options existed. After "--run" or "--check" options may also
-// follow the names, up to a "--".
+// before options existed. After "--run" or "--check" options may stand
+// anywhere among the names, up to a "--", and are options whatever files
+// exist; the macro of "--run" is the first name after it.
 CommandLine ParseCommandLine(const QStringList& arguments, const std::function<bool(const QString&)>& exists);
 
 QString HelpText();

@@ -6,6 +6,7 @@
 #include "macro/MacroCheck.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroLanguage.h"
+#include "markers/MegaCheckListBox.h"
 #include "platform/BatchPrompts.h"
 #include "platform/Clock.h"
 
@@ -17,11 +18,6 @@
 #include <memory>
 
 namespace {
-
-bool IsTrailingSave(const MacroLine& line)
-{
-    return line.word == QLatin1String("savefile") && !line.argument;
-}
 
 // The digest of a file's bytes, read in pieces; nothing when it cannot be read.
 std::optional<QByteArray> FileDigest(const QString& path)
@@ -44,6 +40,9 @@ FileResult Outcome(const QString& file, FileOutcome outcome, int line = 0, const
     result.reason = reason;
     return result;
 }
+
+// Why a file that was written is an error all the same.
+const QString kMarkersNotSavedAfter = QStringLiteral("the file was saved, but its line markers were not: ");
 
 FileResult Failure(const QString& file, int line, const QString& reason)
 {
@@ -108,7 +107,7 @@ private:
         }
         if (form.Doc.CurrentFile != target)
             return Failure(file, 0, QStringLiteral("the macro went on to another document (%1); nothing was saved")
-                                        .arg(form.Doc.CurrentFile));
+                                        .arg(QuotedName(form.Doc.CurrentFile)));
         if (!form.RichEdit->Modified())
             return Outcome(file, FileOutcome::Unchanged);
         return dryRun_ ? Compare(file, target) : Save(file, target, before);
@@ -120,10 +119,13 @@ private:
         if (ChangedSince(form_->Doc.LastSeen, target))
             return Failure(file, 0, kChangedWhileRunning);
         prompts_.TakeLastMessage();
+        form_->CheckList->TakeSaveFailure();
         if (!form_->SaveWithChecks(false)) {
             const QString reason = prompts_.TakeLastMessage();
             return Failure(file, 0, reason.isEmpty() ? QStringLiteral("File could not be saved.") : reason);
         }
+        if (const QString markers = form_->CheckList->TakeSaveFailure(); !markers.isEmpty())
+            return Failure(file, 0, kMarkersNotSavedAfter + markers);
         const bool same = before && FileDigest(target) == before;
         return Outcome(file, same ? FileOutcome::Unchanged : FileOutcome::Changed);
     }
@@ -141,8 +143,9 @@ private:
             return Failure(file, 0, e.message());
         }
         QProcess diff;
-        diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), QStringLiteral("--label"), file,
-                                            QStringLiteral("--label"), file, QStringLiteral("--"), target, copy});
+        const QString label = QuotedName(file);
+        diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), QStringLiteral("--label"), label,
+                                            QStringLiteral("--label"), label, QStringLiteral("--"), target, copy});
         if (!diff.waitForFinished(120000) || diff.exitStatus() != QProcess::NormalExit) {
             diff.kill();
             return Failure(file, 0, QStringLiteral("the diff program did not run: ") + diff.errorString());
@@ -171,17 +174,20 @@ private:
     std::unique_ptr<TMainForm> form_;
 };
 
-// The macro's lines, or the reason they cannot be read.
+// The macro's lines; nothing, and the reason told, when they cannot be read.
 std::optional<QStringList> ReadMacro(const QString& path, const BatchOutput& output)
 {
+    QString reason = QStringLiteral("Macro not found!");
+    // A folder, pipe or device is no macro, and reading it could wait forever.
     if (QFileInfo(path).isFile()) {
         try {
             return ReadMacroFile(path);
-        } catch (const AppError&) {
+        } catch (const AppError& e) {
+            reason = e.message();
         }
     }
     if (output.err)
-        output.err(path + QStringLiteral(": Macro not found!"));
+        output.err(QuotedName(path) + QStringLiteral(": ") + OneLine(reason));
     return std::nullopt;
 }
 
@@ -189,16 +195,16 @@ std::optional<QStringList> ReadMacro(const QString& path, const BatchOutput& out
 
 QString SummaryLine(const FileResult& result)
 {
+    const QString file = QuotedName(result.file);
     switch (result.outcome) {
-    case FileOutcome::Changed: return result.file + QStringLiteral(": changed");
-    case FileOutcome::Unchanged: return result.file + QStringLiteral(": unchanged");
+    case FileOutcome::Changed: return file + QStringLiteral(": changed");
+    case FileOutcome::Unchanged: return file + QStringLiteral(": unchanged");
     case FileOutcome::Failed: break;
     }
-    QString reason = result.reason;
-    reason.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString reason = OneLine(result.reason);
     if (result.line > 0)
-        return QStringLiteral("%1: error in line %2: %3").arg(result.file).arg(result.line).arg(reason);
-    return result.file + QStringLiteral(": error: ") + reason;
+        return QStringLiteral("%1: error in line %2: %3").arg(file).arg(result.line).arg(reason);
+    return file + QStringLiteral(": error: ") + reason;
 }
 
 int BatchExitCode(const std::vector<FileResult>& results)
@@ -209,29 +215,12 @@ int BatchExitCode(const std::vector<FileResult>& results)
     return 0;
 }
 
-qsizetype LinesToRun(const QStringList& lines)
-{
-    qsizetype count = lines.size();
-    while (count > 0 && IsTrailingSave(SplitMacroLine(lines.at(count - 1))))
-        --count;
-    return count;
-}
-
 std::optional<RefusedLine> FindRefusedLine(const QStringList& lines)
 {
-    const qsizetype running = LinesToRun(lines);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const MacroLine line = SplitMacroLine(lines.at(i));
-        const QString word = QLatin1Char('"') + line.word + QLatin1Char('"');
-        if (line.word == QLatin1String("exit") || line.word == QLatin1String("deletefile") ||
-            line.word == QLatin1String("clearfile"))
-            return RefusedLine{int(i + 1), word + QStringLiteral(" is not run without a window; the file was skipped")};
-        if (line.word == QLatin1String("savefile") && (line.argument || i < running))
-            return RefusedLine{int(i + 1), word + QStringLiteral(" before the end of the macro is not run without a "
-                                                                 "window (each file is saved once its run is over); "
-                                                                 "the file was skipped")};
-    }
-    return std::nullopt;
+    const std::vector<MacroFinding> refusals = WindowlessRefusals(lines);
+    if (refusals.empty())
+        return std::nullopt;
+    return RefusedLine{refusals.front().line, refusals.front().message + QStringLiteral("; the file was skipped")};
 }
 
 int RunBatch(const BatchOptions& options, const BatchOutput& output)
@@ -250,20 +239,20 @@ int RunBatch(const BatchOptions& options, const BatchOutput& output)
             report(Failure(file, refused->line, refused->reason));
         return BatchExitCode(results);
     }
-    // The closing "savefile" lines are the batch's own save: the lines
-    // before them run from a copy that leaves them out.
-    QString macroFile = options.macro;
-    QTemporaryDir trimmed;
-    const qsizetype running = LinesToRun(*lines);
-    if (running < lines->size()) {
-        macroFile = trimmed.filePath(QStringLiteral("run.macro"));
-        try {
-            WriteMacroFile(macroFile, lines->mid(0, running));
-        } catch (const AppError& e) {
-            if (output.err)
-                output.err(e.message());
-            return 2;
-        }
+    // Every file runs the lines read here, from a private copy that no
+    // file of the run can change (the macro itself may be one of them).
+    // The closing "savefile" lines are the batch's own save: the copy
+    // leaves them out.
+    QTemporaryDir copyDir;
+    const QString macroFile = copyDir.filePath(QStringLiteral("run.macro"));
+    try {
+        if (!copyDir.isValid())
+            throw AppError(QStringLiteral("no temporary folder: ") + copyDir.errorString());
+        WriteMacroFile(macroFile, lines->mid(0, LinesToRun(*lines)));
+    } catch (const AppError& e) {
+        if (output.err)
+            output.err(OneLine(e.message()));
+        return 2;
     }
     BatchRunner runner(output, macroFile, options.dryRun);
     for (const QString& file : options.files)

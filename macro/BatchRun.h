@@ -1,4 +1,6 @@
 #pragma once
+#include "macro/MacroCheck.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -34,26 +36,23 @@ inline const QString kChangedWhileRunning =
     QStringLiteral("the file was changed by another program while the macro ran; it was not saved");
 
 // "FILE: changed", "FILE: unchanged", "FILE: error in line N: REASON" or
-// "FILE: error: REASON".
+// "FILE: error: REASON", the name quoted as QuotedName does and the reason
+// on one line.
 QString SummaryLine(const FileResult& result);
 // 0 when every file was run, 1 when one failed.
 int BatchExitCode(const std::vector<FileResult>& results);
 
-// The first line that keeps a macro from running on files without a
-// window: one that closes the program or empties or deletes the file, or
-// saves before the whole macro has run (a later failure could then not
-// leave the file as it was, and a dry run would write).
+// The first of the WindowlessRefusals, which keeps the macro from running
+// on any file.
 struct RefusedLine {
     int line = 0;
     QString reason;
 };
 std::optional<RefusedLine> FindRefusedLine(const QStringList& lines);
-// How many lines run: "savefile" lines at the end are left out, as every
-// file is saved once its run is over.
-qsizetype LinesToRun(const QStringList& lines);
 
 // The whole --run: returns the exit code (2 when the macro cannot be read).
-// Needs a QApplication.
+// The macro is read once, before the first file: a file of the run that is
+// the macro itself does not change the later runs. Needs a QApplication.
 int RunBatch(const BatchOptions& options, const BatchOutput& output);
 
 // The whole --check: findings of every macro; exit code 0 clean, 1 when a

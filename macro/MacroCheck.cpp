@@ -2,6 +2,7 @@
 
 #include "macro/MacroCommands.h"
 #include "macro/MacroLanguage.h"
+#include "platform/BatchPrompts.h"
 
 #include <algorithm>
 #include <vector>
@@ -156,10 +157,56 @@ std::optional<QString> NearestWord(const QString& word, const QStringList& candi
     return best;
 }
 
+qsizetype LinesToRun(const QStringList& lines)
+{
+    qsizetype count = lines.size();
+    while (count > 0) {
+        const MacroLine line = SplitMacroLine(lines.at(count - 1));
+        if (line.word != QLatin1String("savefile") || line.argument)
+            break;
+        --count;
+    }
+    return count;
+}
+
+std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines)
+{
+    std::vector<MacroFinding> refusals;
+    const qsizetype running = LinesToRun(lines);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const MacroLine line = SplitMacroLine(lines.at(i));
+        const QString word = Quoted(line.word);
+        QString reason;
+        if (line.word == QLatin1String("exit") || line.word == QLatin1String("deletefile") ||
+            line.word == QLatin1String("clearfile"))
+            reason = word + QStringLiteral(" is not run without a window");
+        else if (line.word == QLatin1String("savefile") && line.argument)
+            reason = word + QStringLiteral(" with a file name is not run without a window");
+        else if (line.word == QLatin1String("savefile") && i < running)
+            reason = word + QStringLiteral(" before the end of the macro is not run without a window (each file is "
+                                           "saved once its run is over)");
+        else if (line.word == QLatin1String("openfile") && !line.argument)
+            reason = word + QLatin1Char(' ') + DialogRefusal(QStringLiteral("open dialog"));
+        else if (line.word == QLatin1String("print"))
+            reason = word + QLatin1Char(' ') + DialogRefusal(QStringLiteral("print dialog"));
+        else if (line.word == QLatin1String("printersetup"))
+            reason = word + QLatin1Char(' ') + DialogRefusal(QStringLiteral("printer setup dialog"));
+        if (!reason.isEmpty())
+            refusals.push_back({int(i + 1), FindingKind::Error, reason});
+    }
+    return refusals;
+}
+
 std::vector<MacroFinding> CheckMacroLines(const QStringList& lines)
 {
+    const std::vector<MacroFinding> refusals = WindowlessRefusals(lines);
+    auto refusal = refusals.begin();
     std::vector<MacroFinding> findings;
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (refusal != refusals.end() && refusal->line == int(i + 1)) {
+            findings.push_back(*refusal++);
+            continue;
+        }
         const int number = int(i + 1);
         const MacroLine line = SplitMacroLine(lines.at(i));
         if (line.word.isEmpty()) {

@@ -17,7 +17,21 @@ struct MacroFinding {
     bool operator==(const MacroFinding&) const = default;
 };
 
+// Every finding, line by line; the lines a run without a window refuses
+// (WindowlessRefusals) are errors too.
 std::vector<MacroFinding> CheckMacroLines(const QStringList& lines);
+
+// How many lines run: "savefile" lines at the end are left out, as a run
+// without a window saves each file once its run is over.
+qsizetype LinesToRun(const QStringList& lines);
+
+// The lines a run without a window does not run, in order: one that ends
+// the program, empties or deletes the file, saves before the whole macro
+// has run or under another name (a later failure could then not leave the
+// file as it was, and a dry run would write), or needs a dialog that
+// nobody is there to answer. --run refuses the macro for the first of
+// them, --check reports each.
+std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines);
 
 // "file:line: error: message", the form editors and terminals link to.
 QString FindingText(const QString& file, const MacroFinding& finding);

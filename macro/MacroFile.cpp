@@ -6,6 +6,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <new>
+
 void WriteMacroFile(const QString& path, const QStringList& lines)
 {
     QString text;
@@ -22,8 +25,29 @@ QStringList ReadMacroFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    return MacroLinesFromBytes(file.readAll());
+        throw AppError(kMacroNotRead + file.errorString());
+    const auto tooLarge = [] {
+        return AppError(kMacroNotRead + QStringLiteral("it is larger than %1 MB").arg(kMaxMacroBytes / (1024 * 1024)));
+    };
+    if (file.size() > kMaxMacroBytes)
+        throw tooLarge();
+    try {
+        // Read past the size seen: the file may have grown meanwhile.
+        QByteArray bytes = file.read(file.size() + 1);
+        while (bytes.size() <= kMaxMacroBytes && !file.atEnd()) {
+            const QByteArray more = file.read(std::min<qint64>(1 << 16, kMaxMacroBytes + 1 - bytes.size()));
+            if (more.isEmpty())
+                break;
+            bytes += more;
+        }
+        if (bytes.size() > kMaxMacroBytes)
+            throw tooLarge();
+        if (file.error() != QFileDevice::NoError)
+            throw AppError(kMacroNotRead + file.errorString());
+        return MacroLinesFromBytes(bytes);
+    } catch (const std::bad_alloc&) {
+        throw AppError(kMacroNotRead + QStringLiteral("there is not enough memory to hold it"));
+    }
 }
 
 QStringList MacroLinesFromBytes(const QByteArray& bytes)

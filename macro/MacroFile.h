@@ -6,7 +6,17 @@
 // Throws AppError when the file cannot be written; the old file stays whole.
 void WriteMacroFile(const QString& path, const QStringList& lines);
 
-// Reads a macro file's lines; any line-break style is accepted.
+// The largest macro file that is read: macros are written by hand or
+// recorded, and a larger one is a mistake rather than a macro.
+constexpr qint64 kMaxMacroBytes = 64 * 1024 * 1024;
+
+// The start of the message of a macro file that cannot be read; the
+// system's or the limit's reason follows.
+inline const QString kMacroNotRead = QStringLiteral("Macro cannot be read: ");
+
+// Reads a macro file's lines; any line-break style is accepted. Throws
+// AppError (kMacroNotRead and the reason) when the file cannot be opened or
+// read, is larger than kMaxMacroBytes, or does not fit in memory.
 QStringList ReadMacroFile(const QString& path);
 
 // The lines of a macro file's bytes: UTF-8 when valid, else Windows-1252;

@@ -174,6 +174,7 @@ void TMegaCheckListBox::ClearMarkers()
 
 bool TMegaCheckListBox::SaveMarkers(const QString& path)
 {
+    saveFailure_.clear();
     if (MarkerLabels.isEmpty())
         return true;
     QString reason;
@@ -181,6 +182,7 @@ bool TMegaCheckListBox::SaveMarkers(const QString& path)
         knownFile_ = path;
         return true;
     }
+    saveFailure_ = path + QStringLiteral(": ") + reason;
     if (prompts_)
         prompts_->MessageBox(MsgKind::Error, kMarkersNotSaved + QStringLiteral("\n%1: %2").arg(path, reason),
                              MsgButtons::Ok);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class Prompts;
@@ -43,6 +44,10 @@ public:
     // Writes the marker file unless the list is empty; on failure shows
     // "Line Markers could not be saved." and returns false.
     bool SaveMarkers(const QString& path);
+    // Why the last SaveMarkers failed ("PATH: reason"), then forgotten;
+    // empty when it did not fail. For callers that save the document and
+    // do not see the result.
+    QString TakeSaveFailure() { return std::exchange(saveFailure_, QString()); }
     // Replaces the markers by those of the file, keeping lines below
     // LineCount; on failure shows "Line Markers could not be restored."
     // (with the reason on a further line when the file was not read at
@@ -78,6 +83,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    QString saveFailure_;
     void AppendEntry(const QString& text);
     int MeasureText(const QString& text) const;
     // At least the text's width, from the advances of its characters; -1

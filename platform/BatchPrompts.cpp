@@ -2,6 +2,59 @@
 
 #include "platform/AppError.h"
 
+#include <algorithm>
+
+namespace {
+
+bool BreaksLines(QChar c)
+{
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph;
+}
+
+} // namespace
+
+QString QuotedName(const QString& name)
+{
+    const bool plain = std::none_of(name.begin(), name.end(), [](QChar c) {
+        return BreaksLines(c) || c == QLatin1Char('"') || c == QLatin1Char('\\');
+    });
+    if (plain)
+        return name;
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : name) {
+        const ushort code = c.unicode();
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
+            quoted += QLatin1Char('\\');
+            quoted += c;
+        } else if (code >= 7 && code <= 13) {   // \a \b \t \n \v \f \r
+            quoted += QLatin1Char('\\');
+            quoted += QLatin1Char("abtnvfr"[code - 7]);
+        } else if (BreaksLines(c)) {
+            for (const char byte : QString(c).toUtf8())
+                quoted += QStringLiteral("\\%1").arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + QLatin1Char('"');
+}
+
+QString DialogRefusal(const QString& dialog)
+{
+    return QStringLiteral("needs the %1, which a run without a window cannot show").arg(dialog);
+}
+
+QString OneLine(const QString& text)
+{
+    QString flat = text;
+    for (QChar& c : flat)
+        if (BreaksLines(c))
+            c = QLatin1Char(' ');
+    return flat;
+}
+
 MsgAnswer BatchPrompts::SafeAnswer(MsgButtons buttons)
 {
     switch (buttons) {
@@ -26,13 +79,11 @@ QString BatchPrompts::TakeLastMessage()
 void BatchPrompts::Write(const QString& caption, const QString& text)
 {
     const int line = running_ ? running_() : 0;
-    QString where = file_;
+    QString where = QuotedName(file_);
     if (line > 0)
         where += QLatin1Char(':') + QString::number(line);
-    QString flat = text;
-    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (write_)
-        write_(where + QStringLiteral(": ") + caption + QStringLiteral(": ") + flat);
+        write_(where + QStringLiteral(": ") + caption + QStringLiteral(": ") + OneLine(text));
 }
 
 MsgAnswer BatchPrompts::MessageBox(MsgKind kind, const QString& text, MsgButtons buttons)
@@ -53,7 +104,7 @@ std::optional<QString> BatchPrompts::InputBox(const QString&, const QString&, co
 
 void BatchPrompts::Refuse(const QString& dialog)
 {
-    refusal_ = QStringLiteral("needs the %1, which a run without a window cannot show").arg(dialog);
+    refusal_ = DialogRefusal(dialog);
     throw AppError(refusal_);
 }
 

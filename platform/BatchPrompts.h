@@ -53,6 +53,18 @@ private:
     QString lastMessage_;
 };
 
+// Why a command that wants a dialog fails in a run without a window:
+// "needs the print dialog, which a run without a window cannot show".
+QString DialogRefusal(const QString& dialog);
+
+// A file name as the report lines of runs without a window give it: as it
+// is, unless it holds a control character, a line separator, a double
+// quote or a backslash; then in double quotes with C escapes ("a\nb.txt"),
+// as ls and git show such names, so that no name breaks or forges a line.
+QString QuotedName(const QString& name);
+// The text with each control character and line separator made a blank.
+QString OneLine(const QString& text);
+
 // Nothing is opened in a browser and nothing goes to the trash.
 class BatchShell : public Shell {
 public:

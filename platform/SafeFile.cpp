@@ -192,6 +192,24 @@ SafeFile::~SafeFile()
     Discard();
 }
 
+QString SafeFile::ErrorString()
+{
+    if (!error_.isEmpty())
+        return error_;
+    // Qt keeps no reason for a write that stopped partway (a full disk, a
+    // file size limit): writing on gets the system's. What a flush left in
+    // the buffer is tried again; after a short direct write, one more byte.
+    if (shortWriteError_.isEmpty() && temp_.isOpen()) {
+        const char byte = 0;
+        if (temp_.bytesToWrite() > 0)
+            shortWriteError_ = temp_.flush() ? QStringLiteral("The write stopped partway") : temp_.errorString();
+        else if (temp_.error() == QFileDevice::NoError)
+            shortWriteError_ = ::write(temp_.handle(), &byte, 1) < 0 ? ErrnoText(errno)
+                                                                     : QStringLiteral("The write stopped partway");
+    }
+    return shortWriteError_.isEmpty() ? temp_.errorString() : shortWriteError_;
+}
+
 bool SafeFile::Fail(const QString& reason)
 {
     error_ = reason;
@@ -274,9 +292,12 @@ bool SafeFile::Commit()
 {
     if (!temp_.isOpen())
         return error_.isEmpty() ? Fail(QStringLiteral("File is not open")) : false;
+    if (!shortWriteError_.isEmpty())
+        return Fail(shortWriteError_);
     // Small files sit in Qt's buffer until here: this is where a full disk
-    // shows.
-    if (!temp_.flush())
+    // shows. A flush that stopped partway tells no reason; the rest, tried
+    // again, fits now or fails with the system's.
+    if (!temp_.flush() && !temp_.flush())
         return Fail(temp_.errorString());
     const int fd = temp_.handle();
 

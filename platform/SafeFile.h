@@ -48,7 +48,9 @@ public:
     bool Commit();
 
     // The system's reason for the last failure ("No space left on device").
-    QString ErrorString() const { return error_.isEmpty() ? temp_.errorString() : error_; }
+    // Asked after a write to Device() came up short, it learns the reason
+    // by writing on, which spoils the new file: it is then never committed.
+    QString ErrorString();
     QString TargetPath() const { return target_; }
 
     static const QString kIsSymbolicLink;         // "is a symbolic link"
@@ -71,6 +73,7 @@ private:
     bool sideFile_ = false;
     bool committed_ = false;
     QString error_;
+    QString shortWriteError_;   // why a write to Device() came up short
 };
 
 // One-shot form of SafeFile: false and the reason in *error on failure.

@@ -6,7 +6,7 @@ TEST(CommandLine, OptionsNamesAndMistakes)
 {
     // Names that exist on disk in this table.
     const QStringList existing = {QStringLiteral("-reverse"), QStringLiteral("-my notes.txt"),
-                                  QStringLiteral("-dash.txt")};
+                                  QStringLiteral("-dash.txt"), QStringLiteral("--dry-run"), QStringLiteral("a.txt")};
     const auto exists = [&](const QString& name) { return existing.contains(name); };
     const struct {
         QStringList arguments;
@@ -27,7 +27,18 @@ TEST(CommandLine, OptionsNamesAndMistakes)
         {{"--run", "fix.macro", "a.txt", "b.html"}, ProgramMode::Run, {"a.txt", "b.html"}, "fix.macro"},
         {{"--run", "fix.macro", "a.txt", "--dry-run"}, ProgramMode::Run, {"a.txt"}, "fix.macro", true},
         {{"--dry-run", "--run", "m", "--", "--dry-run"}, ProgramMode::Run, {"--dry-run"}, "m", true},
-        {{"--run", "m", "-dash.txt"}, ProgramMode::Run, {"-dash.txt"}, "m"},
+        // After --run the words are options whatever files exist (a shell's
+        // "*" may have put a file "--dry-run" among the names).
+        {{"--run", "fix.macro", "--dry-run", "a.txt", "b.txt"}, ProgramMode::Run, {"a.txt", "b.txt"}, "fix.macro",
+         true},
+        {{"--run", "--dry-run", "footer.macro", "a.html"}, ProgramMode::Run, {"a.html"}, "footer.macro", true},
+        {{"--run", "m", "./--dry-run", "a.txt"}, ProgramMode::Run, {"./--dry-run", "a.txt"}, "m"},
+        {{"--run", "--", "-m", "--dry-run"}, ProgramMode::Run, {"--dry-run"}, "-m"},
+        {{"--run", "m", "--", "-dash.txt"}, ProgramMode::Run, {"-dash.txt"}, "m"},
+        {{"--run", "m", "-dash.txt"}, ProgramMode::UsageError, {}, {}, false, "unknown option \"-dash.txt\""},
+        {{"--check", "--dry-run"}, ProgramMode::UsageError, {}, {}, false, "\"--dry-run\" goes with \"--run\""},
+        {{"--run", "--dry-run", "m"}, ProgramMode::UsageError, {}, {}, false,
+         "\"--run\" needs a macro and at least one file"},
         {{"--check", "a.macro", "b.macro"}, ProgramMode::Check, {"a.macro", "b.macro"}},
         {{"-x"}, ProgramMode::UsageError, {}, {}, false, "unknown option \"-x\""},
         {{"--run", "m", "a.txt", "--dryrun"}, ProgramMode::UsageError, {}, {}, false, "unknown option \"--dryrun\""},

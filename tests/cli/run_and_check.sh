@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The real program without a display: --run over files on disk (saved,
 # failed, dry run, refused), --check of macros, --help, --version and a
-# wrong option.
+# wrong option, and every command-line example of the README and the man
+# page.
 set -uo pipefail
 program=$(realpath "$1")
+sources=$(realpath "$(dirname "$0")/../..")
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
@@ -76,6 +78,88 @@ check "version" "Mirel-Edit 1.5.4" "$("$program" --version)"
 "$program" --frobnicate 2> err.txt; code=$?
 check "unknown option: exit code" 2 "$code"
 check "unknown option: message and hint" 2 "$(wc -l < err.txt)"
+
+# A file named like an option is no option's value: "--dry-run" still
+# means a dry run, the file is named as "./--dry-run".
+printf 'Year 2025\n' > ./--dry-run
+printf 'Year 2025\n' > y.txt
+printf 'replaceall 2025 2026\r\n' > only.macro
+out=$("$program" --run only.macro --dry-run y.txt ./--dry-run 2>/dev/null); code=$?
+check "file named --dry-run: exit code" 0 "$code"
+check "file named --dry-run: summary" "y.txt: changed ./--dry-run: changed" \
+  "$(printf '%s\n' "$out" | grep -E '^[^-+@ ]' | tr '\n' ' ' | sed 's/ $//')"
+check "file named --dry-run: nothing written" "Year 2025 Year 2025" "$(cat y.txt ./--dry-run | tr '\n' ' ' | sed 's/ $//')"
+rm ./--dry-run
+
+# Lines a run refuses are errors of --check as well.
+printf 'insert x\r\nprint\r\nopenfile\r\nexit\r\n' > dialog.macro
+out=$("$program" --check dialog.macro); code=$?
+check "check of refused lines: exit code" 1 "$code"
+check "check of refused lines" "dialog.macro:2: error dialog.macro:3: error dialog.macro:4: error" \
+  "$(printf '%s\n' "$out" | cut -d: -f1-3 | tr '\n' ' ' | sed 's/ $//')"
+
+# A name with a line break cannot forge a line of the report.
+printf 'x\n' > "$(printf 'a\nb.txt: changed')"
+out=$("$program" --run year.macro "$(printf 'a\nb.txt: changed')" 2>/dev/null); code=$?
+check "quoted name" '"a\nb.txt: changed": changed' "$out"
+
+# A write that stops partway gives the system's reason.
+printf 'Top\r\n' > big.txt; head -c 3000 /dev/zero | tr '\0' 'x' >> big.txt
+out=$( (ulimit -f 2; "$program" --run head.macro big.txt) 2>/dev/null); code=$?
+check "short write" "1:big.txt: error: File could not be saved. $home/big.txt: File too large" "$code:$out"
+
+# A macro too large to be one is refused unread; one that does not fit in
+# the memory there is is a macro that cannot be read, not a crash.
+truncate -s 65M huge.macro
+out=$("$program" --check huge.macro 2>&1); code=$?
+check "huge macro" "2:huge.macro: Macro cannot be read: it is larger than 64 MB" "$code:$out"
+truncate -s 60M large.macro
+# (Only where the program starts at all under the limit: not under a sanitizer.)
+if (ulimit -v 200000; "$program" --version) > /dev/null 2>&1; then
+  out=$( (ulimit -v 200000; "$program" --check large.macro) 2>&1); code=$?
+  check "macro beyond memory" "2:large.macro: Macro cannot be read: there is not enough memory to hold it" "$code:$out"
+fi
+rm -f huge.macro large.macro
+
+# Every example of the README ("    $ vellumpad ...") and of the man page
+# (".B vellumpad ..." under EXAMPLES), run as written on sample files in a
+# folder of its own. An example of a kind not known here fails.
+examples=$( {
+  sed -n 's/^    \$ \(vellumpad [^#]*\).*/\1/p' "$sources/README.md"
+  sed -n '/^\.SH EXAMPLES/,/^\.SH /s/^\.B \(vellumpad .*\)/\1/p' "$sources/packaging/vellumpad.1.in" | sed 's/\\-/-/g'
+} | sed 's/ *$//')
+check "examples found" 6 "$(printf '%s\n' "$examples" | wc -l)"
+vellumpad() { "$program" "$@"; }
+while IFS= read -r example; do
+  folder=$(mktemp -d "$home/example.XXXXXX")
+  (
+    cd "$folder" || exit 1
+    printf '<html><body>\n<p>Index</p>\n</body></html>\n' > index.html
+    printf '<p>Notes, no end tag</p>\n' > notes.html
+    printf 'notes\n' > notes.txt
+    printf 'replaceall </body> <p>Footer</p></body>\r\n' > footer.macro
+    cp index.html index.before
+    out=$(eval "$example" 2>/dev/null); code=$?
+    fail() { printf 'FAIL example "%s": %s\n  output: %q\n' "$example" "$1" "$out"; exit 1; }
+    case $example in
+      "vellumpad --check "*)
+        [ "$code:$out" = "0:" ] || fail "expected a clean check" ;;
+      *--run*--dry-run*|*--dry-run*--run*)
+        [ "$code" = 0 ] || fail "exit code $code"
+        printf '%s\n' "$out" | grep -qx '+<p>Footer</p></body></html>' || fail "no diff"
+        printf '%s\n' "$out" | grep -qx 'notes.html: unchanged' || fail "no line for notes.html"
+        cmp -s index.html index.before || fail "a dry run wrote index.html" ;;
+      "vellumpad --run "*)
+        [ "$code" = 0 ] || fail "exit code $code"
+        [ "$out" = $'index.html: changed\nnotes.html: unchanged' ] || fail "summary"
+        grep -qx '<p>Footer</p></body></html>' index.html || fail "index.html was not changed" ;;
+      "vellumpad notes.txt")
+        ;;   # opens the window: the tests under xvfb/ start it so
+      *)
+        fail "an example of a kind this test does not know" ;;
+    esac
+  ) || failures=$((failures + 1))
+done <<< "$examples"
 
 [ "$failures" -eq 0 ] && echo "all passed"
 exit $((failures > 0))

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
 TEST(BatchRun, SummaryLinesAndExitCode)
 {
     const std::vector<FileResult> results = {
@@ -24,7 +28,32 @@ TEST(BatchRun, SummaryLinesAndExitCode)
     EXPECT_EQ(BatchExitCode(results), 1);
 }
 
-TEST(BatchRun, LinesThatWouldCloseDeleteEmptyOrSaveEarlyAreRefused)
+TEST(BatchRun, NamesThatCouldBreakOrForgeAReportLineAreQuoted)
+{
+    const struct {
+        QString name;
+        QString shown;
+    } cases[] = {
+        {QStringLiteral("plain name.txt"), QStringLiteral("plain name.txt")},
+        {QStringLiteral("a\nb.txt: changed"), QStringLiteral("\"a\\nb.txt: changed\"")},
+        {QStringLiteral("tab\there\r"), QStringLiteral("\"tab\\there\\r\"")},
+        {QStringLiteral("say \"hi\"\\"), QStringLiteral("\"say \\\"hi\\\"\\\\\"")},
+        {QStringLiteral("esc\x1b[2J") + QChar(0x85) + QChar(0x2028) + QStringLiteral("\u00e9"),
+         QStringLiteral("\"esc\\033[2J\\302\\205\\342\\200\\250\u00e9\"")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(QuotedName(c.name), c.shown);
+        EXPECT_EQ(SummaryLine({c.name, FileOutcome::Failed, 2, QStringLiteral("bad\r\nline")}),
+                  c.shown + QStringLiteral(": error in line 2: bad  line"));
+    }
+    QStringList written;
+    BatchPrompts prompts([&](const QString& line) { written << line; });
+    prompts.SetFile(QStringLiteral("x\n.txt: Information: forged"));
+    prompts.MessageBox(MsgKind::Information, QStringLiteral("Done"), MsgButtons::Ok);
+    EXPECT_EQ(written, QStringList{QStringLiteral("\"x\\n.txt: Information: forged\": Information: Done")});
+}
+
+TEST(BatchRun, LinesThatWouldCloseDeleteEmptySaveEarlyOrNeedADialogAreRefused)
 {
     const struct {
         QStringList lines;
@@ -39,6 +68,10 @@ TEST(BatchRun, LinesThatWouldCloseDeleteEmptyOrSaveEarlyAreRefused)
         {{"clearfile x"}, 1, 1},
         {{"savefile", "insert x"}, 1, 2},
         {{"insert x", "savefile /tmp/other.txt"}, 2, 2},
+        {{"insert x", "Print"}, 2, 2},
+        {{"OpenFile", "insert x"}, 1, 2},
+        {{"openfile other.txt", "printersetup"}, 2, 2},
+        {{"openfile other.txt"}, 0, 1},
     };
     for (const auto& c : cases) {
         const auto refused = FindRefusedLine(c.lines);
@@ -105,4 +138,149 @@ TEST(BatchRun, AFileChangedWhileItsMacroRanIsNotWritten)
                                     b + QStringLiteral(": changed")}));
     EXPECT_EQ(read(a), QByteArray("Year 2025, theirs\n"));
     EXPECT_EQ(read(b), QByteArray("Year 2026\n"));
+}
+
+namespace {
+
+struct RunFolder {
+    QTemporaryDir dir;
+    QString Put(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << qPrintable(name);
+        return file.fileName();
+    }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+};
+
+// A limit on the size of any file this process writes: a write beyond it
+// stops partway, as on a disk that fills up meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        set_ = bytes > 0 && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (set_)
+            ::setrlimit(RLIMIT_FSIZE, &old_);
+    }
+
+private:
+    rlimit old_{};
+    bool set_ = false;
+};
+
+} // namespace
+
+TEST(BatchRun, EachFilesLineTellsWhatHappenedToIt)
+{
+    const QByteArray longText = QByteArray(100 * 1024, 'x');
+    const struct {
+        const char* what;
+        std::function<BatchOptions(const RunFolder&)> setUp;
+        int code;
+        std::function<QStringList(const RunFolder&)> summary;
+        const char* message;   // a line of standard error ("" none expected)
+        rlim_t fileSizeLimit = 0;
+        const char* file = "a.txt";   // its bytes afterwards
+        QByteArray bytes = {};
+    } cases[] = {
+        {"the macro is read once, though it is among the files",
+         [](const RunFolder& f) {
+             return BatchOptions{f.Put("year.macro", "replaceall 2025 2026\r\n"),
+                                 {f.Path("year.macro"), f.Put("a.txt", "Year 2025\n")}};
+         },
+         0, [](const RunFolder& f) { return QStringList{f.Path("year.macro") + ": changed", f.Path("a.txt") + ": changed"}; },
+         "", 0, "a.txt", "Year 2026\n"},
+        {"a marker file that cannot be written",
+         [](const RunFolder& f) {
+             const QString a = f.Put("a.txt", "one\ntwo\n");
+             f.Put("a.txt.lm", "2, two\r\n");
+             QFile::setPermissions(f.Path("a.txt.lm"), QFileDevice::ReadOwner);
+             return BatchOptions{f.Put("m.macro", "replaceall one uno\r\n"), {a}};
+         },
+         1,
+         [](const RunFolder& f) {
+             return QStringList{f.Path("a.txt") + ": error: the file was saved, but its line markers were not: " +
+                                f.Path("a.txt.lm") + ": The file is write-protected"};
+         },
+         "Line Markers could not be saved.", 0, "a.txt", "uno\ntwo\n"},
+        {"a write that stops partway in the last flush",
+         [](const RunFolder& f) {
+             return BatchOptions{f.Put("m.macro", "insert y\r\n"), {f.Put("a.txt", QByteArray(3000, 'x'))}};
+         },
+         1,
+         [](const RunFolder& f) {
+             return QStringList{f.Path("a.txt") + ": error: File could not be saved. " + f.Path("a.txt") + ": " +
+                                qt_error_string(EFBIG)};
+         },
+         "", 2048, "a.txt", QByteArray(3000, 'x')},
+        {"a write that stops partway in a large piece",
+         [&](const RunFolder& f) {
+             return BatchOptions{f.Put("m.macro", "insert y\r\n"), {f.Put("a.txt", longText)}};
+         },
+         1,
+         [](const RunFolder& f) {
+             return QStringList{f.Path("a.txt") + ": error: File could not be saved. " + f.Path("a.txt") + ": " +
+                                qt_error_string(EFBIG)};
+         },
+         "", 64 * 1024, "a.txt", longText},
+        {"a macro too large to be one",
+         [](const RunFolder& f) {
+             QFile macro(f.Path("big.macro"));
+             EXPECT_TRUE(macro.open(QIODevice::WriteOnly) && macro.resize(65 * 1024 * 1024));   // sparse
+             return BatchOptions{macro.fileName(), {f.Put("a.txt", "x\n")}};
+         },
+         2, [](const RunFolder&) { return QStringList(); }, "big.macro: Macro cannot be read: it is larger than 64 MB",
+         0, "a.txt", "x\n"},
+        {"a line that needs a dialog",
+         [](const RunFolder& f) {
+             return BatchOptions{f.Put("m.macro", "insert y\r\nprint\r\n"), {f.Put("a.txt", "x\n")}};
+         },
+         1,
+         [](const RunFolder& f) {
+             return QStringList{f.Path("a.txt") + ": error in line 2: \"print\" needs the print dialog, which a run "
+                                                  "without a window cannot show; the file was skipped"};
+         },
+         "", 0, "a.txt", "x\n"},
+        {"a name with a line break",
+         [](const RunFolder& f) {
+             return BatchOptions{f.Put("m.macro", "insert y\r\n"), {f.Put("a\nb.txt", "x\n")}};
+         },
+         0, [](const RunFolder& f) { return QStringList{"\"" + f.Path("a\\nb.txt") + "\": changed"}; }, "",
+         0, "a\nb.txt", "yx\n"},
+    };
+    for (const auto& c : cases) {
+        RunFolder folder;
+        const BatchOptions options = c.setUp(folder);
+        QStringList summary, messages;
+        const BatchOutput output{[&](const QString& line) { summary << line; },
+                                 [&](const QString& line) { messages << line; }};
+        int code = -1;
+        {
+            const FileSizeLimit limit(c.fileSizeLimit);
+            code = RunBatch(options, output);
+        }
+        EXPECT_EQ(code, c.code) << c.what;
+        EXPECT_EQ(summary.join(QLatin1Char('|')).toStdString(), c.summary(folder).join(QLatin1Char('|')).toStdString())
+            << c.what;
+        if (*c.message)
+            EXPECT_TRUE(messages.join(QLatin1Char('\n')).contains(QString::fromUtf8(c.message)))
+                << c.what << ": " << qPrintable(messages.join(QLatin1Char('\n')));
+        for (const QString& message : messages)
+            EXPECT_FALSE(message.contains(QLatin1Char('\n')) || message.contains(QLatin1String("Unknown error")))
+                << c.what << ": " << qPrintable(message);
+        EXPECT_EQ(folder.Read(QString::fromUtf8(c.file)), c.bytes) << c.what;
+    }
 }

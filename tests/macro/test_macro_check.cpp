@@ -57,3 +57,26 @@ TEST(MacroCheck, FailureReasonsFollowTheDocumentMode)
               QStringLiteral("selectall"));
     EXPECT_EQ(NearestWord(QStringLiteral("zzz"), {QStringLiteral("insert")}), std::nullopt);
 }
+
+TEST(MacroCheck, LinesARunWithoutAWindowRefusesAreErrors)
+{
+    const QStringList lines = {
+        QStringLiteral("Exit"),        QStringLiteral("print"),      QStringLiteral("OpenFile"),
+        QStringLiteral("openfile a.txt"), QStringLiteral("PrinterSetup"), QStringLiteral("savefile"),
+        QStringLiteral("clearfile"),   QStringLiteral("deletefile"), QStringLiteral("insert x"),
+        QStringLiteral("savefile b.txt"), QStringLiteral("SaveFile"),   QStringLiteral("savefile"),
+    };
+    const std::vector<MacroFinding> expected = {
+        Error(1, "\"exit\" is not run without a window"),
+        Error(2, "\"print\" needs the print dialog, which a run without a window cannot show"),
+        Error(3, "\"openfile\" needs the open dialog, which a run without a window cannot show"),
+        Error(5, "\"printersetup\" needs the printer setup dialog, which a run without a window cannot show"),
+        Error(6, "\"savefile\" before the end of the macro is not run without a window (each file is saved once "
+                 "its run is over)"),
+        Error(7, "\"clearfile\" is not run without a window"),
+        Error(8, "\"deletefile\" is not run without a window"),
+        Error(10, "\"savefile\" with a file name is not run without a window"),
+    };
+    EXPECT_EQ(CheckMacroLines(lines), expected);
+    EXPECT_EQ(WindowlessRefusals(lines), expected);
+}
