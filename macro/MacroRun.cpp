@@ -33,8 +33,8 @@ QWidget* TargetOf(QObject* receiver, const QEvent* event)
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (top->windowHandle() != window)
                     continue;
-                if (event->isPointerEvent() && o == receiver)
-                    if (QWidget* child = top->childAt(static_cast<const QSinglePointEvent*>(event)->position().toPoint()))
+                if (const auto* pointer = dynamic_cast<const QSinglePointEvent*>(event); pointer && o == receiver)
+                    if (QWidget* child = top->childAt(pointer->position().toPoint()))
                         return child;
                 return top;
             }
