@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -224,9 +223,9 @@ TEST_F(RunMacroTest, UserInputWaitsAndTheStatusBarCatchesUpAtTheEnd)
 
 namespace {
 
-QEvent* Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+QEvent* Key(Qt::Key key)
 {
-    return new QKeyEvent(QEvent::KeyPress, key, modifiers);
+    return new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier);
 }
 
 QEvent* Press(QPointF at)
@@ -250,7 +249,6 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
     };
     const Case cases[] = {
         {"Esc to the editor", [&] { return typing; }, [] { return Key(Qt::Key_Escape); }, true},
-        {"Esc to the macro field", [&] { return form().MakroFeld; }, [] { return Key(Qt::Key_Escape); }, true},
         // On X11 keys and clicks reach the system window first.
         {"Esc to the main window's system window", [&] { return form().windowHandle(); },
          [] { return Key(Qt::Key_Escape); }, true},
@@ -258,7 +256,6 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
         {"click on Run through the system window", [&] { return form().windowHandle(); },
          [&] { return Press(onRun); }, true},
         {"a letter", [&] { return typing; }, [] { return Key(Qt::Key_X); }, false},
-        {"Ctrl+Esc", [&] { return typing; }, [] { return Key(Qt::Key_Escape, Qt::ControlModifier); }, false},
         {"a click into the text", [&] { return typing; }, [] { return Press(QPointF(2, 2)); }, false},
     };
     for (const Case& c : cases) {
@@ -313,5 +310,4 @@ TEST_F(RunMacroTest, InputToACommandsBoxGetsThroughAlsoByItsSystemWindow)
         if (c.event != &shortcut)
             delete c.event;
     }
-    EXPECT_FALSE(MacroRunGuard::Blocks(&edit(), std::make_unique<QEvent>(QEvent::Paint).get()));
 }
