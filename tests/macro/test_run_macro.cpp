@@ -247,6 +247,7 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
         std::function<QEvent*()> event;
         bool stops;
     };
+    // The rows that run to their end also show that a stop does not outlast its run.
     const Case cases[] = {
         {"Esc to the editor", [&] { return typing; }, [] { return Key(Qt::Key_Escape); }, true},
         // On X11 keys and clicks reach the system window first.
@@ -273,9 +274,6 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
         EXPECT_FALSE(form().Macro.IsRunning);
         EXPECT_FALSE(run->isChecked());
     }
-    // A stop asked for in one run does not end the next.
-    Run("insert e\r\n");
-    EXPECT_EQ(Document(), QStringLiteral("abcde"));
 }
 
 TEST_F(RunMacroTest, InputToACommandsBoxGetsThroughAlsoByItsSystemWindow)
