@@ -10,15 +10,56 @@
 #include "macro/MacroLanguage.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolButton>
 #include <QWidget>
+#include <QWindow>
 
-MacroRunGuard::MacroRunGuard(bool& running, QWidget* editor, QWidget* statusBar)
-    : running_(running), editor_(editor), statusBar_(statusBar),
+namespace {
+
+// The widget an event is meant for. Key and mouse events reach the system
+// window first, which stands for the top-level widget it shows (a click for
+// the child under the pointer); shortcuts and actions for their owner.
+QWidget* TargetOf(QObject* receiver, const QEvent* event)
+{
+    for (QObject* o = receiver; o; o = o->parent()) {
+        if (auto* widget = qobject_cast<QWidget*>(o))
+            return widget;
+        if (auto* window = qobject_cast<QWindow*>(o)) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->windowHandle() != window)
+                    continue;
+                if (const auto* pointer = dynamic_cast<const QSinglePointEvent*>(event); pointer && o == receiver)
+                    if (QWidget* child = top->childAt(pointer->position().toPoint()))
+                        return child;
+                return top;
+            }
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+bool InsideOpenBox(const QWidget* widget)
+{
+    for (QWidget* open : {QApplication::activeModalWidget(), QApplication::activePopupWidget()})
+        if (open && (widget == open || open->isAncestorOf(widget)))
+            return true;
+    return false;
+}
+
+}   // namespace
+
+MacroRunGuard::MacroRunGuard(MacroState& macro, QWidget* editor, QWidget* statusBar, QWidget* stopButton)
+    : macro_(macro), editor_(editor), statusBar_(statusBar), stopButton_(stopButton),
       editorUpdates_(editor->updatesEnabled()), statusUpdates_(statusBar->updatesEnabled())
 {
-    running_ = true;
+    macro_.IsRunning = true;
+    macro_.StopRequested = false;
     editor_->setUpdatesEnabled(false);
     statusBar_->setUpdatesEnabled(false);
     qApp->installEventFilter(this);
@@ -27,14 +68,15 @@ MacroRunGuard::MacroRunGuard(bool& running, QWidget* editor, QWidget* statusBar)
 MacroRunGuard::~MacroRunGuard()
 {
     qApp->removeEventFilter(this);
-    running_ = false;
+    macro_.IsRunning = false;
+    macro_.StopRequested = false;
     editor_->setUpdatesEnabled(editorUpdates_);
     statusBar_->setUpdatesEnabled(statusUpdates_);
 }
 
-bool MacroRunGuard::Blocks(QObject* receiver, int eventType)
+bool MacroRunGuard::Blocks(QObject* receiver, const QEvent* event)
 {
-    switch (eventType) {
+    switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
@@ -57,18 +99,57 @@ bool MacroRunGuard::Blocks(QObject* receiver, int eventType)
     default:
         return false;
     }
-    auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!widget)
-        return true;   // shortcuts go to actions of the main window
-    for (QWidget* open : {QApplication::activeModalWidget(), QApplication::activePopupWidget()})
-        if (open && (widget == open || open->isAncestorOf(widget)))
+    const QWidget* target = TargetOf(receiver, event);
+    return !target || !InsideOpenBox(target);
+}
+
+bool MacroRunGuard::AsksToStop(QObject* receiver, const QEvent* event) const
+{
+    bool esc = false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride: {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        esc = key->key() == Qt::Key_Escape && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (!esc)
             return false;
-    return true;
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (!stopButton_ || static_cast<const QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        break;
+    default:
+        return false;
+    }
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return false;
+    const QWidget* target = TargetOf(receiver, event);
+    if (!target)
+        return false;
+    if (esc)
+        return target->window() == editor_->window();
+    return target == stopButton_ || stopButton_->isAncestorOf(target);
+}
+
+void MacroRunGuard::LookAtInput()
+{
+    looking_ = true;
+    QCoreApplication::processEvents();
+    looking_ = false;
 }
 
 bool MacroRunGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    return Blocks(watched, event->type());
+    // The window manager's close box would end the program under the run;
+    // a command's own close comes while nobody looks.
+    if (looking_ && event->type() == QEvent::Close)
+        return true;
+    if (AsksToStop(watched, event)) {
+        macro_.StopRequested = true;
+        return true;
+    }
+    return Blocks(watched, event);
 }
 
 bool TMainForm::ExecuteMacroCommand(const QString& word, const std::optional<QString>& argument)
@@ -109,13 +190,29 @@ void TMainForm::RunMacro()
     Macro.MacroLines = lines;
     if (!Macro.MacroLines.isEmpty()) {
         {
-            const MacroRunGuard guard(Macro.IsRunning, RichEdit, StatusBar);
+            MacroRunGuard guard(Macro, RichEdit, StatusBar, RunButton);
             PlaceholderValues values;
             values.selection = [this] { return RichEdit->SelText(); };
             values.selStart = [this] { return qint64(RichEdit->SelStart()); };
             values.selEnd = [this] { return qint64(RichEdit->SelStart()) + RichEdit->SelLength(); };
+            QElapsedTimer sinceLook;
+            sinceLook.start();
             for (qsizetype i = 0; i < Macro.MacroLines.size(); ++i) {
                 Macro.RunLine = int(i + 1);
+                // Now and then between two lines the window hears whether
+                // the user wants the run stopped; all other input is dropped.
+                // A window never shown (a batch run) has nobody to hear.
+                if (isVisible() && sinceLook.elapsed() >= Macro.LookIntervalMs) {
+                    guard.LookAtInput();
+                    sinceLook.restart();
+                }
+                if (Macro.StopRequested) {
+                    Macro.FailedLine = Macro.RunLine;
+                    Ask(MsgKind::Information,
+                        QStringLiteral("Macro stopped in line ") + QString::number(i + 1) + QStringLiteral("."),
+                        MsgButtons::Ok);
+                    break;
+                }
                 MacroLine line = SplitMacroLine(Macro.MacroLines.at(i));
                 if (line.argument) {
                     values.currentFile = Doc.CurrentFile;

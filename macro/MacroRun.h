@@ -1,29 +1,42 @@
 #pragma once
 #include <QObject>
 
+class QEvent;
 class QWidget;
+struct MacroState;
 
 // While a macro runs, input meant for anything but a dialog or box that a
 // command opened is dropped, so nothing the user does lands between two
 // lines; the editor and the status bar are not repainted until the end.
+// Only Esc to the main window and a click on the Run button get through,
+// and only as a request to stop the run between two lines.
 class MacroRunGuard : public QObject {
 public:
-    MacroRunGuard(bool& running, QWidget* editor, QWidget* statusBar);
+    MacroRunGuard(MacroState& macro, QWidget* editor, QWidget* statusBar, QWidget* stopButton);
     ~MacroRunGuard() override;
     MacroRunGuard(const MacroRunGuard&) = delete;
     MacroRunGuard& operator=(const MacroRunGuard&) = delete;
 
-    // Whether an event of this type to this receiver is user input that a
-    // run keeps away.
-    static bool Blocks(QObject* receiver, int eventType);
+    // Whether this event to this receiver is user input that a run keeps
+    // away. A window of the system's (as keys and clicks first reach it on
+    // X11) counts as the widget it shows.
+    static bool Blocks(QObject* receiver, const QEvent* event);
+    // Whether the event asks the run to stop: Esc to the main window, or a
+    // click on the stop button, while no box of a command is open.
+    bool AsksToStop(QObject* receiver, const QEvent* event) const;
+
+    // Lets the window take the events waiting, between two lines.
+    void LookAtInput();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool& running_;
+    MacroState& macro_;
     QWidget* editor_;
     QWidget* statusBar_;
+    QWidget* stopButton_;
     bool editorUpdates_;
     bool statusUpdates_;
+    bool looking_ = false;
 };

@@ -13,6 +13,8 @@ struct MacroState {
     QChar PreviousChar;         // last character the key handling let through; 0 after navigation
     bool SwallowNextTab = false;
     bool IsRunning = false;     // a macro run is between its first and last line
+    bool StopRequested = false; // the user asked a run to stop before its next line
+    int LookIntervalMs = 100;   // run time between two looks at the user's input
     int RunLine = 0;            // the line a run is at, from 1; 0 outside a run
     int FailedLine = 0;         // the line the last run stopped at; 0 when it ran to its end
 

@@ -3,11 +3,18 @@
 // the document after and the message boxes expected (see cases/README).
 #include "app/StatusBar.h"
 #include "editor/RichEdit.h"
+#include "macro/MacroRun.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAbstractScrollArea>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWindow>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -212,4 +219,93 @@ TEST_F(RunMacroTest, UserInputWaitsAndTheStatusBarCatchesUpAtTheEnd)
     // After the run the editor takes keys again.
     QTest::keyClicks(&edit(), QStringLiteral("k"));
     EXPECT_EQ(edit().Text(), QStringLiteral("one\r\ntwo\r\nXkthree"));
+}
+
+namespace {
+
+QEvent* Key(Qt::Key key)
+{
+    return new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier);
+}
+
+QEvent* Press(QPointF at)
+{
+    return new QMouseEvent(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+}
+
+}   // namespace
+
+TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDropped)
+{
+    form().Macro.LookIntervalMs = 0;   // a look before every line
+    QWidget* typing = edit().View()->viewport();
+    QToolButton* run = form().RunButton;
+    const QPoint onRun = run->mapTo(&form(), run->rect().center());
+    struct Case {
+        const char* what;
+        std::function<QObject*()> to;
+        std::function<QEvent*()> event;
+        bool stops;
+    };
+    // The rows that run to their end also show that a stop does not outlast its run.
+    const Case cases[] = {
+        {"Esc to the editor", [&] { return typing; }, [] { return Key(Qt::Key_Escape); }, true},
+        // On X11 keys and clicks reach the system window first.
+        {"Esc to the main window's system window", [&] { return form().windowHandle(); },
+         [] { return Key(Qt::Key_Escape); }, true},
+        {"click on Run", [&] { return run; }, [&] { return Press(run->rect().center()); }, true},
+        {"click on Run through the system window", [&] { return form().windowHandle(); },
+         [&] { return Press(onRun); }, true},
+        {"a letter", [&] { return typing; }, [] { return Key(Qt::Key_X); }, false},
+        {"a click into the text", [&] { return typing; }, [] { return Press(QPointF(2, 2)); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        edit().SetText(QString());
+        // Given while line 3's own box is up; heard before line 4.
+        Expect(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok, MsgAnswer::Ok);
+        fake.prompts.WhileShown([&] { QCoreApplication::postEvent(c.to(), c.event()); });
+        if (c.stops)
+            Expect(MsgKind::Information, QStringLiteral("Macro stopped in line 4."), MsgButtons::Ok, MsgAnswer::Ok);
+        Run("insert a\r\ninsert b\r\nfind nothing-like-this\r\ninsert c\r\ninsert d\r\n");
+        fake.prompts.VerifyAllShown();
+        EXPECT_EQ(Document(), c.stops ? QStringLiteral("ab") : QStringLiteral("abcd"));
+        EXPECT_EQ(form().Macro.FailedLine, c.stops ? 4 : 0);
+        EXPECT_FALSE(form().Macro.IsRunning);
+        EXPECT_FALSE(run->isChecked());
+    }
+}
+
+TEST_F(RunMacroTest, InputToACommandsBoxGetsThroughAlsoByItsSystemWindow)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), QStringLiteral("Reached end of file!"),
+                    QMessageBox::Ok, &form());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &box);
+    QWidget* ok = box.button(QMessageBox::Ok);
+    const QPoint onOk = ok->mapTo(&box, ok->rect().center());
+    QAction* find = form().Item(QStringLiteral("Find1"));
+    struct Case {
+        const char* what;
+        QObject* to;
+        QEvent* event;
+        bool blocked;
+    };
+    QShortcutEvent shortcut(find->shortcut(), 1);
+    const Case cases[] = {
+        {"Enter to the box's system window", box.windowHandle(), Key(Qt::Key_Return), false},
+        {"a click to the box's system window", box.windowHandle(), Press(onOk), false},
+        {"Space to OK", ok, Key(Qt::Key_Space), false},
+        {"a click on OK", ok, Press(ok->rect().center()), false},
+        {"a key to the main window's system window", form().windowHandle(), Key(Qt::Key_Return), true},
+        {"a click to the main window's system window", form().windowHandle(), Press(QPointF(5, 5)), true},
+        {"a key to the editor", &edit(), Key(Qt::Key_A), true},
+        {"a shortcut of the main window", find, &shortcut, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MacroRunGuard::Blocks(c.to, c.event), c.blocked) << c.what;
+        if (c.event != &shortcut)
+            delete c.event;
+    }
 }
