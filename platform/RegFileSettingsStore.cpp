@@ -10,6 +10,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <unordered_map>
+
 namespace {
 
 const QString kCurrentUser = QStringLiteral("HKEY_CURRENT_USER");
@@ -26,6 +28,27 @@ const QString kVersion4Header = QStringLiteral("REGEDIT4");
 bool SameName(QStringView a, QStringView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The name as SameName sees it: every character case-folded. Equal for two
+// names exactly when SameName holds, so a hash on it finds a name in one step.
+QString FoldedName(QStringView name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), name.at(++i).unicode());
+        const char32_t folded = QChar::toCaseFolded(c);
+        if (QChar::requiresSurrogates(folded)) {
+            out += QChar(QChar::highSurrogate(folded));
+            out += QChar(QChar::lowSurrogate(folded));
+        } else {
+            out += QChar(char16_t(folded));
+        }
+    }
+    return out;
 }
 
 // `path` is `ancestor` or lies below it.
@@ -377,7 +400,13 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         return fail(1, QStringLiteral("missing header line"));
     hive.header = header;
 
+    // Keys and each key's values by folded name: a file of many of them
+    // is read in time linear in its size. A name seen again reuses its
+    // entry, keeping the first spelling and the last value.
+    std::unordered_map<QString, size_t> keyIndex;
+    std::vector<std::unordered_map<QString, size_t>> valueIndex;
     RegKey* current = nullptr;
+    std::unordered_map<QString, size_t>* currentValues = nullptr;
     for (qsizetype index = 1; index < lines.size(); ++index) {
         const int lineNumber = int(index + 1);
         const QStringView line = QStringView(lines.at(index)).trimmed();
@@ -392,7 +421,13 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
                 return fail(lineNumber, QStringLiteral("key deletion in a saved hive"));
             if (!ValidKeyPath(path, why))
                 return fail(lineNumber, why);
-            current = &hive.Ensure(path.toString());
+            const auto [at, added] = keyIndex.try_emplace(FoldedName(path), hive.keys.size());
+            if (added) {
+                hive.keys.push_back(RegKey{path.toString(), {}});
+                valueIndex.emplace_back();
+            }
+            current = &hive.keys[at->second];
+            currentValues = &valueIndex[at->second];
             continue;
         }
         if (line.startsWith(u'"') || line.startsWith(u'@')) {
@@ -401,11 +436,13 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             RegValue value;
             if (!ParseValueLine(lines, index, value, why))
                 return fail(lineNumber, why);
-            if (RegValue* old = current->Find(value.name)) {
-                value.name = old->name;
-                *old = value;
+            const auto [at, added] = currentValues->try_emplace(FoldedName(value.name), current->values.size());
+            if (added) {
+                current->values.push_back(std::move(value));
             } else {
-                current->values.push_back(value);
+                RegValue& old = current->values[at->second];
+                value.name = old.name;
+                old = std::move(value);
             }
             continue;
         }
