@@ -305,6 +305,20 @@ QString TRichEdit::Text() const
     return ToCrLf(RawText());
 }
 
+namespace {
+// Fills the rich view's document while no layout is attached. Qt lays out
+// an edit of a laid-out document at once, at a cost that grows faster than
+// the document (a few hundred thousand paragraphs take minutes); a layout
+// made for a document already filled works in steps as the view asks.
+template <class Fill> void FillWithoutLayout(QTextEdit* view, QTextDocument* idle, QTextDocument* document, Fill&& fill)
+{
+    view->setDocument(idle);
+    document->setDocumentLayout(nullptr);   // made again when the view asks
+    fill();
+    view->setDocument(document);
+}
+} // namespace
+
 void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
@@ -318,16 +332,20 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
         });
     } else {
         // Rich mode: plain text arrives in the control's font.
-        document()->clear();
-        pieces_.Clear();
-        piecesMade_ = false;
-        QTextCursor c(document());
-        QTextCharFormat format;
-        format.setFont(controlFont_);
-        format.setForeground(controlColour_);
-        c.insertText(textWithLf, format);
-        c.movePosition(QTextCursor::Start);
-        setTextCursor(c);
+        quiet_ = true;
+        FillWithoutLayout(rich_, spareRich_, doc_, [&] {
+            doc_->clear();
+            pieces_.Clear();
+            piecesMade_ = false;
+            QTextCursor c(doc_);
+            QTextCharFormat format;
+            format.setFont(controlFont_);
+            format.setForeground(controlColour_);
+            c.insertText(textWithLf, format);
+        });
+        quiet_ = false;
+        rich_->moveCursor(QTextCursor::Start);
+        NotifySelection();
     }
 }
 
@@ -1092,17 +1110,6 @@ AppError TooManyLines(const QString& path, int maxLines)
     return AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines));
 }
 
-// Fills the rich view's document while no layout is attached. Qt lays out
-// an edit of a laid-out document at once, at a cost that grows faster than
-// the document (a few hundred thousand paragraphs take minutes); a layout
-// made for a document already filled works in steps as the view asks.
-template <class Fill> void FillWithoutLayout(QTextEdit* view, QTextDocument* idle, QTextDocument* document, Fill&& fill)
-{
-    view->setDocument(idle);
-    document->setDocumentLayout(nullptr);   // made again when the view asks
-    fill();
-    view->setDocument(document);
-}
 } // namespace
 
 void TRichEdit::LoadFromFile(const QString& path)
@@ -1191,6 +1198,7 @@ void TRichEdit::LoadRtfBytes(const QByteArray& rtf)
     storedFormat_ = TextFormat();
     keptStray_ = 0;
     rich_->moveCursor(QTextCursor::Start);
+    NotifySelection();
     rawValid_ = false;
     FinishLoad();
 }

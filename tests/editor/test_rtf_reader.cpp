@@ -387,7 +387,8 @@ TEST(RtfReader, ManyEmptyParagraphs)
 
 // Qt lays out one big edit of a laid-out document at once, at a cost that
 // grows faster than the document: the rich view's document is filled with
-// no layout attached, and the view lays it out afterwards.
+// no layout attached, and the view lays it out afterwards. Plain text
+// opened in rich mode too.
 TEST(RtfReader, RichLoadFillsTheDocumentWithoutLayout)
 {
     QTemporaryDir dir;
@@ -397,6 +398,10 @@ TEST(RtfReader, RichLoadFillsTheDocumentWithoutLayout)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(rtf) == rtf.size());
     f.close();
+    const QString textPath = dir.filePath(QStringLiteral("lines.txt"));
+    QFile text(textPath);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write(QByteArray(2999, '\n')) == 2999);
+    text.close();
 
     TRichEdit edit;
     edit.SetPlainTextMode(false);
@@ -415,6 +420,7 @@ TEST(RtfReader, RichLoadFillsTheDocumentWithoutLayout)
     const std::pair<const char*, std::function<void()>> loads[] = {
         {"file", [&] { edit.LoadFromFile(path); }},
         {"bytes", [&] { edit.LoadRtfBytes(rtf); }},
+        {"plain text file", [&] { edit.LoadFromFile(textPath); }},
     };
     for (const auto& [name, load] : loads) {
         SCOPED_TRACE(name);
