@@ -1109,7 +1109,6 @@ AppError TooManyLines(const QString& path, int maxLines)
 {
     return AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines));
 }
-
 } // namespace
 
 void TRichEdit::LoadFromFile(const QString& path)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -50,12 +51,6 @@ struct RegHive {
 // given the list's names as nameAt(place).
 class RegNameIndex {
 public:
-    void Clear()
-    {
-        slots_.clear();
-        count_ = 0;
-    }
-
     // The place of the name, if the index holds one alike.
     template <class NameAt> std::optional<size_t> Find(QStringView name, const NameAt& nameAt) const
     {
