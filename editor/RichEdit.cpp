@@ -305,6 +305,20 @@ QString TRichEdit::Text() const
     return ToCrLf(RawText());
 }
 
+namespace {
+// Fills the rich view's document while no layout is attached. Qt lays out
+// an edit of a laid-out document at once, at a cost that grows faster than
+// the document (a few hundred thousand paragraphs take minutes); a layout
+// made for a document already filled works in steps as the view asks.
+template <class Fill> void FillWithoutLayout(QTextEdit* view, QTextDocument* idle, QTextDocument* document, Fill&& fill)
+{
+    view->setDocument(idle);
+    document->setDocumentLayout(nullptr);   // made again when the view asks
+    fill();
+    view->setDocument(document);
+}
+} // namespace
+
 void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
     rawValid_ = false;
@@ -318,16 +332,20 @@ void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
         });
     } else {
         // Rich mode: plain text arrives in the control's font.
-        document()->clear();
-        pieces_.Clear();
-        piecesMade_ = false;
-        QTextCursor c(document());
-        QTextCharFormat format;
-        format.setFont(controlFont_);
-        format.setForeground(controlColour_);
-        c.insertText(textWithLf, format);
-        c.movePosition(QTextCursor::Start);
-        setTextCursor(c);
+        quiet_ = true;
+        FillWithoutLayout(rich_, spareRich_, doc_, [&] {
+            doc_->clear();
+            pieces_.Clear();
+            piecesMade_ = false;
+            QTextCursor c(doc_);
+            QTextCharFormat format;
+            format.setFont(controlFont_);
+            format.setForeground(controlColour_);
+            c.insertText(textWithLf, format);
+        });
+        quiet_ = false;
+        rich_->moveCursor(QTextCursor::Start);
+        NotifySelection();
     }
 }
 
@@ -1111,11 +1129,10 @@ void TRichEdit::LoadFromFile(const QString& path)
         // A paragraph takes at least two bytes (a backslash ending a line).
         if (bytes.size() / 2 >= maxLines_ && CountRtfParagraphs(bytes) >= maxLines_)
             throw TooManyLines(path, maxLines_);
-        droppedRtf_ = ReadRtf(bytes, *document()).droppedContent;
-        storedFormat_ = TextFormat();
-        keptStray_ = 0;
-        rich_->moveCursor(QTextCursor::Start);
-    } else if (plainText_) {
+        LoadRtfBytes(bytes);
+        return;
+    }
+    if (plainText_) {
         const TextSurvey survey = SurveyText(bytes);
         RefuseTooLong(path, bytes, survey.format, survey.lineBreaks);
         storedFormat_ = survey.format;
@@ -1169,10 +1186,18 @@ QByteArray TRichEdit::RtfBytes() const
 void TRichEdit::LoadRtfBytes(const QByteArray& rtf)
 {
     rawValid_ = false;
-    droppedRtf_ = ReadRtf(rtf, *document()).droppedContent;
+    const auto read = [&] { droppedRtf_ = ReadRtf(rtf, *doc_).droppedContent; };
+    if (plainText_) {
+        read();
+    } else {
+        quiet_ = true;
+        FillWithoutLayout(rich_, spareRich_, doc_, read);
+        quiet_ = false;
+    }
     storedFormat_ = TextFormat();
     keptStray_ = 0;
     rich_->moveCursor(QTextCursor::Start);
+    NotifySelection();
     rawValid_ = false;
     FinishLoad();
 }

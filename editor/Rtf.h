@@ -47,7 +47,9 @@ struct RtfReadResult {
 
 // Replaces the document's content with what the RTF describes. Never throws
 // on malformed input: whatever can be read is loaded. Time and memory grow
-// linearly with the input.
+// linearly with the input when the document has no layout: Qt lays out the
+// whole read at once in a document that has one (a view's), at a cost that
+// grows faster, so views are detached while reading (see TRichEdit).
 RtfReadResult ReadRtf(const QByteArray& rtf, QTextDocument& document);
 
 // The document as RTF 1.x; the same document always gives the same bytes.

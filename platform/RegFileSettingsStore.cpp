@@ -135,13 +135,17 @@ bool Unquote(QStringView s, qsizetype& pos, QString& out, QString& why)
     out.clear();
     ++pos;
     while (pos < s.size()) {
+        // The run up to the next quote or backslash, copied at once.
+        qsizetype end = pos;
+        while (end < s.size() && s.at(end) != u'"' && s.at(end) != u'\\')
+            ++end;
+        out += s.sliced(pos, end - pos);
+        pos = end;
+        if (pos >= s.size())
+            break;
         const QChar c = s.at(pos++);
         if (c == u'"')
             return true;
-        if (c != u'\\') {
-            out += c;
-            continue;
-        }
         if (pos >= s.size())
             break;
         switch (s.at(pos++).unicode()) {
@@ -217,9 +221,9 @@ bool ParseHexData(QStringView data, QString& normalised, QString& why)
     return true;
 }
 
-bool ParseValueLine(const QStringList& lines, qsizetype& index, RegValue& value, QString& why)
+bool ParseValueLine(const QList<QStringView>& lines, qsizetype& index, RegValue& value, QString& why)
 {
-    QStringView line = QStringView(lines.at(index)).trimmed();
+    QStringView line = lines.at(index).trimmed();
     qsizetype pos = 0;
     if (line.startsWith(u'@')) {
         value.name.clear();
@@ -266,7 +270,7 @@ bool ParseValueLine(const QStringList& lines, qsizetype& index, RegValue& value,
                 why = QStringLiteral("continued line at the end of the file");
                 return false;
             }
-            joined += QStringView(lines.at(index)).trimmed();
+            joined += lines.at(index).trimmed();
         }
         value.kind = RegValue::Kind::Other;
         return ParseHexData(joined, value.text, why);
@@ -312,6 +316,31 @@ std::optional<QString> FullPath(const QString& key)
 
 } // namespace
 
+// Case-folded character by character, as SameName compares: names alike
+// hash alike.
+quint32 RegNameIndex::Hash(QStringView name)
+{
+    quint32 hash = 2166136261u;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name.at(i).unicode();
+        if (c < 0x80) {
+            if (c >= u'A' && c <= u'Z')
+                c += u'a' - u'A';
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), name.at(++i).unicode());
+            c = QChar::toCaseFolded(c);
+        }
+        hash = (hash ^ quint32(c)) * 16777619u;
+    }
+    return hash;
+}
+
+bool RegNameIndex::Same(QStringView a, QStringView b)
+{
+    return SameName(a, b);
+}
+
 RegValue* RegKey::Find(const QString& name)
 {
     for (RegValue& value : values)
@@ -354,7 +383,7 @@ RegKey& RegHive::Ensure(const QString& path)
     return keys.back();
 }
 
-std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* error)
+std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* error, RegHiveIndex* index)
 {
     RegHive hive;
     QString text;
@@ -367,20 +396,28 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
     if (!Decode(bytes, text, hive.encoding, fault.message))
         return fail(0, fault.message);
 
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines)
+    // Views of the text: no copy of each line.
+    QList<QStringView> lines = QStringView(text).split(u'\n');
+    for (QStringView& line : lines)
         if (line.endsWith(u'\r'))
             line.chop(1);
 
-    const QString header = QStringView(lines.front()).trimmed().toString();
+    const QString header = lines.front().trimmed().toString();
     if (header != kVersion5Header && header != kVersion4Header)
         return fail(1, QStringLiteral("missing header line"));
     hive.header = header;
 
+    // Keys and each key's values indexed by name, so that a file of many
+    // of them is read in time linear in its size. A name seen again reuses
+    // its entry, keeping the first spelling and the last value.
+    RegHiveIndex made;
+    RegNameIndex& keyIndex = made.keys;
+    std::vector<RegNameIndex>& valueIndex = made.values;
     RegKey* current = nullptr;
+    RegNameIndex* currentValues = nullptr;
     for (qsizetype index = 1; index < lines.size(); ++index) {
         const int lineNumber = int(index + 1);
-        const QStringView line = QStringView(lines.at(index)).trimmed();
+        const QStringView line = lines.at(index).trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         QString why;
@@ -392,7 +429,17 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
                 return fail(lineNumber, QStringLiteral("key deletion in a saved hive"));
             if (!ValidKeyPath(path, why))
                 return fail(lineNumber, why);
-            current = &hive.Ensure(path.toString());
+            hive.keys.push_back(RegKey{path.toString(), {}});
+            const auto keyPath = [&](size_t at) { return QStringView(hive.keys[at].path); };
+            size_t place = hive.keys.size() - 1;
+            if (const auto seen = keyIndex.FindOrAdd(place, keyPath)) {
+                hive.keys.pop_back();
+                place = *seen;
+            } else {
+                valueIndex.emplace_back();
+            }
+            current = &hive.keys[place];
+            currentValues = &valueIndex[place];
             continue;
         }
         if (line.startsWith(u'"') || line.startsWith(u'@')) {
@@ -401,16 +448,20 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             RegValue value;
             if (!ParseValueLine(lines, index, value, why))
                 return fail(lineNumber, why);
-            if (RegValue* old = current->Find(value.name)) {
-                value.name = old->name;
-                *old = value;
-            } else {
-                current->values.push_back(value);
+            std::vector<RegValue>& values = current->values;
+            values.push_back(std::move(value));
+            const auto valueName = [&](size_t at) { return QStringView(values[at].name); };
+            if (const auto seen = currentValues->FindOrAdd(values.size() - 1, valueName)) {
+                values.back().name = values[*seen].name;
+                values[*seen] = std::move(values.back());
+                values.pop_back();
             }
             continue;
         }
         return fail(lineNumber, QStringLiteral("line is neither a key nor a value"));
     }
+    if (index)
+        *index = std::move(made);
     return hive;
 }
 
@@ -473,13 +524,13 @@ void RegFileSettingsStore::Refresh()
     QFile file(filePath_);
     const QFileInfo info(filePath_);
     if (!info.exists()) {
-        hive_ = RegHive();
+        SetHive({}, {});
         return;
     }
     // Opening a pipe or a device would wait for ever, and writing would
     // replace it.
     if (!info.isFile()) {
-        hive_ = RegHive();
+        SetHive({}, {});
         throw AppError(QStringLiteral("Cannot read the settings file %1: it is not a regular file").arg(filePath_));
     }
     if (!file.open(QIODevice::ReadOnly))
@@ -489,12 +540,18 @@ void RegFileSettingsStore::Refresh()
         throw AppError(QStringLiteral("Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
     file.close();
 
+    // Every key opened reads the file again; unchanged bytes give the hive
+    // already held, so a large file is parsed once, not at every key.
+    if (parsedFrom_ && *parsedFrom_ == bytes)
+        return;
     BrokenFile report;
-    if (auto hive = ParseRegFile(bytes, &report.fault)) {
-        hive_ = std::move(*hive);
+    RegHiveIndex index;
+    if (auto hive = ParseRegFile(bytes, &report.fault, &index)) {
+        SetHive(std::move(*hive), std::move(index));
+        parsedFrom_ = bytes;
         return;
     }
-    hive_ = RegHive();
+    SetHive({}, {});
     report.file = filePath_;
     // Never reuse a name: an earlier broken file may be the user's only copy.
     for (int n = 0; n < 1000 && report.movedTo.isEmpty(); ++n) {
@@ -512,6 +569,30 @@ void RegFileSettingsStore::Refresh()
     lastBroken_ = report;
     if (brokenHandler_)
         brokenHandler_(report);
+}
+
+void RegFileSettingsStore::SetHive(RegHive hive, RegHiveIndex index)
+{
+    hive_ = std::move(hive);
+    index_ = std::move(index);
+    parsedFrom_.reset();
+}
+
+std::optional<size_t> RegFileSettingsStore::KeyPlace(const QString& path) const
+{
+    return index_.keys.Find(path, [this](size_t at) { return QStringView(hive_.keys[at].path); });
+}
+
+// RegHive::Ensure, keeping the index.
+size_t RegFileSettingsStore::EnsureKey(const QString& path)
+{
+    if (const auto place = KeyPlace(path))
+        return *place;
+    hive_.keys.push_back(RegKey{path, {}});
+    index_.keys.FindOrAdd(hive_.keys.size() - 1, [this](size_t at) { return QStringView(hive_.keys[at].path); });
+    index_.values.emplace_back();
+    parsedFrom_.reset();
+    return hive_.keys.size() - 1;
 }
 
 void RegFileSettingsStore::Save()
@@ -552,7 +633,7 @@ bool RegFileSettingsStore::CreateKey(const QString& key)
     Refresh();
     if (IsSameOrBelow(*FullPath(ShellFoldersKey), *path) || hive_.HasKeyOrSubkey(*path))
         return true;
-    hive_.Ensure(*path);
+    EnsureKey(*path);
     Save();
     return true;
 }
@@ -567,11 +648,11 @@ bool RegFileSettingsStore::OpenKey(const QString& key, bool canCreate)
     if (IsShellFolders(*path))
         return false;
     bool created = false;
-    if (!hive_.Find(*path)) {
+    if (!KeyPlace(*path)) {
         created = !hive_.HasKeyOrSubkey(*path);
         if (created && !canCreate)
             return false;
-        hive_.Ensure(*path);
+        EnsureKey(*path);
     }
     keyOpen_ = true;
     keyWritable_ = true;
@@ -602,8 +683,12 @@ const RegValue* RegFileSettingsStore::FindOpenValue(const QString& name) const
         throw AppError(QStringLiteral("No settings key is open"));
     if (IsShellFolders(openPath_) && SameName(name, desktopValue_.name))
         return desktopFolder_.isEmpty() ? nullptr : &desktopValue_;
-    const RegKey* key = hive_.Find(openPath_);
-    return key ? key->Find(name) : nullptr;
+    const auto key = KeyPlace(openPath_);
+    if (!key)
+        return nullptr;
+    const RegKey& values = hive_.keys[*key];
+    const auto at = index_.values[*key].Find(name, [&values](size_t i) { return QStringView(values.values[i].name); });
+    return at ? &values.values[*at] : nullptr;
 }
 
 const RegValue& RegFileSettingsStore::ReadValue(const QString& name, RegValue::Kind kind) const
@@ -642,17 +727,23 @@ void RegFileSettingsStore::WriteValue(const RegValue& value)
         throw AppError(QStringLiteral("No settings key is open"));
     if (!keyWritable_)
         throw AppError(QStringLiteral("Failed to set data for '%1'").arg(value.name));
-    RegKey& key = hive_.Ensure(openPath_);
-    if (RegValue* old = key.Find(value.name)) {
+    const size_t place = EnsureKey(openPath_);
+    RegKey& key = hive_.keys[place];
+    RegNameIndex& index = index_.values[place];
+    const auto name = [&key](size_t at) { return QStringView(key.values[at].name); };
+    if (const auto at = index.Find(value.name, name)) {
+        RegValue& old = key.values[*at];
         RegValue replacement = value;
-        replacement.name = old->name;
-        if (*old == replacement)
+        replacement.name = old.name;
+        if (old == replacement)
             return;
-        *old = replacement;
+        old = replacement;
     } else {
         key.values.push_back(value);
+        index.FindOrAdd(key.values.size() - 1, name);
     }
     keyDirty_ = true;
+    parsedFrom_.reset();
 }
 
 void RegFileSettingsStore::WriteString(const QString& name, const QString& text)

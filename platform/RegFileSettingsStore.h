@@ -3,8 +3,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One value of a registry export file. Types other than REG_SZ and REG_DWORD
@@ -44,6 +46,68 @@ struct RegHive {
     RegKey& Ensure(const QString& path);
 };
 
+// Places in a list of names (a key's values, a hive's keys) found by name
+// without regard to case, in one step. Holds only the places: every call is
+// given the list's names as nameAt(place).
+class RegNameIndex {
+public:
+    // The place of the name, if the index holds one alike.
+    template <class NameAt> std::optional<size_t> Find(QStringView name, const NameAt& nameAt) const
+    {
+        if (slots_.empty())
+            return std::nullopt;
+        const quint32 hash = Hash(name);
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask; slots_[i].place != 0; i = (i + 1) & mask)
+            if (slots_[i].hash == hash && Same(nameAt(slots_[i].place - 1), name))
+                return slots_[i].place - 1;
+        return std::nullopt;
+    }
+
+    // The place of a name alike already held, or nothing when `place` was
+    // added.
+    template <class NameAt> std::optional<size_t> FindOrAdd(size_t place, const NameAt& nameAt)
+    {
+        const QStringView name = nameAt(place);
+        if (auto found = Find(name, nameAt))
+            return found;
+        if ((count_ + 1) * 2 > slots_.size()) {
+            const std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(std::max<size_t>(16, slots_.size() * 2)));
+            for (const Slot& slot : old)
+                if (slot.place != 0)
+                    Put(slot);
+        }
+        Put(Slot{quint32(place + 1), Hash(name)});
+        ++count_;
+        return std::nullopt;
+    }
+
+private:
+    struct Slot {
+        quint32 place = 0;   // place + 1; 0: empty
+        quint32 hash = 0;
+    };
+    static quint32 Hash(QStringView name);
+    static bool Same(QStringView a, QStringView b);
+    void Put(const Slot& slot)
+    {
+        const size_t mask = slots_.size() - 1;
+        size_t i = slot.hash & mask;
+        while (slots_[i].place != 0)
+            i = (i + 1) & mask;
+        slots_[i] = slot;
+    }
+
+    std::vector<Slot> slots_;   // a power of two, at most half full
+    size_t count_ = 0;
+};
+
+// A hive's keys, and each key's values, indexed by name.
+struct RegHiveIndex {
+    RegNameIndex keys;
+    std::vector<RegNameIndex> values;   // one for each key, in the same order
+};
+
 struct RegParseError {
     int line = 0;          // 1-based; 0 for faults of the file as a whole
     QString message;
@@ -52,7 +116,9 @@ struct RegParseError {
 // Accepts UTF-8 (with or without byte-order mark) and UTF-16LE with
 // byte-order mark, CR LF or LF line ends. Anything that is not a well-formed
 // export gives nothing and, when asked, the first fault.
-std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* error = nullptr);
+// `index`, when given, receives the hive's index.
+std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* error = nullptr,
+                                    RegHiveIndex* index = nullptr);
 // CR LF line ends, in the hive's encoding.
 QByteArray SerializeRegFile(const RegHive& hive);
 
@@ -107,6 +173,9 @@ private:
     void Save();
     bool IsShellFolders(const QString& fullPath) const;
     const RegValue* FindOpenValue(const QString& name) const;
+    std::optional<size_t> KeyPlace(const QString& path) const;
+    size_t EnsureKey(const QString& path);
+    void SetHive(RegHive hive, RegHiveIndex index);
     const RegValue& ReadValue(const QString& name, RegValue::Kind kind) const;
     void WriteValue(const RegValue& value);
 
@@ -115,6 +184,10 @@ private:
     BrokenFileHandler brokenHandler_;
     std::optional<BrokenFile> lastBroken_;
     RegHive hive_;
+    // Kept with the hive: a start-up reads dozens of values from a key
+    // that may hold thousands.
+    RegHiveIndex index_;
+    std::optional<QByteArray> parsedFrom_;   // the file's bytes hive_ holds, unchanged since
     bool saveBlocked_ = false;
 
     bool keyOpen_ = false;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -357,6 +358,83 @@ TEST(RtfReader, LinkWithoutColourOfItsOwnLooksLikeALink)
     EXPECT_FALSE(At(*d, 1).fontUnderline());
     EXPECT_FALSE(At(*d, 2).isAnchor());
     EXPECT_EQ(At(*d, 2).foreground().style(), Qt::NoBrush);
+}
+
+// Many empty paragraphs, as bare \par words or \par lines, with text
+// between them, and the count the editor's rich view ends with.
+TEST(RtfReader, ManyEmptyParagraphs)
+{
+    constexpr int kParagraphs = 20000;
+    const struct {
+        const char* name;
+        QByteArray paragraph;
+        QString text;
+    } cases[] = {
+        {"par lines", "\\par\n", QString()},
+        {"bare words", "\\par", QString()},
+        {"with text", "x\\par ", QStringLiteral("x")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray rtf = "{\\rtf1 " + c.paragraph.repeated(kParagraphs) + "}";
+        const auto d = Read(rtf);
+        ASSERT_EQ(d->blockCount(), kParagraphs);
+        EXPECT_EQ(d->characterCount(), kParagraphs * (c.text.size() + 1));
+        for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+            ASSERT_EQ(b.text(), c.text) << "paragraph " << b.blockNumber();
+    }
+}
+
+// Qt lays out one big edit of a laid-out document at once, at a cost that
+// grows faster than the document: the rich view's document is filled with
+// no layout attached, and the view lays it out afterwards. Plain text
+// opened in rich mode too.
+TEST(RtfReader, RichLoadFillsTheDocumentWithoutLayout)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("empty.rtf"));
+    const QByteArray rtf = "{\\rtf1 " + QByteArray("\\par\n").repeated(3000) + "}";
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(rtf) == rtf.size());
+    f.close();
+    const QString textPath = dir.filePath(QStringLiteral("lines.txt"));
+    QFile text(textPath);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write(QByteArray(2999, '\n')) == 2999);
+    text.close();
+
+    TRichEdit edit;
+    edit.SetPlainTextMode(false);
+    edit.resize(400, 300);
+    edit.SetText(QStringLiteral("before"));
+    QTextDocument* const document = edit.document();
+    int filled = 0;        // times the whole text was in place
+    int laidOut = 0;       // of them, with a layout attached
+    QObject::connect(document, &QTextDocument::contentsChanged, [&] {
+        if (document->blockCount() != 3000)
+            return;
+        ++filled;
+        if (document->findChild<QAbstractTextDocumentLayout*>(QString(), Qt::FindDirectChildrenOnly))
+            ++laidOut;
+    });
+    const std::pair<const char*, std::function<void()>> loads[] = {
+        {"file", [&] { edit.LoadFromFile(path); }},
+        {"bytes", [&] { edit.LoadRtfBytes(rtf); }},
+        {"plain text file", [&] { edit.LoadFromFile(textPath); }},
+    };
+    for (const auto& [name, load] : loads) {
+        SCOPED_TRACE(name);
+        filled = laidOut = 0;
+        load();
+        EXPECT_GE(filled, 1);
+        EXPECT_EQ(laidOut, 0);
+        // The view shows the document again, laid out in full when asked.
+        EXPECT_EQ(edit.LineCount(), 3000);
+        EXPECT_EQ(edit.textCursor().document(), document);
+        EXPECT_EQ(edit.textCursor().position(), 0);
+        EXPECT_GT(document->documentLayout()->documentSize().height(), 3000);
+        EXPECT_FALSE(edit.Modified());
+    }
 }
 
 // The editor tells whether the document it holds came from RTF whose

@@ -1,6 +1,7 @@
 #include "platform/AppError.h"
 #include "platform/RegFileSettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -93,6 +94,80 @@ TEST(RegFileFormat, SerializedHiveParsesBackEqual)
         ASSERT_TRUE(back) << int(encoding);
         EXPECT_EQ(*back, hive) << int(encoding);
         EXPECT_EQ(SerializeRegFile(*back), bytes);
+    }
+}
+
+// Values and keys are found through an index: names the registry's
+// comparison calls alike must meet there, and no others. A value seen
+// again keeps its first spelling and takes the last data.
+TEST(RegFileFormat, NamesAlikeMeetAsTheyCompare)
+{
+    const std::pair<QString, QString> pairs[] = {
+        {QStringLiteral("Size"), QStringLiteral("SIZE")},
+        {QString::fromUtf16(u"\u00c4rger"), QString::fromUtf16(u"\u00e4RGER")},
+        {QString::fromUtf16(u"\u03a3\u03c3"), QString::fromUtf16(u"\u03c3\u03a3")},
+        {QString::fromUtf16(u"\u03c2"), QString::fromUtf16(u"\u03c3")},
+        {QString::fromUtf16(u"\u212a"), QStringLiteral("k")},
+        {QString::fromUtf16(u"\U00010400x"), QString::fromUtf16(u"\U00010428X")},
+        {QString::fromUtf16(u"stra\u00dfe"), QStringLiteral("STRASSE")},
+        {QString::fromUtf16(u"\U00010400"), QString::fromUtf16(u"\u0400")},
+        {QStringLiteral("a"), QStringLiteral("b")},
+    };
+    int alikePairs = 0;
+    for (const auto& [a, b] : pairs) {
+        SCOPED_TRACE(a.toStdString() + " / " + b.toStdString());
+        const bool alike = a.compare(b, Qt::CaseInsensitive) == 0;
+        alikePairs += alike;
+        const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n"
+                                            "[HKEY_CURRENT_USER\\Software\\%1]\r\n\"%1\"=\"1\"\r\n\"%2\"=\"2\"\r\n"
+                                            "[HKEY_CURRENT_USER\\Software\\%2]\r\n\"%2\"=\"3\"\r\n")
+                                 .arg(a, b);
+        const auto hive = ParseRegFile(text.toUtf8());
+        ASSERT_TRUE(hive);
+        ASSERT_EQ(hive->keys.size(), alike ? 1u : 2u);
+        const RegKey& first = hive->keys.front();
+        EXPECT_EQ(first.path, QStringLiteral("HKEY_CURRENT_USER\\Software\\") + a);
+        ASSERT_EQ(first.values.size(), alike ? 1u : 2u);
+        EXPECT_EQ(first.values.front().name, a);
+        EXPECT_EQ(first.values.front().text, alike ? QStringLiteral("3") : QStringLiteral("1"));
+
+        // The store's lookups and writes agree.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("s.reg"));
+        WriteAll(path, text.toUtf8());
+        RegFileSettingsStore store(path, QString());
+        ASSERT_TRUE(store.OpenKey(QStringLiteral("\\Software\\") + b, false));
+        EXPECT_EQ(store.ValueExists(a), alike);
+        EXPECT_EQ(store.ReadString(b), QStringLiteral("3"));
+        store.WriteString(a, QStringLiteral("4"));
+        store.CloseKey();
+        const auto written = ParseRegFile(ReadAll(path));
+        ASSERT_TRUE(written);
+        const RegKey* key = written->Find(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + b);
+        ASSERT_TRUE(key);
+        ASSERT_EQ(key->values.size(), alike ? 1u : 2u);
+        EXPECT_EQ(key->values.front().text, alike ? QStringLiteral("4") : QStringLiteral("3"));
+        EXPECT_EQ(key->values.back().name, a);
+        EXPECT_EQ(key->values.back().text, QStringLiteral("4"));
+    }
+    EXPECT_GE(alikePairs, 4);
+
+    // Many values, every third seen again in capitals.
+    QByteArray many = "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Software\\Many]\r\n";
+    for (int i = 0; i < 3000; ++i)
+        many += "\"Value" + QByteArray::number(i) + "\"=dword:" + QByteArray::number(i, 16).rightJustified(8, '0') + "\r\n";
+    for (int i = 0; i < 3000; i += 3)
+        many += "\"VALUE" + QByteArray::number(i) + "\"=\"again\"\r\n";
+    const auto hive = ParseRegFile(many);
+    ASSERT_TRUE(hive);
+    const std::vector<RegValue>& values = hive->keys.front().values;
+    ASSERT_EQ(values.size(), 3000u);
+    for (int i = 0; i < 3000; ++i) {
+        ASSERT_EQ(values[i].name, QStringLiteral("Value%1").arg(i));
+        if (i % 3 == 0)
+            ASSERT_EQ(values[i].text, QStringLiteral("again")) << i;
+        else
+            ASSERT_EQ(values[i].number, quint32(i)) << i;
     }
 }
 
@@ -332,6 +407,38 @@ TEST_F(SettingsStoreTest, SecondInstanceSeesTheFileAndTheLastCloseWins)
     EXPECT_EQ(first.ReadInteger(QStringLiteral("Width")), 500);
 }
 
+// The hive is parsed again only when the file's bytes changed, whatever
+// its size and time say; changes that did not reach the file are dropped.
+TEST_F(SettingsStoreTest, KeyOpenedAgainSeesTheFileAsItIsNow)
+{
+    WriteAll(path, kSample);
+    auto store = Store();
+    ASSERT_TRUE(store.OpenKeyReadOnly(SettingsKey));
+    EXPECT_EQ(store.ReadInteger(QStringLiteral("Size")), 10);
+    store.CloseKey();
+
+    QByteArray changed = kSample;
+    changed.replace("dword:0000000a", "dword:0000000b");
+    const QDateTime time = QFileInfo(path).lastModified();
+    WriteAll(path, changed);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(time, QFileDevice::FileModificationTime);
+    }
+    ASSERT_TRUE(store.OpenKeyReadOnly(SettingsKey));
+    EXPECT_EQ(store.ReadInteger(QStringLiteral("Size")), 11);
+    store.CloseKey();
+
+    // Its own writes too.
+    ASSERT_TRUE(store.OpenKey(SettingsKey, false));
+    store.WriteInteger(QStringLiteral("Extra"), 1);
+    store.CloseKey();
+    ASSERT_TRUE(store.OpenKeyReadOnly(SettingsKey));
+    EXPECT_EQ(store.ReadInteger(QStringLiteral("Extra")), 1);
+    EXPECT_EQ(store.ReadInteger(QStringLiteral("Size")), 11);
+}
+
 TEST_F(SettingsStoreTest, FailedWriteLeavesTheOldFileWhole)
 {
     WriteAll(path, kSample);
@@ -354,6 +461,10 @@ TEST_F(SettingsStoreTest, FailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(ReadAll(path), kSample);
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("Mirel-Edit.reg")});
+    // What did not reach the file is gone when the key opens again.
+    ASSERT_TRUE(store.OpenKeyReadOnly(SettingsKey));
+    EXPECT_FALSE(store.ValueExists(QStringLiteral("Big")));
+    store.CloseKey();
 
     // The next write succeeds and keeps the file's permissions.
     ASSERT_TRUE(store.OpenKey(SettingsKey, false));
