@@ -76,7 +76,7 @@ struct RunningCheck {
     QObject watch;   // ends the edit watch with the check
 };
 
-void OutputFailed(TMainForm& form, const RunningCheck& check)
+void OutputFailed(TMainForm& form, RunningCheck& check)
 {
     form.ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.\n%1: %2")
                        .arg(check.outputName, check.output.ErrorString()));
