@@ -638,12 +638,11 @@ qsizetype TextEncoder::Finish(char* out)
     return PutUtf8(kReplacement, dst) - dst;
 }
 
-QByteArray EncodeText(const QString& text, TextFormat& format)
+namespace {
+
+QByteArray EncodeWhole(QStringView text, const TextFormat& format, KeptBytes kept)
 {
-    // A character the code page lacks would be lost: UTF-8 keeps it.
-    if (format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(text, KeptBytes::AsCharacters))
-        format.encoding = TextEncoding::Utf8;
-    TextEncoder encoder(format, KeptBytes::AsCharacters);
+    TextEncoder encoder(format, kept);
     QByteArray out(TextEncoder::MaxBytes(text.size()), Qt::Uninitialized);
     char* dst = out.data();
     qsizetype n = encoder.Start(dst);
@@ -653,14 +652,17 @@ QByteArray EncodeText(const QString& text, TextFormat& format)
     return out;
 }
 
+} // namespace
+
+QByteArray EncodeText(const QString& text, TextFormat& format)
+{
+    // A character the code page lacks would be lost: UTF-8 keeps it.
+    if (format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(text, KeptBytes::AsCharacters))
+        format.encoding = TextEncoding::Utf8;
+    return EncodeWhole(text, format, KeptBytes::AsCharacters);
+}
+
 QByteArray EncodeDocument(QStringView text, const TextFormat& format)
 {
-    TextEncoder encoder(format);
-    QByteArray out(TextEncoder::MaxBytes(text.size()), Qt::Uninitialized);
-    char* dst = out.data();
-    qsizetype n = encoder.Start(dst);
-    n += encoder.Encode(text, dst + n);
-    n += encoder.Finish(dst + n);
-    out.truncate(n);
-    return out;
+    return EncodeWhole(text, format, KeptBytes::Restored);
 }
