@@ -9,11 +9,14 @@
 #include "macro/MacroFile.h"
 #include "macro/MacroLanguage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QWidget>
@@ -54,8 +57,10 @@ bool InsideOpenBox(const QWidget* widget)
 
 }   // namespace
 
-MacroRunGuard::MacroRunGuard(MacroState& macro, QWidget* editor, QWidget* statusBar, QWidget* stopButton)
-    : macro_(macro), editor_(editor), statusBar_(statusBar), stopButton_(stopButton),
+MacroRunGuard::MacroRunGuard(MacroState& macro, QWidget* editor, QWidget* statusBar, QWidget* stopButton,
+                             QMenuBar* menuBar, QList<QAction*> stopItems)
+    : macro_(macro), editor_(editor), statusBar_(statusBar), stopButton_(stopButton), menuBar_(menuBar),
+      stopItems_(std::move(stopItems)),
       editorUpdates_(editor->updatesEnabled()), statusUpdates_(statusBar->updatesEnabled())
 {
     macro_.IsRunning = true;
@@ -132,6 +137,53 @@ bool MacroRunGuard::AsksToStop(QObject* receiver, const QEvent* event) const
     return target == stopButton_ || stopButton_->isAncestorOf(target);
 }
 
+bool MacroRunGuard::ReachesStopItem(QObject* receiver, const QEvent* event) const
+{
+    if (!menuBar_ || QApplication::activeModalWidget())
+        return false;   // a command's box has the input, and its own rules
+    const bool pointer = dynamic_cast<const QSinglePointEvent*>(event) != nullptr;
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+                     event->type() == QEvent::ShortcutOverride;
+    if (!pointer && !key)
+        return false;
+    QWidget* target = TargetOf(receiver, event);
+    if (!target)
+        return false;
+    if (target == menuBar_ || menuBar_->isAncestorOf(target))
+        return pointer;   // opening a menu with the mouse
+    auto* menu = qobject_cast<QMenu*>(target->window());
+    if (!menu || menu != QApplication::activePopupWidget())
+        return false;
+    const auto picks = [this](const QAction* action) {
+        return !action || action->menu() || stopItems_.contains(action);
+    };
+    if (pointer) {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return true;   // hovering and pressing pick nothing yet
+        const auto* click = static_cast<const QMouseEvent*>(event);
+        const QPoint at = menu->mapFromGlobal(click->globalPosition().toPoint());
+        return picks(menu->actionAt(at));
+    }
+    // Moving through the menus, and Enter only on a Stop item; a letter
+    // could pick any item.
+    switch (static_cast<const QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Escape:
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return picks(menu->activeAction());
+    default:
+        return false;
+    }
+}
+
 void MacroRunGuard::LookAtInput()
 {
     looking_ = true;
@@ -149,6 +201,10 @@ bool MacroRunGuard::eventFilter(QObject* watched, QEvent* event)
         macro_.StopRequested = true;
         return true;
     }
+    if (ReachesStopItem(watched, event))
+        return false;
+    if (menuBar_ && !QApplication::activeModalWidget() && qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        return true;   // the rest of the input to the menu bar's menus
     return Blocks(watched, event);
 }
 
@@ -190,7 +246,12 @@ void TMainForm::RunMacro()
     Macro.MacroLines = lines;
     if (!Macro.MacroLines.isEmpty()) {
         {
-            MacroRunGuard guard(Macro, RichEdit, StatusBar, RunButton);
+            // The Stop items are the menus' way to end a run; the end of the
+            // run disables them again.
+            const QList<QAction*> stopItems = {Item(QStringLiteral("Stop1")), Item(QStringLiteral("Stop2"))};
+            for (QAction* item : stopItems)
+                item->setEnabled(true);
+            MacroRunGuard guard(Macro, RichEdit, StatusBar, RunButton, menuBar(), stopItems);
             PlaceholderValues values;
             values.selection = [this] { return RichEdit->SelText(); };
             values.selStart = [this] { return qint64(RichEdit->SelStart()); };

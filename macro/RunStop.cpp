@@ -188,6 +188,10 @@ bool TMainForm::WriteRecording(QString* error)
 
 void TMainForm::Stop1Click()
 {
+    if (Macro.IsRunning) {
+        Macro.StopRequested = true;   // heard between two lines; the run ends itself
+        return;
+    }
     ShowStoppedControls();
     if (Macro.IsRecording) {
         if (QString error; !WriteRecording(&error)) {

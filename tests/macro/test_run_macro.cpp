@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
@@ -273,6 +276,52 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
         EXPECT_EQ(form().Macro.FailedLine, c.stops ? 4 : 0);
         EXPECT_FALSE(form().Macro.IsRunning);
         EXPECT_FALSE(run->isChecked());
+    }
+}
+
+TEST_F(RunMacroTest, TheMenuBarsStopItemEndsARunAndNoOtherItemIsPicked)
+{
+    form().Macro.LookIntervalMs = 0;
+    struct Case {
+        const char* item;
+        bool byKey;   // Enter on the item, else a click
+        bool stops;
+    };
+    const Case cases[] = {{"Stop2", false, true}, {"Stop2", true, true},
+                          {"SelectAll2", false, false}, {"SelectAll2", true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.item) + (c.byKey ? " by Enter" : " by a click"));
+        edit().SetText(QString());
+        QAction* item = form().Item(QString::fromUtf8(c.item));
+        QMenu* menu = nullptr;
+        for (QAction* top : form().menuBar()->actions())
+            if (top->menu() && top->menu()->actions().contains(item))
+                menu = top->menu();
+        ASSERT_NE(menu, nullptr);
+        Expect(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok, MsgAnswer::Ok);
+        // The user opens the menu with the mouse while line 3's box is up;
+        // the window hears it before line 4.
+        fake.prompts.WhileShown([&] {
+            QTimer::singleShot(0, &form(), [&] {
+                QMenuBar* bar = form().menuBar();
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+                ASSERT_TRUE(menu->isVisible());
+                if (c.byKey) {
+                    menu->setActiveAction(item);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                } else {
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+                }
+            });
+        });
+        if (c.stops)
+            Expect(MsgKind::Information, QStringLiteral("Macro stopped in line 4."), MsgButtons::Ok, MsgAnswer::Ok);
+        Run("insert a\r\ninsert b\r\nfind nothing-like-this\r\ninsert c\r\ninsert d\r\n");
+        fake.prompts.VerifyAllShown();
+        // Select All picked in the run would have let "c" replace the text.
+        EXPECT_EQ(Document(), c.stops ? QStringLiteral("ab") : QStringLiteral("abcd"));
+        EXPECT_FALSE(form().Item(QStringLiteral("Stop2"))->isEnabled()) << "enabled for the run only";
+        menu->close();
     }
 }
 
