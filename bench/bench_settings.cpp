@@ -47,9 +47,12 @@ int main(int argc, char** argv)
             // teardown is not timed.
             std::optional<RegFileSettingsStore> store;
             std::optional<LoadedSettings> loaded;
-            // Milliseconds each: at least ten runs, for a steady best.
+            // Milliseconds each: a small file gets as many more runs as it
+            // is smaller, so that every size is timed for about as long and
+            // a short hiccup of the machine cannot decide the best.
+            const int sizeRuns = std::max(runs, 10) * (sizes[3] / sizes[i]);
             ns[i] = bench::Best(
-                std::max(runs, 10),
+                sizeRuns,
                 [&] {
                     loaded.reset();
                     store.reset();
@@ -61,7 +64,7 @@ int main(int argc, char** argv)
                 });
             if (loaded->placement != Placement::Remembered)
                 std::printf("the load did not read the file\n");
-            const qint64 parse = bench::Best(std::max(runs, 10), [&] { ParseRegFile(bytes); });
+            const qint64 parse = bench::Best(sizeRuns, [&] { ParseRegFile(bytes); });
             std::printf("settings load, %d values: %.1f ms (parsing the file once %.1f ms)\n", sizes[i],
                         ns[i] / 1e6, parse / 1e6);
             std::fflush(stdout);

@@ -440,6 +440,14 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             }
             current = &hive.keys[place];
             currentValues = &valueIndex[place];
+            // Room for the key's values at once: a key of many values then
+            // costs no copies and no fresh memory on the way.
+            qsizetype following = 0;
+            for (qsizetype next = index + 1; next < lines.size() && !lines.at(next).trimmed().startsWith(u'[');
+                 ++next)
+                ++following;
+            current->values.reserve(current->values.size() + size_t(following));
+            currentValues->Reserve(current->values.size() + size_t(following));
             continue;
         }
         if (line.startsWith(u'"') || line.startsWith(u'@')) {

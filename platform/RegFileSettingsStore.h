@@ -71,15 +71,25 @@ public:
         const QStringView name = nameAt(place);
         if (auto found = Find(name, nameAt))
             return found;
-        if ((count_ + 1) * 2 > slots_.size()) {
-            const std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(std::max<size_t>(16, slots_.size() * 2)));
-            for (const Slot& slot : old)
-                if (slot.place != 0)
-                    Put(slot);
-        }
+        if ((count_ + 1) * 2 > slots_.size())
+            Reserve(std::max<size_t>(8, count_ * 2));
         Put(Slot{quint32(place + 1), Hash(name)});
         ++count_;
         return std::nullopt;
+    }
+
+    // Room for `count` names in all without growing on the way.
+    void Reserve(size_t count)
+    {
+        size_t size = std::max<size_t>(16, slots_.size());
+        while (size < count * 2)
+            size *= 2;
+        if (size == slots_.size())
+            return;
+        const std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
+        for (const Slot& slot : old)
+            if (slot.place != 0)
+                Put(slot);
     }
 
 private:
