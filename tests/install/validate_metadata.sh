@@ -32,4 +32,12 @@ for check in "${checks[@]}"; do
   got=$(xpath "$query") || true
   [ "$got" = "$want" ] || fail "$metainfo: $query is '$got', not '$want'"
 done
+# The screenshot named is the one kept in packaging/screenshots, and its
+# stated size is the picture's (width and height from the PNG header).
+image=$(xpath "string(/component/screenshots/screenshot[@type='default']/image)")
+shot=$packaging/screenshots/$(basename "$image")
+[ -f "$shot" ] || fail "no $shot for $image"
+stated=$(xpath "string(/component/screenshots/screenshot/image/@width)")x$(xpath "string(/component/screenshots/screenshot/image/@height)")
+[ "$(od -An -tu1 -j16 -N8 "$shot" | awk '{ print $3*256+$4 "x" $7*256+$8 }')" = "$stated" ] \
+  || fail "$shot is not $stated"
 echo "desktop entry and metainfo: valid"
