@@ -46,6 +46,14 @@ dpkg-deb -x "$deb" "$out/root"
 doc=$out/root/usr/share/doc/mirel-edit
 [ "$(zcat "$doc/changelog.Debian.gz" | head -n 1)" = "mirel-edit ($version-1) unstable; urgency=medium" ] \
   || fail "the changelog's last entry is not $version-1"
+# Hardened as Debian's own builds (lintian only mentions some of these).
+program=$out/root/usr/bin/vellumpad
+elf=$(readelf -W --dynamic --program-headers --sections --dyn-syms "$program")
+for mark in 'GNU_RELRO:read-only relocations' 'BIND_NOW:binding at start' 'Flags: NOW PIE:a position-independent program' \
+            '__stack_chk_fail:stack protection' '__[a-z]*_chk@:fortified calls'; do
+  grep -qE -- "${mark%%:*}" <<<"$elf" || fail "bin/vellumpad lacks ${mark#*:}"
+done
+! grep -qE ' \.(symtab|debug_info|comment) ' <<<"$elf" || fail "bin/vellumpad is not stripped"
 "$(dirname "$0")/check_tree.sh" "$out/root" /usr "$source_dir" "$version"
 apt-get install --simulate --no-install-recommends "$deb" >"$out/log" 2>&1 || { cat "$out/log"; fail "not installable"; }
 grep -Eq '^Inst mirel-edit |mirel-edit is already the newest' "$out/log" || { cat "$out/log"; fail "apt skips it"; }
