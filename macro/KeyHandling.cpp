@@ -54,23 +54,6 @@ QString IndentOfLine(const TRichEdit& edit, int line)
     return indent;
 }
 
-// The characters with codes 0 to 32 that end a line, read from its end.
-int TrailingBlanksOfLine(const TRichEdit& edit, int line)
-{
-    const int start = edit.LineIndex(line);
-    int count = 0;
-    for (int end = LineEnd(edit, line), chunk = 64; end > start;
-         end -= chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
-        const int from = std::max(start, end - chunk);
-        const QString piece = edit.TextRange(from, end - from);
-        const int blanks = int(TrailingBlankCount(piece));
-        count += blanks;
-        if (blanks < piece.size())
-            break;
-    }
-    return count;
-}
-
 // The view takes standard keys such as Ctrl+Z and Ctrl+V for itself, ahead
 // of the window's shortcuts; the main menu's commands come first, as they
 // record their lines (Undo takes back recorded input).
@@ -91,8 +74,8 @@ QAction* MenuCommandOfKey(const TMainForm& form, int key, Qt::KeyboardModifiers 
 
 namespace {
 
-// AutoTab's Backspace at the start of a line: the line break and as many
-// characters as the line has trailing blanks go at once.
+// AutoTab's Backspace at the start of a line: the line break and the
+// indent the line begins with go at once; the line's text stays.
 void AutoTabBackspace(TMainForm& form)
 {
     TRichEdit& edit = *form.RichEdit;
@@ -102,9 +85,9 @@ void AutoTabBackspace(TMainForm& form)
     const int line = edit.LineFromChar(caret);
     if (line == 0 || caret != edit.LineIndex(line))
         return;
-    const int blanks = TrailingBlanksOfLine(edit, line);
+    const int indent = int(IndentOfLine(edit, line).size());
     edit.SetSelStart(caret - 1);
-    edit.SetSelLength(1 + blanks);
+    edit.SetSelLength(1 + indent);
 }
 
 // Tab and Shift+Tab on whole selected lines. False when the selection is
@@ -149,6 +132,7 @@ void ToggleTypingMode(TMainForm& form)
 
 void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
+    Macro.KeyModifiers = shift;
     if (QAction* command = MenuCommandOfKey(*this, key, shift)) {
         key = 0;
         command->trigger();
@@ -244,6 +228,12 @@ void TMainForm::RichEditKeyPress(QChar& key)
         if (Macro.IsRecording)
             BackspacePending(Macro.PendingText);
         Macro.PreviousChar = key;
+        return;
+    }
+    // A key the editor types nothing for (Esc, Ctrl+M while Run is off)
+    // goes on to the view for what else it does, unrecorded.
+    if (!EditorInsertsTyped(c, Macro.KeyModifiers)) {
+        Macro.PreviousChar = QChar();
         return;
     }
     if (Macro.IsRecording)

@@ -51,6 +51,26 @@ TEST(KeyRules, BlockIndentAndUnindentAreInverse)
     for (const char* refused : {"\ta\nb\n", "\ta\n\n", " a\n"})
         EXPECT_FALSE(UnindentBlock(Q(refused)).has_value()) << refused;
     EXPECT_EQ(S(LeadingIndent(u"\t\t x\t").toString()), "\t\t ");
-    EXPECT_EQ(TrailingBlankCount(u"ab \t\x01"), 3);
-    EXPECT_EQ(TrailingBlankCount(u"  "), 2);
+}
+
+TEST(KeyRules, OnlyWhatTheEditorInsertsCountsAsTyped)
+{
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
+    const struct {
+        char16_t c;
+        Qt::KeyboardModifiers modifiers;
+        bool inserted;
+    } cases[] = {
+        {u'a', {}, true},        {u'A', shift, true},        {u'a', alt, true},
+        {u'@', ctrl | alt, true}, // AltGr
+        {u'\t', {}, true},       {u'\r', {}, true},          {u'\r', shift, true},
+        {u'\r', Qt::KeypadModifier, true},
+        {u'\x1b', {}, false},    // Esc
+        {u'\r', ctrl, false},    // Ctrl+M, Ctrl+Enter
+        {u'\r', alt, false},     {u'm', ctrl, false},         {u'M', ctrl | shift, false},
+        {u'\x19', ctrl, false},  {u'\x01', {}, false},
+        {0x200D, ctrl, true},    // a zero-width joiner
+    };
+    for (const auto& [c, modifiers, inserted] : cases)
+        EXPECT_EQ(EditorInsertsTyped(QChar(c), modifiers), inserted) << int(c) << " " << int(modifiers.toInt());
 }
