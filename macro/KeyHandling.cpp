@@ -54,6 +54,23 @@ QString IndentOfLine(const TRichEdit& edit, int line)
     return indent;
 }
 
+// The tabs and blanks that end a line, read from its end in growing pieces.
+int TrailingIndentOfLine(const TRichEdit& edit, int line)
+{
+    const int start = edit.LineIndex(line);
+    int count = 0;
+    for (int end = LineEnd(edit, line), chunk = 64; end > start;
+         end -= chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
+        const int from = std::max(start, end - chunk);
+        const QString piece = edit.TextRange(from, end - from);
+        const int blanks = int(TrailingIndentLength(piece));
+        count += blanks;
+        if (blanks < piece.size())
+            break;
+    }
+    return count;
+}
+
 // The view takes standard keys such as Ctrl+Z and Ctrl+V for itself, ahead
 // of the window's shortcuts; the main menu's commands come first, as they
 // record their lines (Undo takes back recorded input).
@@ -74,8 +91,8 @@ QAction* MenuCommandOfKey(const TMainForm& form, int key, Qt::KeyboardModifiers 
 
 namespace {
 
-// AutoTab's Backspace at the start of a line: the line break and the
-// indent the line begins with go at once; the line's text stays.
+// AutoTab's Backspace at the start of a line: the line break and the tabs
+// and blanks that end the line above go at once; text stays.
 void AutoTabBackspace(TMainForm& form)
 {
     TRichEdit& edit = *form.RichEdit;
@@ -85,9 +102,9 @@ void AutoTabBackspace(TMainForm& form)
     const int line = edit.LineFromChar(caret);
     if (line == 0 || caret != edit.LineIndex(line))
         return;
-    const int indent = int(IndentOfLine(edit, line).size());
-    edit.SetSelStart(caret - 1);
-    edit.SetSelLength(1 + indent);
+    const int blanks = TrailingIndentOfLine(edit, line - 1);
+    edit.SetSelStart(caret - 1 - blanks);
+    edit.SetSelLength(1 + blanks);
 }
 
 // Tab and Shift+Tab on whole selected lines. False when the selection is

@@ -102,6 +102,15 @@ QStringView LeadingIndent(QStringView text)
     return text.first(n);
 }
 
+qsizetype TrailingIndentLength(QStringView text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && (text.at(text.size() - 1 - n) == QLatin1Char('\t') ||
+                               text.at(text.size() - 1 - n) == QLatin1Char(' ')))
+        ++n;
+    return n;
+}
+
 bool EditorInsertsTyped(QChar c, Qt::KeyboardModifiers modifiers)
 {
     // The view takes format characters (ZWJ and the like) even with Ctrl.

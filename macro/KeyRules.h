@@ -44,6 +44,9 @@ std::optional<QString> UnindentBlock(QStringView lines);
 // The run of tabs and blanks a text begins with (AutoTab's indent).
 QStringView LeadingIndent(QStringView text);
 
+// The number of tabs and blanks that end a text.
+qsizetype TrailingIndentLength(QStringView text);
+
 // Whether the editor's view inserts the character a key types with these
 // modifiers (Enter typing a CR). Control characters such as Esc's are not
 // inserted, nor is anything typed with Ctrl or Ctrl+Shift, nor Enter with

@@ -241,7 +241,7 @@ std::optional<int> CheckMacroCall(const MacroCommand& command, const std::option
     case MacroArgument::Integer:
         return argument ? ReadMacroInteger(*argument) : std::nullopt;
     case MacroArgument::OptionalInteger:
-        return argument ? ReadMacroInteger(*argument) : std::optional<int>(0);
+        return argument ? ReadMacroInteger(*argument) : std::optional<int>(1);
     case MacroArgument::Pair:
         if (!argument || !SplitReplacePair(*argument))
             return std::nullopt;

@@ -51,6 +51,8 @@ TEST(KeyRules, BlockIndentAndUnindentAreInverse)
     for (const char* refused : {"\ta\nb\n", "\ta\n\n", " a\n"})
         EXPECT_FALSE(UnindentBlock(Q(refused)).has_value()) << refused;
     EXPECT_EQ(S(LeadingIndent(u"\t\t x\t").toString()), "\t\t ");
+    for (const auto& [text, trailing] : {std::pair{u"ab \t", 2}, {u"  ", 2}, {u"ab\x01", 0}, {u"a b", 0}, {u"", 0}})
+        EXPECT_EQ(TrailingIndentLength(text), trailing);
 }
 
 TEST(KeyRules, OnlyWhatTheEditorInsertsCountsAsTyped)

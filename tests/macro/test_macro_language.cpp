@@ -162,7 +162,7 @@ TEST(MacroCommandTable, WordsArgumentsAndModes)
     EXPECT_EQ(check("size", S("12"), false), 12);
     EXPECT_EQ(check("size", std::nullopt, false), std::nullopt);
     EXPECT_EQ(check("startsel", S("x"), true), std::nullopt);
-    EXPECT_EQ(check("moveleft", std::nullopt, true), 0);
+    EXPECT_EQ(check("moveleft", std::nullopt, true), 1) << "one press of the Left key";
     EXPECT_EQ(check("moveleft", S("3"), true), 3);
     EXPECT_EQ(check("replace", S("ab"), true), std::nullopt);
     EXPECT_EQ(check("replaceall", std::nullopt, true), std::nullopt);
