@@ -184,7 +184,8 @@ void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
     case Qt::Key_Right: {
         Macro.PreviousChar = QChar();
         const QString word = key == Qt::Key_Left ? QStringLiteral("MoveLeft") : QStringLiteral("MoveRight");
-        if (Macro.IsRecording && !MergeMove(Macro.MacroLines, word))
+        // Typed text pending stands between this move and the last one.
+        if (Macro.IsRecording && (!Macro.PendingText.isEmpty() || !MergeMove(Macro.MacroLines, word)))
             RecordCommand(word);
         break;
     }

@@ -13,7 +13,6 @@
 #include <QToolButton>
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace {
 
@@ -22,20 +21,18 @@ bool IsOn(const MacroCall& call)
     return call.argument && IsOnArgument(*call.argument);
 }
 
-TRichEdit& Edit(TMainForm& form) { return *form.RichEdit; }
-
 // The caret and selection commands reach far beyond the text with numbers
 // near the int limits: positions are worked out in 64 bits and kept within
 // the text before the editor sees them.
 int WithinText(TMainForm& form, qint64 position)
 {
-    return ClampPosition(position, Edit(form).TextLength());
+    return ClampPosition(position, form.RichEdit->TextLength());
 }
 
 // Selects from the selection start to the position.
 void SelectTo(TMainForm& form, qint64 end)
 {
-    TRichEdit& edit = Edit(form);
+    TRichEdit& edit = *form.RichEdit;
     const int start = edit.SelStart();
     edit.SetSelLength(WithinText(form, end) - start);
 }
@@ -96,7 +93,7 @@ void MoveLeft(TMainForm& form, const MacroCall& call)
 // (a line break is one).
 void Delete(TMainForm& form, const MacroCall&)
 {
-    TRichEdit& edit = Edit(form);
+    TRichEdit& edit = *form.RichEdit;
     if (edit.SelLength() == 0) {
         if (edit.SelStart() >= edit.TextLength())
             return;

@@ -15,7 +15,7 @@ enum class MacroArgument {
     Ignored,           // any argument or none
     Text,              // taken as it is; absent counts as empty
     Integer,           // a number is required
-    OptionalInteger,   // absent counts as 1: a recording writes one key press so
+    OptionalInteger,   // absent counts as 1, one key press as a recording writes it
     OnOff,             // on when "on" in any letter case, else off
     Pair,              // find text and replacement (SplitReplacePair)
 };

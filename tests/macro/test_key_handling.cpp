@@ -64,6 +64,7 @@ TEST_F(KeyHandlingTest, KeysChangeTheDocumentAndAreRecorded)
         {"", "|", "{Left}{Left}{Left}", "", "MoveLeft 3"},
         {"", "|", "ab{Left}{Up}{Right}{Right}{Del}", "ab", "Insert ab|MoveLeft|MoveRight 2|Delete"},
         {"", "|", "ab{Left}{Del}", "a", "Insert ab|MoveLeft|Delete"},
+        {"", "|", "ab{Left}c{Left}", "acb", "Insert ab|MoveLeft|Insert c|MoveLeft"},
         {"", "|", "ab{Left}c{Undo}{Undo}", "", "Insert ab"},
         {"", "|", "ab{Paste}", "abzz", "Insert ab|Paste"},
         {"e", "|", "<<", "&lt;", "Insert <<"},

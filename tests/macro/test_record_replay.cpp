@@ -25,6 +25,11 @@ struct Row {
     const char* recorded;  // the macro file's lines, split by |
     // The boxes the action shows, expected again for the replay.
     std::function<void(RecordReplayTest&)> boxes = [](RecordReplayTest&) {};
+    // A file of the test folder the action works on: made again before the
+    // replay, and its content compared.
+    const char* file = nullptr;
+    const char* fileContent = "";
+    bool fileOpen = false;   // open it before the action
 };
 
 const char* const kOptions[] = {"AutoTab", "CenterOnScreen", "RememberPos", "AlwaysStayOnTop", "PlainText",
@@ -35,7 +40,9 @@ public:
     // For the rows' actions.
     using MacroLibraryTest::edit;
     using MacroLibraryTest::Expect;
+    using MacroLibraryTest::fake;
     using MacroLibraryTest::form;
+    using MacroLibraryTest::TempPath;
 
     // Characters as they stand, {Name} for keys without one.
     void Keys(const QString& script)
@@ -99,13 +106,19 @@ public:
         edit().SetModified(false);
         form().SearchPos = 0;
         QApplication::clipboard()->setText(QStringLiteral("clip"));
+        file_ = row.file ? WriteFile(QString::fromUtf8(row.file), row.fileContent) : QString();
+        if (row.fileOpen)
+            form().OpenNamed(file_);
     }
+    QString file_;
 
     // The text, the options and, in rich text, every character's attributes
     // and every line's alignment.
     std::string Look()
     {
         QStringList state{edit().Text()};
+        if (!file_.isEmpty())
+            state << (QFile::exists(file_) ? QString::fromUtf8(ReadFile(file_)) : QStringLiteral("(no file)"));
         for (const char* option : kOptions)
             state << QString::fromUtf8(option) + (form().IsChecked(QString::fromUtf8(option)) ? "+" : "-");
         if (form().Doc.IsPlainDocument)
@@ -163,8 +176,8 @@ TEST_F(RecordReplayTest, EveryRecordedActionReplaysAsItWasDone)
          "Insert b\\tx\\sy\\\\z\\nc"},
         {"Esc and Ctrl+M type nothing", "|", false, [](T& t) { t.Keys(QStringLiteral("a{Esc}{CtrlM}b")); }, "ab",
          "Insert ab"},
-        {"Left and Right", "abc|", false, [](T& t) { t.Keys(QStringLiteral("{Left}{Left}X{Right}Y")); }, "aXbYc",
-         "MoveLeft 2|Insert X|MoveRight|Insert Y"},
+        {"Left and Right", "abc|", false, [](T& t) { t.Keys(QStringLiteral("{Left}{Left}X{Right}Y{Left}Z{Left}")); },
+         "aXbZYc", "MoveLeft 2|Insert X|MoveRight|Insert Y|MoveLeft|Insert Z|MoveLeft"},
         {"Delete: a character and a line break", "a|b\ncd", false,
          [](T& t) { t.Keys(QStringLiteral("{Del}{Del}x")); }, "axcd", "Delete|Delete|Insert x"},
         {"Delete: the selection", "ab[cd]e", false, [](T& t) { t.Keys(QStringLiteral("{Del}x")); }, "abxe",
@@ -267,6 +280,27 @@ TEST_F(RecordReplayTest, EveryRecordedActionReplaysAsItWasDone)
          },
          "n", "Insert d|CloseFile|Insert n",
          [](T& t) { t.Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No); }},
+        {"open and save", "|", false,
+         [](T& t) {
+             const QString path = t.TempPath(QStringLiteral("w.txt"));
+             t.fake.prompts.ExpectOpenDialog([path](FileDialogState& s) {
+                 s.fileName = path;
+                 return true;
+             });
+             t.Menu("Open2");
+             t.Keys(QStringLiteral("z"));
+             t.Menu("Save2");
+             t.Keys(QStringLiteral("y"));
+         },
+         "zyw", "OpenFile DIR/w.txt|Insert z|SaveFile|Insert y", [](T&) {}, "w.txt", "w"},
+        {"delete the file", "|", false,
+         [](T& t) {
+             t.Menu("Delete3");
+             t.Keys(QStringLiteral("n"));
+         },
+         "n", "DeleteFile|Insert n",
+         [](T& t) { t.Expect(MsgKind::Confirmation, QStringLiteral("Sure to delete it?"), MsgButtons::OkCancel, MsgAnswer::Ok); },
+         "d.txt", "d", true},
         {"print", "|", false,
          [](T& t) {
              t.Menu("Print2");
@@ -279,7 +313,8 @@ TEST_F(RecordReplayTest, EveryRecordedActionReplaysAsItWasDone)
     for (Row row : rows) {
         SCOPED_TRACE(row.what);
         const QString font = form().Schriftarten->itemText(0);
-        QByteArray recorded = QByteArray(row.recorded).replace("FONT", font.toUtf8());
+        QByteArray recorded =
+            QByteArray(row.recorded).replace("FONT", font.toUtf8()).replace("DIR", dir.path().toUtf8());
         row.recorded = recorded.constData();
         RecordAndReplay(row, ++number);
         if (HasFatalFailure())
