@@ -8,8 +8,8 @@ class TMainForm;
 // The commands of the macro language, each word once, with what its
 // argument must be and the mode it needs; the runner and any later check
 // of macro files read this one table. Every line a recording writes runs:
-// where the recorded word differs from the written one ("Underline",
-// "CloseFile") both are listed.
+// where a recording writes another word than the language's own
+// ("Underline", "CloseFile"), both words are listed.
 
 enum class MacroArgument {
     Ignored,           // any argument or none
