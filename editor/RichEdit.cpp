@@ -4,6 +4,7 @@
 #include "editor/PipelinedWriter.h"
 #include "editor/Rtf.h"
 #include "editor/TextSearch.h"
+#include "editor/VisibleColouring.h"
 #include "platform/AppError.h"
 #include "platform/SafeFile.h"
 
@@ -23,6 +24,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTextList>
 #include <type_traits>
 
@@ -155,6 +157,7 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     plain_->setObjectName(QStringLiteral("RichEditPlainView"));
     stack_->addWidget(rich_);
     stack_->addWidget(plain_);
+    colouring_ = new VisibleColouring(plain_, [this] { return plain_->FirstBlock(); });
 
     doc_ = new QTextDocument(this);
     doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
@@ -252,6 +255,8 @@ void TRichEdit::MoveDocument(bool toPlain)
     const int position = ToText(old.position());
     const bool hadFocus = View()->hasFocus();
     quiet_ = true;
+    // The rich view would show the plain view's colours as its own.
+    colouring_->Clear();
     if (toPlain) {
         rich_->setDocument(spareRich_);
         doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
@@ -266,6 +271,7 @@ void TRichEdit::MoveDocument(bool toPlain)
         setFocusProxy(rich_);
     }
     plainText_ = toPlain;
+    UpdateColouring();
     QTextCursor c(doc_);
     c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
     c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
@@ -356,6 +362,7 @@ void TRichEdit::FillPlain(const std::function<void(const PieceSink& add)>& produ
     // Formats first: changing them after the text would touch every line.
     doc_->setUndoRedoEnabled(false);
     filling_ = true;
+    colouring_->Forget();
     doc_->clear();
     ApplyPlainFormat();
     QTextCursor c(doc_);
@@ -929,6 +936,39 @@ void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
         ApplyPlainFormat();
     else
         doc_->setDefaultFont(controlFont_);
+}
+
+void TRichEdit::SetSyntaxColouring(bool on)
+{
+    colouringWanted_ = on;
+    UpdateColouring();
+}
+
+void TRichEdit::SetSyntaxFileName(const QString& fileName)
+{
+    colouringName_ = fileName;
+    UpdateColouring();
+}
+
+void TRichEdit::UpdateColouring()
+{
+    colouring_->SetLanguage(LanguageForFile(colouringName_));
+    colouring_->SetEnabled(colouringWanted_ && plainText_);
+}
+
+QColor TRichEdit::ShownColourAt(int pos) const
+{
+    if (!plainText_)
+        return {};
+    const int at = ToDocument(pos);
+    const QTextBlock block = doc_->findBlock(at);
+    if (!block.isValid() || !block.layout())
+        return {};
+    const int inBlock = at - block.position();
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (inBlock >= range.start && inBlock < range.start + range.length && range.format.hasProperty(QTextFormat::ForegroundBrush))
+            return range.format.foreground().color();
+    return {};
 }
 
 void TRichEdit::SetPlainTextMode(bool plain)

@@ -23,6 +23,7 @@ class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
 template <class Base> class EditorView;
+class VisibleColouring;
 
 // Character attributes of the selection or of new text.
 struct CharAttributes {
@@ -136,6 +137,15 @@ public:
     bool OverwriteMode() const { return overwrite_; }
     void SetOverwriteMode(bool on);
     int MaxLength() const { return maxLength_; }
+    // Colours of HTML, XML, SVG and CSS source in plain mode, picked by the
+    // document's file name. Only the lines in view are coloured, as they
+    // are shown: text, undo history and modified flag stay as they are.
+    void SetSyntaxColouring(bool on);
+    bool SyntaxColouring() const { return colouringWanted_; }
+    void SetSyntaxFileName(const QString& fileName);
+    // The colour text at `pos` is shown in by the colouring; invalid where
+    // it adds none (the line is not in view, or not coloured).
+    QColor ShownColourAt(int pos) const;
     void SetMaxLength(int length) { maxLength_ = length; }
 
     // Modified flag and undo.
@@ -258,6 +268,7 @@ private:
     void RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format,
                        qsizetype lineBreaks) const;
     void ApplyPlainFormat();
+    void UpdateColouring();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);
     // Line breaks and long lines of inserted plain text (LinePieces.h).
@@ -311,6 +322,9 @@ private:
     TextChanges changes_;
     qsizetype trackedLength_ = 0;           // of the copy, once the changes are applied
     qsizetype trackedAdded_ = 0;            // characters held in changes_
+    VisibleColouring* colouring_ = nullptr;
+    bool colouringWanted_ = true;
+    QString colouringName_;
     mutable QString rawCache_;
     mutable bool rawValid_ = false;
 };
