@@ -429,6 +429,9 @@ void TMainForm::SetWindowTitle(const QString& text)
     // Not Qt's display name: X11 would add it to every dialog's title.
     applicationTitle_ = text;
     setWindowTitle(text);
+    // The caption follows every change of the document's name, and so
+    // does the colouring, which goes by its extension.
+    RichEdit->SetSyntaxFileName(Doc.CurrentFile);
 }
 
 void TMainForm::ShellOpen(const QString& target)

@@ -226,6 +226,7 @@ public slots:
     void WordWrapClick();
     void SaveLineMarkers1Click();
     void SortMacrosClick();
+    void SyntaxColouringClick();
     // Macro.
     void RunButtonClick();
     void Record1Click();
