@@ -2,6 +2,7 @@
 
 #include "app/CommandMap.h"
 #include "app/StatusBar.h"
+#include "document/Progress.h"
 #include "app/AboutBox.h"
 #include "document/DroppedFiles.h"
 #include "document/Recovery.h"
@@ -71,6 +72,8 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     setMinimumSize(426, 350);
     resize(418, 304 + 46);
     BuildControls();
+    progressDialog_ = std::make_unique<DialogProgress>(this);
+    LongWork = progressDialog_.get();
     BuildMenus();
     BuildToolBars();
     BuildStatusBar();
