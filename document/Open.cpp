@@ -125,7 +125,7 @@ void TMainForm::Open1Click()
             bool was;
             ~Checking() { flag = was; }
         } checking{checkingFile_, wasChecking};
-        DelayedProgress progress(*platform().clock, LongWork, OpeningLabel(Doc.CurrentFile), true);
+        DelayedProgress progress(platform().clock, LongWork, OpeningLabel(Doc.CurrentFile), true);
         RichEdit->LoadFromFile(Doc.CurrentFile, [&](int percent) { return progress.Step(percent); });
     } catch (const LoadCancelled&) {
         Doc = previousDoc;

@@ -2,10 +2,13 @@
 
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <algorithm>
 
-DelayedProgress::DelayedProgress(const Clock& clock, ProgressView* view, QString label, bool cancellable)
-    : clock_(clock), view_(view), label_(std::move(label)), cancellable_(cancellable), start_(clock.Now())
+DelayedProgress::DelayedProgress(const Clock* clock, ProgressView* view, QString label, bool cancellable)
+    : clock_(clock), view_(clock ? view : nullptr), label_(std::move(label)), cancellable_(cancellable)
 {
+    if (clock_)
+        start_ = clock_->Now();
 }
 
 DelayedProgress::~DelayedProgress()
@@ -19,7 +22,7 @@ bool DelayedProgress::Step(int percent)
     if (!view_)
         return true;
     if (!shown_) {
-        if (start_.msecsTo(clock_.Now()) <= kDelayMs)
+        if (start_.msecsTo(clock_->Now()) <= kDelayMs)
             return true;
         view_->Show(label_, cancellable_);
         shown_ = true;

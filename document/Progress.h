@@ -25,7 +25,8 @@ class DelayedProgress {
 public:
     static constexpr qint64 kDelayMs = 500;
 
-    DelayedProgress(const Clock& clock, ProgressView* view, QString label, bool cancellable);
+    // Without a clock or a view nothing is shown.
+    DelayedProgress(const Clock* clock, ProgressView* view, QString label, bool cancellable);
     ~DelayedProgress();
     DelayedProgress(const DelayedProgress&) = delete;
     DelayedProgress& operator=(const DelayedProgress&) = delete;
@@ -35,7 +36,7 @@ public:
     bool Shown() const { return shown_; }
 
 private:
-    const Clock& clock_;
+    const Clock* clock_;
     ProgressView* view_;
     QString label_;
     bool cancellable_;

@@ -143,7 +143,7 @@ void TMainForm::WriteDocument()
     bool written = true;
     QString reason;
     try {
-        DelayedProgress progress(*platform().clock, LongWork, SavingLabel(Doc.CurrentFile), false);
+        DelayedProgress progress(platform().clock, LongWork, SavingLabel(Doc.CurrentFile), false);
         RichEdit->SaveToFile(Doc.CurrentFile, [&](int percent) { return progress.Step(percent); });
     } catch (const AppError& e) {
         written = false;

@@ -61,6 +61,8 @@ public:
         form_ = std::make_unique<TMainForm>(platform, QStringList());
         // Every file is saved or left as it was: nothing to recover.
         StopRecovery(*form_);
+        // No window, so no progress dialog: the run counts files instead.
+        form_->LongWork = nullptr;
         prompts_.SetLineSources([this] { return form_->Macro.RunLine; }, [this] { return form_->Macro.FailedLine; });
     }
 

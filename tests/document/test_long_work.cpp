@@ -31,7 +31,7 @@ TEST(DelayedProgress, ShowsOnlyAfterHalfASecondAndStopsOnlyWhatMayStop)
         view.cancelAt = c.cancelAt;
         int refused = -1;
         {
-            DelayedProgress progress(clock, &view, QStringLiteral("Opening x ..."), c.cancellable);
+            DelayedProgress progress(&clock, &view, QStringLiteral("Opening x ..."), c.cancellable);
             for (int step = 1; step <= 10 && refused < 0; ++step)
                 if (!progress.Step(step * 10))
                     refused = step;
@@ -43,6 +43,12 @@ TEST(DelayedProgress, ShowsOnlyAfterHalfASecondAndStopsOnlyWhatMayStop)
         if (!view.shown.isEmpty())
             EXPECT_EQ(view.cancellable, c.cancellable) << c.name;
     }
+    // A window without a clock (a run without a window) shows nothing.
+    FakeProgress unseen;
+    unseen.cancelAt = 0;
+    DelayedProgress noClock(nullptr, &unseen, QStringLiteral("Opening x ..."), true);
+    EXPECT_TRUE(noClock.Step(50));
+    EXPECT_TRUE(unseen.shown.isEmpty());
 }
 
 TEST(BatchProgress, CountsOnlyOnATerminalAndOnlyForSeveralFiles)
