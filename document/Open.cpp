@@ -100,7 +100,9 @@ void TMainForm::Open1Click()
 
     Doc.LastOpenDir = FolderOf(Doc.CurrentFile);
     OpenDialogState.initialDir = Doc.LastOpenDir;
-    RecordCommand(QStringLiteral("OpenFile ") + Doc.CurrentFile);
+    const QString recorded = QStringLiteral("OpenFile ") + Doc.CurrentFile;
+    RecordCommand(recorded);
+    const bool openRecorded = Macro.IsRecording && !Macro.MacroLines.isEmpty() && Macro.MacroLines.last() == recorded;
     Doc.AttrLetters = AttributeLetters(Doc.CurrentFile);
 
     Doc.IsPlainDocument = !IsRichExtension(Doc.CurrentFile);
@@ -131,6 +133,9 @@ void TMainForm::Open1Click()
         Doc = previousDoc;
         OpenDialogState.initialDir = previousOpenDir;
         ToolBar1->setVisible(formatBarShown);
+        // A replay should not open what the user gave up on.
+        if (openRecorded)
+            Macro.MacroLines.removeLast();
         RichEdit->RestoreSetAside();
         ApplyDocumentKind();
         return;

@@ -131,7 +131,11 @@ TEST_F(LongWorkTest, CancelledOpenLeavesThePreviousDocumentAsItWas)
         view = FakeProgress();
         view.cancelAt = 0;   // at once when shown
         Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+        form().Macro.IsRecording = true;
+        form().Macro.MacroLines = QStringList{QStringLiteral("Bold On")};
         form().OpenNamed(big);
+        form().Macro.IsRecording = false;
+        EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("Bold On")}) << c.name << ": not recorded";
 
         EXPECT_EQ(view.shown.size(), 1) << c.name;
         EXPECT_EQ(edit().Text(), text) << c.name;
