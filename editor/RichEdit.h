@@ -144,16 +144,16 @@ public:
     bool OverwriteMode() const { return overwrite_; }
     void SetOverwriteMode(bool on);
     int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = length; }
     // Colours of HTML, XML, SVG and CSS source in plain mode, picked by the
     // document's file name. Only the lines in view are coloured, as they
     // are shown: text, undo history and modified flag stay as they are.
     void SetSyntaxColouring(bool on);
     bool SyntaxColouring() const { return colouringWanted_; }
     void SetSyntaxFileName(const QString& fileName);
-    // The colour text at `pos` is shown in by the colouring; invalid where
-    // it adds none (the line is not in view, or not coloured).
+    // The colour the colouring shows the character at `pos` in; invalid
+    // where it adds none (a line out of view, or text of no colour).
     QColor ShownColourAt(int pos) const;
-    void SetMaxLength(int length) { maxLength_ = length; }
 
     // Modified flag and undo.
     bool Modified() const;

@@ -28,7 +28,6 @@ VisibleColouring::VisibleColouring(QPlainTextEdit* view, std::function<QTextBloc
 {
     view_->viewport()->installEventFilter(this);
     connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { Changed(); });
-    connect(view_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { Changed(); });
 }
 
 void VisibleColouring::SetLanguage(SyntaxLanguage language)
