@@ -3,6 +3,7 @@
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
 #include "app/MainForm.h"
+#include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
 
@@ -39,6 +40,11 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
     }
     if (row.Has(CustomColour)) {
         form.Startup.CustomLines[size_t(CustomColourIndex(row))] = std::get<QString>(v);
+        return;
+    }
+    if (row.Has(RecentFile)) {
+        // Read in slot order, so appending keeps the newest first.
+        form.Recent.Restore(std::get<QString>(v));
         return;
     }
     const QString& name = row.name;
@@ -94,6 +100,8 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
     } else if (name == u"HTMLTop") {
         if (form.HTMLToolbar)
             form.HTMLToolbar->SavedTop = std::get<qint32>(v);
+    } else if (name == u"Zoom") {
+        form.RichEdit->SetZoom(std::get<qint32>(v));
     }
 }
 
@@ -133,6 +141,10 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
         return form.IsChecked(row.contextItem);
     if (row.Has(CustomColour))
         return form.Startup.CustomLines[size_t(CustomColourIndex(row))];
+    if (row.Has(RecentFile))
+        return form.Recent.At(RecentFileSlot(row));
+    if (row.name == u"Zoom")
+        return qint32(form.RichEdit->Zoom());
     const QString& name = row.name;
     const StartupState& s = form.Startup;
     if (name == u"Font")

@@ -28,6 +28,23 @@ Placement PlacementFor(const LoadedValue& rememberPos)
     return std::get<bool>(rememberPos.value) ? Placement::Remembered : Placement::Centred;
 }
 
+// The placement group, read only when "RememberPos" is true.
+template <class Read> void ReadPlacement(const LoadContext& context, Read&& read)
+{
+    const QSize screen = context.defaults.screenSize;
+    for (const SettingRow& row : SettingsTable()) {
+        if (!row.Has(PlacementGroup))
+            continue;
+        LoadedValue& got = read(row);
+        if (!row.Has(ClampToDesktop))
+            continue;
+        qint32& edge = std::get<qint32>(got.value);
+        edge = row.defaultFrom == DefaultFrom::CentredLeft
+                   ? PlacedLeft(edge, context.desktopSize.width(), screen.width())
+                   : PlacedTop(edge, context.desktopSize.height(), screen.height());
+    }
+}
+
 void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& loaded)
 {
     const auto read = [&](const SettingRow& row) -> LoadedValue& {
@@ -44,20 +61,18 @@ void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& 
         if (row.Has(PlacementSwitch))
             loaded.placement = PlacementFor(got);
     }
-    if (loaded.placement != Placement::Remembered)
-        return;
-
-    const QSize screen = context.defaults.screenSize;
+    if (loaded.placement == Placement::Remembered)
+        ReadPlacement(context, read);
     for (const SettingRow& row : SettingsTable()) {
-        if (!row.Has(PlacementGroup))
+        if (!row.Has(AfterPlacement))
             continue;
-        LoadedValue& got = read(row);
-        if (!row.Has(ClampToDesktop))
-            continue;
-        qint32& edge = std::get<qint32>(got.value);
-        edge = row.defaultFrom == DefaultFrom::CentredLeft
-                   ? PlacedLeft(edge, context.desktopSize.width(), screen.width())
-                   : PlacedTop(edge, context.desktopSize.height(), screen.height());
+        try {
+            read(row);
+        } catch (const AppError&) {
+            // A broken one of these costs only itself.
+            if (!row.Has(SkipBroken))
+                throw;
+        }
     }
 }
 

@@ -114,6 +114,16 @@ std::vector<SettingRow> BuildTable()
         With(Number("HTMLTop", 0, "SavedTop of the HTML toolbar"), PlacementGroup, WriteWhen::RememberPos),
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
+    // Line numbers, zoom and the recent files, kept since later versions.
+    rows.push_back(With(Option("LineNumbers", false, "LineNumbers", "LineNumbers1", "the line-number gutter"),
+                        AfterPlacement | SkipBroken));
+    rows.push_back(With(Number("Zoom", 100, "zoom of the editor's text in percent"), AfterPlacement | SkipBroken));
+    for (int slot = 0; slot < 10; ++slot) {
+        SettingRow row = With(Text("", "", "a recently opened or saved document"),
+                              AfterPlacement | SkipBroken | RecentFile);
+        row.name = RecentFileSettingName(slot);
+        rows.push_back(row);
+    }
 
     // The shutdown's order, group by group.
     QStringList closing = {
@@ -130,7 +140,10 @@ std::vector<SettingRow> BuildTable()
         "AutoTab", "FixedFont", "SaveLineMarkers",
         "RememberPos", "HTMLTop", "HTMLLeft", "Left", "Top", "Width", "Height", "Maximized",
         "AlwaysStayOnTop", "Toolbar", "MenuVisible",
+        "LineNumbers", "Zoom",
     };
+    for (int slot = 0; slot < 10; ++slot)
+        closing << RecentFileSettingName(slot);
     for (size_t i = 0; i < rows.size(); ++i) {
         rows[i].loadOrder = int(i + 1);
         rows[i].closeOrder = int(closing.indexOf(rows[i].name) + 1);
@@ -139,6 +152,16 @@ std::vector<SettingRow> BuildTable()
 }
 
 } // namespace
+
+QString RecentFileSettingName(int slot)
+{
+    return QStringLiteral("RecentFile%1").arg(slot + 1);
+}
+
+int RecentFileSlot(const SettingRow& row)
+{
+    return row.Has(RecentFile) ? QStringView(row.name).sliced(10).toInt() - 1 : -1;
+}
 
 const std::vector<SettingRow>& SettingsTable()
 {

@@ -1,6 +1,7 @@
 #include "editor/RichEdit.h"
 
 #include "editor/DocumentText.h"
+#include "editor/LineGutter.h"
 #include "editor/PipelinedWriter.h"
 #include "editor/Rtf.h"
 #include "editor/TextSearch.h"
@@ -24,6 +25,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
+#include <QWheelEvent>
 #include <type_traits>
 
 namespace {
@@ -44,6 +46,15 @@ QString ToSeparators(const QString& text)
     QString out = NormalizeLineBreaks(text);
     out.replace(QLatin1Char('\n'), kParagraphSeparator);
     return out;
+}
+
+// Redo keys reach the window's Redo command only: the view's own redo
+// would bypass it, also while it is disabled.
+bool IsRedoKey(const QKeyEvent* event)
+{
+    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+    return event->matches(QKeySequence::Redo) || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
 } // namespace
@@ -75,7 +86,42 @@ public:
 
     void Key(QKeyEvent* event) { keyPressEvent(event); }
 
+    void SetLeftMargin(int width) { this->setViewportMargins(width, 0, 0, 0); }
+
+    // The blocks on screen with their top and height in viewport
+    // coordinates (plain view only).
+    template <class F> void ForVisibleBlocks(F&& f) const
+    {
+        if constexpr (std::is_same_v<Base, QPlainTextEdit>) {
+            QTextBlock block = this->firstVisibleBlock();
+            const qreal limit = this->viewport()->height();
+            qreal top = this->blockBoundingGeometry(block).translated(this->contentOffset()).top();
+            while (block.isValid() && top <= limit) {
+                const qreal height = this->blockBoundingRect(block).height();
+                if (block.isVisible() && top + height >= 0)
+                    f(block, qRound(top), qRound(height));
+                top += height;
+                block = block.next();
+            }
+        }
+    }
+
 protected:
+    bool event(QEvent* event) override
+    {
+        // Left to the window's shortcut, which the view would take first.
+        if (event->type() == QEvent::ShortcutOverride && IsRedoKey(static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return false;
+        }
+        return Base::event(event);
+    }
+    void wheelEvent(QWheelEvent* event) override
+    {
+        // The views' own Ctrl+wheel zoom would change the document's font.
+        if (!owner_->WheelZooms(event))
+            Base::wheelEvent(event);
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         owner_->KeyPress(event, [this](QKeyEvent* e) { Base::keyPressEvent(e); });
@@ -133,10 +179,13 @@ protected:
             if (this->lineWrapMode() == Base::NoWrap && event->oldSize().width() != event->size().width()) {
                 QResizeEvent heightOnly(event->size(), QSize(event->size().width(), event->oldSize().height()));
                 Base::resizeEvent(&heightOnly);
+                owner_->PlaceGutter();
                 return;
             }
         }
         Base::resizeEvent(event);
+        if constexpr (std::is_same_v<Base, QPlainTextEdit>)
+            owner_->PlaceGutter();
     }
 
 private:
@@ -163,6 +212,7 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::NoteChange);
     connect(doc_, &QTextDocument::contentsChanged, this, &TRichEdit::TextChanged);
     connect(doc_, &QTextDocument::modificationChanged, this, &TRichEdit::ModifiedChanged);
+    connect(doc_, &QTextDocument::redoAvailable, this, &TRichEdit::RedoAvailable);
     spareRich_ = new QTextDocument(this);
     sparePlain_ = new QTextDocument(this);
     sparePlain_->setDocumentLayout(new QPlainTextDocumentLayout(sparePlain_));
@@ -198,6 +248,8 @@ TRichEdit::~TRichEdit()
     quiet_ = true;
     rich_->setDocument(spareRich_);
     plain_->setDocument(sparePlain_);
+    doc_->documentLayout()->setPaintDevice(nullptr);
+    delete zoomDevice_;
 }
 
 template <class F> decltype(auto) TRichEdit::OnView(F&& f) const
@@ -266,6 +318,8 @@ void TRichEdit::MoveDocument(bool toPlain)
         setFocusProxy(rich_);
     }
     plainText_ = toPlain;
+    if (zoom_ != kZoomNormal)
+        ApplyZoom();   // the new layout measures for the screen
     QTextCursor c(doc_);
     c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
     c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
@@ -929,6 +983,11 @@ void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
         ApplyPlainFormat();
     else
         doc_->setDefaultFont(controlFont_);
+    if (gutter_) {
+        gutter_->SetTextFont(GutterFont());
+        gutterWidth_ = -1;
+        PlaceGutter();
+    }
 }
 
 void TRichEdit::SetPlainTextMode(bool plain)
@@ -1014,6 +1073,135 @@ void TRichEdit::UndoStep()
         const Busy busy(selfEditing_);
         OnView([](auto* v) { v->undo(); });
     }
+}
+
+bool TRichEdit::CanRedo() const { return document()->isRedoAvailable(); }
+
+void TRichEdit::RedoStep()
+{
+    if (CanRedo()) {
+        // Redo puts back marks as they were, as undo does.
+        const Busy busy(selfEditing_);
+        OnView([](auto* v) { v->redo(); });
+    }
+}
+
+void TRichEdit::SetZoom(int percent)
+{
+    percent = ClampZoom(percent);
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    ApplyZoom();
+}
+
+void TRichEdit::ApplyZoom()
+{
+    // The layout measures for a device of a scaled resolution, so fonts of
+    // every size grow alike, in both views, and the document is untouched.
+    QPaintDevice* device = nullptr;
+    if (zoom_ != kZoomNormal) {
+        if (!zoomDevice_)
+            zoomDevice_ = new TZoomDevice;
+        zoomDevice_->SetPercent(zoom_);
+        device = zoomDevice_;
+    }
+    QAbstractTextDocumentLayout* layout = doc_->documentLayout();
+    if (device || layout->paintDevice()) {
+        layout->setPaintDevice(device);
+        doc_->markContentsDirty(0, doc_->characterCount());
+    }
+    if (gutter_) {
+        gutter_->SetTextFont(GutterFont());
+        gutterWidth_ = -1;
+        PlaceGutter();
+    }
+    View()->viewport()->update();
+}
+
+QFont TRichEdit::GutterFont() const
+{
+    QFont font = controlFont_;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoom_ / kZoomNormal);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * zoom_ / kZoomNormal));
+    return font;
+}
+
+bool TRichEdit::WheelZooms(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    gutterWheel_ += event->angleDelta().y();
+    for (; gutterWheel_ >= 120; gutterWheel_ -= 120)
+        ZoomIn();
+    for (; gutterWheel_ <= -120; gutterWheel_ += 120)
+        ZoomOut();
+    event->accept();
+    return true;
+}
+
+void TRichEdit::SetLineNumbers(bool on)
+{
+    lineNumbers_ = on;
+    if (on && !gutter_) {
+        gutter_ = new TLineGutter(this, plain_);
+        gutter_->SetTextFont(GutterFont());
+        connect(plain_, &QPlainTextEdit::updateRequest, gutter_, [this](const QRect& rect, int dy) {
+            if (dy != 0)
+                gutter_->scroll(0, dy);
+            else
+                gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+        });
+        connect(plain_, &QPlainTextEdit::blockCountChanged, this, &TRichEdit::PlaceGutter);
+        connect(plain_, &QPlainTextEdit::cursorPositionChanged, gutter_, qOverload<>(&QWidget::update));
+    }
+    if (!gutter_)
+        return;
+    gutter_->setVisible(on);
+    gutterWidth_ = -1;
+    PlaceGutter();
+}
+
+void TRichEdit::PlaceGutter()
+{
+    if (!gutter_)
+        return;
+    // Looked at on every change of the line count: the width only changes
+    // with the number of digits.
+    const int width = lineNumbers_ ? gutter_->WidthFor(LineCount()) : 0;
+    if (width != gutterWidth_) {
+        gutterWidth_ = width;
+        plain_->SetLeftMargin(width);
+    }
+    const QRect area = plain_->contentsRect();
+    gutter_->setGeometry(area.left(), area.top(), width, plain_->viewport()->height());
+}
+
+void TRichEdit::UpdateGutter()
+{
+    if (gutter_ && lineNumbers_)
+        gutter_->update();
+}
+
+QWidget* TRichEdit::Gutter() const { return gutter_; }
+
+std::vector<TRichEdit::GutterRow> TRichEdit::VisibleLineRows() const
+{
+    std::vector<GutterRow> rows;
+    if (!plainText_)
+        return rows;
+    int line = -1;
+    plain_->ForVisibleBlocks([&](const QTextBlock& block, int top, int height) {
+        if (line < 0)
+            line = LineOfBlock(block);
+        else if (!ContinuesLine(block))
+            ++line;
+        if (!ContinuesLine(block))
+            rows.push_back({line, top, height});
+    });
+    return rows;
 }
 
 void TRichEdit::EmptyUndoBuffer()
@@ -1317,6 +1505,10 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
         else
             RepairMark();
     };
+    if (IsRedoKey(event)) {
+        event->ignore();
+        return;
+    }
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (onKeyDown) {
