@@ -661,8 +661,13 @@ void TMainForm::OpenRecentFile(int slot)
 
 void TMainForm::ShowRecentFiles()
 {
-    for (QAction* entry : recentEntries_)
-        delete entry;
+    // An entry may be the one being chosen: it goes once its signal is done.
+    for (QAction* entry : recentEntries_) {
+        for (QObject* holder : entry->associatedObjects())
+            if (auto* widget = qobject_cast<QWidget*>(holder))
+                widget->removeAction(entry);
+        entry->deleteLater();
+    }
     recentEntries_.clear();
     const QString home = QDir::homePath();
     for (const char* name : {kRecentFilesMenuMain, kRecentFilesMenuContext}) {
