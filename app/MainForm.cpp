@@ -149,6 +149,7 @@ void TMainForm::BuildControls()
         connect(CheckList->model(), signal, RichEdit, [this] { RichEdit->UpdateGutter(); });
     connect(CheckList->model(), &QAbstractItemModel::modelReset, RichEdit, [this] { RichEdit->UpdateGutter(); });
     connect(RichEdit, &TRichEdit::RedoAvailable, this, [this] { ShowRedoAvailable(Macro.IsRecording); });
+    RichEdit->SetRedoKeysToWindow(true);
     CheckList->SetPrompts(platform_.prompts);
     connect(CheckList, &TMegaCheckListBox::Click, this, [this] { Guard([this] { CheckListClick(); }); });
     connect(CheckList, &TMegaCheckListBox::ClickCheck, this,

@@ -48,8 +48,8 @@ QString ToSeparators(const QString& text)
     return out;
 }
 
-// Redo keys reach the window's Redo command only: the view's own redo
-// would bypass it, also while it is disabled.
+// Redo keys that a window's Redo command takes: the view's own redo would
+// bypass it, also while it is disabled.
 bool IsRedoKey(const QKeyEvent* event)
 {
     const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
@@ -110,7 +110,8 @@ protected:
     bool event(QEvent* event) override
     {
         // Left to the window's shortcut, which the view would take first.
-        if (event->type() == QEvent::ShortcutOverride && IsRedoKey(static_cast<QKeyEvent*>(event))) {
+        if (event->type() == QEvent::ShortcutOverride && owner_->redoKeysToWindow_ &&
+            IsRedoKey(static_cast<QKeyEvent*>(event))) {
             event->ignore();
             return false;
         }
@@ -320,6 +321,7 @@ void TRichEdit::MoveDocument(bool toPlain)
     plainText_ = toPlain;
     if (zoom_ != kZoomNormal)
         ApplyZoom();   // the new layout measures for the screen
+    PlaceGutter();     // the line count may have changed meanwhile
     QTextCursor c(doc_);
     c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
     c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
@@ -366,9 +368,13 @@ namespace {
 // made for a document already filled works in steps as the view asks.
 template <class Fill> void FillWithoutLayout(QTextEdit* view, QTextDocument* idle, QTextDocument* document, Fill&& fill)
 {
+    QPaintDevice* zoom = document->documentLayout()->paintDevice();
     view->setDocument(idle);
     document->setDocumentLayout(nullptr);   // made again when the view asks
     fill();
+    // The new layout keeps measuring for the zoom.
+    if (zoom)
+        document->documentLayout()->setPaintDevice(zoom);
     view->setDocument(document);
 }
 } // namespace
@@ -1505,7 +1511,7 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
         else
             RepairMark();
     };
-    if (IsRedoKey(event)) {
+    if (redoKeysToWindow_ && IsRedoKey(event)) {
         event->ignore();
         return;
     }

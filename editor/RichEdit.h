@@ -149,6 +149,9 @@ public:
     void UndoStep();
     bool CanRedo() const;
     void RedoStep();
+    // The redo keys (Ctrl+Y, Ctrl+Shift+Z) left to a window's Redo command,
+    // which may refuse them; otherwise the view redoes by itself.
+    void SetRedoKeysToWindow(bool on) { redoKeysToWindow_ = on; }
     void EmptyUndoBuffer();
 
     // Zoom of the shown text in percent, for both views. Only the screen
@@ -361,5 +364,6 @@ private:
     bool lineNumbers_ = false;
     TLineGutter* gutter_ = nullptr;
     int gutterWidth_ = 0;
+    bool redoKeysToWindow_ = false;
     int gutterWheel_ = 0;   // Ctrl+wheel angle not yet turned into a step
 };

@@ -178,15 +178,22 @@ TEST_F(ViewExtrasTest, ZoomChangesTheViewOnlyInBothModes)
     }
 }
 
-TEST_F(ViewExtrasTest, ZoomOutlivesTheSwitchOfModes)
+TEST_F(ViewExtrasTest, ZoomOutlivesTheSwitchOfModesAndNewText)
 {
     edit.SetText(QStringLiteral("text"));
     const qreal normal = FirstLineHeight();
     edit.SetZoom(200);
-    edit.SetPlainTextMode(false);
-    EXPECT_GT(FirstLineHeight(), normal * 1.5);
-    edit.SetPlainTextMode(true);
-    EXPECT_GT(FirstLineHeight(), normal * 1.5);
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"to rich", [&] { edit.SetPlainTextMode(false); }},
+        {"rich text set", [&] { edit.SetText(QStringLiteral("other text")); }},
+        {"rich text loaded", [&] { edit.LoadRtfBytes("{\\rtf1\\ansi text\\par}"); }},
+        {"to plain", [&] { edit.SetPlainTextMode(true); }},
+        {"plain text set", [&] { edit.SetText(QStringLiteral("more text")); }},
+    };
+    for (const auto& [what, change] : changes) {
+        change();
+        EXPECT_GT(FirstLineHeight(), normal * 1.5) << what;
+    }
 }
 
 TEST_F(ViewExtrasTest, CtrlWheelZoomsAndAPlainWheelScrolls)
@@ -247,9 +254,10 @@ TEST_F(ViewExtrasTest, RedoTakesBackAnUndoAndSaysWhenItCan)
     }
 }
 
-TEST_F(ViewExtrasTest, RedoKeysNeverReachTheViewsOwnRedo)
+TEST_F(ViewExtrasTest, RedoKeysLeftToTheWindowNeverReachTheViewsOwnRedo)
 {
-    // The window's Redo command decides; alone, the editor lets them pass.
+    // The window's Redo command decides; the editor lets the keys pass.
+    edit.SetRedoKeysToWindow(true);
     for (const bool plain : {true, false}) {
         SCOPED_TRACE(plain ? "plain" : "rich");
         edit.SetPlainTextMode(plain);
