@@ -1161,7 +1161,14 @@ void TRichEdit::SetLineNumbers(bool on)
                 gutter_->update(0, rect.y(), gutter_->width(), rect.height());
         });
         connect(plain_, &QPlainTextEdit::blockCountChanged, this, &TRichEdit::PlaceGutter);
-        connect(plain_, &QPlainTextEdit::cursorPositionChanged, gutter_, qOverload<>(&QWidget::update));
+        // The highlight moves only when the caret changes lines.
+        connect(plain_, &QPlainTextEdit::cursorPositionChanged, gutter_, [this] {
+            const int line = LineFromChar(CaretPosition());
+            if (line != gutterCaretLine_) {
+                gutterCaretLine_ = line;
+                gutter_->update();
+            }
+        });
     }
     if (!gutter_)
         return;

@@ -365,5 +365,6 @@ private:
     TLineGutter* gutter_ = nullptr;
     int gutterWidth_ = 0;
     bool redoKeysToWindow_ = false;
+    int gutterCaretLine_ = -1;
     int gutterWheel_ = 0;   // Ctrl+wheel angle not yet turned into a step
 };
