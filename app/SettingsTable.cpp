@@ -114,7 +114,8 @@ std::vector<SettingRow> BuildTable()
         With(Number("HTMLTop", 0, "SavedTop of the HTML toolbar"), PlacementGroup, WriteWhen::RememberPos),
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
-    // Line numbers, zoom and the recent files, kept since later versions.
+    // Line numbers, zoom and the recent files: read after all the others,
+    // so that a file without them, or with a damaged one, loads as before.
     rows.push_back(With(Option("LineNumbers", false, "LineNumbers", "LineNumbers1", "the line-number gutter"),
                         AfterPlacement | SkipBroken));
     rows.push_back(With(Number("Zoom", 100, "zoom of the editor's text in percent"), AfterPlacement | SkipBroken));

@@ -54,7 +54,6 @@ enum SettingRule : unsigned {
     RecentFile = 1u << 9,       // "RecentFile1" to "RecentFile10", newest first
 };
 
-
 struct SettingRow {
     int loadOrder = 0;       // 1-based position in the table (the start-up's order)
     int closeOrder = 0;      // 1-based position in the shutdown's write order

@@ -1139,10 +1139,10 @@ bool TRichEdit::WheelZooms(QWheelEvent* event)
 {
     if (!(event->modifiers() & Qt::ControlModifier))
         return false;
-    gutterWheel_ += event->angleDelta().y();
-    for (; gutterWheel_ >= 120; gutterWheel_ -= 120)
+    wheelForZoom_ += event->angleDelta().y();
+    for (; wheelForZoom_ >= 120; wheelForZoom_ -= 120)
         ZoomIn();
-    for (; gutterWheel_ <= -120; gutterWheel_ += 120)
+    for (; wheelForZoom_ <= -120; wheelForZoom_ += 120)
         ZoomOut();
     event->accept();
     return true;

@@ -366,5 +366,5 @@ private:
     int gutterWidth_ = 0;
     bool redoKeysToWindow_ = false;
     int gutterCaretLine_ = -1;
-    int gutterWheel_ = 0;   // Ctrl+wheel angle not yet turned into a step
+    int wheelForZoom_ = 0;   // Ctrl+wheel angle not yet turned into a step
 };
