@@ -95,7 +95,7 @@ void ShowResult(TMainForm& form, RunningCheck& check, TidyEnd end)
         list.show();
         list.raise();
     }
-    list.ShowMessages(entries, form.Schriftarten->findText(QStringLiteral("Tahoma")) >= 0);
+    list.ShowMessages(entries);
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 #include "tests/support/MainFormFixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
@@ -119,6 +122,52 @@ TEST_F(HtmlWindowsTest, ToolbarIsAToolWindowOfTheMainWindowBelowItsDialogs)
         << "the dialog is not above the toolbar";
     box.done(0);
     EXPECT_LT(index(form().winId()), index(bar().winId())) << "the toolbar is above the main window";
+}
+
+TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolbarsFree)
+{
+    CreateAndShow();
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    form().move(screen.left() + 100, screen.top());   // no room above it
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form().frameGeometry() != form().geometry(); }, 5000));
+    // Lines as Tidy writes them.
+    QDir().mkpath(TempPath(QStringLiteral("tidy")));
+    const QString tidy = WriteFile(
+        QStringLiteral("tidy/tidy"),
+        "#!/bin/sh\ncat >/dev/null\n"
+        "echo 'line 1 column 1 - Warning: missing <!DOCTYPE> declaration' >&2\n"
+        "echo 'Info: Document content looks like HTML5' >&2\n"
+        "echo 'To learn more about HTML Tidy see http://tidy.sourceforge.net and the list of all options, please "
+        "see http://api.html-tidy.org/tidy/quickref_5.6.0.html' >&2\n");
+    QFile::setPermissions(tidy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    form().Startup.TidyLocation = TempPath(QStringLiteral("tidy/"));
+    edit().SetText(QStringLiteral("<p>x"));
+    form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
+    TTidyErrors& errors = *windows.tidyErrors;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.IsRunning() && errors.ErrorList->count() == 3; }, 10000));
+
+    QListWidget& list = *errors.ErrorList;
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    const auto shownWhole = [&] {
+        for (int i = 0; i < list.count(); ++i) {
+            if (list.fontMetrics().horizontalAdvance(list.item(i)->text()) + 2 * margin > list.viewport()->width())
+                return false;
+        }
+        return !list.horizontalScrollBar()->isVisible();
+    };
+    const QRect bars(form().frameGeometry().left(), form().menuBar()->mapToGlobal(QPoint(0, 0)).y(),
+                     form().frameGeometry().width(),
+                     form().centralWidget()->mapToGlobal(QPoint(0, 0)).y() - form().menuBar()->mapToGlobal(QPoint(0, 0)).y());
+    ASSERT_GT(bars.height(), 0);
+    const auto placed = [&] {
+        const QRect frame = errors.frameGeometry();
+        return frame != errors.geometry() && screen.contains(frame) && !frame.intersects(bars);
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWhole() && placed(); }, 5000));
+    EXPECT_TRUE(shownWhole()) << "viewport " << list.viewport()->width();
+    EXPECT_TRUE(placed()) << "frame at " << errors.frameGeometry().x() << "," << errors.frameGeometry().y() << " "
+                          << errors.frameGeometry().width() << "x" << errors.frameGeometry().height();
 }
 
 } // namespace
