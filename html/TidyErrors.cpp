@@ -11,13 +11,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QMainWindow>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 constexpr int kWidth = 426;
@@ -196,16 +198,41 @@ void TTidyErrors::PlaceAboveMainWindow()
         return;
     // Until the window manager has framed this window its frame is unknown;
     // the main window's is the best guess.
-    QMargins frame = FrameMargins(*this);
-    if (frame.isNull())
-        frame = FrameMargins(*main);
+    const bool framed = !FrameMargins(*this).isNull();
+    const QMargins frame = framed ? FrameMargins(*this) : FrameMargins(*main);
     const QRect mainFrame = main->frameGeometry();
     int barsBottom = main->geometry().top();
     if (const auto* mainWindow = qobject_cast<const QMainWindow*>(main); mainWindow && mainWindow->centralWidget())
         barsBottom = mainWindow->centralWidget()->mapToGlobal(QPoint(0, 0)).y();
     const QRect place = TidyErrorsFrame(size().grownBy(frame), mainFrame, barsBottom, screen->availableGeometry());
-    resize(place.size().shrunkBy(frame));
-    move(place.topLeft());
+    const QSize client = place.size().shrunkBy(frame);
+    QWindow* window = windowHandle();
+    if (framed || !window) {
+        // The client's own place: asked for the frame's corner, a window
+        // manager may take it as the client's after Qt took the frame off.
+        setGeometry(QRect(place.topLeft() + QPoint(frame.left(), frame.top()), client));
+    } else {
+        // Not framed yet: the frame's corner; once framed, placed again with
+        // the frame it really has.
+        resize(client);
+        window->setFramePosition(place.topLeft());
+        // Framing sends no event of its own; a moment later it has one.
+        frameChecks_ = 40;
+        QTimer::singleShot(50, this, &TTidyErrors::PlaceOnceFramed);
+    }
+}
+
+void TTidyErrors::PlaceOnceFramed()
+{
+    if (!isVisible() || frameChecks_ <= 0)
+        return;
+    if (FrameMargins(*this).isNull()) {
+        --frameChecks_;
+        QTimer::singleShot(50, this, &TTidyErrors::PlaceOnceFramed);
+        return;
+    }
+    frameChecks_ = 0;
+    PlaceAboveMainWindow();
 }
 
 bool TTidyErrors::eventFilter(QObject* watched, QEvent* event)

@@ -56,6 +56,7 @@ private:
     // Above the main window, whole on the screen, clear of its menu and
     // toolbars where the screen allows.
     void PlaceAboveMainWindow();
+    void PlaceOnceFramed();
     int EntryTextMargin() const;
     void RunEnded(TidyEnd end);
     void ShowRunningRow(bool running);
@@ -64,4 +65,5 @@ private:
     std::unique_ptr<TidyProcess> process_;   // kept after the run for what it left behind
     std::function<void(TidyEnd)> ended_;
     bool running_ = false;
+    int frameChecks_ = 0;   // left to wait for the window manager's frame
 };

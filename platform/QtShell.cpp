@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 void QtShell::ShellOpen(const QString& target)

@@ -128,9 +128,12 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
 {
     CreateAndShow();
     const QRect screen = QApplication::primaryScreen()->availableGeometry();
-    form().move(screen.left() + 100, screen.top());   // no room above it
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form().frameGeometry() != form().geometry(); }, 5000));
+    form().move(screen.left() + 100, screen.top());   // framed: no room above it
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form().frameGeometry().topLeft() == screen.topLeft() + QPoint(100, 0); },
+                                5000))
+        << form().frameGeometry().y();
     // Lines as Tidy writes them.
     QDir().mkpath(TempPath(QStringLiteral("tidy")));
     const QString tidy = WriteFile(
@@ -167,7 +170,8 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWhole() && placed(); }, 5000));
     EXPECT_TRUE(shownWhole()) << "viewport " << list.viewport()->width();
     EXPECT_TRUE(placed()) << "frame at " << errors.frameGeometry().x() << "," << errors.frameGeometry().y() << " "
-                          << errors.frameGeometry().width() << "x" << errors.frameGeometry().height();
+                          << errors.frameGeometry().width() << "x" << errors.frameGeometry().height() << ", bars "
+                          << bars.top() << "-" << bars.bottom() << ", main frame at " << form().frameGeometry().y();
 }
 
 } // namespace
