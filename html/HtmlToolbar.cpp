@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QToolButton>
 #include <QWindow>
@@ -156,7 +157,10 @@ void THTMLToolbar::MarkAsToolbar()
 #if defined(MIREL_QT_GUI_PRIVATE) && QT_CONFIG(xcb)
     // X11 window managers give a utility window minimize and maximize
     // buttons, which leave the narrow title no room for "HTML"; a toolbar
-    // gets a close button only.
+    // gets a close button only. Elsewhere the window is left to be made
+    // when it is first shown.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
     winId();
     using XcbWindow = QNativeInterface::Private::QXcbWindow;
     if (auto* xcb = windowHandle() ? windowHandle()->nativeInterface<XcbWindow>() : nullptr)
