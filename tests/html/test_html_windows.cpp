@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMenuBar>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
