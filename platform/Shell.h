@@ -10,10 +10,17 @@ public:
     virtual void ShellOpen(const QString& target) = 0;
     // Moves one file or folder to the trash; true on success, no message.
     virtual bool RecycleFile(const QString& path) = 0;
+    // The full path of a program on the PATH; empty when there is none.
+    virtual QString FindProgram(const QString&) { return {}; }
+    // Whether the desktop names an application for the file's type; true
+    // when it cannot tell, so that the file is tried as before.
+    virtual bool HasOpenerFor(const QString&) { return true; }
 };
 
 class QtShell : public Shell {
 public:
     void ShellOpen(const QString& target) override;
     bool RecycleFile(const QString& path) override;
+    QString FindProgram(const QString& name) override;
+    bool HasOpenerFor(const QString& path) override;
 };
