@@ -49,11 +49,11 @@ qint64 TimeOpen(const QString& path, bool extras)
 {
     TRichEdit edit;
     edit.resize(800, 600);
-    edit.show();
-    QApplication::processEvents();
     edit.SetSyntaxColouring(extras);
     edit.SetLineNumbers(extras);
     edit.SetSyntaxFileName(path);
+    edit.show();
+    QApplication::processEvents();
     QElapsedTimer t;
     t.start();
     edit.LoadFromFile(path);

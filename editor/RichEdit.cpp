@@ -292,7 +292,6 @@ void TRichEdit::Attach(QTextDocument* document, bool plain)
     // The zoom lives in the layout, and the other document may redo other steps.
     if (zoom_ != kZoomNormal)
         ApplyZoom();
-    PlaceGutter();
     emit RedoAvailable(doc_->isRedoAvailable());
 }
 
