@@ -139,6 +139,9 @@ void TMainForm::ShowLibrary(bool show)
     if (show) {
         Panel2->hide();
         SetEnabled(QStringLiteral("MacroDirectory1"), false);
+        // A pick, Escape or a run disabled them; in the library they work again.
+        SetEnabled(QStringLiteral("NewFolder"), true);
+        SetEnabled(QStringLiteral("NewFolder1"), true);
         Tree->show();
         Tree->setFocus();
     } else {
