@@ -294,7 +294,9 @@ void TMainForm::Delete2Click()
     if (!folder && SameMacroName(node->text(0), MakroFeld->text()))
         MakroFeld->clear();
     if (!deleted) {
-        ShowError(QStringLiteral("Macro/Folder could not be deleted."));
+        const QString why = platform().shell->RecycleError();
+        ShowError(QStringLiteral("Macro/Folder could not be deleted.") +
+                  (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
         return;
     }
     TreeUpdateGuard bulk(Tree);

@@ -10,10 +10,17 @@ public:
     virtual void ShellOpen(const QString& target) = 0;
     // Moves one file or folder to the trash; true on success, no message.
     virtual bool RecycleFile(const QString& path) = 0;
+    // Why the last RecycleFile failed, when there is more to tell than that
+    // it did (the trash cannot be made, for one); else empty.
+    virtual QString RecycleError() const { return {}; }
 };
 
 class QtShell : public Shell {
 public:
     void ShellOpen(const QString& target) override;
     bool RecycleFile(const QString& path) override;
+    QString RecycleError() const override { return recycleError_; }
+
+private:
+    QString recycleError_;
 };

@@ -81,10 +81,12 @@ class FakeShell : public Shell {
 public:
     void ShellOpen(const QString& target) override { opened.append(target); }
     bool RecycleFile(const QString& path) override;
+    QString RecycleError() const override { return recycleError; }
     QStringList opened;
     QStringList recycled;
     bool recycleSucceeds = true;
     bool useRealTrash = false;   // move to the (test's own) freedesktop trash
+    QString recycleError;        // the real trash's reason for a failure
 };
 
 class FakeClock : public Clock {
