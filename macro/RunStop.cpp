@@ -192,6 +192,7 @@ void TMainForm::Stop1Click()
         Macro.StopRequested = true;   // heard between two lines; the run ends itself
         return;
     }
+    Macro.Paths.End();   // what the user allowed held for that run only
     ShowStoppedControls();
     if (Macro.IsRecording) {
         if (QString error; !WriteRecording(&error)) {
@@ -230,5 +231,6 @@ void TMainForm::RunButtonClick()
     Tree->hide();
     Panel2->show();
     SetEnabled(QStringLiteral("NewFolder"), false);
+    Macro.Paths.Begin(Doc.CurrentFile);
     RunMacro();
 }
