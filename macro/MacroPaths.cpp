@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "document/DocumentRules.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <utility>
@@ -47,7 +48,9 @@ QString ResolvedPath(const QString& path)
         return {};
     // The parts still to walk, the next one last.
     std::vector<QString> todo;
-    const QStringList parts = QFileInfo(path).absoluteFilePath().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Not QFileInfo's absolute path: that drops "x/.." before x is looked at.
+    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (auto it = parts.rbegin(); it != parts.rend(); ++it)
         todo.push_back(*it);
     QString done;   // "" is the root
@@ -116,18 +119,41 @@ Readability ReadabilityOf(const QString& resolved)
     return (st.st_mode & S_IROTH) ? Readability::Public : Readability::Private;
 }
 
-std::optional<QString> PathQuestion(PathAccess access, const QString& path, const QString& runFolder)
+namespace {
+
+// The file an access asks about, or nothing. Qt's file classes drop
+// "x/.." before the disk walks the path, the disk after following x: where
+// the two lead to different places, either one must be fine.
+std::optional<QString> AskedPath(PathAccess access, const QString& path, const QString& runFolder)
 {
-    const QString resolved = ResolvedPath(path);
-    if (access == PathAccess::Write) {
-        if (InsideFolder(resolved, runFolder))
-            return std::nullopt;
-        return QStringLiteral("The macro wants to write %1.\nAllow it?").arg(resolved.isEmpty() ? path : resolved);
+    if (path.isEmpty())
+        return std::nullopt;
+    const QString walked = ResolvedPath(path);
+    const QString cleaned = ResolvedPath(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    for (const QString& resolved : {cleaned, walked}) {
+        if (resolved.isEmpty())
+            return path;   // links in a circle: nothing to judge by
+        if (access == PathAccess::Write ? !InsideFolder(resolved, runFolder)
+                                        : ReadabilityOf(resolved) == Readability::Private)
+            return resolved;
     }
     // A file that is not there is not read: the open says so itself.
-    if (!resolved.isEmpty() && ReadabilityOf(resolved) != Readability::Private)
-        return std::nullopt;
-    return QStringLiteral("The macro wants to read %1.\nAllow it?").arg(resolved.isEmpty() ? path : resolved);
+    return std::nullopt;
+}
+
+QString QuestionText(PathAccess access, const QString& shown)
+{
+    return QStringLiteral("The macro wants to %1 %2.\nAllow it?")
+        .arg(access == PathAccess::Write ? QStringLiteral("write") : QStringLiteral("read"), shown);
+}
+
+}   // namespace
+
+std::optional<QString> PathQuestion(PathAccess access, const QString& path, const QString& runFolder)
+{
+    if (const std::optional<QString> asked = AskedPath(access, path, runFolder))
+        return QuestionText(access, *asked);
+    return std::nullopt;
 }
 
 void MacroPathGuard::Begin(const QString& document)
@@ -146,26 +172,25 @@ void MacroPathGuard::Begin(const QString& document)
 
 bool MacroPathGuard::Permit(PathAccess access, const QString& path, const std::function<bool(const QString&)>& ask)
 {
-    if (path.isEmpty() || policy_ == PathPolicy::Allow)
+    if (policy_ == PathPolicy::Allow)
         return true;
-    const std::optional<QString> question = PathQuestion(access, path, folder_);
-    if (!question)
+    const std::optional<QString> asked = AskedPath(access, path, folder_);
+    if (!asked)
         return true;
-    const QString resolved = ResolvedPath(path);
-    const QString key = Key(access, resolved.isEmpty() ? path : resolved);
+    const QString key = Key(access, *asked);
     if (allowed_.contains(key))
         return true;
     if (refused_.contains(key))
         return false;
     bool yes = false;
     if (policy_ == PathPolicy::Refuse) {
-        const QString shown = resolved.isEmpty() ? path : resolved;
+        const QString& shown = *asked;
         refusal_ = access == PathAccess::Write
                        ? QStringLiteral("writes %1, outside the folder of the document; --allow-paths allows it")
                              .arg(shown)
                        : QStringLiteral("reads %1, which other users cannot read; --allow-paths allows it").arg(shown);
     } else {
-        yes = ask(*question);
+        yes = ask(QuestionText(access, *asked));
     }
     (yes ? allowed_ : refused_).insert(key);
     return yes;
