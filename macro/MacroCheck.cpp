@@ -186,8 +186,8 @@ std::vector<MacroFinding> PathFindings(const QStringList& lines)
                                                    "and --run refuses it without --allow-paths")
                                         .arg(word, known->whole ? resolved : *line.argument)});
         } else {
-            const QString folder = known->whole ? resolved.left(qMax<qsizetype>(1, resolved.lastIndexOf(QLatin1Char('/'))))
-                                                : resolved;
+            const qsizetype slash = resolved.lastIndexOf(QLatin1Char('/'));
+            const QString folder = known->whole ? resolved.left(qMax<qsizetype>(1, slash)) : resolved;
             findings.push_back({int(i + 1), FindingKind::Warning,
                                 QStringLiteral("%1 writes into %2: a run asks first unless its document is there")
                                     .arg(word, folder)});

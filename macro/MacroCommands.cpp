@@ -52,9 +52,9 @@ void OpenFile(TMainForm& form, const MacroCall& call)
     if (call.argument) {
         PermitOrFail(form, PathAccess::Read, *call.argument);
         form.OpenNamed(*call.argument);
-    }
-    else
+    } else {
         form.Open1Click();
+    }
 }
 
 void ClearFile(TMainForm& form, const MacroCall&) { form.Clear1Click(); }

@@ -35,7 +35,7 @@ bool OthersCanPass(const QString& resolved);
 
 // The question a run asks before the access, or nothing when it needs none:
 // a write outside `runFolder` (resolved; empty for an unnamed document), a
-// read of a file that is not public.
+// read of a file that is Private. The path shown is the one really reached.
 //   "The macro wants to write <path>.\nAllow it?"
 //   "The macro wants to read <path>.\nAllow it?"
 std::optional<QString> PathQuestion(PathAccess access, const QString& path, const QString& runFolder);
@@ -72,5 +72,6 @@ private:
 
 // The window's hook for the file commands of a run: asks with a
 // confirmation box (Yes, No). An empty path (a file dialog will ask the
-// user) needs nothing. False: the line fails.
+// user) needs nothing. False: the line fails. A run whose start was not
+// announced with Begin starts here, on the document open now.
 bool PermitMacroPath(TMainForm& form, PathAccess access, const QString& path);
