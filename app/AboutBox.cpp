@@ -8,60 +8,76 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 namespace {
 
-// Drawn here rather than stored: the program's icon on a night-blue sheet of
-// ruled paper, leaving the lower part calm for the labels.
-QPixmap AboutPicture()
+const QColor kNight(0x0c, 0x1d, 0x33);
+// Light enough to read on the darkest and the lightest part of the sheet
+// (contrast above 7:1), and still a link's blue.
+const QColor kLinkColour(0x9c, 0xd8, 0xff);
+const QColor kTextColour(0x00, 0xff, 0xff);
+
+// Drawn here rather than stored, at the box's size: the program's icon on a
+// night-blue sheet of ruled paper, leaving the lower part calm for the labels.
+QPixmap AboutPicture(QSize size)
 {
-    QPixmap picture(350, 263);
+    const int w = size.width();
+    const int h = size.height();
+    QPixmap picture(size);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient gradient(0, 0, 0, 263);
+    QLinearGradient gradient(0, 0, 0, h);
     gradient.setColorAt(0.0, QColor(0x1b, 0x3b, 0x5e));
-    gradient.setColorAt(0.45, QColor(0x0c, 0x1d, 0x33));
+    gradient.setColorAt(0.45, kNight);
     gradient.setColorAt(1.0, QColor(0x04, 0x0b, 0x16));
     p.fillRect(picture.rect(), gradient);
-    // Faint ruled lines and a margin, as on the icon's notepad.
+    // Faint ruled lines and a margin, as on the icon's sheet.
     p.setPen(QPen(QColor(0x3a, 0x6a, 0x9a, 60), 1));
-    for (int y = 22; y < 263; y += 18)
-        p.drawLine(0, y, 350, y);
+    for (int y = 22; y < h; y += 18)
+        p.drawLine(0, y, w, y);
     p.setPen(QPen(QColor(0xc0, 0x40, 0x40, 90), 1));
-    p.drawLine(96, 0, 96, 263);
+    p.drawLine(96, 0, 96, h);
     const QPixmap icon = QIcon(QStringLiteral(":/icons/editor.svg")).pixmap(QSize(64, 64));
     p.drawPixmap(20, 14, icon.isNull() ? QPixmap(QStringLiteral(":/icons/app.png")).scaled(64, 64) : icon);
     QFont title(QStringLiteral("Tahoma"));
     title.setPixelSize(34);
     title.setBold(true);
     p.setFont(title);
+    const QRect titleBox(110, 18, w - 112, 50);
     p.setPen(QColor(0x00, 0x00, 0x00, 120));
-    p.drawText(QRect(112, 20, 236, 50), Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
+    p.drawText(titleBox.translated(2, 2), Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
     p.setPen(QColor(0xe6, 0xf2, 0xff));
-    p.drawText(QRect(110, 18, 236, 50), Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
+    p.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, kDesignTitle);
     QFont subtitle(QStringLiteral("Tahoma"));
     subtitle.setPixelSize(11);
     p.setFont(subtitle);
     p.setPen(QColor(0x9f, 0xc4, 0xe8));
-    p.drawText(QRect(112, 64, 236, 16), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(112, 64, w - 114, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("text \u00b7 rich text \u00b7 HTML \u00b7 macros"));
     return picture;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, int pixelSize, bool italic,
-                  Qt::Alignment alignment = Qt::AlignLeft)
+// A label over the picture: transparent, coloured through its palette, and
+// as large as its text (the column gives it at least its size hint).
+QLabel* MakeLabel(QWidget* parent, const char* name, int pixelSize, bool italic,
+                  const QString& family = QStringLiteral("Tahoma"), const QColor& colour = kTextColour)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromUtf8(name));
-    label->setGeometry(geometry);
-    QFont f(QStringLiteral("Tahoma"));
+    QFont f(family);
     f.setPixelSize(pixelSize);
     f.setItalic(italic);
     label->setFont(f);
-    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("color: aqua; background: transparent;"));
+    label->setAutoFillBackground(false);
+    QPalette palette = label->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, colour);
+    label->setPalette(palette);
     return label;
 }
 
@@ -71,36 +87,53 @@ TAbout::TAbout(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("About"));
-    setFixedSize(350, 263);
     // Takes the keys itself: any character closes it.
     setFocusPolicy(Qt::StrongFocus);
+    // Made first, so that it lies below the labels; it follows the box's size.
     Image = new QLabel(this);
     Image->setObjectName(QStringLiteral("Image"));
-    Image->setGeometry(0, 0, 350, 263);
-    Image->setPixmap(AboutPicture());
-    Version = MakeLabel(this, "Version", QRect(159, 89, 90, 32), 19, true);
-    Datum = MakeLabel(this, "Datum", QRect(0, 123, 350, 22), 12, false, Qt::AlignHCenter);
-    Label3 = MakeLabel(this, "Label3", QRect(0, 157, 350, 22), 12, false, Qt::AlignHCenter);
-    Label2 = MakeLabel(this, "Label2", QRect(0, 178, 350, 22), 12, false, Qt::AlignHCenter);
-    Label4 = MakeLabel(this, "Label4", QRect(76, 207, 82, 14), 12, false);
-    Homepage = MakeLabel(this, "Homepage", QRect(0, 229, 350, 20), 12, false, Qt::AlignHCenter);
-    QFont link(QStringLiteral("Arial"));
-    link.setPixelSize(12);
+    Version = MakeLabel(this, "Version", 19, true);
+    Datum = MakeLabel(this, "Datum", 12, false);
+    Label3 = MakeLabel(this, "Label3", 12, false);
+    Label2 = MakeLabel(this, "Label2", 12, false);
+    Label4 = MakeLabel(this, "Label4", 12, false);
+    Homepage = MakeLabel(this, "Homepage", 12, false, QStringLiteral("Arial"), kLinkColour);
+    Licence = MakeLabel(this, "Licence", 11, false);
+    QFont link = Homepage->font();
     link.setUnderline(true);
     Homepage->setFont(link);
-    Homepage->setStyleSheet(QStringLiteral("color: blue; background: transparent;"));
     Label3->setText(QStringLiteral("please mail any errors, suggestions"));
-    Label2->setText(QStringLiteral("and wishes to mirel-edit@example.org"));
+    Label2->setText(QStringLiteral("and wishes to mirel-edit@mirelsoft.example"));
     Label4->setText(QStringLiteral("my homepage:"));
-    Homepage->setText(QStringLiteral("https://mirel-edit.example.org/"));
+    Homepage->setText(QStringLiteral("https://mirelsoft.example/mirel-edit"));
+    Licence->setText(QStringLiteral("free software under the GNU GPL, version 3 or later"));
+
+    // Below the picture's title: the version, the credit, the request for
+    // mail, the link and the licence, each group a little apart.
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 84, 12, 8);
+    column->setSpacing(0);
+    column->addWidget(Version);
+    column->addWidget(Datum);
+    column->addStretch(2);
+    column->addWidget(Label3);
+    column->addWidget(Label2);
+    column->addStretch(1);
+    column->addWidget(Label4);
+    column->addWidget(Homepage);
+    column->addStretch(1);
+    column->addWidget(Licence);
+
     for (QWidget* w : {static_cast<QWidget*>(Image), static_cast<QWidget*>(Version),
                        static_cast<QWidget*>(Datum), static_cast<QWidget*>(Label3),
                        static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4),
-                       static_cast<QWidget*>(Homepage)}) {
+                       static_cast<QWidget*>(Homepage), static_cast<QWidget*>(Licence)}) {
         w->installEventFilter(this);
         w->setMouseTracking(true);
     }
     FormCreate();
+    // The designed size, or more where the fonts of this system need it.
+    setFixedSize(column->totalMinimumSize().expandedTo(QSize(350, 263)));
 }
 
 void TAbout::FormCreate()
@@ -108,6 +141,13 @@ void TAbout::FormCreate()
     // The version is what follows the product name and the blank.
     Version->setText(QStringLiteral("v. ") + kVersionedTitle.mid(11));
     Datum->setText(QStringLiteral("written by the Mirel-Edit team, 2026"));
+}
+
+void TAbout::resizeEvent(QResizeEvent* event)
+{
+    Image->setGeometry(rect());
+    Image->setPixmap(AboutPicture(size()));
+    QWidget::resizeEvent(event);
 }
 
 void TAbout::FormClick()

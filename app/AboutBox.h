@@ -4,8 +4,10 @@
 
 class QLabel;
 
-// The about box: a borderless picture with the version, a credit line and a
-// link to the maker's home page. Created once, hidden when closed.
+// The about box: a borderless picture with the version, a credit line, the
+// licence and a link to the maker's home page. Created once, hidden when
+// closed. The labels sit in a column that takes their text's size, so no
+// font clips them; the box is 350 x 263 unless the text needs more.
 class TAbout : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +20,7 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Homepage = nullptr;
+    QLabel* Licence = nullptr;
 
     // Called after the box closed itself (the main window restores its
     // always-on-top state) and for a click on the link.
@@ -28,6 +31,7 @@ public:
     void FormClick();
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -54,8 +54,8 @@ QString IndentOfLine(const TRichEdit& edit, int line)
     return indent;
 }
 
-// The characters with codes 0 to 32 that end a line, read from its end.
-int TrailingBlanksOfLine(const TRichEdit& edit, int line)
+// The tabs and blanks that end a line, read from its end in growing pieces.
+int TrailingIndentOfLine(const TRichEdit& edit, int line)
 {
     const int start = edit.LineIndex(line);
     int count = 0;
@@ -63,7 +63,7 @@ int TrailingBlanksOfLine(const TRichEdit& edit, int line)
          end -= chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
         const int from = std::max(start, end - chunk);
         const QString piece = edit.TextRange(from, end - from);
-        const int blanks = int(TrailingBlankCount(piece));
+        const int blanks = int(TrailingIndentLength(piece));
         count += blanks;
         if (blanks < piece.size())
             break;
@@ -91,8 +91,8 @@ QAction* MenuCommandOfKey(const TMainForm& form, int key, Qt::KeyboardModifiers 
 
 namespace {
 
-// AutoTab's Backspace at the start of a line: the line break and as many
-// characters as the line has trailing blanks go at once.
+// AutoTab's Backspace at the start of a line: the line break and the tabs
+// and blanks that end the line above go at once; text stays.
 void AutoTabBackspace(TMainForm& form)
 {
     TRichEdit& edit = *form.RichEdit;
@@ -102,8 +102,8 @@ void AutoTabBackspace(TMainForm& form)
     const int line = edit.LineFromChar(caret);
     if (line == 0 || caret != edit.LineIndex(line))
         return;
-    const int blanks = TrailingBlanksOfLine(edit, line);
-    edit.SetSelStart(caret - 1);
+    const int blanks = TrailingIndentOfLine(edit, line - 1);
+    edit.SetSelStart(caret - 1 - blanks);
     edit.SetSelLength(1 + blanks);
 }
 
@@ -149,6 +149,7 @@ void ToggleTypingMode(TMainForm& form)
 
 void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
+    Macro.KeyModifiers = shift;
     if (QAction* command = MenuCommandOfKey(*this, key, shift)) {
         key = 0;
         command->trigger();
@@ -183,7 +184,8 @@ void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
     case Qt::Key_Right: {
         Macro.PreviousChar = QChar();
         const QString word = key == Qt::Key_Left ? QStringLiteral("MoveLeft") : QStringLiteral("MoveRight");
-        if (Macro.IsRecording && !MergeMove(Macro.MacroLines, word))
+        // Typed text pending stands between this move and the last one.
+        if (Macro.IsRecording && (!Macro.PendingText.isEmpty() || !MergeMove(Macro.MacroLines, word)))
             RecordCommand(word);
         break;
     }
@@ -244,6 +246,12 @@ void TMainForm::RichEditKeyPress(QChar& key)
         if (Macro.IsRecording)
             BackspacePending(Macro.PendingText);
         Macro.PreviousChar = key;
+        return;
+    }
+    // A key the editor types nothing for (Esc, Ctrl+M while Run is off)
+    // goes on to the view for what else it does, unrecorded.
+    if (!EditorInsertsTyped(c, Macro.KeyModifiers)) {
+        Macro.PreviousChar = QChar();
         return;
     }
     if (Macro.IsRecording)

@@ -102,10 +102,23 @@ QStringView LeadingIndent(QStringView text)
     return text.first(n);
 }
 
-qsizetype TrailingBlankCount(QStringView text)
+qsizetype TrailingIndentLength(QStringView text)
 {
     qsizetype n = 0;
-    while (n < text.size() && text.at(text.size() - 1 - n).unicode() <= 32)
+    while (n < text.size() && (text.at(text.size() - 1 - n) == QLatin1Char('\t') ||
+                               text.at(text.size() - 1 - n) == QLatin1Char(' ')))
         ++n;
     return n;
+}
+
+bool EditorInsertsTyped(QChar c, Qt::KeyboardModifiers modifiers)
+{
+    // The view takes format characters (ZWJ and the like) even with Ctrl.
+    if (c.category() == QChar::Other_Format)
+        return true;
+    if (c == QLatin1Char('\r'))   // Enter, also on the keypad
+        return (modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    return c == QLatin1Char('\t') || c.isPrint() || c.category() == QChar::Other_PrivateUse;
 }

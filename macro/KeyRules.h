@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QtCore/qnamespace.h>
 #include <optional>
 
 // The rules of the editor's key handling and of the recording of keys, as
@@ -43,5 +44,11 @@ std::optional<QString> UnindentBlock(QStringView lines);
 // The run of tabs and blanks a text begins with (AutoTab's indent).
 QStringView LeadingIndent(QStringView text);
 
-// The number of characters with codes 0 to 32 that end a text.
-qsizetype TrailingBlankCount(QStringView text);
+// The number of tabs and blanks that end a text.
+qsizetype TrailingIndentLength(QStringView text);
+
+// Whether the editor's view inserts the character a key types with these
+// modifiers (Enter typing a CR). Control characters such as Esc's are not
+// inserted, nor is anything typed with Ctrl or Ctrl+Shift, nor Enter with
+// a modifier other than Shift.
+bool EditorInsertsTyped(QChar c, Qt::KeyboardModifiers modifiers);

@@ -25,32 +25,8 @@ QString WrittenWord(const QString& line)
     return blank < 0 ? trimmed : trimmed.left(blank);
 }
 
-// Lines a recording writes that a run does not accept, and what each was
-// recorded for.
-struct RecordedOnly {
-    const char* word;
-    const char* recordedBy;
-};
-constexpr RecordedOnly kRecordedOnly[] = {
-    {"delete", "the Delete key"},
-    {"closefile", "Close"},
-    {"underline", "the Underline button"},
-    {"centeronscreen", "the Center on Screen option"},
-    {"rememberpos", "the Remember Position option"},
-};
-
 // Commands that flip an option whatever their argument says.
 constexpr const char* kToggles[] = {"plaintext", "alwaysstayontop", "wordwrap"};
-
-// What "on" switches, for the warning about "On".
-QString OnOffEffect(const QString& word)
-{
-    if (word == QLatin1String("autotab"))
-        return QStringLiteral("switches AutoTab off: only \"on\" in lower case switches it on");
-    if (word == QLatin1String("underlined"))
-        return QStringLiteral("clears underline: only \"on\" in lower case sets it");
-    return QStringLiteral("clears %1: only \"on\" in lower case sets it").arg(word);
-}
 
 QStringList CommandWords()
 {
@@ -71,18 +47,25 @@ bool HasPlaceholder(const QString& argument)
 
 QString UnknownWordMessage(const QString& written, const QString& word)
 {
-    QString message;
-    for (const RecordedOnly& recorded : kRecordedOnly)
-        if (word == QLatin1StringView(recorded.word))
-            message = QStringLiteral("%1 is recorded for %2, but a run has no such command")
-                          .arg(Quoted(written), QString::fromLatin1(recorded.recordedBy));
-    if (message.isEmpty())
-        message = QStringLiteral("unknown command ") + Quoted(written);
-    // "Delete" is not a misspelt "deletefile": deleting the file is no hint.
-    if (word != QLatin1String("delete"))
-        if (const auto nearest = NearestWord(word, CommandWords()))
-            message += QStringLiteral("; did you mean %1?").arg(Quoted(*nearest));
+    QString message = QStringLiteral("unknown command ") + Quoted(written);
+    if (const auto nearest = NearestWord(word, CommandWords()))
+        message += QStringLiteral("; did you mean %1?").arg(Quoted(*nearest));
     return message;
+}
+
+// A replace argument with " with " and further blanks reads two ways: the
+// recorded "F with R" and the hand-written "F R" whose replacement starts
+// with "with". The first is taken; blanks written as \s inside the texts
+// leave only one reading.
+std::optional<QString> ReplaceReadingWarning(const QString& written, const QString& argument)
+{
+    const std::optional<ReplacePair> taken = SplitReplacePair(argument);
+    const std::optional<ReplacePair> other = SplitReplacePairAtBlank(argument);
+    if (!taken || !other || taken == other || argument.count(QLatin1Char(' ')) <= 2)
+        return std::nullopt;
+    return QStringLiteral("%1 replaces %2 by %3, but could also mean %4 by %5; write blanks inside the texts as \\s")
+        .arg(Quoted(written + QLatin1Char(' ') + argument), Quoted(taken->find), Quoted(taken->replacement),
+             Quoted(other->find), Quoted(other->replacement));
 }
 
 // The error of a known command's argument, judged without a document;
@@ -116,9 +99,8 @@ std::optional<QString> ArgumentWarning(const MacroCommand& command, const QStrin
     if (!argument)
         return std::nullopt;
     const QString word = QString::fromLatin1(command.word);
-    if (command.argument == MacroArgument::OnOff && *argument != QLatin1String("on") &&
-        LowerAscii(*argument) == QLatin1String("on"))
-        return Quoted(written + QLatin1Char(' ') + *argument) + QLatin1Char(' ') + OnOffEffect(word);
+    if (command.argument == MacroArgument::Pair)
+        return ReplaceReadingWarning(written, *argument);
     for (const char* toggle : kToggles)
         if (word == QLatin1StringView(toggle))
             return QStringLiteral("%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
@@ -233,7 +215,7 @@ std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines)
         const QString word = Quoted(line.word);
         QString reason;
         if (line.word == QLatin1String("exit") || line.word == QLatin1String("deletefile") ||
-            line.word == QLatin1String("clearfile"))
+            line.word == QLatin1String("clearfile") || line.word == QLatin1String("closefile"))
             reason = word + QStringLiteral(" is not run without a window");
         else if (line.word == QLatin1String("savefile") && line.argument)
             reason = word + QStringLiteral(" with a file name is not run without a window");

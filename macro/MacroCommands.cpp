@@ -14,13 +14,28 @@
 #include <QToolButton>
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace {
 
 bool IsOn(const MacroCall& call)
 {
-    return call.argument && *call.argument == QLatin1String("on");
+    return call.argument && IsOnArgument(*call.argument);
+}
+
+// The caret and selection commands reach far beyond the text with numbers
+// near the int limits: positions are worked out in 64 bits and kept within
+// the text before the editor sees them.
+int WithinText(TMainForm& form, qint64 position)
+{
+    return ClampPosition(position, form.RichEdit->TextLength());
+}
+
+// Selects from the selection start to the position.
+void SelectTo(TMainForm& form, qint64 end)
+{
+    TRichEdit& edit = *form.RichEdit;
+    const int start = edit.SelStart();
+    edit.SetSelLength(WithinText(form, end) - start);
 }
 
 void Exit(TMainForm& form, const MacroCall&) { form.Exit1Click(); }
@@ -66,39 +81,60 @@ void AlignRight(TMainForm& form, const MacroCall&) { form.AlignClick(AlignRightC
 void Center(TMainForm& form, const MacroCall&) { form.AlignClick(AlignCenterCode); }
 void StartSel(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelStart(call.number); }
 
-void EndSel(TMainForm& form, const MacroCall& call)
-{
-    form.RichEdit->SetSelLength(OffsetPosition(call.number, -form.RichEdit->SelStart()));
-}
+void EndSel(TMainForm& form, const MacroCall& call) { SelectTo(form, call.number); }
 
 void SelectAll(TMainForm& form, const MacroCall&) { form.SelectAll1Click(); }
 
 void SelLength(TMainForm& form, const MacroCall& call)
 {
     form.RichEdit->setFocus();
-    form.RichEdit->SetSelLength(call.number);
+    SelectTo(form, qint64(form.RichEdit->SelStart()) + call.number);
 }
 
 void MoveRight(TMainForm& form, const MacroCall& call)
 {
-    form.RichEdit->SetSelStart(OffsetPosition(form.RichEdit->SelStart(), call.number));
+    form.RichEdit->SetSelStart(WithinText(form, qint64(form.RichEdit->SelStart()) + call.number));
 }
 
 void MoveLeft(TMainForm& form, const MacroCall& call)
 {
-    // Negating INT_MIN would overflow; moving right by it changes nothing.
-    const int back = call.number == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : call.number;
-    form.RichEdit->SetSelStart(OffsetPosition(form.RichEdit->SelStart(), -back));
+    form.RichEdit->SetSelStart(WithinText(form, qint64(form.RichEdit->SelStart()) - call.number));
+}
+
+// The Delete key: the selection, or else the character after the caret
+// (a line break is one).
+void Delete(TMainForm& form, const MacroCall&)
+{
+    TRichEdit& edit = *form.RichEdit;
+    if (edit.SelLength() == 0) {
+        if (edit.SelStart() >= edit.TextLength())
+            return;
+        edit.SetSelLength(1);
+    }
+    edit.ReplaceSelection(QString());
 }
 
 void Copy(TMainForm& form, const MacroCall&) { form.Copy1Click(); }
 void Cut(TMainForm& form, const MacroCall&) { form.Cut1Click(); }
 void Paste(TMainForm& form, const MacroCall&) { form.Paste1Click(); }
 
+// The options a recording writes with On or Off are set, not flipped.
 void AutoTab(TMainForm& form, const MacroCall& call)
 {
     if (form.IsChecked(QStringLiteral("AutoTab")) != IsOn(call))
         form.AutoTabClick();
+}
+
+void CenterOnScreen(TMainForm& form, const MacroCall& call)
+{
+    if (form.IsChecked(QStringLiteral("CenterOnScreen")) != IsOn(call))
+        form.CenterOnScreenClick();
+}
+
+void RememberPos(TMainForm& form, const MacroCall& call)
+{
+    if (form.IsChecked(QStringLiteral("RememberPos")) != IsOn(call))
+        form.RememberPosClick();
 }
 
 void PlainText(TMainForm& form, const MacroCall&) { form.PlainTextClick(); }
@@ -155,6 +191,7 @@ constexpr std::array kCommands{
     MacroCommand{"savefile", A::Text, M::Any, SaveFile},
     MacroCommand{"openfile", A::Text, M::Any, OpenFile},
     MacroCommand{"clearfile", A::Ignored, M::Any, ClearFile},
+    MacroCommand{"closefile", A::Ignored, M::Any, ClearFile},
     MacroCommand{"deletefile", A::Ignored, M::Any, DeleteFile},
     MacroCommand{"font", A::Text, M::Any, Font},
     MacroCommand{"size", A::Integer, M::Any, Size},
@@ -171,6 +208,8 @@ constexpr std::array kCommands{
     MacroCommand{"cut", A::Ignored, M::Any, Cut},
     MacroCommand{"paste", A::Ignored, M::Any, Paste},
     MacroCommand{"autotab", A::OnOff, M::Any, AutoTab},
+    MacroCommand{"centeronscreen", A::OnOff, M::Any, CenterOnScreen},
+    MacroCommand{"rememberpos", A::OnOff, M::Any, RememberPos},
     MacroCommand{"plaintext", A::Ignored, M::Any, PlainText},
     MacroCommand{"alwaysstayontop", A::Ignored, M::Any, AlwaysStayOnTop},
     MacroCommand{"wordwrap", A::Ignored, M::PlainOnly, WordWrap},
@@ -182,7 +221,9 @@ constexpr std::array kCommands{
     MacroCommand{"bold", A::OnOff, M::RichOnly, Bold},
     MacroCommand{"italic", A::OnOff, M::RichOnly, Italic},
     MacroCommand{"underlined", A::OnOff, M::RichOnly, Underlined},
+    MacroCommand{"underline", A::OnOff, M::RichOnly, Underlined},
     MacroCommand{"insert", A::Text, M::Any, Insert},
+    MacroCommand{"delete", A::Ignored, M::Any, Delete},
 };
 
 } // namespace
@@ -209,7 +250,7 @@ std::optional<int> CheckMacroCall(const MacroCommand& command, const std::option
     case MacroArgument::Integer:
         return argument ? ReadMacroInteger(*argument) : std::nullopt;
     case MacroArgument::OptionalInteger:
-        return argument ? ReadMacroInteger(*argument) : std::optional<int>(0);
+        return argument ? ReadMacroInteger(*argument) : std::optional<int>(1);
     case MacroArgument::Pair:
         if (!argument || !SplitReplacePair(*argument))
             return std::nullopt;
@@ -219,7 +260,20 @@ std::optional<int> CheckMacroCall(const MacroCommand& command, const std::option
     }
 }
 
+bool IsOnArgument(const QString& argument)
+{
+    return LowerAscii(argument) == QLatin1String("on");
+}
+
 std::optional<ReplacePair> SplitReplacePair(const QString& argument)
+{
+    const QLatin1StringView with(" with ");
+    if (const qsizetype at = argument.indexOf(with); at >= 0)
+        return ReplacePair{argument.left(at), argument.mid(at + with.size())};
+    return SplitReplacePairAtBlank(argument);
+}
+
+std::optional<ReplacePair> SplitReplacePairAtBlank(const QString& argument)
 {
     const qsizetype blank = argument.indexOf(QLatin1Char(' '));
     if (blank < 0)
@@ -227,8 +281,7 @@ std::optional<ReplacePair> SplitReplacePair(const QString& argument)
     return ReplacePair{argument.left(blank), argument.mid(blank + 1)};
 }
 
-int OffsetPosition(int position, int distance)
+int ClampPosition(qint64 position, int textLength)
 {
-    const qint64 moved = qint64(position) + distance;
-    return int(std::clamp<qint64>(moved, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return int(std::clamp<qint64>(position, 0, std::max(textLength, 0)));
 }

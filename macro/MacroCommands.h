@@ -7,15 +7,17 @@ class TMainForm;
 
 // The commands of the macro language, each word once, with what its
 // argument must be and the mode it needs; the runner and any later check
-// of macro files read this one table.
+// of macro files read this one table. Every line a recording writes runs:
+// where a recording writes another word than the language's own
+// ("Underline", "CloseFile"), both words are listed.
 
 enum class MacroArgument {
     Ignored,           // any argument or none
     Text,              // taken as it is; absent counts as empty
     Integer,           // a number is required
-    OptionalInteger,   // absent counts as 0
-    OnOff,             // on only when exactly "on"
-    Pair,              // find text, blank, replacement
+    OptionalInteger,   // absent counts as 1, one key press as a recording writes it
+    OnOff,             // on when "on" in any letter case, else off
+    Pair,              // find text and replacement (SplitReplacePair)
 };
 
 enum class MacroMode { Any, RichOnly, PlainOnly };
@@ -44,14 +46,21 @@ const MacroCommand* FindMacroCommand(const QString& word);
 std::optional<int> CheckMacroCall(const MacroCommand& command, const std::optional<QString>& argument,
                                   bool plainText);
 
-// "replace" and "replaceall": the text before the first blank and the text
-// after it; nothing without a blank.
+// Whether an OnOff argument means on: "on", "On", "ON" and so on.
+bool IsOnArgument(const QString& argument);
+
+// "replace" and "replaceall". A recording writes "F with R", a hand-written
+// line "F R": an argument holding " with " is split at its first " with ",
+// any other at its first blank. Nothing without a blank.
 struct ReplacePair {
     QString find;
     QString replacement;
+    bool operator==(const ReplacePair&) const = default;
 };
 std::optional<ReplacePair> SplitReplacePair(const QString& argument);
+// The split at the first blank alone, as the argument would read without
+// the " with " rule.
+std::optional<ReplacePair> SplitReplacePairAtBlank(const QString& argument);
 
-// A caret position moved by a signed distance, kept within the int range
-// (the editor clamps it to the text).
-int OffsetPosition(int position, int distance);
+// A position worked out in 64 bits, kept within 0 and the text's length.
+int ClampPosition(qint64 position, int textLength);

@@ -5,6 +5,7 @@
 #include "app/StatusBar.h"
 #include "app/MainForm.h"
 #include "editor/RichEdit.h"
+#include "macro/MacroCheck.h"
 #include "macro/MacroCommands.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroLanguage.h"
@@ -281,7 +282,8 @@ void TMainForm::RunMacro()
                 }
                 if (!ExecuteMacroCommand(line.word, line.argument)) {
                     Macro.FailedLine = Macro.RunLine;
-                    ShowError(QStringLiteral("Error in line ") + QString::number(i + 1) + QStringLiteral("."));
+                    ShowError(QStringLiteral("Error in line ") + QString::number(i + 1) + QStringLiteral(".\n") +
+                              LineFailureReason(Macro.MacroLines.at(i), Doc.IsPlainDocument));
                     break;
                 }
             }

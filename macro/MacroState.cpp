@@ -11,12 +11,6 @@ void MacroState::RecordCommand(const QString& line)
     MacroLines.append(line);
 }
 
-void MacroState::AppendDirect(const QString& line)
-{
-    if (IsRecording)
-        MacroLines.append(line);
-}
-
 void MacroState::UndoRecorded()
 {
     if (!IsRecording)

@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // The recording state of the main window. Every handler that has a macro
-// line records it through RecordCommand; the few that append directly
-// (without writing pending typed text first) use AppendDirect.
+// line records it through RecordCommand, which writes the pending typed
+// text first: a replay then does things in the order they were done.
 struct MacroState {
     bool IsRecording = false;
     QString MacroFile;          // where the recording is written when it stops
@@ -14,6 +14,9 @@ struct MacroState {
     QString PendingText;        // typed text not yet recorded, escaped
     QChar PreviousChar;         // last character the key handling let through; 0 after navigation
     bool SwallowNextTab = false;
+    // Modifiers of the key the editor is handling: a character typed with
+    // Ctrl is not inserted, so it is not recorded either.
+    Qt::KeyboardModifiers KeyModifiers;
     bool IsRunning = false;     // a macro run is between its first and last line
     bool StopRequested = false; // the user asked a run to stop before its next line
     int LookIntervalMs = 100;   // run time between two looks at the user's input
@@ -24,8 +27,8 @@ struct MacroState {
     // Writes pending typed text as an "Insert " line, then the line itself;
     // nothing at all unless a recording is on.
     void RecordCommand(const QString& line);
-    // Appends the line while recording, leaving pending text pending.
-    void AppendDirect(const QString& line);
+    // The name the option and replace handlers record by; the same rule.
+    void AppendDirect(const QString& line) { RecordCommand(line); }
     // Undo while recording takes back pending text, else the last line.
     void UndoRecorded();
 };

@@ -14,6 +14,8 @@ packages=(
   acl attr
   clang libclang-rt-14-dev
   dpkg-dev librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  # the Debian package's own checker, run on the package in its test
+  lintian
   # the help file: chmcmd compiles it, chmlib's tools read it back in its test
   fp-utils libchm-bin
 )

@@ -5,10 +5,28 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+// Contrast of two colours as the web's accessibility guidelines count it:
+// (lighter + 0.05) / (darker + 0.05) of their relative luminances.
+double Luminance(const QColor& colour)
+{
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 class AboutHelpTest : public MainFormTest {
 protected:
@@ -85,11 +103,42 @@ TEST_F(AboutHelpTest, TheLinkShowsTheHandAndOpensTheHomePage)
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::PointingHandCursor);
     QTest::mouseClick(about().Homepage, Qt::LeftButton);
     EXPECT_EQ(fake.shell.opened, QStringList{about().Homepage->text()});
-    EXPECT_TRUE(about().Homepage->text().contains(QStringLiteral("example.org")));
+    EXPECT_EQ(about().Homepage->text(), QStringLiteral("https://mirelsoft.example/mirel-edit"));
     EXPECT_TRUE(about().isVisible());
     QTest::mouseMove(about().Datum, QPoint(20, 5));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(about().Version->text(), QStringLiteral("v. 1.5.4"));
+}
+
+TEST_F(AboutHelpTest, EveryLabelShowsItsWholeTextReadablyOnThePicture)
+{
+    CreateAndShow();
+    ShowAbout();
+    ASSERT_TRUE(about().isVisible());
+    const QImage picture = about().Image->pixmap().toImage();
+    ASSERT_EQ(picture.size(), about().size());
+    bool namesTheLicence = false;
+    for (QLabel* label : about().findChildren<QLabel*>()) {
+        if (label == about().Image)
+            continue;
+        const std::string name = label->objectName().toStdString();
+        namesTheLicence |= label->text().contains(QStringLiteral("GNU GPL, version 3 or later"));
+        // The whole text within the label, and the label within the box.
+        const QFontMetrics metrics(label->font());
+        const QRect inside = label->contentsRect();
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), inside.width()) << name;
+        EXPECT_LE(metrics.height(), inside.height()) << name;
+        EXPECT_TRUE(about().rect().contains(label->geometry())) << name;
+        // Readable on every pixel of the picture behind it.
+        const QColor ink = label->palette().color(label->foregroundRole());
+        const QRect behind = label->geometry().intersected(picture.rect());
+        double worst = 21;
+        for (int y = behind.top(); y <= behind.bottom(); ++y)
+            for (int x = behind.left(); x <= behind.right(); ++x)
+                worst = std::min(worst, Contrast(ink, picture.pixelColor(x, y)));
+        EXPECT_GE(worst, 4.5) << name << " in " << ink.name().toStdString();
+    }
+    EXPECT_TRUE(namesTheLicence);
 }
 
 TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalledOne)

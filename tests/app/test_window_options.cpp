@@ -115,10 +115,10 @@ TEST_F(WindowOptionsTest, RecordedLinesKeepTheirPlaceAroundPendingText)
     form().Macro.IsRecording = true;
     form().Macro.PendingText = QStringLiteral("ab");
     Click("CenterOnScreen");
-    EXPECT_EQ(Lines(), QStringList{"CenterOnScreen On"});
-    EXPECT_EQ(form().Macro.PendingText, QStringLiteral("ab")) << "appended directly: the text stays pending";
+    EXPECT_EQ(Lines(), (QStringList{"Insert ab", "CenterOnScreen On"})) << "the text typed before comes first";
+    EXPECT_EQ(form().Macro.PendingText, QString());
     Click("AutoTab1");
-    EXPECT_EQ(Lines(), (QStringList{"CenterOnScreen On", "Insert ab", "AutoTab On"}));
+    EXPECT_EQ(Lines(), (QStringList{"Insert ab", "CenterOnScreen On", "AutoTab On"}));
 
     form().Macro.PendingText = QStringLiteral("c");
     Lines().clear();
@@ -130,8 +130,8 @@ TEST_F(WindowOptionsTest, RecordedLinesKeepTheirPlaceAroundPendingText)
     Click("RememberPos");
     Click("AutoTab");
     Click("CenterOnScreen1");
-    EXPECT_EQ(Lines(), (QStringList{"AlwaysStayOnTop On", "RememberPos On", "AlwaysStayOnTop Off",
-                                    "RememberPos Off", "Insert c", "AutoTab Off", "CenterOnScreen Off"}));
+    EXPECT_EQ(Lines(), (QStringList{"Insert c", "AlwaysStayOnTop On", "RememberPos On", "AlwaysStayOnTop Off",
+                                    "RememberPos Off", "AutoTab Off", "CenterOnScreen Off"}));
 
     form().Macro.IsRecording = false;
     Lines().clear();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks an installed tree the way the desktop sees it: the program, its menu
-# entry, AppStream data, icons, the macro file type, the man page and, once
+# entry, AppStream data, icons, the macro file type, the man page, the
+# licence in Debian's machine-readable copyright file and, once
 # the sources have them, the help files and the command-line options.
 # Usage: check_tree.sh ROOT PREFIX SOURCE_DIR VERSION
 set -euo pipefail
@@ -25,6 +26,19 @@ metainfo=$(ls "$share"/metainfo/*.metainfo.xml) || fail "no AppStream metainfo"
 run appstreamcli validate --no-net "$metainfo"
 grep -q '<launchable type="desktop-id">mirel-edit.desktop</launchable>' "$metainfo" || fail "metainfo names no entry"
 
+need share/doc/mirel-edit/copyright share/doc/mirel-edit/changelog.Debian.gz
+copyright=$share/doc/mirel-edit/copyright
+head -n 1 "$copyright" | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "the copyright file is not machine-readable"
+[ "$(sed -n 's/^License: //p' "$copyright" | sort -u | tr '\n' ' ')" = "GPL-3+ public-domain " ] \
+  || fail "the copyright file names other licences"
+grep -qF '/usr/share/common-licenses/GPL-3' "$copyright" || fail "the copyright file does not point to GPL-3"
+# The program's own drawings, not stock artwork.
+for icon in apps/mirel-edit mimetypes/text-x-mirel-macro; do
+  cmp -s "$share/icons/hicolor/scalable/$icon.svg" "$source_dir/resources/icons/${icon#*/}.svg" \
+    || fail "$icon.svg is not the program's own icon"
+done
+
 for size in 16 22 24 32 48 64 128 256; do
   for png in "$share"/icons/hicolor/${size}x${size}/{apps/mirel-edit,mimetypes/text-x-mirel-macro}.png; do
     # Width and height from the PNG header.
@@ -45,8 +59,10 @@ grep -q ':text/x-mirel-macro:\*\.macro' "$mime/mime/globs2" || fail "*.macro is 
 page=$share/man/man1/vellumpad.1.gz
 warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
 [ -z "$warnings" ] || fail "man page: $warnings"
-text=$(zcat "$page" | groff -man -Tascii -P-cbou 2>/dev/null)
-for word in --help --version --run --dry-run --check Mirel-Edit.reg .lm 'macro folder' 'EXIT STATUS' "Mirel-Edit $version"; do
+# One line with single blanks: justified text spreads words apart.
+text=$(zcat "$page" | groff -man -Tascii -P-cbou 2>/dev/null | tr -s " \n" " ")
+for word in --help --version --run --dry-run --check Mirel-Edit.reg .lm 'macro folder' 'EXIT STATUS' "Mirel-Edit $version" \
+            'GNU General Public License'; do
   grep -qF -- "$word" <<<"$text" || fail "the man page does not mention $word"
 done
 

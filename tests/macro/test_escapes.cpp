@@ -65,16 +65,6 @@ TEST(MacroState, RecordCommandFlushesPendingTextFirst)
     EXPECT_TRUE(m.PendingText.isEmpty());
 }
 
-TEST(MacroState, AppendDirectLeavesPendingTextPending)
-{
-    MacroState m;
-    m.IsRecording = true;
-    m.PendingText = QStringLiteral("x");
-    m.AppendDirect(QStringLiteral("RememberPos On"));
-    m.RecordCommand(QStringLiteral("Paste"));
-    EXPECT_EQ(m.MacroLines, (QStringList{"RememberPos On", "Insert x", "Paste"}));
-}
-
 TEST(MacroState, UndoTakesBackPendingTextThenLines)
 {
     MacroState m;

@@ -32,7 +32,7 @@ protected:
             {"Del", Qt::Key_Delete}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up},
             {"Ins", Qt::Key_Insert}, {"ShiftIns", Qt::ShiftModifier | Qt::Key_Insert},
             {"CtrlIns", Qt::ControlModifier | Qt::Key_Insert}, {"Undo", Qt::ControlModifier | Qt::Key_Z},
-            {"Paste", Qt::ControlModifier | Qt::Key_V}};
+            {"Paste", Qt::ControlModifier | Qt::Key_V}, {"Esc", Qt::Key_Escape}};
         for (qsizetype i = 0; i < script.size(); ++i) {
             const QChar c = script.at(i);
             const qsizetype close = script.indexOf(QLatin1Char('}'), i);
@@ -40,6 +40,8 @@ protected:
             i = name.isEmpty() ? i : close;
             if (name == QLatin1String("Bold"))
                 form().BoldButton->click();
+            else if (name == QLatin1String("CtrlM"))   // as X11 types it
+                QTest::sendKeyEvent(QTest::Click, edit().View(), Qt::Key_M, QStringLiteral("\r"), Qt::ControlModifier);
             else if (!name.isEmpty())
                 QTest::keyClick(edit().View(), named[name].key(), named[name].keyboardModifiers());
             else
@@ -62,6 +64,7 @@ TEST_F(KeyHandlingTest, KeysChangeTheDocumentAndAreRecorded)
         {"", "|", "{Left}{Left}{Left}", "", "MoveLeft 3"},
         {"", "|", "ab{Left}{Up}{Right}{Right}{Del}", "ab", "Insert ab|MoveLeft|MoveRight 2|Delete"},
         {"", "|", "ab{Left}{Del}", "a", "Insert ab|MoveLeft|Delete"},
+        {"", "|", "ab{Left}c{Left}", "acb", "Insert ab|MoveLeft|Insert c|MoveLeft"},
         {"", "|", "ab{Left}c{Undo}{Undo}", "", "Insert ab"},
         {"", "|", "ab{Paste}", "abzz", "Insert ab|Paste"},
         {"e", "|", "<<", "&lt;", "Insert <<"},
@@ -75,8 +78,12 @@ TEST_F(KeyHandlingTest, KeysChangeTheDocumentAndAreRecorded)
         {"a", "|\t\tabc", "{Enter}", "\t\t\n\t\tabc", "Insert \\n\\t\\t"},
         {"ar", " \t|x", "{Enter}", " \t\n \tx", "Insert \\n\\s\\t"},
         {"", "\t|x", "{Enter}", "\t\nx", "Insert \\n"},
-        {"a", "ab\n|  ", "{BS}", "ab", ""},
+        {"a", "ab\n|  ", "{BS}", "ab  ", ""},
+        {"a", "ab \t\n|cd", "{BS}", "abcd", ""},
         {"", "ab\n|  ", "{BS}", "ab  ", ""},
+        {"a", "x\n|ab  ", "{BS}", "xab  ", ""},
+        {"a", "x \t\n|\t ab", "{BS}", "x\t ab", ""},
+        {"a", "|", "a{Esc}{CtrlM}b", "ab", "Insert ab"},
         {"", "l0\nl1\n[l2\nl3\nl4\n]l5", "{Tab}", "l0\nl1\n\tl2\n\tl3\n\tl4\nl5", "Insert \\t"},
         {"r", "l0\n[\tl1\n\tl2\n]l3", "{BackTab}", "l0\nl1\nl2\nl3", "Insert \\t"},
         {"", "[\tl0\n l1\n\tl2\n]", "{BackTab}", "\tl0\n l1\n\tl2\n", "Insert \\t"},

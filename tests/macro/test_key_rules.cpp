@@ -51,6 +51,17 @@ TEST(KeyRules, BlockIndentAndUnindentAreInverse)
     for (const char* refused : {"\ta\nb\n", "\ta\n\n", " a\n"})
         EXPECT_FALSE(UnindentBlock(Q(refused)).has_value()) << refused;
     EXPECT_EQ(S(LeadingIndent(u"\t\t x\t").toString()), "\t\t ");
-    EXPECT_EQ(TrailingBlankCount(u"ab \t\x01"), 3);
-    EXPECT_EQ(TrailingBlankCount(u"  "), 2);
+}
+
+TEST(KeyRules, OnlyWhatTheEditorInsertsCountsAsTyped)
+{
+    const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
+    const std::tuple<char16_t, Qt::KeyboardModifiers, bool> cases[] = {
+        {u'a', alt, true},     {u'@', ctrl | alt, true},   {u'\t', none, true},  {u'\r', shift, true},
+        {u'\r', Qt::KeypadModifier, true},                {0x200D, ctrl, true},  // a zero-width joiner
+        {u'\x1b', none, false}, {u'\r', ctrl, false},     {u'\r', alt, false},  {u'm', ctrl, false},
+        {u'M', ctrl | shift, false},
+    };
+    for (const auto& [c, modifiers, inserted] : cases)
+        EXPECT_EQ(EditorInsertsTyped(QChar(c), modifiers), inserted) << int(c) << " " << modifiers.toInt();
 }

@@ -22,27 +22,27 @@ TEST(MacroCheck, ARecordedMacroGetsEveryLineARunWouldRejectOrReadOtherwise)
         QStringLiteral("replaceall abc"),       QStringLiteral("moveleft"),     QStringLiteral("PlainText On"),
         QStringLiteral("CloseFile"),            QStringLiteral("RememberPos On"), QStringLiteral("size startsel"),
         QStringLiteral("bold on"),              QStringLiteral("Frobnicate"),   QStringLiteral("moveright 0x1F"),
+        QStringLiteral("Replace a with b"),     QStringLiteral("replace a with b c"),
+        QStringLiteral("ReplaceAll a b with c"), QStringLiteral("replace a with b\\sc"),
+        QStringLiteral("replace a\\sb c"),
     };
     const std::vector<MacroFinding> expected = {
-        Error(2, "\"Underline\" is recorded for the Underline button, but a run has no such command; "
-                 "did you mean \"underlined\"?"),
-        Error(3, "\"Delete\" is recorded for the Delete key, but a run has no such command"),
-        Warning(4, "\"Bold On\" clears bold: only \"on\" in lower case sets it"),
-        Warning(5, "\"AutoTab On\" switches AutoTab off: only \"on\" in lower case switches it on"),
         Error(6, "blank line"),
         Error(7, "unknown command \"Insrt\"; did you mean \"insert\"?"),
         Error(8, "\"size\" needs a whole number, not \"big\""),
         Error(9, "\"size\" needs a whole number"),
         Error(10, "\"replaceall\" needs the find text, a blank and the replacement"),
         Warning(12, "\"PlainText\" toggles: the argument \"On\" is ignored"),
-        Error(13, "\"CloseFile\" is recorded for Close, but a run has no such command; did you mean \"clearfile\"?"),
-        Error(14, "\"RememberPos\" is recorded for the Remember Position option, but a run has no such command"),
+        Error(13, "\"closefile\" is not run without a window"),
         Error(17, "unknown command \"Frobnicate\""),
+        Warning(20, "\"replace a with b c\" replaces \"a\" by \"b c\", but could also mean \"a\" by \"with b c\"; "
+                    "write blanks inside the texts as \\s"),
+        Warning(21, "\"ReplaceAll a b with c\" replaces \"a b\" by \"c\", but could also mean \"a\" by \"b with c\"; "
+                    "write blanks inside the texts as \\s"),
     };
     EXPECT_EQ(CheckMacroLines(lines), expected);
     EXPECT_EQ(FindingText(QStringLiteral("fix.macro"), expected[1]),
-              QStringLiteral("fix.macro:3: error: \"Delete\" is recorded for the Delete key, but a run has no such "
-                             "command"));
+              QStringLiteral("fix.macro:7: error: unknown command \"Insrt\"; did you mean \"insert\"?"));
 }
 
 TEST(MacroCheck, FailureReasonsFollowTheDocumentMode)

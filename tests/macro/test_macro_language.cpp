@@ -149,9 +149,11 @@ TEST(MacroCommandTable, WordsArgumentsAndModes)
         EXPECT_EQ(FindMacroCommand(word), &c);
         words << word;
     }
-    EXPECT_EQ(words.size(), 32);
-    // Recorded words that are not commands stop a run.
-    for (const char* word : {"delete", "closefile", "underline", "centeronscreen", "rememberpos", "Insert", ""})
+    EXPECT_EQ(words.size(), 37);
+    // The words recordings write run as the commands they were recorded for.
+    for (const auto& [recorded, runs] : {std::pair{"underline", "underlined"}, {"closefile", "clearfile"}})
+        EXPECT_EQ(FindMacroCommand(S(recorded))->run, FindMacroCommand(S(runs))->run) << recorded;
+    for (const char* word : {"Insert", ""})
         EXPECT_EQ(FindMacroCommand(S(word)), nullptr) << word;
 
     const auto check = [](const char* word, std::optional<QString> argument, bool plain) {
@@ -160,7 +162,7 @@ TEST(MacroCommandTable, WordsArgumentsAndModes)
     EXPECT_EQ(check("size", S("12"), false), 12);
     EXPECT_EQ(check("size", std::nullopt, false), std::nullopt);
     EXPECT_EQ(check("startsel", S("x"), true), std::nullopt);
-    EXPECT_EQ(check("moveleft", std::nullopt, true), 0);
+    EXPECT_EQ(check("moveleft", std::nullopt, true), 1) << "one press of the Left key";
     EXPECT_EQ(check("moveleft", S("3"), true), 3);
     EXPECT_EQ(check("replace", S("ab"), true), std::nullopt);
     EXPECT_EQ(check("replaceall", std::nullopt, true), std::nullopt);
@@ -168,21 +170,27 @@ TEST(MacroCommandTable, WordsArgumentsAndModes)
     EXPECT_EQ(check("alignleft", std::nullopt, true), std::nullopt);
     EXPECT_TRUE(check("alignleft", std::nullopt, false));
     EXPECT_EQ(check("bold", S("on"), true), std::nullopt);
+    EXPECT_EQ(check("underline", S("On"), true), std::nullopt);
+    EXPECT_TRUE(check("underline", S("On"), false));
     EXPECT_EQ(check("wordwrap", std::nullopt, false), std::nullopt);
     EXPECT_TRUE(check("wordwrap", std::nullopt, true));
     EXPECT_TRUE(check("insert", std::nullopt, true));
 }
 
-TEST(MacroCommandHelpers, ReplacePairAndOffsets)
+TEST(MacroCommandHelpers, ReplacePairReadsRecordedAndHandWrittenLines)
 {
-    const auto pair = SplitReplacePair(S("a\\sb c d"));
-    ASSERT_TRUE(pair);
-    EXPECT_EQ(pair->find, S("a\\sb"));
-    EXPECT_EQ(pair->replacement, S("c d"));
-    EXPECT_EQ(SplitReplacePair(S(" x"))->find, S(""));
-    EXPECT_FALSE(SplitReplacePair(S("ab")));
-
-    EXPECT_EQ(OffsetPosition(5, -3), 2);
-    EXPECT_EQ(OffsetPosition(5, std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
-    EXPECT_EQ(OffsetPosition(-5, std::numeric_limits<int>::min()), std::numeric_limits<int>::min());
+    struct Case {
+        const char* argument;
+        std::optional<ReplacePair> pair;
+    } cases[] = {
+        {"a\\sb c d", ReplacePair{S("a\\sb"), S("c d")}},           // hand-written: the first blank
+        {"a with b", ReplacePair{S("a"), S("b")}},                  // recorded
+        {"a b with c d", ReplacePair{S("a b"), S("c d")}},          // recorded texts holding blanks
+        {"a with b with c", ReplacePair{S("a"), S("b with c")}},    // the first " with "
+        {"a With b", ReplacePair{S("a"), S("With b")}},              // the recorder writes lower case
+        {" x", ReplacePair{S(""), S("x")}},
+        {"ab", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitReplacePair(S(c.argument)), c.pair) << c.argument;
 }

@@ -117,6 +117,8 @@ void RunMacroTest::RunCase(const QString& name)
             EXPECT_EQ(edit().SelAttributes().bold, v == QLatin1String("1"));
         else if (it.key() == QLatin1String("italic"))
             EXPECT_EQ(edit().SelAttributes().italic, v == QLatin1String("1"));
+        else if (it.key() == QLatin1String("underline"))
+            EXPECT_EQ(edit().SelAttributes().underline, v == QLatin1String("1"));
         else if (it.key() == QLatin1String("autotab"))
             EXPECT_EQ(form().IsChecked(QStringLiteral("AutoTab")), v == QLatin1String("1"));
         else if (it.key() == QLatin1String("plain"))
@@ -211,7 +213,7 @@ TEST_F(RunMacroTest, AnErrorInsideACommandStopsTheRunAndKeepsWhatWasDone)
     // An error raised inside a command is caught and stops the run there.
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
     fake.prompts.ExpectOpenDialog([](FileDialogState&) -> bool { throw AppError(QStringLiteral("dialog broke")); });
-    Expect(MsgKind::Error, QStringLiteral("Error in line 4."), MsgButtons::Ok, MsgAnswer::Ok);
+    Expect(MsgKind::Error, QStringLiteral("Error in line 4.\n\"openfile\" failed"), MsgButtons::Ok, MsgAnswer::Ok);
     Run(("insert x\r\nsavefile " + dir.path() + "/no/f.txt\r\ninsert y\r\nopenfile\r\ninsert z\r\n").toUtf8());
     EXPECT_EQ(edit().Text(), QStringLiteral("xy"));
     EXPECT_TRUE(edit().Modified());

@@ -217,7 +217,7 @@ TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
     ClearField();
     Type(QStringLiteral("unnamed macro"));
     ASSERT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
-    Expect(MsgKind::Error, QStringLiteral("Error in line 2."), MsgButtons::Ok, MsgAnswer::Ok);
+    Expect(MsgKind::Error, QStringLiteral("Error in line 2.\nunknown command \"bogus\""), MsgButtons::Ok, MsgAnswer::Ok);
     fake.prompts.WhileShown([this] { form().Item(QStringLiteral("Run2"))->trigger(); });
     form().Item(QStringLiteral("Run2"))->trigger();
     EXPECT_EQ(edit().Text(), QStringLiteral("a"));
