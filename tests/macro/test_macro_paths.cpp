@@ -164,9 +164,11 @@ TEST_F(MacroPathRunTest, WritesOutsideTheFolderAndPrivateReadsAskOncePerRun)
             Expect(MsgKind::Confirmation,
                    QStringLiteral("The macro wants to %1 %2.\nAllow it?").arg(QString::fromUtf8(q.access), q.path),
                    MsgButtons::YesNo, q.answer);
-        if (c.failedLine)
-            Expect(MsgKind::Error, QStringLiteral("Error in line %1.").arg(c.failedLine), MsgButtons::Ok,
-                   MsgAnswer::Ok);
+        if (c.failedLine) {
+            const QString word = c.lines.split(QLatin1Char('\n')).at(c.failedLine - 1).section(QLatin1Char(' '), 0, 0);
+            Expect(MsgKind::Error, QStringLiteral("Error in line %1.\n\"%2\" failed").arg(c.failedLine).arg(word),
+                   MsgButtons::Ok, MsgAnswer::Ok);
+        }
         RunOn(c.unnamed ? QString() : doc, c.lines);
         fake.prompts.VerifyAllShown();
         EXPECT_EQ(form().Macro.FailedLine, c.failedLine);
