@@ -64,11 +64,15 @@ check "pipe beside: reason" "c.txt: Error: Line Markers could not be restored. $
   "$(head -n 1 err.txt)"
 check "pipe beside: c.txt" "$(printf 'Top\r\nYear 2026\r\n.')" "$(cat c.txt; echo .)"
 
-# --check of a recorded macro and of a clean one.
-printf 'Insert Dear\\sreader\r\nUnderline On\r\nMoveLeft 2\r\nDelete\r\n' > recorded.macro
+# --check of a recorded macro (its lines all run), of one edited by hand
+# with faults, and of a clean one.
+printf 'Insert Dear\\sreader\r\nUnderline On\r\nMoveLeft 2\r\nDelete\r\nReplace a\\sb with c\r\n' > recorded.macro
 out=$("$program" --check recorded.macro); code=$?
+check "check recorded: exit code and lines" "0:" "$code:$out"
+printf 'Insert Dear\\sreader\r\nsize big\r\nMoveLeft 2\r\nFrobnicate\r\n' > edited.macro
+out=$("$program" --check edited.macro); code=$?
 check "check: exit code" 1 "$code"
-check "check: lines" "recorded.macro:2: error recorded.macro:4: error" \
+check "check: lines" "edited.macro:2: error edited.macro:4: error" \
   "$(printf '%s\n' "$out" | cut -d: -f1-3 | tr '\n' ' ' | sed 's/ $//')"
 out=$("$program" --check year.macro); code=$?
 check "clean check" "0:" "$code:$out"

@@ -129,7 +129,7 @@ TEST_F(FindReplaceTest, OpeningPlacesTheDialogWithTheSelectionAsItsText)
     EXPECT_FALSE(FindDialogOf(form()).isVisible());
 }
 
-TEST_F(FindReplaceTest, ReplaceTakesTheSelectionAndRecordsWithoutFlushing)
+TEST_F(FindReplaceTest, ReplaceTakesTheSelectionAndRecordsAfterTheTypedText)
 {
     SetDocument(QStringLiteral("one two"));
     form().Macro.PendingText = QStringLiteral("typed");
@@ -139,8 +139,8 @@ TEST_F(FindReplaceTest, ReplaceTakesTheSelectionAndRecordsWithoutFlushing)
     EXPECT_EQ(edit().Text(), QStringLiteral("one a b")) << "not compared with the find text";
     Press("Replace", QStringLiteral("one"), QStringLiteral("x"));
     EXPECT_EQ(edit().Text(), QStringLiteral("one a b")) << "nothing selected, nothing replaced";
-    EXPECT_EQ(Lines(), (QStringList{"Replace one with a\\sb", "Replace one with x"}));
-    EXPECT_EQ(form().Macro.PendingText, QStringLiteral("typed"));
+    EXPECT_EQ(Lines(), (QStringList{"Insert typed", "Replace one with a\\sb", "Replace one with x"}));
+    EXPECT_TRUE(form().Macro.PendingText.isEmpty());
 }
 
 TEST_F(FindReplaceTest, ReplaceAllCountsExactlyWhatItReplaced)
