@@ -2,6 +2,7 @@
 
 #include "app/CommandMap.h"
 #include "app/StatusBar.h"
+#include "document/Progress.h"
 #include "app/AboutBox.h"
 #include "document/DroppedFiles.h"
 #include "document/Recovery.h"
@@ -71,6 +72,8 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     setMinimumSize(426, 350);
     resize(418, 304 + 46);
     BuildControls();
+    progressDialog_ = std::make_unique<DialogProgress>(this);
+    LongWork = progressDialog_.get();
     BuildMenus();
     BuildToolBars();
     BuildStatusBar();
@@ -429,6 +432,9 @@ void TMainForm::SetWindowTitle(const QString& text)
     // Not Qt's display name: X11 would add it to every dialog's title.
     applicationTitle_ = text;
     setWindowTitle(text);
+    // The caption follows every change of the document's name, and so
+    // does the colouring, which goes by its extension.
+    RichEdit->SetSyntaxFileName(Doc.CurrentFile);
 }
 
 void TMainForm::ShellOpen(const QString& target)

@@ -27,6 +27,8 @@ class QTreeWidgetItem;
 class TAbout;
 class THTMLToolbar;
 class MacroNameIndex;
+class DialogProgress;
+class ProgressView;
 class TMacroTreeView;
 class TMegaCheckListBox;
 class TRichEdit;
@@ -106,6 +108,9 @@ public:
     bool SaveUnderNewName(const QString& name);
     bool CheckExtensionForMode();
     void WriteDocument();
+    // What a long open or save shows after half a second: the window's
+    // progress dialog unless a test puts another view here.
+    ProgressView* LongWork = nullptr;
     // Marker sidebar and its splitter, with the Toggle Line Marker items.
     void ShowMarkerSidebar(bool show);
     // Reads the open document again (Reload and the change watcher).
@@ -226,6 +231,7 @@ public slots:
     void WordWrapClick();
     void SaveLineMarkers1Click();
     void SortMacrosClick();
+    void SyntaxColouringClick();
     // Macro.
     void RunButtonClick();
     void Record1Click();
@@ -308,6 +314,7 @@ private:
     std::unique_ptr<MacroNameIndex> macroIndex_;
     bool runMode_ = false;
     bool renaming_ = false;
+    std::unique_ptr<DialogProgress> progressDialog_;
 };
 
 template <class F> void TMainForm::Guard(F&& f)

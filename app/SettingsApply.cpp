@@ -3,6 +3,7 @@
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
 #include "app/MainForm.h"
+#include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
 
@@ -101,6 +102,7 @@ void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
 {
     for (const auto& [row, got] : loaded.rows)
         ApplySetting(form, *row, got);
+    form.RichEdit->SetSyntaxColouring(form.IsChecked(QStringLiteral("SyntaxColouring")));
     if (loaded.placement == Placement::Centred) {
         const QSize screen = ScreenSizeOf(form.platform());
         form.resize(CentredWindowSize);

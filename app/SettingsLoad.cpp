@@ -39,7 +39,7 @@ void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& 
 
     for (const SettingRow& row : SettingsTable()) {
         if (row.Has(PlacementGroup))
-            break;
+            continue;
         const LoadedValue& got = read(row);
         if (row.Has(PlacementSwitch))
             loaded.placement = PlacementFor(got);

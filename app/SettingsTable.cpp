@@ -112,6 +112,8 @@ std::vector<SettingRow> BuildTable()
              WriteWhen::RememberPos),
         With(Number("HTMLLeft", 0, "SavedLeft of the HTML toolbar"), PlacementGroup, WriteWhen::RememberPos),
         With(Number("HTMLTop", 0, "SavedTop of the HTML toolbar"), PlacementGroup, WriteWhen::RememberPos),
+        Option("SyntaxColouring", true, "SyntaxColouring", "SyntaxColouring1",
+               "HTML, XML and CSS source coloured in plain mode"),
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
 
@@ -130,6 +132,7 @@ std::vector<SettingRow> BuildTable()
         "AutoTab", "FixedFont", "SaveLineMarkers",
         "RememberPos", "HTMLTop", "HTMLLeft", "Left", "Top", "Width", "Height", "Maximized",
         "AlwaysStayOnTop", "Toolbar", "MenuVisible",
+        "SyntaxColouring",
     };
     for (size_t i = 0; i < rows.size(); ++i) {
         rows[i].loadOrder = int(i + 1);

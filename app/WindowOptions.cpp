@@ -3,6 +3,7 @@
 #include "app/WindowOptions.h"
 
 #include "app/MainForm.h"
+#include "editor/RichEdit.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -126,6 +127,11 @@ void TMainForm::TrashClick()
 void TMainForm::FixedFontClick()
 {
     FlipOption(QStringLiteral("FixedFont"), QStringLiteral("FixedFont1"));
+}
+
+void TMainForm::SyntaxColouringClick()
+{
+    RichEdit->SetSyntaxColouring(FlipOption(QStringLiteral("SyntaxColouring"), QStringLiteral("SyntaxColouring1")));
 }
 
 void TMainForm::MenuvisibleClick()

@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "document/DocumentRules.h"
 #include "document/FileAttributes.h"
+#include "document/Progress.h"
 #include "editor/RichEdit.h"
 #include "markers/Markers.h"
 #include "markers/MegaCheckListBox.h"
@@ -88,12 +89,20 @@ void TMainForm::Open1Click()
         return;
     }
     probe.close();
+    // What a cancelled open puts back: the document itself is set aside
+    // whole, before its mode or font change for the new one.
+    const DocumentState previousDoc = Doc;
+    const QString previousOpenDir = OpenDialogState.initialDir;
+    const bool formatBarShown = !ToolBar1->isHidden();
+    RichEdit->SetDocumentAside();
     const QString previousFile = Doc.CurrentFile;
     Doc.CurrentFile = info.absoluteFilePath();
 
     Doc.LastOpenDir = FolderOf(Doc.CurrentFile);
     OpenDialogState.initialDir = Doc.LastOpenDir;
-    RecordCommand(QStringLiteral("OpenFile ") + Doc.CurrentFile);
+    const QString recorded = QStringLiteral("OpenFile ") + Doc.CurrentFile;
+    RecordCommand(recorded);
+    const bool openRecorded = Macro.IsRecording && !Macro.MacroLines.isEmpty() && Macro.MacroLines.last() == recorded;
     Doc.AttrLetters = AttributeLetters(Doc.CurrentFile);
 
     Doc.IsPlainDocument = !IsRichExtension(Doc.CurrentFile);
@@ -110,11 +119,34 @@ void TMainForm::Open1Click()
     // Taken before the read: a change during it is then a change since.
     const FileStamp read = FileStamp::Of(Doc.CurrentFile);
     try {
-        RichEdit->LoadFromFile(Doc.CurrentFile);
+        // The progress dialog lets events through: no check of the file
+        // may start on a name whose text is not there yet.
+        const bool wasChecking = std::exchange(checkingFile_, true);
+        struct Checking {
+            bool& flag;
+            bool was;
+            ~Checking() { flag = was; }
+        } checking{checkingFile_, wasChecking};
+        DelayedProgress progress(platform().clock, LongWork, OpeningLabel(Doc.CurrentFile), true);
+        RichEdit->LoadFromFile(Doc.CurrentFile, [&](int percent) { return progress.Step(percent); });
+    } catch (const LoadCancelled&) {
+        Doc = previousDoc;
+        OpenDialogState.initialDir = previousOpenDir;
+        ToolBar1->setVisible(formatBarShown);
+        // A replay should not open what the user gave up on.
+        if (openRecorded)
+            Macro.MacroLines.removeLast();
+        RichEdit->RestoreSetAside();
+        ApplyDocumentKind();
+        return;
     } catch (const AppError&) {
-        Doc.CurrentFile = previousFile;   // nothing new was opened
+        // Nothing new was opened: the old text stays, in the new mode.
+        Doc.CurrentFile = previousFile;
+        RichEdit->RestoreSetAside();
+        ApplyDocumentKind();
         throw;
     }
+    RichEdit->DropSetAside();
     RichEdit->SetModified(false);
     Doc.Saw(read);
     Doc.DropsContent = RichEdit->HasDroppedRtfContent();

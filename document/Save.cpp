@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 #include "document/DocumentRules.h"
 #include "document/FileAttributes.h"
+#include "document/Progress.h"
 #include "editor/RichEdit.h"
 #include "markers/Markers.h"
 #include "markers/MegaCheckListBox.h"
@@ -143,7 +144,8 @@ void TMainForm::WriteDocument()
     bool written = true;
     QString reason;
     try {
-        RichEdit->SaveToFile(Doc.CurrentFile);
+        DelayedProgress progress(platform().clock, LongWork, SavingLabel(Doc.CurrentFile), false);
+        RichEdit->SaveToFile(Doc.CurrentFile, [&](int percent) { return progress.Step(percent); });
     } catch (const AppError& e) {
         written = false;
         reason = e.message();

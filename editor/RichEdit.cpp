@@ -4,6 +4,7 @@
 #include "editor/PipelinedWriter.h"
 #include "editor/Rtf.h"
 #include "editor/TextSearch.h"
+#include "editor/VisibleColouring.h"
 #include "platform/AppError.h"
 #include "platform/SafeFile.h"
 
@@ -23,6 +24,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTextList>
 #include <type_traits>
 
@@ -155,14 +157,9 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     plain_->setObjectName(QStringLiteral("RichEditPlainView"));
     stack_->addWidget(rich_);
     stack_->addWidget(plain_);
+    colouring_ = new VisibleColouring(plain_, [this] { return plain_->FirstBlock(); });
 
-    doc_ = new QTextDocument(this);
-    doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
-    // Connected before the views: their handlers ask for positions.
-    connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::PiecesChanged);
-    connect(doc_, &QTextDocument::contentsChange, this, &TRichEdit::NoteChange);
-    connect(doc_, &QTextDocument::contentsChanged, this, &TRichEdit::TextChanged);
-    connect(doc_, &QTextDocument::modificationChanged, this, &TRichEdit::ModifiedChanged);
+    doc_ = NewDocument(true);
     spareRich_ = new QTextDocument(this);
     sparePlain_ = new QTextDocument(this);
     sparePlain_->setDocumentLayout(new QPlainTextDocumentLayout(sparePlain_));
@@ -174,12 +171,6 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
 
     controlFont_ = plain_->font();
     controlColour_ = plain_->palette().color(QPalette::Text);
-    connect(doc_, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (removed != 0 || added != 0) {
-            rawValid_ = false;
-            fits1252_.reset();
-        }
-    });
     for (QAbstractScrollArea* view : {static_cast<QAbstractScrollArea*>(rich_), static_cast<QAbstractScrollArea*>(plain_)}) {
         // The editor's own context menu is the window's, asked for on the editor.
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& pos) {
@@ -190,6 +181,158 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
     connect(rich_, &QTextEdit::selectionChanged, this, &TRichEdit::NotifySelection);
     connect(plain_, &QPlainTextEdit::cursorPositionChanged, this, &TRichEdit::NotifySelection);
     connect(plain_, &QPlainTextEdit::selectionChanged, this, &TRichEdit::NotifySelection);
+}
+
+struct TRichEdit::SetAside {
+    QTextDocument* doc = nullptr;
+    bool plain = true;
+    PieceIndex pieces;
+    bool piecesMade = false;
+    TextFormat storedFormat;
+    qint64 keptStray = 0;
+    bool droppedRtf = false;
+    bool modified = false;
+    QFont font;
+    QColor colour;
+    int anchor = 0;
+    int position = 0;
+};
+
+QTextDocument* TRichEdit::NewDocument(bool plain)
+{
+    auto* document = new QTextDocument(this);
+    if (plain)
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    ConnectDocument(document);
+    return document;
+}
+
+void TRichEdit::ConnectDocument(QTextDocument* document)
+{
+    // Connected before the views: their handlers ask for positions.
+    connect(document, &QTextDocument::contentsChange, this, &TRichEdit::PiecesChanged);
+    connect(document, &QTextDocument::contentsChange, this, &TRichEdit::NoteChange);
+    connect(document, &QTextDocument::contentsChanged, this, &TRichEdit::TextChanged);
+    connect(document, &QTextDocument::modificationChanged, this, &TRichEdit::ModifiedChanged);
+    connect(document, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (removed != 0 || added != 0) {
+            rawValid_ = false;
+            fits1252_.reset();
+        }
+    });
+}
+
+// Shows `document` in the view of its mode; the other view shows its spare.
+void TRichEdit::Attach(QTextDocument* document, bool plain)
+{
+    rich_->setDocument(spareRich_);
+    plain_->setDocument(sparePlain_);
+    doc_ = document;
+    plainText_ = plain;
+    if (plain) {
+        plain_->setDocument(doc_);
+        stack_->setCurrentWidget(plain_);
+        setFocusProxy(plain_);
+    } else {
+        rich_->setDocument(doc_);
+        stack_->setCurrentWidget(rich_);
+        setFocusProxy(rich_);
+    }
+}
+
+void TRichEdit::ChangesAreNowWhole()
+{
+    if (!tracking_)
+        return;
+    changes_ = TextChanges{};
+    changes_.whole = true;
+    trackedAdded_ = 0;
+}
+
+void TRichEdit::SetDocumentAside()
+{
+    DropSetAside();
+    auto kept = std::make_unique<SetAside>();
+    const QTextCursor c = textCursor();
+    kept->anchor = ToText(c.anchor());
+    kept->position = ToText(c.position());
+    kept->doc = doc_;
+    kept->plain = plainText_;
+    kept->pieces = pieces_;
+    kept->piecesMade = piecesMade_;
+    kept->storedFormat = storedFormat_;
+    kept->keptStray = keptStray_;
+    kept->droppedRtf = droppedRtf_;
+    kept->modified = Modified();
+    kept->font = controlFont_;
+    kept->colour = controlColour_;
+    const bool hadFocus = View()->hasFocus();
+
+    colouring_->Clear();
+    quiet_ = true;
+    disconnect(doc_, nullptr, this, nullptr);
+    Attach(NewDocument(plainText_), plainText_);
+    if (plainText_)
+        ApplyPlainFormat();
+    else
+        doc_->setDefaultFont(controlFont_);
+    aside_ = std::move(kept);
+    pieces_.Clear();
+    piecesMade_ = false;
+    storedFormat_ = TextFormat();
+    keptStray_ = 0;
+    droppedRtf_ = false;
+    rawValid_ = false;
+    fits1252_.reset();
+    ChangesAreNowWhole();
+    quiet_ = false;
+    if (hadFocus)
+        View()->setFocus();
+    emit ModifiedChanged(false);
+    NotifySelection();
+}
+
+void TRichEdit::RestoreSetAside()
+{
+    if (!aside_)
+        return;
+    const std::unique_ptr<SetAside> kept = std::move(aside_);
+    const bool hadFocus = View()->hasFocus();
+    colouring_->Clear();
+    quiet_ = true;
+    QTextDocument* dropped = doc_;
+    disconnect(dropped, nullptr, this, nullptr);
+    ConnectDocument(kept->doc);
+    Attach(kept->doc, kept->plain);
+    delete dropped;
+    pieces_ = kept->pieces;
+    piecesMade_ = kept->piecesMade;
+    storedFormat_ = kept->storedFormat;
+    keptStray_ = kept->keptStray;
+    droppedRtf_ = kept->droppedRtf;
+    SetControlFont(kept->font, kept->colour);
+    QTextCursor c(doc_);
+    c.setPosition(ToDocument(std::clamp(kept->anchor, 0, TextLength())));
+    c.setPosition(ToDocument(std::clamp(kept->position, 0, TextLength())), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+    rawValid_ = false;
+    fits1252_.reset();
+    ChangesAreNowWhole();
+    quiet_ = false;
+    if (hadFocus)
+        View()->setFocus();
+    emit ModifiedChanged(doc_->isModified());
+    lastAnchor_ = lastPosition_ = -1;
+    NotifySelection();
+    UpdateColouring();
+}
+
+void TRichEdit::DropSetAside()
+{
+    if (!aside_)
+        return;
+    delete aside_->doc;
+    aside_.reset();
 }
 
 TRichEdit::~TRichEdit()
@@ -252,6 +395,8 @@ void TRichEdit::MoveDocument(bool toPlain)
     const int position = ToText(old.position());
     const bool hadFocus = View()->hasFocus();
     quiet_ = true;
+    // The rich view would show the plain view's colours as its own.
+    colouring_->Clear();
     if (toPlain) {
         rich_->setDocument(spareRich_);
         doc_->setDocumentLayout(new QPlainTextDocumentLayout(doc_));
@@ -266,6 +411,7 @@ void TRichEdit::MoveDocument(bool toPlain)
         setFocusProxy(rich_);
     }
     plainText_ = toPlain;
+    UpdateColouring();
     QTextCursor c(doc_);
     c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
     c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
@@ -356,6 +502,7 @@ void TRichEdit::FillPlain(const std::function<void(const PieceSink& add)>& produ
     // Formats first: changing them after the text would touch every line.
     doc_->setUndoRedoEnabled(false);
     filling_ = true;
+    colouring_->Forget();
     doc_->clear();
     ApplyPlainFormat();
     QTextCursor c(doc_);
@@ -931,6 +1078,39 @@ void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
         doc_->setDefaultFont(controlFont_);
 }
 
+void TRichEdit::SetSyntaxColouring(bool on)
+{
+    colouringWanted_ = on;
+    UpdateColouring();
+}
+
+void TRichEdit::SetSyntaxFileName(const QString& fileName)
+{
+    colouringName_ = fileName;
+    UpdateColouring();
+}
+
+void TRichEdit::UpdateColouring()
+{
+    colouring_->SetLanguage(LanguageForFile(colouringName_));
+    colouring_->SetEnabled(colouringWanted_ && plainText_);
+}
+
+QColor TRichEdit::ShownColourAt(int pos) const
+{
+    if (!plainText_)
+        return {};
+    const int at = ToDocument(pos);
+    const QTextBlock block = doc_->findBlock(at);
+    if (!block.isValid() || !block.layout())
+        return {};
+    const int inBlock = at - block.position();
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (inBlock >= range.start && inBlock < range.start + range.length && range.format.hasProperty(QTextFormat::ForegroundBrush))
+            return range.format.foreground().color();
+    return {};
+}
+
 void TRichEdit::SetPlainTextMode(bool plain)
 {
     if (plain == plainText_)
@@ -1111,7 +1291,32 @@ AppError TooManyLines(const QString& path, int maxLines)
 }
 } // namespace
 
-void TRichEdit::LoadFromFile(const QString& path)
+namespace {
+// Reading takes this share of a load's progress, making the text the rest.
+constexpr int kReadShare = 30;
+constexpr qint64 kProgressChunk = 1 << 20;
+
+QByteArray ReadReporting(QFile& file, qint64 size, const std::function<void(int)>& report)
+{
+    QByteArray bytes;
+    bytes.resize(qsizetype(size));
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = file.read(bytes.data() + got, std::min(kProgressChunk, size - got));
+        if (n <= 0)
+            break;
+        got += n;
+        report(int(got * kReadShare / size));
+    }
+    bytes.resize(qsizetype(got));
+    // A file that grew meanwhile is read to its end as well.
+    if (got == size)
+        bytes += file.readAll();
+    return bytes;
+}
+} // namespace
+
+void TRichEdit::LoadFromFile(const QString& path, const ProgressStep& progress)
 {
     QFile file(path);
     const QFileInfo info(path);
@@ -1119,7 +1324,11 @@ void TRichEdit::LoadFromFile(const QString& path)
         throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     if (info.size() > kMaxFileBytes)
         throw AppError(QStringLiteral("Cannot open file \"%1\". It is larger than %2 MB.").arg(path).arg(kMaxFileBytes >> 20));
-    const QByteArray bytes = file.readAll();
+    const auto report = [&](int percent) {
+        if (progress && !progress(percent))
+            throw LoadCancelled();
+    };
+    const QByteArray bytes = progress ? ReadReporting(file, info.size(), report) : file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
     file.close();
@@ -1137,10 +1346,21 @@ void TRichEdit::LoadFromFile(const QString& path)
         RefuseTooLong(path, bytes, survey.format, survey.lineBreaks);
         storedFormat_ = survey.format;
         // Piece by piece: the whole text is never held twice.
+        qint64 decoded = 0;
+        const qint64 total = std::max<qint64>(1, bytes.size());
         FillPlain([&](const PieceSink& add) {
-            DecodeInChunks(bytes, storedFormat_, 1 << 20, [&](QString&& piece) { add(piece); });
+            DecodeInChunks(bytes, storedFormat_, kProgressChunk, [&](QString&& piece) {
+                add(piece);
+                decoded += piece.size();
+                if (progress)
+                    report(kReadShare + int(std::min<qint64>(decoded, total) * (100 - kReadShare) / total));
+            });
         });
         keptStray_ = survey.strayBytes;
+        // Read and filled: too late to stop, and line breaks of two bytes
+        // made fewer characters than bytes.
+        if (progress)
+            progress(100);
     } else {
         // Rich mode saves RTF: the text is read for its characters, not
         // its bytes; every CR, LF and CR LF is a break.
@@ -1208,7 +1428,7 @@ void TRichEdit::FinishLoad()
     SetModified(false);
 }
 
-void TRichEdit::SaveToFile(const QString& path)
+void TRichEdit::SaveToFile(const QString& path, const ProgressStep& progress)
 {
     // The encoding changes only when the user says so (UseUtf8Encoding).
     if (NeedsWiderEncoding())
@@ -1222,7 +1442,7 @@ void TRichEdit::SaveToFile(const QString& path)
     if (!file.Open())
         fail();
     if (plainText_) {
-        WritePlain(file.Device(), fail);
+        WritePlain(file.Device(), fail, progress);
     } else if (!file.Write(WriteRtf(*doc_))) {
         fail();
     }
@@ -1265,8 +1485,10 @@ qint64 TRichEdit::EncodedSize() const
     return size + encoder.Finish(scratch.data());
 }
 
-void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
+void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail, const ProgressStep& progress)
 {
+    const qint64 total = std::max(1, TextLength());
+    qint64 done = 0;
     // Encoded in slices and written by a second thread while the next
     // megabyte is encoded; a large document is never held a second time.
     constexpr qsizetype kSlice = 64 * 1024;   // characters
@@ -1281,9 +1503,12 @@ void TRichEdit::WritePlain(QIODevice& file, const std::function<void()>& fail)
             const QStringView slice = piece.first(std::min(piece.size(), kSlice));
             used += encoder.Encode(slice, writer.Buffer() + used);
             piece = piece.sliced(slice.size());
+            done += slice.size();
             if (used >= kFlushAt) {
                 ok = writer.Submit(used);
                 used = 0;
+                if (progress)
+                    progress(int(std::min(done, total) * 100 / total));
             }
         }
     });

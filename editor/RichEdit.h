@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAbstractScrollArea;
@@ -23,6 +24,13 @@ class QTextCharFormat;
 class QTextDocument;
 class QTextEdit;
 template <class Base> class EditorView;
+class VisibleColouring;
+
+// Told how far a long load or save is, 0 to 100; a load stops when it
+// gives false.
+using ProgressStep = std::function<bool(int percent)>;
+// Thrown by a load whose ProgressStep gave false.
+struct LoadCancelled {};
 
 // Character attributes of the selection or of new text.
 struct CharAttributes {
@@ -137,6 +145,15 @@ public:
     void SetOverwriteMode(bool on);
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length) { maxLength_ = length; }
+    // Colours of HTML, XML, SVG and CSS source in plain mode, picked by the
+    // document's file name. Only the lines in view are coloured, as they
+    // are shown: text, undo history and modified flag stay as they are.
+    void SetSyntaxColouring(bool on);
+    bool SyntaxColouring() const { return colouringWanted_; }
+    void SetSyntaxFileName(const QString& fileName);
+    // The colour the colouring shows the character at `pos` in; invalid
+    // where it adds none (a line out of view, or text of no colour).
+    QColor ShownColourAt(int pos) const;
 
     // Modified flag and undo.
     bool Modified() const;
@@ -180,8 +197,18 @@ public:
     // throw AppError; a failed write leaves the old file whole. A plain
     // save never changes the encoding: while NeedsWiderEncoding() it throws
     // and leaves the file as it is.
-    void LoadFromFile(const QString& path);
-    void SaveToFile(const QString& path);
+    // A load told of its progress may be stopped by it: it throws
+    // LoadCancelled with the text part loaded, so a caller that may stop
+    // it sets the document aside first. A save goes on to its end.
+    void LoadFromFile(const QString& path, const ProgressStep& progress = {});
+    void SaveToFile(const QString& path, const ProgressStep& progress = {});
+    // Puts the document aside whole (text, mode, font, caret, undo history,
+    // modified flag) and goes on with an empty one in the same mode; the
+    // one set aside comes back with RestoreSetAside, or is dropped with
+    // DropSetAside (also by the next SetDocumentAside).
+    void SetDocumentAside();
+    void RestoreSetAside();
+    void DropSetAside();
     TextFormat StoredFormat() const { return storedFormat_; }
     // Bytes of the last plain load that are no part of a UTF-8 character,
     // kept as they are (0 when none, and after a RTF load, SetText, Clear).
@@ -253,11 +280,16 @@ private:
     using PieceSink = std::function<void(const QString& piece)>;
     void FillPlain(const std::function<void(const PieceSink& add)>& produce);
     const QString& RawText() const;
-    void WritePlain(QIODevice& file, const std::function<void()>& fail);
+    void WritePlain(QIODevice& file, const std::function<void()>& fail, const ProgressStep& progress);
     void FinishLoad();
+    QTextDocument* NewDocument(bool plain);
+    void ConnectDocument(QTextDocument* document);
+    void Attach(QTextDocument* document, bool plain);
+    void ChangesAreNowWhole();
     void RefuseTooLong(const QString& path, const QByteArray& bytes, const TextFormat& format,
                        qsizetype lineBreaks) const;
     void ApplyPlainFormat();
+    void UpdateColouring();
     void NotifySelection();
     void SetTextKeepingMode(const QString& textWithLf);
     // Line breaks and long lines of inserted plain text (LinePieces.h).
@@ -311,6 +343,11 @@ private:
     TextChanges changes_;
     qsizetype trackedLength_ = 0;           // of the copy, once the changes are applied
     qsizetype trackedAdded_ = 0;            // characters held in changes_
+    struct SetAside;
+    std::unique_ptr<SetAside> aside_;
+    VisibleColouring* colouring_ = nullptr;
+    bool colouringWanted_ = true;
+    QString colouringName_;
     mutable QString rawCache_;
     mutable bool rawValid_ = false;
 };

@@ -16,7 +16,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +63,8 @@ public:
         form_->Macro.Paths.SetPolicy(allowPaths ? PathPolicy::Allow : PathPolicy::Refuse);
         // Every file is saved or left as it was: nothing to recover.
         StopRecovery(*form_);
+        // No window, so no progress dialog: the run counts files instead.
+        form_->LongWork = nullptr;
         prompts_.SetLineSources([this] { return form_->Macro.RunLine; }, [this] { return form_->Macro.FailedLine; });
     }
 
@@ -228,6 +232,16 @@ std::optional<RefusedLine> FindRefusedLine(const QStringList& lines)
     return RefusedLine{refusals.front().line, refusals.front().message + QStringLiteral("; the file was skipped")};
 }
 
+bool ShowsBatchProgress(bool errorIsTerminal, qsizetype files)
+{
+    return errorIsTerminal && files > 1;
+}
+
+QString BatchProgressLine(qsizetype done, qsizetype files)
+{
+    return QStringLiteral("%1/%2").arg(done).arg(files);
+}
+
 int RunBatch(const BatchOptions& options, const BatchOutput& output)
 {
     const std::optional<QStringList> lines = ReadMacro(options.macro, output);
@@ -260,8 +274,15 @@ int RunBatch(const BatchOptions& options, const BatchOutput& output)
         return 2;
     }
     BatchRunner runner(output, macroFile, options.dryRun, options.allowPaths);
-    for (const QString& file : options.files)
-        report(runner.Run(file));
+    // Straight to the terminal, apart from the messages a caller collects.
+    const bool counting = ShowsBatchProgress(isatty(STDERR_FILENO) == 1, options.files.size());
+    for (qsizetype i = 0; i < options.files.size(); ++i) {
+        report(runner.Run(options.files[i]));
+        if (counting) {
+            std::fprintf(stderr, "%s\n", qPrintable(BatchProgressLine(i + 1, options.files.size())));
+            std::fflush(stderr);
+        }
+    }
     return BatchExitCode(results);
 }
 

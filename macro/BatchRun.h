@@ -53,6 +53,12 @@ struct RefusedLine {
 };
 std::optional<RefusedLine> FindRefusedLine(const QStringList& lines);
 
+// "N/M" after the Nth of M files, on standard error only while it is a
+// terminal, so that reports sent to a file or a pipe stay clean; one
+// file needs no count.
+bool ShowsBatchProgress(bool errorIsTerminal, qsizetype files);
+QString BatchProgressLine(qsizetype done, qsizetype files);
+
 // The whole --run: returns the exit code (2 when the macro cannot be read).
 // The macro is read once, before the first file: a file of the run that is
 // the macro itself does not change the later runs. Needs a QApplication.

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox fonts-dejavu-core
   tidy unrtf
+  # reads the editor's RTF back in the RTF checks against other readers
+  libreoffice-writer-nogui
   # owner, group, ACL and extended-attribute checks of saved files
   acl attr
   clang libclang-rt-14-dev

@@ -67,6 +67,8 @@ const char* const kMainMenu[] = {
     "Wordwrap1|&Wordwrap||WordWrapClick|kc",
     "SaveLineMarkers1|Sav&e Line Markers||SaveLineMarkers1Click|kc",
     "SortMacros1|&Sort Macros||SortMacrosClick|kc",
+    "-",
+    "SyntaxColouring1|Syntax &Colouring||SyntaxColouringClick|kc",
     "&Macro",
     "Run2|&Run|Ctrl+M|RunButtonClick|d",
     "Record2|R&ecord||Record1Click|",
@@ -132,6 +134,8 @@ const char* const kContextSubmenus[] = {
     "WordWrap|&Wordwrap||WordWrapClick|kc",
     "SaveLineMarkers2|Sav&e Line Markers||SaveLineMarkers1Click|kc",
     "SortMacros|&Sort Macros||SortMacrosClick|kc",
+    "-",
+    "SyntaxColouring|Syntax &Colouring||SyntaxColouringClick|kc",
     "&Macro",
     "Run1|&Run|Ctrl+M|RunButtonClick|d",
     "Record1|R&ecord||Record1Click|",
@@ -230,7 +234,7 @@ TEST_F(CommandMapTest, EveryHandlerExistsAndTwinsShareIt)
         if (!handler.isEmpty() && handler != "AlignClick")
             EXPECT_GE(form().metaObject()->indexOfSlot(handler + "()"), 0) << handler.toStdString();
     }
-    EXPECT_EQ(handlers.size(), 51);
+    EXPECT_EQ(handlers.size(), 52);
 }
 
 TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)

@@ -48,8 +48,10 @@ TEST_F(SettingsLoadTest, MissingRememberPosSeedsEverythingUpToItAndLeavesThePlac
     LoadedSettings loaded;
     LoadSettingsFrom(store, context, loaded);
     EXPECT_EQ(loaded.placement, Placement::SystemDefault);
-    ASSERT_EQ(loaded.rows.size(), 45u);
-    EXPECT_EQ(loaded.rows.back().first->name, QStringLiteral("RememberPos"));
+    // Everything but the placement group, which follows "RememberPos".
+    ASSERT_EQ(loaded.rows.size(), 46u);
+    EXPECT_EQ(loaded.rows[44].first->name, QStringLiteral("RememberPos"));
+    EXPECT_EQ(loaded.rows.back().first->name, QStringLiteral("SyntaxColouring"));
     for (const auto& [row, got] : loaded.rows)
         EXPECT_FALSE(got.existed) << row->name.toStdString();
     EXPECT_EQ(store.log.mid(0, 2), (QStringList{"create " + SettingsKey, "open " + SettingsKey}));
@@ -60,7 +62,7 @@ TEST_F(SettingsLoadTest, MissingRememberPosSeedsEverythingUpToItAndLeavesThePlac
     LoadedSettings again;
     LoadSettingsFrom(store, context, again);
     EXPECT_EQ(store.log, (QStringList{"open " + SettingsKey, "close"}));
-    ASSERT_EQ(again.rows.size(), 45u);
+    ASSERT_EQ(again.rows.size(), 46u);
     for (size_t i = 0; i < again.rows.size(); ++i) {
         EXPECT_TRUE(again.rows[i].second.existed);
         EXPECT_EQ(again.rows[i].second.value, loaded.rows[i].second.value);
@@ -77,7 +79,7 @@ TEST_F(SettingsLoadTest, RememberedPlacementChecksOnlyTheUpperBound)
     LoadedSettings loaded;
     LoadSettingsFrom(store, context, loaded);
     EXPECT_EQ(loaded.placement, Placement::Remembered);
-    ASSERT_EQ(loaded.rows.size(), 52u);
+    ASSERT_EQ(loaded.rows.size(), 53u);
     EXPECT_EQ(Number(loaded, "Left"), 427);
     EXPECT_EQ(Number(loaded, "Top"), -50);
     EXPECT_EQ(Number(loaded, "Width"), 426);

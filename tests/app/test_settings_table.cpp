@@ -29,13 +29,13 @@ const SettingRow& Row(const char* name)
 TEST(SettingsTable, RowsFollowTheLoadOrder)
 {
     const auto& table = SettingsTable();
-    ASSERT_EQ(table.size(), 52u);
+    ASSERT_EQ(table.size(), 53u);
     QSet<QString> names;
     for (size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(table[i].loadOrder, int(i + 1));
         names.insert(table[i].name.toLower());
     }
-    EXPECT_EQ(names.size(), 52);
+    EXPECT_EQ(names.size(), 53);
 
     EXPECT_EQ(table[0].name, QStringLiteral("Font"));
     EXPECT_EQ(table[2].name, QStringLiteral("MakroDir"));
@@ -47,10 +47,11 @@ TEST(SettingsTable, RowsFollowTheLoadOrder)
     EXPECT_EQ(table[42].name, QStringLiteral("LineMarkerWidth"));
     EXPECT_EQ(table[44].name, QStringLiteral("RememberPos"));
     EXPECT_EQ(table[51].name, QStringLiteral("HTMLTop"));
+    EXPECT_EQ(table[52].name, QStringLiteral("SyntaxColouring"));
 
     // Only rows 46 to 52 wait for "RememberPos".
     for (const SettingRow& row : table)
-        EXPECT_EQ(row.Has(PlacementGroup), row.loadOrder >= 46) << row.name.toStdString();
+        EXPECT_EQ(row.Has(PlacementGroup), row.loadOrder >= 46 && row.loadOrder <= 52) << row.name.toStdString();
 }
 
 TEST(SettingsTable, TypesDefaultsAndItemsMatchTheText)
@@ -86,13 +87,13 @@ TEST(SettingsTable, TypesDefaultsAndItemsMatchTheText)
 TEST(SettingsTable, ShutdownWritesInItsOwnOrder)
 {
     const QStringList all = Names(ShutdownOrder());
-    ASSERT_EQ(all.size(), 52);
-    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 52);
+    ASSERT_EQ(all.size(), 53);
+    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 53);
     EXPECT_EQ(all.mid(0, 7), (QStringList{"LastOpenDir", "LastOpenIndex", "LastSaveDir", "TidyLocation",
                                           "TidyOptions", "LastDialogRGB", "LastTextRGB"}));
     EXPECT_EQ(all.mid(13, 3), (QStringList{"ColorA", "ColorB", "ColorC"}));
     EXPECT_EQ(all.mid(29, 4), (QStringList{"PlainText", "WordWrap", "LineMarkerWidth", "RememberDirs"}));
-    EXPECT_EQ(all.mid(49), (QStringList{"AlwaysStayOnTop", "Toolbar", "MenuVisible"}));
+    EXPECT_EQ(all.mid(49), (QStringList{"AlwaysStayOnTop", "Toolbar", "MenuVisible", "SyntaxColouring"}));
 
     ShutdownState state;   // plain text, sidebar hidden, position not remembered
     QStringList written = Names(ShutdownWrites(state));
@@ -100,7 +101,7 @@ TEST(SettingsTable, ShutdownWritesInItsOwnOrder)
     EXPECT_FALSE(written.contains("LineMarkerWidth"));
     for (const char* name : {"Left", "Top", "Width", "Height", "Maximized", "HTMLLeft", "HTMLTop"})
         EXPECT_FALSE(written.contains(name)) << name;
-    EXPECT_EQ(written.size(), 52 - 8);
+    EXPECT_EQ(written.size(), 53 - 8);
 
     state.plainText = false;
     state.markerSidebarVisible = true;

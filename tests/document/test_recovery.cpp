@@ -168,11 +168,17 @@ protected:
         QFile file(Keeper().LastFile());
         return file.open(QIODevice::ReadOnly) ? ParseRecovery(file.readAll()) : std::nullopt;
     }
+    // The keeper's waits run on the test's time from here on.
+    void UseFakeTime(int pauseMs)
+    {
+        Keeper().SetPause(pauseMs);
+        Keeper().UseTimers(&timers);
+        pauseMs_ = pauseMs;
+    }
     // Lets the pause after typing run out.
     void Pause()
     {
-        for (int i = 0; i < 100 && Keeper().LastFile().isEmpty(); ++i)
-            QTest::qWait(50);
+        timers.Advance(pauseMs_);
         Keeper().WaitForWrites();
         ASSERT_FALSE(Keeper().LastFile().isEmpty()) << "nothing kept after the pause";
     }
@@ -181,13 +187,15 @@ protected:
         MainFormTest::TearDown();
         QDir(RecoveryFolder()).removeRecursively();
     }
+    FakeTimers timers;
+    int pauseMs_ = RecoveryKeeper::kPauseMs;
 };
 
 TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
 {
     const QString path = WriteFile(QStringLiteral("letter.txt"), "Dear\r\n");
     CreateAndShow({path});
-    Keeper().SetPause(300);
+    UseFakeTime(300);
     Type(QStringLiteral("Hi "));
     EXPECT_TRUE(Files().isEmpty()) << "never on the keystroke itself";
     Pause();
@@ -230,15 +238,12 @@ TEST_F(RecoveryTest, KeptTextFollowsLongLinesAndModeChanges)
     const QByteArray line = QByteArray("word ").repeated(2000);
     const QString path = WriteFile(QStringLiteral("long.txt"), "head\n" + line + "\ntail\n");
     CreateAndShow({path});
-    Keeper().SetPause(200);
+    UseFakeTime(200);
     // The kept file once the pause after the last change has run out.
     const auto keptOnce = [&](const std::function<bool(const RecoveryRecord&)>& done) {
-        std::optional<RecoveryRecord> kept;
-        for (int i = 0; i < 100 && !(kept && done(*kept)); ++i) {
-            QTest::qWait(50);
-            kept = Kept();
-        }
-        return kept;
+        Pause();
+        std::optional<RecoveryRecord> kept = Kept();
+        return kept && done(*kept) ? kept : std::nullopt;
     };
     const auto expectKept = [&](const char* where) {
         SCOPED_TRACE(where);

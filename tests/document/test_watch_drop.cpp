@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
-#include <QThread>
 
 namespace {
 
@@ -16,10 +15,14 @@ protected:
     void SetUp() override { CreateAndShow(); }
     void Rewrite(const QString& path, const QByteArray& bytes)
     {
-        QThread::msleep(5);   // a new modification time
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
+        ASSERT_TRUE(f.flush());
+        // A modification time surely unlike the one read, however fast
+        // the write followed the read.
+        ASSERT_TRUE(f.setFileTime(f.fileTime(QFileDevice::FileModificationTime).addSecs(60),
+                                  QFileDevice::FileModificationTime));
     }
     static QMimeData* Files(const QStringList& paths)
     {

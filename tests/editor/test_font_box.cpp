@@ -15,6 +15,7 @@ TEST_F(FontBoxTest, ShowsTheFamilyDrawnForOneTheMachineLacks)
     StoreSetting(QStringLiteral("PlainText"), false);
     CreateAndShow();
     ASSERT_FALSE(edit().IsPlainText());
+    int checked = 0;
     for (const char* missing : {"MS Sans Serif", "Courier New"}) {
         const QString name = QString::fromLatin1(missing);
         if (QFontInfo(QFont(name)).family() == name)
@@ -30,5 +31,8 @@ TEST_F(FontBoxTest, ShowsTheFamilyDrawnForOneTheMachineLacks)
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
         ASSERT_EQ(edit().SelAttributes().name, name) << "the text keeps the stored name";
         EXPECT_EQ(form().Schriftarten->currentText(), QFontInfo(QFont(name)).family()) << missing;
+        ++checked;
     }
+    if (checked == 0)
+        GTEST_SKIP() << "this machine has every font the test names: no family is drawn for another";
 }

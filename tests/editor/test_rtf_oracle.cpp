@@ -151,12 +151,20 @@ bool Have(const char* program)
     return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
 }
 
+// One LibreOffice profile for all conversions of the run: making one is
+// the slow part of a start.
+QString LibreOfficeProfile()
+{
+    static const QTemporaryDir profile;
+    return profile.path();
+}
+
 // LibreOffice converts the files into the folder's "out" folder.
 void ConvertWithLibreOffice(const QTemporaryDir& dir, const QStringList& files, const QString& filter)
 {
     QProcess lo;
     lo.start(QStringLiteral("soffice"),
-             QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.filePath("profile"),
+             QStringList{QStringLiteral("-env:UserInstallation=file://") + LibreOfficeProfile(),
                          QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
                          QStringLiteral("--outdir"), dir.filePath(QStringLiteral("out"))} +
                  files);

@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 
 // A scripted stand-in for every prompt. A test lists the prompts it expects,
 // in order, with their exact text, kind and buttons, and the answer to give;
@@ -91,8 +92,10 @@ public:
 
 class FakeClock : public Clock {
 public:
-    QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(9, 30, 15));
-    QDateTime Now() const override { return now; }
+    mutable QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(9, 30, 15));
+    // Time that passes with each look at the clock, as during long work.
+    qint64 msPerLook = 0;
+    QDateTime Now() const override { return std::exchange(now, now.addMSecs(msPerLook)); }
 };
 
 // Time that moves only when a test says: Advance runs the pending call

@@ -68,6 +68,8 @@ void MainFormTest::ExpectKeyboardIn(QWidget* typingInto, const std::string& wher
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QApplication::activeWindow() == &form() && QApplication::focusWidget() == typingInto; }, 5000))
         << where;
+    // Part of the check: the keyboard must stay, not just arrive and be
+    // taken away again by a late activation.
     QTest::qWait(300);
     EXPECT_EQ(QApplication::activeWindow(), &form()) << where;
     EXPECT_EQ(QApplication::focusWidget(), typingInto) << where;

@@ -26,27 +26,19 @@ start() {   # key answering the recovery offer, or empty when none is expected
 }
 type_and_crash() {
   xdotool type --delay 20 "$1"
-  for _ in $(seq 1 50); do
-    [ "$(recovery_files)" -ge 1 ] && break
-    sleep 0.2
-  done
-  [ "$(recovery_files)" -ge 1 ] || { echo "no recovery file after typing paused"; exit 1; }
+  until_true '[ "$(recovery_files)" -ge 1 ]' || { echo "no recovery file after typing paused"; exit 1; }
   mode=$(stat -c %a "$state"/*.recovery)
   [ "$mode" = 600 ] || { echo "recovery file mode $mode"; exit 1; }
   kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=
 }
 quit() {   # answer to "Save changes?", or empty when none is expected
-  xdotool key alt+f; sleep 0.3; xdotool key x
+  menu_pick alt+f x
   if [ -n "$1" ]; then
     ask=$(wait_window '^Warning$' 10)
     [ -n "$ask" ] || { echo "leaving did not ask to save: not marked modified"; exit 1; }
     activate "$ask"; xdotool key "alt+$1"
   fi
-  for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=; return 0; }
-    sleep 0.2
-  done
-  echo "program did not end"; exit 1
+  wait_end || { echo "program did not end"; exit 1; }
 }
 
 start ""

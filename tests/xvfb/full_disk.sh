@@ -28,25 +28,28 @@ printf 'old text\n' > "$document"
 
 source "$(dirname "$0")/windows.sh"
 # Waits for the program to end, answering No to the save question and OK
-# to any error box on the way out (a failed settings write shows in the
-# program's own error box, titled like the program).
-finish() {
-  for _ in $(seq 1 60); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=; return 0; }
-    for box in $(xdotool search --name '^(Warning|Error|Mirel-Edit 1\.5\.4)$' 2>/dev/null); do
-      [ "$box" = "$win" ] && continue
-      activate "$box"
-      case $(xdotool getwindowname "$box" 2>/dev/null) in
-        Warning) xdotool key alt+n ;;
-        *) xdotool key Return ;;
-      esac
-    done
-    sleep 0.3
+# to any other box on the way out (a failed settings write shows in the
+# program's own error box, titled like the main window).
+answer_boxes_or_ended() {
+  ended "$pid" && return 0
+  local box
+  for box in $(xdotool search --onlyvisible --class . 2>/dev/null || true); do
+    [ "$box" = "$win" ] && continue
+    activate "$box" || continue   # gone meanwhile
+    case $(xdotool getwindowname "$box" 2>/dev/null) in
+      Warning) xdotool key alt+n ;;
+      *) xdotool key Return ;;
+    esac
   done
-  echo "program did not end"; exit 1
+  return 1
+}
+finish() {
+  poll 18 answer_boxes_or_ended || { echo "program did not end"; exit 1; }
+  wait "$pid" || true
+  pid=
 }
 quit() {
-  xdotool key alt+f; sleep 0.3; xdotool key x
+  menu_pick alt+f x
   finish
 }
 
@@ -73,10 +76,10 @@ box=$(wait_window '^Error' 10)
 [ -n "$box" ] || { echo "no error box after saving onto a full disk"; exit 1; }
 activate "$box"
 xdotool key Return
-sleep 0.5
+wait_gone '^Error' 10 || { echo "the error box stayed after Return"; exit 1; }
 activate "$win"
 # Still modified: leaving asks to save.
-xdotool key alt+f; sleep 0.3; xdotool key x
+menu_pick alt+f x
 ask=$(wait_window '^Warning' 10)
 [ -n "$ask" ] || { echo "leaving did not ask to save after the failed save"; exit 1; }
 activate "$ask"; xdotool key alt+n

@@ -23,13 +23,13 @@ printf 'insert X\r\nfind nothing-like-this\r\ninsert Y\r\n' > "$macros/Find.macr
 win=$(wait_window "$(title_pattern "$doc")" 20)
 [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
 activate "$win"
-# The library takes the keyboard; Tab goes on to the macro field.
+# The library takes the keyboard; Tab goes on to the macro field. Both
+# happen inside the window, which handles keys in the order they come.
 pick() {
   activate "$win"
-  xdotool key ctrl+b; sleep 0.3; xdotool key Tab; sleep 0.3
-  xdotool key ctrl+a; xdotool type --delay 20 "$1"; sleep 0.3
+  xdotool key ctrl+b Tab ctrl+a
+  xdotool type --delay 20 "$1"
 }
-gone() { [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)" ]; }
 # Clicks at a point counted from the window's bottom right corner.
 click_from_corner() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -54,11 +54,11 @@ if [ "$mode" = boxes ]; then
     [ -n "$box" ] || { echo "$macro: no box $title"; exit 1; }
     activate "$box"
     if [ "$answer" = click ]; then click_from_corner "$box" 50 25; else xdotool $answer; fi
-    until_true "gone '$title'" || { echo "$macro: $title box ignored $answer"; exit 1; }
+    wait_gone "$title" 10 || { echo "$macro: $title box ignored $answer"; exit 1; }
   done
   # The runs are over: the editor takes keys again, and Ctrl+S saves.
   activate "$win"
-  xdotool key Escape; sleep 0.3
+  xdotool key Escape
   xdotool type --delay 30 "Z"
   xdotool key ctrl+s
   until_true '[ "$(cat "$doc")" = XXXXXYZ ]' || { echo "document: $(od -c "$doc")"; exit 1; }
@@ -75,7 +75,7 @@ else
   [ "$(cat "$doc")" = a ] || { echo "the run went to its end"; exit 1; }
   activate "$box"
   xdotool key Return
-  until_true "gone '^Information$'" || { echo "the stop box ignored Enter"; exit 1; }
+  wait_gone '^Information$' 10 || { echo "the stop box ignored Enter"; exit 1; }
   activate "$win"
   xdotool key ctrl+s
   until_true '[ "$(cat "$doc")" != a ]' || { echo "Ctrl+S after the stop saved nothing"; exit 1; }
@@ -84,5 +84,5 @@ else
   [ "${#text}" -lt 100001 ] || { echo "all lines ran"; exit 1; }
   echo "Esc stopped the run after ${#text} insertions; typed keys were dropped"
 fi
-xdotool key alt+f; sleep 0.3; xdotool key x
+menu_pick alt+f x
 wait_end || { echo "program did not end"; exit 1; }

@@ -23,29 +23,18 @@ start=$(date +%s%N)
 pid=$!
 win=$(wait_window "$(title_pattern "$document")" 15)
 [ -n "$win" ] || { echo "the window never showed the file"; exit 1; }
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+activate "$win"
 xdotool type --delay 20 "begin"
 xdotool key ctrl+End
 xdotool type --delay 20 "end"
 # File > Exit asks to save the typed text: the prompt shows only once every
 # key before it was handled.
-xdotool key alt+f
-sleep 0.3
-xdotool key x
+menu_pick alt+f x
 box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "no answer to typing into the long line"; exit 1; }
 elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-sleep 0.3
+activate "$box"
 xdotool key alt+n
-for _ in $(seq 1 50); do
-  if ! kill -0 $pid 2>/dev/null; then
-    wait $pid || true
-    pid=
-    echo "opened a 4 MB line, typed at both ends and quit in $elapsed ms"
-    exit 0
-  fi
-  sleep 0.2
-done
-echo "program did not end after File > Exit"
-exit 1
+wait_exit "$pid" 10 || { echo "program did not end after File > Exit"; exit 1; }
+pid=
+echo "opened a 4 MB line, typed at both ends and quit in $elapsed ms"

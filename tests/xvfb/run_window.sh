@@ -34,26 +34,14 @@ fi
 pid=$!
 win=$(wait_window "$title" 20)
 [ -n "$win" ] || { echo "main window never appeared"; kill $pid; exit 1; }
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 0.5
+activate "$win"
 xdotool type --delay 20 "hello"
-xdotool key alt+f
-sleep 0.3
-xdotool key x
+menu_pick alt+f x
 # The typed text made the document modified: the save prompt must come.
 box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "no save prompt after typing"; kill $pid; exit 1; }
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-sleep 0.3
+activate "$box"
 xdotool key alt+n
-for _ in $(seq 1 50); do
-  if ! kill -0 $pid 2>/dev/null; then
-    wait $pid
-    echo "window shown, typed into, File > Exit asked to save, No closed it"
-    exit 0
-  fi
-  sleep 0.2
-done
-echo "program did not end after File > Exit"
-kill $pid
-exit 1
+wait_exit "$pid" 10 || { echo "program did not end after File > Exit"; kill "$pid"; exit 1; }
+[ "$status" = 0 ] || { echo "program ended with status $status"; exit 1; }
+echo "window shown, typed into, File > Exit asked to save, No closed it"

@@ -17,23 +17,8 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
 source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
-# Waits up to ten seconds for a condition: a loaded machine is slow.
-until_true() {
-  for _ in $(seq 1 100); do
-    eval "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 # Waits for the program to end by itself.
 wait_end() {
-  for _ in $(seq 1 50); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid" || true
-      pid=
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
+  wait_exit "$pid" 10 || return 1
+  pid=
 }

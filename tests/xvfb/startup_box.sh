@@ -24,7 +24,8 @@ openbox --sm-disable --config-file "$home/rc.xml" >/dev/null 2>&1 &
 wm=$!
 pid=
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; kill $wm 2>/dev/null; rm -rf "$home"' EXIT
-sleep 1.5
+source "$(dirname "$0")/windows.sh"
+wait_wm 10 || { echo "openbox did not start"; exit 1; }
 
 "$program" "$home/missing.txt" &
 pid=$!
@@ -36,22 +37,19 @@ window_titled() {
   done
   return 1
 }
-box=
-for _ in $(seq 1 100); do
-  box=$(window_titled "Error") && break
-  sleep 0.2
-done
+box=$(poll 20 window_titled "Error") || true
 if [ -z "$box" ]; then
   echo "no window titled exactly \"Error\"; the windows are:"
   for w in $(xdotool search --name '.' 2>/dev/null); do echo "  $(xdotool getwindowname "$w")"; done
   exit 1
 fi
 main=$(window_titled "Mirel-Edit 1.5.4") || { echo "main window not found"; exit 1; }
-sleep 0.5
-if ! xwininfo -id "$main" | grep -q 'IsViewable'; then
+# The box is modal: a main window still hidden now stays hidden under it.
+if ! wait_viewable "$main" 10; then
   echo "the box came up while the main window was not on screen"
   exit 1
 fi
+wait_framed "$main" 10 && wait_framed "$box" 10 || { echo "the window manager did not frame the windows"; exit 1; }
 
 # Centre of a window on the screen, its frame left out.
 centre() {

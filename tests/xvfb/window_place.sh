@@ -20,7 +20,7 @@ mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/MirelSoft" && chmod 700 "$XDG_RUNT
 export QT_QPA_PLATFORM=xcb
 source "$(dirname "$0")/windows.sh"
 openbox --sm-disable >/dev/null 2>&1 & wm=$!
-sleep 1
+wait_wm 10 || { echo "openbox did not start"; exit 1; }
 settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
 printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\MirelSoft\\Mirel-Edit]\r\n"RememberPos"=dword:00000001\r\n"Left"=dword:00000064\r\n"Top"=dword:00000050\r\n"Width"=dword:000001aa\r\n"Height"=dword:0000015e\r\n' > "$settings"
 
@@ -35,14 +35,11 @@ run_once() {
   local win
   win=$(wait_window '^Mirel-Edit 1\.5\.4$' 20)
   [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
-  xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-  sleep 0.8
-  xdotool key alt+f; sleep 0.3; xdotool key x
-  for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; pid=; return 0; }
-    sleep 0.2
-  done
-  echo "program did not end"; exit 1
+  wait_framed "$win" 10 || { echo "the window manager never framed the window"; exit 1; }
+  activate "$win"
+  menu_pick alt+f x
+  wait_exit "$pid" 10 || { echo "program did not end"; exit 1; }
+  pid=
 }
 
 run_once

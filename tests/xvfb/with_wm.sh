@@ -6,5 +6,6 @@ command -v openbox >/dev/null || { echo "openbox missing"; exit 77; }
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null || true' EXIT
-sleep 1
+source "$(dirname "$0")/windows.sh"
+wait_wm 10 || { echo "openbox did not start"; exit 1; }
 "$@"

@@ -15,11 +15,9 @@ cleanup() {
 trap cleanup EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 server=$!
-for _ in $(seq 1 200); do
-  [ -s "$dir/display" ] && break
-  kill -0 "$server" 2>/dev/null || break
-  sleep 0.05
-done
+source "$(dirname "$0")/windows.sh"
+display_told() { [ -s "$dir/display" ] || ! kill -0 "$server" 2>/dev/null; }
+poll 10 display_told || true
 number=$(tr -dc '0-9' < "$dir/display")
 [ -n "$number" ] || { echo "Xvfb did not start:"; cat "$dir/log"; exit 1; }
 export DISPLAY=:$number
