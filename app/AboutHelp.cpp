@@ -49,6 +49,24 @@ QString FindHelpFile(const QStringList& folders)
     return QString();
 }
 
+QString FindHelpPages(const QString& programDir)
+{
+    const QStringList folders = HelpFolders(QString(), programDir).mid(1);
+    for (const QString& folder : folders) {
+        const QFileInfo page(QDir(folder), kHelpStartPage);
+        if (page.isFile())
+            return QDir::cleanPath(page.absoluteFilePath());
+    }
+    return QString();
+}
+
+QString HelpTarget(const QString& helpFile, bool helpFileOpens, const QString& pages)
+{
+    if (!helpFile.isEmpty() && helpFileOpens)
+        return helpFile;
+    return pages.isEmpty() ? helpFile : pages;
+}
+
 void TMainForm::InfoClick()
 {
     if (!About)
@@ -85,7 +103,10 @@ void TMainForm::Help1Click()
         SetChecked(QStringLiteral("AlwaysStayOnTop1"), false);
     }
     const QString programDir = ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramDir;
-    const QString help = FindHelpFile(HelpFolders(QDir::currentPath(), programDir));
+    const QString chm = FindHelpFile(HelpFolders(QDir::currentPath(), programDir));
+    // A stock desktop has no CHM viewer: the same help as HTML pages then.
+    const bool chmOpens = !chm.isEmpty() && (!platform().shell || platform().shell->HasOpenerFor(chm));
+    const QString help = HelpTarget(chm, chmOpens, chmOpens ? QString() : FindHelpPages(programDir));
     if (help.isEmpty())
         ShowError(QStringLiteral("Helpfile not found."));
     else

@@ -12,3 +12,15 @@ QStringList HelpFolders(const QString& workingDir, const QString& programDir);
 // The first of the folders that holds the help file, as an absolute
 // path; empty when none does.
 QString FindHelpFile(const QStringList& folders);
+
+inline const QString kHelpStartPage = QStringLiteral("index.html");
+
+// The start page of the help's HTML pages, installed beside the help file
+// (or built beside it in the build tree), as an absolute path; empty when
+// there is none. The working folder is not searched: a page of the user's
+// own web site may be named so there.
+QString FindHelpPages(const QString& programDir);
+
+// What F1 opens: the help file where an application opens it, else the
+// HTML pages, else the help file all the same; empty when neither exists.
+QString HelpTarget(const QString& helpFile, bool helpFileOpens, const QString& pages);

@@ -15,6 +15,22 @@ MenuItemDef Check(const char* name, const char* caption, const char* handler, bo
 {
     return MenuItemDef{name, caption, shortcut, handler, true, true, checked};
 }
+MenuItemDef Submenu(const char* name, const char* caption, const std::vector<MenuItemDef>* children)
+{
+    MenuItemDef def{name, caption, "", nullptr, true, false, false};
+    def.children = children;
+    return def;
+}
+
+// Entries are put in before the separator while documents are listed.
+const std::vector<MenuItemDef>* RecentFilesItems(bool main)
+{
+    static const std::vector<MenuItemDef> mainItems = {
+        Sep, Disabled("ClearRecentFiles2", "&Clear List", "", "ClearRecentFilesClick")};
+    static const std::vector<MenuItemDef> contextItems = {
+        Sep, Disabled("ClearRecentFiles1", "&Clear List", "", "ClearRecentFilesClick")};
+    return main ? &mainItems : &contextItems;
+}
 } // namespace
 
 const std::vector<MenuDef>& MainMenuDefs()
@@ -30,9 +46,11 @@ const std::vector<MenuDef>& MainMenuDefs()
           Item("Delete3", "&Delete", "Ctrl+D", "Delete1Click"),
           Item("Print2", "&Print ...", "Ctrl+P", "Print1Click"),
           Item("PrinterSetup3", "Pr&inter Setup ...", "", "PrinterSetup1Click"),
+          Submenu(kRecentFilesMenuMain, "Recent &Files", RecentFilesItems(true)),
           Item("Exit1", "E&xit", "", "Exit1Click")}},
         {"EditMenu", "&Edit",
          {Item("Undo2", "&Undo", "Ctrl+Z", "Undo1Click"),
+          Disabled("Redo2", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redo1Click"),
           Item("Cut2", "&Cut", "Ctrl+X", "Cut1Click"),
           Item("Copy2", "C&opy", "Ctrl+C", "Copy1Click"),
           Item("Paste2", "&Paste", "Ctrl+V", "Paste1Click"),
@@ -68,7 +86,12 @@ const std::vector<MenuDef>& MainMenuDefs()
           Check("Wordwrap1", "&Wordwrap", "WordWrapClick", true),
           Check("SaveLineMarkers1", "Sav&e Line Markers", "SaveLineMarkers1Click", true),
           Check("SortMacros1", "&Sort Macros", "SortMacrosClick", true),
+          // Line numbers and zoom.
           Sep,
+          Check("LineNumbers1", "Line &Numbers", "LineNumbersClick", false),
+          Item("ZoomIn1", "Zoom &In", "Ctrl++; Ctrl+=", "ZoomInClick"),
+          Item("ZoomOut1", "Zoom &Out", "Ctrl+-", "ZoomOutClick"),
+          Item("ResetZoom1", "&Reset Zoom", "Ctrl+0", "ResetZoomClick"),
           Check("SyntaxColouring1", "Syntax &Colouring", "SyntaxColouringClick", true)}},
         {"MacroMenu", "&Macro",
          {Disabled("Run2", "&Run", "Ctrl+M", "RunButtonClick"),
@@ -89,6 +112,7 @@ const std::vector<MenuItemDef>& ContextTopDefs()
 {
     static const std::vector<MenuItemDef> items = {
         Item("Undo1", "&Undo", "Ctrl+Z", "Undo1Click"),
+        Disabled("Redo1", "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redo1Click"),
         Item("Cut1", "&Cut", "Ctrl+X", "Cut1Click"),
         Item("Copy1", "Cop&y", "Ctrl+C", "Copy1Click"),
         Item("Paste1", "&Paste", "Ctrl+V", "Paste1Click"),
@@ -113,6 +137,7 @@ const std::vector<MenuDef>& ContextSubmenuDefs()
           Item("Delete1", "&Delete File", "Ctrl+D", "Delete1Click"),
           Item("Print1", "&Print ...", "Ctrl+P", "Print1Click"),
           Item("PrinterSetup1", "Pr&inter Setup ...", "", "PrinterSetup1Click"),
+          Submenu(kRecentFilesMenuContext, "Recent &Files", RecentFilesItems(false)),
           Item("Exit2", "E&xit", "", "Exit1Click")}},
         {"FindMenu1", "F&ind",
          {Item("Find1", "&Find ...", "Ctrl+F", "Find1Click"),
@@ -144,7 +169,12 @@ const std::vector<MenuDef>& ContextSubmenuDefs()
           Check("WordWrap", "&Wordwrap", "WordWrapClick", true),
           Check("SaveLineMarkers2", "Sav&e Line Markers", "SaveLineMarkers1Click", true),
           Check("SortMacros", "&Sort Macros", "SortMacrosClick", true),
+          // Line numbers and zoom.
           Sep,
+          Check("LineNumbers", "Line &Numbers", "LineNumbersClick", false),
+          Item("ZoomIn", "Zoom &In", "Ctrl++; Ctrl+=", "ZoomInClick"),
+          Item("ZoomOut", "Zoom &Out", "Ctrl+-", "ZoomOutClick"),
+          Item("ResetZoom", "&Reset Zoom", "Ctrl+0", "ResetZoomClick"),
           Check("SyntaxColouring", "Syntax &Colouring", "SyntaxColouringClick", true)}},
         {"MacroMenu1", "&Macro",
          {Disabled("Run1", "&Run", "Ctrl+M", "RunButtonClick"),

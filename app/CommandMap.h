@@ -1,7 +1,9 @@
 #pragma once
 #include <vector>
 
-// One entry of a menu: an item, or a separator when name is null.
+// One entry of a menu: an item, a submenu when it has children, or a
+// separator when name is null. A shortcut text may hold several
+// sequences, separated by "; ".
 struct MenuItemDef {
     const char* name = nullptr;      // object name of the item
     const char* caption = nullptr;   // "&" marks the access key
@@ -10,6 +12,7 @@ struct MenuItemDef {
     bool enabled = true;
     bool checkable = false;
     bool checked = false;
+    const std::vector<MenuItemDef>* children = nullptr;
 };
 
 struct MenuDef {
@@ -25,6 +28,10 @@ const std::vector<MenuDef>& MainMenuDefs();
 // submenus repeating the main menu.
 const std::vector<MenuItemDef>& ContextTopDefs();
 const std::vector<MenuDef>& ContextSubmenuDefs();
+
+// The "Recent &Files" submenus hold the entries before their separator.
+inline constexpr const char* kRecentFilesMenuMain = "RecentFilesMenu2";
+inline constexpr const char* kRecentFilesMenuContext = "RecentFilesMenu1";
 
 // Toolbar buttons of ToolBar and ToolBar1 that call a handler.
 struct ToolButtonDef {

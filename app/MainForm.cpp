@@ -145,6 +145,14 @@ void TMainForm::BuildControls()
         Guard([&] { RichEditMouseMove(shift, x, y); });
     };
     CheckList->LineText = [this](int line) { return RichEdit->Line(line); };
+    // The gutter marks the marked lines; it is painted again when the
+    // list gains or loses entries (a shift comes with an edit, which paints).
+    RichEdit->isMarkedLine = [this](int line) { return CheckList->FindMarker(line) >= 0; };
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(CheckList->model(), signal, RichEdit, [this] { RichEdit->UpdateGutter(); });
+    connect(CheckList->model(), &QAbstractItemModel::modelReset, RichEdit, [this] { RichEdit->UpdateGutter(); });
+    connect(RichEdit, &TRichEdit::RedoAvailable, this, [this] { ShowRedoAvailable(Macro.IsRecording); });
+    RichEdit->SetRedoKeysToWindow(true);
     CheckList->SetPrompts(platform_.prompts);
     connect(CheckList, &TMegaCheckListBox::Click, this, [this] { Guard([this] { CheckListClick(); }); });
     connect(CheckList, &TMegaCheckListBox::ClickCheck, this,
@@ -175,11 +183,23 @@ void TMainForm::BuildControls()
 
 QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
 {
+    if (def.children) {
+        QMenu* submenu = menu->addMenu(QString::fromUtf8(def.caption));
+        submenu->setObjectName(QString::fromUtf8(def.name));
+        submenu->setToolTipsVisible(true);
+        for (const MenuItemDef& child : *def.children) {
+            if (!child.name)
+                submenu->addSeparator();
+            else
+                MakeItem(child, submenu);
+        }
+        return submenu->menuAction();
+    }
     auto* action = new QAction(QString::fromUtf8(def.caption), this);
     action->setObjectName(QString::fromUtf8(def.name));
     action->setProperty("handler", QByteArray(def.handler));
     if (def.shortcut && *def.shortcut)
-        action->setShortcut(QKeySequence(QString::fromUtf8(def.shortcut), QKeySequence::PortableText));
+        action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(def.shortcut), QKeySequence::PortableText));
     action->setEnabled(def.enabled);
     action->setCheckable(def.checkable);
     action->setChecked(def.checked);
@@ -536,6 +556,8 @@ void TMainForm::StartupSequence()
 
     if (IsChecked(QStringLiteral("AlwaysStayOnTop1")))
         SetTopmost(true);
+    RichEdit->SetLineNumbers(IsChecked(QStringLiteral("LineNumbers1")));
+    ShowRecentFiles();
     RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
     ApplyRememberedFolders();
     if (!IsChecked(QStringLiteral("MenuVisible1")))
@@ -625,4 +647,99 @@ bool TMainForm::FormClose()
 void TMainForm::Exit1Click()
 {
     close();
+}
+
+// ---------------------------------------------------------------- additions
+
+void TMainForm::NoteRecentFile(const QString& path)
+{
+    Recent.Add(path);
+    ShowRecentFiles();
+}
+
+void TMainForm::OpenRecentFile(int slot)
+{
+    const QString path = Recent.At(slot);
+    if (path.isEmpty())
+        return;
+    // The same road as a typed name: save question, checks and messages.
+    OpenNamed(path);
+    if (!QFileInfo::exists(path) && Recent.Remove(path))
+        ShowRecentFiles();
+}
+
+void TMainForm::ShowRecentFiles()
+{
+    // An entry may be the one being chosen: it goes once its signal is done.
+    for (QAction* entry : recentEntries_) {
+        for (QObject* holder : entry->associatedObjects())
+            if (auto* widget = qobject_cast<QWidget*>(holder))
+                widget->removeAction(entry);
+        entry->deleteLater();
+    }
+    recentEntries_.clear();
+    const QString home = QDir::homePath();
+    for (const char* name : {kRecentFilesMenuMain, kRecentFilesMenuContext}) {
+        auto* menu = findChild<QMenu*>(QString::fromLatin1(name));
+        if (!menu)
+            continue;
+        const bool main = name == kRecentFilesMenuMain;
+        QAction* before = menu->actions().value(0);
+        for (int slot = 0; slot < Recent.Count(); ++slot) {
+            const QString path = Recent.At(slot);
+            QString caption = RecentFiles::Shortened(path, home);
+            auto* entry = new QAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")), this);
+            entry->setObjectName(QStringLiteral("RecentFile%1_%2").arg(main ? 2 : 1).arg(slot + 1));
+            entry->setToolTip(path);
+            // Alt+1 to Alt+9, then Alt+0 for the tenth.
+            entry->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key(Qt::Key_0 + (slot + 1) % 10)));
+            connect(entry, &QAction::triggered, this, [this, slot] { Guard([this, slot] { OpenRecentFile(slot); }); });
+            menu->insertAction(before, entry);
+            if (main)
+                addAction(entry);   // its key works with the menu bar hidden
+            else
+                entry->setShortcutContext(Qt::WidgetShortcut);   // shown only; the main entry takes the key
+            recentEntries_.push_back(entry);
+        }
+    }
+    SetEnabled(QStringLiteral("ClearRecentFiles1"), Recent.Count() > 0);
+    SetEnabled(QStringLiteral("ClearRecentFiles2"), Recent.Count() > 0);
+}
+
+void TMainForm::ClearRecentFilesClick()
+{
+    Recent.Clear();
+    ShowRecentFiles();
+    RichEdit->setFocus();
+}
+
+void TMainForm::ShowRedoAvailable(bool recording)
+{
+    const bool on = RichEdit->CanRedo() && !recording;
+    SetEnabled(QStringLiteral("Redo1"), on);
+    SetEnabled(QStringLiteral("Redo2"), on);
+}
+
+void TMainForm::LineNumbersClick()
+{
+    RichEdit->SetLineNumbers(FlipOption(QStringLiteral("LineNumbers"), QStringLiteral("LineNumbers1")));
+    RichEdit->setFocus();
+}
+
+void TMainForm::ZoomInClick()
+{
+    RichEdit->ZoomIn();
+    RichEdit->setFocus();
+}
+
+void TMainForm::ZoomOutClick()
+{
+    RichEdit->ZoomOut();
+    RichEdit->setFocus();
+}
+
+void TMainForm::ResetZoomClick()
+{
+    RichEdit->SetZoom(TRichEdit::kZoomNormal);
+    RichEdit->setFocus();
 }

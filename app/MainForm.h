@@ -1,4 +1,5 @@
 #pragma once
+#include "app/RecentFiles.h"
 #include "app/StartupState.h"
 #include "document/DocumentState.h"
 #include "editor/EditingState.h"
@@ -115,6 +116,14 @@ public:
     void ShowMarkerSidebar(bool show);
     // Reads the open document again (Reload and the change watcher).
     void Reread();
+    // Recent files: a document opened or saved goes to the front; choosing
+    // an entry opens it as a typed name would be.
+    RecentFiles Recent;
+    void NoteRecentFile(const QString& path);
+    void OpenRecentFile(int slot);
+    void ShowRecentFiles();
+    // Redo's two items follow the editor, and stay off while recording.
+    void ShowRedoAvailable(bool recording);
     // Files dropped on the window or the editor; only the first counts.
     void FilesDropped(const QStringList& paths);
     // Macro library: the file or folder behind a node, filling the tree
@@ -182,6 +191,7 @@ public slots:
     // Start-up and shutdown.
     void FormShow();
     void Exit1Click();
+    void ClearRecentFilesClick();
 
     // File.
     void Open1Click();
@@ -195,6 +205,7 @@ public slots:
     void PrinterSetup1Click();
     // Edit.
     void Undo1Click();
+    void Redo1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
@@ -231,6 +242,10 @@ public slots:
     void WordWrapClick();
     void SaveLineMarkers1Click();
     void SortMacrosClick();
+    void LineNumbersClick();
+    void ZoomInClick();
+    void ZoomOutClick();
+    void ResetZoomClick();
     void SyntaxColouringClick();
     // Macro.
     void RunButtonClick();
@@ -305,6 +320,7 @@ private:
 
     Platform platform_;
     QHash<QString, QAction*> items_;
+    std::vector<QAction*> recentEntries_;
     QMenu* popupMenu_ = nullptr;
     bool startupRan_ = false;
     QString applicationTitle_ = kDesignTitle;

@@ -42,6 +42,11 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
         form.Startup.CustomLines[size_t(CustomColourIndex(row))] = std::get<QString>(v);
         return;
     }
+    if (row.Has(RecentFile)) {
+        // Read in slot order, so appending keeps the newest first.
+        form.Recent.Restore(std::get<QString>(v));
+        return;
+    }
     const QString& name = row.name;
     StartupState& s = form.Startup;
     if (name == u"Font") {
@@ -95,6 +100,8 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
     } else if (name == u"HTMLTop") {
         if (form.HTMLToolbar)
             form.HTMLToolbar->SavedTop = std::get<qint32>(v);
+    } else if (name == u"Zoom") {
+        form.RichEdit->SetZoom(std::get<qint32>(v));
     }
 }
 
@@ -135,6 +142,10 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
         return form.IsChecked(row.contextItem);
     if (row.Has(CustomColour))
         return form.Startup.CustomLines[size_t(CustomColourIndex(row))];
+    if (row.Has(RecentFile))
+        return form.Recent.At(RecentFileSlot(row));
+    if (row.name == u"Zoom")
+        return qint32(form.RichEdit->Zoom());
     const QString& name = row.name;
     const StartupState& s = form.Startup;
     if (name == u"Font")

@@ -28,25 +28,9 @@ Placement PlacementFor(const LoadedValue& rememberPos)
     return std::get<bool>(rememberPos.value) ? Placement::Remembered : Placement::Centred;
 }
 
-void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& loaded)
+// The placement group, read only when "RememberPos" is true.
+template <class Read> void ReadPlacement(const LoadContext& context, Read&& read)
 {
-    const auto read = [&](const SettingRow& row) -> LoadedValue& {
-        LoadedValue got{DefaultValue(row, context.defaults), false};
-        got.existed = ReadSetting(store, row, got.value);
-        loaded.rows.emplace_back(&row, got);
-        return loaded.rows.back().second;
-    };
-
-    for (const SettingRow& row : SettingsTable()) {
-        if (row.Has(PlacementGroup))
-            continue;
-        const LoadedValue& got = read(row);
-        if (row.Has(PlacementSwitch))
-            loaded.placement = PlacementFor(got);
-    }
-    if (loaded.placement != Placement::Remembered)
-        return;
-
     const QSize screen = context.defaults.screenSize;
     for (const SettingRow& row : SettingsTable()) {
         if (!row.Has(PlacementGroup))
@@ -58,6 +42,37 @@ void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& 
         edge = row.defaultFrom == DefaultFrom::CentredLeft
                    ? PlacedLeft(edge, context.desktopSize.width(), screen.width())
                    : PlacedTop(edge, context.desktopSize.height(), screen.height());
+    }
+}
+
+void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& loaded)
+{
+    const auto read = [&](const SettingRow& row) -> LoadedValue& {
+        LoadedValue got{DefaultValue(row, context.defaults), false};
+        got.existed = ReadSetting(store, row, got.value);
+        loaded.rows.emplace_back(&row, got);
+        return loaded.rows.back().second;
+    };
+
+    for (const SettingRow& row : SettingsTable()) {
+        if (row.Has(PlacementGroup))
+            break;
+        const LoadedValue& got = read(row);
+        if (row.Has(PlacementSwitch))
+            loaded.placement = PlacementFor(got);
+    }
+    if (loaded.placement == Placement::Remembered)
+        ReadPlacement(context, read);
+    for (const SettingRow& row : SettingsTable()) {
+        if (!row.Has(AfterPlacement))
+            continue;
+        try {
+            read(row);
+        } catch (const AppError&) {
+            // A broken one of these costs only itself.
+            if (!row.Has(SkipBroken))
+                throw;
+        }
     }
 }
 

@@ -112,10 +112,22 @@ std::vector<SettingRow> BuildTable()
              WriteWhen::RememberPos),
         With(Number("HTMLLeft", 0, "SavedLeft of the HTML toolbar"), PlacementGroup, WriteWhen::RememberPos),
         With(Number("HTMLTop", 0, "SavedTop of the HTML toolbar"), PlacementGroup, WriteWhen::RememberPos),
-        Option("SyntaxColouring", true, "SyntaxColouring", "SyntaxColouring1",
-               "HTML, XML and CSS source coloured in plain mode"),
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
+    // Line numbers, zoom, the recent files and the colouring: read after all the others,
+    // so that a file without them, or with a damaged one, loads as before.
+    rows.push_back(With(Option("LineNumbers", false, "LineNumbers", "LineNumbers1", "the line-number gutter"),
+                        AfterPlacement | SkipBroken));
+    rows.push_back(With(Number("Zoom", 100, "zoom of the editor's text in percent"), AfterPlacement | SkipBroken));
+    for (int slot = 0; slot < 10; ++slot) {
+        SettingRow row = With(Text("", "", "a recently opened or saved document"),
+                              AfterPlacement | SkipBroken | RecentFile);
+        row.name = RecentFileSettingName(slot);
+        rows.push_back(row);
+    }
+    rows.push_back(With(Option("SyntaxColouring", true, "SyntaxColouring", "SyntaxColouring1",
+                               "HTML, XML and CSS source coloured in plain mode"),
+                        AfterPlacement | SkipBroken));
 
     // The shutdown's order, group by group.
     QStringList closing = {
@@ -132,8 +144,10 @@ std::vector<SettingRow> BuildTable()
         "AutoTab", "FixedFont", "SaveLineMarkers",
         "RememberPos", "HTMLTop", "HTMLLeft", "Left", "Top", "Width", "Height", "Maximized",
         "AlwaysStayOnTop", "Toolbar", "MenuVisible",
-        "SyntaxColouring",
+        "LineNumbers", "Zoom", "SyntaxColouring",
     };
+    for (int slot = 0; slot < 10; ++slot)
+        closing << RecentFileSettingName(slot);
     for (size_t i = 0; i < rows.size(); ++i) {
         rows[i].loadOrder = int(i + 1);
         rows[i].closeOrder = int(closing.indexOf(rows[i].name) + 1);
@@ -142,6 +156,16 @@ std::vector<SettingRow> BuildTable()
 }
 
 } // namespace
+
+QString RecentFileSettingName(int slot)
+{
+    return QStringLiteral("RecentFile%1").arg(slot + 1);
+}
+
+int RecentFileSlot(const SettingRow& row)
+{
+    return row.Has(RecentFile) ? QStringView(row.name).sliced(10).toInt() - 1 : -1;
+}
 
 const std::vector<SettingRow>& SettingsTable()
 {

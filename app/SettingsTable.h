@@ -46,6 +46,12 @@ enum SettingRule : unsigned {
     ClampToDesktop = 1u << 4,   // "Left"/"Top": beyond the desktop size gives the centred default
     ColourText = 1u << 5,       // "LastTextRGB", "LastDialogRGB": ColourSlots in, painted pixel out
     CustomColour = 1u << 6,     // "ColorA" to "ColorP": lines of the colour dialog
+    // Read after the placement group, whatever "RememberPos" says.
+    AfterPlacement = 1u << 7,
+    // A value of another type is passed over: the default stays and the
+    // load goes on.
+    SkipBroken = 1u << 8,
+    RecentFile = 1u << 9,       // "RecentFile1" to "RecentFile10", newest first
 };
 
 struct SettingRow {
@@ -69,6 +75,9 @@ struct SettingRow {
 // All rows in load order.
 const std::vector<SettingRow>& SettingsTable();
 const SettingRow* FindSetting(QStringView name);
+// "RecentFile1" for slot 0, and back; -1 for other rows.
+QString RecentFileSettingName(int slot);
+int RecentFileSlot(const SettingRow& row);
 
 // All rows in the order the shutdown writes them, whether or not a given
 // shutdown writes them; ShutdownWrites picks those it does.

@@ -91,6 +91,12 @@ void TStatusBar::SetPanelWidth(int index, int width)
     update();
 }
 
+void TStatusBar::ShowSwatches(bool shown)
+{
+    for (int swatch : {3, 4})
+        SetPanelWidth(swatch, shown ? kSwatchWidth : 0);
+}
+
 int TStatusBar::FittingWidth(const QString& text) const
 {
     return text.isEmpty() ? 0 : TextWidth(text) + kTextMargins;

@@ -39,6 +39,9 @@ public:
     void AddPanel(const StatusPanel& panel);
     void SetPanelText(int index, const QString& text);
     void SetPanelWidth(int index, int width);
+    // The colour swatches (panels 3 and 4) take their room, or none.
+    void ShowSwatches(bool shown);
+    static constexpr int kSwatchWidth = 27;
     // Pixel width of a text in the bar's font.
     int TextWidth(const QString& text) const;
     // Width a text panel needs to show a text whole: the text and the

@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "app/StatusBar.h"
 #include "editor/RichEdit.h"
 
 #include <QAction>
@@ -13,6 +14,8 @@ void TMainForm::ApplyDocumentKind()
         SetChecked(QStringLiteral("WordWrap"), Doc.WrapWanted);
         SetEnabled(QStringLiteral("Wordwrap1"), true);
         SetEnabled(QStringLiteral("WordWrap"), true);
+        // A rich document before may have hidden them.
+        StatusBar->ShowSwatches(true);
     } else {
         RichEdit->SetPlainTextMode(false);
         SetChecked(QStringLiteral("PlainText1"), false);

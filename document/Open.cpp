@@ -149,6 +149,7 @@ void TMainForm::Open1Click()
     RichEdit->DropSetAside();
     RichEdit->SetModified(false);
     Doc.Saw(read);
+    NoteRecentFile(Doc.CurrentFile);
     Doc.DropsContent = RichEdit->HasDroppedRtfContent();
 
     const QString markerFile = MarkerFileName(Doc.CurrentFile);

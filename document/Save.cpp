@@ -168,6 +168,7 @@ void TMainForm::WriteDocument()
         Doc.DropsContent = false;
         RichEdit->SetModified(false);
         Doc.SaveDone = true;
+        NoteRecentFile(Doc.CurrentFile);
     }
     SetWindowTitle(Doc.CurrentFile);
     RecordCommand(QStringLiteral("SaveFile"));

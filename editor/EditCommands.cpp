@@ -37,3 +37,11 @@ void TMainForm::Undo1Click()
     Macro.UndoRecorded();
     RichEdit->setFocus();
 }
+
+void TMainForm::Redo1Click()
+{
+    // Nothing is recorded: Redo is off while a recording is on.
+    if (!Macro.IsRecording)
+        RichEdit->RedoStep();
+    RichEdit->setFocus();
+}

@@ -1,6 +1,7 @@
 #include "editor/RichEdit.h"
 
 #include "editor/DocumentText.h"
+#include "editor/LineGutter.h"
 #include "editor/PipelinedWriter.h"
 #include "editor/Rtf.h"
 #include "editor/TextSearch.h"
@@ -26,6 +27,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QTextList>
+#include <QWheelEvent>
 #include <type_traits>
 
 namespace {
@@ -46,6 +48,15 @@ QString ToSeparators(const QString& text)
     QString out = NormalizeLineBreaks(text);
     out.replace(QLatin1Char('\n'), kParagraphSeparator);
     return out;
+}
+
+// Redo keys that a window's Redo command takes: the view's own redo would
+// bypass it, also while it is disabled.
+bool IsRedoKey(const QKeyEvent* event)
+{
+    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+    return event->matches(QKeySequence::Redo) || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
 } // namespace
@@ -77,7 +88,43 @@ public:
 
     void Key(QKeyEvent* event) { keyPressEvent(event); }
 
+    void SetLeftMargin(int width) { this->setViewportMargins(width, 0, 0, 0); }
+
+    // The blocks on screen with their top and height in viewport
+    // coordinates (plain view only).
+    template <class F> void ForVisibleBlocks(F&& f) const
+    {
+        if constexpr (std::is_same_v<Base, QPlainTextEdit>) {
+            QTextBlock block = this->firstVisibleBlock();
+            const qreal limit = this->viewport()->height();
+            qreal top = this->blockBoundingGeometry(block).translated(this->contentOffset()).top();
+            while (block.isValid() && top <= limit) {
+                const qreal height = this->blockBoundingRect(block).height();
+                if (block.isVisible() && top + height >= 0)
+                    f(block, qRound(top), qRound(height));
+                top += height;
+                block = block.next();
+            }
+        }
+    }
+
 protected:
+    bool event(QEvent* event) override
+    {
+        // Left to the window's shortcut, which the view would take first.
+        if (event->type() == QEvent::ShortcutOverride && owner_->redoKeysToWindow_ &&
+            IsRedoKey(static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return false;
+        }
+        return Base::event(event);
+    }
+    void wheelEvent(QWheelEvent* event) override
+    {
+        // The views' own Ctrl+wheel zoom would change the document's font.
+        if (!owner_->WheelZooms(event))
+            Base::wheelEvent(event);
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         owner_->KeyPress(event, [this](QKeyEvent* e) { Base::keyPressEvent(e); });
@@ -135,10 +182,13 @@ protected:
             if (this->lineWrapMode() == Base::NoWrap && event->oldSize().width() != event->size().width()) {
                 QResizeEvent heightOnly(event->size(), QSize(event->size().width(), event->oldSize().height()));
                 Base::resizeEvent(&heightOnly);
+                owner_->PlaceGutter();
                 return;
             }
         }
         Base::resizeEvent(event);
+        if constexpr (std::is_same_v<Base, QPlainTextEdit>)
+            owner_->PlaceGutter();
     }
 
 private:
@@ -214,6 +264,7 @@ void TRichEdit::ConnectDocument(QTextDocument* document)
     connect(document, &QTextDocument::contentsChange, this, &TRichEdit::NoteChange);
     connect(document, &QTextDocument::contentsChanged, this, &TRichEdit::TextChanged);
     connect(document, &QTextDocument::modificationChanged, this, &TRichEdit::ModifiedChanged);
+    connect(document, &QTextDocument::redoAvailable, this, &TRichEdit::RedoAvailable);
     connect(document, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (removed != 0 || added != 0) {
             rawValid_ = false;
@@ -238,6 +289,11 @@ void TRichEdit::Attach(QTextDocument* document, bool plain)
         stack_->setCurrentWidget(rich_);
         setFocusProxy(rich_);
     }
+    // The zoom lives in the layout, and the other document may redo other steps.
+    if (zoom_ != kZoomNormal)
+        ApplyZoom();
+    PlaceGutter();
+    emit RedoAvailable(doc_->isRedoAvailable());
 }
 
 void TRichEdit::ChangesAreNowWhole()
@@ -341,6 +397,8 @@ TRichEdit::~TRichEdit()
     quiet_ = true;
     rich_->setDocument(spareRich_);
     plain_->setDocument(sparePlain_);
+    doc_->documentLayout()->setPaintDevice(nullptr);
+    delete zoomDevice_;
 }
 
 template <class F> decltype(auto) TRichEdit::OnView(F&& f) const
@@ -412,6 +470,9 @@ void TRichEdit::MoveDocument(bool toPlain)
     }
     plainText_ = toPlain;
     UpdateColouring();
+    if (zoom_ != kZoomNormal)
+        ApplyZoom();   // the new layout measures for the screen
+    PlaceGutter();     // the line count may have changed meanwhile
     QTextCursor c(doc_);
     c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
     c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
@@ -458,9 +519,13 @@ namespace {
 // made for a document already filled works in steps as the view asks.
 template <class Fill> void FillWithoutLayout(QTextEdit* view, QTextDocument* idle, QTextDocument* document, Fill&& fill)
 {
+    QPaintDevice* zoom = document->documentLayout()->paintDevice();
     view->setDocument(idle);
     document->setDocumentLayout(nullptr);   // made again when the view asks
     fill();
+    // The new layout keeps measuring for the zoom.
+    if (zoom)
+        document->documentLayout()->setPaintDevice(zoom);
     view->setDocument(document);
 }
 } // namespace
@@ -1076,6 +1141,11 @@ void TRichEdit::SetControlFont(const QFont& font, const QColor& colour)
         ApplyPlainFormat();
     else
         doc_->setDefaultFont(controlFont_);
+    if (gutter_) {
+        gutter_->SetTextFont(GutterFont());
+        gutterWidth_ = -1;
+        PlaceGutter();
+    }
 }
 
 void TRichEdit::SetSyntaxColouring(bool on)
@@ -1194,6 +1264,142 @@ void TRichEdit::UndoStep()
         const Busy busy(selfEditing_);
         OnView([](auto* v) { v->undo(); });
     }
+}
+
+bool TRichEdit::CanRedo() const { return document()->isRedoAvailable(); }
+
+void TRichEdit::RedoStep()
+{
+    if (CanRedo()) {
+        // Redo puts back marks as they were, as undo does.
+        const Busy busy(selfEditing_);
+        OnView([](auto* v) { v->redo(); });
+    }
+}
+
+void TRichEdit::SetZoom(int percent)
+{
+    percent = ClampZoom(percent);
+    if (percent == zoom_)
+        return;
+    zoom_ = percent;
+    ApplyZoom();
+}
+
+void TRichEdit::ApplyZoom()
+{
+    // The layout measures for a device of a scaled resolution, so fonts of
+    // every size grow alike, in both views, and the document is untouched.
+    QPaintDevice* device = nullptr;
+    if (zoom_ != kZoomNormal) {
+        if (!zoomDevice_)
+            zoomDevice_ = new TZoomDevice;
+        zoomDevice_->SetPercent(zoom_);
+        device = zoomDevice_;
+    }
+    QAbstractTextDocumentLayout* layout = doc_->documentLayout();
+    if (device || layout->paintDevice()) {
+        layout->setPaintDevice(device);
+        doc_->markContentsDirty(0, doc_->characterCount());
+    }
+    if (gutter_) {
+        gutter_->SetTextFont(GutterFont());
+        gutterWidth_ = -1;
+        PlaceGutter();
+    }
+    View()->viewport()->update();
+}
+
+QFont TRichEdit::GutterFont() const
+{
+    QFont font = controlFont_;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoom_ / kZoomNormal);
+    else if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * zoom_ / kZoomNormal));
+    return font;
+}
+
+bool TRichEdit::WheelZooms(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    wheelForZoom_ += event->angleDelta().y();
+    for (; wheelForZoom_ >= 120; wheelForZoom_ -= 120)
+        ZoomIn();
+    for (; wheelForZoom_ <= -120; wheelForZoom_ += 120)
+        ZoomOut();
+    event->accept();
+    return true;
+}
+
+void TRichEdit::SetLineNumbers(bool on)
+{
+    lineNumbers_ = on;
+    if (on && !gutter_) {
+        gutter_ = new TLineGutter(this, plain_);
+        gutter_->SetTextFont(GutterFont());
+        connect(plain_, &QPlainTextEdit::updateRequest, gutter_, [this](const QRect& rect, int dy) {
+            if (dy != 0)
+                gutter_->scroll(0, dy);
+            else
+                gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+        });
+        connect(plain_, &QPlainTextEdit::blockCountChanged, this, &TRichEdit::PlaceGutter);
+        // The highlight moves only when the caret changes lines.
+        connect(plain_, &QPlainTextEdit::cursorPositionChanged, gutter_, [this] {
+            const int line = LineFromChar(CaretPosition());
+            if (line != gutterCaretLine_) {
+                gutterCaretLine_ = line;
+                gutter_->update();
+            }
+        });
+    }
+    if (!gutter_)
+        return;
+    gutter_->setVisible(on);
+    gutterWidth_ = -1;
+    PlaceGutter();
+}
+
+void TRichEdit::PlaceGutter()
+{
+    if (!gutter_)
+        return;
+    // Looked at on every change of the line count: the width only changes
+    // with the number of digits.
+    const int width = lineNumbers_ ? gutter_->WidthFor(LineCount()) : 0;
+    if (width != gutterWidth_) {
+        gutterWidth_ = width;
+        plain_->SetLeftMargin(width);
+    }
+    const QRect area = plain_->contentsRect();
+    gutter_->setGeometry(area.left(), area.top(), width, plain_->viewport()->height());
+}
+
+void TRichEdit::UpdateGutter()
+{
+    if (gutter_ && lineNumbers_)
+        gutter_->update();
+}
+
+QWidget* TRichEdit::Gutter() const { return gutter_; }
+
+std::vector<TRichEdit::GutterRow> TRichEdit::VisibleLineRows() const
+{
+    std::vector<GutterRow> rows;
+    if (!plainText_)
+        return rows;
+    int line = -1;
+    plain_->ForVisibleBlocks([&](const QTextBlock& block, int top, int height) {
+        if (line < 0)
+            line = LineOfBlock(block);
+        else if (!ContinuesLine(block))
+            ++line;
+        if (!ContinuesLine(block))
+            rows.push_back({line, top, height});
+    });
+    return rows;
 }
 
 void TRichEdit::EmptyUndoBuffer()
@@ -1542,6 +1748,10 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
         else
             RepairMark();
     };
+    if (redoKeysToWindow_ && IsRedoKey(event)) {
+        event->ignore();
+        return;
+    }
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (onKeyDown) {

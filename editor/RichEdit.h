@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QTextCursor>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,6 +16,9 @@ class QAbstractScrollArea;
 class QIODevice;
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
+class TLineGutter;
+class TZoomDevice;
 class QMimeData;
 class QPlainTextEdit;
 class QPrinter;
@@ -160,7 +164,44 @@ public:
     void SetModified(bool modified);
     bool CanUndo() const;
     void UndoStep();
+    bool CanRedo() const;
+    void RedoStep();
+    // The redo keys (Ctrl+Y, Ctrl+Shift+Z) left to a window's Redo command,
+    // which may refuse them; otherwise the view redoes by itself.
+    void SetRedoKeysToWindow(bool on) { redoKeysToWindow_ = on; }
     void EmptyUndoBuffer();
+
+    // Zoom of the shown text in percent, for both views. Only the screen
+    // changes: the document's fonts, its modified flag and its undo history
+    // stay as they are. Ctrl+wheel over the text steps it too.
+    static constexpr int kZoomNormal = 100;
+    static constexpr int kZoomMin = 50;
+    static constexpr int kZoomMax = 300;
+    static constexpr int kZoomStep = 10;
+    static int ClampZoom(int percent) { return std::clamp(percent, kZoomMin, kZoomMax); }
+    int Zoom() const { return zoom_; }
+    void SetZoom(int percent);   // clamped
+    void ZoomIn() { SetZoom(zoom_ + kZoomStep); }
+    void ZoomOut() { SetZoom(zoom_ - kZoomStep); }
+
+    // The line-number gutter of the plain view: one number per line as the
+    // file counts lines (a line held in pieces or wrapped gets one, on its
+    // first display line), the caret's line highlighted, marked lines with
+    // a mark. Only the rows on screen are looked at.
+    void SetLineNumbers(bool on);
+    bool LineNumbers() const { return lineNumbers_; }
+    std::function<bool(int line)> isMarkedLine;
+    // The marks changed: paint them again.
+    void UpdateGutter();
+    // What the gutter shows: the numbered rows on screen, top to bottom,
+    // in the view's viewport coordinates.
+    struct GutterRow {
+        int line = 0;     // 0-based
+        int top = 0;
+        int height = 0;
+    };
+    std::vector<GutterRow> VisibleLineRows() const;
+    QWidget* Gutter() const;
 
     // Find: position of the first match that lies within [start, start+length)
     // (length < 0: to the end), or -1. Forward only. The search text may hold
@@ -257,6 +298,7 @@ signals:
     // After every change of the text, typed or made by the program.
     void TextChanged();
     void ModifiedChanged(bool modified);
+    void RedoAvailable(bool available);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -267,6 +309,10 @@ private:
     // possibly changed; InsertMime false leaves the paste to the view.
     void KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles);
     void MouseMoved(QMouseEvent* event);
+    bool WheelZooms(QWheelEvent* event);
+    void PlaceGutter();
+    void ApplyZoom();
+    QFont GutterFont() const;
     bool InsertMime(const QMimeData* source);
     QMimeData* SelectionMime() const;   // nullptr: the view's own
     bool TakesDrop(const QMimeData* mime) const;
@@ -350,4 +396,12 @@ private:
     QString colouringName_;
     mutable QString rawCache_;
     mutable bool rawValid_ = false;
+    int zoom_ = kZoomNormal;
+    TZoomDevice* zoomDevice_ = nullptr;
+    bool lineNumbers_ = false;
+    TLineGutter* gutter_ = nullptr;
+    int gutterWidth_ = 0;
+    bool redoKeysToWindow_ = false;
+    int gutterCaretLine_ = -1;
+    int wheelForZoom_ = 0;   // Ctrl+wheel angle not yet turned into a step
 };

@@ -6,11 +6,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QToolButton>
 #include <QWindow>
 
 #include <climits>
+
+#ifdef MIREL_QT_GUI_PRIVATE
+#include <QtGui/qpa/qplatformwindow_p.h>
+#endif
 
 namespace {
 
@@ -105,13 +110,16 @@ QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect&
 
 THTMLToolbar::THTMLToolbar(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint)
+                          Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("HTMLToolbar"));
     setWindowTitle(QStringLiteral("HTML"));
-    // Topmost from the start, whether or not the main window is, so showing
-    // it never has to change its flags.
-    // Showing it must not take the keyboard from the editor.
+    // A tool window of the main window: the window manager keeps it above
+    // that window and below the dialogs that window opens, which a topmost
+    // window would cover. It never takes the keyboard: a window manager
+    // that activated it on a click could do so after the click's insertion
+    // has handed the keyboard back to the editor, and the next letter typed
+    // would be lost.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     for (const StripDef& strip : kPlainStrips) {
@@ -141,6 +149,23 @@ THTMLToolbar::THTMLToolbar(QWidget* parent)
         }
     }
     setFixedSize(110, kStripButtons * kButtonHeight);
+    MarkAsToolbar();
+}
+
+void THTMLToolbar::MarkAsToolbar()
+{
+#if defined(MIREL_QT_GUI_PRIVATE) && QT_CONFIG(xcb)
+    // X11 window managers give a utility window minimize and maximize
+    // buttons, which leave the narrow title no room for "HTML"; a toolbar
+    // gets a close button only. Elsewhere the window is left to be made
+    // when it is first shown.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    winId();
+    using XcbWindow = QNativeInterface::Private::QXcbWindow;
+    if (auto* xcb = windowHandle() ? windowHandle()->nativeInterface<XcbWindow>() : nullptr)
+        xcb->setWindowType(XcbWindow::Toolbar);
+#endif
 }
 
 THTMLToolbar::~THTMLToolbar()
@@ -239,7 +264,10 @@ void THTMLToolbar::InsertAtCaret(const QString& text)
     edit->EmptyUndoBuffer();
     edit->ReplaceSelection(text);
     edit->EmptyUndoBuffer();
-    form->activateWindow();
+    // Asked for only when needed: a request to activate the window that is
+    // active already can still make a window manager shuffle the focus.
+    if (!form->isActiveWindow())
+        form->activateWindow();
     edit->setFocus();
 }
 

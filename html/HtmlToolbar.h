@@ -26,7 +26,7 @@ public:
     int SavedTop = 0;
 
     // Shows the toolbar at its remembered place (or beside the main window),
-    // on top of other windows, and gives the keyboard back to the editor.
+    // above the main window, and gives the keyboard back to the editor.
     void ShowAtSavedPosition();
     // Remembers the current place, e.g. at shutdown.
     void RememberPosition();
@@ -48,6 +48,7 @@ private:
     QWidget* AddStrip(const char* name, int left, int width);
     QToolButton* AddButton(QWidget* strip, int row, const char* name, const char* hint, const char* icon);
     QMenu* AddMenu(QToolButton* button);
+    void MarkAsToolbar();
 
     bool shown_ = false;
 };

@@ -11,6 +11,15 @@ QString PreviewFilePath(const QString& tempDir)
     return tempDir + QStringLiteral("~mireld.html");
 }
 
+TextFormat PreviewFormat(TextFormat format)
+{
+    // A browser reads a local page without a charset hint in the locale's
+    // legacy encoding, unless the bytes start with a UTF-8 byte-order mark.
+    if (format.encoding == TextEncoding::Utf8)
+        format.encoding = TextEncoding::Utf8Bom;
+    return format;
+}
+
 ColourSlots ColourPairs(const QColor& colour)
 {
     const auto pair = [](int component) {
@@ -44,6 +53,13 @@ void TMainForm::TestDocument2Click()
     }
     const QString preview = PreviewFilePath(Startup.TempDir);
     try {
+        // Only the copy gets the preview's encoding; the document keeps its own.
+        struct KeepFormat {
+            TRichEdit& edit;
+            const TextFormat stored = edit.StoredFormat();
+            ~KeepFormat() { edit.SetStoredFormat(stored); }
+        } keep{*RichEdit};
+        RichEdit->SetStoredFormat(PreviewFormat(keep.stored));
         RichEdit->SaveToFile(preview);
     } catch (const AppError& e) {
         // An earlier preview is not shown in place of this text.

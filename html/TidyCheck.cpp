@@ -20,6 +20,12 @@ namespace {
 QString FindTidy(TMainForm& form)
 {
     if (form.Startup.TidyLocation.isEmpty()) {
+        // No folder chosen: the Tidy the system installed, without asking.
+        if (Shell* shell = form.platform().shell) {
+            const QString onPath = shell->FindProgram(QStringLiteral("tidy"));
+            if (!onPath.isEmpty())
+                return onPath;
+        }
         if (form.Ask(MsgKind::Confirmation, QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?"),
                      MsgButtons::YesNo) != MsgAnswer::Yes)
             return {};
@@ -95,7 +101,7 @@ void ShowResult(TMainForm& form, RunningCheck& check, TidyEnd end)
         list.show();
         list.raise();
     }
-    list.ShowMessages(entries, form.Schriftarten->findText(QStringLiteral("Tahoma")) >= 0);
+    list.ShowMessages(entries);
 }
 
 } // namespace

@@ -11,16 +11,22 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 constexpr int kWidth = 426;
 constexpr int kHeight = 250;
 constexpr int kItemHeight = 14;
 
+// Fontconfig stands in another face where Tahoma is missing.
 QFont Tahoma9()
 {
     return QFont(QStringLiteral("Tahoma"), 9);
@@ -135,23 +141,35 @@ void TTidyErrors::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void TTidyErrors::ShowMessages(const QStringList& messages, bool tahomaOffered)
+void TTidyErrors::ShowMessages(const QStringList& messages)
 {
-    const QFontMetrics metrics(tahomaOffered ? Tahoma9() : ErrorList->font());
+    // Measured as the list draws them: in its own font, inside the margins
+    // of an entry, the list's frame and a scroll bar when the entries need one.
+    const QFontMetrics metrics = ErrorList->fontMetrics();
     QList<int> widths;
     widths.reserve(messages.size());
     ErrorList->clear();
     for (const QString& message : messages) {
         widths.append(metrics.horizontalAdvance(message));
         auto* item = new QListWidgetItem(message, ErrorList);
-        item->setSizeHint(QSize(widths.back(), kItemHeight));
+        item->setSizeHint(QSize(widths.back() + 2 * EntryTextMargin(), kItemHeight));
     }
-    int width = WidenedWindowWidth(this->width(), ErrorList->viewport()->width(), widths);
-    // A window wider than the screen would hide its own close button.
-    if (const QScreen* s = screen())
-        width = std::min(width, std::max(kWidth, s->availableGeometry().width()));
-    if (width != this->width())
-        resize(width, height());
+    const int frame = 2 * ErrorList->frameWidth();
+    const bool scrolls = int(messages.size()) * kItemHeight > ErrorList->height() - frame;
+    const int scrollBar =
+        scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ErrorList->verticalScrollBar()) : 0;
+    const int textRoom = width() - frame - scrollBar - 2 * EntryTextMargin();
+    const int wanted = WidenedWindowWidth(width(), textRoom, widths);
+    if (wanted != width())
+        resize(wanted, height());
+    // Wider, it may now reach off the screen.
+    if (isVisible())
+        PlaceAboveMainWindow();
+}
+
+int TTidyErrors::EntryTextMargin() const
+{
+    return ErrorList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, ErrorList) + 1;
 }
 
 void TTidyErrors::showEvent(QShowEvent* event)
@@ -160,17 +178,61 @@ void TTidyErrors::showEvent(QShowEvent* event)
     PlaceAboveMainWindow();
 }
 
+namespace {
+QMargins FrameMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+} // namespace
+
 void TTidyErrors::PlaceAboveMainWindow()
 {
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
     if (!main)
         return;
+    const QScreen* screen = main->screen();
+    if (!screen)
+        return;
+    // Until the window manager has framed this window its frame is unknown;
+    // the main window's is the best guess.
+    const bool framed = !FrameMargins(*this).isNull();
+    const QMargins frame = framed ? FrameMargins(*this) : FrameMargins(*main);
     const QRect mainFrame = main->frameGeometry();
-    int top = mainFrame.top() - frameGeometry().height();
-    // Above a window at the screen's top it would be out of reach.
-    if (const QScreen* s = main->screen())
-        top = std::max(top, s->availableGeometry().top());
-    move(mainFrame.left(), top);
+    int barsBottom = main->geometry().top();
+    if (const auto* mainWindow = qobject_cast<const QMainWindow*>(main); mainWindow && mainWindow->centralWidget())
+        barsBottom = mainWindow->centralWidget()->mapToGlobal(QPoint(0, 0)).y();
+    const QRect place = TidyErrorsFrame(size().grownBy(frame), mainFrame, barsBottom, screen->availableGeometry());
+    const QSize client = place.size().shrunkBy(frame);
+    QWindow* window = windowHandle();
+    if (framed || !window) {
+        // The client's own place: asked for the frame's corner, a window
+        // manager may take it as the client's after Qt took the frame off.
+        setGeometry(QRect(place.topLeft() + QPoint(frame.left(), frame.top()), client));
+    } else {
+        // Not framed yet: the frame's corner; once framed, placed again with
+        // the frame it really has.
+        resize(client);
+        window->setFramePosition(place.topLeft());
+        // Framing sends no event of its own; a moment later it has one.
+        frameChecks_ = 40;
+        QTimer::singleShot(50, this, &TTidyErrors::PlaceOnceFramed);
+    }
+}
+
+void TTidyErrors::PlaceOnceFramed()
+{
+    if (!isVisible() || frameChecks_ <= 0)
+        return;
+    if (FrameMargins(*this).isNull()) {
+        --frameChecks_;
+        QTimer::singleShot(50, this, &TTidyErrors::PlaceOnceFramed);
+        return;
+    }
+    frameChecks_ = 0;
+    PlaceAboveMainWindow();
 }
 
 bool TTidyErrors::eventFilter(QObject* watched, QEvent* event)

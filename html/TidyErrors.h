@@ -35,9 +35,9 @@ public:
     // check, and when the main window closes.
     void DropRun();
 
-    // Fills the list, one entry per message, and widens the window to the
-    // longest one, measured in Tahoma 9 point when the system offers it.
-    void ShowMessages(const QStringList& messages, bool tahomaOffered);
+    // Fills the list, one entry per message, and widens the window so that
+    // the longest one shows whole (as far as the screen allows).
+    void ShowMessages(const QStringList& messages);
 
     void ErrorsMouseUp(const QPoint& pos);
     void ErrorsMouseMove(const QPoint& pos);
@@ -53,7 +53,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Above the main window, whole on the screen, clear of its menu and
+    // toolbars where the screen allows.
     void PlaceAboveMainWindow();
+    void PlaceOnceFramed();
+    int EntryTextMargin() const;
     void RunEnded(TidyEnd end);
     void ShowRunningRow(bool running);
 
@@ -61,4 +65,5 @@ private:
     std::unique_ptr<TidyProcess> process_;   // kept after the run for what it left behind
     std::function<void(TidyEnd)> ended_;
     bool running_ = false;
+    int frameChecks_ = 0;   // left to wait for the window manager's frame
 };

@@ -1,5 +1,8 @@
 #include "html/TidyRules.h"
 
+#include <QRect>
+
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -124,6 +127,18 @@ int WidenedWindowWidth(int windowWidth, int clientWidth, const QList<int>& entry
     if (clientWidth >= widest)
         return windowWidth;
     return windowWidth + (widest - clientWidth) + 5;
+}
+
+QRect TidyErrorsFrame(QSize frame, const QRect& mainFrame, int barsBottom, const QRect& available)
+{
+    const QSize size = frame.boundedTo(available.size());
+    int top = mainFrame.top() - size.height();
+    if (top < available.top())
+        top = barsBottom;
+    top = std::clamp(top, available.top(), available.top() + available.height() - size.height());
+    const int left =
+        std::clamp(mainFrame.left(), available.left(), available.left() + available.width() - size.width());
+    return {QPoint(left, top), size};
 }
 
 QString TidyStoppedEntry(int limitMs)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -46,6 +47,13 @@ QString TidyProgramIn(const QString& folder, const std::function<bool(const QStr
 // while every entry fits the list's client width, otherwise grown by the
 // shortfall plus 5 pixels.
 int WidenedWindowWidth(int windowWidth, int clientWidth, const QList<int>& entryWidths);
+
+// The error window's frame: directly above the main window, left edges
+// level; where the screen has no room above it, just below the main
+// window's menu bar and toolbars (which end at `barsBottom`), so that they
+// stay in reach. Always whole on the `available` part of the screen: moved
+// onto it, and cut to its size when larger.
+QRect TidyErrorsFrame(QSize frame, const QRect& mainFrame, int barsBottom, const QRect& available);
 
 enum class TidyEnd {
     Finished,     // Tidy ended by itself

@@ -20,7 +20,8 @@ const QStringList kStopItems = {QStringLiteral("Stop1"), QStringLiteral("Stop2")
 const QStringList kIdleItems = {QStringLiteral("Macrobrowser1"), QStringLiteral("Macrobrowser2"),
                                 QStringLiteral("Record1"),       QStringLiteral("Record2"),
                                 QStringLiteral("Run1"),          QStringLiteral("Run2"),
-                                QStringLiteral("Delete2"),       QStringLiteral("Delete4")};
+                                QStringLiteral("Delete2"),       QStringLiteral("Delete4"),
+                                QStringLiteral("Redo1"),         QStringLiteral("Redo2")};
 
 QString OverwriteQuestion(const QString& what)
 {
@@ -67,6 +68,7 @@ void TMainForm::ShowStoppedControls()
         SetEnabled(item, true);
     for (const QString& item : kStopItems)
         SetEnabled(item, false);
+    ShowRedoAvailable(false);
 }
 
 void TMainForm::MakroFeldChange()

@@ -13,6 +13,11 @@ public:
     // Why the last RecycleFile failed, when there is more to tell than that
     // it did (the trash cannot be made, for one); else empty.
     virtual QString RecycleError() const { return {}; }
+    // The full path of a program on the PATH; empty when there is none.
+    virtual QString FindProgram(const QString&) { return {}; }
+    // Whether the desktop names an application for the file's type; true
+    // when it cannot tell, so that the file is tried as before.
+    virtual bool HasOpenerFor(const QString&) { return true; }
 };
 
 class QtShell : public Shell {
@@ -20,6 +25,8 @@ public:
     void ShellOpen(const QString& target) override;
     bool RecycleFile(const QString& path) override;
     QString RecycleError() const override { return recycleError_; }
+    QString FindProgram(const QString& name) override;
+    bool HasOpenerFor(const QString& path) override;
 
 private:
     QString recycleError_;

@@ -166,3 +166,46 @@ TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalled
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AboutHelpTest, WithoutACHMViewerF1OpensTheInstalledHtmlPagesElseSaysSo)
+{
+    struct Case {
+        const char* what;
+        bool chm, pages, viewer;
+        const char* opened;   // relative to the test folder; nullptr: "Helpfile not found."
+    };
+    const Case cases[] = {
+        {"viewer", true, true, true, "usr/share/mirel-edit/Mirel-Edit.chm"},
+        {"no viewer: the pages", true, true, false, "usr/share/mirel-edit/index.html"},
+        {"no viewer and no pages: the file all the same", true, false, false, "usr/share/mirel-edit/Mirel-Edit.chm"},
+        {"pages alone", false, true, true, "usr/share/mirel-edit/index.html"},
+        {"nothing", false, false, false, nullptr},
+    };
+    CreateAndShow();
+    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
+    QDir().mkpath(TempPath(QStringLiteral("home")));
+    QDir::setCurrent(TempPath(QStringLiteral("home")));
+    // A page of the user's own web site in the working folder is no help.
+    WriteFile(QStringLiteral("home/index.html"), "<p>mine</p>");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(TempPath(QStringLiteral("usr/share"))).removeRecursively();
+        if (c.chm)
+            MakeHelpFile(QStringLiteral("usr/share/mirel-edit"));
+        if (c.pages) {
+            QDir().mkpath(TempPath(QStringLiteral("usr/share/mirel-edit")));
+            WriteFile(QStringLiteral("usr/share/mirel-edit/index.html"), "<p>help</p>");
+        }
+        fake.shell.unopened = c.viewer ? QStringList() : QStringList{QStringLiteral("chm")};
+        fake.shell.opened.clear();
+        if (!c.opened)
+            Expect(MsgKind::Error, QStringLiteral("Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
+        QTest::keyClick(edit().View(), Qt::Key_F1);
+        fake.prompts.VerifyAllShown();
+        EXPECT_EQ(fake.shell.opened, c.opened ? QStringList{TempPath(QLatin1String(c.opened))} : QStringList());
+    }
+}
+
+} // namespace

@@ -29,13 +29,13 @@ const SettingRow& Row(const char* name)
 TEST(SettingsTable, RowsFollowTheLoadOrder)
 {
     const auto& table = SettingsTable();
-    ASSERT_EQ(table.size(), 53u);
+    ASSERT_EQ(table.size(), 65u);
     QSet<QString> names;
     for (size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(table[i].loadOrder, int(i + 1));
         names.insert(table[i].name.toLower());
     }
-    EXPECT_EQ(names.size(), 53);
+    EXPECT_EQ(names.size(), 65);
 
     EXPECT_EQ(table[0].name, QStringLiteral("Font"));
     EXPECT_EQ(table[2].name, QStringLiteral("MakroDir"));
@@ -47,11 +47,20 @@ TEST(SettingsTable, RowsFollowTheLoadOrder)
     EXPECT_EQ(table[42].name, QStringLiteral("LineMarkerWidth"));
     EXPECT_EQ(table[44].name, QStringLiteral("RememberPos"));
     EXPECT_EQ(table[51].name, QStringLiteral("HTMLTop"));
-    EXPECT_EQ(table[52].name, QStringLiteral("SyntaxColouring"));
+    EXPECT_EQ(table[52].name, QStringLiteral("LineNumbers"));
+    EXPECT_EQ(table[53].name, QStringLiteral("Zoom"));
+    EXPECT_EQ(table[54].name, QStringLiteral("RecentFile1"));
+    EXPECT_EQ(table[63].name, QStringLiteral("RecentFile10"));
+    EXPECT_EQ(table[64].name, QStringLiteral("SyntaxColouring"));
 
-    // Only rows 46 to 52 wait for "RememberPos".
-    for (const SettingRow& row : table)
+    // Only rows 46 to 52 wait for "RememberPos"; the rows after them are
+    // read whatever it says, and a broken one is passed over.
+    for (const SettingRow& row : table) {
         EXPECT_EQ(row.Has(PlacementGroup), row.loadOrder >= 46 && row.loadOrder <= 52) << row.name.toStdString();
+        EXPECT_EQ(row.Has(AfterPlacement), row.loadOrder > 52) << row.name.toStdString();
+        EXPECT_EQ(row.Has(SkipBroken), row.loadOrder > 52) << row.name.toStdString();
+        EXPECT_EQ(RecentFileSlot(row), row.loadOrder > 54 && row.loadOrder <= 64 ? row.loadOrder - 55 : -1) << row.name.toStdString();
+    }
 }
 
 TEST(SettingsTable, TypesDefaultsAndItemsMatchTheText)
@@ -87,13 +96,16 @@ TEST(SettingsTable, TypesDefaultsAndItemsMatchTheText)
 TEST(SettingsTable, ShutdownWritesInItsOwnOrder)
 {
     const QStringList all = Names(ShutdownOrder());
-    ASSERT_EQ(all.size(), 53);
-    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 53);
+    ASSERT_EQ(all.size(), 65);
+    EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 65);
     EXPECT_EQ(all.mid(0, 7), (QStringList{"LastOpenDir", "LastOpenIndex", "LastSaveDir", "TidyLocation",
                                           "TidyOptions", "LastDialogRGB", "LastTextRGB"}));
     EXPECT_EQ(all.mid(13, 3), (QStringList{"ColorA", "ColorB", "ColorC"}));
     EXPECT_EQ(all.mid(29, 4), (QStringList{"PlainText", "WordWrap", "LineMarkerWidth", "RememberDirs"}));
-    EXPECT_EQ(all.mid(49), (QStringList{"AlwaysStayOnTop", "Toolbar", "MenuVisible", "SyntaxColouring"}));
+    EXPECT_EQ(all.mid(49, 6), (QStringList{"AlwaysStayOnTop", "Toolbar", "MenuVisible", "LineNumbers", "Zoom",
+                                           "SyntaxColouring"}));
+    EXPECT_EQ(all.mid(55, 2), (QStringList{"RecentFile1", "RecentFile2"}));
+    EXPECT_EQ(all.back(), QStringLiteral("RecentFile10"));
 
     ShutdownState state;   // plain text, sidebar hidden, position not remembered
     QStringList written = Names(ShutdownWrites(state));
@@ -101,7 +113,7 @@ TEST(SettingsTable, ShutdownWritesInItsOwnOrder)
     EXPECT_FALSE(written.contains("LineMarkerWidth"));
     for (const char* name : {"Left", "Top", "Width", "Height", "Maximized", "HTMLLeft", "HTMLTop"})
         EXPECT_FALSE(written.contains(name)) << name;
-    EXPECT_EQ(written.size(), 53 - 8);
+    EXPECT_EQ(written.size(), 65 - 8);
 
     state.plainText = false;
     state.markerSidebarVisible = true;

@@ -90,3 +90,31 @@ TEST_F(StatusBarTest, TooltipFollowsThePointerAndStaysOnAnEdge)
 }
 
 } // namespace
+
+TEST_F(StatusBarTest, APlainDocumentAfterARichOneShowsTheSwatchesAgain)
+{
+    const QString rich = WriteFile(QStringLiteral("a.rtf"), "{\\rtf1 a}");
+    const QString plain = WriteFile(QStringLiteral("b.txt"), "b");
+    // Ways from a rich editor, swatches hidden, to a plain document.
+    struct Case {
+        const char* what;
+        QStringList opened;
+    };
+    const Case cases[] = {
+        {"a plain file opened", {plain}},
+        {"a rich file, then a plain one", {rich, plain}},
+    };
+    CreateAndShow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form().Clear1Click();
+        if (edit().IsPlainText())
+            form().RunHandler("PlainTextClick");   // empty: rich without asking
+        ASSERT_EQ(bar().Panel(3).width, 0);
+        for (const QString& file : c.opened)
+            form().OpenNamed(file);
+        ASSERT_TRUE(edit().IsPlainText());
+        for (int panel : {3, 4})
+            EXPECT_EQ(bar().Panel(panel).width, TStatusBar::kSwatchWidth) << panel;
+    }
+}

@@ -165,7 +165,7 @@ TEST_F(HtmlToolbarTest, EveryButtonAndItemHasATemplateAndEveryButtonAnIcon)
     EXPECT_EQ(bar().findChildren<QToolButton*>().size(), 24);
 }
 
-TEST_F(HtmlToolbarTest, ARememberedPlaceOffTheDesktopPutsItBesideTheMainWindowOnTop)
+TEST_F(HtmlToolbarTest, ARememberedPlaceOffTheDesktopPutsItBesideTheMainWindow)
 {
     StoreSetting(QStringLiteral("RememberPos"), true);
     StoreSetting(QStringLiteral("HTMLLeft"), qint32(3000));
@@ -174,7 +174,10 @@ TEST_F(HtmlToolbarTest, ARememberedPlaceOffTheDesktopPutsItBesideTheMainWindowOn
     ShowToolbar();
     const QRect main = form().frameGeometry();
     EXPECT_EQ(bar().pos(), QPoint(main.right() + 1, main.top()));
-    EXPECT_TRUE(bar().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Above the main window as its tool window, not above its dialogs.
+    EXPECT_FALSE(bar().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(bar().windowType(), Qt::Tool);
+    EXPECT_EQ(bar().parentWidget(), &form());
     EXPECT_TRUE(form().IsChecked(QStringLiteral("Toolbar2")) && form().IsChecked(QStringLiteral("Toolbar3")));
 }
 

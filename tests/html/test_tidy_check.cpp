@@ -409,3 +409,33 @@ TEST_F(TidyCheckTest, TheWindowWorksWhileTidyRunsAndAnEditMeanwhileIsNoted)
     Check();
     EXPECT_EQ(Entries(), QStringList{"line 1 column 1 - Warning: x"});
 }
+
+TEST_F(TidyCheckTest, WithoutAChosenFolderTheTidyOnThePathRunsWithoutAsking)
+{
+    edit().SetText(QStringLiteral("<p>x"));
+    const QString onPath = FakeTidy("echo 'from the path' >&2\n", true, QStringLiteral("path"));
+    const QString chosen = FakeTidy("echo 'from the chosen folder' >&2\n", true, QStringLiteral("chosen"));
+    struct Case {
+        const char* what;
+        QString location;
+        QStringList listed;
+    };
+    const Case cases[] = {
+        {"no folder chosen", QString(), {QStringLiteral("from the path")}},
+        {"a chosen folder wins", chosen, {QStringLiteral("from the chosen folder")}},
+    };
+    fake.shell.onPath[QStringLiteral("tidy")] = onPath + QStringLiteral("tidy");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form().Startup.TidyLocation = c.location;
+        Check();   // no question expected
+        EXPECT_EQ(Entries(), c.listed);
+        EXPECT_EQ(form().Startup.TidyLocation, c.location);
+    }
+    // Not on the path either: asked as before.
+    fake.shell.onPath.clear();
+    form().Startup.TidyLocation.clear();
+    Expect(MsgKind::Confirmation, QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?"),
+           MsgButtons::YesNo, MsgAnswer::No);
+    Check();
+}

@@ -65,3 +65,31 @@ TEST(TidyRules, ResultEndsWithWhyTidyWasStoppedThenANoteOfEditsMeanwhile)
     for (const QString& added : {limit, kTidyStoppedByUser, kTidyDocumentChanged})
         EXPECT_FALSE(NamesTidyLine(added)) << added.toStdString();
 }
+
+TEST(TidyRules, ErrorWindowSitsAboveTheMainWindowWholeOnTheScreenClearOfItsBars)
+{
+    const QRect screen(0, 0, 1280, 1000);   // available part
+    struct Case {
+        const char* what;
+        QSize frame;
+        QRect main;
+        int barsBottom;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {"room above", {430, 280}, {100, 400, 600, 400}, 470, {100, 120, 430, 280}},
+        {"exactly room above", {430, 280}, {100, 280, 600, 400}, 350, {100, 0, 430, 280}},
+        {"main at the top: below its bars", {430, 280}, {100, 0, 600, 500}, 70, {100, 70, 430, 280}},
+        {"little room above: below its bars", {430, 280}, {100, 100, 600, 500}, 170, {100, 170, 430, 280}},
+        {"bars near the bottom: up as far as it must", {430, 280}, {100, 0, 600, 1000}, 900, {100, 720, 430, 280}},
+        {"main off the left", {430, 280}, {-300, 500, 600, 400}, 570, {0, 220, 430, 280}},
+        {"main off the right", {430, 280}, {1100, 500, 600, 400}, 570, {850, 220, 430, 280}},
+        {"wider than the screen", {1500, 280}, {300, 500, 600, 400}, 570, {0, 220, 1280, 280}},
+        {"taller than the screen", {430, 1200}, {100, 300, 600, 400}, 370, {100, 0, 430, 1000}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TidyErrorsFrame(c.frame, c.main, c.barsBottom, screen), c.expected) << c.what;
+    // A screen that does not start at 0 (a panel on top, a second screen).
+    EXPECT_EQ(TidyErrorsFrame({430, 280}, {1400, 30, 600, 400}, 100, QRect(1280, 30, 1024, 738)),
+              QRect(1400, 100, 430, 280));
+}

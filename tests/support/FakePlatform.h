@@ -4,6 +4,8 @@
 #include "platform/RegFileSettingsStore.h"
 
 #include <QDateTime>
+#include <QFileInfo>
+#include <QMap>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -83,6 +85,10 @@ public:
     void ShellOpen(const QString& target) override { opened.append(target); }
     bool RecycleFile(const QString& path) override;
     QString RecycleError() const override { return recycleError; }
+    QString FindProgram(const QString& name) override { return onPath.value(name); }
+    bool HasOpenerFor(const QString& path) override { return !unopened.contains(QFileInfo(path).suffix()); }
+    QMap<QString, QString> onPath;   // program name -> path; none by default
+    QStringList unopened;            // file name suffixes no application opens
     QStringList opened;
     QStringList recycled;
     bool recycleSucceeds = true;
