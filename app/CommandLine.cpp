@@ -18,6 +18,7 @@ struct Scan {
     bool run = false;
     bool check = false;
     bool dryRun = false;
+    bool allowPaths = false;
     QString unknown;   // the first unknown option
 
     void Take(const QString& option)
@@ -30,6 +31,8 @@ struct Scan {
             check = true;
         } else if (option == QLatin1String("--dry-run")) {
             dryRun = true;
+        } else if (option == QLatin1String("--allow-paths")) {
+            allowPaths = true;
         } else if (option == QLatin1String("--run")) {
             run = true;
         } else if (unknown.isEmpty()) {
@@ -104,7 +107,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
         const QString option = scan.unknown.section(QLatin1Char('='), 0, 0);
         const auto nearest = NearestWord(option, {QStringLiteral("--help"), QStringLiteral("--version"),
                                                   QStringLiteral("--run"), QStringLiteral("--check"),
-                                                  QStringLiteral("--dry-run")});
+                                                  QStringLiteral("--dry-run"), QStringLiteral("--allow-paths")});
         return UsageError(QStringLiteral("unknown option \"%1\"").arg(scan.unknown),
                           nearest ? QStringLiteral("Did you mean \"%1\"? %2").arg(*nearest, kSeeHelp)
                                   : QStringLiteral("See \"vellumpad --help\"; put \"--\" before a file name "
@@ -114,16 +117,20 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
         return UsageError(QStringLiteral("\"--run\" and \"--check\" cannot be used together"));
     if (scan.dryRun && !scan.run)
         return UsageError(QStringLiteral("\"--dry-run\" goes with \"--run\""));
+    if (scan.allowPaths && !scan.run)
+        return UsageError(QStringLiteral("\"--allow-paths\" goes with \"--run\""));
     CommandLine line;
     if (scan.run) {
         if (names.size() < 2)
             return UsageError(QStringLiteral("\"--run\" needs a macro and at least one file"),
-                              QStringLiteral("Usage: vellumpad --run MACRO [--dry-run] FILE... %1").arg(kSeeHelp));
+                              QStringLiteral("Usage: vellumpad --run MACRO [--dry-run] [--allow-paths] FILE... %1")
+                                  .arg(kSeeHelp));
         line.mode = ProgramMode::Run;
         // The macro is the first name, wherever "--dry-run" stands.
         line.macro = names.takeFirst();
         line.files = names;
         line.dryRun = scan.dryRun;
+        line.allowPaths = scan.allowPaths;
     } else if (scan.check) {
         if (names.isEmpty())
             return UsageError(QStringLiteral("\"--check\" needs at least one macro"),
@@ -145,7 +152,7 @@ QString HelpText()
 {
     return QStringLiteral(
         "Usage: vellumpad [--] [FILE NAME...]\n"
-        "       vellumpad --run MACRO [--dry-run] FILE...\n"
+        "       vellumpad --run MACRO [--dry-run] [--allow-paths] FILE...\n"
         "       vellumpad --check MACRO...\n"
         "       vellumpad --help | --version\n"
         "\n"
@@ -169,9 +176,13 @@ QString HelpText()
         "                       print, printersetup) runs on no file.\n"
         "  --dry-run            With --run, before or after the macro: print a unified\n"
         "                       diff of what would change and write no file.\n"
+        "  --allow-paths        With --run: let openfile read files that other users\n"
+        "                       cannot read. The window asks before such a read; with\n"
+        "                       nobody to ask, the line fails unless this is given.\n"
         "  --check MACRO...     Run nothing; list each line that a run would reject, as\n"
         "                       MACRO:LINE: error: MESSAGE, and arguments a run reads\n"
         "                       differently than they look, as MACRO:LINE: warning: ...\n"
+        "                       Also warns of file lines that a run asks about first.\n"
         "  --help               Show this help and exit.\n"
         "  --version            Show the version and exit.\n"
         "  --                   End of options: what follows is a name, even when it\n"

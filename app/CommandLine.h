@@ -13,6 +13,7 @@ struct CommandLine {
     QString macro;               // Run
     QStringList files;           // Run: the documents; Check: the macros
     bool dryRun = false;
+    bool allowPaths = false;     // Run: lines that a window would ask about run
     QString error;               // UsageError: what is wrong
     QString hint;                // UsageError: one line on what to do instead
 };

@@ -486,8 +486,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && HandleDragEvent(event))
         return true;
-    if (watched == MakroFeld && event->type() == QEvent::MouseButtonDblClick)
+    if (watched == MakroFeld && event->type() == QEvent::MouseButtonDblClick) {
         Guard([this] { MakroFeldDblClick(); });
+        return true;   // the field itself would select one word only
+    }
     if (watched == Groesse && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         int key = keyEvent->key();

@@ -135,7 +135,7 @@ int RunProgram(int argc, char** argv)
         QApplication app(qtArgc, argv);
         app.setApplicationName(QStringLiteral("Mirel-Edit"));
         app.setOrganizationName(QStringLiteral("MirelSoft"));
-        return RunBatch(BatchOptions{line.macro, line.files, line.dryRun}, output);
+        return RunBatch(BatchOptions{line.macro, line.files, line.dryRun, line.allowPaths}, output);
     }
     case ProgramMode::Window:
         break;

@@ -32,8 +32,9 @@ void TMainForm::SaveAs1Click()
                                              : SaveAsExtensionForFilter(SaveDialogState.filterIndex,
                                                                         IsChecked(QStringLiteral("PlainText1")));
     name = QFileInfo(name + added).absoluteFilePath();
-    // A macro saved into the macro folder joins the library, once written.
-    if (SaveUnderNewName(name) && added == QStringLiteral(".macro"))
+    // A macro saved into the macro folder joins the library, once written,
+    // whether the extension was typed or came from the filter.
+    if (SaveUnderNewName(name))
         AddSavedMacroNode(name);
 }
 

@@ -139,6 +139,9 @@ void TMainForm::ShowLibrary(bool show)
     if (show) {
         Panel2->hide();
         SetEnabled(QStringLiteral("MacroDirectory1"), false);
+        // A pick, Escape or a run disabled them; in the library they work again.
+        SetEnabled(QStringLiteral("NewFolder"), true);
+        SetEnabled(QStringLiteral("NewFolder1"), true);
         Tree->show();
         Tree->setFocus();
     } else {
@@ -291,7 +294,9 @@ void TMainForm::Delete2Click()
     if (!folder && SameMacroName(node->text(0), MakroFeld->text()))
         MakroFeld->clear();
     if (!deleted) {
-        ShowError(QStringLiteral("Macro/Folder could not be deleted."));
+        const QString why = platform().shell->RecycleError();
+        ShowError(QStringLiteral("Macro/Folder could not be deleted.") +
+                  (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
         return;
     }
     TreeUpdateGuard bulk(Tree);

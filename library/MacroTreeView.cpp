@@ -63,6 +63,12 @@ void TMacroTreeView::dropEvent(QDropEvent* event)
 
 void TMacroTreeView::keyPressEvent(QKeyEvent* event)
 {
+    // A key the label editor let through (Enter ends the edit) belongs to
+    // the edit, not to the tree's own keys.
+    if (state() == QAbstractItemView::EditingState) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
     int key = event->key();
     if (onKeyDown)
         onKeyDown(key);

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -54,11 +55,12 @@ FileResult Failure(const QString& file, int line, const QString& reason)
 // One window, never shown, that every file is opened in in turn.
 class BatchRunner {
 public:
-    BatchRunner(const BatchOutput& output, const QString& macroFile, bool dryRun)
+    BatchRunner(const BatchOutput& output, const QString& macroFile, bool dryRun, bool allowPaths)
         : output_(output), prompts_(output.err), macroFile_(macroFile), dryRun_(dryRun)
     {
         Platform platform{&prompts_, &shell_, &clock_, &screen_, nullptr};
         form_ = std::make_unique<TMainForm>(platform, QStringList());
+        form_->Macro.Paths.SetPolicy(allowPaths ? PathPolicy::Allow : PathPolicy::Refuse);
         // Every file is saved or left as it was: nothing to recover.
         StopRecovery(*form_);
         // No window, so no progress dialog: the run counts files instead.
@@ -100,10 +102,13 @@ private:
         form.SearchPos = 0;
         form.Macro.MacroFile = macroFile_;
         form.Macro.MacroLines.clear();
+        form.Macro.Paths.Begin(target);
         form.RunMacro();
         if (const int line = form.Macro.FailedLine; line > 0) {
             const QString text = form.Macro.MacroLines.value(line - 1);
-            const QString refusal = prompts_.TakeRefusal();
+            QString refusal = prompts_.TakeRefusal();
+            if (refusal.isEmpty())
+                refusal = form.Macro.Paths.TakeRefusal();
             return Failure(file, line,
                            refusal.isEmpty()
                                ? LineFailureReason(text, form.Doc.IsPlainDocument)
@@ -268,7 +273,7 @@ int RunBatch(const BatchOptions& options, const BatchOutput& output)
             output.err(OneLine(e.message()));
         return 2;
     }
-    BatchRunner runner(output, macroFile, options.dryRun);
+    BatchRunner runner(output, macroFile, options.dryRun, options.allowPaths);
     // Straight to the terminal, apart from the messages a caller collects.
     const bool counting = ShowsBatchProgress(isatty(STDERR_FILENO) == 1, options.files.size());
     for (qsizetype i = 0; i < options.files.size(); ++i) {
@@ -290,7 +295,12 @@ int CheckMacroFiles(const QStringList& macros, const BatchOutput& output)
             code = 2;
             continue;
         }
-        for (const MacroFinding& finding : CheckMacroLines(*lines)) {
+        std::vector<MacroFinding> findings = CheckMacroLines(*lines);
+        for (const MacroFinding& finding : PathFindings(*lines))
+            findings.push_back(finding);
+        std::stable_sort(findings.begin(), findings.end(),
+                         [](const MacroFinding& a, const MacroFinding& b) { return a.line < b.line; });
+        for (const MacroFinding& finding : findings) {
             if (output.out)
                 output.out(FindingText(macro, finding));
             if (finding.kind == FindingKind::Error && code == 0)

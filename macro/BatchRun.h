@@ -14,6 +14,9 @@ struct BatchOptions {
     QString macro;
     QStringList files;
     bool dryRun = false;   // print a diff instead of saving
+    // Lines that write outside the document's folder or read a private
+    // file run; without it they fail, as nobody is there to allow them.
+    bool allowPaths = false;
 };
 
 // Where the lines go: the summary (and diffs) and the messages.
@@ -61,6 +64,7 @@ QString BatchProgressLine(qsizetype done, qsizetype files);
 // the macro itself does not change the later runs. Needs a QApplication.
 int RunBatch(const BatchOptions& options, const BatchOutput& output);
 
-// The whole --check: findings of every macro; exit code 0 clean, 1 when a
-// line would fail, 2 when a macro cannot be read.
+// The whole --check: findings of every macro (with the PathFindings), in
+// line order; exit code 0 clean, 1 when a line would fail, 2 when a macro
+// cannot be read.
 int CheckMacroFiles(const QStringList& macros, const BatchOutput& output);

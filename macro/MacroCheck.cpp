@@ -2,7 +2,10 @@
 
 #include "macro/MacroCommands.h"
 #include "macro/MacroLanguage.h"
+#include "macro/MacroPaths.h"
 #include "platform/BatchPrompts.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <vector>
@@ -121,7 +124,59 @@ int EditDistance(const QString& a, const QString& b)
     return row.back();
 }
 
+// The part of a path that is known before the run: all of it, or the
+// folder in front of the first placeholder; absolute only.
+struct KnownPath {
+    QString path;
+    bool whole = false;
+};
+std::optional<KnownPath> KnownPart(const QString& argument)
+{
+    const QString folded = LowerAscii(argument);
+    qsizetype first = -1;
+    for (const char* word : {"filename", "selection", "startsel", "endsel"})
+        if (const qsizetype at = folded.indexOf(QLatin1StringView(word)); at >= 0 && (first < 0 || at < first))
+            first = at;
+    if (first < 0)
+        return argument.startsWith(QLatin1Char('/')) ? std::optional(KnownPath{argument, true}) : std::nullopt;
+    if (!argument.startsWith(QLatin1Char('/')) || first == 0)
+        return std::nullopt;
+    return KnownPath{argument.left(argument.lastIndexOf(QLatin1Char('/'), first - 1)), false};
+}
+
 } // namespace
+
+std::vector<MacroFinding> PathFindings(const QStringList& lines)
+{
+    std::vector<MacroFinding> findings;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const MacroLine line = SplitMacroLine(lines.at(i));
+        const bool reads = line.word == QLatin1String("openfile");
+        if (!line.argument || (!reads && line.word != QLatin1String("savefile")))
+            continue;
+        const std::optional<KnownPath> known = KnownPart(*line.argument);
+        if (!known)
+            continue;
+        const QString resolved = ResolvedPath(known->path.isEmpty() ? QStringLiteral("/") : known->path);
+        const QString word = Quoted(line.word);
+        if (reads) {
+            const bool hidden = known->whole ? ReadabilityOf(resolved) == Readability::Private
+                                             : QFileInfo(resolved).isDir() && !OthersCanPass(resolved);
+            if (hidden)
+                findings.push_back({int(i + 1), FindingKind::Warning,
+                                    QStringLiteral("%1 reads %2, which other users cannot read: a run asks first, "
+                                                   "and --run refuses it without --allow-paths")
+                                        .arg(word, known->whole ? resolved : *line.argument)});
+        } else {
+            const qsizetype slash = resolved.lastIndexOf(QLatin1Char('/'));
+            const QString folder = known->whole ? resolved.left(qMax<qsizetype>(1, slash)) : resolved;
+            findings.push_back({int(i + 1), FindingKind::Warning,
+                                QStringLiteral("%1 writes into %2: a run asks first unless its document is there")
+                                    .arg(word, folder)});
+        }
+    }
+    return findings;
+}
 
 std::optional<QString> NearestWord(const QString& word, const QStringList& candidates)
 {

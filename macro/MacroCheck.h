@@ -33,6 +33,13 @@ qsizetype LinesToRun(const QStringList& lines);
 // them, --check reports each.
 std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines);
 
+// Warnings for the file lines whose path a run would ask about, where that
+// can be told without running: "openfile" of a file that other users cannot
+// read (also a name still to be filled in, inside a folder they cannot
+// pass), "savefile" into a named folder, which asks unless the document
+// is there. A relative path depends on where the program runs: no finding.
+std::vector<MacroFinding> PathFindings(const QStringList& lines);
+
 // "file:line: error: message", the form editors and terminals link to.
 QString FindingText(const QString& file, const MacroFinding& finding);
 

@@ -8,6 +8,7 @@
 #include "editor/SearchDialogs.h"
 #include "macro/Escapes.h"
 #include "macro/MacroLanguage.h"
+#include "macro/MacroPaths.h"
 
 #include <QFileInfo>
 #include <QToolButton>
@@ -39,8 +40,17 @@ void SelectTo(TMainForm& form, qint64 end)
 
 void Exit(TMainForm& form, const MacroCall&) { form.Exit1Click(); }
 
+// A macro from elsewhere writes outside its document's folder, or reads a
+// private file, only with the user's yes; a no fails the line.
+void PermitOrFail(TMainForm& form, PathAccess access, const QString& path)
+{
+    if (!PermitMacroPath(form, access, path))
+        throw AppError(QStringLiteral("not allowed: ") + path);
+}
+
 void SaveFile(TMainForm& form, const MacroCall& call)
 {
+    PermitOrFail(form, PathAccess::Write, call.argument.value_or(form.Doc.CurrentFile));
     if (call.argument) {
         // Another file: what was seen of the open one does not apply to it.
         if (QFileInfo(*call.argument).absoluteFilePath() != QFileInfo(form.Doc.CurrentFile).absoluteFilePath())
@@ -54,10 +64,12 @@ void SaveFile(TMainForm& form, const MacroCall& call)
 
 void OpenFile(TMainForm& form, const MacroCall& call)
 {
-    if (call.argument)
+    if (call.argument) {
+        PermitOrFail(form, PathAccess::Read, *call.argument);
         form.OpenNamed(*call.argument);
-    else
+    } else {
         form.Open1Click();
+    }
 }
 
 void ClearFile(TMainForm& form, const MacroCall&) { form.Clear1Click(); }

@@ -1,4 +1,6 @@
 #pragma once
+#include "macro/MacroPaths.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,7 @@ struct MacroState {
     int LookIntervalMs = 100;   // run time between two looks at the user's input
     int RunLine = 0;            // the line a run is at, from 1; 0 outside a run
     int FailedLine = 0;         // the line the last run stopped at; 0 when it ran to its end
+    MacroPathGuard Paths;       // what the run may read and write, and what the user allowed
 
     // Writes pending typed text as an "Insert " line, then the line itself;
     // nothing at all unless a recording is on.

@@ -194,6 +194,7 @@ void TMainForm::Stop1Click()
         Macro.StopRequested = true;   // heard between two lines; the run ends itself
         return;
     }
+    Macro.Paths.End();   // what the user allowed held for that run only
     ShowStoppedControls();
     if (Macro.IsRecording) {
         if (QString error; !WriteRecording(&error)) {
@@ -232,5 +233,6 @@ void TMainForm::RunButtonClick()
     Tree->hide();
     Panel2->show();
     SetEnabled(QStringLiteral("NewFolder"), false);
+    Macro.Paths.Begin(Doc.CurrentFile);
     RunMacro();
 }

@@ -1,5 +1,6 @@
 #include "platform/Clock.h"
 #include "platform/Shell.h"
+#include "platform/Trash.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -21,10 +22,10 @@ void QtShell::ShellOpen(const QString& target)
 
 bool QtShell::RecycleFile(const QString& path)
 {
+    recycleError_.clear();
     if (path.isEmpty() || !QFileInfo::exists(path))
         return false;
-    QString inTrash;
-    return QFile::moveToTrash(path, &inTrash);
+    return MoveToTrash(path, &recycleError_);
 }
 
 QString QtShell::FindProgram(const QString& name)

@@ -3,6 +3,7 @@
 // the document after and the message boxes expected (see cases/README).
 #include "app/StatusBar.h"
 #include "editor/RichEdit.h"
+#include "macro/MacroPaths.h"
 #include "macro/MacroRun.h"
 #include "tests/support/MainFormFixture.h"
 
@@ -196,7 +197,17 @@ TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
     const QString b = WriteFile(QStringLiteral("b.txt"), "beta\n");
     const QString copy = TempPath(QStringLiteral("copy.txt"));
 
-    // With a path: no dialog; the open dialog asks again afterwards.
+    // With a path: no dialog; the open dialog asks again afterwards. The run
+    // started on an unnamed document and the test folder is private: the
+    // read and both writes are asked about.
+    const auto allow = [&](const char* what, const QString& path) {
+        Expect(MsgKind::Confirmation,
+               QStringLiteral("The macro wants to %1 %2.\nAllow it?").arg(QString::fromUtf8(what), ResolvedPath(path)),
+               MsgButtons::YesNo, MsgAnswer::Yes);
+    };
+    allow("read", a);
+    allow("write", a);
+    allow("write", copy);
     Run(("openfile " + a + "\r\nstartsel 0\r\ninsert 1\r\nsavefile\r\nsavefile " + copy + "\r\n").toUtf8());
     EXPECT_EQ(form().Doc.CurrentFile, copy);
     EXPECT_EQ(ReadFile(a), QByteArray("1alpha\n"));
@@ -218,6 +229,10 @@ TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
 TEST_F(RunMacroTest, AnErrorInsideACommandStopsTheRunAndKeepsWhatWasDone)
 {
     // A failed write is the Save command's own message: the run goes on.
+    Expect(MsgKind::Confirmation,
+           QStringLiteral("The macro wants to write ") + ResolvedPath(dir.path()) +
+               QStringLiteral("/no/f.txt.\nAllow it?"),
+           MsgButtons::YesNo, MsgAnswer::Yes);
     Expect(MsgKind::Error,
            QStringLiteral("File could not be saved.\n") + dir.path() + QStringLiteral("/no/f.txt: No such file or directory"),
            MsgButtons::Ok, MsgAnswer::Ok);

@@ -1,4 +1,5 @@
 #include "tests/support/FakePlatform.h"
+#include "platform/Trash.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -232,11 +233,10 @@ void FakePrompts::ShowException(const QString& caption, const QString& message)
 bool FakeShell::RecycleFile(const QString& path)
 {
     recycled.append(path);
+    recycleError.clear();
     if (!recycleSucceeds)
         return false;
-    if (useRealTrash) {
-        QString inTrash;
-        return QFile::moveToTrash(path, &inTrash);
-    }
+    if (useRealTrash)
+        return MoveToTrash(path, &recycleError);
     return QFile::remove(path);
 }

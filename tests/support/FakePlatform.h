@@ -84,6 +84,7 @@ class FakeShell : public Shell {
 public:
     void ShellOpen(const QString& target) override { opened.append(target); }
     bool RecycleFile(const QString& path) override;
+    QString RecycleError() const override { return recycleError; }
     QString FindProgram(const QString& name) override { return onPath.value(name); }
     bool HasOpenerFor(const QString& path) override { return !unopened.contains(QFileInfo(path).suffix()); }
     QMap<QString, QString> onPath;   // program name -> path; none by default
@@ -92,6 +93,7 @@ public:
     QStringList recycled;
     bool recycleSucceeds = true;
     bool useRealTrash = false;   // move to the (test's own) freedesktop trash
+    QString recycleError;        // the real trash's reason for a failure
 };
 
 class FakeClock : public Clock {

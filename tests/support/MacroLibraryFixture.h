@@ -72,7 +72,8 @@ protected:
         QTest::mouseClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(node).center());
         ASSERT_EQ(tree().currentItem(), node);
     }
-    void Rename(QTreeWidgetItem* node, const QString& text)
+    // Ends the edit with `key`, and waits for the editor to hand over.
+    void Rename(QTreeWidgetItem* node, const QString& text, Qt::Key key = Qt::Key_Return)
     {
         // A click on the selected label opens it for editing (F2 is Save As).
         Select(node);
@@ -81,7 +82,8 @@ protected:
         QTRY_VERIFY((editor = tree().viewport()->findChild<QLineEdit*>()) != nullptr);
         editor->selectAll();
         QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClick(editor, key);
+        QTRY_VERIFY(tree().viewport()->findChild<QLineEdit*>() == nullptr);
     }
     // A drag of the selected node to `target` as the view receives it:
     // enter, move, and the drop unless `drop` is false. Whether the last
