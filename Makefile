@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole set-up on a fresh Debian 12 machine:
 #   make run    build and start the editor
 #   make test   build and run every test headless

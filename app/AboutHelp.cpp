@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "&About" and "&Help": both must get past a main window that stays on top.
 #include "app/AboutHelp.h"
 

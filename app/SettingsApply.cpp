@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the settings: what each loaded value sets, and
 // where each written value comes from.
 #include "app/SettingsLoad.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Status panels 3 and 4: the colour swatches.
 #include "app/ColourSlots.h"
 #include "app/StatusBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and behaviour options of the Options menus. Each flips its two
 // check marks, then does its immediate effect, then records its line.
 #include "app/WindowOptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmarks share: prompts that answer nothing, a document of
 // numbered lines with one "fox" each, and the best time of several runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A macro run over many files without a window against opening and saving
 // the same files with the document code alone: a 10-line macro over 1,000
 // files of 10 KB (target ratio <= 2).

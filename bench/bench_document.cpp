@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving through the document commands against the plain Qt
 // operations they wrap, and the cost of one typed character in a large and
 // a small document. Prints ratios; targets: open <= 1.3, save <= 1.5, the

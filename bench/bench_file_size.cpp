@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar's file size of a 25 MB document, worked out once typing
 // pauses, against the plain Qt way of learning it (the whole text encoded
 // as UTF-8). Prints the ratio; target <= 1.0, and no copy of the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find and Replace All on a 5 MB document against the plain QString
 // operations they wrap, and the cost of one caret move (the whole
 // selection-change update) in a 25 MB document against a 25 KB one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A toolbar tag around a 1 MB selection of a 20 MB plain document, against
 // Qt's own replacement of the same selection in a plain text widget; and
 // the browser preview of that document (written safely: to a new file,

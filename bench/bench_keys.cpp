@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's key handling: keystrokes through the whole handler (key
 // event, key down and key press with recording, AutoTab and entities on,
 // the editor's own work and the selection tracking) at the end of a 25 MB

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro library at size: loading a directory of 20,000 macros in 2,000
 // nested folders against listing the same tree with QDirIterator (target
 // ratio <= 3), and one keystroke in the macro field with 20,000 macros in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the 25 MB plain file of bench_open with the line-number gutter
 // on, against the same with it off, in a shown editor whose first screen is
 // painted; then typing near the end, each key painted. Prints the ratios; the target

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 50 MB file on one line against the same bytes in 80-character lines:
 // open with the first paint, and one typed character in the middle, with
 // word wrap off and on. Then decoding 32 MB without line breaks against

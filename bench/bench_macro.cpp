@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro runs against the operations they perform called directly: a
 // 100,000-line macro of insert, moveleft, startsel/endsel and find lines
 // on a 1 MB document (target ratio <= 1.5), and one replaceall line on a

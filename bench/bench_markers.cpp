@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restoring 10,000 markers with 2,000-character labels into a 100 px
 // sidebar, and refitting them all after a resize, each against the time to
 // read the same marker file from disk; then a million short markers, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a 25 MB plain text file into the editor, against
 // QTextEdit::setPlainText of the same text. Prints the ratio of the best
 // of several runs; the target is at most 1.3. Then the decoding alone, the

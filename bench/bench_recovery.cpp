@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing at the end of a 25 MB document with crash recovery on against off:
 // bursts of keystrokes, each followed by the pause that writes the recovery
 // file. The write runs on a second thread while the next burst is typed, so

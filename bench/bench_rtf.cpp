@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RTF on a 10 MB document that our writer makes from varied formatted text:
 // reading it into an editor's document against `unrtf --text` on the same
 // file (target: at most half of unrtf's time), and writing against reading.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RTF of many empty paragraphs ("{\rtf1 " and "\par" lines): reading it into
 // a document, and opening it in the editor's rich mode with the view's
 // whole layout made, at 100,000 to 700,000 paragraphs. Prints the time per paragraph of each size and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings load at start-up (the desktop folder, then every row of the
 // settings key) from a settings file that holds many values besides the
 // program's own: 5,000 to 40,000 of them in the settings key. Prints each

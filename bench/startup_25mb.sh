@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a 25 MB plain text file under Xvfb, waits until
 # the window shows the file and the process has gone idle, then quits it and
 # prints its CPU time and peak memory. With RESIZE=1 the window is made

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
 #include "app/StatusBar.h"
 #include "editor/RichEdit.h"

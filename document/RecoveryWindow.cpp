@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's use of crash recovery.
 #include "app/MainForm.h"
 #include "document/Recovery.h"

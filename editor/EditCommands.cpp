@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipboard, select all and undo: thin commands over the editor.
 #include "app/MainForm.h"
 #include "editor/RichEdit.h"

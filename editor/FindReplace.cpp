@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find, Find Again, Replace, Replace All and Go to Line.
 #include "editor/FindReplace.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatting toolbar, the editor font, Wordwrap and Plain Text.
 #include "editor/Formatting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print and Printer Setup.
 #include "app/MainForm.h"
 #include "editor/EditingState.h"

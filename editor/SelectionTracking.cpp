@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What follows every caret or selection move, and the mouse over the editor.
 #include "editor/SelectionTracking.h"
 

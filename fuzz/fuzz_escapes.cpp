@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The escapes of typed text: every character escaped one by one decodes
 // back to itself (a line break to CR LF), and decoding arbitrary text keeps
 // its promises: one pass, never longer than the input plus one per "\n".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro files on arbitrary bytes: the line reader, the split of every
 // line, placeholder expansion with values holding the placeholders' own
 // words, and the integer reader never crash or hang, and the split keeps

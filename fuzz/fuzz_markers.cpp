@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marker files on arbitrary bytes: whatever the reader takes from a file
 // must write out and read back as the same markers, and a label made from
 // any line text must survive its own file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain text documents on arbitrary bytes: decoding in pieces of any size
 // gives the text decoded whole, and that text is written back byte for
 // byte, whatever pieces the encoder is handed. The program's own files,

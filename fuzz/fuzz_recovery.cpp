@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery files on arbitrary bytes: the reader never crashes, and what it
 // accepts writes out as the same bytes it came from.
 #include "document/Recovery.h"

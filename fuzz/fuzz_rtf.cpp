@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader on arbitrary bytes: it must never crash, hang or leak,
 // whatever it reads must survive a write and a second read unchanged, and
 // the paragraphs counted before a load are never fewer than it makes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer read back by the reader: a document built from arbitrary
 // bytes (text, character and paragraph formats, links, highlights) keeps its
 // text and formats through a write and a read, and writing what was read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file written by the store and read back by a second store:
 // any names and values, strings and numbers, come back as they were put.
 #include "platform/RegFileSettingsStore.h"

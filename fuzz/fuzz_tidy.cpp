@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tidy's error file and the user's option text on arbitrary bytes: the
 // message reader, the line number of each message, the option split and
 // the output name never crash or hang, and keep their promises.

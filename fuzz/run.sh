@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each one for a bounded
 # time on its seed corpus (fuzz/corpus/NAME, NAME being the target without
 # "fuzz_") and dictionary (fuzz/fuzz_NAME.dict). A crash, leak, timeout or

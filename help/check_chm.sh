@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the compiled help with chmlib (an independent CHM reader) and checks
 # that every page of its table of contents is in it and that every page of
 # the help folder is in the table of contents.

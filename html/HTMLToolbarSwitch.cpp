@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Tool&bar" of the HTML menus: shows or closes the HTML toolbar window.
 #include "app/MainForm.h"
 #include "editor/RichEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Browser preview, colour insertion and the special-character option.
 #include "html/PreviewColour.h"
 

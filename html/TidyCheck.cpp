@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the document with the external Tidy program.
 #include "app/MainForm.h"
 #include "editor/RichEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro library: the tree of .macro files and folders. Every change is
 // made on disk first; the tree follows only when it succeeded.
 #include "app/MainForm.h"

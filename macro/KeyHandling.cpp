@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's key handling: the recording of typed keys and the typing
 // aids (AutoTab, block indent, entities, marker shifting, insert and
 // overwrite), Esc closing the search dialogs. The rules themselves are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro commands. Each calls what the menu item or toolbar button of
 // the same command calls, so both behave alike, dialogs included.
 #include "macro/MacroCommands.h"

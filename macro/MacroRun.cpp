@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a macro file: every line through ExecuteMacroCommand, the first
 // failure reported with its line number.
 #include "macro/MacroRun.h"

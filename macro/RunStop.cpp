@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro field, the Run button and the Record and Stop commands.
 #include "app/MainForm.h"
 #include "editor/RichEdit.h"

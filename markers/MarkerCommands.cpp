@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's commands on the line markers. None of them records a macro line.
 #include "app/MainForm.h"
 #include "editor/RichEdit.h"

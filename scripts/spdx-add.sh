@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gives every file spdx-check.sh lists the licence tag, as a comment in the
 # file's own style: "// " for C++, "# " for shell, CMake and make files,
 # below a "#!" line where there is one. Files that have it are left alone.

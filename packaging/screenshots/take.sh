@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the software centre's screenshot from the real program: an X server
 # of its own whose screen is a file, the window at 800 x 600 with an HTML
 # page of the help open, and that screen's corner written out as PNG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutHelp.h"
 #include "app/AboutBox.h"
 #include "tests/support/MainFormFixture.h"

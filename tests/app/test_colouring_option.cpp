@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colouring option as the user meets it: its two menu items, the
 // coloured document in the window, and the setting across starts.
 #include "tests/support/MainFormFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menus, context menu and toolbars against the command map
 // as the program's documentation lists it.
 #include "app/StatusBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the help pages say, against the program.
 #include "app/AboutBox.h"
 #include "app/AboutHelp.h"

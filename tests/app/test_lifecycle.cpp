@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PrivateTemp.h"
 #include "app/StatusBar.h"
 #include "app/AboutBox.h"

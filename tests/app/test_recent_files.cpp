@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-files list: its rules alone, then the submenus, the keys, the
 // open road and the settings of the window.
 #include "app/CommandMap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings as the window loads and writes them, checked on the file.
 #include "platform/PrivateTemp.h"
 #include "app/ColourSlots.h"

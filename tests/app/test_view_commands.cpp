@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redo, zoom and line numbers from the window: items, keys, recording and
 // the settings that keep them.
 #include "markers/MegaCheckListBox.h"

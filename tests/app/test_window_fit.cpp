@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as this platform draws it: toolbars, icons and status panels,
 // with the fonts and scale factors found here.
 #include "app/StatusBar.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program without a display: --run over files on disk (saved,
 # failed, dry run, refused), --check of macros, --help, --version and a
 # wrong option, and every command-line example of the README and the man

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a document takes on disk: the line breaks a new one gets, and the
 // size the status bar shows for it.
 #include "app/StatusBar.h"

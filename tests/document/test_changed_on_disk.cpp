@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save never overwrites a change it has not seen: the file on disk is
 // compared with what this run last read or wrote, on every path that
 // writes the document, and a change is asked about first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a file holds beyond the editor's reach is told at open, and a save
 // that would change the file's encoding or drop its content asks first.
 #include "tests/support/MainFormFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of long opens, saves and batch runs, on fake time.
 #include "document/Progress.h"
 #include "macro/BatchRun.h"

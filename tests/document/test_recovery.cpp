@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unsaved changes kept for after a crash: what the file holds, when it is
 // written and removed, and the offer at the next start.
 #include "document/Recovery.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved document and its marker file when the file changed between
 // opening and saving: the save fails with a message naming the file, the
 // old content stays, no temporary file is left, and the editor stays modified.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DroppedFiles.h"
 #include "markers/MegaCheckListBox.h"
 #include "tests/support/MainFormFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only the user's edits change the bytes of a plain document: whatever a
 // file holds comes back byte for byte, through the save, the size the status
 // bar shows and the recovery copy of the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font box of the format toolbar on a machine that lacks the fonts
 // documents name.
 #include "tests/support/MainFormFixture.h"

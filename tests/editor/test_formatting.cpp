@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formatting, the Plain Text switch, selection tracking, undo and printing.
 #include "app/StatusBar.h"
 #include "editor/Formatting.h"

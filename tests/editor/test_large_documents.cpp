@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large documents move through the editor in pieces: decoding, the text
 // read in place, encoding and the threaded write. Each piece boundary is a
 // place where a character or a line break could be cut or lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long lines are held in pieces (editor/LinePieces.h). Nothing outside the
 // editor may see a seam: positions, lines, text, undo and the keys at a
 // seam behave as if the line were one block.

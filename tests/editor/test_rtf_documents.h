@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random formatted documents and their comparison, shared by the RTF tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks against independent RTF implementations: fixtures written by
 // LibreOffice (see rtf_fixtures/regenerate.sh) read as LibreOffice reads
 // them, and our output read by LibreOffice and unrtf when they are here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader on hand-written RTF: formats, code pages, destinations and
 // malformed input.
 

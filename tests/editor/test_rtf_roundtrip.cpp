@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Write then read: random documents keep their text and formats.
 
 #include "editor/Rtf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redo, zoom and the line-number gutter of the editor: what the user sees
 // changes, the document does not.
 #include "editor/RichEdit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML toolbar and the Tidy window in a real window system with a
 // window manager (see tests/xvfb/with_wm.sh): where the keyboard goes, how
 // the windows stack, and where they are put. Skipped offscreen.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree the way the desktop sees it: the program, its menu
 # entry, AppStream data, icons, the macro file type, the man page, the
 # licence in Debian's machine-readable copyright file and, once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as `make package` builds it: its name and control
 # fields, its contents, that lintian finds neither error nor warning in it,
 # and that this Debian could install it.

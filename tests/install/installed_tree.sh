@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a staging folder, as a packager would, and the tree
 # checked. Usage: installed_tree.sh BUILD_DIR PREFIX SOURCE_DIR VERSION
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One e-mail address and one home page everywhere people look for them: the
 # about box, the package's maintainer, the AppStream data, the help, the
 # README and the man page. Any other address of ours in those files fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The licence-tag sweep on a small tree of every kind of file: the check
 # lists exactly the untagged sources, the sweep tags each in its own comment
 # style (below a "#!" line), keeps scripts executable, and a second sweep

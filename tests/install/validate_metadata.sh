@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream data as the desktop's and the software
 # centre's validators read them: any error or warning fails, and the
 # metainfo carries the licences, a screenshot, this version's release and a

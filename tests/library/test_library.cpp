@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/MacroLibrary.h"
 #include "library/MacroTree.h"
 #include "tests/support/MacroLibraryFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleted macros go to the user's trash, whose folders may not be there yet.
 #include "platform/Shell.h"
 #include "platform/Trash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library as the user works it with keys and the mouse: renaming in
 // place, coming back to it after a pick, saving macros into it, and the
 // macro field beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/BatchRun.h"
 #include "platform/AppError.h"
 #include "platform/BatchPrompts.h"

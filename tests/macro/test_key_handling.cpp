@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's key handling on a real main window, driven with Qt Test
 // keys: what the document, the recorded lines and the macro file become.
 #include "app/StatusBar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the key handling as text functions (macro/KeyRules.h).
 #include "macro/KeyRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro language without a window: lines of a file, the split into
 // word and argument, placeholders, integers and the command table.
 #include "macro/MacroCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A macro from elsewhere reads and writes files only where its document is,
 // or with the user's yes: the questions of a run from the Run button, the
 // batch run that has nobody to ask, and --check that warns ahead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording replays what the user did: each recordable action is done
 // through the window's own keys, buttons and menu items while recording,
 // then the new macro is run with the Run button on the document as it was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Run button's two pictures read as enabled: strong colour, and
 // clearly unlike the greyed picture of a disabled button.
 #include "tests/support/MacroLibraryFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real macro files run against a real main window on scripted prompts.
 // Most cases are folders under cases/: the document before, the macro,
 // the document after and the message boxes expected (see cases/README).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "markers/Arrays.h"
 #include "platform/AppError.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marker commands on the main window.
 #include "markers/Markers.h"
 #include "markers/MegaCheckListBox.h"

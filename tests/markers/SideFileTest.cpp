@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Side files that are not what they seem: the start-up with the document
 // still ends, the markers are left out and the reason is told.
 #include "markers/MegaCheckListBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a saved file keeps: owner, group, permission bits, ACL and extended
 // attributes, whoever saves it.
 #include "platform/SafeFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialogs of QtPrompts, answered through their own widgets while
 // the main window runs on them.
 #include "tests/support/MainFormFixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sanitizer run is only worth trusting if it fails on a fault: every
 # planted fault must end the probe with the sanitizer's report.
 set -uo pipefail

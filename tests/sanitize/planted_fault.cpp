@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults the sanitizer build must report: each argument plants one. Built
 // only in that build and never part of the normal suite.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of every test program: a headless application in its own
 // temporary HOME and XDG folders, so no test touches the real settings,
 // desktop or trash.

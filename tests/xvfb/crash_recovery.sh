@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program killed while a document has unsaved changes: the next
 # start offers them back. Yes restores the typed text as a modified
 # document; No deletes the recovery file; a normal exit leaves none.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program saving onto a full disk: the save must fail with the
 # error box, the document on disk and the settings file must stay whole,
 # and leaving must still ask to save.

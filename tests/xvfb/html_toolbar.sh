@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ctrl+H shows the floating "HTML" window with its four strips of buttons;
 # clicking one inserts its tag, and the toolbar stays switched on for the
 # next start when the program ends.

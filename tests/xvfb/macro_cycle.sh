@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole macro cycle in the real window, from the keyboard: a name typed
 # into the macro field, a recording started from the Macro menu, typing,
 # Stop, another file opened, Ctrl+M replaying the recording, Ctrl+S saving.

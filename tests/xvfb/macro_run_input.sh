@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Input during a macro run started with Ctrl+M in the real window, under a
 # window manager. "boxes": every box or dialog a run raises takes Enter,
 # Esc, Space and a click as it does outside a run, and the run goes on or

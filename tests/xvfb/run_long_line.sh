@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a file that is one 4 MB line without blanks
 # (word wrap is on by default, the costliest case), types at its start and
 # at its end, and checks that the window answers each time within a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on an X server, types into it, quits through the
 # File menu with the keyboard, and checks it ended cleanly.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-window scripts: the program's path from the first
 # argument, a home folder of the run's own (removed at the end, with the
 # program killed if it still runs), the X11 platform, and helpers.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under a window manager with a command-line file
 # that does not exist. The "File not found!" box must be titled "Error" and
 # nothing more, and sit centred over the main window wherever the window

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # With "Remember Position" on, a start and a close under a real window
 # manager must leave the window where it was: the place saved is the place
 # the next start puts it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the real-window scripts: finding and activating windows, and
 # waiting. Every wait polls what it waits for up to a deadline: a loaded
 # machine is slow, a fixed sleep is either too short there or wasted here.

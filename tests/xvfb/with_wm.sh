@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on the current X display with a window manager, as users
 # have one: activation and frames behave as they do on a desktop.
 set -euo pipefail

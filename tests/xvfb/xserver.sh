@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on an X server of its own (1280x1024, 24 bits). Xvfb
 # picks a free display itself and says which once it takes connections:
 # xvfb-run -a guesses a free number, and tests started together can race

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the RTF fixtures of the reader tests with LibreOffice, an
 # independent RTF writer and reader: it makes the source documents below,
 # has LibreOffice convert each to NAME.rtf, and has it export NAME.rtf as
