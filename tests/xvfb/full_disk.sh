@@ -36,6 +36,9 @@ answer_boxes_or_ended() {
   local box
   for box in $(xdotool search --onlyvisible --class . 2>/dev/null || true); do
     [ "$box" = "$win" ] && continue
+    # Only the program's boxes are answered: the toolbar and Qt's helper
+    # windows never take the keyboard.
+    xprop -id "$box" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _DIALOG || continue
     activate "$box" || continue   # gone meanwhile
     case $(xdotool getwindowname "$box" 2>/dev/null) in
       Warning) xdotool key alt+n ;;
