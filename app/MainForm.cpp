@@ -85,6 +85,10 @@ TMainForm::~TMainForm()
     // The tree goes with the widgets, after the members: it must not report
     // its removal to the index that is gone by then.
     Tree->model()->disconnect(this);
+    // The marker list and the editor outlive this object's own part; what
+    // they report on their way out must not reach it.
+    CheckList->model()->disconnect(RichEdit);
+    RichEdit->disconnect(this);
 }
 
 void TMainForm::SetCompanions(THTMLToolbar* htmlToolbar, TTidyErrors* tidyErrors, TAbout* about)
