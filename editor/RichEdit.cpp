@@ -399,6 +399,12 @@ TRichEdit::~TRichEdit()
     plain_->setDocument(sparePlain_);
     doc_->documentLayout()->setPaintDevice(nullptr);
     delete zoomDevice_;
+    // The views outlive this object's own part (a focus change on the way
+    // out repaints them); their reports must not reach the gutter's handlers.
+    if (gutter_) {
+        plain_->disconnect(gutter_);
+        plain_->disconnect(this);
+    }
 }
 
 template <class F> decltype(auto) TRichEdit::OnView(F&& f) const
