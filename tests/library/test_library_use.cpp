@@ -21,15 +21,19 @@ struct RenameKey {
 
 TEST_F(MacroLibraryTest, EnterInTheLabelEditorOnlyEndsTheRename)
 {
+    // A macro of its own for each key: a node just renamed is made anew.
     Make(QStringLiteral("First.macro"));
+    Make(QStringLiteral("Second.macro"));
     Start();
     ShowLibrary();
     const RenameKey keys[] = {{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}};
-    QString current = QStringLiteral("First");
-    for (const RenameKey& k : keys) {
+    const QString names[] = {QStringLiteral("First"), QStringLiteral("Second")};
+    QString current;
+    for (int i = 0; i < 2; ++i) {
+        const RenameKey& k = keys[i];
         SCOPED_TRACE(k.name);
         const QString wanted = QStringLiteral("Renamed ") + QString::fromLatin1(k.name);
-        Rename(Node({current}), wanted, k.key);
+        Rename(Node({names[i]}), wanted, k.key);
         EXPECT_TRUE(QFile::exists(lib + wanted + QStringLiteral(".macro")));
         EXPECT_NE(Node({wanted}), nullptr);
         EXPECT_TRUE(tree().isVisible()) << "the library stays";
