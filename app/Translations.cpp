@@ -20,7 +20,7 @@ namespace {
 const QString kProgramFilePrefix = QStringLiteral("mirel-edit_");
 const QString kQtFilePrefix = QStringLiteral("qtbase_");
 
-// "de-DE" -> "de_DE"; the language alone is its text up to the first "_".
+// "de-DE" -> "de_DE", the form of the files' names.
 QString FileLanguage(const QString& language)
 {
     QString name = language;
@@ -50,10 +50,9 @@ std::unique_ptr<QTranslator> LoadFrom(const QString& prefix, const QString& lang
 
 QStringList TranslationFolders(const QString& programDir)
 {
+    // No folder of the build is compiled in: an installed program must not
+    // read files from wherever it happened to be built.
     QStringList folders{programDir + QStringLiteral("/translations")};
-#ifdef MIREL_BUILD_TRANSLATIONS_DIR
-    folders.append(QStringLiteral(MIREL_BUILD_TRANSLATIONS_DIR));
-#endif
     folders.append(QDir::cleanPath(programDir + QStringLiteral("/../share/mirel-edit/translations")));
 #ifdef MIREL_INSTALLED_TRANSLATIONS_DIR
     folders.append(QStringLiteral(MIREL_INSTALLED_TRANSLATIONS_DIR));

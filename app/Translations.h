@@ -7,8 +7,8 @@ class QCoreApplication;
 class QMainWindow;
 
 // The folders searched for the program's translations, in order: beside
-// the program, the build's translations folder, and the data folder of an
-// installation (found from the program's place, then the configured one).
+// the program (in the build tree), and the data folder of an installation
+// (found from the program's place, then the configured one).
 QStringList TranslationFolders(const QString& programDir);
 
 // Installs the translators for the first of the desktop's languages that
