@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which translators a desktop language brings: the program's own and Qt's
-// together, English or nothing for a language the program lacks, and a
+// together, nothing for English or a language the program lacks, and a
 // broken file passed over.
 #include "app/Translations.h"
 
@@ -29,40 +29,22 @@ void RemoveTranslators()
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();   // the language change reaches the layout
 }
 
-class TranslationsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        RemoveTranslators();
-        ASSERT_TRUE(dir_.isValid());
-    }
-    void TearDown() override { RemoveTranslators(); }
-    // A folder of the test's own holding the given files (name -> bytes).
-    QString Folder(const QString& name, const QList<std::pair<QString, QByteArray>>& files)
-    {
-        const QString path = dir_.filePath(name);
-        QDir().mkpath(path);
-        for (const auto& [file, bytes] : files) {
-            QFile out(path + QLatin1Char('/') + file);
-            EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(bytes);
-        }
-        return path;
-    }
-    static QByteArray QtFile(const char* name)
-    {
-        QFile file(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QLatin1Char('/') + QLatin1String(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QTemporaryDir dir_;
-};
+// A folder of its own under the given one, holding one file.
+QString FolderWith(const QTemporaryDir& dir, const QString& name, const QString& file, const QByteArray& bytes)
+{
+    QDir(dir.path()).mkpath(name);
+    QFile out(dir.filePath(name + QLatin1Char('/') + file));
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    return dir.filePath(name);
+}
 
 // The program's German file as the build makes it (a copy beside this
 // test program), found the way the program finds it.
-TEST_F(TranslationsTest, PreferredLanguagesPickTheFirstTheProgramHas)
+TEST(Translations, PreferredLanguagesPickTheFirstTheProgramHas)
 {
     const QStringList folders = TranslationFolders(QCoreApplication::applicationDirPath());
     struct Case {
@@ -79,7 +61,6 @@ TEST_F(TranslationsTest, PreferredLanguagesPickTheFirstTheProgramHas)
         {"the C locale", {"C"}, "", "&File", "&Yes", "Ctrl"},
         // Qt has French, the program does not: no window in two languages.
         {"no file at all", {"fr-FR", "fr"}, "", "&File", "&Yes", "Ctrl"},
-        {"none", {}, "", "&File", "&Yes", "Ctrl"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -91,40 +72,33 @@ TEST_F(TranslationsTest, PreferredLanguagesPickTheFirstTheProgramHas)
     }
 }
 
-TEST_F(TranslationsTest, MissingOrBrokenFilesLeaveEnglish)
+TEST(Translations, MissingOrBrokenFilesLeaveEnglish)
 {
+    QTemporaryDir dir;
     const QString good = TranslationFolders(QCoreApplication::applicationDirPath()).at(0);
-    const QString broken = Folder("broken", {{"mirel-edit_de.qm", QByteArray("not a translation\n", 18)}});
-    const QString empty = Folder("empty", {{"mirel-edit_de.qm", QByteArray()}});
-    const QString none = dir_.filePath("none");
-    struct Case {
-        const char* name;
-        QStringList folders;
-        QString installed;
+    const QString broken = FolderWith(dir, "broken", "mirel-edit_de.qm", "not a translation\n");
+    const QString empty = FolderWith(dir, "empty", "mirel-edit_de.qm", QByteArray());
+    const QString none = dir.filePath("none");
+    const std::pair<QStringList, QString> cases[] = {
+        {{broken}, ""}, {{empty}, ""}, {{none}, ""}, {{}, ""}, {{broken, none, good}, "de"},
     };
-    const Case cases[] = {
-        {"broken file", {broken}, ""},
-        {"empty file", {empty}, ""},
-        {"no folder", {none}, ""},
-        {"no folders", {}, ""},
-        {"broken file before a good one", {broken, none, good}, "de"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(InstallTranslators(*qApp, {"de"}, c.folders), c.installed);
-        EXPECT_EQ(Translate("QPlatformTheme", "&Yes"), c.installed.isEmpty() ? "&Yes" : "&Ja");
+    for (const auto& [folders, installed] : cases) {
+        SCOPED_TRACE(folders.join(' ').toStdString());
+        EXPECT_EQ(InstallTranslators(*qApp, {"de"}, folders), installed);
+        EXPECT_EQ(Translate("QPlatformTheme", "&Yes"), installed.isEmpty() ? "&Yes" : "&Ja");
         RemoveTranslators();
     }
 }
 
-// A right-to-left language turns the layout round; Qt does that itself
-// from its own file of the language.
-TEST_F(TranslationsTest, RightToLeftLanguageTurnsTheLayout)
+// Qt turns the layout round by itself for a right-to-left language, from
+// its own file of the language (here standing in for the program's too).
+TEST(Translations, RightToLeftLanguageTurnsTheLayout)
 {
-    const QByteArray arabic = QtFile("qtbase_ar.qm");
-    if (arabic.isEmpty())
+    QFile arabic(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ar.qm"));
+    if (!arabic.open(QIODevice::ReadOnly))
         GTEST_SKIP() << "Qt's Arabic texts are not installed";
-    const QString folder = Folder("ar", {{"mirel-edit_ar.qm", arabic}});
+    QTemporaryDir dir;
+    const QString folder = FolderWith(dir, "ar", "mirel-edit_ar.qm", arabic.readAll());
     ASSERT_EQ(InstallTranslators(*qApp, {"ar-EG"}, {folder}), "ar");
     QCoreApplication::processEvents();
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
@@ -132,9 +106,8 @@ TEST_F(TranslationsTest, RightToLeftLanguageTurnsTheLayout)
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
 
-// The desktop's own list as the program reads it, LANGUAGE first. Qt reads
-// the environment once, so each language is a run of this program of its
-// own that reports what it shows.
+// The desktop's own list, LANGUAGE first. Qt reads the environment once,
+// so each case is a run of this program of its own reporting what it shows.
 TEST(DesktopLanguage, ReportWhatIsShown)
 {
     if (qEnvironmentVariableIsEmpty("MIREL_REPORT_LANGUAGE"))
@@ -146,27 +119,22 @@ TEST(DesktopLanguage, ReportWhatIsShown)
 
 TEST(DesktopLanguage, ComesFromTheEnvironment)
 {
-    struct Case {
-        const char* language;   // LANGUAGE
-        const char* locale;     // LANG
-        const char* shown;
-    };
-    const Case cases[] = {
+    const char* const cases[][3] = {   // LANGUAGE, LANG, shown
         {"de", "C.UTF-8", "&Ja|&Datei"},
         {"", "de_DE.UTF-8", "&Ja|&Datei"},
         {"en", "de_DE.UTF-8", "&Yes|&File"},
         {"fr:de", "C.UTF-8", "&Ja|&Datei"},
         {"", "C.UTF-8", "&Yes|&File"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("LANGUAGE=") + c.language + " LANG=" + c.locale);
-        QProcess child;
+    for (const auto& [language, locale, shown] : cases) {
+        SCOPED_TRACE(std::string("LANGUAGE=") + language + " LANG=" + locale);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("LC_ALL"));
         environment.remove(QStringLiteral("LC_MESSAGES"));
-        environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(c.language));
-        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(c.locale));
+        environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
+        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
         environment.insert(QStringLiteral("MIREL_REPORT_LANGUAGE"), QStringLiteral("1"));
+        QProcess child;
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("--gtest_filter=DesktopLanguage.ReportWhatIsShown")});
@@ -174,7 +142,7 @@ TEST(DesktopLanguage, ComesFromTheEnvironment)
         const QString output = QString::fromUtf8(child.readAllStandardOutput());
         const qsizetype at = output.indexOf(QLatin1String("shown: "));
         ASSERT_GE(at, 0) << output.toStdString();
-        EXPECT_EQ(output.mid(at + 7).section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(c.shown));
+        EXPECT_EQ(output.mid(at + 7).section(QLatin1Char('\n'), 0, 0), QString::fromUtf8(shown));
     }
 }
 
