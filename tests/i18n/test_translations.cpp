@@ -90,6 +90,20 @@ TEST(Translations, MissingOrBrokenFilesLeaveEnglish)
     }
 }
 
+// Installed, the program finds its files in the data folder beside its
+// own: /usr/bin/vellumpad reads /usr/share/mirel-edit/translations.
+TEST(Translations, InstalledProgramFindsItsDataFolder)
+{
+    QFile built(TranslationFolders(QCoreApplication::applicationDirPath()).at(0) + QStringLiteral("/mirel-edit_de.qm"));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    QTemporaryDir dir;
+    FolderWith(dir, "usr/share/mirel-edit/translations", "mirel-edit_de.qm", built.readAll());
+    QDir(dir.path()).mkpath(QStringLiteral("usr/bin"));
+    EXPECT_EQ(InstallTranslators(*qApp, {"de"}, TranslationFolders(dir.filePath("usr/bin"))), "de");
+    EXPECT_EQ(Translate("CommandMap", "&File"), "&Datei");
+    RemoveTranslators();
+}
+
 // Qt turns the layout round by itself for a right-to-left language, from
 // its own file of the language (here standing in for the program's too).
 TEST(Translations, RightToLeftLanguageTurnsTheLayout)
