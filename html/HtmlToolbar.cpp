@@ -24,8 +24,8 @@ namespace {
 constexpr int kButtonHeight = 23;
 constexpr int kStripButtons = 6;
 
-// Hints and captions are marked for translation and shown translated; the
-// names of tags, attributes and metas that a caption shows stay untranslated.
+// Hints and captions are shown translated, except the names of tags,
+// attributes and metas that some captions are.
 struct ButtonDef {
     const char* name;
     const char* hint;
@@ -66,7 +66,8 @@ const StripDef kPlainStrips[] = {
 struct DropItemDef {
     const char* name;
     const char* caption;
-    const char* icon;   // nullptr: none
+    const char* icon;        // nullptr: none
+    bool htmlName = false;   // the caption is a name the HTML uses: never translated
 };
 
 struct DropDownDef {
@@ -76,12 +77,12 @@ struct DropDownDef {
 
 const DropDownDef kDropDowns[] = {
     {{"h", QT_TRANSLATE_NOOP("THTMLToolbar", "headings"), "html/heading"},
-     {{"h1", "H1", nullptr},
-      {"h2", "H2", nullptr},
-      {"h3", "H3", nullptr},
-      {"h4", "H4", nullptr},
-      {"h5", "H5", nullptr},
-      {"h6", "H6", nullptr}}},
+     {{"h1", "H1", nullptr, true},
+      {"h2", "H2", nullptr, true},
+      {"h3", "H3", nullptr, true},
+      {"h4", "H4", nullptr, true},
+      {"h5", "H5", nullptr, true},
+      {"h6", "H6", nullptr, true}}},
     {{"frames", QT_TRANSLATE_NOOP("THTMLToolbar", "frames"), "html/frames"},
      {{"frameset", QT_TRANSLATE_NOOP("THTMLToolbar", "Frameset"), nullptr},
       {"frame", QT_TRANSLATE_NOOP("THTMLToolbar", "Frame"), nullptr}}},
@@ -89,19 +90,18 @@ const DropDownDef kDropDowns[] = {
      {{"Table1", QT_TRANSLATE_NOOP("THTMLToolbar", "Table"), nullptr},
       {"tr", QT_TRANSLATE_NOOP("THTMLToolbar", "Row"), nullptr},
       {"td", QT_TRANSLATE_NOOP("THTMLToolbar", "Column"), nullptr}}},
-    // The attribute and meta names are what gets inserted: they stay as they are.
     {{"font", QT_TRANSLATE_NOOP("THTMLToolbar", "font"), "html/font"},
-     {{"size", "size", nullptr}, {"face", "face", nullptr}, {"color", "color", nullptr}}},
+     {{"size", "size", nullptr, true}, {"face", "face", nullptr, true}, {"color", "color", nullptr, true}}},
     {{"Paragraph", QT_TRANSLATE_NOOP("THTMLToolbar", "paragraph"), "html/paragraph"},
      {{"aleft", QT_TRANSLATE_NOOP("THTMLToolbar", "Left"), "align-left"},
       {"acenter", QT_TRANSLATE_NOOP("THTMLToolbar", "Center"), "align-center"},
       {"aright", QT_TRANSLATE_NOOP("THTMLToolbar", "Right"), "align-right"},
       {"ajustify", QT_TRANSLATE_NOOP("THTMLToolbar", "Justify"), "html/justify"}}},
     {{"metas", QT_TRANSLATE_NOOP("THTMLToolbar", "metas"), "html/metas"},
-     {{"author", "author", nullptr},
-      {"keywords", "keywords", nullptr},
-      {"description", "description", nullptr},
-      {"contentlanguage", "content-language", nullptr}}},
+     {{"author", "author", nullptr, true},
+      {"keywords", "keywords", nullptr, true},
+      {"description", "description", nullptr, true},
+      {"contentlanguage", "content-language", nullptr, true}}},
 };
 
 QIcon Icon(const char* name)
@@ -150,7 +150,8 @@ THTMLToolbar::THTMLToolbar(QWidget* parent)
             AddButton(ToolBar2, row++, drop.button.name, drop.button.hint, drop.button.icon);
         QMenu* menu = AddMenu(button);
         for (const DropItemDef& item : drop.items) {
-            QAction* action = menu->addAction(QCoreApplication::translate("THTMLToolbar", item.caption));
+            QAction* action = menu->addAction(item.htmlName ? QString::fromUtf8(item.caption)
+                                                            : QCoreApplication::translate("THTMLToolbar", item.caption));
             action->setObjectName(QString::fromUtf8(item.name));
             if (item.icon)
                 action->setIcon(Icon(item.icon));
