@@ -101,7 +101,9 @@ private:
         form.OpenNamed(file);
         if (form.Doc.CurrentFile != target) {
             const QString reason = prompts_.TakeLastMessage();
-            return Failure(file, 0, reason.isEmpty() ? QCoreApplication::translate("BatchRun", "File could not be opened") : reason);
+            if (reason.isEmpty())
+                return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be opened"));
+            return Failure(file, 0, reason);
         }
         const std::optional<QByteArray> before = FileDigest(target);
         form.SearchPos = 0;
@@ -138,12 +140,15 @@ private:
         form_->CheckList->TakeSaveFailure();
         if (!form_->SaveWithChecks(false)) {
             const QString reason = prompts_.TakeLastMessage();
-            return Failure(file, 0, reason.isEmpty() ? QCoreApplication::translate("BatchRun", "File could not be saved.") : reason);
+            if (reason.isEmpty())
+                return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be saved."));
+            return Failure(file, 0, reason);
         }
         if (const QString markers = form_->CheckList->TakeSaveFailure(); !markers.isEmpty())
             // Written, and an error all the same.
             return Failure(file, 0,
-                           QCoreApplication::translate("BatchRun", "the file was saved, but its line markers were not: %1")
+                           QCoreApplication::translate("BatchRun",
+                                                       "the file was saved, but its line markers were not: %1")
                                .arg(markers));
         const bool same = before && FileDigest(target) == before;
         return Outcome(file, same ? FileOutcome::Unchanged : FileOutcome::Changed);
@@ -167,7 +172,9 @@ private:
                                             QStringLiteral("--label"), label, QStringLiteral("--"), target, copy});
         if (!diff.waitForFinished(120000) || diff.exitStatus() != QProcess::NormalExit) {
             diff.kill();
-            return Failure(file, 0, QCoreApplication::translate("BatchRun", "the diff program did not run: %1").arg(diff.errorString()));
+            return Failure(file, 0,
+                           QCoreApplication::translate("BatchRun", "the diff program did not run: %1")
+                               .arg(diff.errorString()));
         }
         QFile::remove(copy);
         if (diff.exitCode() == 0)
@@ -247,7 +254,9 @@ std::optional<RefusedLine> FindRefusedLine(const QStringList& lines)
     const std::vector<MacroFinding> refusals = WindowlessRefusals(lines);
     if (refusals.empty())
         return std::nullopt;
-    return RefusedLine{refusals.front().line, QCoreApplication::translate("BatchRun", "%1; the file was skipped").arg(refusals.front().message)};
+    const MacroFinding& first = refusals.front();
+    return RefusedLine{first.line,
+                       QCoreApplication::translate("BatchRun", "%1; the file was skipped").arg(first.message)};
 }
 
 bool ShowsBatchProgress(bool errorIsTerminal, qsizetype files)

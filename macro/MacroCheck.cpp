@@ -85,11 +85,13 @@ std::optional<QString> ArgumentError(const MacroCommand& command, const std::opt
         [[fallthrough]];
     case MacroArgument::OptionalInteger:
         if (argument && !ReadMacroInteger(*argument))
-            return QCoreApplication::translate("MacroCheck", "%1 needs a whole number, not %2").arg(word, Quoted(*argument));
+            return QCoreApplication::translate("MacroCheck",
+                                               "%1 needs a whole number, not %2").arg(word, Quoted(*argument));
         return std::nullopt;
     case MacroArgument::Pair:
         if (!argument || !SplitReplacePair(*argument))
-            return QCoreApplication::translate("MacroCheck", "%1 needs the find text, a blank and the replacement").arg(word);
+            return QCoreApplication::translate("MacroCheck",
+                                               "%1 needs the find text, a blank and the replacement").arg(word);
         return std::nullopt;
     default:
         return std::nullopt;
@@ -106,7 +108,8 @@ std::optional<QString> ArgumentWarning(const MacroCommand& command, const QStrin
         return ReplaceReadingWarning(written, *argument);
     for (const char* toggle : kToggles)
         if (word == QLatin1StringView(toggle))
-            return QCoreApplication::translate("MacroCheck", "%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
+            return QCoreApplication::translate(
+                "MacroCheck", "%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
     return std::nullopt;
 }
 
@@ -223,7 +226,8 @@ std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines)
             line.word == QLatin1String("clearfile") || line.word == QLatin1String("closefile"))
             reason = QCoreApplication::translate("MacroCheck", "%1 is not run without a window").arg(word);
         else if (line.word == QLatin1String("savefile") && line.argument)
-            reason = QCoreApplication::translate("MacroCheck", "%1 with a file name is not run without a window").arg(word);
+            reason = QCoreApplication::translate("MacroCheck",
+                                                 "%1 with a file name is not run without a window").arg(word);
         else if (line.word == QLatin1String("savefile") && i < running)
             reason = QCoreApplication::translate("MacroCheck", "%1 before the end of the macro is not run without a "
                                                                "window (each file is saved once its run is over)")

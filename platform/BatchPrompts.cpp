@@ -49,17 +49,23 @@ QString DialogRefusal(WindowDialog dialog)
     // Whole phrases: the dialog's name decides the article in other languages.
     switch (dialog) {
     case WindowDialog::Open:
-        return QCoreApplication::translate("BatchPrompts", "needs the open dialog, which a run without a window cannot show");
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the open dialog, which a run without a window cannot show");
     case WindowDialog::Save:
-        return QCoreApplication::translate("BatchPrompts", "needs the save dialog, which a run without a window cannot show");
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the save dialog, which a run without a window cannot show");
     case WindowDialog::Folder:
-        return QCoreApplication::translate("BatchPrompts", "needs the folder chooser, which a run without a window cannot show");
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the folder chooser, which a run without a window cannot show");
     case WindowDialog::Font:
-        return QCoreApplication::translate("BatchPrompts", "needs the font dialog, which a run without a window cannot show");
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the font dialog, which a run without a window cannot show");
     case WindowDialog::Colour:
-        return QCoreApplication::translate("BatchPrompts", "needs the colour dialog, which a run without a window cannot show");
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the colour dialog, which a run without a window cannot show");
     case WindowDialog::Print:
-        return QCoreApplication::translate("BatchPrompts", "needs the print dialog, which a run without a window cannot show");
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the print dialog, which a run without a window cannot show");
     case WindowDialog::PrinterSetup:
         return QCoreApplication::translate("BatchPrompts",
                                            "needs the printer setup dialog, which a run without a window cannot show");

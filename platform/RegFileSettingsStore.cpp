@@ -425,10 +425,12 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         QString why;
         if (line.startsWith(u'[')) {
             if (!line.endsWith(u']') || line.size() < 2)
-                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore", "key line without closing bracket"));
+                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                                    "key line without closing bracket"));
             const QStringView path = line.sliced(1, line.size() - 2);
             if (path.startsWith(u'-'))
-                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore", "key deletion in a saved hive"));
+                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                                    "key deletion in a saved hive"));
             if (!ValidKeyPath(path, why))
                 return fail(lineNumber, why);
             hive.keys.push_back(RegKey{path.toString(), {}});
@@ -454,7 +456,8 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         }
         if (line.startsWith(u'"') || line.startsWith(u'@')) {
             if (!current)
-                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore", "value before the first key"));
+                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                                    "value before the first key"));
             RegValue value;
             if (!ParseValueLine(lines, index, value, why))
                 return fail(lineNumber, why);
@@ -468,7 +471,8 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             }
             continue;
         }
-        return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore", "line is neither a key nor a value"));
+        return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                            "line is neither a key nor a value"));
     }
     if (index)
         *index = std::move(made);
@@ -541,13 +545,16 @@ void RegFileSettingsStore::Refresh()
     // replace it.
     if (!info.isFile()) {
         SetHive({}, {});
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot read the settings file %1: it is not a regular file").arg(filePath_));
+        throw AppError(QCoreApplication::translate(
+            "RegFileSettingsStore", "Cannot read the settings file %1: it is not a regular file").arg(filePath_));
     }
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
+        throw AppError(QCoreApplication::translate(
+            "RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
+        throw AppError(QCoreApplication::translate(
+            "RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
     file.close();
 
     // Every key opened reads the file again; unchanged bytes give the hive
@@ -614,11 +621,13 @@ void RegFileSettingsStore::Save()
                            .arg(filePath_));
     const QString folder = QFileInfo(filePath_).absolutePath();
     if (!QDir().mkpath(folder))
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot create the settings folder %1").arg(folder));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Cannot create the settings folder %1").arg(folder));
     // Private to the user from the start: it names their files and folders.
     QString reason;
     if (!WriteFileSafely(filePath_, SerializeRegFile(hive_), &reason, 0600))
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot write the settings file %1: %2").arg(filePath_, reason));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Cannot write the settings file %1: %2").arg(filePath_, reason));
 }
 
 bool RegFileSettingsStore::IsShellFolders(const QString& fullPath) const
@@ -706,7 +715,8 @@ const RegValue& RegFileSettingsStore::ReadValue(const QString& name, RegValue::K
 {
     const RegValue* value = FindOpenValue(name);
     if (!value)
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Settings value '%1' does not exist").arg(name));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Settings value '%1' does not exist").arg(name));
     if (value->kind != kind)
         throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Invalid data type for '%1'").arg(name));
     return *value;
@@ -737,7 +747,8 @@ void RegFileSettingsStore::WriteValue(const RegValue& value)
     if (!keyOpen_)
         throw AppError(QCoreApplication::translate("RegFileSettingsStore", "No settings key is open"));
     if (!keyWritable_)
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Failed to set data for '%1'").arg(value.name));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Failed to set data for '%1'").arg(value.name));
     const size_t place = EnsureKey(openPath_);
     RegKey& key = hive_.keys[place];
     RegNameIndex& index = index_.values[place];
