@@ -5,7 +5,6 @@
 #include "app/StatusBar.h"
 #include "macro/BatchRun.h"
 #include "macro/MacroCheck.h"
-#include "macro/MacroFile.h"
 #include "macro/MacroPaths.h"
 #include "platform/BatchPrompts.h"
 #include "tests/support/MainFormFixture.h"
@@ -50,26 +49,22 @@ TEST(TranslatedMacroTexts, EachMessageIsOneTranslatedSentence)
     } cases[] = {
         {"a changed file", [] { return SummaryLine({QStringLiteral("a.txt"), FileOutcome::Changed}); },
          QStringLiteral("[a.txt: changed]")},
-        {"a failed line", [] { return SummaryLine({QStringLiteral("a.txt"), FileOutcome::Failed, 3, QStringLiteral("r")}); },
+        {"a failed line",
+         [] { return SummaryLine({QStringLiteral("a.txt"), FileOutcome::Failed, 3, QStringLiteral("r")}); },
          QStringLiteral("[a.txt: error in line 3: r]")},
-        {"a failure of no line",
-         [] { return SummaryLine({QStringLiteral("a.txt"), FileOutcome::Failed, 0, QStringLiteral("r")}); },
-         QStringLiteral("[a.txt: error: r]")},
-        {"a check warning", [] { return FindingText(QStringLiteral("m.macro"), {2, FindingKind::Warning, QStringLiteral("w")}); },
+        {"a check warning",
+         [] { return FindingText(QStringLiteral("m.macro"), {2, FindingKind::Warning, QStringLiteral("w")}); },
          QStringLiteral("[m.macro:2: warning: w]")},
         {"a word before its reason", [] { return LineFailureReason(QStringLiteral("size x"), false); },
          QStringLiteral("[\"size\" needs a whole number, not \"x\"]")},
-        {"the other mode", [] { return LineFailureReason(QStringLiteral("bold on"), true); },
-         QStringLiteral("[\"bold\" needs a rich-text document]")},
         {"an unknown word with a likely one", [] { return LineFailureReason(QStringLiteral("Inser x"), false); },
          QStringLiteral("[unknown command \"Inser\"; did you mean \"insert\"?]")},
         {"a dialog a batch cannot show", [] { return CheckMacroLines({QStringLiteral("print")}).at(0).message; },
          QStringLiteral("[\"print\" [needs the print dialog, which a run without a window cannot show]]")},
         {"a line refused early", [] { return FindRefusedLine({QStringLiteral("exit")})->reason; },
          QStringLiteral("[[\"exit\" is not run without a window]; the file was skipped]")},
-        {"a macro that cannot be read", [] { return MacroNotRead(QStringLiteral("why")); },
-         QStringLiteral("[Macro cannot be read: why]")},
-        {"a question before a write", [] { return PathQuestion(PathAccess::Write, QStringLiteral("/x/y"), QString()).value(); },
+        {"a question before a write",
+         [] { return PathQuestion(PathAccess::Write, QStringLiteral("/x/y"), QString()).value(); },
          QStringLiteral("[The macro wants to write %1.\nAllow it?]").arg(ResolvedPath(QStringLiteral("/x/y")))},
     };
     for (const auto& c : cases)
@@ -90,9 +85,11 @@ TEST(TranslatedMacroTexts, ABatchRunStillTellsItsOwnErrorBoxFromOtherMessages)
     const QString macro = put("m.macro", "insert y\r\nsize x\r\n");
     const QString text = put("a.txt", "x\n");
     QStringList out, err;
-    const int code = RunBatch({macro, {text}}, {[&](const QString& l) { out << l; }, [&](const QString& l) { err << l; }});
+    const BatchOutput output{[&](const QString& line) { out << line; }, [&](const QString& line) { err << line; }};
+    const int code = RunBatch({macro, {text}}, output);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(out, QStringList{QStringLiteral("[%1: error in line 2: [\"size\" needs a whole number, not \"x\"]]").arg(text)});
+    const QString summary = QStringLiteral("[%1: error in line 2: [\"size\" needs a whole number, not \"x\"]]");
+    EXPECT_EQ(out, QStringList{summary.arg(text)});
     EXPECT_EQ(err, QStringList());
 }
 

@@ -46,11 +46,8 @@ TEST(TranslatedPlatformTexts, EachMessageIsOneTranslatedSentence)
         QString expected;
     } cases[] = {
         {"a box's caption", [] { return MsgKindCaption(MsgKind::Confirmation); }, QStringLiteral("[Confirm]")},
-        {"a batch's answer", [] { return MsgAnswerName(MsgAnswer::No); }, QStringLiteral("[No]")},
         {"a dialog refused", [] { return DialogRefusal(WindowDialog::Folder); },
          QStringLiteral("[needs the folder chooser, which a run without a window cannot show]")},
-        {"a command refused", [] { return CommandRefusal(QStringLiteral("font"), QStringLiteral("r")); },
-         QStringLiteral("[\"font\" r]")},
         {"a folder that is a file",
          [&] {
              QString error;
