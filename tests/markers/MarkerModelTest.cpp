@@ -3,9 +3,9 @@
 #include "markers/MarkerModel.h"
 #include "platform/AppError.h"
 #include "tests/markers/MarkerTestUtil.h"
+#include "tests/support/MarkingTranslator.h"
 
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -23,33 +23,6 @@ QList<int> Lines(const MarkerModel& model)
     for (int i = 0; i < model.Count(); ++i)
         out << model.Lines().GetItem(i);
     return out;
-}
-
-// Every announcement with the state the model shows at that moment: a view
-// that follows it must find the change already made.
-QStringList Record(MarkerModel& model, const std::function<void()>& change)
-{
-    QStringList log;
-    const auto note = [&](const QString& what, int index) {
-        log << QStringLiteral("%1 %2: %3").arg(what).arg(index).arg(model.Labels().value(index, QStringLiteral("-")));
-    };
-    const QList<QMetaObject::Connection> connections = {
-        QObject::connect(&model, &MarkerModel::Added, [&](int i) { note(QStringLiteral("added"), i); }),
-        QObject::connect(&model, &MarkerModel::Removed, [&](int i) { note(QStringLiteral("removed"), i); }),
-        QObject::connect(&model, &MarkerModel::Relabelled, [&](int i) { note(QStringLiteral("relabelled"), i); }),
-        QObject::connect(&model, &MarkerModel::Cleared,
-                         [&] { log << QStringLiteral("cleared, %1 left").arg(model.Count()); }),
-        QObject::connect(&model, &MarkerModel::Restored, [&](bool whole) {
-            log << QStringLiteral("restored %1, %2").arg(QLatin1String(whole ? "whole" : "partly")).arg(model.Count());
-        })};
-    try {
-        change();
-    } catch (const AppError& error) {
-        log << error.message();
-    }
-    for (const auto& c : connections)
-        QObject::disconnect(c);
-    return log;
 }
 
 } // namespace
@@ -72,10 +45,10 @@ TEST(MarkerModel, AnnouncesEachChangeWhenMade)
         {"remove beyond the end", [](MarkerModel& m) { m.Remove(3); }, {"Index out of range: 3"}, {2, 5, 9}},
         {"shift", [](MarkerModel& m) { m.Shift(5); },
          {"relabelled 1: 7, text 6", "relabelled 2: 11, text 10"}, {2, 6, 10}},
-        {"clear", [](MarkerModel& m) { m.Clear(); }, {"cleared, 0 left"}, {}},
-        {"restore", [&](MarkerModel& m) { m.Restore(good, 10); }, {"cleared, 0 left", "restored whole, 2"}, {3, 1}},
+        {"clear", [](MarkerModel& m) { m.Clear(); }, {"cleared, left 0: "}, {}},
+        {"restore", [&](MarkerModel& m) { m.Restore(good, 10); }, {"cleared, left 0: ", "restored whole 2: "}, {3, 1}},
         {"restore a bad file", [&](MarkerModel& m) { m.Restore(bad, 10); },
-         {"cleared, 0 left", "restored partly, 1"}, {3}},
+         {"cleared, left 0: ", "restored partly 1: "}, {3}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -83,7 +56,24 @@ TEST(MarkerModel, AnnouncesEachChangeWhenMade)
         model.LineText = Text;
         for (int line : {2, 5, 9})
             model.Add(line);
-        EXPECT_EQ(Record(model, [&] { c.change(model); }), c.log);
+        // Each announcement with what the model holds by then: a view that
+        // follows it must find the change made.
+        QStringList log;
+        const auto note = [&](const char* what, int index) {
+            log << QStringLiteral("%1 %2: %3").arg(QLatin1String(what)).arg(index).arg(model.Labels().value(index));
+        };
+        QObject::connect(&model, &MarkerModel::Added, [&](int i) { note("added", i); });
+        QObject::connect(&model, &MarkerModel::Removed, [&](int i) { note("removed", i); });
+        QObject::connect(&model, &MarkerModel::Relabelled, [&](int i) { note("relabelled", i); });
+        QObject::connect(&model, &MarkerModel::Cleared, [&] { note("cleared, left", model.Count()); });
+        QObject::connect(&model, &MarkerModel::Restored,
+                         [&](bool whole) { note(whole ? "restored whole" : "restored partly", model.Count()); });
+        try {
+            c.change(model);
+        } catch (const AppError& error) {
+            log << error.message();
+        }
+        EXPECT_EQ(log, c.log);
         EXPECT_EQ(Lines(model), c.lines);
         EXPECT_EQ(model.Labels().size(), model.Count());
     }
@@ -119,19 +109,6 @@ TEST(MarkerModel, ShiftedMarkersSurviveTheSideFile)
     }
 }
 
-namespace {
-// Marks every text it is asked for, so a test sees which texts go through
-// the translation and which are kept as they are.
-class MarkingTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
-        return QStringLiteral("<%1>").arg(QString::fromUtf8(source));
-    }
-};
-} // namespace
-
 TEST(MarkerTexts, MessagesAreTranslatedButTheSideFileIsNot)
 {
     QTemporaryDir dir;
@@ -153,18 +130,16 @@ TEST(MarkerTexts, MessagesAreTranslatedButTheSideFileIsNot)
         return QString::fromUtf8(ReadBytes(path)) + labels.join(QLatin1Char(' '));
     };
 
-    MarkingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
+    const MarkingTranslator translator;
     const struct {
         QString shown, expected;
     } cases[] = {
         {MarkersNotSavedMessage(QStringLiteral("p"), QStringLiteral("r")),
-         QStringLiteral("<Line Markers could not be saved.\np: r>")},
-        {MarkersNotRestoredMessage({}), QStringLiteral("<Line Markers could not be restored.>")},
-        {rangeError(), QStringLiteral("<Index out of range: 0>")},
+         MarkingTranslator::Marked(QStringLiteral("Line Markers could not be saved.\np: r"))},
+        {MarkersNotRestoredMessage({}), MarkingTranslator::Marked(QStringLiteral("Line Markers could not be restored."))},
+        {rangeError(), MarkingTranslator::Marked(QStringLiteral("Index out of range: 0"))},
         {fileRoundTrip(), QStringLiteral("Line 5\r\n1, x\r\n4=Line 5 0=1, x")},
     };
-    QCoreApplication::removeTranslator(&translator);
     for (const auto& c : cases)
         EXPECT_EQ(c.shown, c.expected);
 }
