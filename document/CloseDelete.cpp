@@ -69,17 +69,17 @@ void TMainForm::Delete1Click()
             Clear1Click();
         return;
     }
-    if (Ask(MsgKind::Confirmation, QStringLiteral("Sure to delete it?"), MsgButtons::OkCancel) ==
+    if (Ask(MsgKind::Confirmation, tr("Sure to delete it?"), MsgButtons::OkCancel) ==
         MsgAnswer::Cancel)
         return;
     if (Doc.AttrLetters.contains(QLatin1Char('S')) || Doc.AttrLetters.contains(QLatin1Char('R'))) {
-        if (Ask(MsgKind::Confirmation, QStringLiteral("File is protected!\nSure to delete it?"),
+        if (Ask(MsgKind::Confirmation, tr("File is protected!\nSure to delete it?"),
                 MsgButtons::OkCancel) == MsgAnswer::Cancel)
             return;
         ResetAttributes(Doc.CurrentFile);
     }
     if (!RemoveFile(*this, Doc.CurrentFile)) {
-        ShowError(QStringLiteral("File could not be deleted!"));
+        ShowError(tr("File could not be deleted!"));
         return;
     }
     const QString markerFile = MarkerFileName(Doc.CurrentFile);

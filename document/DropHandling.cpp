@@ -24,7 +24,7 @@ void TMainForm::FilesDropped(const QStringList& paths)
     }
     case DropAction::LinkOrOpen: {
         const MsgAnswer answer =
-            Ask(MsgKind::Confirmation, QStringLiteral("Insert a link to this document?\n\"No\" opens the document."),
+            Ask(MsgKind::Confirmation, tr("Insert a link to this document?\n\"No\" opens the document."),
                 MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel)
             return;

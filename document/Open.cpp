@@ -19,7 +19,7 @@ bool TMainForm::SaveChangesIfWanted()
     if (!RichEdit->Modified())
         return true;
     const MsgAnswer answer =
-        Ask(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel);
+        Ask(MsgKind::Warning, tr("Save changes?"), MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Cancel)
         return false;
     if (answer == MsgAnswer::Yes) {
@@ -74,19 +74,19 @@ void TMainForm::Open1Click()
         name += OpenExtensionForFilter(OpenDialogState.filterIndex);
     const QFileInfo info(name);
     if (!info.exists()) {
-        ShowError(QStringLiteral("File not found!"));
+        ShowError(tr("File not found!"));
         return;
     }
     // Only regular files are read: a pipe would wait for a writer, a device
     // never end.
     QFile probe(name);
     if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
-        ShowError(QStringLiteral("File could not be opened:\n") + name);
+        ShowError(tr("File could not be opened:\n%1").arg(name));
         return;
     }
     if (info.size() > TRichEdit::kMaxFileBytes) {
-        ShowError(QStringLiteral("File is too large to open (more than %1 MB):\n").arg(TRichEdit::kMaxFileBytes >> 20) +
-                  name);
+        //: %1 is the largest size in megabytes, %2 the file
+        ShowError(tr("File is too large to open (more than %1 MB):\n%2").arg(TRichEdit::kMaxFileBytes >> 20).arg(name));
         return;
     }
     probe.close();
@@ -166,9 +166,10 @@ void TMainForm::Open1Click()
     ShowFileSize();
     const QString size = StatusBar->Panel(0).text;
     StatusBar->SetPanelWidth(0, RichEdit->IsPlainText() ? int(StatusBar->TextWidth(size) * 1.3) : 0);
-    const QString attributes = QStringLiteral("Attr.: ") + Doc.AttrLetters;
-    if (attributes.trimmed().size() > 6)
-        StatusBar->SetPanelText(5, attributes);
+    // Shown only when the file has an attribute set.
+    if (!Doc.AttrLetters.trimmed().isEmpty())
+        //: %1 is the letters R, H, S or a blank each
+        StatusBar->SetPanelText(5, tr("Attr.: %1").arg(Doc.AttrLetters));
     SetWindowTitle(Doc.CurrentFile);
     // Told once, with the document in view: what the load kept as it was,
     // and what a save of it cannot keep.

@@ -154,8 +154,6 @@ private:
 
 // The start's question about a left copy: with a further line when the
 // file was changed on disk after the copy's writer last read or wrote it.
-inline const QString kChangedAfterKept =
-    QStringLiteral("The file was changed by another program after they were kept.");
 QString RecoveryQuestion(const RecoveryRecord& record, const QString& movedAsideNote = {});
 // A line for each damaged file moved aside at the start, naming its new
 // name; empty when there is none.

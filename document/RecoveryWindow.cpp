@@ -4,6 +4,7 @@
 #include "document/Recovery.h"
 #include "editor/RichEdit.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -76,26 +77,33 @@ void Restore(TMainForm& form, const RecoveryRecord& r)
 
 QString RecoveryQuestion(const RecoveryRecord& r, const QString& movedAsideNote)
 {
-    QString text = QStringLiteral("Unsaved changes were recovered:\n%1\n")
-                       .arg(r.documentPath.isEmpty() ? QStringLiteral("unnamed") : r.documentPath);
+    // Lines that only some offers carry, each with its line break.
+    QString notes;
     if (!r.documentPath.isEmpty() && ChangedSince(r.seen, r.documentPath))
-        text += kChangedAfterKept + QLatin1Char('\n');
+        notes += QCoreApplication::translate("Recovery", "The file was changed by another program after they were kept.") +
+                 QLatin1Char('\n');
     if (!movedAsideNote.isEmpty())
-        text += movedAsideNote + QLatin1Char('\n');
-    return text + QStringLiteral("Restore them?");
+        notes += movedAsideNote + QLatin1Char('\n');
+    const QString name =
+        r.documentPath.isEmpty() ? QCoreApplication::translate("Recovery", "unnamed") : r.documentPath;
+    //: %1 is the document's file, %2 further lines (each ending in a line break) or nothing
+    return QCoreApplication::translate("Recovery", "Unsaved changes were recovered:\n%1\n%2Restore them?")
+        .arg(name, notes);
 }
 
 QString MovedAsideNote(const QStringList& movedAside)
 {
     QStringList lines;
     for (const QString& file : movedAside)
-        lines.append(QStringLiteral("A damaged recovery file was moved aside: ") + file);
+        lines.append(QCoreApplication::translate("Recovery", "A damaged recovery file was moved aside: %1").arg(file));
     return lines.join(QLatin1Char('\n'));
 }
 
 QString KeepFailedMessage(const QString& folder, const QString& reason)
 {
-    return QStringLiteral("Unsaved changes cannot be kept for recovery after a crash in\n%1\n%2").arg(folder, reason);
+    //: %1 is the folder, %2 why
+    return QCoreApplication::translate("Recovery", "Unsaved changes cannot be kept for recovery after a crash in\n%1\n%2")
+        .arg(folder, reason);
 }
 
 void StartRecovery(TMainForm& form)

@@ -9,7 +9,7 @@ void TMainForm::Reload1Click()
 {
     if (Doc.CurrentFile.isEmpty() || !RichEdit->Modified())
         return;
-    if (Ask(MsgKind::Warning, QStringLiteral("Reload file? All Changes will be lost!"), MsgButtons::YesNo) !=
+    if (Ask(MsgKind::Warning, tr("Reload file? All Changes will be lost!"), MsgButtons::YesNo) !=
         MsgAnswer::Yes)
         return;
     RichEdit->SetModified(false);
@@ -35,12 +35,12 @@ void TMainForm::CheckFile()
     } done{checkingFile_};
     if (!QFileInfo::exists(Doc.CurrentFile)) {
         if (Doc.LastWriteTime != 0)
-            Ask(MsgKind::Warning, QStringLiteral("File was deleted!"), MsgButtons::Ok);
+            Ask(MsgKind::Warning, tr("File was deleted!"), MsgButtons::Ok);
         Doc.LastWriteTime = 0;
         return;
     }
     if (LastWriteTime(Doc.CurrentFile) != Doc.LastWriteTime &&
-        Ask(MsgKind::Warning, QStringLiteral("File was altered! Reload it?"), MsgButtons::YesNo) ==
+        Ask(MsgKind::Warning, tr("File was altered! Reload it?"), MsgButtons::YesNo) ==
             MsgAnswer::Yes)
         Reread();
 }

@@ -77,7 +77,7 @@ bool TMainForm::SaveWithChecks(bool askOverwrite)
     const QFileInfo info(Doc.CurrentFile);
     KeptAttributes = {};
     if (askOverwrite && info.exists() &&
-        Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
+        Ask(MsgKind::Confirmation, tr("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
             MsgAnswer::Cancel)
         return false;
     // Also where nothing "exists": a link to nowhere may have taken its place.
@@ -87,11 +87,11 @@ bool TMainForm::SaveWithChecks(bool askOverwrite)
     if (info.exists()) {
         KeptAttributes = KeepAttributes(Doc.CurrentFile);
         if (IsProtected(Doc.CurrentFile)) {
-            if (Ask(MsgKind::Confirmation, QStringLiteral("File is protected!\nSure to overwrite it?"),
+            if (Ask(MsgKind::Confirmation, tr("File is protected!\nSure to overwrite it?"),
                     MsgButtons::OkCancel) == MsgAnswer::Cancel)
                 return false;
             if (!ResetAttributes(Doc.CurrentFile)) {
-                ShowError(QStringLiteral("File attributes could not be reset."));
+                ShowError(tr("File attributes could not be reset."));
                 return false;
             }
         }
@@ -117,13 +117,13 @@ bool TMainForm::CheckExtensionForMode()
     const bool plain = IsChecked(QStringLiteral("PlainText1"));
     QString question, letters, failure;
     if (extension == QLatin1String(".RTF") && plain) {
-        question = QStringLiteral("File is plain text.\nFile extension will be changed!");
+        question = tr("File is plain text.\nFile extension will be changed!");
         letters = QStringLiteral("txt");
-        failure = QStringLiteral("File could not be saved as TXT");
+        failure = tr("File could not be saved as TXT");
     } else if (extension == QLatin1String(".TXT") && !plain) {
-        question = QStringLiteral("File is in rich text format.\nFile extension will be changed!");
+        question = tr("File is in rich text format.\nFile extension will be changed!");
         letters = QStringLiteral("rtf");
-        failure = QStringLiteral("File could not be saved as RTF");
+        failure = tr("File could not be saved as RTF");
     } else {
         return true;
     }
@@ -152,7 +152,7 @@ void TMainForm::WriteDocument()
         reason = e.message();
     }
     if (KeptAttributes && !RestoreAttributes(Doc.CurrentFile, KeptAttributes))
-        ShowError(QStringLiteral("File attributes could not be set."));
+        ShowError(tr("File attributes could not be set."));
     // After a failed write the file on disk is still the one seen before
     // (or another program's): only the watcher's time follows it.
     if (written)
@@ -160,7 +160,8 @@ void TMainForm::WriteDocument()
     else
         Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
     if (!written)
-        ShowError(QStringLiteral("File could not be saved.\n") + reason);
+        //: %1 is why the write failed
+        ShowError(tr("File could not be saved.\n%1").arg(reason));
     Doc.LastSaveDir = FolderOf(Doc.CurrentFile) + QLatin1Char('/');
     if (Doc.LastSaveDir == QLatin1String("//"))
         Doc.LastSaveDir = QStringLiteral("/");
