@@ -65,56 +65,7 @@ enthält Zeichen, die Windows-1252 nicht speichern kann. Als UTF-8 speichern?</t
         </message>
     </context>
     <context>
-        <name>FileStamp</name>
-        <message>
-            <source>%1
-was changed by another program. Overwrite it?</source>
-            <translation>%1
-wurde von einem anderen Programm geändert. Überschreiben?</translation>
-        </message>
-    </context>
-    <context>
-        <name>QProgressDialog</name>
-        <message>
-            <source>Cancel</source>
-            <translation>Abbrechen</translation>
-        </message>
-    </context>
-    <context>
-        <name>Recovery</name>
-        <message>
-            <source>The file was changed by another program after they were kept.</source>
-            <translation>Die Datei wurde nach dem Sichern der Änderungen von einem anderen Programm geändert.</translation>
-        </message>
-        <message>
-            <source>unnamed</source>
-            <translation>unbenannt</translation>
-        </message>
-        <message>
-            <source>Unsaved changes were recovered:
-%1
-%2Restore them?</source>
-            <extracomment>%1 is the document's file, %2 further lines (each ending in a line break) or nothing</extracomment>
-            <translation>Nicht gespeicherte Änderungen wurden gefunden:
-%1
-%2Sollen sie wiederhergestellt werden?</translation>
-        </message>
-        <message>
-            <source>A damaged recovery file was moved aside: %1</source>
-            <translation>Eine beschädigte Wiederherstellungsdatei wurde beiseitegelegt: %1</translation>
-        </message>
-        <message>
-            <source>Unsaved changes cannot be kept for recovery after a crash in
-%1
-%2</source>
-            <extracomment>%1 is the folder, %2 why</extracomment>
-            <translation>Nicht gespeicherte Änderungen können für die Wiederherstellung nach einem Absturz nicht gesichert werden in
-%1
-%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>TMainForm</name>
+        <name>DocumentSession</name>
         <message>
             <source>Sure to delete it?</source>
             <translation>Wirklich löschen?</translation>
@@ -217,6 +168,55 @@ Die Dateiendung wird geändert!</translation>
             <extracomment>%1 is why the write failed</extracomment>
             <translation>Die Datei konnte nicht gespeichert werden.
 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileStamp</name>
+        <message>
+            <source>%1
+was changed by another program. Overwrite it?</source>
+            <translation>%1
+wurde von einem anderen Programm geändert. Überschreiben?</translation>
+        </message>
+    </context>
+    <context>
+        <name>QProgressDialog</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Recovery</name>
+        <message>
+            <source>The file was changed by another program after they were kept.</source>
+            <translation>Die Datei wurde nach dem Sichern der Änderungen von einem anderen Programm geändert.</translation>
+        </message>
+        <message>
+            <source>unnamed</source>
+            <translation>unbenannt</translation>
+        </message>
+        <message>
+            <source>Unsaved changes were recovered:
+%1
+%2Restore them?</source>
+            <extracomment>%1 is the document's file, %2 further lines (each ending in a line break) or nothing</extracomment>
+            <translation>Nicht gespeicherte Änderungen wurden gefunden:
+%1
+%2Sollen sie wiederhergestellt werden?</translation>
+        </message>
+        <message>
+            <source>A damaged recovery file was moved aside: %1</source>
+            <translation>Eine beschädigte Wiederherstellungsdatei wurde beiseitegelegt: %1</translation>
+        </message>
+        <message>
+            <source>Unsaved changes cannot be kept for recovery after a crash in
+%1
+%2</source>
+            <extracomment>%1 is the folder, %2 why</extracomment>
+            <translation>Nicht gespeicherte Änderungen können für die Wiederherstellung nach einem Absturz nicht gesichert werden in
+%1
+%2</translation>
         </message>
     </context>
 </TS>
