@@ -83,7 +83,7 @@ TEST_F(SessionTest, OpenByNameTellsTheHostWhatItShows)
     Write(path, "first line\n");
     session.Open(path);
     EXPECT_EQ(session.State().CurrentFile, path);
-    EXPECT_EQ(host.edit.Text(), QStringLiteral("first line\n"));
+    EXPECT_EQ(host.edit.Text(), QStringLiteral("first line\r\n"));
     EXPECT_FALSE(host.edit.Modified());
     EXPECT_EQ(host.captions, QStringList{path});
     EXPECT_EQ(host.recent, QStringList{path});
