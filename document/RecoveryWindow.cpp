@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's use of crash recovery.
+// The open document's use of crash recovery, in the window that owns the keeper.
 #include "document/DocumentSession.h"
 #include "document/Recovery.h"
 #include "editor/RichEdit.h"
