@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,7 +58,8 @@ QPixmap AboutPicture(QSize size)
     p.setFont(subtitle);
     p.setPen(QColor(0x9f, 0xc4, 0xe8));
     p.drawText(QRect(112, 64, w - 114, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("text \u00b7 rich text \u00b7 HTML \u00b7 macros"));
+               //: What the program edits and runs, under its name in the about box.
+               QCoreApplication::translate("TAbout", "text \u00b7 rich text \u00b7 HTML \u00b7 macros"));
     return picture;
 }
 
@@ -103,11 +105,15 @@ TAbout::TAbout(QWidget* parent)
     QFont link = Homepage->font();
     link.setUnderline(true);
     Homepage->setFont(link);
-    Label3->setText(QStringLiteral("please mail any errors, suggestions"));
-    Label2->setText(QStringLiteral("and wishes to mirel-edit@mirelsoft.example"));
-    Label4->setText(QStringLiteral("my homepage:"));
+    // One sentence on two labels, broken where the translation breaks it.
+    //: Shown on two lines, split at the line break; %1 is the mail address.
+    const QString request =
+        tr("please mail any errors, suggestions\nand wishes to %1").arg(QStringLiteral("mirel-edit@mirelsoft.example"));
+    Label3->setText(request.section(u'\n', 0, 0));
+    Label2->setText(request.section(u'\n', 1));
+    Label4->setText(tr("my homepage:"));
     Homepage->setText(QStringLiteral("https://mirelsoft.example/mirel-edit"));
-    Licence->setText(QStringLiteral("free software under the GNU GPL, version 3 or later"));
+    Licence->setText(tr("free software under the GNU GPL, version 3 or later"));
 
     // Below the picture's title: the version, the credit, the request for
     // mail, the link and the licence, each group a little apart.
@@ -140,8 +146,9 @@ TAbout::TAbout(QWidget* parent)
 void TAbout::FormCreate()
 {
     // The version is what follows the product name and the blank.
-    Version->setText(QStringLiteral("v. ") + kVersionedTitle.mid(11));
-    Datum->setText(QStringLiteral("written by the Mirel-Edit team, 2026"));
+    //: %1 is the version number, "1.5.4".
+    Version->setText(tr("v. %1").arg(kVersionedTitle.mid(11)));
+    Datum->setText(tr("written by the Mirel-Edit team, 2026"));
 }
 
 void TAbout::resizeEvent(QResizeEvent* event)

@@ -109,7 +109,7 @@ void TMainForm::Help1Click()
     const bool chmOpens = !chm.isEmpty() && (!platform().shell || platform().shell->HasOpenerFor(chm));
     const QString help = HelpTarget(chm, chmOpens, chmOpens ? QString() : FindHelpPages(programDir));
     if (help.isEmpty())
-        ShowError(QStringLiteral("Helpfile not found."));
+        ShowError(tr("Helpfile not found."));
     else
         ShellOpen(help);
 }

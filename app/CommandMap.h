@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QString>
 #include <vector>
 
 // One entry of a menu: an item, a submenu when it has children, or a
@@ -21,6 +22,10 @@ struct MenuDef {
     const char* caption;
     std::vector<MenuItemDef> items;
 };
+
+// Captions and hints are kept in English, marked for translation in the
+// context "CommandMap"; this is what the user reads of one of them.
+QString CommandText(const char* text);
 
 // The main menu, top-level menus in order.
 const std::vector<MenuDef>& MainMenuDefs();

@@ -114,7 +114,8 @@ void TMainForm::BuildControls()
     Tree->setRootIsDecorated(false);
     Tree->setContentsMargins(5, 5, 5, 5);
     Tree->setStyleSheet(QStringLiteral("QTreeWidget#Tree { border: 5px solid palette(window); }"));
-    TreeRoot = new TMacroTreeItem(QStringLiteral("Macros"), MacroNodeKind::Root);
+    //: The top node of the macro tree.
+    TreeRoot = new TMacroTreeItem(tr("Macros"), MacroNodeKind::Root);
     Tree->addTopLevelItem(TreeRoot);
     Tree->hide();
     macroIndex_ = std::make_unique<MacroNameIndex>(Tree);
@@ -189,7 +190,7 @@ void TMainForm::BuildControls()
 QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
 {
     if (def.children) {
-        QMenu* submenu = menu->addMenu(QString::fromUtf8(def.caption));
+        QMenu* submenu = menu->addMenu(CommandText(def.caption));
         submenu->setObjectName(QString::fromUtf8(def.name));
         submenu->setToolTipsVisible(true);
         for (const MenuItemDef& child : *def.children) {
@@ -200,7 +201,7 @@ QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
         }
         return submenu->menuAction();
     }
-    auto* action = new QAction(QString::fromUtf8(def.caption), this);
+    auto* action = new QAction(CommandText(def.caption), this);
     action->setObjectName(QString::fromUtf8(def.name));
     action->setProperty("handler", QByteArray(def.handler));
     if (def.shortcut && *def.shortcut)
@@ -223,7 +224,7 @@ QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
 void TMainForm::BuildMenus()
 {
     for (const MenuDef& def : MainMenuDefs()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(def.caption));
+        QMenu* menu = menuBar()->addMenu(CommandText(def.caption));
         menu->setObjectName(QString::fromUtf8(def.name));
         for (const MenuItemDef& item : def.items) {
             if (!item.name) {
@@ -245,7 +246,7 @@ void TMainForm::BuildMenus()
             MakeItem(item, popupMenu_);
     }
     for (const MenuDef& def : ContextSubmenuDefs()) {
-        QMenu* menu = popupMenu_->addMenu(QString::fromUtf8(def.caption));
+        QMenu* menu = popupMenu_->addMenu(CommandText(def.caption));
         menu->setObjectName(QString::fromUtf8(def.name));
         for (const MenuItemDef& item : def.items) {
             if (!item.name)
@@ -263,7 +264,7 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const 
 {
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromUtf8(name));
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(CommandText(hint));
     // Scalable, so that the icons stay sharp at every scale factor.
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(icon))));
     button->setCheckable(checkable);
@@ -291,17 +292,17 @@ void TMainForm::BuildToolBars()
         const char* handler;
     };
     const Plain mainButtons[] = {
-        {"OpenButton", "open", "open", "Open1Click"},
-        {"SaveButton", "save", "save", "Save1Click"},
-        {"DeleteButton", "delete", "delete", "Delete1Click"},
+        {"OpenButton", QT_TRANSLATE_NOOP("CommandMap", "open"), "open", "Open1Click"},
+        {"SaveButton", QT_TRANSLATE_NOOP("CommandMap", "save"), "save", "Save1Click"},
+        {"DeleteButton", QT_TRANSLATE_NOOP("CommandMap", "delete"), "delete", "Delete1Click"},
         {nullptr, nullptr, nullptr, nullptr},
-        {"CutButton", "cut", "cut", "Cut1Click"},
-        {"CopyButton", "copy", "copy", "Copy1Click"},
-        {"PasteButton", "paste", "paste", "Paste1Click"},
+        {"CutButton", QT_TRANSLATE_NOOP("CommandMap", "cut"), "cut", "Cut1Click"},
+        {"CopyButton", QT_TRANSLATE_NOOP("CommandMap", "copy"), "copy", "Copy1Click"},
+        {"PasteButton", QT_TRANSLATE_NOOP("CommandMap", "paste"), "paste", "Paste1Click"},
         {nullptr, nullptr, nullptr, nullptr},
-        {"UndoButton", "undo", "undo", "Undo1Click"},
+        {"UndoButton", QT_TRANSLATE_NOOP("CommandMap", "undo"), "undo", "Undo1Click"},
         {nullptr, nullptr, nullptr, nullptr},
-        {"FindButton", "find", "find", "Find1Click"},
+        {"FindButton", QT_TRANSLATE_NOOP("CommandMap", "find"), "find", "Find1Click"},
         {nullptr, nullptr, nullptr, nullptr},
     };
     for (const Plain& b : mainButtons) {
@@ -316,17 +317,18 @@ void TMainForm::BuildToolBars()
     }
     MakroFeld = new QLineEdit(ToolBar);
     MakroFeld->setObjectName(QStringLiteral("MakroFeld"));
-    MakroFeld->setToolTip(QStringLiteral("selected macro"));
+    MakroFeld->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "selected macro")));
     MakroFeld->setFixedWidth(kMacroFieldWidth);
     MakroFeld->installEventFilter(this);
     ToolBar->addWidget(MakroFeld);
     connect(MakroFeld, &QLineEdit::textChanged, this, [this] { Guard([this] { MakroFeldChange(); }); });
 
-    MakroButton = AddButton(ToolBar, "MakroButton", "macrobrowser", "macrobrowser", true);
+    MakroButton =
+        AddButton(ToolBar, "MakroButton", QT_TRANSLATE_NOOP("CommandMap", "macrobrowser"), "macrobrowser", true);
     MakroButton->setProperty("handler", QByteArray("MakroChooseClick"));
     connect(MakroButton, &QToolButton::clicked, this, [this] { RunHandler("MakroChooseClick"); });
-    RunButton = AddButton(ToolBar, "RunButton", "record", "record", true);
-    RunButton->setText(QStringLiteral("Run"));
+    RunButton = AddButton(ToolBar, "RunButton", QT_TRANSLATE_NOOP("CommandMap", "record"), "record", true);
+    RunButton->setText(CommandText(QT_TRANSLATE_NOOP("CommandMap", "Run")));
     RunButton->setProperty("handler", QByteArray("RunButtonClick"));
     connect(RunButton, &QToolButton::clicked, this, [this] { RunHandler("RunButtonClick"); });
     ToolBar->hide();
@@ -337,9 +339,10 @@ void TMainForm::BuildToolBars()
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(18, 18));
     addToolBar(Qt::TopToolBarArea, ToolBar1);
-    BoldButton = AddButton(ToolBar1, "BoldButton", "bold", "bold", true);
-    ItalicButton = AddButton(ToolBar1, "ItalicButton", "italic", "italic", true);
-    UnderlinedButton = AddButton(ToolBar1, "UnderlinedButton", "underline", "underline", true);
+    BoldButton = AddButton(ToolBar1, "BoldButton", QT_TRANSLATE_NOOP("CommandMap", "bold"), "bold", true);
+    ItalicButton = AddButton(ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"), "italic", true);
+    UnderlinedButton =
+        AddButton(ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"), "underline", true);
     BoldButton->setProperty("handler", QByteArray("BoldButtonClick"));
     ItalicButton->setProperty("handler", QByteArray("ItalicButtonClick"));
     UnderlinedButton->setProperty("handler", QByteArray("UnderlinedButtonClick"));
@@ -350,7 +353,7 @@ void TMainForm::BuildToolBars()
 
     Schriftarten = new QComboBox(ToolBar1);
     Schriftarten->setObjectName(QStringLiteral("Schriftarten"));
-    Schriftarten->setToolTip(QStringLiteral("font"));
+    Schriftarten->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "font")));
     Schriftarten->setEditable(false);
     Schriftarten->setMinimumContentsLength(14);
     Schriftarten->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -359,7 +362,8 @@ void TMainForm::BuildToolBars()
 
     Groesse = new QComboBox(ToolBar1);
     Groesse->setObjectName(QStringLiteral("Groesse"));
-    Groesse->setToolTip(QStringLiteral("size"));
+    //: The font size box.
+    Groesse->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "size")));
     Groesse->setEditable(true);
     Groesse->setInsertPolicy(QComboBox::NoInsert);
     Groesse->addItems(kSizes);
@@ -369,9 +373,10 @@ void TMainForm::BuildToolBars()
     connect(Groesse, &QComboBox::activated, this, [this] { RunHandler("GroesseChange"); });
     ToolBar1->addSeparator();
 
-    LeftAlign = AddButton(ToolBar1, "LeftAlign", "align left", "align-left");
-    CenterAlign = AddButton(ToolBar1, "CenterAlign", "center", "align-center");
-    RightAlign = AddButton(ToolBar1, "RightAlign", "align right", "align-right");
+    LeftAlign = AddButton(ToolBar1, "LeftAlign", QT_TRANSLATE_NOOP("CommandMap", "align left"), "align-left");
+    //: Centred paragraph alignment.
+    CenterAlign = AddButton(ToolBar1, "CenterAlign", QT_TRANSLATE_NOOP("CommandMap", "center"), "align-center");
+    RightAlign = AddButton(ToolBar1, "RightAlign", QT_TRANSLATE_NOOP("CommandMap", "align right"), "align-right");
     LeftAlign->setProperty("Tag", 0);
     CenterAlign->setProperty("Tag", 2);
     RightAlign->setProperty("Tag", 1);
@@ -433,7 +438,7 @@ void TMainForm::RunHandler(const char* handler)
 {
     Guard([this, handler] {
         if (!QMetaObject::invokeMethod(this, handler, Qt::DirectConnection))
-            throw AppError(QStringLiteral("No handler %1.").arg(QString::fromUtf8(handler)));
+            throw AppError(tr("No handler %1.").arg(QString::fromUtf8(handler)));
     });
 }
 
@@ -567,8 +572,10 @@ void TMainForm::StartupSequence()
     ApplyRememberedFolders();
     if (!IsChecked(QStringLiteral("MenuVisible1")))
         ShowMenuBar(false);
-    StatusBar->SetPanelText(2, QStringLiteral("insert"));
-    StatusBar->SetPanelWidth(2, StatusBar->TextWidth(QStringLiteral("insert")) + 15);
+    //: Typing mode in the status bar; the other one is "overwrite".
+    const QString typingMode = tr("insert");
+    StatusBar->SetPanelText(2, typingMode);
+    StatusBar->SetPanelWidth(2, StatusBar->TextWidth(typingMode) + 15);
     Macro.SwallowNextTab = false;
     SelectionHintDone = false;
     FillFontList();
@@ -635,7 +642,8 @@ bool TMainForm::FormClose()
         if (QString error; !WriteRecording(&error)) {
             // Taken back, so that a later close records it once.
             Macro.MacroLines.removeLast();
-            if (Ask(MsgKind::Error, error + QStringLiteral("\n\nClose anyway? The recording will be lost."),
+            //: %1 says why the recording could not be written.
+            if (Ask(MsgKind::Error, tr("%1\n\nClose anyway? The recording will be lost.").arg(error),
                     MsgButtons::YesNo) != MsgAnswer::Yes)
                 return false;
         }

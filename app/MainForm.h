@@ -356,6 +356,6 @@ template <class F> void TMainForm::Guard(F&& f)
     } catch (const std::exception& e) {
         ShowException(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unexpected error."));
+        ShowException(tr("Unexpected error."));
     }
 }

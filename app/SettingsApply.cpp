@@ -8,6 +8,7 @@
 #include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
 
+#include <QCoreApplication>
 #include <QSplitter>
 #include <QWindow>
 
@@ -191,7 +192,7 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
         return qint32(form.HTMLToolbar ? form.HTMLToolbar->SavedLeft : 0);
     if (name == u"HTMLTop")
         return qint32(form.HTMLToolbar ? form.HTMLToolbar->SavedTop : 0);
-    throw AppError(QStringLiteral("No value for the setting '%1'").arg(name));
+    throw AppError(QCoreApplication::translate("TMainForm", "No value for the setting '%1'").arg(name));
 }
 
 } // namespace

@@ -4,12 +4,15 @@
 #include "platform/AppError.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void OpenSettingsKey(SettingsStore& store)
 {
     if (!store.OpenKey(SettingsKey, true))
-        throw AppError(QStringLiteral("Cannot open the settings key %1.").arg(SettingsKey));
+        throw AppError(
+            QCoreApplication::translate("SettingsLoad", "Cannot open the settings key %1.").arg(SettingsKey));
 }
 
 // On the way out after an error: the error that stopped us is the one to
@@ -131,15 +134,21 @@ void WriteSettingsTo(SettingsStore& store, const ShutdownState& state, const Set
 
 QString BrokenSettingsMessage(const RegFileSettingsStore::BrokenFile& broken)
 {
-    const QString where = broken.fault.line > 0
-                              ? QStringLiteral("line %1: %2").arg(broken.fault.line).arg(broken.fault.message)
-                              : broken.fault.message;
-    QString text = QStringLiteral("The settings file %1 cannot be read (%2).\n").arg(broken.file, where);
+    //: Where in the settings file the fault lies: %1 the line number, %2 what is wrong there.
+    const QString where = broken.fault.line > 0 ? QCoreApplication::translate("SettingsLoad", "line %1: %2")
+                                                      .arg(broken.fault.line)
+                                                      .arg(broken.fault.message)
+                                                : broken.fault.message;
+    //: %1 the file, %2 where and what the fault is.
+    QString text = QCoreApplication::translate("SettingsLoad", "The settings file %1 cannot be read (%2).")
+                       .arg(broken.file, where);
+    text += u'\n';
     if (broken.movedTo.isEmpty())
-        text += QStringLiteral("It could not be moved aside, so the default settings are used and "
-                               "will not be saved over it.");
+        text += QCoreApplication::translate("SettingsLoad", "It could not be moved aside, so the default settings "
+                                                            "are used and will not be saved over it.");
     else
-        text += QStringLiteral("It was moved to %1 and the default settings are used.").arg(broken.movedTo);
+        text += QCoreApplication::translate("SettingsLoad", "It was moved to %1 and the default settings are used.")
+                    .arg(broken.movedTo);
     return text;
 }
 

@@ -4,6 +4,8 @@
 #include "app/ColourSlots.h"
 #include "platform/AppError.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -278,7 +280,8 @@ template <typename T>
 T& Holding(const SettingRow& row, SettingValue& value)
 {
     if (!std::holds_alternative<T>(value))
-        throw AppError(QStringLiteral("Setting '%1' given a value of the wrong type").arg(row.name));
+        throw AppError(
+            QCoreApplication::translate("SettingsTable", "Setting '%1' given a value of the wrong type").arg(row.name));
     return std::get<T>(value);
 }
 

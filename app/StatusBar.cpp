@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StatusBar.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,12 +31,15 @@ int PanelAt(const std::vector<StatusPanel>& panels, int x)
 std::optional<QString> PanelTooltip(const std::vector<StatusPanel>& panels, int x)
 {
     switch (PanelAt(panels, x)) {
-    case 0: return QStringLiteral("filesize");
-    case 1: return QStringLiteral("current position");
+    case 0: return QCoreApplication::translate("TStatusBar", "filesize");
+    //: Of the caret: line and column.
+    case 1: return QCoreApplication::translate("TStatusBar", "current position");
     case 2: return panels[2].text;
-    case 3: return QStringLiteral("last chosen color");
-    case 4: return QStringLiteral("last selected color");
-    case 5: return QStringLiteral("file attributes");
+    //: The colour last chosen in the colour dialog.
+    case 3: return QCoreApplication::translate("TStatusBar", "last chosen color");
+    //: The colour whose six hexadecimal digits were last selected in the text.
+    case 4: return QCoreApplication::translate("TStatusBar", "last selected color");
+    case 5: return QCoreApplication::translate("TStatusBar", "file attributes");
     default: return std::nullopt;
     }
 }
