@@ -356,6 +356,6 @@ template <class F> void TMainForm::Guard(F&& f)
     } catch (const std::exception& e) {
         ShowException(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowException(tr("Unexpected error."));
+        ShowException(TMainForm::tr("Unexpected error."));
     }
 }
