@@ -9,6 +9,7 @@
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
 #include "tests/support/MainFormFixture.h"
+#include "tests/support/MarkingTranslator.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,34 +28,13 @@
 
 namespace {
 
-// Hands back every text with its context in front: "{CommandMap}&File".
-class MarkingTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return Marked(context, QString::fromUtf8(source));
-    }
-    static QString Marked(const char* context, const QString& text)
-    {
-        return QStringLiteral("{%1}%2").arg(QString::fromUtf8(context), text);
-    }
-};
-
-QString Marked(const char* context, const char* text)
+QString Marked(const char* context, const QString& text)
 {
-    return MarkingTranslator::Marked(context, QString::fromUtf8(text));
+    return MarkingTranslator::Marked(context, text);
 }
 
 class TranslatedTextsTest : public MainFormTest {
 protected:
-    void SetUp() override { QCoreApplication::installTranslator(&marker_); }
-    void TearDown() override
-    {
-        MainFormTest::TearDown();
-        QCoreApplication::removeTranslator(&marker_);
-    }
-
     // A menu's items against their table, in order, submenus included.
     void ExpectItems(const QMenu* menu, const std::vector<MenuItemDef>& defs)
     {
@@ -82,7 +62,8 @@ protected:
     }
 
 private:
-    MarkingTranslator marker_;
+    // Outlives the windows, which go in TearDown.
+    const MarkingTranslator marker_{MarkingTranslator::Marks::Context};
 };
 
 TEST_F(TranslatedTextsTest, MenuCaptionsAreTranslatedAndNamesAndShortcutsAreNot)
@@ -149,15 +130,15 @@ TEST_F(TranslatedTextsTest, ControlTextsAreTranslatedAndTheLinkIsNot)
         {label(&TAbout::Version), Marked("TAbout", "v. 1.5.4")},
         {label(&TAbout::Datum), Marked("TAbout", "written by the Mirel-Edit team, 2026")},
         // One sentence over two labels, split where the translation breaks it.
-        {label(&TAbout::Label3), Marked("TAbout", "please mail any errors, suggestions")},
-        {label(&TAbout::Label2), QStringLiteral("and wishes to mirel-edit@mirelsoft.example")},
+        {label(&TAbout::Label3), QStringLiteral("«TAbout|please mail any errors, suggestions")},
+        {label(&TAbout::Label2), QStringLiteral("and wishes to mirel-edit@mirelsoft.example»")},
         {label(&TAbout::Label4), Marked("TAbout", "my homepage:")},
         {label(&TAbout::Licence), Marked("TAbout", "free software under the GNU GPL, version 3 or later")},
         // The address a click opens.
         {label(&TAbout::Homepage), QStringLiteral("https://mirelsoft.example/mirel-edit")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.shown, c.expected);
+        EXPECT_EQ(c.shown.toStdString(), c.expected.toStdString());
 
     Show();
     EXPECT_EQ(form().StatusBar->Panel(2).text, Marked("TMainForm", "insert"));
@@ -211,25 +192,26 @@ TEST_F(TranslatedTextsTest, TextsOutsideTheWindowAreTranslatedWhole)
          Marked("TStatusBar", "last selected color")},
         {"attributes tip", PanelTooltip(panels, 380).value_or(QString()), Marked("TStatusBar", "file attributes")},
         {"unknown option", unknown.error, Marked("CommandLine", "unknown option \"--hepl\"")},
-        {"nearest option", unknown.hint, Marked("CommandLine", "Did you mean \"--help\"? ") + seeHelp},
+        {"nearest option", unknown.hint, Marked("CommandLine", "Did you mean \"--help\"? " + seeHelp)},
         {"run without files", lonelyRun.error, Marked("CommandLine", "\"--run\" needs a macro and at least one file")},
         {"run usage", lonelyRun.hint,
-         Marked("CommandLine", "Usage: vellumpad --run MACRO [--dry-run] [--allow-paths] FILE... ") + seeHelp},
+         Marked("CommandLine", "Usage: vellumpad --run MACRO [--dry-run] [--allow-paths] FILE... " + seeHelp)},
         {"settings moved aside", brokenText,
-         Marked("SettingsLoad", "The settings file /s.reg cannot be read (") + Marked("SettingsLoad", "line 3: junk") +
-             ").\n" + Marked("SettingsLoad", "It was moved to /s.reg.bad and the default settings are used.")},
+         Marked("SettingsLoad",
+                "The settings file /s.reg cannot be read (" + Marked("SettingsLoad", "line 3: junk") + ").") +
+             "\n" + Marked("SettingsLoad", "It was moved to /s.reg.bad and the default settings are used.")},
         {"settings left in place", stuckText.section(u'\n', 1),
          Marked("SettingsLoad", "It could not be moved aside, so the default settings are used and will not be "
                                 "saved over it.")},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.shown, c.expected) << c.what;
+        EXPECT_EQ(c.shown.toStdString(), c.expected.toStdString()) << c.what;
 
     // The help goes paragraph by paragraph, each one whole.
     const QString help = HelpText();
-    EXPECT_TRUE(help.startsWith(Marked("CommandLine", "Usage: vellumpad [--] [FILE NAME...]\n")));
-    EXPECT_EQ(help.count(QStringLiteral("{CommandLine}")), 5);
-    EXPECT_TRUE(help.contains(QStringLiteral("\n{CommandLine}Options:\n  --run MACRO FILE...")));
+    EXPECT_TRUE(help.startsWith(QStringLiteral("«CommandLine|Usage: vellumpad [--] [FILE NAME...]\n")));
+    EXPECT_EQ(help.count(QStringLiteral("«CommandLine|")), 5);
+    EXPECT_TRUE(help.contains(QStringLiteral("\n«CommandLine|Options:\n  --run MACRO FILE...")));
 }
 
 // ---------------------------------------------------------------- German

@@ -8,9 +8,12 @@
 // translator, and a macro line or inserted text with them was translated
 // although it must not be. Qt's own texts (contexts "Q...") stay as they are,
 // so that shortcuts and Qt's dialogs work as usual.
+// With Marks::Context the context comes first, "«CommandMap|&File»", for
+// tests of where a text's translation is looked up.
 class MarkingTranslator : public QTranslator {
 public:
-    MarkingTranslator() { QCoreApplication::installTranslator(this); }
+    enum class Marks { Text, Context };
+    explicit MarkingTranslator(Marks marks = Marks::Text) : marks_(marks) { QCoreApplication::installTranslator(this); }
     ~MarkingTranslator() override { QCoreApplication::removeTranslator(this); }
     MarkingTranslator(const MarkingTranslator&) = delete;
     MarkingTranslator& operator=(const MarkingTranslator&) = delete;
@@ -20,7 +23,15 @@ public:
     {
         if (!context || context[0] == 'Q')
             return {};
-        return Marked(QString::fromUtf8(source));
+        const QString text = QString::fromUtf8(source);
+        return marks_ == Marks::Context ? Marked(context, text) : Marked(text);
     }
     static QString Marked(const QString& text) { return u'«' + text + u'»'; }
+    static QString Marked(const char* context, const QString& text)
+    {
+        return Marked(QString::fromUtf8(context) + u'|' + text);
+    }
+
+private:
+    Marks marks_;
 };
