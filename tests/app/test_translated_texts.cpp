@@ -280,24 +280,18 @@ TEST(GermanMenus, EveryCaptionHasOneAccessKeyOfItsOwnWithinItsMenu)
     // Every menu as the user sees it at once: the menu bar, each menu, the
     // context menu with its submenus' captions, each submenu.
     QList<std::pair<QString, QStringList>> menus;
-    QStringList bar;
-    for (const MenuDef& def : MainMenuDefs()) {
-        bar << QString::fromUtf8(def.caption);
-        menus.append({QString::fromUtf8(def.name), Captions(def.items)});
-        for (const MenuItemDef& item : def.items)
-            if (item.children)
-                menus.append({QString::fromUtf8(item.name), Captions(*item.children)});
-    }
-    menus.append({QStringLiteral("menu bar"), bar});
-    QStringList popup = Captions(ContextTopDefs());
-    for (const MenuDef& def : ContextSubmenuDefs()) {
-        popup << QString::fromUtf8(def.caption);
-        menus.append({QString::fromUtf8(def.name), Captions(def.items)});
-        for (const MenuItemDef& item : def.items)
-            if (item.children)
-                menus.append({QString::fromUtf8(item.name), Captions(*item.children)});
-    }
-    menus.append({QStringLiteral("context menu"), popup});
+    const auto addMenus = [&menus](const std::vector<MenuDef>& defs, QStringList holder, const QString& name) {
+        for (const MenuDef& def : defs) {
+            holder << QString::fromUtf8(def.caption);
+            menus.append({QString::fromUtf8(def.name), Captions(def.items)});
+            for (const MenuItemDef& item : def.items)
+                if (item.children)
+                    menus.append({QString::fromUtf8(item.name), Captions(*item.children)});
+        }
+        menus.append({name, holder});
+    };
+    addMenus(MainMenuDefs(), {}, QStringLiteral("menu bar"));
+    addMenus(ContextSubmenuDefs(), Captions(ContextTopDefs()), QStringLiteral("context menu"));
 
     for (const auto& [menu, captions] : menus) {
         QHash<QChar, QString> taken;
