@@ -116,16 +116,17 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
                        Datei aus, ohne Fenster, und speichert jede Datei, die
                        es geändert hat. Eine Datei, deren Lauf fehlschlägt,
                        bleibt, wie sie war. Eine Zeile je Datei auf der
-                       Standardausgabe: FILE: changed, FILE: unchanged oder
-                       FILE: error in line N: REASON; ein Name mit einem
-                       Steuerzeichen, &quot; oder \ wird in Anführungszeichen
-                       gesetzt, etwa &quot;a\nb.txt&quot;. Meldungen gehen als
-                       FILE:LINE: TEXT auf die Standardfehlerausgabe; Fragen
-                       erhalten ihre sichere Antwort (Nein, Abbrechen). Ein
-                       Makro mit exit, deletefile, clearfile, savefile vor
-                       seinem Ende oder mit einer Zeile, die einen Dialog
-                       braucht (openfile ohne Pfad, print, printersetup),
-                       läuft auf keiner Datei.
+                       Standardausgabe: DATEI: geändert, DATEI: unverändert
+                       oder DATEI: Fehler in Zeile N: GRUND; ein Name mit
+                       einem Steuerzeichen, &quot; oder \ wird in
+                       Anführungszeichen gesetzt, etwa &quot;a\nb.txt&quot;. Meldungen
+                       gehen als DATEI:ZEILE: TEXT auf die
+                       Standardfehlerausgabe; Fragen erhalten ihre sichere
+                       Antwort (Nein, Abbrechen). Ein Makro mit exit,
+                       deletefile, clearfile, savefile vor seinem Ende oder
+                       mit einer Zeile, die einen Dialog braucht (openfile
+                       ohne Pfad, print, printersetup), läuft auf keiner
+                       Datei.
   --dry-run            Mit --run, vor oder nach dem Makro: gibt einen Unified
                        Diff dessen aus, was sich ändern würde, und schreibt
                        keine Datei.
@@ -134,9 +135,9 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
                        einem solchen Lesen; ist niemand zu fragen, schlägt
                        die Zeile fehl, es sei denn, diese Option ist gegeben.
   --check MAKRO...     Führt nichts aus; listet jede Zeile, die ein Lauf
-                       zurückweisen würde, als MACRO:LINE: error: MESSAGE,
+                       zurückweisen würde, als MAKRO:ZEILE: Fehler: MELDUNG,
                        und Argumente, die ein Lauf anders liest, als sie
-                       aussehen, als MACRO:LINE: warning: ...
+                       aussehen, als MAKRO:ZEILE: Warnung: ...
                        Warnt auch vor Zeilen mit Dateien, bei denen ein Lauf
                        zuerst nachfragt.
   --help               Zeigt diese Hilfe und beendet das Programm.
