@@ -271,8 +271,7 @@ QStringList Captions(const std::vector<MenuItemDef>& items)
 
 TEST(GermanMenus, EveryCaptionHasOneAccessKeyOfItsOwnWithinItsMenu)
 {
-    // The part of the German translation that this folder's texts make up.
-    const QString path = QStringLiteral(MIREL_HELP_DIR "/../translations/parts/app_de.ts");
+    const QString path = QStringLiteral(MIREL_HELP_DIR "/../translations/mirel-edit_de.ts");
     const Catalogue catalogue = ReadCatalogue(path);
     ASSERT_FALSE(catalogue.isEmpty()) << path.toStdString();
     const QHash<QString, QString> german = catalogue.value(QStringLiteral("CommandMap"));

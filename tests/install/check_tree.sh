@@ -28,6 +28,7 @@ run appstreamcli validate --no-net "$metainfo"
 grep -q '<launchable type="desktop-id">mirel-edit.desktop</launchable>' "$metainfo" || fail "metainfo names no entry"
 
 need share/doc/mirel-edit/copyright share/doc/mirel-edit/changelog.Debian.gz
+need share/mirel-edit/translations/mirel-edit_de.qm
 copyright=$share/doc/mirel-edit/copyright
 head -n 1 "$copyright" | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not machine-readable"
