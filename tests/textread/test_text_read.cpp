@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <ostream>
 #include <gtest/gtest.h>
 
 // The same source a second time, its private path off, in a namespace of
@@ -26,6 +27,8 @@ struct Document {
     const char* name;
     std::function<void(QTextDocument&)> fill;
 };
+
+void PrintTo(const Document& document, std::ostream* out) { *out << document.name; }
 
 QString Repeated(const QString& part, int times)
 {
