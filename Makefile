@@ -27,6 +27,12 @@ build: configure
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
+# After adding or changing a shown text: every translations/*.ts brought up
+# to date with the sources, ready for Qt Linguist.
+.PHONY: translations
+translations: configure
+	cmake --build $(BUILD_DIR) --target update-translations
+
 run: build
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
 		./$(BUILD_DIR)/vellumpad $(ARGS); \

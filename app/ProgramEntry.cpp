@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/SettingsLoad.h"
+#include "app/Translations.h"
 #include "app/MainForm.h"
 #include "app/AboutBox.h"
 #include "html/HtmlToolbar.h"
@@ -18,6 +19,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 
 ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() = default;
@@ -77,6 +79,7 @@ int RunWindow(char** argv, const QStringList& arguments)
     // Qt's own options ("-reverse"): Qt sees the program name alone.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    InstallTranslators(app);
     QApplication::setOverrideCursor(Qt::BusyCursor);   // until the start-up ends
     app.setApplicationName(QStringLiteral("Mirel-Edit"));
     app.setOrganizationName(QStringLiteral("MirelSoft"));
@@ -95,6 +98,7 @@ int RunWindow(char** argv, const QStringList& arguments)
     ProgramWindows windows = CreateProgramWindows(platform, arguments);
     prompts.SetOwner(windows.main.get());
     windows.main->show();
+    DumpMenusWhenAsked(*windows.main);
     return app.exec();
 }
 
@@ -113,8 +117,19 @@ int RunProgram(int argc, char** argv)
     // A file size limit must fail the write, not end the program with the
     // user's work in it.
     std::signal(SIGXFSZ, SIG_IGN);
-    const CommandLine line =
-        ParseCommandLine(ProgramArguments(argc, argv), [](const QString& name) { return QFileInfo::exists(name); });
+    const QStringList arguments = ProgramArguments(argc, argv);
+    const auto exists = [](const QString& name) { return QFileInfo::exists(name); };
+    CommandLine line = ParseCommandLine(arguments, exists);
+    // The command line's own messages come in the desktop's language too;
+    // translators need an application, which the runs without a window of
+    // their own get here.
+    int textArgc = 1;
+    std::optional<QCoreApplication> textApp;
+    if (line.mode != ProgramMode::Run && line.mode != ProgramMode::Window) {
+        textApp.emplace(textArgc, argv);
+        InstallTranslators(*textApp);
+        line = ParseCommandLine(arguments, exists);
+    }
     const BatchOutput output{[](const QString& text) { PrintLine(stdout, text); },
                              [](const QString& text) { PrintLine(stderr, text); }};
     switch (line.mode) {
@@ -134,6 +149,7 @@ int RunProgram(int argc, char** argv)
         UseOffscreenPlatform();
         int qtArgc = 1;
         QApplication app(qtArgc, argv);
+        InstallTranslators(app);
         app.setApplicationName(QStringLiteral("Mirel-Edit"));
         app.setOrganizationName(QStringLiteral("MirelSoft"));
         return RunBatch(BatchOptions{line.macro, line.files, line.dryRun, line.allowPaths}, output);

@@ -93,7 +93,8 @@ bool SearchNext(TMainForm& form, SearchOrigin origin)
                                     options.wholeWord);
     if (found < 0) {
         if (!replace.ReplaceAllOption())
-            form.Ask(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok);
+            form.Ask(MsgKind::Information, QCoreApplication::translate("TMainForm", "Reached end of file!"),
+                     MsgButtons::Ok);
         return false;
     }
     edit.SetSelStart(found);
@@ -131,7 +132,8 @@ int ReplaceAllOccurrences(TMainForm& form)
                                           DecodeEscapes(replace.ReplaceText()), options.matchCase,
                                           options.wholeWord);
     }
-    form.Ask(MsgKind::Information, QString::number(count) + QStringLiteral(" occurrence(s) replaced."),
+    //: %1 is the number of replacements made
+    form.Ask(MsgKind::Information, QCoreApplication::translate("TMainForm", "%1 occurrence(s) replaced.").arg(count),
              MsgButtons::Ok);
     return count;
 }
@@ -179,10 +181,10 @@ void TMainForm::FindAgainClick()
 void TMainForm::GotoLine1Click()
 {
     const std::optional<QString> answer = platform().prompts->InputBox(
-        QStringLiteral("Goto Line"), QStringLiteral("Please insert the line number:"), QString());
+        tr("Goto Line"), tr("Please insert the line number:"), QString());
     const std::optional<int> n = ParseLineNumber(answer.value_or(QString()));
     if (!n) {
-        ShowError(QStringLiteral("Invalid number."));
+        ShowError(tr("Invalid number."));
         return;
     }
     if (*n == 1)

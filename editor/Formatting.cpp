@@ -208,7 +208,7 @@ void TMainForm::PlainTextClick()
     } else if (!hasText) {
         RecordCommand(QStringLiteral("PlainText On"));
     } else {
-        if (Ask(MsgKind::Confirmation, QStringLiteral("Sure to loose all formattings?\nNo undo possible!"),
+        if (Ask(MsgKind::Confirmation, tr("Sure to loose all formattings?\nNo undo possible!"),
                 MsgButtons::OkCancel) != MsgAnswer::Ok)
             return;
         DropFormatting(*RichEdit, Startup.UserFont);

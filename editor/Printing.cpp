@@ -22,7 +22,7 @@ QPrinter& PrinterOf(TMainForm& form)
 void TMainForm::Print1Click()
 {
     if (RichEdit->TextLength() == 0) {
-        Ask(MsgKind::Information, QStringLiteral("There is nothing to print!"), MsgButtons::Ok);
+        Ask(MsgKind::Information, tr("There is nothing to print!"), MsgButtons::Ok);
     } else {
         QPrinter& printer = PrinterOf(*this);
         if (platform().prompts->PrintDialog(printer))

@@ -11,6 +11,7 @@
 #include "platform/SafeFile.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -1556,7 +1557,9 @@ void TRichEdit::LineScroll(int lines)
 namespace {
 AppError TooManyLines(const QString& path, int maxLines)
 {
-    return AppError(QStringLiteral("Cannot open file \"%1\". It has more than %2 lines.").arg(path).arg(maxLines));
+    // One arg() for both: a "%2" in the file name must stay as it is.
+    return AppError(QCoreApplication::translate("TRichEdit", "Cannot open file \"%1\". It has more than %2 lines.")
+                        .arg(path, QString::number(maxLines)));
 }
 } // namespace
 
@@ -1590,16 +1593,19 @@ void TRichEdit::LoadFromFile(const QString& path, const ProgressStep& progress)
     QFile file(path);
     const QFileInfo info(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        //: %1 is the file, %2 why it cannot be opened
+        throw AppError(tr("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     if (info.size() > kMaxFileBytes)
-        throw AppError(QStringLiteral("Cannot open file \"%1\". It is larger than %2 MB.").arg(path).arg(kMaxFileBytes >> 20));
+        throw AppError(tr("Cannot open file \"%1\". It is larger than %2 MB.")
+                           .arg(path, QString::number(kMaxFileBytes >> 20)));
     const auto report = [&](int percent) {
         if (progress && !progress(percent))
             throw LoadCancelled();
     };
     const QByteArray bytes = progress ? ReadReporting(file, info.size(), report) : file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+        //: %1 is the file, %2 why it cannot be read
+        throw AppError(tr("Cannot read file \"%1\". %2").arg(path, file.errorString()));
     file.close();
 
     rawValid_ = false;
@@ -1657,9 +1663,8 @@ void TRichEdit::RefuseTooLong(const QString& path, const QByteArray& bytes, cons
         return length + seams > maxLength_;
     };
     if (tooLong(bytes.size()) && tooLong(DecodedLength(bytes, format)))
-        throw AppError(QStringLiteral("Cannot open file \"%1\". Its text is longer than %2 characters.")
-                           .arg(path)
-                           .arg(maxLength_));
+        throw AppError(tr("Cannot open file \"%1\". Its text is longer than %2 characters.")
+                           .arg(path, QString::number(maxLength_)));
     // Each line is a block of Qt's document, with a cost in time and memory
     // of its own: a gigabyte of short lines would take minutes and
     // gigabytes, one of line breaks alone more memory than there is.
@@ -1701,7 +1706,7 @@ void TRichEdit::SaveToFile(const QString& path, const ProgressStep& progress)
 {
     // The encoding changes only when the user says so (UseUtf8Encoding).
     if (NeedsWiderEncoding())
-        throw AppError(QStringLiteral("%1: It holds characters that Windows-1252 cannot store.").arg(path));
+        throw AppError(tr("%1: It holds characters that Windows-1252 cannot store.").arg(path));
     // Written beside the target and put in its place only when every byte
     // reached the disk, so a failure keeps the old file whole.
     SafeFile file(path);

@@ -30,21 +30,21 @@ TFindDialog::TFindDialog(QWidget* parent) : TFindDialog(parent, false)
 TFindDialog::TFindDialog(QWidget* parent, bool withReplace) : QDialog(parent)
 {
     setObjectName(withReplace ? QStringLiteral("ReplaceDialog") : QStringLiteral("FindDialog"));
-    setWindowTitle(withReplace ? QStringLiteral("Replace") : QStringLiteral("Find"));
+    setWindowTitle(withReplace ? tr("Replace") : tr("Find"));
     setModal(false);
 
     auto* fields = new QFormLayout;
     findEdit_ = new QLineEdit(this);
     findEdit_->setObjectName(QStringLiteral("FindText"));
-    fields->addRow(QStringLiteral("Fi&nd what:"), findEdit_);
+    fields->addRow(tr("Fi&nd what:"), findEdit_);
     if (withReplace) {
         replaceEdit_ = new QLineEdit(this);
         replaceEdit_->setObjectName(QStringLiteral("ReplaceText"));
-        fields->addRow(QStringLiteral("Re&place with:"), replaceEdit_);
+        fields->addRow(tr("Re&place with:"), replaceEdit_);
     }
-    wholeWord_ = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    wholeWord_ = new QCheckBox(tr("Match &whole word only"), this);
     wholeWord_->setObjectName(QStringLiteral("WholeWord"));
-    matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCase_ = new QCheckBox(tr("Match &case"), this);
     matchCase_->setObjectName(QStringLiteral("MatchCase"));
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
@@ -53,13 +53,13 @@ TFindDialog::TFindDialog(QWidget* parent, bool withReplace) : QDialog(parent)
     left->addStretch(1);
 
     auto* buttons = new QVBoxLayout;
-    findNext_ = AddButton(buttons, this, QStringLiteral("FindNext"), QStringLiteral("&Find Next"));
+    findNext_ = AddButton(buttons, this, QStringLiteral("FindNext"), tr("&Find Next"));
     findNext_->setDefault(true);
     if (withReplace) {
-        replace_ = AddButton(buttons, this, QStringLiteral("Replace"), QStringLiteral("&Replace"));
-        replaceAll_ = AddButton(buttons, this, QStringLiteral("ReplaceAll"), QStringLiteral("Replace &All"));
+        replace_ = AddButton(buttons, this, QStringLiteral("Replace"), tr("&Replace"));
+        replaceAll_ = AddButton(buttons, this, QStringLiteral("ReplaceAll"), tr("Replace &All"));
     }
-    QPushButton* cancel = AddButton(buttons, this, QStringLiteral("Cancel"), QStringLiteral("Cancel"));
+    QPushButton* cancel = AddButton(buttons, this, QStringLiteral("Cancel"), tr("Cancel"));
     buttons->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);

@@ -8,6 +8,7 @@
 #include "editor/RichEdit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QTimer>
 #include <QToolButton>
@@ -29,13 +30,14 @@ int FontBoxIndex(const QComboBox& box, const QString& family)
 
 QString FileSizeText(qint64 bytes)
 {
-    return QStringLiteral("Filesize: ") + QString::number(bytes) + QStringLiteral(" bytes");
+    //: status bar; %1 is the size of the saved file in bytes
+    return QCoreApplication::translate("TMainForm", "Filesize: %1 bytes").arg(bytes);
 }
 
 QString CaretPositionText(int line, int column)
 {
-    return QStringLiteral("Line: ") + QString::number(line + 1) + QStringLiteral("  Col: ") +
-           QString::number(column + 1);
+    //: status bar; %1 is the caret's line, %2 its column
+    return QCoreApplication::translate("TMainForm", "Line: %1  Col: %2").arg(line + 1).arg(column + 1);
 }
 
 std::optional<ColourSlots> ColourFromText(const QString& text)
@@ -71,8 +73,9 @@ QString SelectionHintText(qint64 length, qint64 breaks, bool endsWithBreak)
     // A final break ends the last line rather than starting an empty one.
     const qint64 lines = endsWithBreak ? breaks : breaks + 1;
     const qint64 characters = (length - breaks) + 2 * lines - 2;
-    return QString::number(lines) + QStringLiteral(" Line(s), ") + QString::number(characters) +
-           QStringLiteral(" Character(s) in current selection.");
+    return QCoreApplication::translate("TMainForm", "%1 Line(s), %2 Character(s) in current selection.")
+        .arg(lines)
+        .arg(characters);
 }
 
 // ---------------------------------------------------------------- handlers

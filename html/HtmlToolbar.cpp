@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QToolButton>
@@ -23,6 +24,8 @@ namespace {
 constexpr int kButtonHeight = 23;
 constexpr int kStripButtons = 6;
 
+// Hints and captions are shown translated, except the names of tags,
+// attributes and metas that some captions are.
 struct ButtonDef {
     const char* name;
     const char* hint;
@@ -38,32 +41,33 @@ struct StripDef {
 
 const StripDef kPlainStrips[] = {
     {"ToolBar1", 0, 24,
-     {{"b", "bold", "bold"},
-      {"i", "italic", "italic"},
-      {"u", "underlined", "underline"},
-      {"border", "border", "html/border"},
-      {"br", "line break", "html/br"},
-      {"pre", "preformatted text", "html/pre"}}},
+     {{"b", QT_TRANSLATE_NOOP("THTMLToolbar", "bold"), "bold"},
+      {"i", QT_TRANSLATE_NOOP("THTMLToolbar", "italic"), "italic"},
+      {"u", QT_TRANSLATE_NOOP("THTMLToolbar", "underlined"), "underline"},
+      {"border", QT_TRANSLATE_NOOP("THTMLToolbar", "border"), "html/border"},
+      {"br", QT_TRANSLATE_NOOP("THTMLToolbar", "line break"), "html/br"},
+      {"pre", QT_TRANSLATE_NOOP("THTMLToolbar", "preformatted text"), "html/pre"}}},
     {"ToolBar5", 24, 24,
-     {{"height", "height", "html/height"},
-      {"width", "width", "html/width"},
-      {"hr", "line", "html/hr"},
-      {"comment", "comment", "html/comment"},
-      {"ToolButton1", "link", "html/link"},
-      {"image", "image", "html/image"}}},
+     {{"height", QT_TRANSLATE_NOOP("THTMLToolbar", "height"), "html/height"},
+      {"width", QT_TRANSLATE_NOOP("THTMLToolbar", "width"), "html/width"},
+      {"hr", QT_TRANSLATE_NOOP("THTMLToolbar", "line"), "html/hr"},
+      {"comment", QT_TRANSLATE_NOOP("THTMLToolbar", "comment"), "html/comment"},
+      {"ToolButton1", QT_TRANSLATE_NOOP("THTMLToolbar", "link"), "html/link"},
+      {"image", QT_TRANSLATE_NOOP("THTMLToolbar", "image"), "html/image"}}},
     {"ToolBar3", 48, 24,
-     {{"body", "html body", "html/body"},
-      {"ol", "ordered list", "html/ol"},
-      {"ul", "unordered list", "html/ul"},
-      {"JavaScript", "javascript", "html/javascript"},
-      {"css", "cascaded style sheet", "html/css"},
-      {"name", "name", "html/name"}}},
+     {{"body", QT_TRANSLATE_NOOP("THTMLToolbar", "html body"), "html/body"},
+      {"ol", QT_TRANSLATE_NOOP("THTMLToolbar", "ordered list"), "html/ol"},
+      {"ul", QT_TRANSLATE_NOOP("THTMLToolbar", "unordered list"), "html/ul"},
+      {"JavaScript", QT_TRANSLATE_NOOP("THTMLToolbar", "javascript"), "html/javascript"},
+      {"css", QT_TRANSLATE_NOOP("THTMLToolbar", "cascaded style sheet"), "html/css"},
+      {"name", QT_TRANSLATE_NOOP("THTMLToolbar", "name"), "html/name"}}},
 };
 
 struct DropItemDef {
     const char* name;
     const char* caption;
-    const char* icon;   // nullptr: none
+    const char* icon;        // nullptr: none
+    bool htmlName = false;   // the caption is a name the HTML uses: never translated
 };
 
 struct DropDownDef {
@@ -72,27 +76,32 @@ struct DropDownDef {
 };
 
 const DropDownDef kDropDowns[] = {
-    {{"h", "headings", "html/heading"},
-     {{"h1", "H1", nullptr},
-      {"h2", "H2", nullptr},
-      {"h3", "H3", nullptr},
-      {"h4", "H4", nullptr},
-      {"h5", "H5", nullptr},
-      {"h6", "H6", nullptr}}},
-    {{"frames", "frames", "html/frames"}, {{"frameset", "Frameset", nullptr}, {"frame", "Frame", nullptr}}},
-    {{"tables", "tables", "html/tables"},
-     {{"Table1", "Table", nullptr}, {"tr", "Row", nullptr}, {"td", "Column", nullptr}}},
-    {{"font", "font", "html/font"}, {{"size", "size", nullptr}, {"face", "face", nullptr}, {"color", "color", nullptr}}},
-    {{"Paragraph", "paragraph", "html/paragraph"},
-     {{"aleft", "Left", "align-left"},
-      {"acenter", "Center", "align-center"},
-      {"aright", "Right", "align-right"},
-      {"ajustify", "Justify", "html/justify"}}},
-    {{"metas", "metas", "html/metas"},
-     {{"author", "author", nullptr},
-      {"keywords", "keywords", nullptr},
-      {"description", "description", nullptr},
-      {"contentlanguage", "content-language", nullptr}}},
+    {{"h", QT_TRANSLATE_NOOP("THTMLToolbar", "headings"), "html/heading"},
+     {{"h1", "H1", nullptr, true},
+      {"h2", "H2", nullptr, true},
+      {"h3", "H3", nullptr, true},
+      {"h4", "H4", nullptr, true},
+      {"h5", "H5", nullptr, true},
+      {"h6", "H6", nullptr, true}}},
+    {{"frames", QT_TRANSLATE_NOOP("THTMLToolbar", "frames"), "html/frames"},
+     {{"frameset", QT_TRANSLATE_NOOP("THTMLToolbar", "Frameset"), nullptr},
+      {"frame", QT_TRANSLATE_NOOP("THTMLToolbar", "Frame"), nullptr}}},
+    {{"tables", QT_TRANSLATE_NOOP("THTMLToolbar", "tables"), "html/tables"},
+     {{"Table1", QT_TRANSLATE_NOOP("THTMLToolbar", "Table"), nullptr},
+      {"tr", QT_TRANSLATE_NOOP("THTMLToolbar", "Row"), nullptr},
+      {"td", QT_TRANSLATE_NOOP("THTMLToolbar", "Column"), nullptr}}},
+    {{"font", QT_TRANSLATE_NOOP("THTMLToolbar", "font"), "html/font"},
+     {{"size", "size", nullptr, true}, {"face", "face", nullptr, true}, {"color", "color", nullptr, true}}},
+    {{"Paragraph", QT_TRANSLATE_NOOP("THTMLToolbar", "paragraph"), "html/paragraph"},
+     {{"aleft", QT_TRANSLATE_NOOP("THTMLToolbar", "Left"), "align-left"},
+      {"acenter", QT_TRANSLATE_NOOP("THTMLToolbar", "Center"), "align-center"},
+      {"aright", QT_TRANSLATE_NOOP("THTMLToolbar", "Right"), "align-right"},
+      {"ajustify", QT_TRANSLATE_NOOP("THTMLToolbar", "Justify"), "html/justify"}}},
+    {{"metas", QT_TRANSLATE_NOOP("THTMLToolbar", "metas"), "html/metas"},
+     {{"author", "author", nullptr, true},
+      {"keywords", "keywords", nullptr, true},
+      {"description", "description", nullptr, true},
+      {"contentlanguage", "content-language", nullptr, true}}},
 };
 
 QIcon Icon(const char* name)
@@ -114,7 +123,7 @@ THTMLToolbar::THTMLToolbar(QWidget* parent)
                           Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("HTMLToolbar"));
-    setWindowTitle(QStringLiteral("HTML"));
+    setWindowTitle(tr("HTML"));
     // A tool window of the main window: the window manager keeps it above
     // that window and below the dialogs that window opens, which a topmost
     // window would cover. It never takes the keyboard: a window manager
@@ -141,7 +150,8 @@ THTMLToolbar::THTMLToolbar(QWidget* parent)
             AddButton(ToolBar2, row++, drop.button.name, drop.button.hint, drop.button.icon);
         QMenu* menu = AddMenu(button);
         for (const DropItemDef& item : drop.items) {
-            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            QAction* action = menu->addAction(item.htmlName ? QString::fromUtf8(item.caption)
+                                                            : QCoreApplication::translate("THTMLToolbar", item.caption));
             action->setObjectName(QString::fromUtf8(item.name));
             if (item.icon)
                 action->setIcon(Icon(item.icon));
@@ -188,7 +198,7 @@ QToolButton* THTMLToolbar::AddButton(QWidget* strip, int row, const char* name, 
 {
     auto* button = new QToolButton(strip);
     button->setObjectName(QString::fromUtf8(name));
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(QCoreApplication::translate("THTMLToolbar", hint));
     button->setIcon(Icon(icon));
     button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);   // flat

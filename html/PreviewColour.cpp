@@ -64,7 +64,8 @@ void TMainForm::TestDocument2Click()
         RichEdit->SaveToFile(preview);
     } catch (const AppError& e) {
         // An earlier preview is not shown in place of this text.
-        ShowError(QStringLiteral("The preview could not be written.\n") + e.message());
+        //: %1 is why the file could not be written
+        ShowError(tr("The preview could not be written.\n%1").arg(e.message()));
         return;
     }
     Startup.PreviewFile = preview;

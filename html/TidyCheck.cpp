@@ -9,6 +9,7 @@
 #include "platform/SafeFile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -27,7 +28,8 @@ QString FindTidy(TMainForm& form)
             if (!onPath.isEmpty())
                 return onPath;
         }
-        if (form.Ask(MsgKind::Confirmation, QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?"),
+        if (form.Ask(MsgKind::Confirmation,
+                     QCoreApplication::translate("TMainForm", "Location of TIDY.EXE is unknown.\nSelect directory?"),
                      MsgButtons::YesNo) != MsgAnswer::Yes)
             return {};
         form.TidyLocation1Click();
@@ -36,7 +38,7 @@ QString FindTidy(TMainForm& form)
         const QString program = TidyProgramIn(form.Startup.TidyLocation, IsRegularFile);
         if (!program.isEmpty())
             return QFileInfo(program).absoluteFilePath();
-        if (form.Ask(MsgKind::Confirmation, QStringLiteral("TIDY.EXE not found.\nSearch again?"),
+        if (form.Ask(MsgKind::Confirmation, QCoreApplication::translate("TMainForm", "TIDY.EXE not found.\nSearch again?"),
                      MsgButtons::YesNo) != MsgAnswer::Yes)
             return {};
         form.TidyLocation1Click();
@@ -85,7 +87,8 @@ struct RunningCheck {
 
 void OutputFailed(TMainForm& form, RunningCheck& check)
 {
-    form.ShowError(QStringLiteral("Output file \"%1\" cannot be created/accessed.\n%1: %2")
+    //: %1 is the output file, %2 why it failed
+    form.ShowError(QCoreApplication::translate("TMainForm", "Output file \"%1\" cannot be created/accessed.\n%1: %2")
                        .arg(check.outputName, check.output.ErrorString()));
 }
 
@@ -115,7 +118,7 @@ void TMainForm::SyntaxCheckClick()
     // about older text, and its Tidy would write into this one's files.
     TidyErrors->DropRun();
     if (RichEdit->TextLength() == 0) {
-        Ask(MsgKind::Information, QStringLiteral("Nothing to tidy."), MsgButtons::Ok);
+        Ask(MsgKind::Information, tr("Nothing to tidy."), MsgButtons::Ok);
         return;
     }
     const QString program = FindTidy(*this);
@@ -146,14 +149,14 @@ void TMainForm::SyntaxCheckClick()
         return;
     }
     if (!readable) {
-        ShowError(QStringLiteral("Current file cannot be accessed."));
+        ShowError(tr("Current file cannot be accessed."));
         return;
     }
     check->errorsName = Startup.TempDir + QStringLiteral("Errors.txt");
     QFile errors(check->errorsName);
     check->tidyOutput.setFileTemplate(Startup.TempDir + QStringLiteral("tidy-XXXXXX.html"));
     if (!errors.open(QIODevice::WriteOnly | QIODevice::Truncate) || !check->tidyOutput.open()) {
-        ShowError(QStringLiteral("Error file \"%1\" cannot be created/accessed.").arg(check->errorsName));
+        ShowError(tr("Error file \"%1\" cannot be created/accessed.").arg(check->errorsName));
         return;
     }
     errors.close();
@@ -163,7 +166,7 @@ void TMainForm::SyntaxCheckClick()
     if (!process->Start({program, TidyArguments(Startup.TidyOptions, input), input, check->tidyOutput.fileName(),
                          check->errorsName},
                         check->limitMs)) {
-        ShowError(QStringLiteral("Unknown error occured trying to execute TIDY.EXE."));
+        ShowError(tr("Unknown error occured trying to execute TIDY.EXE."));
         ShowResult(*this, *check, TidyEnd::NotStarted);
         return;
     }
@@ -183,7 +186,7 @@ void TMainForm::TidyLocation1Click()
 void TMainForm::TidyOptions1Click()
 {
     const std::optional<QString> options = platform().prompts->InputBox(
-        QStringLiteral("Tidy Options"), QStringLiteral("Please enter your preferred options (e.g. -ascii -asxml)"),
+        tr("Tidy Options"), tr("Please enter your preferred options (e.g. -ascii -asxml)"),
         Startup.TidyOptions);
     if (options)
         Startup.TidyOptions = *options;

@@ -39,7 +39,7 @@ TTidyErrors::TTidyErrors(QWidget* parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TidyErrors"));
-    setWindowTitle(QStringLiteral("Tidy: Errors"));
+    setWindowTitle(tr("Tidy: Errors"));
     // It shows as a check starts, while the user may be typing.
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
@@ -61,7 +61,7 @@ TTidyErrors::TTidyErrors(QWidget* parent)
     row->setContentsMargins(6, 4, 6, 4);
     RunningLabel = new QLabel(runningRow_);
     RunningLabel->setObjectName(QStringLiteral("Running"));
-    StopButton = new QPushButton(QStringLiteral("&Stop"), runningRow_);
+    StopButton = new QPushButton(tr("&Stop"), runningRow_);
     StopButton->setObjectName(QStringLiteral("Stop"));
     row->addWidget(RunningLabel, 1);
     row->addWidget(StopButton);
@@ -99,7 +99,7 @@ void TTidyErrors::StopClick()
 {
     if (!running_ || !process_)
         return;
-    RunningLabel->setText(QStringLiteral("Stopping Tidy ..."));
+    RunningLabel->setText(tr("Stopping Tidy ..."));
     StopButton->setEnabled(false);
     process_->Stop();
 }
@@ -130,7 +130,7 @@ void TTidyErrors::RunEnded(TidyEnd end)
 
 void TTidyErrors::ShowRunningRow(bool running)
 {
-    RunningLabel->setText(QStringLiteral("Tidy is running ..."));
+    RunningLabel->setText(tr("Tidy is running ..."));
     StopButton->setEnabled(running);
     runningRow_->setVisible(running);
 }

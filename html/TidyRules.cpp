@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/TidyRules.h"
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <algorithm>
@@ -12,6 +13,11 @@ const QString kLinePrefix = QStringLiteral("line ");
 bool IsDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
+}
+
+QString Translated(const QString& note)
+{
+    return QCoreApplication::translate("TidyRules", note.toUtf8().constData());
 }
 
 bool IsBlank(QChar c)
@@ -144,7 +150,8 @@ QRect TidyErrorsFrame(QSize frame, const QRect& mainFrame, int barsBottom, const
 
 QString TidyStoppedEntry(int limitMs)
 {
-    return QStringLiteral("Tidy did not end within %1 seconds and was stopped.")
+    //: %1 is the time limit in seconds
+    return QCoreApplication::translate("TidyRules", "Tidy did not end within %1 seconds and was stopped.")
         .arg(QString::number(limitMs / 1000.0));
 }
 
@@ -154,8 +161,8 @@ QStringList TidyResultEntries(const QByteArray& errorFile, TidyEnd end, int limi
     if (end == TidyEnd::TimedOut)
         entries.append(TidyStoppedEntry(limitMs));
     else if (end == TidyEnd::Stopped)
-        entries.append(kTidyStoppedByUser);
+        entries.append(Translated(kTidyStoppedByUser));
     if (documentChanged)
-        entries.append(kTidyDocumentChanged);
+        entries.append(Translated(kTidyDocumentChanged));
     return entries;
 }

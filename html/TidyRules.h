@@ -66,9 +66,12 @@ enum class TidyEnd {
 // The list's entry when Tidy had to be stopped at the limit.
 QString TidyStoppedEntry(int limitMs);
 
-inline const QString kTidyStoppedByUser = QStringLiteral("Tidy was stopped before it ended.");
-inline const QString kTidyDocumentChanged =
-    QStringLiteral("The document was changed while Tidy ran: these messages are about the text before the change.");
+// The other notes the list adds, untranslated; TidyResultEntries gives them
+// in the user's language.
+inline const QString kTidyStoppedByUser =
+    QStringLiteral(QT_TRANSLATE_NOOP("TidyRules", "Tidy was stopped before it ended."));
+inline const QString kTidyDocumentChanged = QStringLiteral(QT_TRANSLATE_NOOP(
+    "TidyRules", "The document was changed while Tidy ran: these messages are about the text before the change."));
 
 // The list after a check: the error file's messages, then why Tidy did not
 // end by itself, then a note when the document was edited meanwhile (the

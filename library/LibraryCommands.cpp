@@ -242,13 +242,15 @@ void TMainForm::NewFolderClick()
     if (!parent || !parent->isSelected() || NodeKind(parent) == MacroNodeKind::Macro)
         parent = TreeRoot;
     // mkdir fails on anything already there, so nothing is replaced.
-    if (!QDir().mkdir(NodeFilePath(parent) + QStringLiteral("/Macrofolder.macro"))) {
-        ShowError(QStringLiteral("Folder could not be created!"));
+    //: The name of a new folder of macros, also on disk.
+    const QString name = tr("Macrofolder");
+    if (!QDir().mkdir(NodeFilePath(parent) + QLatin1Char('/') + name + kMacroExtension)) {
+        ShowError(tr("Folder could not be created!"));
         return;
     }
     {
         TreeUpdateGuard bulk(Tree);
-        auto* node = new TMacroTreeItem(QStringLiteral("Macrofolder"), MacroNodeKind::Folder);
+        auto* node = new TMacroTreeItem(name, MacroNodeKind::Folder);
         parent->addChild(node);
         Tree->setCurrentItem(node);
         if (IsChecked(kSortItem))
@@ -269,7 +271,7 @@ void TMainForm::TreeDragDrop(QTreeWidgetItem* target)
         NodeKind(target) == MacroNodeKind::Macro)
         return;
     if (!MoveEntry(NodeFilePath(source), NodeFilePath(target) + QLatin1Char('/') + source->text(0) + kMacroExtension)) {
-        ShowError(QStringLiteral("Macro could not be moved."));
+        ShowError(tr("Macro could not be moved."));
         return;
     }
     TreeUpdateGuard bulk(Tree);
@@ -287,8 +289,8 @@ void TMainForm::Delete2Click()
         return;
     const bool folder = NodeKind(node) == MacroNodeKind::Folder;
     if (Ask(MsgKind::Confirmation,
-            folder ? QStringLiteral("Really delete this folder and all contained macros/folders?")
-                   : QStringLiteral("Really delete this macro?"),
+            folder ? tr("Really delete this folder and all contained macros/folders?")
+                   : tr("Really delete this macro?"),
             MsgButtons::OkCancel) != MsgAnswer::Ok)
         return;
     const bool deleted = RecycleFile(NodeFilePath(node));
@@ -296,8 +298,8 @@ void TMainForm::Delete2Click()
         MakroFeld->clear();
     if (!deleted) {
         const QString why = platform().shell->RecycleError();
-        ShowError(QStringLiteral("Macro/Folder could not be deleted.") +
-                  (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
+        ShowError(why.isEmpty() ? tr("Macro/Folder could not be deleted.")
+                                : tr("Macro/Folder could not be deleted.\n%1").arg(why));
         return;
     }
     TreeUpdateGuard bulk(Tree);

@@ -11,6 +11,7 @@
 #include "platform/BatchPrompts.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -45,8 +46,11 @@ FileResult Outcome(const QString& file, FileOutcome outcome, int line = 0, const
     return result;
 }
 
-// Why a file that was written is an error all the same.
-const QString kMarkersNotSavedAfter = QStringLiteral("the file was saved, but its line markers were not: ");
+
+QString NoTemporaryFolder(const QString& why)
+{
+    return QCoreApplication::translate("BatchRun", "no temporary folder: %1").arg(why);
+}
 
 FileResult Failure(const QString& file, int line, const QString& reason)
 {
@@ -86,7 +90,7 @@ private:
     FileResult RunFile(const QString& file)
     {
         if (!QFileInfo::exists(file))
-            return Failure(file, 0, QStringLiteral("File not found!"));
+            return Failure(file, 0, QCoreApplication::translate("BatchRun", "File not found!"));
         prompts_.SetFile(file);
         prompts_.TakeLastMessage();
         prompts_.TakeRefusal();
@@ -97,7 +101,9 @@ private:
         form.OpenNamed(file);
         if (form.Doc.CurrentFile != target) {
             const QString reason = prompts_.TakeLastMessage();
-            return Failure(file, 0, reason.isEmpty() ? QStringLiteral("File could not be opened") : reason);
+            if (reason.isEmpty())
+                return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be opened"));
+            return Failure(file, 0, reason);
         }
         const std::optional<QByteArray> before = FileDigest(target);
         form.SearchPos = 0;
@@ -113,11 +119,13 @@ private:
             return Failure(file, line,
                            refusal.isEmpty()
                                ? LineFailureReason(text, form.Doc.IsPlainDocument)
-                               : QLatin1Char('"') + SplitMacroLine(text).word + QStringLiteral("\" ") + refusal);
+                               : CommandRefusal(SplitMacroLine(text).word, refusal));
         }
         if (form.Doc.CurrentFile != target)
-            return Failure(file, 0, QStringLiteral("the macro went on to another document (%1); nothing was saved")
-                                        .arg(QuotedName(form.Doc.CurrentFile)));
+            return Failure(file, 0,
+                           QCoreApplication::translate("BatchRun",
+                                                       "the macro went on to another document (%1); nothing was saved")
+                               .arg(QuotedName(form.Doc.CurrentFile)));
         if (!form.RichEdit->Modified())
             return Outcome(file, FileOutcome::Unchanged);
         return dryRun_ ? Compare(file, target) : Save(file, target, before);
@@ -127,15 +135,21 @@ private:
     {
         // Nobody is there to ask: another program's change is kept.
         if (ChangedSince(form_->Doc.LastSeen, target))
-            return Failure(file, 0, kChangedWhileRunning);
+            return Failure(file, 0, ChangedWhileRunning());
         prompts_.TakeLastMessage();
         form_->CheckList->TakeSaveFailure();
         if (!form_->SaveWithChecks(false)) {
             const QString reason = prompts_.TakeLastMessage();
-            return Failure(file, 0, reason.isEmpty() ? QStringLiteral("File could not be saved.") : reason);
+            if (reason.isEmpty())
+                return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be saved."));
+            return Failure(file, 0, reason);
         }
         if (const QString markers = form_->CheckList->TakeSaveFailure(); !markers.isEmpty())
-            return Failure(file, 0, kMarkersNotSavedAfter + markers);
+            // Written, and an error all the same.
+            return Failure(file, 0,
+                           QCoreApplication::translate("BatchRun",
+                                                       "the file was saved, but its line markers were not: %1")
+                               .arg(markers));
         const bool same = before && FileDigest(target) == before;
         return Outcome(file, same ? FileOutcome::Unchanged : FileOutcome::Changed);
     }
@@ -145,7 +159,7 @@ private:
     FileResult Compare(const QString& file, const QString& target)
     {
         if (!scratch_.isValid())
-            return Failure(file, 0, QStringLiteral("no temporary folder: ") + scratch_.errorString());
+            return Failure(file, 0, NoTemporaryFolder(scratch_.errorString()));
         const QString copy = scratch_.filePath(QFileInfo(target).fileName());
         try {
             form_->RichEdit->SaveToFile(copy);
@@ -158,7 +172,9 @@ private:
                                             QStringLiteral("--label"), label, QStringLiteral("--"), target, copy});
         if (!diff.waitForFinished(120000) || diff.exitStatus() != QProcess::NormalExit) {
             diff.kill();
-            return Failure(file, 0, QStringLiteral("the diff program did not run: ") + diff.errorString());
+            return Failure(file, 0,
+                           QCoreApplication::translate("BatchRun", "the diff program did not run: %1")
+                               .arg(diff.errorString()));
         }
         QFile::remove(copy);
         if (diff.exitCode() == 0)
@@ -187,7 +203,7 @@ private:
 // The macro's lines; nothing, and the reason told, when they cannot be read.
 std::optional<QStringList> ReadMacro(const QString& path, const BatchOutput& output)
 {
-    QString reason = QStringLiteral("Macro not found!");
+    QString reason = QCoreApplication::translate("BatchRun", "Macro not found!");
     // A folder, pipe or device is no macro, and reading it could wait forever.
     if (QFileInfo(path).isFile()) {
         try {
@@ -203,18 +219,26 @@ std::optional<QStringList> ReadMacro(const QString& path, const BatchOutput& out
 
 } // namespace
 
+QString ChangedWhileRunning()
+{
+    return QCoreApplication::translate("BatchRun",
+                                       "the file was changed by another program while the macro ran; it was not saved");
+}
+
 QString SummaryLine(const FileResult& result)
 {
     const QString file = QuotedName(result.file);
     switch (result.outcome) {
-    case FileOutcome::Changed: return file + QStringLiteral(": changed");
-    case FileOutcome::Unchanged: return file + QStringLiteral(": unchanged");
+    case FileOutcome::Changed: return QCoreApplication::translate("BatchRun", "%1: changed").arg(file);
+    case FileOutcome::Unchanged: return QCoreApplication::translate("BatchRun", "%1: unchanged").arg(file);
     case FileOutcome::Failed: break;
     }
     const QString reason = OneLine(result.reason);
     if (result.line > 0)
-        return QStringLiteral("%1: error in line %2: %3").arg(file).arg(result.line).arg(reason);
-    return file + QStringLiteral(": error: ") + reason;
+        //: %1 is the file, %2 the macro line, %3 why it failed.
+        return QCoreApplication::translate("BatchRun", "%1: error in line %2: %3")
+            .arg(file, QString::number(result.line), reason);
+    return QCoreApplication::translate("BatchRun", "%1: error: %2").arg(file, reason);
 }
 
 int BatchExitCode(const std::vector<FileResult>& results)
@@ -230,7 +254,9 @@ std::optional<RefusedLine> FindRefusedLine(const QStringList& lines)
     const std::vector<MacroFinding> refusals = WindowlessRefusals(lines);
     if (refusals.empty())
         return std::nullopt;
-    return RefusedLine{refusals.front().line, refusals.front().message + QStringLiteral("; the file was skipped")};
+    const MacroFinding& first = refusals.front();
+    return RefusedLine{first.line,
+                       QCoreApplication::translate("BatchRun", "%1; the file was skipped").arg(first.message)};
 }
 
 bool ShowsBatchProgress(bool errorIsTerminal, qsizetype files)
@@ -267,7 +293,7 @@ int RunBatch(const BatchOptions& options, const BatchOutput& output)
     const QString macroFile = copyDir.filePath(QStringLiteral("run.macro"));
     try {
         if (!copyDir.isValid())
-            throw AppError(QStringLiteral("no temporary folder: ") + copyDir.errorString());
+            throw AppError(NoTemporaryFolder(copyDir.errorString()));
         WriteMacroFile(macroFile, lines->mid(0, LinesToRun(*lines)));
     } catch (const AppError& e) {
         if (output.err)

@@ -36,8 +36,7 @@ struct FileResult {
 };
 
 // Why a file that another program changed while its macro ran is not saved.
-inline const QString kChangedWhileRunning =
-    QStringLiteral("the file was changed by another program while the macro ran; it was not saved");
+QString ChangedWhileRunning();
 
 // "FILE: changed", "FILE: unchanged", "FILE: error in line N: REASON" or
 // "FILE: error: REASON", the name quoted as QuotedName does and the reason

@@ -16,6 +16,7 @@
 #include "markers/MegaCheckListBox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QSignalBlocker>
 
@@ -139,9 +140,11 @@ bool BlockIndent(TMainForm& form, bool unindent)
 void ToggleTypingMode(TMainForm& form)
 {
     TStatusBar& bar = *form.StatusBar;
-    const bool overwrite = bar.Panel(2).text == QLatin1String("insert");
+    // The editor knows the mode; the panel only shows it, in the user's language.
+    const bool overwrite = !form.RichEdit->OverwriteMode();
     form.RichEdit->SetOverwriteMode(overwrite);
-    const QString text = overwrite ? QStringLiteral("overwrite") : QStringLiteral("insert");
+    const QString text = overwrite ? QCoreApplication::translate("TMainForm", "overwrite")
+                                   : QCoreApplication::translate("TMainForm", "insert");
     bar.SetPanelText(2, text);
     bar.SetPanelWidth(2, bar.TextWidth(text) + 10);
 }

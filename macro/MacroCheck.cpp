@@ -6,6 +6,7 @@
 #include "macro/MacroPaths.h"
 #include "platform/BatchPrompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -48,10 +49,10 @@ bool HasPlaceholder(const QString& argument)
 
 QString UnknownWordMessage(const QString& written, const QString& word)
 {
-    QString message = QStringLiteral("unknown command ") + Quoted(written);
     if (const auto nearest = NearestWord(word, CommandWords()))
-        message += QStringLiteral("; did you mean %1?").arg(Quoted(*nearest));
-    return message;
+        return QCoreApplication::translate("MacroCheck", "unknown command %1; did you mean %2?")
+            .arg(Quoted(written), Quoted(*nearest));
+    return QCoreApplication::translate("MacroCheck", "unknown command %1").arg(Quoted(written));
 }
 
 // A replace argument with " with " and further blanks reads two ways: the
@@ -64,7 +65,8 @@ std::optional<QString> ReplaceReadingWarning(const QString& written, const QStri
     const std::optional<ReplacePair> other = SplitReplacePairAtBlank(argument);
     if (!taken || !other || taken == other || argument.count(QLatin1Char(' ')) <= 2)
         return std::nullopt;
-    return QStringLiteral("%1 replaces %2 by %3, but could also mean %4 by %5; write blanks inside the texts as \\s")
+    return QCoreApplication::translate("MacroCheck", "%1 replaces %2 by %3, but could also mean %4 by %5; "
+                                                     "write blanks inside the texts as \\s")
         .arg(Quoted(written + QLatin1Char(' ') + argument), Quoted(taken->find), Quoted(taken->replacement),
              Quoted(other->find), Quoted(other->replacement));
 }
@@ -79,15 +81,17 @@ std::optional<QString> ArgumentError(const MacroCommand& command, const std::opt
     switch (command.argument) {
     case MacroArgument::Integer:
         if (!argument)
-            return word + QStringLiteral(" needs a whole number");
+            return QCoreApplication::translate("MacroCheck", "%1 needs a whole number").arg(word);
         [[fallthrough]];
     case MacroArgument::OptionalInteger:
         if (argument && !ReadMacroInteger(*argument))
-            return word + QStringLiteral(" needs a whole number, not ") + Quoted(*argument);
+            return QCoreApplication::translate("MacroCheck",
+                                               "%1 needs a whole number, not %2").arg(word, Quoted(*argument));
         return std::nullopt;
     case MacroArgument::Pair:
         if (!argument || !SplitReplacePair(*argument))
-            return word + QStringLiteral(" needs the find text, a blank and the replacement");
+            return QCoreApplication::translate("MacroCheck",
+                                               "%1 needs the find text, a blank and the replacement").arg(word);
         return std::nullopt;
     default:
         return std::nullopt;
@@ -104,7 +108,8 @@ std::optional<QString> ArgumentWarning(const MacroCommand& command, const QStrin
         return ReplaceReadingWarning(written, *argument);
     for (const char* toggle : kToggles)
         if (word == QLatin1StringView(toggle))
-            return QStringLiteral("%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
+            return QCoreApplication::translate(
+                "MacroCheck", "%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
     return std::nullopt;
 }
 
@@ -165,14 +170,16 @@ std::vector<MacroFinding> PathFindings(const QStringList& lines)
                                              : QFileInfo(resolved).isDir() && !OthersCanPass(resolved);
             if (hidden)
                 findings.push_back({int(i + 1), FindingKind::Warning,
-                                    QStringLiteral("%1 reads %2, which other users cannot read: a run asks first, "
-                                                   "and --run refuses it without --allow-paths")
+                                    QCoreApplication::translate("MacroCheck",
+                                                               "%1 reads %2, which other users cannot read: a run "
+                                                               "asks first, and --run refuses it without --allow-paths")
                                         .arg(word, known->whole ? resolved : *line.argument)});
         } else {
             const qsizetype slash = resolved.lastIndexOf(QLatin1Char('/'));
             const QString folder = known->whole ? resolved.left(qMax<qsizetype>(1, slash)) : resolved;
             findings.push_back({int(i + 1), FindingKind::Warning,
-                                QStringLiteral("%1 writes into %2: a run asks first unless its document is there")
+                                QCoreApplication::translate(
+                                    "MacroCheck", "%1 writes into %2: a run asks first unless its document is there")
                                     .arg(word, folder)});
         }
     }
@@ -217,18 +224,20 @@ std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines)
         QString reason;
         if (line.word == QLatin1String("exit") || line.word == QLatin1String("deletefile") ||
             line.word == QLatin1String("clearfile") || line.word == QLatin1String("closefile"))
-            reason = word + QStringLiteral(" is not run without a window");
+            reason = QCoreApplication::translate("MacroCheck", "%1 is not run without a window").arg(word);
         else if (line.word == QLatin1String("savefile") && line.argument)
-            reason = word + QStringLiteral(" with a file name is not run without a window");
+            reason = QCoreApplication::translate("MacroCheck",
+                                                 "%1 with a file name is not run without a window").arg(word);
         else if (line.word == QLatin1String("savefile") && i < running)
-            reason = word + QStringLiteral(" before the end of the macro is not run without a window (each file is "
-                                           "saved once its run is over)");
+            reason = QCoreApplication::translate("MacroCheck", "%1 before the end of the macro is not run without a "
+                                                               "window (each file is saved once its run is over)")
+                         .arg(word);
         else if (line.word == QLatin1String("openfile") && !line.argument)
-            reason = word + QLatin1Char(' ') + DialogRefusal(QStringLiteral("open dialog"));
+            reason = CommandRefusal(line.word, DialogRefusal(WindowDialog::Open));
         else if (line.word == QLatin1String("print"))
-            reason = word + QLatin1Char(' ') + DialogRefusal(QStringLiteral("print dialog"));
+            reason = CommandRefusal(line.word, DialogRefusal(WindowDialog::Print));
         else if (line.word == QLatin1String("printersetup"))
-            reason = word + QLatin1Char(' ') + DialogRefusal(QStringLiteral("printer setup dialog"));
+            reason = CommandRefusal(line.word, DialogRefusal(WindowDialog::PrinterSetup));
         if (!reason.isEmpty())
             refusals.push_back({int(i + 1), FindingKind::Error, reason});
     }
@@ -248,7 +257,7 @@ std::vector<MacroFinding> CheckMacroLines(const QStringList& lines)
         const int number = int(i + 1);
         const MacroLine line = SplitMacroLine(lines.at(i));
         if (line.word.isEmpty()) {
-            findings.push_back({number, FindingKind::Error, QStringLiteral("blank line")});
+            findings.push_back({number, FindingKind::Error, QCoreApplication::translate("MacroCheck", "blank line")});
             continue;
         }
         const QString written = WrittenWord(lines.at(i));
@@ -266,29 +275,31 @@ std::vector<MacroFinding> CheckMacroLines(const QStringList& lines)
 
 QString FindingText(const QString& file, const MacroFinding& finding)
 {
-    return QStringLiteral("%1:%2: %3: %4")
-        .arg(file)
-        .arg(finding.line)
-        .arg(finding.kind == FindingKind::Error ? QStringLiteral("error") : QStringLiteral("warning"),
-             finding.message);
+    //: %1 is the macro file, %2 the line number, %3 what is wrong with the line.
+    return (finding.kind == FindingKind::Error ? QCoreApplication::translate("MacroCheck", "%1:%2: error: %3")
+                                               : QCoreApplication::translate("MacroCheck", "%1:%2: warning: %3"))
+        .arg(file, QString::number(finding.line), finding.message);
 }
 
 QString LineFailureReason(const QString& text, bool plainText)
 {
     const MacroLine line = SplitMacroLine(text);
     if (line.word.isEmpty())
-        return QStringLiteral("blank line");
+        return QCoreApplication::translate("MacroCheck", "blank line");
     const MacroCommand* command = FindMacroCommand(line.word);
     if (!command)
         return UnknownWordMessage(WrittenWord(text), line.word);
     const QString word = Quoted(line.word);
     if (!CheckMacroCall(*command, line.argument, plainText)) {
         if (CheckMacroCall(*command, line.argument, !plainText))
-            return word + (plainText ? QStringLiteral(" needs a rich-text document")
-                                     : QStringLiteral(" needs a plain-text document"));
+            return (plainText ? QCoreApplication::translate("MacroCheck", "%1 needs a rich-text document")
+                              : QCoreApplication::translate("MacroCheck", "%1 needs a plain-text document"))
+                .arg(word);
         if (const auto error = ArgumentError(*command, line.argument))
             return *error;
-        return word + QStringLiteral(" does not accept its argument once the placeholders are filled in");
+        return QCoreApplication::translate("MacroCheck",
+                                               "%1 does not accept its argument once the placeholders are filled in")
+            .arg(word);
     }
-    return word + QStringLiteral(" failed");
+    return QCoreApplication::translate("MacroCheck", "%1 failed").arg(word);
 }

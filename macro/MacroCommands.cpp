@@ -11,6 +11,7 @@
 #include "macro/MacroLanguage.h"
 #include "macro/MacroPaths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QToolButton>
 #include <algorithm>
@@ -46,7 +47,7 @@ void Exit(TMainForm& form, const MacroCall&) { form.Exit1Click(); }
 void PermitOrFail(TMainForm& form, PathAccess access, const QString& path)
 {
     if (!PermitMacroPath(form, access, path))
-        throw AppError(QStringLiteral("not allowed: ") + path);
+        throw AppError(QCoreApplication::translate("MacroCommands", "not allowed: %1").arg(path));
 }
 
 void SaveFile(TMainForm& form, const MacroCall& call)

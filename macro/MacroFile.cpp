@@ -5,10 +5,16 @@
 #include "platform/AppError.h"
 #include "platform/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
 #include <new>
+
+QString MacroNotRead(const QString& reason)
+{
+    return QCoreApplication::translate("MacroFile", "Macro cannot be read: %1").arg(reason);
+}
 
 void WriteMacroFile(const QString& path, const QStringList& lines)
 {
@@ -19,16 +25,17 @@ void WriteMacroFile(const QString& path, const QStringList& lines)
     const QByteArray bytes = EncodeText(text, format);
     QString reason;
     if (!WriteFileSafely(path, bytes, &reason))
-        throw AppError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
+        throw AppError(QCoreApplication::translate("MacroFile", "Cannot write file \"%1\". %2").arg(path, reason));
 }
 
 QStringList ReadMacroFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(kMacroNotRead + file.errorString());
+        throw AppError(MacroNotRead(file.errorString()));
     const auto tooLarge = [] {
-        return AppError(kMacroNotRead + QStringLiteral("it is larger than %1 MB").arg(kMaxMacroBytes / (1024 * 1024)));
+        return AppError(MacroNotRead(
+            QCoreApplication::translate("MacroFile", "it is larger than %1 MB").arg(kMaxMacroBytes / (1024 * 1024))));
     };
     if (file.size() > kMaxMacroBytes)
         throw tooLarge();
@@ -44,10 +51,10 @@ QStringList ReadMacroFile(const QString& path)
         if (bytes.size() > kMaxMacroBytes)
             throw tooLarge();
         if (file.error() != QFileDevice::NoError)
-            throw AppError(kMacroNotRead + file.errorString());
+            throw AppError(MacroNotRead(file.errorString()));
         return MacroLinesFromBytes(bytes);
     } catch (const std::bad_alloc&) {
-        throw AppError(kMacroNotRead + QStringLiteral("there is not enough memory to hold it"));
+        throw AppError(MacroNotRead(QCoreApplication::translate("MacroFile", "there is not enough memory to hold it")));
     }
 }
 

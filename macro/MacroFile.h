@@ -11,12 +11,12 @@ void WriteMacroFile(const QString& path, const QStringList& lines);
 // recorded, and a larger one is a mistake rather than a macro.
 constexpr qint64 kMaxMacroBytes = 64 * 1024 * 1024;
 
-// The start of the message of a macro file that cannot be read; the
-// system's or the limit's reason follows.
-inline const QString kMacroNotRead = QStringLiteral("Macro cannot be read: ");
+// The message of a macro file that cannot be read, with the system's or
+// the limit's reason: "Macro cannot be read: REASON".
+QString MacroNotRead(const QString& reason);
 
 // Reads a macro file's lines; any line-break style is accepted. Throws
-// AppError (kMacroNotRead and the reason) when the file cannot be opened or
+// AppError (MacroNotRead) when the file cannot be opened or
 // read, is larger than kMaxMacroBytes, or does not fit in memory.
 QStringList ReadMacroFile(const QString& path);
 

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "document/DocumentRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -144,8 +145,9 @@ std::optional<QString> AskedPath(PathAccess access, const QString& path, const Q
 
 QString QuestionText(PathAccess access, const QString& shown)
 {
-    return QStringLiteral("The macro wants to %1 %2.\nAllow it?")
-        .arg(access == PathAccess::Write ? QStringLiteral("write") : QStringLiteral("read"), shown);
+    if (access == PathAccess::Write)
+        return QCoreApplication::translate("MacroPaths", "The macro wants to write %1.\nAllow it?").arg(shown);
+    return QCoreApplication::translate("MacroPaths", "The macro wants to read %1.\nAllow it?").arg(shown);
 }
 
 }   // namespace
@@ -187,9 +189,12 @@ bool MacroPathGuard::Permit(PathAccess access, const QString& path, const std::f
     if (policy_ == PathPolicy::Refuse) {
         const QString& shown = *asked;
         refusal_ = access == PathAccess::Write
-                       ? QStringLiteral("writes %1, outside the folder of the document; --allow-paths allows it")
+                       ? QCoreApplication::translate(
+                             "MacroPaths", "writes %1, outside the folder of the document; --allow-paths allows it")
                              .arg(shown)
-                       : QStringLiteral("reads %1, which other users cannot read; --allow-paths allows it").arg(shown);
+                       : QCoreApplication::translate("MacroPaths",
+                                                     "reads %1, which other users cannot read; --allow-paths allows it")
+                             .arg(shown);
     } else {
         yes = ask(QuestionText(access, *asked));
     }

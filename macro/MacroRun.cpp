@@ -241,7 +241,7 @@ void TMainForm::RunMacro()
         }
     }
     if (!found) {
-        ShowError(QStringLiteral("Macro not found!"));
+        ShowError(tr("Macro not found!"));
         Stop1Click();
         return;
     }
@@ -271,9 +271,7 @@ void TMainForm::RunMacro()
                 }
                 if (Macro.StopRequested) {
                     Macro.FailedLine = Macro.RunLine;
-                    Ask(MsgKind::Information,
-                        QStringLiteral("Macro stopped in line ") + QString::number(i + 1) + QStringLiteral("."),
-                        MsgButtons::Ok);
+                    Ask(MsgKind::Information, tr("Macro stopped in line %1.").arg(i + 1), MsgButtons::Ok);
                     break;
                 }
                 MacroLine line = SplitMacroLine(Macro.MacroLines.at(i));
@@ -283,8 +281,10 @@ void TMainForm::RunMacro()
                 }
                 if (!ExecuteMacroCommand(line.word, line.argument)) {
                     Macro.FailedLine = Macro.RunLine;
-                    ShowError(QStringLiteral("Error in line ") + QString::number(i + 1) + QStringLiteral(".\n") +
-                              LineFailureReason(Macro.MacroLines.at(i), Doc.IsPlainDocument));
+                    //: %1 is the line number, %2 why the line failed.
+                    ShowError(tr("Error in line %1.\n%2")
+                                  .arg(QString::number(i + 1),
+                                       LineFailureReason(Macro.MacroLines.at(i), Doc.IsPlainDocument)));
                     break;
                 }
             }

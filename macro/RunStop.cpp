@@ -6,6 +6,7 @@
 #include "library/MacroTree.h"
 #include "macro/MacroFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ const QStringList kIdleItems = {QStringLiteral("Macrobrowser1"), QStringLiteral(
 
 QString OverwriteQuestion(const QString& what)
 {
-    return QStringLiteral("Overwrite \"") + what + QStringLiteral("\"?");
+    return QCoreApplication::translate("TMainForm", "Overwrite \"%1\"?").arg(what);
 }
 
 bool IsSelected(const QTreeWidgetItem* node)
@@ -44,7 +45,7 @@ void TMainForm::SetRunMode(bool run)
     static const QIcon recordIcon(QStringLiteral(":/icons/record.svg"));
     runMode_ = run;
     RunButton->setIcon(run ? runIcon : recordIcon);
-    RunButton->setToolTip(run ? QStringLiteral("run") : QStringLiteral("record"));
+    RunButton->setToolTip(run ? tr("run") : tr("record"));
 }
 
 void TMainForm::ShowRecordingControls()
@@ -102,7 +103,7 @@ void TMainForm::Record1Click()
     }
     QTreeWidgetItem* target = TreeRoot;
     if (name.isEmpty()) {
-        name = QStringLiteral("Unnamed Macro");
+        name = tr("Unnamed Macro");
         const QSignalBlocker quiet(MakroFeld);
         MakroFeld->setText(name);
     } else {

@@ -3,10 +3,15 @@
 
 #include "platform/AppError.h"
 
+void TArray::ThrowRangeError(int index)
+{
+    throw AppError(tr("Index out of range: %1").arg(index));
+}
+
 void TArray::CheckIndex(int index) const
 {
     if (index < 0 || index >= Count())
-        throw AppError(QStringLiteral("Index out of range: ") + QString::number(index));
+        ThrowRangeError(index);
 }
 
 std::int32_t TArray::GetItem(int index) const

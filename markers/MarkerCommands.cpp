@@ -6,14 +6,7 @@
 
 void TMainForm::MarkLine1Click()
 {
-    const int line = RichEdit->LineFromChar(RichEdit->SelStart());
-    const int index = CheckList->FindMarker(line);
-    if (index >= 0) {
-        CheckList->SetItemIndex(index);
-        CheckListClickCheck();
-    } else {
-        CheckList->AddMarker(line);
-    }
+    CheckList->ToggleMarker(RichEdit->LineFromChar(RichEdit->SelStart()));
     RichEdit->setFocus();
 }
 
@@ -25,21 +18,17 @@ void TMainForm::ShowLineMarkers1Click()
 
 void TMainForm::CheckListClick()
 {
-    const int index = CheckList->ItemIndex();
-    if (index >= 0) {
-        const int line = CheckList->MarkerLines.GetItem(index);
+    if (const std::optional<int> line = CheckList->SelectedLine()) {
         // The marked line becomes the top line of the view, wherever the
         // view was before.
-        RichEdit->LineScroll(line - RichEdit->FirstVisibleLine());
-        RichEdit->SetSelStart(RichEdit->LineIndex(line));
+        RichEdit->LineScroll(*line - RichEdit->FirstVisibleLine());
+        RichEdit->SetSelStart(RichEdit->LineIndex(*line));
     }
     RichEdit->setFocus();
 }
 
 void TMainForm::CheckListClickCheck()
 {
-    const int index = CheckList->ItemIndex();
-    if (index >= 0)
-        CheckList->RemoveMarker(index);
+    CheckList->RemoveSelected();
     RichEdit->setFocus();
 }

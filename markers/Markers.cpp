@@ -4,6 +4,7 @@
 #include "editor/TextCodec.h"
 #include "platform/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
@@ -76,8 +77,9 @@ std::optional<QByteArray> ReadSideFile(const QString& path, QString* reason)
     if (::fstat(fd, &st) != 0)
         return fail(systemError());
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("not a regular file"));
-    const QString tooLarge = QStringLiteral("larger than %1 MB").arg(kMaxMarkerFileBytes >> 20);
+        return fail(QCoreApplication::translate("Markers", "not a regular file"));
+    //: Why a marker file is not read; %1 is the largest size read, in megabytes.
+    const QString tooLarge = QCoreApplication::translate("Markers", "larger than %1 MB").arg(kMaxMarkerFileBytes >> 20);
     if (st.st_size > kMaxMarkerFileBytes)
         return fail(tooLarge);
     // The file may grow while it is read; the limit holds all the same.
@@ -145,7 +147,7 @@ QString MarkerFileName(const QString& documentPath)
 
 std::optional<qint64> ParseMarkerLine(const QString& line)
 {
-    static const QString prefix = QStringLiteral("Line ");
+    static const QString prefix = QStringLiteral("Line ");   // the side file's own word
     if (line.startsWith(prefix)) {
         QStringView rest = QStringView(line).mid(prefix.size());
         bool negative = false;
@@ -200,7 +202,16 @@ MarkerFileContents ReadMarkerFile(const QString& path, int lineCount)
 
 QString MarkersNotRestoredMessage(const MarkerFileContents& contents)
 {
-    return contents.reason.isEmpty() ? kMarkersNotRestored : kMarkersNotRestored + QLatin1Char('\n') + contents.reason;
+    if (contents.reason.isEmpty())
+        return QCoreApplication::translate("Markers", "Line Markers could not be restored.");
+    //: %1 is the marker file's path, a colon and why it could not be read.
+    return QCoreApplication::translate("Markers", "Line Markers could not be restored.\n%1").arg(contents.reason);
+}
+
+QString MarkersNotSavedMessage(const QString& path, const QString& reason)
+{
+    //: %1 is the marker file's path, %2 why it could not be written.
+    return QCoreApplication::translate("Markers", "Line Markers could not be saved.\n%1: %2").arg(path, reason);
 }
 
 bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* error)
@@ -211,7 +222,7 @@ bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* er
     if (!existing.isSymLink() && existing.exists() && existing.ownerId() == ::geteuid()
         && !(existing.permissions() & QFileDevice::WriteOwner)) {
         if (error)
-            *error = QStringLiteral("The file is write-protected");
+            *error = QCoreApplication::translate("Markers", "The file is write-protected");
         return false;
     }
 

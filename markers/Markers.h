@@ -9,11 +9,9 @@
 // Marker logic that needs no widget: labels, the ".lm" side file and the
 // fitting of labels to the sidebar's width.
 
-inline const QString kMarkersNotSaved = QStringLiteral("Line Markers could not be saved.");
-inline const QString kMarkersNotRestored = QStringLiteral("Line Markers could not be restored.");
-
 // The label of a marker on the 0-based line `line` whose text is `lineText`:
 // "<line+1>, <cleaned text>", or "Line <line+1>" when nothing is left.
+// Labels are the side file's lines, read back by number: never translated.
 QString MakeMarkerLabel(int line, const QString& lineText);
 
 // The side file of a document: its path followed by ".lm".
@@ -49,6 +47,9 @@ MarkerFileContents ReadMarkerFile(const QString& path, int lineCount);
 // "Line Markers could not be restored.", and on a further line why the
 // file was not read when it was not read at all.
 QString MarkersNotRestoredMessage(const MarkerFileContents& contents);
+
+// "Line Markers could not be saved.", and on a further line "PATH: reason".
+QString MarkersNotSavedMessage(const QString& path, const QString& reason);
 
 // Writes the labels, each ended by CR LF, replacing the file atomically.
 // False (and the reason in *error) when it cannot be written; an existing

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "markers/MegaCheckListBox.h"
 
-#include "platform/AppError.h"
-#include "platform/Prompts.h"
-
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -72,7 +66,12 @@ private:
 
 } // namespace
 
-TMegaCheckListBox::TMegaCheckListBox(QWidget* parent) : QListWidget(parent)
+TMegaCheckListBox::TMegaCheckListBox(QWidget* parent)
+    : QListWidget(parent),
+      LineCount(markers_.LineCount),
+      MarkerLabels(markers_.Labels()),
+      MarkerLines(markers_.Lines()),
+      LineText(markers_.LineText)
 {
     setObjectName(QStringLiteral("CheckList"));
     setItemDelegate(new MarkerDelegate(this));
@@ -105,15 +104,19 @@ TMegaCheckListBox::TMegaCheckListBox(QWidget* parent) : QListWidget(parent)
             setCurrentRow(index);
         emit ClickCheck(index);
     });
+
+    connect(&markers_, &MarkerModel::Added, this, &TMegaCheckListBox::EntryAdded);
+    connect(&markers_, &MarkerModel::Removed, this, &TMegaCheckListBox::EntryRemoved);
+    connect(&markers_, &MarkerModel::Relabelled, this, &TMegaCheckListBox::FitLabel);
+    connect(&markers_, &MarkerModel::Cleared, this, [this] {
+        ProgramChange change(programChange_);
+        clear();
+    });
+    connect(&markers_, &MarkerModel::Restored, this, &TMegaCheckListBox::EntriesRestored);
 }
 
-// Members go before the base: MarkerLines first, then MarkerLabels.
+// The model goes before the base: its lines first, then its labels.
 TMegaCheckListBox::~TMegaCheckListBox() = default;
-
-QString TMegaCheckListBox::MakeMarkerLabel(int line) const
-{
-    return ::MakeMarkerLabel(line, LineText ? LineText(line) : QString());
-}
 
 void TMegaCheckListBox::AppendEntry(const QString& text)
 {
@@ -124,130 +127,70 @@ void TMegaCheckListBox::AppendEntry(const QString& text)
     addItem(entry);
 }
 
-void TMegaCheckListBox::AddMarker(int line)
+void TMegaCheckListBox::EntryAdded(int index)
 {
     ProgramChange change(programChange_);
-    MarkerLabels.append(MakeMarkerLabel(line));
     AppendEntry(QString());
-    MarkerLines.Add(line);
-    FitLabel(count() - 1);
+    FitLabel(index);
 }
 
-void TMegaCheckListBox::RemoveMarker(int index)
+void TMegaCheckListBox::EntryRemoved(int index)
 {
     ProgramChange change(programChange_);
-    MarkerLines.Delete(index);   // a bad index throws before anything changes
-    MarkerLabels.removeAt(index);
     const bool wasSelected = ItemIndex() == index;
     delete takeItem(index);
     if (wasSelected)
         selectionModel()->clear();   // nothing is selected after removing the selected entry
 }
 
-int TMegaCheckListBox::FindMarker(int line) const
+void TMegaCheckListBox::EntriesRestored(bool whole)
 {
-    for (int i = 0; i < MarkerLines.Count(); ++i)
-        if (MarkerLines.GetItem(i) == line)
-            return i;
-    return -1;
-}
-
-void TMegaCheckListBox::ShiftMarkers(int fromLine)
-{
-    ProgramChange change(programChange_);
-    for (int i = 0; i < MarkerLines.Count(); ++i) {
-        const int line = MarkerLines.GetItem(i);
-        if (line < fromLine || line == std::numeric_limits<int>::max())
-            continue;
-        MarkerLines.SetItem(i, line + 1);
-        MarkerLabels[i] = MakeMarkerLabel(line + 1);
-        FitLabel(i);
-    }
-}
-
-void TMegaCheckListBox::ClearMarkers()
-{
-    ProgramChange change(programChange_);
-    MarkerLines.Clear();
-    MarkerLabels.clear();
-    clear();
-}
-
-bool TMegaCheckListBox::SaveMarkers(const QString& path)
-{
-    saveFailure_.clear();
-    if (MarkerLabels.isEmpty())
-        return true;
-    QString reason;
-    if (WriteMarkerFile(path, MarkerLabels, &reason)) {
-        knownFile_ = path;
-        return true;
-    }
-    saveFailure_ = path + QStringLiteral(": ") + reason;
-    if (prompts_)
-        prompts_->MessageBox(MsgKind::Error, kMarkersNotSaved + QStringLiteral("\n%1: %2").arg(path, reason),
-                             MsgButtons::Ok);
-    return false;
-}
-
-bool TMegaCheckListBox::RestoreMarkers(const QString& path)
-{
-    ClearMarkers();
-    const MarkerFileContents contents = ReadMarkerFile(path, LineCount);
-    // Only a file read whole is ours to delete later.
-    if (contents.ok)
-        knownFile_ = path;
-    else if (knownFile_ == path)
-        knownFile_.clear();
     {
         ProgramChange change(programChange_);
         setUpdatesEnabled(false);
-        std::vector<bool> seen(size_t(std::max(LineCount, 0)));
-        for (const MarkerEntry& marker : contents.markers) {
-            if (seen[size_t(marker.line)])
-                continue;   // one marker a line, as F4 keeps it
-            seen[size_t(marker.line)] = true;
-            MarkerLabels.append(marker.label);
-            // Entries come in empty and get their text fitted: an entry
-            // inserted with its text is measured by the view on the spot.
+        // Entries come in empty and get their text fitted: an entry
+        // inserted with its text is measured by the view on the spot.
+        for (int i = count(); i < MarkerLabels.size(); ++i)
             AppendEntry(QString());
-            MarkerLines.Add(marker.line);
-        }
         setUpdatesEnabled(true);
     }
-    if (!contents.ok) {
-        // What was read before the bad line stays, shown in full.
-        ProgramChange change(programChange_);
-        for (int i = 0; i < count(); ++i) {
-            auto* entry = static_cast<MarkerItem*>(item(i));
-            entry->setText(MarkerLabels.at(i));
-            entry->label = MarkerLabels.at(i);
-        }
-        if (prompts_)
-            prompts_->MessageBox(MsgKind::Error, MarkersNotRestoredMessage(contents), MsgButtons::Ok);
-        return false;
+    if (whole) {
+        FitAllLabels();
+        return;
     }
-    FitAllLabels();
-    return true;
+    // What was read before the bad line stays, shown in full.
+    ProgramChange change(programChange_);
+    for (int i = 0; i < count(); ++i) {
+        auto* entry = static_cast<MarkerItem*>(item(i));
+        entry->setText(MarkerLabels.at(i));
+        entry->label = MarkerLabels.at(i);
+    }
 }
 
-bool TMegaCheckListBox::RestoreMarkers(const QString& path, int lineCount)
+void TMegaCheckListBox::ToggleMarker(int line)
 {
-    LineCount = lineCount;
-    return RestoreMarkers(path);
+    const int index = FindMarker(line);
+    if (index < 0) {
+        AddMarker(line);
+        return;
+    }
+    SetItemIndex(index);
+    RemoveSelected();
 }
 
-bool TMegaCheckListBox::SettleMarkerFile(const QString& documentPath)
+std::optional<int> TMegaCheckListBox::SelectedLine() const
 {
-    if (documentPath.isEmpty())
-        return true;
-    const QString path = MarkerFileName(documentPath);
-    const bool exists = QFileInfo::exists(path);
-    if (!exists && !MarkerLabels.isEmpty())
-        return SaveMarkers(path);
-    if (exists && MarkerLabels.isEmpty() && path == knownFile_)
-        return QFile::remove(path);
-    return true;
+    const int index = ItemIndex();
+    if (index < 0)
+        return std::nullopt;
+    return MarkerLines.GetItem(index);
+}
+
+void TMegaCheckListBox::RemoveSelected()
+{
+    const int index = ItemIndex();
+    if (index >= 0)
+        RemoveMarker(index);
 }
 
 int TMegaCheckListBox::WidthBound(const QString& text) const
@@ -301,7 +244,7 @@ void TMegaCheckListBox::FitLabel(int index)
 {
     auto* entry = dynamic_cast<MarkerItem*>(item(index));
     if (!entry || index >= MarkerLabels.size())
-        throw AppError(QStringLiteral("Index out of range: ") + QString::number(index));
+        TArray::ThrowRangeError(index);
     ProgramChange change(programChange_);
     const QString& label = MarkerLabels.at(index);
     const int available = ClientWidth() - kCheckBoxRoom;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "markers/Arrays.h"
+#include "markers/MarkerModel.h"
 #include "markers/Markers.h"
 
 #include <QFont>
@@ -8,59 +9,59 @@
 #include <QListWidget>
 #include <QStringList>
 #include <functional>
-#include <utility>
+#include <optional>
 #include <vector>
 
 class Prompts;
 
-// The line-marker sidebar: one checked entry per marker. Entry i, position i
-// of MarkerLabels and position i of MarkerLines describe the same marker;
-// only the operations below change the three, and they keep them parallel.
-// An entry's visible text is its full label or a shortened form of it.
+// The line-marker sidebar: one checked entry per marker of its MarkerModel,
+// which it owns and mirrors. Entry i, position i of MarkerLabels and
+// position i of MarkerLines describe the same marker. An entry's visible
+// text is its full label or a shortened form of it.
 class TMegaCheckListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit TMegaCheckListBox(QWidget* parent = nullptr);
     ~TMegaCheckListBox() override;
 
-    int LineCount = 0;          // the document's line count, upper bound for RestoreMarkers
-    QStringList MarkerLabels;   // full label of each marker
-    TArray MarkerLines;         // 0-based line of each marker
+    MarkerModel& Markers() { return markers_; }
+    const MarkerModel& Markers() const { return markers_; }
 
-    // The editor's text of a 0-based line; labels are made from it.
-    std::function<QString(int line)> LineText;
+private:
+    MarkerModel markers_;   // before the views of it below
+
+public:
+    // The model's fields under the sidebar's names.
+    int& LineCount;                              // upper bound for RestoreMarkers
+    const QStringList& MarkerLabels;             // full label of each marker
+    const TArray& MarkerLines;                   // 0-based line of each marker
+    std::function<QString(int line)>& LineText;  // the editor's text of a line
+
     // Text width in pixels; when unset, the control's font metrics.
     TextWidthFn TextWidth;
-    // Where the two error messages are shown; none: failures are only returned.
-    void SetPrompts(Prompts* prompts) { prompts_ = prompts; }
+    void SetPrompts(Prompts* prompts) { markers_.SetPrompts(prompts); }
 
-    QString MakeMarkerLabel(int line) const;
+    // The model's operations; the entries follow.
+    QString MakeMarkerLabel(int line) const { return markers_.MakeMarkerLabel(line); }
+    void AddMarker(int line) { markers_.Add(line); }
+    void RemoveMarker(int index) { markers_.Remove(index); }
+    int FindMarker(int line) const { return markers_.Find(line); }
+    void ShiftMarkers(int fromLine) { markers_.Shift(fromLine); }
+    void ClearMarkers() { markers_.Clear(); }
+    bool SaveMarkers(const QString& path) { return markers_.Save(path); }
+    QString TakeSaveFailure() { return markers_.TakeSaveFailure(); }
+    // What was read before a bad line stays, shown in full.
+    bool RestoreMarkers(const QString& path) { return markers_.Restore(path); }
+    bool RestoreMarkers(const QString& path, int lineCount) { return markers_.Restore(path, lineCount); }
+    bool SettleMarkerFile(const QString& documentPath) { return markers_.Settle(documentPath); }
 
-    void AddMarker(int line);
-    void RemoveMarker(int index);
-    int FindMarker(int line) const;          // first entry on that line, or -1
-    void ShiftMarkers(int fromLine);         // markers on fromLine or below move down one line
-    void ClearMarkers();
-
-    // Writes the marker file unless the list is empty; on failure shows
-    // "Line Markers could not be saved." and returns false.
-    bool SaveMarkers(const QString& path);
-    // Why the last SaveMarkers failed ("PATH: reason"), then forgotten;
-    // empty when it did not fail. For callers that save the document and
-    // do not see the result.
-    QString TakeSaveFailure() { return std::exchange(saveFailure_, QString()); }
-    // Replaces the markers by those of the file, keeping lines below
-    // LineCount; on failure shows "Line Markers could not be restored."
-    // (with the reason on a further line when the file was not read at
-    // all), keeps the markers read so far and returns false.
-    bool RestoreMarkers(const QString& path);
-    bool RestoreMarkers(const QString& path, int lineCount);
-    // At exit: writes the side file of `documentPath` when it is missing and
-    // there are markers, deletes it when it exists and there are none. A
-    // side file that was never read whole or written here (a damaged or
-    // foreign one) is kept. An unnamed document has no side file; nothing
-    // happens then.
-    bool SettleMarkerFile(const QString& documentPath);
+    // F4 on `line`: a marker there is chosen and removed, leaving nothing
+    // selected; otherwise a marker is added.
+    void ToggleMarker(int line);
+    // The line of the selected entry, or nothing.
+    std::optional<int> SelectedLine() const;
+    // Removes the selected entry's marker, if an entry is selected.
+    void RemoveSelected();
 
     void FitLabel(int index);
     void FitAllLabels();
@@ -84,17 +85,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QString saveFailure_;
     void AppendEntry(const QString& text);
+    void EntryAdded(int index);
+    void EntryRemoved(int index);
+    void EntriesRestored(bool whole);
     int MeasureText(const QString& text) const;
     // At least the text's width, from the advances of its characters; -1
     // when only a real measurement will do.
     int WidthBound(const QString& text) const;
 
-    Prompts* prompts_ = nullptr;
     mutable QFont advanceFont_;
     mutable QHash<char16_t, qreal> advances_;
     mutable std::vector<qreal> latinAdvances_;
-    QString knownFile_;            // the marker file last read whole or written
     int programChange_ = 0;        // > 0 while the control itself changes entries
 };

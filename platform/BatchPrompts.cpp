@@ -3,6 +3,8 @@
 
 #include "platform/AppError.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -42,9 +44,40 @@ QString QuotedName(const QString& name)
     return quoted + QLatin1Char('"');
 }
 
-QString DialogRefusal(const QString& dialog)
+QString DialogRefusal(WindowDialog dialog)
 {
-    return QStringLiteral("needs the %1, which a run without a window cannot show").arg(dialog);
+    // Whole phrases: the dialog's name decides the article in other languages.
+    switch (dialog) {
+    case WindowDialog::Open:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the open dialog, which a run without a window cannot show");
+    case WindowDialog::Save:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the save dialog, which a run without a window cannot show");
+    case WindowDialog::Folder:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the folder chooser, which a run without a window cannot show");
+    case WindowDialog::Font:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the font dialog, which a run without a window cannot show");
+    case WindowDialog::Colour:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the colour dialog, which a run without a window cannot show");
+    case WindowDialog::Print:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the print dialog, which a run without a window cannot show");
+    case WindowDialog::PrinterSetup:
+        return QCoreApplication::translate("BatchPrompts",
+                                           "needs the printer setup dialog, which a run without a window cannot show");
+    }
+    return {};
+}
+
+QString CommandRefusal(const QString& word, const QString& refusal)
+{
+    //: %1 is a macro command word in double quotes, %2 why a run without a
+    //: window refuses it, starting with its verb ("needs the print dialog, ...").
+    return QCoreApplication::translate("BatchPrompts", "\"%1\" %2").arg(word, refusal);
 }
 
 QString OneLine(const QString& text)
@@ -103,19 +136,19 @@ std::optional<QString> BatchPrompts::InputBox(const QString&, const QString&, co
     return std::nullopt;
 }
 
-void BatchPrompts::Refuse(const QString& dialog)
+void BatchPrompts::Refuse(WindowDialog dialog)
 {
     refusal_ = DialogRefusal(dialog);
     throw AppError(refusal_);
 }
 
-bool BatchPrompts::OpenDialog(FileDialogState&) { Refuse(QStringLiteral("open dialog")); }
-bool BatchPrompts::SaveDialog(FileDialogState&) { Refuse(QStringLiteral("save dialog")); }
-QString BatchPrompts::ChooseFolder() { Refuse(QStringLiteral("folder chooser")); }
-bool BatchPrompts::FontDialog(FontChoice&) { Refuse(QStringLiteral("font dialog")); }
-bool BatchPrompts::ColourDialog(QColor&, CustomColours&) { Refuse(QStringLiteral("colour dialog")); }
-bool BatchPrompts::PrintDialog(QPrinter&) { Refuse(QStringLiteral("print dialog")); }
-bool BatchPrompts::PrinterSetupDialog(QPrinter&) { Refuse(QStringLiteral("printer setup dialog")); }
+bool BatchPrompts::OpenDialog(FileDialogState&) { Refuse(WindowDialog::Open); }
+bool BatchPrompts::SaveDialog(FileDialogState&) { Refuse(WindowDialog::Save); }
+QString BatchPrompts::ChooseFolder() { Refuse(WindowDialog::Folder); }
+bool BatchPrompts::FontDialog(FontChoice&) { Refuse(WindowDialog::Font); }
+bool BatchPrompts::ColourDialog(QColor&, CustomColours&) { Refuse(WindowDialog::Colour); }
+bool BatchPrompts::PrintDialog(QPrinter&) { Refuse(WindowDialog::Print); }
+bool BatchPrompts::PrinterSetupDialog(QPrinter&) { Refuse(WindowDialog::PrinterSetup); }
 
 void BatchPrompts::ShowException(const QString& caption, const QString& message)
 {

@@ -6,6 +6,9 @@
 #include <QString>
 #include <functional>
 
+// The dialogs that a run without a window cannot show.
+enum class WindowDialog { Open, Save, Folder, Font, Colour, Print, PrinterSetup };
+
 // Prompts for runs without a window: nobody is there to answer. Messages
 // become lines "FILE:LINE: Caption: text" for standard error, questions get
 // their safe answer (No, Cancel), and a dialog fails the command that wanted
@@ -43,7 +46,7 @@ public:
     void ShowException(const QString& caption, const QString& message) override;
 
 private:
-    [[noreturn]] void Refuse(const QString& dialog);
+    [[noreturn]] void Refuse(WindowDialog dialog);
     void Write(const QString& caption, const QString& text);
 
     std::function<void(const QString&)> write_;
@@ -56,7 +59,10 @@ private:
 
 // Why a command that wants a dialog fails in a run without a window:
 // "needs the print dialog, which a run without a window cannot show".
-QString DialogRefusal(const QString& dialog);
+QString DialogRefusal(WindowDialog dialog);
+// The same with the command word in front, as one sentence:
+// "\"print\" needs the print dialog, which ...".
+QString CommandRefusal(const QString& word, const QString& refusal);
 
 // A file name as the report lines of runs without a window give it: as it
 // is, unless it holds a control character, a line separator, a double

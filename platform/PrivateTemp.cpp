@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PrivateTemp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -22,7 +23,8 @@ QString UserName()
 bool Refuse(const QString& folder, const QString& why, QString* error)
 {
     if (error)
-        *error = QStringLiteral("The temporary folder %1 cannot be used: %2").arg(folder, why);
+        *error = QCoreApplication::translate("PrivateTemp",
+                                             "The temporary folder %1 cannot be used: %2").arg(folder, why);
     return false;
 }
 
@@ -49,11 +51,11 @@ bool EnsurePrivateFolder(const QString& folder, QString* error)
     if (lstat(native.constData(), &st) != 0)
         return Refuse(path, QString::fromLocal8Bit(std::strerror(errno)), error);
     if (S_ISLNK(st.st_mode))
-        return Refuse(path, QStringLiteral("it is a symbolic link."), error);
+        return Refuse(path, QCoreApplication::translate("PrivateTemp", "it is a symbolic link."), error);
     if (!S_ISDIR(st.st_mode))
-        return Refuse(path, QStringLiteral("it is not a folder."), error);
+        return Refuse(path, QCoreApplication::translate("PrivateTemp", "it is not a folder."), error);
     if (st.st_uid != geteuid())
-        return Refuse(path, QStringLiteral("it belongs to another user."), error);
+        return Refuse(path, QCoreApplication::translate("PrivateTemp", "it belongs to another user."), error);
     if ((st.st_mode & 077) != 0 && chmod(native.constData(), 0700) != 0)
         return Refuse(path, QString::fromLocal8Bit(std::strerror(errno)), error);
     return true;

@@ -17,9 +17,10 @@ enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 QString MsgKindCaption(MsgKind kind);   // "Warning", "Error", "Information", "Confirm"
+QString MsgAnswerName(MsgAnswer answer);   // "OK", "Cancel", "Yes", "No"
+// Fixed names for logs and test expectations, never translated.
 QString MsgKindName(MsgKind kind);
 QString MsgButtonsName(MsgButtons buttons);
-QString MsgAnswerName(MsgAnswer answer);
 
 // State of an open or save dialog: what goes in and what comes out.
 struct FileDialogState {

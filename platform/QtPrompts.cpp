@@ -2,6 +2,7 @@
 #include "platform/Prompts.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -23,10 +24,10 @@
 QString MsgKindCaption(MsgKind kind)
 {
     switch (kind) {
-    case MsgKind::Warning: return QStringLiteral("Warning");
-    case MsgKind::Error: return QStringLiteral("Error");
-    case MsgKind::Information: return QStringLiteral("Information");
-    case MsgKind::Confirmation: return QStringLiteral("Confirm");
+    case MsgKind::Warning: return QCoreApplication::translate("Prompts", "Warning");
+    case MsgKind::Error: return QCoreApplication::translate("Prompts", "Error");
+    case MsgKind::Information: return QCoreApplication::translate("Prompts", "Information");
+    case MsgKind::Confirmation: return QCoreApplication::translate("Prompts", "Confirm");
     }
     return {};
 }
@@ -56,10 +57,10 @@ QString MsgButtonsName(MsgButtons buttons)
 QString MsgAnswerName(MsgAnswer answer)
 {
     switch (answer) {
-    case MsgAnswer::Ok: return QStringLiteral("OK");
-    case MsgAnswer::Cancel: return QStringLiteral("Cancel");
-    case MsgAnswer::Yes: return QStringLiteral("Yes");
-    case MsgAnswer::No: return QStringLiteral("No");
+    case MsgAnswer::Ok: return QCoreApplication::translate("Prompts", "OK");
+    case MsgAnswer::Cancel: return QCoreApplication::translate("Prompts", "Cancel");
+    case MsgAnswer::Yes: return QCoreApplication::translate("Prompts", "Yes");
+    case MsgAnswer::No: return QCoreApplication::translate("Prompts", "No");
     }
     return {};
 }
@@ -194,7 +195,7 @@ bool QtPrompts::SaveDialog(FileDialogState& state)
 QString QtPrompts::ChooseFolder()
 {
     const QString dir = QFileDialog::getExistingDirectory(
-        owner_, QStringLiteral("Select a directory"), QString(), QFileDialog::ShowDirsOnly);
+        owner_, QCoreApplication::translate("Prompts", "Select a directory"), QString(), QFileDialog::ShowDirsOnly);
     if (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         return dir.chopped(1);
     return dir;
@@ -205,7 +206,7 @@ bool QtPrompts::FontDialog(FontChoice& choice)
     // The platform's font dialog has no colour; ours adds the colour below it
     // so that one dialog edits the whole editor font.
     QDialog dialog(owner_);
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(QCoreApplication::translate("Prompts", "Font"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* fonts = new QFontDialog(&dialog);
     // A dialog inside a dialog is a hidden window of its own unless it is
@@ -218,7 +219,7 @@ bool QtPrompts::FontDialog(FontChoice& choice)
     QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
     layout->addWidget(fonts);
     auto* colourRow = new QHBoxLayout;
-    auto* colourLabel = new QLabel(QStringLiteral("Colour:"), &dialog);
+    auto* colourLabel = new QLabel(QCoreApplication::translate("Prompts", "Colour:"), &dialog);
     auto* colourButton = new QPushButton(&dialog);
     QColor colour = choice.colour.isValid() ? choice.colour : QColor(Qt::black);
     auto paint = [&] {

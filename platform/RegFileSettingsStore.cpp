@@ -4,6 +4,7 @@
 #include "platform/AppError.h"
 #include "platform/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,7 +66,7 @@ bool CleanText(const QString& text, QString& why)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.isNull()) {
-            why = QStringLiteral("the file holds a zero character");
+            why = QCoreApplication::translate("RegFileSettingsStore", "the file holds a zero character");
             return false;
         }
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
@@ -73,7 +74,7 @@ bool CleanText(const QString& text, QString& why)
             continue;
         }
         if (c.isSurrogate()) {
-            why = QStringLiteral("the file holds an unpaired surrogate");
+            why = QCoreApplication::translate("RegFileSettingsStore", "the file holds an unpaired surrogate");
             return false;
         }
     }
@@ -84,14 +85,14 @@ bool Decode(const QByteArray& bytes, QString& text, RegFileEncoding& encoding, Q
 {
     if (bytes.startsWith("\xFF\xFE")) {
         if (bytes.size() % 2 != 0) {
-            why = QStringLiteral("odd number of bytes in a UTF-16 file");
+            why = QCoreApplication::translate("RegFileSettingsStore", "odd number of bytes in a UTF-16 file");
             return false;
         }
         encoding = RegFileEncoding::Utf16Le;
         QStringDecoder decoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
         text = decoder(QByteArrayView(bytes).sliced(2));
         if (decoder.hasError()) {
-            why = QStringLiteral("not valid UTF-16");
+            why = QCoreApplication::translate("RegFileSettingsStore", "not valid UTF-16");
             return false;
         }
     } else {
@@ -104,7 +105,7 @@ bool Decode(const QByteArray& bytes, QString& text, RegFileEncoding& encoding, Q
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = decoder(body);
         if (decoder.hasError()) {
-            why = QStringLiteral("not valid UTF-8");
+            why = QCoreApplication::translate("RegFileSettingsStore", "not valid UTF-8");
             return false;
         }
     }
@@ -155,11 +156,11 @@ bool Unquote(QStringView s, qsizetype& pos, QString& out, QString& why)
         case u'n': out += u'\n'; break;
         case u'r': out += u'\r'; break;
         default:
-            why = QStringLiteral("unknown escape in a quoted text");
+            why = QCoreApplication::translate("RegFileSettingsStore", "unknown escape in a quoted text");
             return false;
         }
     }
-    why = QStringLiteral("quoted text without closing quote");
+    why = QCoreApplication::translate("RegFileSettingsStore", "quoted text without closing quote");
     return false;
 }
 
@@ -176,12 +177,12 @@ bool ValidKeyPath(QStringView path, QString& why)
     for (const QString& root : kRoots)
         knownRoot = knownRoot || SameName(parts.front(), root);
     if (!knownRoot) {
-        why = QStringLiteral("key outside the known roots");
+        why = QCoreApplication::translate("RegFileSettingsStore", "key outside the known roots");
         return false;
     }
     for (QStringView part : parts) {
         if (part.isEmpty()) {
-            why = QStringLiteral("key path with an empty part");
+            why = QCoreApplication::translate("RegFileSettingsStore", "key path with an empty part");
             return false;
         }
     }
@@ -192,7 +193,7 @@ bool ValidKeyPath(QStringView path, QString& why)
 // so that a rewrite gives the same text back.
 bool ParseHexData(QStringView data, QString& normalised, QString& why)
 {
-    why = QStringLiteral("malformed hex data");
+    why = QCoreApplication::translate("RegFileSettingsStore", "malformed hex data");
     const qsizetype colon = data.indexOf(u':');
     if (colon < 0)
         return false;
@@ -234,7 +235,7 @@ bool ParseValueLine(const QList<QStringView>& lines, qsizetype& index, RegValue&
     }
     SkipBlanks(line, pos);
     if (pos >= line.size() || line.at(pos) != u'=') {
-        why = QStringLiteral("value name not followed by '='");
+        why = QCoreApplication::translate("RegFileSettingsStore", "value name not followed by '='");
         return false;
     }
     ++pos;
@@ -246,7 +247,7 @@ bool ParseValueLine(const QList<QStringView>& lines, qsizetype& index, RegValue&
         if (!Unquote(data, end, value.text, why))
             return false;
         if (!data.sliced(end).trimmed().isEmpty()) {
-            why = QStringLiteral("text after a quoted value");
+            why = QCoreApplication::translate("RegFileSettingsStore", "text after a quoted value");
             return false;
         }
         value.kind = RegValue::Kind::String;
@@ -255,7 +256,7 @@ bool ParseValueLine(const QList<QStringView>& lines, qsizetype& index, RegValue&
     if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
         const QStringView digits = data.sliced(6);
         if (digits.isEmpty() || digits.size() > 8 || !AllHex(digits)) {
-            why = QStringLiteral("malformed dword");
+            why = QCoreApplication::translate("RegFileSettingsStore", "malformed dword");
             return false;
         }
         value.kind = RegValue::Kind::Dword;
@@ -268,7 +269,7 @@ bool ParseValueLine(const QList<QStringView>& lines, qsizetype& index, RegValue&
         while (joined.endsWith(u'\\')) {
             joined.chop(1);
             if (++index >= lines.size()) {
-                why = QStringLiteral("continued line at the end of the file");
+                why = QCoreApplication::translate("RegFileSettingsStore", "continued line at the end of the file");
                 return false;
             }
             joined += lines.at(index).trimmed();
@@ -276,8 +277,8 @@ bool ParseValueLine(const QList<QStringView>& lines, qsizetype& index, RegValue&
         value.kind = RegValue::Kind::Other;
         return ParseHexData(joined, value.text, why);
     }
-    why = data == u"-" ? QStringLiteral("value deletion in a saved hive")
-                       : QStringLiteral("unknown value type");
+    why = data == u"-" ? QCoreApplication::translate("RegFileSettingsStore", "value deletion in a saved hive")
+                       : QCoreApplication::translate("RegFileSettingsStore", "unknown value type");
     return false;
 }
 
@@ -405,7 +406,7 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
 
     const QString header = lines.front().trimmed().toString();
     if (header != kVersion5Header && header != kVersion4Header)
-        return fail(1, QStringLiteral("missing header line"));
+        return fail(1, QCoreApplication::translate("RegFileSettingsStore", "missing header line"));
     hive.header = header;
 
     // Keys and each key's values indexed by name, so that a file of many
@@ -424,10 +425,12 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         QString why;
         if (line.startsWith(u'[')) {
             if (!line.endsWith(u']') || line.size() < 2)
-                return fail(lineNumber, QStringLiteral("key line without closing bracket"));
+                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                                    "key line without closing bracket"));
             const QStringView path = line.sliced(1, line.size() - 2);
             if (path.startsWith(u'-'))
-                return fail(lineNumber, QStringLiteral("key deletion in a saved hive"));
+                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                                    "key deletion in a saved hive"));
             if (!ValidKeyPath(path, why))
                 return fail(lineNumber, why);
             hive.keys.push_back(RegKey{path.toString(), {}});
@@ -453,7 +456,8 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         }
         if (line.startsWith(u'"') || line.startsWith(u'@')) {
             if (!current)
-                return fail(lineNumber, QStringLiteral("value before the first key"));
+                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                                    "value before the first key"));
             RegValue value;
             if (!ParseValueLine(lines, index, value, why))
                 return fail(lineNumber, why);
@@ -467,7 +471,8 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             }
             continue;
         }
-        return fail(lineNumber, QStringLiteral("line is neither a key nor a value"));
+        return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
+                                                            "line is neither a key nor a value"));
     }
     if (index)
         *index = std::move(made);
@@ -540,13 +545,16 @@ void RegFileSettingsStore::Refresh()
     // replace it.
     if (!info.isFile()) {
         SetHive({}, {});
-        throw AppError(QStringLiteral("Cannot read the settings file %1: it is not a regular file").arg(filePath_));
+        throw AppError(QCoreApplication::translate(
+            "RegFileSettingsStore", "Cannot read the settings file %1: it is not a regular file").arg(filePath_));
     }
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
+        throw AppError(QCoreApplication::translate(
+            "RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
+        throw AppError(QCoreApplication::translate(
+            "RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
     file.close();
 
     // Every key opened reads the file again; unchanged bytes give the hive
@@ -607,16 +615,19 @@ size_t RegFileSettingsStore::EnsureKey(const QString& path)
 void RegFileSettingsStore::Save()
 {
     if (saveBlocked_)
-        throw AppError(QStringLiteral("The settings file %1 cannot be parsed and could not be moved aside; "
-                                      "the settings are not saved.")
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "The settings file %1 cannot be parsed and could not be moved aside; "
+                                                   "the settings are not saved.")
                            .arg(filePath_));
     const QString folder = QFileInfo(filePath_).absolutePath();
     if (!QDir().mkpath(folder))
-        throw AppError(QStringLiteral("Cannot create the settings folder %1").arg(folder));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Cannot create the settings folder %1").arg(folder));
     // Private to the user from the start: it names their files and folders.
     QString reason;
     if (!WriteFileSafely(filePath_, SerializeRegFile(hive_), &reason, 0600))
-        throw AppError(QStringLiteral("Cannot write the settings file %1: %2").arg(filePath_, reason));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Cannot write the settings file %1: %2").arg(filePath_, reason));
 }
 
 bool RegFileSettingsStore::IsShellFolders(const QString& fullPath) const
@@ -689,7 +700,7 @@ bool RegFileSettingsStore::OpenKeyReadOnly(const QString& key)
 const RegValue* RegFileSettingsStore::FindOpenValue(const QString& name) const
 {
     if (!keyOpen_)
-        throw AppError(QStringLiteral("No settings key is open"));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "No settings key is open"));
     if (IsShellFolders(openPath_) && SameName(name, desktopValue_.name))
         return desktopFolder_.isEmpty() ? nullptr : &desktopValue_;
     const auto key = KeyPlace(openPath_);
@@ -704,9 +715,10 @@ const RegValue& RegFileSettingsStore::ReadValue(const QString& name, RegValue::K
 {
     const RegValue* value = FindOpenValue(name);
     if (!value)
-        throw AppError(QStringLiteral("Settings value '%1' does not exist").arg(name));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Settings value '%1' does not exist").arg(name));
     if (value->kind != kind)
-        throw AppError(QStringLiteral("Invalid data type for '%1'").arg(name));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Invalid data type for '%1'").arg(name));
     return *value;
 }
 
@@ -733,9 +745,10 @@ bool RegFileSettingsStore::ReadBool(const QString& name)
 void RegFileSettingsStore::WriteValue(const RegValue& value)
 {
     if (!keyOpen_)
-        throw AppError(QStringLiteral("No settings key is open"));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "No settings key is open"));
     if (!keyWritable_)
-        throw AppError(QStringLiteral("Failed to set data for '%1'").arg(value.name));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Failed to set data for '%1'").arg(value.name));
     const size_t place = EnsureKey(openPath_);
     RegKey& key = hive_.keys[place];
     RegNameIndex& index = index_.values[place];

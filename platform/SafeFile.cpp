@@ -15,9 +15,6 @@
 #include <unistd.h>
 #include <vector>
 
-const QString SafeFile::kIsSymbolicLink = QStringLiteral("is a symbolic link");
-const QString SafeFile::kBelongsToAnotherUser = QStringLiteral("belongs to another user");
-
 namespace {
 
 QString ErrnoText(int code)
@@ -203,10 +200,10 @@ QString SafeFile::ErrorString()
     if (shortWriteError_.isEmpty() && temp_.isOpen()) {
         const char byte = 0;
         if (temp_.bytesToWrite() > 0)
-            shortWriteError_ = temp_.flush() ? QStringLiteral("The write stopped partway") : temp_.errorString();
+            shortWriteError_ = temp_.flush() ? tr("The write stopped partway") : temp_.errorString();
         else if (temp_.error() == QFileDevice::NoError)
             shortWriteError_ = ::write(temp_.handle(), &byte, 1) < 0 ? ErrnoText(errno)
-                                                                     : QStringLiteral("The write stopped partway");
+                                                                     : tr("The write stopped partway");
     }
     return shortWriteError_.isEmpty() ? temp_.errorString() : shortWriteError_;
 }
@@ -233,11 +230,11 @@ bool SafeFile::CheckSideFile()
         // would be; any other, the planted kind among them, as a link.
         struct stat target {};
         if (::stat(QFile::encodeName(target_).constData(), &target) == 0 && !S_ISREG(target.st_mode))
-            return Fail(QStringLiteral("Not a regular file"));
-        return Fail(kIsSymbolicLink);
+            return Fail(tr("Not a regular file"));
+        return Fail(tr("is a symbolic link"));
     }
     if (st.st_uid != ::geteuid())
-        return Fail(kBelongsToAnotherUser);
+        return Fail(tr("belongs to another user"));
     return true;
 }
 
@@ -253,7 +250,7 @@ bool SafeFile::Open()
     }
     struct stat st {};
     if (::stat(QFile::encodeName(target_).constData(), &st) == 0 && !S_ISREG(st.st_mode))
-        return Fail(QStringLiteral("Not a regular file"));
+        return Fail(tr("Not a regular file"));
 
     const QFileInfo info(target_);
     const QByteArray folder = QFile::encodeName(info.absolutePath());
@@ -283,7 +280,7 @@ bool SafeFile::Open()
 bool SafeFile::Write(const QByteArray& bytes)
 {
     if (!temp_.isOpen())
-        return Fail(QStringLiteral("File is not open"));
+        return Fail(tr("File is not open"));
     if (temp_.write(bytes) != bytes.size())
         return Fail(temp_.errorString());
     return true;
@@ -292,7 +289,7 @@ bool SafeFile::Write(const QByteArray& bytes)
 bool SafeFile::Commit()
 {
     if (!temp_.isOpen())
-        return error_.isEmpty() ? Fail(QStringLiteral("File is not open")) : false;
+        return error_.isEmpty() ? Fail(tr("File is not open")) : false;
     if (!shortWriteError_.isEmpty())
         return Fail(shortWriteError_);
     // Small files sit in Qt's buffer until here: this is where a full disk
@@ -310,7 +307,7 @@ bool SafeFile::Commit()
     const QByteArray target = QFile::encodeName(target_);
     const bool exists = (sideFile_ ? ::lstat(target.constData(), &st) : ::stat(target.constData(), &st)) == 0;
     if (exists && !S_ISREG(st.st_mode))
-        return Fail(QStringLiteral("Not a regular file"));
+        return Fail(tr("Not a regular file"));
     mode_t mode = 0666 & ~CurrentUmask();
     if (exists)
         mode = st.st_mode & 07777;
@@ -394,7 +391,7 @@ bool SafeFile::CopyIntoTarget(const struct stat& old)
     struct stat now {};
     if (::fstat(out, &now) != 0 || now.st_dev != old.st_dev || now.st_ino != old.st_ino) {
         ::close(out);
-        return Fail(QStringLiteral("The file was replaced while it was being saved"));
+        return Fail(tr("The file was replaced while it was being saved"));
     }
     if (forcedMode_ && (now.st_mode & 07777) != *forcedMode_ && ::fchmod(out, *forcedMode_) != 0) {
         const int code = errno;
@@ -440,7 +437,8 @@ bool SafeFile::CopyIntoTarget(const struct stat& old)
                         QFile::encodeName(kept).constData(), RENAME_NOREPLACE)
             != 0)
             kept = tempPath_;
-        error_ = ErrnoText(code) + QStringLiteral(". The new text is kept in ") + kept;
+        //: %1 is the system's reason, %2 the file now holding the new text.
+        error_ = tr("%1. The new text is kept in %2").arg(ErrnoText(code), kept);
         temp_.close();
         tempPath_.clear();
         return false;

@@ -2,6 +2,7 @@
 #pragma once
 #include <QByteArray>
 #include <QFile>
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -24,6 +25,8 @@
 // behind by a writer that was killed is removed by the next save of the
 // same file.
 class SafeFile {
+    Q_DECLARE_TR_FUNCTIONS(SafeFile)
+
 public:
     explicit SafeFile(const QString& path);
     ~SafeFile();   // an uncommitted file is discarded
@@ -40,7 +43,7 @@ public:
     // where others may have put something under its name first: it is
     // never written through a symbolic link, not even a dangling one, and
     // never replaces a file of another user. Open and Commit refuse such a
-    // name with kIsSymbolicLink or kBelongsToAnotherUser as the reason.
+    // name with "is a symbolic link" or "belongs to another user" as the reason.
     void SetSideFile(bool side) { sideFile_ = side; }
 
     bool Open();
@@ -54,8 +57,6 @@ public:
     QString ErrorString();
     QString TargetPath() const { return target_; }
 
-    static const QString kIsSymbolicLink;         // "is a symbolic link"
-    static const QString kBelongsToAnotherUser;   // "belongs to another user"
 
 private:
     bool Fail(const QString& reason);

@@ -2,6 +2,7 @@
 #include "platform/Trash.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -35,13 +36,14 @@ bool MakeFolder(const QString& folder, QString* error)
     if (info.isDir())
         return true;
     if (info.exists() || info.isSymLink())
-        return Fail(error, folder + QStringLiteral(": not a folder"));
+        return Fail(error, QCoreApplication::translate("Trash", "%1: not a folder").arg(folder));
     const QString parent = info.absolutePath();
     if (parent != folder && !MakeFolder(parent, error))
         return false;
     if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
         return Fail(error, folder + QStringLiteral(": ") + ErrnoText(errno));
-    return QFileInfo(folder).isDir() || Fail(error, folder + QStringLiteral(": not a folder"));
+    return QFileInfo(folder).isDir() || Fail(error, QCoreApplication::translate("Trash",
+                                                                                "%1: not a folder").arg(folder));
 }
 
 // "name", then "name 2.ext", "name 3.ext", ... for entries of the same name.
@@ -81,15 +83,15 @@ bool MoveToTrash(const QString& path, QString* error)
 {
     const QFileInfo source(path);
     if (path.isEmpty() || (!source.exists() && !source.isSymLink()))
-        return Fail(error, path + QStringLiteral(": no such file or folder"));
+        return Fail(error, QCoreApplication::translate("Trash", "%1: no such file or folder").arg(path));
     const QString trash = HomeTrashPath();
     if (trash.isEmpty())
-        return Fail(error, QStringLiteral("The trash is not available: no home folder is set"));
+        return Fail(error, QCoreApplication::translate("Trash", "The trash is not available: no home folder is set"));
     const QString files = trash + QStringLiteral("/files");
     const QString infos = trash + QStringLiteral("/info");
     QString why;
     if (!MakeFolder(files, &why) || !MakeFolder(infos, &why))
-        return Fail(error, QStringLiteral("The trash is not available: ") + why);
+        return Fail(error, QCoreApplication::translate("Trash", "The trash is not available: %1").arg(why));
 
     const QString absolute = source.absoluteFilePath();
     const QByteArray from = QFile::encodeName(absolute);
@@ -103,16 +105,16 @@ bool MoveToTrash(const QString& path, QString* error)
         if (!info.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (QFileInfo::exists(info.fileName()))
                 continue;
-            return Fail(error, QStringLiteral("The trash is not available: ") + info.fileName() + QStringLiteral(": ") +
-                                   info.errorString());
+            return Fail(error, QCoreApplication::translate("Trash", "The trash is not available: %1: %2")
+                                   .arg(info.fileName(), info.errorString()));
         }
         const QByteArray text = TrashInfo(absolute);
         const bool written = info.write(text) == text.size() && info.flush();
         info.close();
         if (!written) {
             info.remove();
-            return Fail(error, QStringLiteral("The trash is not available: ") + info.fileName() + QStringLiteral(": ") +
-                                   info.errorString());
+            return Fail(error, QCoreApplication::translate("Trash", "The trash is not available: %1: %2")
+                                   .arg(info.fileName(), info.errorString()));
         }
         if (std::rename(from.constData(), QFile::encodeName(target).constData()) == 0)
             return true;
@@ -122,8 +124,10 @@ bool MoveToTrash(const QString& path, QString* error)
         // that disk's own trash folder.
         if (reason == EXDEV)
             return QFile::moveToTrash(absolute) ||
-                   Fail(error, absolute + QStringLiteral(": the trash is on another file system"));
+                   Fail(error, QCoreApplication::translate("Trash",
+                                                           "%1: the trash is on another file system").arg(absolute));
         return Fail(error, absolute + QStringLiteral(": ") + ErrnoText(reason));
     }
-    return Fail(error, QStringLiteral("the trash is full of entries named ") + source.fileName());
+    return Fail(error, QCoreApplication::translate("Trash",
+                                                   "the trash is full of entries named %1").arg(source.fileName()));
 }

@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   qt6-svg-dev libqt6svg6
+  # lupdate and lrelease with their CMake support, and Qt's own translated texts
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils openbox fonts-dejavu-core
   tidy unrtf

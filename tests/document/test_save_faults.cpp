@@ -78,7 +78,7 @@ TEST_F(SaveFaultTest, DocumentAndMarkersThatChangedUnderTheEditorStayWhole)
             if (markers) {
                 // The document itself saves; its marker file cannot.
                 Expect(MsgKind::Error,
-                       kMarkersNotSaved + QStringLiteral("\n%1: %2").arg(lm, QLatin1String(c.reason)),
+                       QStringLiteral("Line Markers could not be saved.\n%1: %2").arg(lm, QLatin1String(c.reason)),
                        MsgButtons::Ok, MsgAnswer::Ok);
             } else {
                 Expect(MsgKind::Error,

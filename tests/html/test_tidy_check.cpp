@@ -267,7 +267,7 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
                 ASSERT_EQ(::lchown(QFile::encodeName(sideFile).constData(), 61001, 61001), 0);
             if (!c.reason.isEmpty()) {
                 const QString message = side == Side::Markers
-                                            ? kMarkersNotSaved
+                                            ? QStringLiteral("Line Markers could not be saved.")
                                             : QStringLiteral("Output file \"%1\" cannot be created/accessed.")
                                                   .arg(sideFile);
                 Expect(MsgKind::Error, message + QStringLiteral("\n%1: %2").arg(sideFile, c.reason), MsgButtons::Ok,

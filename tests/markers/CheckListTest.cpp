@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int kCharWidth = 6;
+const QString kMarkersNotSaved = QStringLiteral("Line Markers could not be saved.");
+const QString kMarkersNotRestored = QStringLiteral("Line Markers could not be restored.");
 
 class CheckListTest : public ::testing::Test {
 protected:
@@ -292,6 +294,30 @@ TEST_F(CheckListTest, OnlyTheUserTriggersClickAndClickCheck)
     ASSERT_EQ(checks.count(), 1);
     EXPECT_EQ(checks.at(0).at(0).toInt(), 0);
     EXPECT_EQ(list.item(0)->checkState(), Qt::Unchecked);
+}
+
+TEST_F(CheckListTest, ToggleRemovesTheMarkerOfTheLineOrAddsOne)
+{
+    const struct {
+        int selected;   // before the toggle
+        int line;
+        QList<int> lines;
+        std::optional<int> selectedLine;   // after it
+    } cases[] = {{0, 6, {4, 5}, std::nullopt}, {-1, 5, {4, 6}, std::nullopt}, {1, 9, {4, 5, 6, 9}, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        list.ClearMarkers();
+        for (int line : {4, 5, 6})
+            list.AddMarker(line);
+        list.SetItemIndex(c.selected);
+        QSignalSpy clicks(&list, &TMegaCheckListBox::Click);
+        QSignalSpy checks(&list, &TMegaCheckListBox::ClickCheck);
+        list.ToggleMarker(c.line);
+        EXPECT_EQ(Lines(), c.lines);
+        EXPECT_EQ(list.SelectedLine(), c.selectedLine);
+        EXPECT_EQ(clicks.count() + checks.count(), 0);
+        ExpectFitted();
+    }
 }
 
 TEST(CheckListFonts, EntriesShownWholeFitTheRealFont)
