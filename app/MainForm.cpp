@@ -590,7 +590,6 @@ void TMainForm::StartupSequence()
         if (Doc.CurrentFile.isEmpty())
             ApplyDocumentKind();
     } else {
-        Doc.AskForFile = true;
         ApplyDocumentKind();
     }
     OfferRecoveredChanges(*this);

@@ -2,13 +2,12 @@
 #pragma once
 #include "app/RecentFiles.h"
 #include "app/StartupState.h"
-#include "document/DocumentState.h"
+#include "document/DocumentSession.h"
 #include "editor/EditingState.h"
 #include "macro/MacroState.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 
-#include <QFileDevice>
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
@@ -40,6 +39,10 @@ class TTidyErrors;
 // Title shown while no document is open.
 inline const QString kVersionedTitle = QStringLiteral("Mirel-Edit 1.5.4");
 inline const QString kDesignTitle = QStringLiteral("Mirel-Edit");
+
+class TMainForm;
+// The session's view of the window.
+std::unique_ptr<DocumentSessionHost> MakeDocumentHost(TMainForm& form);
 
 // The main window: carries the program's state and one handler per command.
 // Handler bodies live beside the subsystem they belong to.
@@ -99,17 +102,14 @@ public:
     // is found; empty for the running program's own.
     QString ProgramDir;
 
-    // Documents. "Save changes?" before the document is replaced: false when
-    // the caller must stop (Cancel, or the save left the text modified).
+    // Documents: the session does the work (document/DocumentSession.h);
+    // these hand over to it.
+    DocumentSession& Session() { return *session_; }
     bool SaveChangesIfWanted();
     // Open without the dialog, as reload, drops and macros do.
     void OpenNamed(const QString& name);
     bool SaveWithChecks(bool askOverwrite);
-    // Saves under a new name, asking before overwriting; a save that is
-    // cancelled or fails leaves the document's name and caption as they were.
     bool SaveUnderNewName(const QString& name);
-    bool CheckExtensionForMode();
-    void WriteDocument();
     // What a long open or save shows after half a second: the window's
     // progress dialog unless a test puts another view here.
     ProgressView* LongWork = nullptr;
@@ -145,18 +145,25 @@ public:
     // One macro command, word in lower case: false when the word is unknown
     // or the command failed (nothing it changed is undone).
     bool ExecuteMacroCommand(const QString& word, const std::optional<QString>& argument);
-    QFlags<QFileDevice::Permission> KeptAttributes;
 
     const Platform& platform() const { return platform_; }
     bool StartupRan() const { return startupRan_; }
 
+private:
+    // Made before the state below, which lives in the session. The
+    // session only keeps the platform's address; it is set in the
+    // constructor, before any command runs.
+    std::unique_ptr<DocumentSessionHost> documentHost_ = MakeDocumentHost(*this);
+    std::unique_ptr<DocumentSession> session_ = std::make_unique<DocumentSession>(*documentHost_, platform_);
+
+public:
     // State.
-    DocumentState Doc;
+    DocumentState& Doc = session_->State();
     StartupState Startup;
     MacroState Macro;
     int SearchPos = 0;
-    FileDialogState OpenDialogState;
-    FileDialogState SaveDialogState;
+    FileDialogState& OpenDialogState = session_->OpenDialog();
+    FileDialogState& SaveDialogState = session_->SaveDialog();
     bool SelectionHintDone = false;
     EditingState Editing;
     QStringList Arguments;
@@ -327,12 +334,18 @@ private:
     QString applicationTitle_ = kDesignTitle;
     QTimer* fileSizeTimer_ = nullptr;
     bool fileSizeKnown_ = false;   // panel 0 matches the text
-    bool checkingFile_ = false;
     std::unique_ptr<MacroNameIndex> macroIndex_;
     bool runMode_ = false;
     bool renaming_ = false;
     std::unique_ptr<DialogProgress> progressDialog_;
 };
+
+// Crash recovery (document/Recovery.h) for this window's document.
+void StartRecovery(TMainForm& form);
+void OfferRecoveredChanges(TMainForm& form);
+void EndRecovery(TMainForm& form);
+// For a window that no one sees (a batch run): nothing is kept.
+void StopRecovery(TMainForm& form);
 
 template <class F> void TMainForm::Guard(F&& f)
 {

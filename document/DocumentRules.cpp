@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 QString DocumentFilter()
 {
-    return QStringLiteral(
-        "Text Files (*.txt);;"
-        "Rich Text Files (*.rtf);;"
-        "HTML Files (*.html *.htm);;"
-        "Source Code (*.bas *.pas *.java *.cpp *.c *.h *.frm *.cls *.vbs);;"
-        "Macros (*.macro);;"
-        "Batch Files (*.bat *.cmd);;"
-        "All Files (*)");
+    // The dialogs tell the filters apart by their place, never by their text.
+    return QStringList{
+        QCoreApplication::translate("DocumentRules", "Text Files (*.txt)"),
+        QCoreApplication::translate("DocumentRules", "Rich Text Files (*.rtf)"),
+        QCoreApplication::translate("DocumentRules", "HTML Files (*.html *.htm)"),
+        QCoreApplication::translate("DocumentRules",
+                                    "Source Code (*.bas *.pas *.java *.cpp *.c *.h *.frm *.cls *.vbs)"),
+        QCoreApplication::translate("DocumentRules", "Macros (*.macro)"),
+        QCoreApplication::translate("DocumentRules", "Batch Files (*.bat *.cmd)"),
+        QCoreApplication::translate("DocumentRules", "All Files (*)"),
+    }.join(QStringLiteral(";;"));
 }
 
 QString OpenExtensionForFilter(int filterIndex)
@@ -120,24 +124,30 @@ QString WithExtensionLetters(const QString& path, const QString& letters)
 
 QString StrayBytesNotice(const QString& path, qint64 strayBytes)
 {
-    return QStringLiteral("%1 is not valid UTF-8; %2 bytes that are not are kept as they are.")
+    //: %1 is the file, %2 a number of bytes
+    return QCoreApplication::translate("DocumentRules",
+                                       "%1 is not valid UTF-8; %2 bytes that are not are kept as they are.")
         .arg(path)
         .arg(strayBytes);
 }
 
 QString DroppedContentNotice(const QString& path)
 {
-    return QStringLiteral("%1 holds tables or pictures that this editor cannot keep; saving it will drop them.")
+    return QCoreApplication::translate("DocumentRules",
+                                       "%1 holds tables or pictures that this editor cannot keep; saving it will drop them.")
         .arg(path);
 }
 
 QString DroppedContentQuestion(const QString& path)
 {
-    return QStringLiteral("%1\nholds tables or pictures that this editor cannot keep. Save it without them?")
+    return QCoreApplication::translate("DocumentRules",
+                                       "%1\nholds tables or pictures that this editor cannot keep. Save it without them?")
         .arg(path);
 }
 
 QString WiderEncodingQuestion(const QString& path)
 {
-    return QStringLiteral("%1\nholds characters that Windows-1252 cannot store. Save it as UTF-8?").arg(path);
+    return QCoreApplication::translate("DocumentRules",
+                                       "%1\nholds characters that Windows-1252 cannot store. Save it as UTF-8?")
+        .arg(path);
 }

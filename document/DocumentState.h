@@ -20,7 +20,6 @@ struct DocumentState {
     // The file held tables or pictures that a save drops: the first save
     // asks before it does.
     bool DropsContent = false;
-    bool AskForFile = true;       // Open shows its dialog unless a caller passes a name
     bool SaveDone = false;
     QString LastOpenDir;
     QString LastSaveDir;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/FileStamp.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <sys/stat.h>
 
@@ -34,5 +35,5 @@ bool ChangedSince(const FileStamp& seen, const QString& path)
 
 QString ChangedOnDiskQuestion(const QString& path)
 {
-    return path + QStringLiteral("\nwas changed by another program. Overwrite it?");
+    return QCoreApplication::translate("FileStamp", "%1\nwas changed by another program. Overwrite it?").arg(path);
 }

@@ -1,124 +1,101 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/StatusBar.h"
-#include "app/MainForm.h"
 #include "document/DocumentRules.h"
+#include "document/DocumentSession.h"
 #include "document/FileAttributes.h"
 #include "document/Progress.h"
 #include "editor/RichEdit.h"
 #include "markers/Markers.h"
-#include "markers/MegaCheckListBox.h"
+#include "platform/AppError.h"
 
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
-#include <QToolBar>
-#include <QTreeWidget>
 
-bool TMainForm::SaveChangesIfWanted()
+#include <utility>
+
+bool DocumentSession::SaveChangesIfWanted()
 {
-    if (!RichEdit->Modified())
+    TRichEdit& edit = Editor();
+    if (!edit.Modified())
         return true;
     const MsgAnswer answer =
-        Ask(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel);
+        Ask(MsgKind::Warning, tr("Save changes?"), MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Cancel)
         return false;
     if (answer == MsgAnswer::Yes) {
-        if (!Doc.CurrentFile.isEmpty())
-            Save1Click();
+        if (!doc_.CurrentFile.isEmpty())
+            Save();
         else
-            SaveAs1Click();
-        return !RichEdit->Modified();
+            SaveAs();
+        return !edit.Modified();
     }
     return true;
 }
 
-void TMainForm::ShowMarkerSidebar(bool show)
-{
-    if (show) {
-        Tree->hide();
-        Panel2->show();
-    }
-    // The splitter sits just left of the sidebar and shows with it.
-    CheckList->setVisible(show);
-    Splitter1->setVisible(show);
-    SetEnabled(QStringLiteral("MarkLine1"), show);
-    SetEnabled(QStringLiteral("MarkLine2"), show);
-}
-
-void TMainForm::OpenNamed(const QString& name)
-{
-    OpenDialogState.fileName = name;
-    Doc.AskForFile = false;
-    struct Restore {
-        bool& flag;
-        ~Restore() { flag = true; }
-    } restore{Doc.AskForFile};
-    Open1Click();
-}
-
-void TMainForm::Open1Click()
+void DocumentSession::Open(const std::optional<QString>& typed)
 {
     if (!SaveChangesIfWanted())
         return;
-    if (Doc.AskForFile) {
-        OpenDialogState.filter = DocumentFilter();
-        if (IsChecked(QStringLiteral("RememberDirs1")) && !Doc.LastOpenDir.isEmpty())
-            OpenDialogState.initialDir = Doc.LastOpenDir;
-        if (!platform().prompts->OpenDialog(OpenDialogState))
+    TRichEdit& edit = Editor();
+    if (typed) {
+        openDialog_.fileName = *typed;
+    } else {
+        openDialog_.filter = DocumentFilter();
+        if (host_.OptionOn(DocumentOption::RememberDirs) && !doc_.LastOpenDir.isEmpty())
+            openDialog_.initialDir = doc_.LastOpenDir;
+        if (!platform_.prompts->OpenDialog(openDialog_))
             return;
     }
     // The open document keeps its name until the new one is known to be
     // readable: the change watcher may look at it while a box below is up.
-    QString name = OpenDialogState.fileName;
+    QString name = openDialog_.fileName;
     if (!QFileInfo::exists(name) && !HasExtension(name))
-        name += OpenExtensionForFilter(OpenDialogState.filterIndex);
+        name += OpenExtensionForFilter(openDialog_.filterIndex);
     const QFileInfo info(name);
     if (!info.exists()) {
-        ShowError(QStringLiteral("File not found!"));
+        ShowError(tr("File not found!"));
         return;
     }
     // Only regular files are read: a pipe would wait for a writer, a device
     // never end.
     QFile probe(name);
     if (!info.isFile() || !probe.open(QIODevice::ReadOnly)) {
-        ShowError(QStringLiteral("File could not be opened:\n") + name);
+        ShowError(tr("File could not be opened:\n%1").arg(name));
         return;
     }
     if (info.size() > TRichEdit::kMaxFileBytes) {
-        ShowError(QStringLiteral("File is too large to open (more than %1 MB):\n").arg(TRichEdit::kMaxFileBytes >> 20) +
-                  name);
+        //: %1 is the largest size in megabytes, %2 the file
+        ShowError(tr("File is too large to open (more than %1 MB):\n%2").arg(TRichEdit::kMaxFileBytes >> 20).arg(name));
         return;
     }
     probe.close();
     // What a cancelled open puts back: the document itself is set aside
     // whole, before its mode or font change for the new one.
-    const DocumentState previousDoc = Doc;
-    const QString previousOpenDir = OpenDialogState.initialDir;
-    const bool formatBarShown = !ToolBar1->isHidden();
-    RichEdit->SetDocumentAside();
-    const QString previousFile = Doc.CurrentFile;
-    Doc.CurrentFile = info.absoluteFilePath();
+    const DocumentState previousDoc = doc_;
+    const QString previousOpenDir = openDialog_.initialDir;
+    const bool formatBarShown = host_.FormatBarShown();
+    edit.SetDocumentAside();
+    const QString previousFile = doc_.CurrentFile;
+    doc_.CurrentFile = info.absoluteFilePath();
 
-    Doc.LastOpenDir = FolderOf(Doc.CurrentFile);
-    OpenDialogState.initialDir = Doc.LastOpenDir;
-    const QString recorded = QStringLiteral("OpenFile ") + Doc.CurrentFile;
-    RecordCommand(recorded);
-    const bool openRecorded = Macro.IsRecording && !Macro.MacroLines.isEmpty() && Macro.MacroLines.last() == recorded;
-    Doc.AttrLetters = AttributeLetters(Doc.CurrentFile);
+    doc_.LastOpenDir = FolderOf(doc_.CurrentFile);
+    openDialog_.initialDir = doc_.LastOpenDir;
+    const bool openRecorded = host_.RecordFileCommand(QStringLiteral("OpenFile ") + doc_.CurrentFile);
+    doc_.AttrLetters = AttributeLetters(doc_.CurrentFile);
 
-    Doc.IsPlainDocument = !IsRichExtension(Doc.CurrentFile);
-    ToolBar1->setVisible(!Doc.IsPlainDocument);
-    if (IsChecked(QStringLiteral("FixedFont1")) && IsSourceCodeExtension(Doc.CurrentFile)) {
-        QFont fixed = Startup.UserFont.font;
+    doc_.IsPlainDocument = !IsRichExtension(doc_.CurrentFile);
+    host_.ShowFormatBar(!doc_.IsPlainDocument);
+    const FontChoice user = host_.UserFont();
+    if (host_.OptionOn(DocumentOption::FixedFont) && IsSourceCodeExtension(doc_.CurrentFile)) {
+        QFont fixed = user.font;
         fixed.setFamily(QStringLiteral("Courier New"));
         fixed.setPointSize(10);
-        RichEdit->SetControlFont(fixed, Startup.UserFont.colour);
+        edit.SetControlFont(fixed, user.colour);
     } else {
-        RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
+        edit.SetControlFont(user.font, user.colour);
     }
-    ApplyDocumentKind();
+    host_.ApplyDocumentKind();
     // Taken before the read: a change during it is then a change since.
-    const FileStamp read = FileStamp::Of(Doc.CurrentFile);
+    const FileStamp read = FileStamp::Of(doc_.CurrentFile);
     try {
         // The progress dialog lets events through: no check of the file
         // may start on a name whose text is not there yet.
@@ -128,52 +105,42 @@ void TMainForm::Open1Click()
             bool was;
             ~Checking() { flag = was; }
         } checking{checkingFile_, wasChecking};
-        DelayedProgress progress(platform().clock, LongWork, OpeningLabel(Doc.CurrentFile), true);
-        RichEdit->LoadFromFile(Doc.CurrentFile, [&](int percent) { return progress.Step(percent); });
+        DelayedProgress progress(platform_.clock, host_.Progress(), OpeningLabel(doc_.CurrentFile), true);
+        edit.LoadFromFile(doc_.CurrentFile, [&](int percent) { return progress.Step(percent); });
     } catch (const LoadCancelled&) {
-        Doc = previousDoc;
-        OpenDialogState.initialDir = previousOpenDir;
-        ToolBar1->setVisible(formatBarShown);
+        doc_ = previousDoc;
+        openDialog_.initialDir = previousOpenDir;
+        host_.ShowFormatBar(formatBarShown);
         // A replay should not open what the user gave up on.
         if (openRecorded)
-            Macro.MacroLines.removeLast();
-        RichEdit->RestoreSetAside();
-        ApplyDocumentKind();
+            host_.TakeBackCommand();
+        edit.RestoreSetAside();
+        host_.ApplyDocumentKind();
         return;
     } catch (const AppError&) {
         // Nothing new was opened: the old text stays, in the new mode.
-        Doc.CurrentFile = previousFile;
-        RichEdit->RestoreSetAside();
-        ApplyDocumentKind();
+        doc_.CurrentFile = previousFile;
+        edit.RestoreSetAside();
+        host_.ApplyDocumentKind();
         throw;
     }
-    RichEdit->DropSetAside();
-    RichEdit->SetModified(false);
-    Doc.Saw(read);
-    NoteRecentFile(Doc.CurrentFile);
-    Doc.DropsContent = RichEdit->HasDroppedRtfContent();
+    edit.DropSetAside();
+    edit.SetModified(false);
+    doc_.Saw(read);
+    host_.NoteRecentFile(doc_.CurrentFile);
+    doc_.DropsContent = edit.HasDroppedRtfContent();
 
-    const QString markerFile = MarkerFileName(Doc.CurrentFile);
-    if (QFileInfo::exists(markerFile)) {
-        CheckList->RestoreMarkers(markerFile, RichEdit->LineCount());
-        ShowMarkerSidebar(true);
-    } else {
-        CheckList->ClearMarkers();
-        ShowMarkerSidebar(false);
-    }
+    const QString markerFile = MarkerFileName(doc_.CurrentFile);
+    host_.ShowMarkers(QFileInfo::exists(markerFile) ? markerFile : QString());
 
-    RichEditSelectionChange();
-    ShowFileSize();
-    const QString size = StatusBar->Panel(0).text;
-    StatusBar->SetPanelWidth(0, RichEdit->IsPlainText() ? int(StatusBar->TextWidth(size) * 1.3) : 0);
-    const QString attributes = QStringLiteral("Attr.: ") + Doc.AttrLetters;
-    if (attributes.trimmed().size() > 6)
-        StatusBar->SetPanelText(5, attributes);
-    SetWindowTitle(Doc.CurrentFile);
+    // The attributes panel shows only when the file has one set.
+    //: %1 is the letters R, H, S or a blank each
+    host_.ShowOpenedStatus(doc_.AttrLetters.trimmed().isEmpty() ? QString() : tr("Attr.: %1").arg(doc_.AttrLetters));
+    host_.ShowDocumentName(doc_.CurrentFile);
     // Told once, with the document in view: what the load kept as it was,
     // and what a save of it cannot keep.
-    if (const qint64 stray = RichEdit->KeptStrayBytes(); stray > 0)
-        Ask(MsgKind::Information, StrayBytesNotice(Doc.CurrentFile, stray), MsgButtons::Ok);
-    if (Doc.DropsContent)
-        Ask(MsgKind::Warning, DroppedContentNotice(Doc.CurrentFile), MsgButtons::Ok);
+    if (const qint64 stray = edit.KeptStrayBytes(); stray > 0)
+        Ask(MsgKind::Information, StrayBytesNotice(doc_.CurrentFile, stray), MsgButtons::Ok);
+    if (doc_.DropsContent)
+        Ask(MsgKind::Warning, DroppedContentNotice(doc_.CurrentFile), MsgButtons::Ok);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/Progress.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <algorithm>
@@ -78,10 +79,10 @@ void DialogProgress::Hide()
 
 QString OpeningLabel(const QString& file)
 {
-    return QStringLiteral("Opening %1 ...").arg(QFileInfo(file).fileName());
+    return QCoreApplication::translate("DelayedProgress", "Opening %1 ...").arg(QFileInfo(file).fileName());
 }
 
 QString SavingLabel(const QString& file)
 {
-    return QStringLiteral("Saving %1 ...").arg(QFileInfo(file).fileName());
+    return QCoreApplication::translate("DelayedProgress", "Saving %1 ...").arg(QFileInfo(file).fileName());
 }

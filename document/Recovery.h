@@ -19,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-class TMainForm;
+class DocumentSession;
 
 // Unsaved changes kept on disk while a document is modified, so that a
 // crash or a killed program loses at most the last few seconds of typing.
@@ -154,8 +154,6 @@ private:
 
 // The start's question about a left copy: with a further line when the
 // file was changed on disk after the copy's writer last read or wrote it.
-inline const QString kChangedAfterKept =
-    QStringLiteral("The file was changed by another program after they were kept.");
 QString RecoveryQuestion(const RecoveryRecord& record, const QString& movedAsideNote = {});
 // A line for each damaged file moved aside at the start, naming its new
 // name; empty when there is none.
@@ -163,10 +161,10 @@ QString MovedAsideNote(const QStringList& movedAside);
 // The warning when a copy cannot be written.
 QString KeepFailedMessage(const QString& folder, const QString& reason);
 
-// The main window's use of it: set up with the window, offered at start,
-// ended with the program.
-void StartRecovery(TMainForm& form);
-void OfferRecoveredChanges(TMainForm& form);
-void EndRecovery(TMainForm& form);
+// A document's use of it: set up with the window that owns the keeper,
+// offered at start, ended with the program.
+void StartRecovery(DocumentSession& session, QObject& owner);
+void OfferRecoveredChanges(DocumentSession& session, QObject& owner);
+void EndRecovery(QObject& owner);
 // For a window that no one sees (a batch run): nothing is kept.
-void StopRecovery(TMainForm& form);
+void StopRecovery(DocumentSession& session, QObject& owner);

@@ -1,31 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MainForm.h"
+#include "document/DocumentSession.h"
 #include "document/FileAttributes.h"
 #include "editor/RichEdit.h"
 
 #include <QFileInfo>
 
-void TMainForm::Reload1Click()
+void DocumentSession::Reload()
 {
-    if (Doc.CurrentFile.isEmpty() || !RichEdit->Modified())
+    if (doc_.CurrentFile.isEmpty() || !Editor().Modified())
         return;
-    if (Ask(MsgKind::Warning, QStringLiteral("Reload file? All Changes will be lost!"), MsgButtons::YesNo) !=
-        MsgAnswer::Yes)
+    if (Ask(MsgKind::Warning, tr("Reload file? All Changes will be lost!"), MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    RichEdit->SetModified(false);
+    Editor().SetModified(false);
     Reread();
 }
 
-void TMainForm::Reread()
+void DocumentSession::Reread()
 {
     // The open document itself, not whatever name the open dialog held last.
-    OpenNamed(Doc.CurrentFile);
-    Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
+    Open(doc_.CurrentFile);
+    doc_.LastWriteTime = LastWriteTime(doc_.CurrentFile);
 }
 
-void TMainForm::CheckFile()
+void DocumentSession::CheckFile()
 {
-    if (Doc.CurrentFile.isEmpty() || checkingFile_)
+    if (doc_.CurrentFile.isEmpty() || checkingFile_)
         return;
     // The boxes below must not start a second check when they close.
     checkingFile_ = true;
@@ -33,14 +32,13 @@ void TMainForm::CheckFile()
         bool& flag;
         ~Done() { flag = false; }
     } done{checkingFile_};
-    if (!QFileInfo::exists(Doc.CurrentFile)) {
-        if (Doc.LastWriteTime != 0)
-            Ask(MsgKind::Warning, QStringLiteral("File was deleted!"), MsgButtons::Ok);
-        Doc.LastWriteTime = 0;
+    if (!QFileInfo::exists(doc_.CurrentFile)) {
+        if (doc_.LastWriteTime != 0)
+            Ask(MsgKind::Warning, tr("File was deleted!"), MsgButtons::Ok);
+        doc_.LastWriteTime = 0;
         return;
     }
-    if (LastWriteTime(Doc.CurrentFile) != Doc.LastWriteTime &&
-        Ask(MsgKind::Warning, QStringLiteral("File was altered! Reload it?"), MsgButtons::YesNo) ==
-            MsgAnswer::Yes)
+    if (LastWriteTime(doc_.CurrentFile) != doc_.LastWriteTime &&
+        Ask(MsgKind::Warning, tr("File was altered! Reload it?"), MsgButtons::YesNo) == MsgAnswer::Yes)
         Reread();
 }

@@ -1,97 +1,98 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MainForm.h"
 #include "document/DocumentRules.h"
+#include "document/DocumentSession.h"
 #include "document/FileAttributes.h"
 #include "document/Progress.h"
 #include "editor/RichEdit.h"
 #include "markers/Markers.h"
-#include "markers/MegaCheckListBox.h"
+#include "platform/AppError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTextBlock>
 
-void TMainForm::Save1Click()
+void DocumentSession::Save()
 {
-    if (!Doc.CurrentFile.isEmpty())
+    if (!doc_.CurrentFile.isEmpty())
         SaveWithChecks(false);
     else
-        SaveAs1Click();
+        SaveAs();
 }
 
-void TMainForm::SaveAs1Click()
+void DocumentSession::SaveAs()
 {
-    SaveDialogState.filter = DocumentFilter();
-    if (IsChecked(QStringLiteral("RememberDirs1")) && !Doc.LastSaveDir.isEmpty())
-        SaveDialogState.initialDir = Doc.LastSaveDir;
-    if (!platform().prompts->SaveDialog(SaveDialogState))
+    saveDialog_.filter = DocumentFilter();
+    if (host_.OptionOn(DocumentOption::RememberDirs) && !doc_.LastSaveDir.isEmpty())
+        saveDialog_.initialDir = doc_.LastSaveDir;
+    if (!platform_.prompts->SaveDialog(saveDialog_))
         return;
-    QString name = SaveDialogState.fileName;
+    QString name = saveDialog_.fileName;
     const QString added = HasExtension(name) ? QString()
-                                             : SaveAsExtensionForFilter(SaveDialogState.filterIndex,
-                                                                        IsChecked(QStringLiteral("PlainText1")));
+                                             : SaveAsExtensionForFilter(saveDialog_.filterIndex,
+                                                                        host_.OptionOn(DocumentOption::PlainText));
     name = QFileInfo(name + added).absoluteFilePath();
     // A macro saved into the macro folder joins the library, once written,
     // whether the extension was typed or came from the filter.
     if (SaveUnderNewName(name))
-        AddSavedMacroNode(name);
+        host_.AddSavedMacro(name);
 }
 
-void TMainForm::SaveQuit1Click()
+void DocumentSession::SaveQuit()
 {
-    if (Doc.CurrentFile.isEmpty()) {
-        const QString firstLine = RichEdit->LineCount() > 0 ? RichEdit->Line(0) : QString();
-        SaveUnderNewName(SaveQuitTarget(firstLine, IsChecked(QStringLiteral("PlainText1")),
-                                        platform().clock->Now(), QLocale::system(), Startup.DesktopDir,
-                                        QDir::currentPath()));
+    bool saved = false;
+    if (doc_.CurrentFile.isEmpty()) {
+        TRichEdit& edit = Editor();
+        const QString firstLine = edit.LineCount() > 0 ? edit.Line(0) : QString();
+        saved = SaveUnderNewName(SaveQuitTarget(firstLine, host_.OptionOn(DocumentOption::PlainText),
+                                                platform_.clock->Now(), QLocale::system(), host_.DesktopDir(),
+                                                QDir::currentPath()));
     } else {
-        SaveWithChecks(false);
+        saved = SaveWithChecks(false);
     }
-    if (Doc.SaveDone)
-        Exit1Click();
+    if (saved)
+        host_.Quit();
 }
 
-bool TMainForm::SaveUnderNewName(const QString& name)
+bool DocumentSession::SaveUnderNewName(const QString& name)
 {
-    const QString previous = Doc.CurrentFile;
-    const FileStamp seen = Doc.LastSeen;
+    const QString previous = doc_.CurrentFile;
+    const FileStamp seen = doc_.LastSeen;
     // What was seen of the old name says nothing about another file; the
     // same name is still checked for changes made since.
     if (name != previous)
-        Doc.LastSeen = {};
-    Doc.CurrentFile = name;
+        doc_.LastSeen = {};
+    doc_.CurrentFile = name;
     if (SaveWithChecks(true))
         return true;
     // Otherwise the next Ctrl+S would overwrite a file the user kept.
-    Doc.CurrentFile = previous;
-    Doc.LastSeen = seen;
-    SetWindowTitle(previous.isEmpty() ? kVersionedTitle : previous);
+    doc_.CurrentFile = previous;
+    doc_.LastSeen = seen;
+    host_.ShowDocumentName(previous);
     return false;
 }
 
-bool TMainForm::SaveWithChecks(bool askOverwrite)
+bool DocumentSession::SaveWithChecks(bool askOverwrite)
 {
-    Doc.SaveDone = false;
-    const QFileInfo info(Doc.CurrentFile);
-    KeptAttributes = {};
+    doc_.SaveDone = false;
+    const QFileInfo info(doc_.CurrentFile);
+    QFileDevice::Permissions kept;
     if (askOverwrite && info.exists() &&
-        Ask(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
+        Ask(MsgKind::Confirmation, tr("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
             MsgAnswer::Cancel)
         return false;
     // Also where nothing "exists": a link to nowhere may have taken its place.
-    if (ChangedSince(Doc.LastSeen, Doc.CurrentFile) &&
-        Ask(MsgKind::Confirmation, ChangedOnDiskQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+    if (ChangedSince(doc_.LastSeen, doc_.CurrentFile) &&
+        Ask(MsgKind::Confirmation, ChangedOnDiskQuestion(doc_.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
     if (info.exists()) {
-        KeptAttributes = KeepAttributes(Doc.CurrentFile);
-        if (IsProtected(Doc.CurrentFile)) {
-            if (Ask(MsgKind::Confirmation, QStringLiteral("File is protected!\nSure to overwrite it?"),
+        kept = KeepAttributes(doc_.CurrentFile);
+        if (IsProtected(doc_.CurrentFile)) {
+            if (Ask(MsgKind::Confirmation, tr("File is protected!\nSure to overwrite it?"),
                     MsgButtons::OkCancel) == MsgAnswer::Cancel)
                 return false;
-            if (!ResetAttributes(Doc.CurrentFile)) {
-                ShowError(QStringLiteral("File attributes could not be reset."));
+            if (!ResetAttributes(doc_.CurrentFile)) {
+                ShowError(tr("File attributes could not be reset."));
                 return false;
             }
         }
@@ -99,80 +100,83 @@ bool TMainForm::SaveWithChecks(bool askOverwrite)
             return false;
     }
     // The file's encoding and content change only when the user agrees.
-    if (RichEdit->NeedsWiderEncoding()) {
-        if (Ask(MsgKind::Confirmation, WiderEncodingQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+    TRichEdit& edit = Editor();
+    if (edit.NeedsWiderEncoding()) {
+        if (Ask(MsgKind::Confirmation, WiderEncodingQuestion(doc_.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
             return false;
-        RichEdit->UseUtf8Encoding();
+        edit.UseUtf8Encoding();
     }
-    if (Doc.DropsContent &&
-        Ask(MsgKind::Confirmation, DroppedContentQuestion(Doc.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
+    if (doc_.DropsContent &&
+        Ask(MsgKind::Confirmation, DroppedContentQuestion(doc_.CurrentFile), MsgButtons::YesNo) != MsgAnswer::Yes)
         return false;
-    WriteDocument();
-    return Doc.SaveDone;
+    WriteDocument(kept);
+    return doc_.SaveDone;
 }
 
-bool TMainForm::CheckExtensionForMode()
+bool DocumentSession::CheckExtensionForMode()
 {
-    const QString extension = FileExtension(Doc.CurrentFile).toUpper();
-    const bool plain = IsChecked(QStringLiteral("PlainText1"));
+    const QString extension = FileExtension(doc_.CurrentFile).toUpper();
+    const bool plain = host_.OptionOn(DocumentOption::PlainText);
     QString question, letters, failure;
     if (extension == QLatin1String(".RTF") && plain) {
-        question = QStringLiteral("File is plain text.\nFile extension will be changed!");
+        question = tr("File is plain text.\nFile extension will be changed!");
         letters = QStringLiteral("txt");
-        failure = QStringLiteral("File could not be saved as TXT");
+        failure = tr("File could not be saved as TXT");
     } else if (extension == QLatin1String(".TXT") && !plain) {
-        question = QStringLiteral("File is in rich text format.\nFile extension will be changed!");
+        question = tr("File is in rich text format.\nFile extension will be changed!");
         letters = QStringLiteral("rtf");
-        failure = QStringLiteral("File could not be saved as RTF");
+        failure = tr("File could not be saved as RTF");
     } else {
         return true;
     }
     if (Ask(MsgKind::Confirmation, question, MsgButtons::OkCancel) == MsgAnswer::Cancel)
         return true;
-    const QString renamed = WithExtensionLetters(Doc.CurrentFile, letters);
+    const QString renamed = WithExtensionLetters(doc_.CurrentFile, letters);
     // QFile::rename never replaces an existing file of the new name.
-    if (!QFile::rename(Doc.CurrentFile, renamed)) {
+    if (!QFile::rename(doc_.CurrentFile, renamed)) {
         ShowError(failure);
         return false;
     }
-    Doc.CurrentFile = renamed;
-    SetWindowTitle(Doc.CurrentFile);
+    doc_.CurrentFile = renamed;
+    host_.ShowDocumentName(doc_.CurrentFile);
     return true;
 }
 
-void TMainForm::WriteDocument()
+void DocumentSession::WriteDocument(QFileDevice::Permissions kept)
 {
+    TRichEdit& edit = Editor();
     bool written = true;
     QString reason;
     try {
-        DelayedProgress progress(platform().clock, LongWork, SavingLabel(Doc.CurrentFile), false);
-        RichEdit->SaveToFile(Doc.CurrentFile, [&](int percent) { return progress.Step(percent); });
+        DelayedProgress progress(platform_.clock, host_.Progress(), SavingLabel(doc_.CurrentFile), false);
+        edit.SaveToFile(doc_.CurrentFile, [&](int percent) { return progress.Step(percent); });
     } catch (const AppError& e) {
         written = false;
         reason = e.message();
     }
-    if (KeptAttributes && !RestoreAttributes(Doc.CurrentFile, KeptAttributes))
-        ShowError(QStringLiteral("File attributes could not be set."));
+    if (kept && !RestoreAttributes(doc_.CurrentFile, kept))
+        ShowError(tr("File attributes could not be set."));
     // After a failed write the file on disk is still the one seen before
     // (or another program's): only the watcher's time follows it.
     if (written)
-        Doc.Saw(FileStamp::Of(Doc.CurrentFile));
+        doc_.Saw(FileStamp::Of(doc_.CurrentFile));
     else
-        Doc.LastWriteTime = LastWriteTime(Doc.CurrentFile);
+        doc_.LastWriteTime = LastWriteTime(doc_.CurrentFile);
     if (!written)
-        ShowError(QStringLiteral("File could not be saved.\n") + reason);
-    Doc.LastSaveDir = FolderOf(Doc.CurrentFile) + QLatin1Char('/');
-    if (Doc.LastSaveDir == QLatin1String("//"))
-        Doc.LastSaveDir = QStringLiteral("/");
-    SaveDialogState.initialDir = Doc.LastSaveDir;
+        //: %1 is why the write failed
+        ShowError(tr("File could not be saved.\n%1").arg(reason));
+    doc_.LastSaveDir = FolderOf(doc_.CurrentFile) + QLatin1Char('/');
+    if (doc_.LastSaveDir == QLatin1String("//"))
+        doc_.LastSaveDir = QStringLiteral("/");
+    saveDialog_.initialDir = doc_.LastSaveDir;
     if (written) {
-        Doc.DropsContent = false;
-        RichEdit->SetModified(false);
-        Doc.SaveDone = true;
-        NoteRecentFile(Doc.CurrentFile);
+        doc_.DropsContent = false;
+        edit.SetModified(false);
+        doc_.SaveDone = true;
+        host_.NoteRecentFile(doc_.CurrentFile);
     }
-    SetWindowTitle(Doc.CurrentFile);
-    RecordCommand(QStringLiteral("SaveFile"));
-    if (written && IsChecked(QStringLiteral("SaveLineMarkers1")))
-        CheckList->SaveMarkers(MarkerFileName(Doc.CurrentFile));
+    host_.ShowDocumentName(doc_.CurrentFile);
+    host_.RecordFileCommand(QStringLiteral("SaveFile"));
+    if (written && host_.OptionOn(DocumentOption::SaveLineMarkers))
+        host_.SaveMarkers(MarkerFileName(doc_.CurrentFile));
 }

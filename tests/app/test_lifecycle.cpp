@@ -65,7 +65,6 @@ TEST_F(LifecycleTest, DefaultModeIsPlainWithToolbarsByTheirOptions)
     EXPECT_TRUE(form().RichEdit->WordWrap());
     EXPECT_FALSE(form().ToolBar1->isVisible()) << "format toolbar only for rich text";
     EXPECT_TRUE(form().ToolBar->isVisible()) << "Toolbar visible is checked by design";
-    EXPECT_TRUE(form().Doc.AskForFile);
 }
 
 TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
@@ -96,7 +95,6 @@ TEST_F(LifecycleTest, CommandLineArgumentsAreJoinedWithBlanks)
     EXPECT_EQ(form().Doc.CurrentFile, path);
     EXPECT_EQ(form().windowTitle(), path);
     EXPECT_EQ(form().RichEdit->Text(), QStringLiteral("hello\r\n"));
-    EXPECT_TRUE(form().Doc.AskForFile) << "set back after the command-line open";
 }
 
 TEST_F(LifecycleTest, MissingCommandLineFileLeavesTheEditorEmpty)

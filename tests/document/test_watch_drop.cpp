@@ -148,7 +148,6 @@ TEST_F(WatchTest, DropsInsertTagsLinksOrOpen)
            MsgButtons::YesNoCancel, MsgAnswer::No);
     form().FilesDropped({page});
     EXPECT_EQ(form().Doc.CurrentFile, page);
-    EXPECT_TRUE(form().Doc.AskForFile);
 
     const QString photo = WriteFile(QStringLiteral("photo.jpeg"), "jpeg bytes");
     const QString other = WriteFile(QStringLiteral("other.txt"), "other");
@@ -164,7 +163,6 @@ TEST_F(WatchTest, DropOnModifiedDocumentCanBeCancelled)
     form().FilesDropped({text});
     EXPECT_EQ(edit().Text(), QStringLiteral("unsaved"));
     EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
-    EXPECT_TRUE(form().Doc.AskForFile);
 }
 
 TEST_F(WatchTest, RealDropEventsOnWindowAndEditorOpenTheFile)

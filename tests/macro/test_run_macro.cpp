@@ -213,7 +213,6 @@ TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
     EXPECT_EQ(form().Doc.CurrentFile, copy);
     EXPECT_EQ(ReadFile(a), QByteArray("1alpha\n"));
     EXPECT_EQ(ReadFile(copy), QByteArray("1alpha\n"));
-    EXPECT_TRUE(form().Doc.AskForFile);
 
     // Without a path: the open dialog, and Save As for an unnamed document.
     fake.prompts.ExpectOpenDialog([&](FileDialogState& s) { s.fileName = b; return true; });
