@@ -13,7 +13,7 @@ namespace {
 class PreviewTest : public MainFormTest {
 protected:
     void Click(const char* item) { form().Item(QLatin1String(item))->trigger(); }
-    void Type(const QString& text) { QTest::keyClicks(edit().View()->viewport(), text); }
+    void Type(const QString& text) { QTest::keyClicks(edit().viewport(), text); }
     QStringList& Opened() { return fake.shell.opened; }
 };
 
