@@ -4,6 +4,8 @@
 #include "app/StartupState.h"
 #include "document/DocumentSession.h"
 #include "editor/EditingState.h"
+#include "editor/EditorHost.h"
+#include "editor/FindReplace.h"
 #include "macro/MacroState.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
@@ -43,6 +45,8 @@ inline const QString kDesignTitle = QStringLiteral("Mirel-Edit");
 class TMainForm;
 // The session's view of the window.
 std::unique_ptr<DocumentSessionHost> MakeDocumentHost(TMainForm& form);
+// The editing commands' view of the window.
+std::unique_ptr<EditorHost> MakeEditorHost(TMainForm& form);
 
 // The main window: carries the program's state and one handler per command.
 // Handler bodies live beside the subsystem they belong to.
@@ -156,12 +160,19 @@ private:
     std::unique_ptr<DocumentSessionHost> documentHost_ = MakeDocumentHost(*this);
     std::unique_ptr<DocumentSession> session_ = std::make_unique<DocumentSession>(*documentHost_, platform_);
 
+    // Find and replace: the search session does the work
+    // (editor/FindReplace.h); SearchPos below is its position.
+    std::unique_ptr<EditorHost> editorHost_ = MakeEditorHost(*this);
+    std::unique_ptr<SearchSession> search_ = std::make_unique<SearchSession>(*editorHost_, platform_);
+
 public:
+    SearchSession& Search() { return *search_; }
+
     // State.
     DocumentState& Doc = session_->State();
     StartupState Startup;
     MacroState Macro;
-    int SearchPos = 0;
+    int& SearchPos = search_->Pos();
     FileDialogState& OpenDialogState = session_->OpenDialog();
     FileDialogState& SaveDialogState = session_->SaveDialog();
     bool SelectionHintDone = false;
@@ -339,6 +350,15 @@ private:
     bool renaming_ = false;
     std::unique_ptr<DialogProgress> progressDialog_;
 };
+
+// The search session's commands on this window's session, for the macro
+// commands.
+TFindDialog& FindDialogOf(TMainForm& form);
+TReplaceDialog& ReplaceDialogOf(TMainForm& form);
+bool SearchNext(TMainForm& form, SearchOrigin origin);
+void ReplaceOnce(TMainForm& form);
+int ReplaceAllOccurrences(TMainForm& form);
+void CloseSearchDialogs(TMainForm& form);
 
 // Crash recovery (document/Recovery.h) for this window's document.
 void StartRecovery(TMainForm& form);

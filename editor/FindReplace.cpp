@@ -2,38 +2,18 @@
 // Find, Find Again, Replace, Replace All and Go to Line.
 #include "editor/FindReplace.h"
 
-#include "app/MainForm.h"
+#include "editor/EditorHost.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"
 #include "editor/TextCodec.h"
-#include "macro/Escapes.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
-
-QSize ScreenSize(const TMainForm& form)
-{
-    if (form.platform().screen)
-        return form.platform().screen->ScreenSize();
-    return QGuiApplication::primaryScreen()->size();
-}
-
-void OpenSearchDialog(TMainForm& form, TFindDialog& dialog, int designHeight)
-{
-    form.SearchPos = 0;
-    if (form.RichEdit->SelLength() > 0)
-        dialog.SetFindText(form.RichEdit->SelText());
-    const QRect frame = form.frameGeometry();
-    const QSize screen = ScreenSize(form);
-    dialog.move(SearchDialogLeft(screen.width()),
-                SearchDialogTop(frame.top(), frame.height(), designHeight, screen.height()));
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
-}
 
 // The hourglass for the time of a long edit, also when it throws.
 struct WaitCursor {
@@ -52,98 +32,137 @@ int SearchDialogTop(int mainTop, int mainHeight, int dialogHeight, int screenHei
     return top < 0 ? 30 : top;
 }
 
-TFindDialog& FindDialogOf(TMainForm& form)
+SearchSession::SearchSession(EditorHost& host, const Platform& platform) : host_(host), platform_(platform) {}
+
+TFindDialog& SearchSession::FindDialog()
 {
-    if (!form.Editing.FindDialog) {
-        auto* dialog = new TFindDialog(&form);
-        dialog->onFindNext = [&form] { form.Guard([&form] { SearchNext(form, SearchOrigin::FindDialog); }); };
-        form.Editing.FindDialog = dialog;
+    if (!find_) {
+        find_ = new TFindDialog(host_.DialogParent());
+        find_->onFindNext = [this] { host_.Guard([this] { Next(SearchOrigin::FindDialog); }); };
     }
-    return *form.Editing.FindDialog;
+    return *find_;
 }
 
-TReplaceDialog& ReplaceDialogOf(TMainForm& form)
+TReplaceDialog& SearchSession::ReplaceDialog()
 {
-    if (!form.Editing.ReplaceDialog) {
-        auto* dialog = new TReplaceDialog(&form);
-        dialog->onFindNext = [&form] {
-            form.Guard([&form] { SearchNext(form, SearchOrigin::ReplaceDialog); });
-        };
-        dialog->onReplace = [&form] { form.Guard([&form] { ReplaceOnce(form); }); };
-        dialog->onReplaceAll = [&form] { form.Guard([&form] { ReplaceAllOccurrences(form); }); };
-        form.Editing.ReplaceDialog = dialog;
+    if (!replace_) {
+        replace_ = new TReplaceDialog(host_.DialogParent());
+        replace_->onFindNext = [this] { host_.Guard([this] { Next(SearchOrigin::ReplaceDialog); }); };
+        replace_->onReplace = [this] { host_.Guard([this] { ReplaceOnce(); }); };
+        replace_->onReplaceAll = [this] { host_.Guard([this] { ReplaceAll(); }); };
     }
-    return *form.Editing.ReplaceDialog;
+    return *replace_;
 }
 
-bool SearchNext(TMainForm& form, SearchOrigin origin)
+void SearchSession::OpenDialog(SearchOrigin which)
 {
-    TReplaceDialog& replace = ReplaceDialogOf(form);
+    TFindDialog& dialog = which == SearchOrigin::FindDialog ? FindDialog() : ReplaceDialog();
+    const int designHeight = which == SearchOrigin::FindDialog ? kFindDialogHeight : kReplaceDialogHeight;
+    pos_ = 0;
+    TRichEdit& edit = host_.Editor();
+    if (edit.SelLength() > 0)
+        dialog.SetFindText(edit.SelText());
+    const QRect frame = host_.WindowFrame();
+    const QSize screen =
+        platform_.screen ? platform_.screen->ScreenSize() : QGuiApplication::primaryScreen()->size();
+    dialog.move(SearchDialogLeft(screen.width()),
+                SearchDialogTop(frame.top(), frame.height(), designHeight, screen.height()));
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void SearchSession::FindAgain()
+{
+    if (!FindDialog().FindText().isEmpty())
+        Next(SearchOrigin::FindDialog);
+}
+
+bool SearchSession::Next(SearchOrigin origin)
+{
+    TReplaceDialog& replace = ReplaceDialog();
     if (origin == SearchOrigin::FindDialog) {
-        const TFindDialog& find = FindDialogOf(form);
+        const TFindDialog& find = FindDialog();
         replace.SetFindText(find.FindText());
         replace.SetOptions(find.Options());
         replace.SetReplaceAllOption(false);
-        form.RecordCommand(QStringLiteral("Find ") + find.FindText());
+        host_.RecordCommand(QStringLiteral("Find ") + find.FindText());
     }
-    const QString needle = DecodeEscapes(replace.FindText());
+    const QString needle = host_.DecodeEscapes(replace.FindText());
     const SearchOptions options = replace.Options();
-    TRichEdit& edit = *form.RichEdit;
-    const int found = edit.FindText(needle, form.SearchPos, edit.TextLength(), options.matchCase,
-                                    options.wholeWord);
+    TRichEdit& edit = host_.Editor();
+    const int found = edit.FindText(needle, pos_, edit.TextLength(), options.matchCase, options.wholeWord);
     if (found < 0) {
         if (!replace.ReplaceAllOption())
-            form.Ask(MsgKind::Information, QCoreApplication::translate("TMainForm", "Reached end of file!"),
-                     MsgButtons::Ok);
+            platform_.prompts->MessageBox(MsgKind::Information, tr("Reached end of file!"), MsgButtons::Ok);
         return false;
     }
     edit.SetSelStart(found);
     // A line break of the search text is one position in the editor.
     edit.SetSelLength(int(NormalizeLineBreaks(needle).size()));
-    form.SearchPos = found + 1;
+    pos_ = found + 1;
     edit.setFocus();
     return true;
 }
 
-void ReplaceOnce(TMainForm& form)
+void SearchSession::ReplaceOnce()
 {
-    const TReplaceDialog& replace = ReplaceDialogOf(form);
-    if (form.RichEdit->SelLength() > 0)
-        form.RichEdit->ReplaceSelection(DecodeEscapes(replace.ReplaceText()));
-    form.RichEdit->setFocus();
-    form.Macro.AppendDirect(QStringLiteral("Replace ") + replace.FindText() + QStringLiteral(" with ") +
-                            replace.ReplaceText());
+    const TReplaceDialog& replace = ReplaceDialog();
+    TRichEdit& edit = host_.Editor();
+    if (edit.SelLength() > 0)
+        edit.ReplaceSelection(host_.DecodeEscapes(replace.ReplaceText()));
+    edit.setFocus();
+    host_.RecordCommand(QStringLiteral("Replace ") + replace.FindText() + QStringLiteral(" with ") +
+                        replace.ReplaceText());
 }
 
-int ReplaceAllOccurrences(TMainForm& form)
+int SearchSession::ReplaceAll()
 {
-    const TReplaceDialog& replace = ReplaceDialogOf(form);
-    form.Macro.AppendDirect(QStringLiteral("ReplaceAll ") + replace.FindText() + QStringLiteral(" with ") +
-                            replace.ReplaceText());
+    const TReplaceDialog& replace = ReplaceDialog();
+    host_.RecordCommand(QStringLiteral("ReplaceAll ") + replace.FindText() + QStringLiteral(" with ") +
+                        replace.ReplaceText());
     int count = 0;
     {
         const WaitCursor wait;
-        form.SearchPos = 0;
+        pos_ = 0;
         // Every match of the text as it stands, none of a selection left from
         // before: the count is exactly what was replaced, and an empty
         // replacement cannot end the work early.
         const SearchOptions options = replace.Options();
-        count = form.RichEdit->ReplaceAll(DecodeEscapes(replace.FindText()),
-                                          DecodeEscapes(replace.ReplaceText()), options.matchCase,
+        count = host_.Editor().ReplaceAll(host_.DecodeEscapes(replace.FindText()),
+                                          host_.DecodeEscapes(replace.ReplaceText()), options.matchCase,
                                           options.wholeWord);
     }
     //: %1 is the number of replacements made
-    form.Ask(MsgKind::Information, QCoreApplication::translate("TMainForm", "%1 occurrence(s) replaced.").arg(count),
-             MsgButtons::Ok);
+    platform_.prompts->MessageBox(MsgKind::Information, tr("%1 occurrence(s) replaced.").arg(count),
+                                  MsgButtons::Ok);
     return count;
 }
 
-void CloseSearchDialogs(TMainForm& form)
+void SearchSession::CloseDialogs()
 {
-    for (QDialog* dialog : {static_cast<QDialog*>(form.Editing.FindDialog),
-                            static_cast<QDialog*>(form.Editing.ReplaceDialog)})
+    for (QDialog* dialog : {static_cast<QDialog*>(find_), static_cast<QDialog*>(replace_)})
         if (dialog && dialog->isVisible())
             dialog->hide();
+}
+
+void SearchSession::GoToLine()
+{
+    const std::optional<QString> answer =
+        platform_.prompts->InputBox(tr("Goto Line"), tr("Please insert the line number:"), QString());
+    const std::optional<int> n = ParseLineNumber(answer.value_or(QString()));
+    if (!n) {
+        platform_.prompts->MessageBox(MsgKind::Error, tr("Invalid number."), MsgButtons::Ok);
+        return;
+    }
+    if (*n == 1)
+        return;
+    // The view cannot scroll further than the document is long.
+    TRichEdit& edit = host_.Editor();
+    const qint64 lines = edit.LineCount();
+    edit.LineScroll(int(std::clamp<qint64>(qint64(*n) - 1, -lines, lines)));
+    const int caretLine = edit.LineFromChar(edit.CaretPosition());
+    edit.SetSelStart(edit.LineIndex(GotoLineTarget(*n, caretLine, edit.LineCount())));
 }
 
 std::optional<int> ParseLineNumber(const QString& text)
@@ -158,40 +177,4 @@ int GotoLineTarget(qint64 n, int caretLine, int lineCount)
     if (n <= 0)
         return caretLine;
     return int(std::min<qint64>(n - 1, lineCount - 1));
-}
-
-// ---------------------------------------------------------------- handlers
-
-void TMainForm::Find1Click()
-{
-    OpenSearchDialog(*this, FindDialogOf(*this), kFindDialogHeight);
-}
-
-void TMainForm::Replace1Click()
-{
-    OpenSearchDialog(*this, ReplaceDialogOf(*this), kReplaceDialogHeight);
-}
-
-void TMainForm::FindAgainClick()
-{
-    if (!FindDialogOf(*this).FindText().isEmpty())
-        SearchNext(*this, SearchOrigin::FindDialog);
-}
-
-void TMainForm::GotoLine1Click()
-{
-    const std::optional<QString> answer = platform().prompts->InputBox(
-        tr("Goto Line"), tr("Please insert the line number:"), QString());
-    const std::optional<int> n = ParseLineNumber(answer.value_or(QString()));
-    if (!n) {
-        ShowError(tr("Invalid number."));
-        return;
-    }
-    if (*n == 1)
-        return;
-    // The view cannot scroll further than the document is long.
-    const qint64 lines = RichEdit->LineCount();
-    RichEdit->LineScroll(int(std::clamp<qint64>(qint64(*n) - 1, -lines, lines)));
-    const int caretLine = RichEdit->LineFromChar(RichEdit->CaretPosition());
-    RichEdit->SetSelStart(RichEdit->LineIndex(GotoLineTarget(*n, caretLine, RichEdit->LineCount())));
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
-class TMainForm;
+class EditorHost;
 class TFindDialog;
 class TReplaceDialog;
 
@@ -20,24 +23,54 @@ inline constexpr int kReplaceDialogHeight = 213;
 int SearchDialogTop(int mainTop, int mainHeight, int dialogHeight, int screenHeight);
 inline int SearchDialogLeft(int screenWidth) { return screenWidth / 4; }
 
-// The dialogs, made on first use.
-TFindDialog& FindDialogOf(TMainForm& form);
-TReplaceDialog& ReplaceDialogOf(TMainForm& form);
-
 enum class SearchOrigin { FindDialog, ReplaceDialog };
 
-// One search forward from SearchPos. From the find dialog it first copies
-// that dialog's text and options into the replace dialog and records
-// "Find ". Selects the match and gives true; otherwise reports the end of
-// the file unless the replace-all option is on.
-bool SearchNext(TMainForm& form, SearchOrigin origin);
-// Replaces whatever is selected with the replace text.
-void ReplaceOnce(TMainForm& form);
-// Replaces every occurrence from the start as one undo step and reports
-// the count; gives the count.
-int ReplaceAllOccurrences(TMainForm& form);
-// Esc in the editor: hides both dialogs.
-void CloseSearchDialogs(TMainForm& form);
+// The search state between commands: the two modeless dialogs, which keep
+// the find and replace texts and options while hidden, and the position
+// the next search starts from.
+class SearchSession {
+    Q_DECLARE_TR_FUNCTIONS(SearchSession)
+public:
+    // The host and the platform's seams outlive the session.
+    SearchSession(EditorHost& host, const Platform& platform);
+    SearchSession(const SearchSession&) = delete;
+    SearchSession& operator=(const SearchSession&) = delete;
+
+    // Where the next search starts; a caret move sets it too.
+    int& Pos() { return pos_; }
+
+    // The dialogs, made on first use as children of the host's window.
+    TFindDialog& FindDialog();
+    TReplaceDialog& ReplaceDialog();
+
+    // Find and Replace: show the dialog below or above the window, with
+    // the selection as the find text; the search starts at the top.
+    void OpenDialog(SearchOrigin which);
+    // Find Again: the find dialog's search, unless it has no text yet.
+    void FindAgain();
+    // One search forward from Pos(). From the find dialog it first copies
+    // that dialog's text and options into the replace dialog and records
+    // "Find ". Selects the match and gives true; otherwise reports the end
+    // of the file unless the replace-all option is on.
+    bool Next(SearchOrigin origin);
+    // Replaces whatever is selected with the replace text.
+    void ReplaceOnce();
+    // Replaces every occurrence from the start as one undo step and reports
+    // the count; gives the count.
+    int ReplaceAll();
+    // Esc in the editor: hides both dialogs.
+    void CloseDialogs();
+    // Go to Line: asks for the number and moves the caret to its line.
+    void GoToLine();
+
+private:
+    EditorHost& host_;
+    const Platform& platform_;
+    int pos_ = 0;
+    // Owned by the host's window, which outlives the session.
+    TFindDialog* find_ = nullptr;
+    TReplaceDialog* replace_ = nullptr;
+};
 
 // Go to Line: the number typed, or nothing when it is not an integer.
 std::optional<int> ParseLineNumber(const QString& text);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class TMainForm;
+class QToolButton;
 class TRichEdit;
 struct FontChoice;
 
@@ -24,9 +24,21 @@ SizePlace PlaceSize(const QStringList& sizes, const QString& text);
 // Recorded line of an alignment button's Tag (0 left, 1 right, 2 center).
 QString AlignmentLine(int tag);
 
+// The format bar's three alignment buttons.
+struct AlignmentButtons {
+    QToolButton* left = nullptr;
+    QToolButton* right = nullptr;
+    QToolButton* center = nullptr;
+};
 // Presses the alignment button of a paragraph alignment code and releases
 // the other two; other codes leave them as they are.
-void ShowAlignment(TMainForm& form, int code);
+void ShowAlignment(const AlignmentButtons& buttons, int code);
+
+// Bold, italic and underline of the selection, each turned on or off as a
+// whole: the new state, and the line a recording keeps for it.
+enum class TextStyle { Bold, Italic, Underline };
+bool ToggleStyle(TRichEdit& edit, TextStyle style);
+QString StyleLine(TextStyle style, bool on);
 
 // Going plain: every character and paragraph format of the whole text
 // gives way to the user font; the selection is kept.

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "app/ColourSlots.h"
-
 #include <QString>
 #include <optional>
 
@@ -20,9 +18,16 @@ int FontBoxIndex(const QComboBox& box, const QString& family);
 // Status panel 1, from the 0-based line and column.
 QString CaretPositionText(int line, int column);
 
+// A colour as its red, green and blue two-digit texts, as typed.
+struct ColourDigits {
+    QString red;
+    QString green;
+    QString blue;
+    bool operator==(const ColourDigits&) const = default;
+};
 // A trimmed selection of six hexadecimal digits RRGGBB as the red, green
-// and blue texts, as typed; nothing for any other text.
-std::optional<ColourSlots> ColourFromText(const QString& text);
+// and blue texts; nothing for any other text.
+std::optional<ColourDigits> ColourFromText(const QString& text);
 
 // The selected text without blanks and control characters at both ends,
 // when that is at most `limit` characters long; nothing otherwise. Only
@@ -33,3 +38,5 @@ std::optional<QString> ShortTrimmedSelection(const TRichEdit& edit, int limit);
 // `breaks` line breaks, the last of them possibly ending it: its lines
 // and its length with a CR LF after each line, less the last one.
 QString SelectionHintText(qint64 length, qint64 breaks, bool endsWithBreak);
+// That tooltip for the editor's selection; empty when nothing is selected.
+QString SelectionHint(const TRichEdit& edit);

@@ -83,7 +83,7 @@ TEST(FormattingRules, SizeListAndSelectionTexts)
     for (const char* bad : {"", "0", "00", "1a", "-5", "12.5", "99999999999"})
         EXPECT_FALSE(IsSizeText(QString::fromUtf8(bad))) << bad;
 
-    EXPECT_EQ(ColourFromText(QStringLiteral("a0b1C2")), Slots("a0", "b1", "C2")) << "kept as typed";
+    EXPECT_EQ(ColourFromText(QStringLiteral("a0b1C2")), (ColourDigits{"a0", "b1", "C2"})) << "kept as typed";
     for (const char* bad : {"FF80G0", "12345", "1234567", "12 456"})
         EXPECT_EQ(ColourFromText(QString::fromUtf8(bad)), std::nullopt) << bad;
     // A final break ends the last line and is the one CR LF not counted.
