@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The formatting toolbar, the editor font, Wordwrap and Plain Text.
+// Decisions of the format bar and of going plain.
 #include "editor/Formatting.h"
 
 #include "editor/RichEdit.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What follows every caret or selection move, and the mouse over the editor.
+// The texts the window shows after a caret or selection move.
 #include "editor/SelectionTracking.h"
 
 #include "editor/RichEdit.h"

@@ -1556,6 +1556,55 @@ Erlauben?</translation>
     </message>
 </context>
 <context>
+    <name>SearchSession</name>
+    <message>
+        <location filename="../editor/FindReplace.cpp" line="+97"/>
+        <source>Reached end of file!</source>
+        <translation>Das Ende der Datei ist erreicht!</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 occurrence(s) replaced.</source>
+        <extracomment>%1 is the number of replacements made</extracomment>
+        <translation>%1 Vorkommen ersetzt.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Goto Line</source>
+        <translation>Gehe zu Zeile</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please insert the line number:</source>
+        <translation>Bitte geben Sie die Zeilennummer ein:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Invalid number.</source>
+        <translation>Ungültige Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionTracking</name>
+    <message>
+        <location filename="../editor/SelectionTracking.cpp" line="+23"/>
+        <source>Filesize: %1 bytes</source>
+        <extracomment>status bar; %1 is the size of the saved file in bytes</extracomment>
+        <translation>Dateigröße: %1 Bytes</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Line: %1  Col: %2</source>
+        <extracomment>status bar; %1 is the caret&apos;s line, %2 its column</extracomment>
+        <translation>Zeile: %1  Spalte: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>%1 Line(s), %2 Character(s) in current selection.</source>
+        <translation>%1 Zeile(n), %2 Zeichen in der aktuellen Markierung.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsLoad</name>
     <message>
         <location filename="../app/SettingsLoad.cpp" line="+15"/>
@@ -1906,64 +1955,21 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+359"/>
+        <location filename="../app/MainForm.h" line="+379"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
     <message>
-        <location filename="../editor/FindReplace.cpp" line="+96"/>
-        <source>Reached end of file!</source>
-        <translation>Das Ende der Datei ist erreicht!</translation>
-    </message>
-    <message>
-        <location line="+40"/>
-        <source>%1 occurrence(s) replaced.</source>
-        <extracomment>%1 is the number of replacements made</extracomment>
-        <translation>%1 Vorkommen ersetzt.</translation>
-    </message>
-    <message>
-        <location line="+48"/>
-        <source>Goto Line</source>
-        <translation>Gehe zu Zeile</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please insert the line number:</source>
-        <translation>Bitte geben Sie die Zeilennummer ein:</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Invalid number.</source>
-        <translation>Ungültige Zahl.</translation>
-    </message>
-    <message>
-        <location filename="../editor/Formatting.cpp" line="+211"/>
+        <location filename="../app/EditorCommands.cpp" line="+230"/>
         <source>Sure to loose all formattings?
 No undo possible!</source>
         <translation>Wirklich alle Formatierungen verwerfen?
 Dies kann nicht rückgängig gemacht werden!</translation>
     </message>
     <message>
-        <location filename="../editor/Printing.cpp" line="+25"/>
+        <location line="-104"/>
         <source>There is nothing to print!</source>
         <translation>Es gibt nichts zu drucken!</translation>
-    </message>
-    <message>
-        <location filename="../editor/SelectionTracking.cpp" line="+34"/>
-        <source>Filesize: %1 bytes</source>
-        <extracomment>status bar; %1 is the size of the saved file in bytes</extracomment>
-        <translation>Dateigröße: %1 Bytes</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Line: %1  Col: %2</source>
-        <extracomment>status bar; %1 is the caret&apos;s line, %2 its column</extracomment>
-        <translation>Zeile: %1  Spalte: %2</translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>%1 Line(s), %2 Character(s) in current selection.</source>
-        <translation>%1 Zeile(n), %2 Zeichen in der aktuellen Markierung.</translation>
     </message>
     <message>
         <location filename="../html/PreviewColour.cpp" line="+68"/>
@@ -2110,7 +2116,7 @@ Erneut suchen?</translation>
 <context>
     <name>TRichEdit</name>
     <message>
-        <location filename="../editor/RichEdit.cpp" line="+1504"/>
+        <location filename="../editor/RichEdit.cpp" line="+1561"/>
         <source>Cannot open file &quot;%1&quot;. It has more than %2 lines.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. Sie hat mehr als %2 Zeilen.</translation>
     </message>
