@@ -31,7 +31,7 @@ public:
 
 } // namespace
 
-TEST(SearchSessionAlone, SearchesAndReplacesThroughItsHost)
+TEST(SearchSessionAlone, SearchesFromItsPositionThroughTheHost)
 {
     struct Case {
         const char* text;
@@ -66,21 +66,4 @@ TEST(SearchSessionAlone, SearchesAndReplacesThroughItsHost)
         EXPECT_EQ(search.ReplaceDialog().FindText(), QString::fromUtf8(c.find)) << "the replace dialog follows";
         EXPECT_EQ(host.recorded, QStringList{QStringLiteral("Find ") + QString::fromUtf8(c.find)});
     }
-
-    // Replace All: every text decoded, the count reported, the search anew.
-    FakePlatform fake;
-    FakeEditorHost host;
-    const Platform platform = fake.platform();
-    SearchSession search(host, platform);
-    host.edit.SetText(QStringLiteral("a-a\nx\na"));
-    search.Pos() = 5;
-    search.ReplaceDialog().SetFindText(QStringLiteral("a"));
-    search.ReplaceDialog().SetReplaceText(QStringLiteral("b\\n"));
-    fake.prompts.ExpectMessage(MsgKind::Information, QStringLiteral("3 occurrence(s) replaced."), MsgButtons::Ok,
-                               MsgAnswer::Ok);
-    EXPECT_EQ(search.ReplaceAll(), 3);
-    fake.prompts.VerifyAllShown();
-    EXPECT_EQ(host.edit.LineCount(), 6);
-    EXPECT_EQ(search.Pos(), 0);
-    EXPECT_EQ(host.recorded, QStringList{QStringLiteral("ReplaceAll a with b\\n")});
 }
