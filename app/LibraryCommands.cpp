@@ -73,7 +73,6 @@ QTreeWidgetItem* TMainForm::AddMacroNode(QTreeWidgetItem* parent, const QString&
 }
 void TMainForm::AddSavedMacroNode(const QString& path) { library_->AddSavedMacro(path); }
 
-// The button flips itself when clicked; a menu item or Ctrl+B does not.
 void TMainForm::MakroChooseClick() { library_->Choose(qobject_cast<QAction*>(sender()) != nullptr); }
 void TMainForm::TreeDblClick() { library_->Pick(); }
 void TMainForm::TreeKeyDown(int& key) { library_->KeyDown(key); }

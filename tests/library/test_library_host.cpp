@@ -16,8 +16,7 @@ namespace {
 class KeepingHost : public LibraryHost {
 public:
     QString dir;
-    bool button = false;
-    bool editorShown = true;
+    bool button = false, editorShown = true;
     QString field;
     QMap<LibraryCommand, bool> enabled;
 
@@ -63,9 +62,7 @@ TEST(LibraryWithoutWindow, KeysInTheTreeTellTheHostWhatToShow)
         QTemporaryDir dir;
         ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("Web.macro"))));
         const QString hello = dir.filePath(QStringLiteral("Hello.macro"));
-        QFile file(hello);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.close();
+        ASSERT_TRUE(QFile(hello).open(QIODevice::WriteOnly));
         FakePlatform fake;
         const Platform platform = fake.platform();
         KeepingHost host;
@@ -76,13 +73,8 @@ TEST(LibraryWithoutWindow, KeysInTheTreeTellTheHostWhatToShow)
         tree.addTopLevelItem(root);
         MacroLibrary library(host, platform, tree, *root);
         library.Reload();
-        ASSERT_EQ(root->childCount(), 2);
-
         library.Choose(true);
         ASSERT_TRUE(host.button && !host.editorShown && tree.isVisible());
-        EXPECT_TRUE(host.enabled.value(LibraryCommand::NewFolder));
-        EXPECT_FALSE(host.enabled.value(LibraryCommand::MacroDirectory, true));
-
         for (int i = 0; i < root->childCount(); ++i)
             if (root->child(i)->text(0) == QString::fromUtf8(c.selected))
                 tree.setCurrentItem(root->child(i));
@@ -99,11 +91,11 @@ TEST(LibraryWithoutWindow, KeysInTheTreeTellTheHostWhatToShow)
         EXPECT_EQ(host.editorShown, !c.stillShown);
         EXPECT_EQ(host.field, QString::fromUtf8(c.fieldAfter));
         EXPECT_EQ(QFile::exists(hello), c.fileKept);
-        if (!c.stillShown) {
-            EXPECT_FALSE(host.enabled.value(LibraryCommand::NewFolder, true));
-            EXPECT_TRUE(host.enabled.value(LibraryCommand::MacroDirectory));
-            EXPECT_TRUE(host.enabled.value(LibraryCommand::MacroDirectoryInPopup));
-        }
+        // Shown, New Folder works and the main menu's Macro Directory not;
+        // left, the other way round, with the context menu's as well.
+        EXPECT_EQ(host.enabled.value(LibraryCommand::NewFolder), c.stillShown);
+        EXPECT_EQ(host.enabled.value(LibraryCommand::MacroDirectory), !c.stillShown);
+        EXPECT_EQ(host.enabled.value(LibraryCommand::MacroDirectoryInPopup), !c.stillShown);
     }
 }
 
