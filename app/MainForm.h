@@ -27,9 +27,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TAbout;
 class THTMLToolbar;
-class MacroNameIndex;
 class DialogProgress;
 class ProgressView;
+class LibraryHost;
+class MacroLibrary;
 class TMacroTreeView;
 class TMegaCheckListBox;
 class TRichEdit;
@@ -127,13 +128,13 @@ public:
     void ShowRedoAvailable(bool recording);
     // Files dropped on the window or the editor; only the first counts.
     void FilesDropped(const QStringList& paths);
-    // Macro library: the file or folder behind a node, filling the tree
-    // from a directory, and the nodes that recordings and saves add.
+    // Macro library: the library does the work (library/Library.h); these
+    // hand over to it. The file or folder behind a node, filling the tree
+    // from the macro directory, and the nodes that recordings and saves add.
+    MacroLibrary& Library() { return *library_; }
     QString NodeFilePath(const QTreeWidgetItem* node) const;
-    void LoadMacroTree(const QString& directory, QTreeWidgetItem* parent);
     void ReloadMacroTree();
     QTreeWidgetItem* AddMacroNode(QTreeWidgetItem* parent, const QString& name);
-    void SortMacroTree();
     void AddSavedMacroNode(const QString& path);
     // The first macro node of a name in tree order, or null.
     QTreeWidgetItem* FindMacroNode(const QString& name) const;
@@ -317,9 +318,6 @@ private:
     void FillFontList();
     void ShowContextMenu(QWidget* source, const QPoint& pos);
     void BuildMacroTree(TMacroTreeView* tree);
-    void ShowLibrary(bool show);
-    void ToggleLibrary();
-    void LeaveLibrary();
     void SetRunMode(bool run);
     void ShowRecordingControls();
     void ShowStoppedControls();
@@ -334,9 +332,9 @@ private:
     QString applicationTitle_ = kDesignTitle;
     QTimer* fileSizeTimer_ = nullptr;
     bool fileSizeKnown_ = false;   // panel 0 matches the text
-    std::unique_ptr<MacroNameIndex> macroIndex_;
     bool runMode_ = false;
-    bool renaming_ = false;
+    std::unique_ptr<LibraryHost> libraryHost_;
+    std::unique_ptr<MacroLibrary> library_;
     std::unique_ptr<DialogProgress> progressDialog_;
 };
 

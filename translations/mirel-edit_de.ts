@@ -717,7 +717,7 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
         <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.cpp" line="+295"/>
+        <location filename="../app/MainForm.cpp" line="+292"/>
         <source>open</source>
         <translation>Öffnen</translation>
     </message>
@@ -1161,6 +1161,47 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
         <location line="+19"/>
         <source>there is not enough memory to hold it</source>
         <translation>es ist nicht genug Speicher vorhanden, um es aufzunehmen</translation>
+    </message>
+</context>
+<context>
+    <name>MacroLibrary</name>
+    <message>
+        <location filename="../library/Library.cpp" line="+246"/>
+        <source>Macrofolder</source>
+        <extracomment>The name of a new folder of macros, also on disk.</extracomment>
+        <translation>Makroordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Folder could not be created!</source>
+        <translation>Der Ordner konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Macro could not be moved.</source>
+        <translation>Das Makro konnte nicht verschoben werden.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Really delete this folder and all contained macros/folders?</source>
+        <translation>Diesen Ordner und alle enthaltenen Makros/Ordner wirklich löschen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Really delete this macro?</source>
+        <translation>Dieses Makro wirklich löschen?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Macro/Folder could not be deleted.</source>
+        <translation>Makro/Ordner konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macro/Folder could not be deleted.
+%1</source>
+        <translation>Makro/Ordner konnte nicht gelöscht werden.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1873,13 +1914,13 @@ und Wünsche an %1</translation>
         <translation>Die Hilfedatei wurde nicht gefunden.</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.cpp" line="-261"/>
+        <location filename="../app/MainForm.cpp" line="-260"/>
         <source>Macros</source>
         <extracomment>The top node of the macro tree.</extracomment>
         <translation>Makros</translation>
     </message>
     <message>
-        <location line="+323"/>
+        <location line="+322"/>
         <source>No handler %1.</source>
         <translation>Keine Behandlungsroutine %1.</translation>
     </message>
@@ -1906,7 +1947,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+359"/>
+        <location filename="../app/MainForm.h" line="+357"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
@@ -2067,44 +2108,6 @@ Erneut suchen?</translation>
         <location line="+58"/>
         <source>Unnamed Macro</source>
         <translation>Unbenanntes Makro</translation>
-    </message>
-    <message>
-        <location filename="../library/LibraryCommands.cpp" line="+246"/>
-        <source>Macrofolder</source>
-        <extracomment>The name of a new folder of macros, also on disk.</extracomment>
-        <translation>Makroordner</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Folder could not be created!</source>
-        <translation>Der Ordner konnte nicht angelegt werden!</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Macro could not be moved.</source>
-        <translation>Das Makro konnte nicht verschoben werden.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Really delete this folder and all contained macros/folders?</source>
-        <translation>Diesen Ordner und alle enthaltenen Makros/Ordner wirklich löschen?</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Really delete this macro?</source>
-        <translation>Dieses Makro wirklich löschen?</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Macro/Folder could not be deleted.</source>
-        <translation>Makro/Ordner konnte nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Macro/Folder could not be deleted.
-%1</source>
-        <translation>Makro/Ordner konnte nicht gelöscht werden.
-%1</translation>
     </message>
 </context>
 <context>
