@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The HTML commands on their own, without a main window: a host that notes
-// what it is told, the fake prompts and shell, and an editor.
+// The preview on its own, without a main window: a host that notes what it
+// is told, the fake prompts and shell, and an editor.
 #include "editor/RichEdit.h"
 #include "html/HtmlHost.h"
 #include "html/PreviewColour.h"
@@ -18,12 +18,10 @@ public:
     QString tempDir, file, preview;
     bool saveDone = false, modifiedAfterSave = false;
     int saves = 0;
-    QStringList recorded;
-    QColor kept;
 
     TRichEdit& Editor() override { return edit; }
     void Guard(const std::function<void()>& command) override { command(); }
-    void RecordCommand(const QString& line) override { recorded.append(line); }
+    void RecordCommand(const QString&) override {}
     QString TempDir() const override { return tempDir; }
     const ScreenMetrics* Screen() const override { return nullptr; }
     QString CurrentFile() const override { return file; }
@@ -34,9 +32,9 @@ public:
         return saveDone;
     }
     void PreviewWritten(const QString& path) override { preview = path; }
-    QColor ChosenColour() const override { return Qt::white; }
+    QColor ChosenColour() const override { return {}; }
     CustomColours KeptCustomColours() const override { return {}; }
-    void KeepColours(const QColor& chosen, const CustomColours&) override { kept = chosen; }
+    void KeepColours(const QColor&, const CustomColours&) override {}
     void ToolbarClosed() override {}
     QString TidyLocation() const override { return {}; }
     void SetTidyLocation(const QString&) override {}
@@ -45,28 +43,24 @@ public:
     TTidyErrors* TidyList() override { return nullptr; }
 };
 
-// What the preview shows and the colour command inserts, by the host's answers.
-TEST(HtmlHostTest, PreviewAndColourActOnTheHostsAnswers)
+// What the preview saves and shows, by the host's answers.
+TEST(HtmlHostTest, PreviewShowsOnlyWhatTheUserSees)
 {
-    enum class Command { Preview, Colour };
     enum class Shown { Nothing, File, Preview };
     struct Case {
         const char* what;
-        Command command;
+        const char* text;
         const char* file;
-        bool saveDone, modifiedAfterSave, colourChosen;
+        bool saveDone, modifiedAfterSave;
         Shown shown;
         int saves;
-        const char* text;   // afterwards, "x" selected before
     };
     const Case cases[] = {
-        {"empty document", Command::Preview, "", false, false, false, Shown::Nothing, 0, ""},
-        {"unnamed document", Command::Preview, "", false, false, false, Shown::Preview, 0, "x"},
-        {"named and saved", Command::Preview, "page.html", true, false, false, Shown::File, 1, "x"},
-        {"save cancelled", Command::Preview, "page.html", false, true, false, Shown::Nothing, 1, "x"},
-        {"saved yet still modified", Command::Preview, "page.html", true, true, false, Shown::Nothing, 1, "x"},
-        {"colour chosen", Command::Colour, "", false, false, true, Shown::Nothing, 0, "FF8000"},
-        {"colour dialog cancelled", Command::Colour, "", false, false, false, Shown::Nothing, 0, "x"},
+        {"empty document", "", "", false, false, Shown::Nothing, 0},
+        {"unnamed document", "x", "", false, false, Shown::Preview, 0},
+        {"named and saved", "x", "page.html", true, false, Shown::File, 1},
+        {"save cancelled", "x", "page.html", false, true, Shown::Nothing, 1},
+        {"saved yet still modified", "x", "page.html", true, true, Shown::Nothing, 1},
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -77,17 +71,9 @@ TEST(HtmlHostTest, PreviewAndColourActOnTheHostsAnswers)
         host.file = *c.file ? dir.filePath(QLatin1String(c.file)) : QString();
         host.saveDone = c.saveDone;
         host.modifiedAfterSave = c.modifiedAfterSave;
-        host.edit.SetText(QLatin1String(*c.text ? "x" : ""));
-        host.edit.SetSelLength(host.edit.TextLength());
-        if (c.command == Command::Preview) {
-            ShowPreview(host, fake.platform());
-        } else {
-            fake.prompts.ExpectColour([&](QColor& colour, CustomColours&) {
-                colour = QColor(255, 128, 0);
-                return c.colourChosen;
-            });
-            InsertChosenColour(host, fake.prompts);
-        }
+        host.edit.SetText(QLatin1String(c.text));
+        host.edit.SetModified(true);
+        ShowPreview(host, fake.platform());
         const QString previewFile = host.tempDir + QStringLiteral("~mireld.html");
         const QStringList opened = c.shown == Shown::File      ? QStringList{host.file}
                                    : c.shown == Shown::Preview ? QStringList{previewFile}
@@ -96,8 +82,7 @@ TEST(HtmlHostTest, PreviewAndColourActOnTheHostsAnswers)
         EXPECT_EQ(host.preview, c.shown == Shown::Preview ? previewFile : QString());
         EXPECT_EQ(host.saves, c.saves);
         EXPECT_EQ(host.edit.Text(), QLatin1String(c.text));
-        EXPECT_EQ(host.recorded, c.colourChosen ? QStringList{"Insert FF8000"} : QStringList());
-        EXPECT_EQ(host.kept, c.colourChosen ? QColor(255, 128, 0) : QColor());
+        EXPECT_EQ(host.edit.Modified(), c.saves == 0 || c.modifiedAfterSave) << "only a save clears it";
     }
 }
 
