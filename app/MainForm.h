@@ -4,6 +4,8 @@
 #include "app/StartupState.h"
 #include "document/DocumentSession.h"
 #include "editor/EditingState.h"
+#include "html/HtmlHost.h"
+#include "html/TidyCheck.h"
 #include "macro/MacroState.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
@@ -156,6 +158,16 @@ private:
     // constructor, before any command runs.
     std::unique_ptr<DocumentSessionHost> documentHost_ = MakeDocumentHost(*this);
     std::unique_ptr<DocumentSession> session_ = std::make_unique<DocumentSession>(*documentHost_, platform_);
+
+public:
+    // HTML: the toolbar, the Tidy check, the preview and the colour command
+    // reach the window through this host; the handlers hand over to them.
+    HtmlHost& Html() { return *htmlHost_; }
+
+private:
+    static std::unique_ptr<HtmlHost> MakeHtmlHost(TMainForm& form);
+    std::unique_ptr<HtmlHost> htmlHost_ = MakeHtmlHost(*this);
+    std::unique_ptr<TidyCheck> tidyCheck_ = std::make_unique<TidyCheck>(*htmlHost_, platform_);
 
 public:
     // State.

@@ -1033,6 +1033,17 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>HtmlPreview</name>
+    <message>
+        <location filename="../html/PreviewColour.cpp" line="+69"/>
+        <source>The preview could not be written.
+%1</source>
+        <extracomment>%1 is why the file could not be written</extracomment>
+        <translation>Die Vorschau konnte nicht geschrieben werden.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>MacroCheck</name>
     <message>
         <location filename="../macro/MacroCheck.cpp" line="+53"/>
@@ -1736,7 +1747,7 @@ und Wünsche an %1</translation>
 <context>
     <name>THTMLToolbar</name>
     <message>
-        <location filename="../html/HtmlToolbar.cpp" line="+44"/>
+        <location filename="../html/HtmlToolbar.cpp" line="+45"/>
         <source>bold</source>
         <translation>Fett</translation>
     </message>
@@ -1901,7 +1912,7 @@ und Wünsche an %1</translation>
         <translation>Meta-Angaben</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>HTML</source>
         <translation>HTML</translation>
     </message>
@@ -1947,7 +1958,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+357"/>
+        <location filename="../app/MainForm.h" line="+369"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
@@ -2007,66 +2018,6 @@ Dies kann nicht rückgängig gemacht werden!</translation>
         <translation>%1 Zeile(n), %2 Zeichen in der aktuellen Markierung.</translation>
     </message>
     <message>
-        <location filename="../html/PreviewColour.cpp" line="+68"/>
-        <source>The preview could not be written.
-%1</source>
-        <extracomment>%1 is why the file could not be written</extracomment>
-        <translation>Die Vorschau konnte nicht geschrieben werden.
-%1</translation>
-    </message>
-    <message>
-        <location filename="../html/TidyCheck.cpp" line="+32"/>
-        <source>Location of TIDY.EXE is unknown.
-Select directory?</source>
-        <translation>Der Ort von TIDY.EXE ist unbekannt.
-Ordner auswählen?</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>TIDY.EXE not found.
-Search again?</source>
-        <translation>TIDY.EXE wurde nicht gefunden.
-Erneut suchen?</translation>
-    </message>
-    <message>
-        <location line="+50"/>
-        <source>Output file &quot;%1&quot; cannot be created/accessed.
-%1: %2</source>
-        <extracomment>%1 is the output file, %2 why it failed</extracomment>
-        <translation>Die Ausgabedatei „%1“ kann nicht angelegt oder geöffnet werden.
-%1: %2</translation>
-    </message>
-    <message>
-        <location line="+30"/>
-        <source>Nothing to tidy.</source>
-        <translation>Es gibt nichts zu prüfen.</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>Current file cannot be accessed.</source>
-        <translation>Auf die aktuelle Datei kann nicht zugegriffen werden.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Error file &quot;%1&quot; cannot be created/accessed.</source>
-        <translation>Die Fehlerdatei „%1“ kann nicht angelegt oder geöffnet werden.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Unknown error occured trying to execute TIDY.EXE.</source>
-        <translation>Beim Ausführen von TIDY.EXE ist ein unbekannter Fehler aufgetreten.</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Tidy Options</source>
-        <translation>Tidy-Optionen</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please enter your preferred options (e.g. -ascii -asxml)</source>
-        <translation>Bitte geben Sie die gewünschten Optionen ein (z. B. -ascii -asxml)</translation>
-    </message>
-    <message>
         <location filename="../macro/KeyHandling.cpp" line="-1"/>
         <source>overwrite</source>
         <translation>Überschreiben</translation>
@@ -2113,7 +2064,7 @@ Erneut suchen?</translation>
 <context>
     <name>TRichEdit</name>
     <message>
-        <location filename="../editor/RichEdit.cpp" line="+1504"/>
+        <location filename="../editor/RichEdit.cpp" line="+1561"/>
         <source>Cannot open file &quot;%1&quot;. It has more than %2 lines.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. Sie hat mehr als %2 Zeilen.</translation>
     </message>
@@ -2179,7 +2130,7 @@ Erneut suchen?</translation>
 <context>
     <name>TTidyErrors</name>
     <message>
-        <location filename="../html/TidyErrors.cpp" line="+42"/>
+        <location filename="../html/TidyErrors.cpp" line="+41"/>
         <source>Tidy: Errors</source>
         <translation>Tidy: Fehler</translation>
     </message>
@@ -2189,7 +2140,7 @@ Erneut suchen?</translation>
         <translation>&amp;Anhalten</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+36"/>
         <source>Stopping Tidy ...</source>
         <translation>Tidy wird angehalten ...</translation>
     </message>
@@ -2197,6 +2148,61 @@ Erneut suchen?</translation>
         <location line="+31"/>
         <source>Tidy is running ...</source>
         <translation>Tidy läuft ...</translation>
+    </message>
+</context>
+<context>
+    <name>TidyCheck</name>
+    <message>
+        <location filename="../html/TidyCheck.cpp" line="+89"/>
+        <source>Location of TIDY.EXE is unknown.
+Select directory?</source>
+        <translation>Der Ort von TIDY.EXE ist unbekannt.
+Ordner auswählen?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>TIDY.EXE not found.
+Search again?</source>
+        <translation>TIDY.EXE wurde nicht gefunden.
+Erneut suchen?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Output file &quot;%1&quot; cannot be created/accessed.
+%1: %2</source>
+        <extracomment>%1 is the output file, %2 why it failed</extracomment>
+        <translation>Die Ausgabedatei „%1“ kann nicht angelegt oder geöffnet werden.
+%1: %2</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Nothing to tidy.</source>
+        <translation>Es gibt nichts zu prüfen.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Current file cannot be accessed.</source>
+        <translation>Auf die aktuelle Datei kann nicht zugegriffen werden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Error file &quot;%1&quot; cannot be created/accessed.</source>
+        <translation>Die Fehlerdatei „%1“ kann nicht angelegt oder geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Unknown error occured trying to execute TIDY.EXE.</source>
+        <translation>Beim Ausführen von TIDY.EXE ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Tidy Options</source>
+        <translation>Tidy-Optionen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please enter your preferred options (e.g. -ascii -asxml)</source>
+        <translation>Bitte geben Sie die gewünschten Optionen ein (z. B. -ascii -asxml)</translation>
     </message>
 </context>
 <context>
