@@ -1135,7 +1135,7 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
 <context>
     <name>MacroCommands</name>
     <message>
-        <location filename="../macro/MacroCommands.cpp" line="+50"/>
+        <location filename="../macro/MacroCommands.cpp" line="+49"/>
         <source>not allowed: %1</source>
         <translation>nicht erlaubt: %1</translation>
     </message>
@@ -1166,7 +1166,7 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
 <context>
     <name>MacroPaths</name>
     <message>
-        <location filename="../macro/MacroPaths.cpp" line="+149"/>
+        <location filename="../macro/MacroPaths.cpp" line="+151"/>
         <source>The macro wants to write %1.
 Allow it?</source>
         <translation>Das Makro möchte %1 schreiben.
@@ -1188,6 +1188,27 @@ Erlauben?</translation>
         <location line="+3"/>
         <source>reads %1, which other users cannot read; --allow-paths allows it</source>
         <translation>liest %1, das andere Benutzer nicht lesen können; --allow-paths erlaubt es</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRun</name>
+    <message>
+        <location filename="../macro/MacroRun.cpp" line="+231"/>
+        <source>Macro not found!</source>
+        <translation>Makro nicht gefunden!</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Macro stopped in line %1.</source>
+        <translation>Makro in Zeile %1 angehalten.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error in line %1.
+%2</source>
+        <extracomment>%1 is the line number, %2 why the line failed.</extracomment>
+        <translation>Fehler in Zeile %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1884,14 +1905,14 @@ und Wünsche an %1</translation>
         <translation>Keine Behandlungsroutine %1.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../macro/KeyHandling.cpp" line="+147"/>
+        <location filename="../app/MacroCommands.cpp" line="+107"/>
+        <location filename="../app/MainForm.cpp" line="+135"/>
         <source>insert</source>
         <extracomment>Typing mode in the status bar; the other one is &quot;overwrite&quot;.</extracomment>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location filename="../app/MainForm.cpp" line="+70"/>
         <source>%1
 
 Close anyway? The recording will be lost.</source>
@@ -1906,7 +1927,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+359"/>
+        <location filename="../app/MainForm.h" line="+363"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
@@ -2026,27 +2047,9 @@ Erneut suchen?</translation>
         <translation>Bitte geben Sie die gewünschten Optionen ein (z. B. -ascii -asxml)</translation>
     </message>
     <message>
-        <location filename="../macro/KeyHandling.cpp" line="-1"/>
+        <location filename="../app/MacroCommands.cpp" line="-1"/>
         <source>overwrite</source>
         <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <location filename="../macro/MacroRun.cpp" line="+244"/>
-        <source>Macro not found!</source>
-        <translation>Makro nicht gefunden!</translation>
-    </message>
-    <message>
-        <location line="+30"/>
-        <source>Macro stopped in line %1.</source>
-        <translation>Makro in Zeile %1 angehalten.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Error in line %1.
-%2</source>
-        <extracomment>%1 is the line number, %2 why the line failed.</extracomment>
-        <translation>Fehler in Zeile %1.
-%2</translation>
     </message>
     <message>
         <location filename="../macro/RunStop.cpp" line="+30"/>
