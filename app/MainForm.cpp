@@ -10,6 +10,7 @@
 #include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
 #include "html/TidyErrors.h"
+#include "library/Library.h"
 #include "library/MacroTree.h"
 #include "library/MacroTreeView.h"
 #include "macro/MacroFile.h"
@@ -82,9 +83,6 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
 
 TMainForm::~TMainForm()
 {
-    // The tree goes with the widgets, after the members: it must not report
-    // its removal to the index that is gone by then.
-    Tree->model()->disconnect(this);
     // The marker list and the editor outlive this object's own part; what
     // they report on their way out must not reach it.
     CheckList->model()->disconnect(RichEdit);
@@ -118,7 +116,6 @@ void TMainForm::BuildControls()
     TreeRoot = new TMacroTreeItem(tr("Macros"), MacroNodeKind::Root);
     Tree->addTopLevelItem(TreeRoot);
     Tree->hide();
-    macroIndex_ = std::make_unique<MacroNameIndex>(Tree);
     BuildMacroTree(tree);
     layout->addWidget(Tree);
 

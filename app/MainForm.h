@@ -4,6 +4,8 @@
 #include "app/StartupState.h"
 #include "document/DocumentSession.h"
 #include "editor/EditingState.h"
+#include "html/HtmlHost.h"
+#include "html/TidyCheck.h"
 #include "macro/MacroHost.h"
 #include "macro/MacroState.h"
 #include "platform/AppError.h"
@@ -28,9 +30,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TAbout;
 class THTMLToolbar;
-class MacroNameIndex;
 class DialogProgress;
 class ProgressView;
+class LibraryHost;
+class MacroLibrary;
 class TMacroTreeView;
 class TMegaCheckListBox;
 class TRichEdit;
@@ -130,13 +133,13 @@ public:
     void ShowRedoAvailable(bool recording);
     // Files dropped on the window or the editor; only the first counts.
     void FilesDropped(const QStringList& paths);
-    // Macro library: the file or folder behind a node, filling the tree
-    // from a directory, and the nodes that recordings and saves add.
+    // Macro library: the library does the work (library/Library.h); these
+    // hand over to it. The file or folder behind a node, filling the tree
+    // from the macro directory, and the nodes that recordings and saves add.
+    MacroLibrary& Library() { return *library_; }
     QString NodeFilePath(const QTreeWidgetItem* node) const;
-    void LoadMacroTree(const QString& directory, QTreeWidgetItem* parent);
     void ReloadMacroTree();
     QTreeWidgetItem* AddMacroNode(QTreeWidgetItem* parent, const QString& name);
-    void SortMacroTree();
     void AddSavedMacroNode(const QString& path);
     // The first macro node of a name in tree order, or null.
     QTreeWidgetItem* FindMacroNode(const QString& name) const;
@@ -159,6 +162,16 @@ private:
     std::unique_ptr<DocumentSessionHost> documentHost_ = MakeDocumentHost(*this);
     std::unique_ptr<DocumentSession> session_ = std::make_unique<DocumentSession>(*documentHost_, platform_);
     std::unique_ptr<MacroHost> macroHost_ = MakeMacroHost(*this);
+
+public:
+    // HTML: the toolbar, the Tidy check, the preview and the colour command
+    // reach the window through this host; the handlers hand over to them.
+    HtmlHost& Html() { return *htmlHost_; }
+
+private:
+    static std::unique_ptr<HtmlHost> MakeHtmlHost(TMainForm& form);
+    std::unique_ptr<HtmlHost> htmlHost_ = MakeHtmlHost(*this);
+    std::unique_ptr<TidyCheck> tidyCheck_ = std::make_unique<TidyCheck>(*htmlHost_, platform_);
 
 public:
     // State.
@@ -321,9 +334,6 @@ private:
     void FillFontList();
     void ShowContextMenu(QWidget* source, const QPoint& pos);
     void BuildMacroTree(TMacroTreeView* tree);
-    void ShowLibrary(bool show);
-    void ToggleLibrary();
-    void LeaveLibrary();
     void SetRunMode(bool run);
     void ShowRecordingControls();
     void ShowStoppedControls();
@@ -338,9 +348,9 @@ private:
     QString applicationTitle_ = kDesignTitle;
     QTimer* fileSizeTimer_ = nullptr;
     bool fileSizeKnown_ = false;   // panel 0 matches the text
-    std::unique_ptr<MacroNameIndex> macroIndex_;
     bool runMode_ = false;
-    bool renaming_ = false;
+    std::unique_ptr<LibraryHost> libraryHost_;
+    std::unique_ptr<MacroLibrary> library_;
     std::unique_ptr<DialogProgress> progressDialog_;
 };
 

@@ -31,7 +31,7 @@ ProgramWindows CreateProgramWindows(const Platform& platform, const QStringList&
     ProgramWindows windows;
     windows.main = std::make_unique<TMainForm>(platform, arguments);
     windows.creationOrder.push_back(windows.main.get());
-    windows.htmlToolbar = new THTMLToolbar(windows.main.get());
+    windows.htmlToolbar = new THTMLToolbar(windows.main->Html(), windows.main.get());
     windows.creationOrder.push_back(windows.htmlToolbar);
     windows.tidyErrors = new TTidyErrors(windows.main.get());
     windows.creationOrder.push_back(windows.tidyErrors);

@@ -77,7 +77,7 @@ qint64 TimeKeys(const QString& path, int keys)
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < keys; ++i) {
-        QTest::keyClick(edit.View(), i % 10 == 9 ? '>' : 'a');
+        QTest::keyClick(edit.InputWidget(), i % 10 == 9 ? '>' : 'a');
         edit.viewport()->repaint();
     }
     return t.nsecsElapsed() / keys;

@@ -33,7 +33,7 @@ void Press(QWidget* view, int key, const QString& text, Qt::KeyboardModifiers mo
 qint64 KeystrokeNs(TMainForm& form, const QString& text, int rounds, int runs)
 {
     TRichEdit& edit = *form.RichEdit;
-    QWidget* view = edit.View();
+    QWidget* view = edit.InputWidget();
     const qint64 best = Best(runs, [&] {
         edit.SetText(text);
         edit.SetSelStart(edit.TextLength());
@@ -83,7 +83,7 @@ void BlockIndentBench(TMainForm& form, int runs)
     };
     const qint64 replace = Best(runs, prepare, [&] { edit.ReplaceSelection(indented); });
     const QString expected = edit.Text();
-    const qint64 tab = Best(runs, prepare, [&] { Press(edit.View(), Qt::Key_Tab, QStringLiteral("\t")); });
+    const qint64 tab = Best(runs, prepare, [&] { Press(edit.InputWidget(), Qt::Key_Tab, QStringLiteral("\t")); });
     if (edit.Text() != expected || edit.SelLength() != indented.size())
         std::printf("the block indent went wrong\n");
     edit.UndoStep();

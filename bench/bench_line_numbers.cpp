@@ -55,7 +55,7 @@ void Run(int runs)
         QElapsedTimer t;
         t.start();
         for (int i = 0; i < 100; ++i) {
-            QTest::keyClick(edit.View(), Qt::Key_A);
+            QTest::keyClick(edit.InputWidget(), Qt::Key_A);
             QApplication::processEvents();
         }
         return t.nsecsElapsed();

@@ -54,7 +54,7 @@ Costs OpenAndType(const QString& path, bool wrap)
     constexpr int kKeys = 20;
     t.restart();
     for (int i = 0; i < kKeys; ++i) {
-        QTest::keyClick(edit.View(), Qt::Key_A);
+        QTest::keyClick(edit.InputWidget(), Qt::Key_A);
         edit.viewport()->repaint();
     }
     costs.keyMs = t.nsecsElapsed() / 1e6 / kKeys;

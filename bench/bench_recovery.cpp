@@ -50,7 +50,7 @@ Result Type(bool recovery, int bursts, int keys)
     TRichEdit& edit = *form.RichEdit;
     edit.SetText(Document(25 * 1024 * 1024));
     edit.SetSelStart(edit.TextLength());
-    QWidget* view = edit.View();
+    QWidget* view = edit.InputWidget();
 
     qint64 typing = 0, first = 0, later = 0;
     for (int b = 0; b < bursts; ++b) {

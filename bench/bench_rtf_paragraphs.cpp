@@ -9,7 +9,6 @@
 #include "editor/RichEdit.h"
 #include "editor/Rtf.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -65,7 +64,7 @@ int main(int argc, char** argv)
                 edit.show();
                 edit.LoadFromFile(path);
                 // The view's whole layout, which it would otherwise make in steps.
-                benchmark::DoNotOptimize(edit.document()->documentLayout()->documentSize());
+                benchmark::DoNotOptimize(edit.LayoutSize());
                 if (edit.LineCount() != sizes[i])
                     std::printf("opened %d lines of %d\n", edit.LineCount(), sizes[i]);
             });

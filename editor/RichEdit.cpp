@@ -432,6 +432,7 @@ QAbstractScrollArea* TRichEdit::View() const
     return plainText_ ? static_cast<QAbstractScrollArea*>(plain_) : static_cast<QAbstractScrollArea*>(rich_);
 }
 
+QWidget* TRichEdit::InputWidget() const { return View(); }
 QWidget* TRichEdit::viewport() const { return View()->viewport(); }
 QScrollBar* TRichEdit::verticalScrollBar() const { return View()->verticalScrollBar(); }
 
@@ -1090,6 +1091,16 @@ void TRichEdit::SetNumberingOff()
     }
 }
 
+void TRichEdit::SetNumberingOn()
+{
+    textCursor().createList(QTextListFormat::ListDecimal);
+}
+
+bool TRichEdit::ParaNumbered() const
+{
+    return textCursor().block().textList() != nullptr;
+}
+
 int TRichEdit::TabCount() const
 {
     return int(textCursor().blockFormat().tabPositions().size());
@@ -1416,6 +1427,9 @@ void TRichEdit::EmptyUndoBuffer()
     piecesMade_ = !pieces_.Empty();
 }
 
+int TRichEdit::UndoSteps() const { return doc_->availableUndoSteps(); }
+int TRichEdit::Revision() const { return doc_->revision(); }
+
 int TRichEdit::FindText(const QString& text, int start, int length, bool matchCase,
                         bool wholeWord) const
 {
@@ -1466,6 +1480,49 @@ int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool 
     setTextCursor(caret);
     return int(hits.size());
 }
+
+int TRichEdit::BlockCount() const { return doc_->blockCount(); }
+
+int TRichEdit::BlockStart(int block) const
+{
+    const QTextBlock b = doc_->findBlockByNumber(block);
+    return b.isValid() ? b.position() : -1;
+}
+
+int TRichEdit::BlockLength(int block) const
+{
+    const QTextBlock b = doc_->findBlockByNumber(block);
+    return b.isValid() ? b.length() - 1 : -1;
+}
+
+void TRichEdit::SetBlockSelection(int anchor, int position)
+{
+    const int last = doc_->characterCount() - 1;
+    QTextCursor c = textCursor();
+    c.setPosition(std::clamp(anchor, 0, last));
+    c.setPosition(std::clamp(position, 0, last), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+int TRichEdit::BlockLayoutLines(int block) const
+{
+    const QTextBlock b = doc_->findBlockByNumber(block);
+    return b.isValid() && b.layout() ? b.layout()->lineCount() : 0;
+}
+
+qreal TRichEdit::BlockHeight(int block) const
+{
+    const QTextBlock b = doc_->findBlockByNumber(block);
+    return b.isValid() ? doc_->documentLayout()->blockBoundingRect(b).height() : 0;
+}
+
+bool TRichEdit::HasLayout() const
+{
+    // documentLayout() would make one.
+    return doc_->findChild<QAbstractTextDocumentLayout*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+}
+
+QSizeF TRichEdit::LayoutSize() const { return doc_->documentLayout()->documentSize(); }
 
 int TRichEdit::LineFromChar(int pos) const
 {

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSizeF>
 #include <QTextCursor>
 #include <QWidget>
 #include <algorithm>
@@ -69,21 +70,19 @@ enum ParaAlign { AlignLeftCode = 0, AlignRightCode = 1, AlignCenterCode = 2 };
 // In plain mode a line longer than PieceLength() characters is held as
 // several blocks of the document (LinePieces.h), each shown on a display
 // line of its own. Every operation here counts past the seams between
-// them: a seam is neither a position nor a line break. document() and
-// textCursor() see the blocks as they are.
+// them: a seam is neither a position nor a line break. The block
+// operations below see the blocks as they are.
 class TRichEdit : public QWidget {
     Q_OBJECT
 public:
     explicit TRichEdit(QWidget* parent = nullptr);
     ~TRichEdit() override;
 
-    // The document and the view that shows it now.
-    QTextDocument* document() const { return doc_; }
-    QAbstractScrollArea* View() const;
+    // The view that shows the document now: the widget that has the
+    // keyboard, where real key and mouse input goes.
+    QWidget* InputWidget() const;
     QWidget* viewport() const;
     QScrollBar* verticalScrollBar() const;
-    QTextCursor textCursor() const;
-    void setTextCursor(const QTextCursor& cursor);
     void cut();
     void copy();
     void paste();
@@ -132,6 +131,8 @@ public:
     void SetLeftIndent(double value);
     void SetRightIndent(double value);
     void SetNumberingOff();
+    void SetNumberingOn();      // the selected paragraphs become a numbered list
+    bool ParaNumbered() const;  // the caret's paragraph is in a list
     int TabCount() const;
     double Tab(int index) const;
     void SetTabs(const QList<double>& positions);
@@ -171,6 +172,10 @@ public:
     // which may refuse them; otherwise the view redoes by itself.
     void SetRedoKeysToWindow(bool on) { redoKeysToWindow_ = on; }
     void EmptyUndoBuffer();
+    int UndoSteps() const;
+    // Changes with every change of the text, undo and redo included; a
+    // move of the caret or a change only of the screen leaves it.
+    int Revision() const;
 
     // Zoom of the shown text in percent, for both views. Only the screen
     // changes: the document's fonts, its modified flag and its undo history
@@ -212,6 +217,27 @@ public:
     // none overlapping) as one undo step; the caret ends after the last
     // replacement. Gives the number of replacements.
     int ReplaceAll(const QString& text, const QString& replacement, bool matchCase, bool wholeWord);
+
+    // The blocks as the document holds them: a line held in pieces is
+    // several blocks, and in block positions a seam counts one, like a
+    // line break. For looking at the pieces and the layout behind the
+    // operations above.
+    int BlockCount() const;
+    int BlockStart(int block) const;    // -1 when there is no such block
+    int BlockLength(int block) const;   // without its separator; -1 when none
+    // Selects from `anchor` to `position`, both block positions (clamped),
+    // so the caret may stand on either side of a seam.
+    void SetBlockSelection(int anchor, int position);
+    // Display lines the layout holds for the block now; 0 when it is not
+    // laid out. Lays nothing out.
+    int BlockLayoutLines(int block) const;
+    // The block's height as laid out (laying it out where needed).
+    qreal BlockHeight(int block) const;
+    // A layout is attached to the document now. Makes none.
+    bool HasLayout() const;
+    // The whole document laid out: its size as the layout gives it (the
+    // plain layout counts its height in lines).
+    QSizeF LayoutSize() const;
 
     int LineFromChar(int pos) const;
     int LineIndex(int line) const;       // -1 when there is no such line
@@ -306,6 +332,12 @@ protected:
 
 private:
     template <class Base> friend class EditorView;
+    // The document, its view and the view's cursor stay behind the
+    // operations above, so the engine behind them may change.
+    QTextDocument* document() const { return doc_; }
+    QAbstractScrollArea* View() const;
+    QTextCursor textCursor() const;
+    void setTextCursor(const QTextCursor& cursor);
     // What the views hand over. KeyPress passes the key on to the view,
     // possibly changed; InsertMime false leaves the paste to the view.
     void KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>& viewHandles);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/HtmlToolbar.h"
 
-#include "app/MainForm.h"
 #include "editor/RichEdit.h"
+#include "html/HtmlHost.h"
 #include "html/HtmlTemplates.h"
+#include "platform/Clock.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -118,9 +119,10 @@ QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect&
     return {left, top};
 }
 
-THTMLToolbar::THTMLToolbar(QWidget* parent)
+THTMLToolbar::THTMLToolbar(HtmlHost& host, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowDoesNotAcceptFocus)
+    , host_(host)
 {
     setObjectName(QStringLiteral("HTMLToolbar"));
     setWindowTitle(tr("HTML"));
@@ -222,18 +224,12 @@ QMenu* THTMLToolbar::AddMenu(QToolButton* button)
     return menu;
 }
 
-TMainForm* THTMLToolbar::Form() const
-{
-    return qobject_cast<TMainForm*>(parentWidget());
-}
-
 void THTMLToolbar::ShowAtSavedPosition()
 {
-    TMainForm* form = Form();
-    if (form) {
-        const ScreenMetrics* screen = form->platform().screen;
+    if (const QWidget* main = parentWidget()) {
+        const ScreenMetrics* screen = host_.Screen();
         const QSize desktop = screen ? screen->DesktopSize() : QSize(INT_MAX, INT_MAX);
-        const QPoint place = HTMLToolbarPlace(SavedLeft, SavedTop, desktop, form->frameGeometry());
+        const QPoint place = HTMLToolbarPlace(SavedLeft, SavedTop, desktop, main->frameGeometry());
         move(place);
         // Before the window is mapped its frame is unknown and move() would
         // place the client area there; the frame's corner is what is saved.
@@ -245,8 +241,15 @@ void THTMLToolbar::ShowAtSavedPosition()
     }
     show();
     shown_ = true;
-    if (form)
-        form->RichEdit->setFocus();
+    host_.Editor().setFocus();
+}
+
+void THTMLToolbar::ShowOrClose(bool show)
+{
+    if (show)
+        ShowAtSavedPosition();
+    else
+        close();   // its closing work: check marks and place
 }
 
 void THTMLToolbar::RememberPosition()
@@ -258,37 +261,28 @@ void THTMLToolbar::RememberPosition()
 void THTMLToolbar::closeEvent(QCloseEvent* event)
 {
     RememberPosition();
-    if (TMainForm* form = Form()) {
-        form->SetChecked(QStringLiteral("Toolbar2"), false);
-        form->SetChecked(QStringLiteral("Toolbar3"), false);
-    }
+    host_.ToolbarClosed();
     event->accept();
 }
 
 void THTMLToolbar::InsertAtCaret(const QString& text)
 {
-    TMainForm* form = Form();
-    if (!form)
-        return;
-    TRichEdit* edit = form->RichEdit;
+    TRichEdit& edit = host_.Editor();
     // The insertion itself cannot be undone either, as nothing before it.
-    edit->EmptyUndoBuffer();
-    edit->ReplaceSelection(text);
-    edit->EmptyUndoBuffer();
+    edit.EmptyUndoBuffer();
+    edit.ReplaceSelection(text);
+    edit.EmptyUndoBuffer();
     // Asked for only when needed: a request to activate the window that is
     // active already can still make a window manager shuffle the focus.
-    if (!form->isActiveWindow())
-        form->activateWindow();
-    edit->setFocus();
+    if (QWidget* main = edit.window(); !main->isActiveWindow())
+        main->activateWindow();
+    edit.setFocus();
 }
 
 void THTMLToolbar::InsertFor(const QString& control)
 {
-    TMainForm* form = Form();
-    if (!form)
-        return;
-    form->Guard([&] {
-        if (const auto text = HtmlInsertion(control, form->RichEdit->SelText()))
+    host_.Guard([&] {
+        if (const auto text = HtmlInsertion(control, host_.Editor().SelText()))
             InsertAtCaret(*text);
     });
 }

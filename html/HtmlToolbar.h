@@ -5,9 +5,9 @@
 #include <QSize>
 #include <QWidget>
 
+class HtmlHost;
 class QMenu;
 class QToolButton;
-class TMainForm;
 
 // Where the toolbar appears: the remembered place when it is set (not 0)
 // and lies on the desktop, else just right of the main window, level with
@@ -16,11 +16,11 @@ QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect&
 
 // The floating HTML tag toolbar. Created once at start, shown and hidden.
 // Its buttons and menu items insert the templates of HtmlTemplates.h into
-// the main window's editor.
+// the host's editor. Its parent is the main window, beside which it shows.
 class THTMLToolbar : public QWidget {
     Q_OBJECT
 public:
-    explicit THTMLToolbar(QWidget* parent = nullptr);
+    THTMLToolbar(HtmlHost& host, QWidget* parent);
     ~THTMLToolbar() override;
 
     int SavedLeft = 0;
@@ -29,6 +29,8 @@ public:
     // Shows the toolbar at its remembered place (or beside the main window),
     // above the main window, and gives the keyboard back to the editor.
     void ShowAtSavedPosition();
+    // The menu items' switch: shows it, or closes it as its close box does.
+    void ShowOrClose(bool show);
     // Remembers the current place, e.g. at shutdown.
     void RememberPosition();
     // Replaces the editor's selection with `text`; nothing can be undone after.
@@ -45,11 +47,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TMainForm* Form() const;
     QWidget* AddStrip(const char* name, int left, int width);
     QToolButton* AddButton(QWidget* strip, int row, const char* name, const char* hint, const char* icon);
     QMenu* AddMenu(QToolButton* button);
     void MarkAsToolbar();
 
+    HtmlHost& host_;
     bool shown_ = false;
 };

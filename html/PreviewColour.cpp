@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Browser preview, colour insertion and the special-character option.
+// Browser preview and colour insertion.
 #include "html/PreviewColour.h"
 
-#include "app/StatusBar.h"
-#include "app/MainForm.h"
 #include "editor/RichEdit.h"
+#include "html/HtmlHost.h"
+#include "platform/AppError.h"
 #include "platform/PrivateTemp.h"
+
+#include <QCoreApplication>
 
 QString PreviewFilePath(const QString& tempDir)
 {
@@ -21,75 +23,67 @@ TextFormat PreviewFormat(TextFormat format)
     return format;
 }
 
-ColourSlots ColourPairs(const QColor& colour)
+QString ColourDigits(const QColor& colour)
 {
     const auto pair = [](int component) {
         return QStringLiteral("%1").arg(component, 2, 16, QLatin1Char('0')).toUpper();
     };
-    return {pair(colour.red()), pair(colour.green()), pair(colour.blue())};
+    return pair(colour.red()) + pair(colour.green()) + pair(colour.blue());
 }
 
-QString ColourDigits(const ColourSlots& pairs)
+void ShowPreview(HtmlHost& host, const Platform& platform)
 {
-    return pairs.red + pairs.green + pairs.blue;
-}
-
-void TMainForm::TestDocument2Click()
-{
-    if (RichEdit->TextLength() == 0)
+    TRichEdit& edit = host.Editor();
+    if (edit.TextLength() == 0)
         return;
-    if (!Doc.CurrentFile.isEmpty()) {
-        Save1Click();
+    if (!host.CurrentFile().isEmpty()) {
         // A save that failed or was cancelled must not show the old file
         // as if it were what the user sees.
-        if (Doc.SaveDone && !RichEdit->Modified())
-            ShellOpen(Doc.CurrentFile);
-        RichEdit->setFocus();
+        if (host.SaveDocument() && !edit.Modified())
+            platform.shell->ShellOpen(host.CurrentFile());
+        edit.setFocus();
         return;
     }
+    const auto showError = [&](const QString& text) {
+        platform.prompts->MessageBox(MsgKind::Error, text, MsgButtons::Ok);
+    };
+    const QString tempDir = host.TempDir();
     QString error;
-    if (!EnsurePrivateFolder(Startup.TempDir, &error)) {
-        ShowError(error);
+    if (!EnsurePrivateFolder(tempDir, &error)) {
+        showError(error);
         return;
     }
-    const QString preview = PreviewFilePath(Startup.TempDir);
+    const QString preview = PreviewFilePath(tempDir);
     try {
         // Only the copy gets the preview's encoding; the document keeps its own.
         struct KeepFormat {
             TRichEdit& edit;
             const TextFormat stored = edit.StoredFormat();
             ~KeepFormat() { edit.SetStoredFormat(stored); }
-        } keep{*RichEdit};
-        RichEdit->SetStoredFormat(PreviewFormat(keep.stored));
-        RichEdit->SaveToFile(preview);
+        } keep{edit};
+        edit.SetStoredFormat(PreviewFormat(keep.stored));
+        edit.SaveToFile(preview);
     } catch (const AppError& e) {
         // An earlier preview is not shown in place of this text.
         //: %1 is why the file could not be written
-        ShowError(tr("The preview could not be written.\n%1").arg(e.message()));
+        showError(QCoreApplication::translate("HtmlPreview", "The preview could not be written.\n%1").arg(e.message()));
         return;
     }
-    Startup.PreviewFile = preview;
-    ShellOpen(preview);
-    RichEdit->setFocus();
+    host.PreviewWritten(preview);
+    platform.shell->ShellOpen(preview);
+    edit.setFocus();
 }
 
-void TMainForm::Colour1Click()
+void InsertChosenColour(HtmlHost& host, Prompts& prompts)
 {
-    QColor colour = SwatchColour(Startup.LastChosenColour);
-    CustomColours custom = CustomColoursFromLines(Startup.CustomLines);
-    if (!platform().prompts->ColourDialog(colour, custom))
+    QColor colour = host.ChosenColour();
+    CustomColours custom = host.KeptCustomColours();
+    if (!prompts.ColourDialog(colour, custom))
         return;
-    Startup.CustomLines = LinesFromCustomColours(custom);
-    Startup.LastChosenColour = ColourPairs(colour);
-    const QString digits = ColourDigits(Startup.LastChosenColour);
-    RichEdit->ReplaceSelection(digits);
-    RecordCommand(QStringLiteral("Insert ") + digits);
-    StatusBar->update();
-    RichEdit->setFocus();
-}
-
-void TMainForm::ReplaceSpecialCharactersClick()
-{
-    FlipOption(QStringLiteral("Replacespecialcharacters1"), QStringLiteral("ReplaceSpecialCharacters"));
-    RichEdit->setFocus();
+    host.KeepColours(colour, custom);
+    const QString digits = ColourDigits(colour);
+    TRichEdit& edit = host.Editor();
+    edit.ReplaceSelection(digits);
+    host.RecordCommand(QStringLiteral("Insert ") + digits);
+    edit.setFocus();
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "app/ColourSlots.h"
 #include "editor/TextCodec.h"
+#include "platform/Platform.h"
 
 #include <QColor>
 #include <QString>
+
+class HtmlHost;
 
 // The preview of a document without a name, in the temporary folder.
 QString PreviewFilePath(const QString& tempDir);
@@ -12,7 +14,13 @@ QString PreviewFilePath(const QString& tempDir);
 // byte-order mark, which browsers take as the page's encoding.
 TextFormat PreviewFormat(TextFormat format);
 
-// A chosen colour as two upper-case hexadecimal digits per component.
-ColourSlots ColourPairs(const QColor& colour);
-// The pairs as HTML writes a colour: red, green, blue ("FF8000").
-QString ColourDigits(const ColourSlots& pairs);
+// A colour as HTML writes it: two upper-case hexadecimal digits each for
+// red, green and blue ("FF8000").
+QString ColourDigits(const QColor& colour);
+
+// Shows the document in the browser: a named one is saved first and shown
+// only when the save went through; an unnamed one is written to the
+// preview file, the document itself staying unsaved.
+void ShowPreview(HtmlHost& host, const Platform& platform);
+// Asks for a colour and puts its digits in place of the selection.
+void InsertChosenColour(HtmlHost& host, Prompts& prompts);

@@ -1,49 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the document with the external Tidy program.
-#include "app/MainForm.h"
+#include "html/TidyCheck.h"
+
 #include "editor/RichEdit.h"
-#include "html/TidyRules.h"
-#include "html/TidyRun.h"
+#include "html/HtmlHost.h"
 #include "html/TidyErrors.h"
+#include "html/TidyRun.h"
+#include "platform/AppError.h"
 #include "platform/PrivateTemp.h"
 #include "platform/SafeFile.h"
 
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <memory>
 
 namespace {
-
-// The Tidy program, asking for its folder until it is found; empty when
-// the user gives up.
-QString FindTidy(TMainForm& form)
-{
-    if (form.Startup.TidyLocation.isEmpty()) {
-        // No folder chosen: the Tidy the system installed, without asking.
-        if (Shell* shell = form.platform().shell) {
-            const QString onPath = shell->FindProgram(QStringLiteral("tidy"));
-            if (!onPath.isEmpty())
-                return onPath;
-        }
-        if (form.Ask(MsgKind::Confirmation,
-                     QCoreApplication::translate("TMainForm", "Location of TIDY.EXE is unknown.\nSelect directory?"),
-                     MsgButtons::YesNo) != MsgAnswer::Yes)
-            return {};
-        form.TidyLocation1Click();
-    }
-    for (;;) {
-        const QString program = TidyProgramIn(form.Startup.TidyLocation, IsRegularFile);
-        if (!program.isEmpty())
-            return QFileInfo(program).absoluteFilePath();
-        if (form.Ask(MsgKind::Confirmation, QCoreApplication::translate("TMainForm", "TIDY.EXE not found.\nSearch again?"),
-                     MsgButtons::YesNo) != MsgAnswer::Yes)
-            return {};
-        form.TidyLocation1Click();
-    }
-}
 
 // The text of an unnamed document as Tidy's input. The save of rich mode
 // would give Tidy RTF, not the HTML the user typed: that text goes as UTF-8.
@@ -63,9 +35,11 @@ QByteArray ReadAll(QIODevice& device)
     return device.isOpen() || device.open(QIODevice::ReadOnly) ? device.readAll() : QByteArray();
 }
 
+} // namespace
+
 // What a check keeps while Tidy runs.
-struct RunningCheck {
-    explicit RunningCheck(const QString& outputName)
+struct TidyCheck::Running {
+    explicit Running(const QString& outputName)
         : outputName(outputName)
         , output(outputName)
     {
@@ -85,21 +59,63 @@ struct RunningCheck {
     QObject watch;   // ends the edit watch with the check
 };
 
-void OutputFailed(TMainForm& form, RunningCheck& check)
+TidyCheck::TidyCheck(HtmlHost& host, const Platform& platform)
+    : host_(host)
+    , platform_(platform)
 {
-    //: %1 is the output file, %2 why it failed
-    form.ShowError(QCoreApplication::translate("TMainForm", "Output file \"%1\" cannot be created/accessed.\n%1: %2")
-                       .arg(check.outputName, check.output.ErrorString()));
 }
 
-void ShowResult(TMainForm& form, RunningCheck& check, TidyEnd end)
+MsgAnswer TidyCheck::Ask(MsgKind kind, const QString& text, MsgButtons buttons)
+{
+    return platform_.prompts->MessageBox(kind, text, buttons);
+}
+
+void TidyCheck::ShowError(const QString& text)
+{
+    Ask(MsgKind::Error, text, MsgButtons::Ok);
+}
+
+// The Tidy program, asking for its folder until it is found; empty when
+// the user gives up.
+QString TidyCheck::FindTidy()
+{
+    if (host_.TidyLocation().isEmpty()) {
+        // No folder chosen: the Tidy the system installed, without asking.
+        if (Shell* shell = platform_.shell) {
+            const QString onPath = shell->FindProgram(QStringLiteral("tidy"));
+            if (!onPath.isEmpty())
+                return onPath;
+        }
+        if (Ask(MsgKind::Confirmation, tr("Location of TIDY.EXE is unknown.\nSelect directory?"), MsgButtons::YesNo) !=
+            MsgAnswer::Yes)
+            return {};
+        ChooseLocation();
+    }
+    for (;;) {
+        const QString program = TidyProgramIn(host_.TidyLocation(), IsRegularFile);
+        if (!program.isEmpty())
+            return QFileInfo(program).absoluteFilePath();
+        if (Ask(MsgKind::Confirmation, tr("TIDY.EXE not found.\nSearch again?"), MsgButtons::YesNo) != MsgAnswer::Yes)
+            return {};
+        ChooseLocation();
+    }
+}
+
+void TidyCheck::OutputFailed(Running& check)
+{
+    //: %1 is the output file, %2 why it failed
+    ShowError(tr("Output file \"%1\" cannot be created/accessed.\n%1: %2")
+                  .arg(check.outputName, check.output.ErrorString()));
+}
+
+void TidyCheck::ShowResult(Running& check, TidyEnd end)
 {
     if (end == TidyEnd::Finished && (!check.output.Write(ReadAll(check.tidyOutput)) || !check.output.Commit()))
-        OutputFailed(form, check);
+        OutputFailed(check);
     QFile errors(check.errorsName);
     const QStringList entries = TidyResultEntries(ReadAll(errors), end, check.limitMs, check.documentChanged);
-    TTidyErrors& list = *form.TidyErrors;
-    list.Editor = form.RichEdit;
+    TTidyErrors& list = *host_.TidyList();
+    list.Editor = &host_.Editor();
     // Stopped by closing the list: it stays closed.
     if (end != TidyEnd::Stopped) {
         list.show();
@@ -108,53 +124,54 @@ void ShowResult(TMainForm& form, RunningCheck& check, TidyEnd end)
     list.ShowMessages(entries);
 }
 
-} // namespace
-
-void TMainForm::SyntaxCheckClick()
+void TidyCheck::Run()
 {
-    if (!TidyErrors)
+    TTidyErrors* list = host_.TidyList();
+    if (!list)
         return;
     // A new check replaces one still running: that one's messages would be
     // about older text, and its Tidy would write into this one's files.
-    TidyErrors->DropRun();
-    if (RichEdit->TextLength() == 0) {
+    list->DropRun();
+    TRichEdit& edit = host_.Editor();
+    if (edit.TextLength() == 0) {
         Ask(MsgKind::Information, tr("Nothing to tidy."), MsgButtons::Ok);
         return;
     }
-    const QString program = FindTidy(*this);
+    const QString program = FindTidy();
     if (program.isEmpty())
         return;
 
     // Tidy's messages, its output until it has ended, and the input of an
     // unnamed document stay where no other user can reach them.
+    const QString tempDir = host_.TempDir();
     QString folderError;
-    if (!EnsurePrivateFolder(Startup.TempDir, &folderError)) {
+    if (!EnsurePrivateFolder(tempDir, &folderError)) {
         ShowError(folderError);
         return;
     }
-    QString input = Doc.CurrentFile;
+    QString input = host_.CurrentFile();
     if (input.isEmpty()) {
-        input = Startup.TempDir + QStringLiteral("Test.html");
-        WriteUnnamedInput(*RichEdit, input);
+        input = tempDir + QStringLiteral("Test.html");
+        WriteUnnamedInput(edit, input);
     }
     input = QFileInfo(input).absoluteFilePath();
-    const auto check = std::make_shared<RunningCheck>(
+    const auto check = std::make_shared<Running>(
         TidyOutputBase(input, [&](const QString& path) { return IsSameFile(path, input); }) + kTidyOutputSuffix);
 
     QFile inputFile(input);
     const bool readable = inputFile.open(QIODevice::ReadOnly);
     inputFile.close();
     if (!check->output.Open()) {
-        OutputFailed(*this, *check);
+        OutputFailed(*check);
         return;
     }
     if (!readable) {
         ShowError(tr("Current file cannot be accessed."));
         return;
     }
-    check->errorsName = Startup.TempDir + QStringLiteral("Errors.txt");
+    check->errorsName = tempDir + QStringLiteral("Errors.txt");
     QFile errors(check->errorsName);
-    check->tidyOutput.setFileTemplate(Startup.TempDir + QStringLiteral("tidy-XXXXXX.html"));
+    check->tidyOutput.setFileTemplate(tempDir + QStringLiteral("tidy-XXXXXX.html"));
     if (!errors.open(QIODevice::WriteOnly | QIODevice::Truncate) || !check->tidyOutput.open()) {
         ShowError(tr("Error file \"%1\" cannot be created/accessed.").arg(check->errorsName));
         return;
@@ -163,31 +180,31 @@ void TMainForm::SyntaxCheckClick()
 
     check->limitMs = TidyTimeLimitMs();
     auto process = std::make_unique<TidyProcess>();
-    if (!process->Start({program, TidyArguments(Startup.TidyOptions, input), input, check->tidyOutput.fileName(),
+    if (!process->Start({program, TidyArguments(host_.TidyOptions(), input), input, check->tidyOutput.fileName(),
                          check->errorsName},
                         check->limitMs)) {
         ShowError(tr("Unknown error occured trying to execute TIDY.EXE."));
-        ShowResult(*this, *check, TidyEnd::NotStarted);
+        ShowResult(*check, TidyEnd::NotStarted);
         return;
     }
-    connect(RichEdit, &TRichEdit::TextChanged, &check->watch, [check = check.get()] { check->documentChanged = true; });
-    TidyErrors->ShowRunning(std::move(process),
-                            [this, check](TidyEnd end) { Guard([&] { ShowResult(*this, *check, end); }); });
+    QObject::connect(&edit, &TRichEdit::TextChanged, &check->watch,
+                     [check = check.get()] { check->documentChanged = true; });
+    list->ShowRunning(std::move(process),
+                      [this, check](TidyEnd end) { host_.Guard([&] { ShowResult(*check, end); }); });
 }
 
-void TMainForm::TidyLocation1Click()
+void TidyCheck::ChooseLocation()
 {
-    const QString folder = ChooseFolder();
+    const QString folder = platform_.prompts->ChooseFolder();
     if (folder.isEmpty())
         return;
-    Startup.TidyLocation = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    host_.SetTidyLocation(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
 }
 
-void TMainForm::TidyOptions1Click()
+void TidyCheck::EditOptions()
 {
-    const std::optional<QString> options = platform().prompts->InputBox(
-        tr("Tidy Options"), tr("Please enter your preferred options (e.g. -ascii -asxml)"),
-        Startup.TidyOptions);
+    const std::optional<QString> options = platform_.prompts->InputBox(
+        tr("Tidy Options"), tr("Please enter your preferred options (e.g. -ascii -asxml)"), host_.TidyOptions());
     if (options)
-        Startup.TidyOptions = *options;
+        host_.SetTidyOptions(*options);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/TidyErrors.h"
 
-#include "app/MainForm.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "html/TidyRules.h"
@@ -71,8 +70,6 @@ TTidyErrors::TTidyErrors(QWidget* parent)
 
     setMinimumSize(kWidth, kHeight);
     resize(kWidth, kHeight);
-    if (auto* main = qobject_cast<TMainForm*>(parent))
-        Editor = main->RichEdit;
 }
 
 TTidyErrors::~TTidyErrors()

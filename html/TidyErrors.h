@@ -46,7 +46,7 @@ public:
     QListWidget* ErrorList = nullptr;   // "Errors"
     QLabel* RunningLabel = nullptr;     // "Running"
     QPushButton* StopButton = nullptr;  // "Stop"
-    TRichEdit* Editor = nullptr;        // the main window's editor
+    TRichEdit* Editor = nullptr;        // the checked editor, set by each check
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -717,7 +717,7 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
         <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.cpp" line="+295"/>
+        <location filename="../app/MainForm.cpp" line="+292"/>
         <source>open</source>
         <translation>Öffnen</translation>
     </message>
@@ -1033,6 +1033,17 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>HtmlPreview</name>
+    <message>
+        <location filename="../html/PreviewColour.cpp" line="+69"/>
+        <source>The preview could not be written.
+%1</source>
+        <extracomment>%1 is why the file could not be written</extracomment>
+        <translation>Die Vorschau konnte nicht geschrieben werden.
+%1</translation>
+    </message>
+</context>
+<context>
     <name>MacroCheck</name>
     <message>
         <location filename="../macro/MacroCheck.cpp" line="+53"/>
@@ -1161,6 +1172,47 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
         <location line="+19"/>
         <source>there is not enough memory to hold it</source>
         <translation>es ist nicht genug Speicher vorhanden, um es aufzunehmen</translation>
+    </message>
+</context>
+<context>
+    <name>MacroLibrary</name>
+    <message>
+        <location filename="../library/Library.cpp" line="+246"/>
+        <source>Macrofolder</source>
+        <extracomment>The name of a new folder of macros, also on disk.</extracomment>
+        <translation>Makroordner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Folder could not be created!</source>
+        <translation>Der Ordner konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Macro could not be moved.</source>
+        <translation>Das Makro konnte nicht verschoben werden.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Really delete this folder and all contained macros/folders?</source>
+        <translation>Diesen Ordner und alle enthaltenen Makros/Ordner wirklich löschen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Really delete this macro?</source>
+        <translation>Dieses Makro wirklich löschen?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Macro/Folder could not be deleted.</source>
+        <translation>Makro/Ordner konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Macro/Folder could not be deleted.
+%1</source>
+        <translation>Makro/Ordner konnte nicht gelöscht werden.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1716,7 +1768,7 @@ und Wünsche an %1</translation>
 <context>
     <name>THTMLToolbar</name>
     <message>
-        <location filename="../html/HtmlToolbar.cpp" line="+44"/>
+        <location filename="../html/HtmlToolbar.cpp" line="+45"/>
         <source>bold</source>
         <translation>Fett</translation>
     </message>
@@ -1881,7 +1933,7 @@ und Wünsche an %1</translation>
         <translation>Meta-Angaben</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>HTML</source>
         <translation>HTML</translation>
     </message>
@@ -1894,13 +1946,13 @@ und Wünsche an %1</translation>
         <translation>Die Hilfedatei wurde nicht gefunden.</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.cpp" line="-261"/>
+        <location filename="../app/MainForm.cpp" line="-260"/>
         <source>Macros</source>
         <extracomment>The top node of the macro tree.</extracomment>
         <translation>Makros</translation>
     </message>
     <message>
-        <location line="+323"/>
+        <location line="+322"/>
         <source>No handler %1.</source>
         <translation>Keine Behandlungsroutine %1.</translation>
     </message>
@@ -1927,7 +1979,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+363"/>
+        <location filename="../app/MainForm.h" line="+373"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
@@ -1987,66 +2039,6 @@ Dies kann nicht rückgängig gemacht werden!</translation>
         <translation>%1 Zeile(n), %2 Zeichen in der aktuellen Markierung.</translation>
     </message>
     <message>
-        <location filename="../html/PreviewColour.cpp" line="+68"/>
-        <source>The preview could not be written.
-%1</source>
-        <extracomment>%1 is why the file could not be written</extracomment>
-        <translation>Die Vorschau konnte nicht geschrieben werden.
-%1</translation>
-    </message>
-    <message>
-        <location filename="../html/TidyCheck.cpp" line="+32"/>
-        <source>Location of TIDY.EXE is unknown.
-Select directory?</source>
-        <translation>Der Ort von TIDY.EXE ist unbekannt.
-Ordner auswählen?</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>TIDY.EXE not found.
-Search again?</source>
-        <translation>TIDY.EXE wurde nicht gefunden.
-Erneut suchen?</translation>
-    </message>
-    <message>
-        <location line="+50"/>
-        <source>Output file &quot;%1&quot; cannot be created/accessed.
-%1: %2</source>
-        <extracomment>%1 is the output file, %2 why it failed</extracomment>
-        <translation>Die Ausgabedatei „%1“ kann nicht angelegt oder geöffnet werden.
-%1: %2</translation>
-    </message>
-    <message>
-        <location line="+30"/>
-        <source>Nothing to tidy.</source>
-        <translation>Es gibt nichts zu prüfen.</translation>
-    </message>
-    <message>
-        <location line="+31"/>
-        <source>Current file cannot be accessed.</source>
-        <translation>Auf die aktuelle Datei kann nicht zugegriffen werden.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Error file &quot;%1&quot; cannot be created/accessed.</source>
-        <translation>Die Fehlerdatei „%1“ kann nicht angelegt oder geöffnet werden.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Unknown error occured trying to execute TIDY.EXE.</source>
-        <translation>Beim Ausführen von TIDY.EXE ist ein unbekannter Fehler aufgetreten.</translation>
-    </message>
-    <message>
-        <location line="+20"/>
-        <source>Tidy Options</source>
-        <translation>Tidy-Optionen</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please enter your preferred options (e.g. -ascii -asxml)</source>
-        <translation>Bitte geben Sie die gewünschten Optionen ein (z. B. -ascii -asxml)</translation>
-    </message>
-    <message>
         <location filename="../app/MacroCommands.cpp" line="-1"/>
         <source>overwrite</source>
         <translation>Überschreiben</translation>
@@ -2071,49 +2063,11 @@ Erneut suchen?</translation>
         <source>Unnamed Macro</source>
         <translation>Unbenanntes Makro</translation>
     </message>
-    <message>
-        <location filename="../library/LibraryCommands.cpp" line="+246"/>
-        <source>Macrofolder</source>
-        <extracomment>The name of a new folder of macros, also on disk.</extracomment>
-        <translation>Makroordner</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Folder could not be created!</source>
-        <translation>Der Ordner konnte nicht angelegt werden!</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Macro could not be moved.</source>
-        <translation>Das Makro konnte nicht verschoben werden.</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Really delete this folder and all contained macros/folders?</source>
-        <translation>Diesen Ordner und alle enthaltenen Makros/Ordner wirklich löschen?</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Really delete this macro?</source>
-        <translation>Dieses Makro wirklich löschen?</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>Macro/Folder could not be deleted.</source>
-        <translation>Makro/Ordner konnte nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Macro/Folder could not be deleted.
-%1</source>
-        <translation>Makro/Ordner konnte nicht gelöscht werden.
-%1</translation>
-    </message>
 </context>
 <context>
     <name>TRichEdit</name>
     <message>
-        <location filename="../editor/RichEdit.cpp" line="+1504"/>
+        <location filename="../editor/RichEdit.cpp" line="+1561"/>
         <source>Cannot open file &quot;%1&quot;. It has more than %2 lines.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden. Sie hat mehr als %2 Zeilen.</translation>
     </message>
@@ -2179,7 +2133,7 @@ Erneut suchen?</translation>
 <context>
     <name>TTidyErrors</name>
     <message>
-        <location filename="../html/TidyErrors.cpp" line="+42"/>
+        <location filename="../html/TidyErrors.cpp" line="+41"/>
         <source>Tidy: Errors</source>
         <translation>Tidy: Fehler</translation>
     </message>
@@ -2189,7 +2143,7 @@ Erneut suchen?</translation>
         <translation>&amp;Anhalten</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+36"/>
         <source>Stopping Tidy ...</source>
         <translation>Tidy wird angehalten ...</translation>
     </message>
@@ -2197,6 +2151,61 @@ Erneut suchen?</translation>
         <location line="+31"/>
         <source>Tidy is running ...</source>
         <translation>Tidy läuft ...</translation>
+    </message>
+</context>
+<context>
+    <name>TidyCheck</name>
+    <message>
+        <location filename="../html/TidyCheck.cpp" line="+89"/>
+        <source>Location of TIDY.EXE is unknown.
+Select directory?</source>
+        <translation>Der Ort von TIDY.EXE ist unbekannt.
+Ordner auswählen?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>TIDY.EXE not found.
+Search again?</source>
+        <translation>TIDY.EXE wurde nicht gefunden.
+Erneut suchen?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Output file &quot;%1&quot; cannot be created/accessed.
+%1: %2</source>
+        <extracomment>%1 is the output file, %2 why it failed</extracomment>
+        <translation>Die Ausgabedatei „%1“ kann nicht angelegt oder geöffnet werden.
+%1: %2</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Nothing to tidy.</source>
+        <translation>Es gibt nichts zu prüfen.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Current file cannot be accessed.</source>
+        <translation>Auf die aktuelle Datei kann nicht zugegriffen werden.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Error file &quot;%1&quot; cannot be created/accessed.</source>
+        <translation>Die Fehlerdatei „%1“ kann nicht angelegt oder geöffnet werden.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Unknown error occured trying to execute TIDY.EXE.</source>
+        <translation>Beim Ausführen von TIDY.EXE ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Tidy Options</source>
+        <translation>Tidy-Optionen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please enter your preferred options (e.g. -ascii -asxml)</source>
+        <translation>Bitte geben Sie die gewünschten Optionen ein (z. B. -ascii -asxml)</translation>
     </message>
 </context>
 <context>

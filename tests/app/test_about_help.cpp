@@ -150,16 +150,16 @@ TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalled
     QDir::setCurrent(TempPath(QStringLiteral("home")));
     OnTop();
     Expect(MsgKind::Error, QStringLiteral("Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
-    QTest::keyClick(edit().View(), Qt::Key_F1);
+    QTest::keyClick(edit().InputWidget(), Qt::Key_F1);
     EXPECT_FALSE(Topmost());
     EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
     EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop1")));
     EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
 
     const QString installed = MakeHelpFile(QStringLiteral("usr/share/mirel-edit"));
-    QTest::keyClick(edit().View(), Qt::Key_F1);
+    QTest::keyClick(edit().InputWidget(), Qt::Key_F1);
     const QString working = MakeHelpFile(QStringLiteral("home"));
-    QTest::keyClick(edit().View(), Qt::Key_F1);
+    QTest::keyClick(edit().InputWidget(), Qt::Key_F1);
     EXPECT_EQ(fake.shell.opened, (QStringList{installed, working}));
     // A program still in its build tree finds the help built beside it.
     EXPECT_EQ(FindHelpFile(HelpFolders(TempPath(QStringLiteral("empty")), TempPath(QStringLiteral("usr")))),
@@ -203,7 +203,7 @@ TEST_F(AboutHelpTest, WithoutACHMViewerF1OpensTheInstalledHtmlPagesElseSaysSo)
         fake.shell.opened.clear();
         if (!c.opened)
             Expect(MsgKind::Error, QStringLiteral("Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
-        QTest::keyClick(edit().View(), Qt::Key_F1);
+        QTest::keyClick(edit().InputWidget(), Qt::Key_F1);
         fake.prompts.VerifyAllShown();
         EXPECT_EQ(fake.shell.opened, c.opened ? QStringList{TempPath(QLatin1String(c.opened))} : QStringList());
     }

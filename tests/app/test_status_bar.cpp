@@ -65,7 +65,7 @@ TEST_F(StatusBarTest, WhileRecordingAClickRecordsOneInsertLineAfterTheTypedText)
     StoreSetting(QStringLiteral("LastDialogRGB"), QStringLiteral("8040C0"));
     CreateAndShow();
     form().Macro.IsRecording = true;
-    QTest::keyClicks(edit().View(), QStringLiteral("a b"));
+    QTest::keyClicks(edit().InputWidget(), QStringLiteral("a b"));
     Click(Inside(3));
     EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert a\\sb", "Insert C04080"}));
     EXPECT_EQ(edit().Text(), QStringLiteral("a bC04080"));

@@ -23,15 +23,15 @@ protected:
     {
         for (QChar c : text) {
             if (c.unicode() < 128)
-                QTest::keyClick(edit().View(), char(c.unicode()));
+                QTest::keyClick(edit().InputWidget(), char(c.unicode()));
             else   // no key code of its own in QTest: the key with its text
-                QTest::sendKeyEvent(QTest::Click, edit().View(), Qt::Key(c.toUpper().unicode()), QString(c),
+                QTest::sendKeyEvent(QTest::Click, edit().InputWidget(), Qt::Key(c.toUpper().unicode()), QString(c),
                                     Qt::NoModifier);
         }
     }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(edit().View(), key, modifiers);
+        QTest::keyClick(edit().InputWidget(), key, modifiers);
     }
     // Ctrl+S on an unnamed document: Save As, answered with that name.
     void SaveAsWithKeys(const QString& path)

@@ -45,7 +45,7 @@ TEST_F(KeptOnSaveTest, OpenTellsWhatIsKeptAndSaveAsksBeforeChangingTheFile)
             ASSERT_EQ(form().Doc.CurrentFile, path);
             edit().SetSelStart(0);
             // A key that types a character Windows-1252 lacks.
-            QTest::sendKeyEvent(QTest::Click, edit().View()->viewport(), Qt::Key_unknown, QStringLiteral("中"),
+            QTest::sendKeyEvent(QTest::Click, edit().viewport(), Qt::Key_unknown, QStringLiteral("中"),
                                 Qt::NoModifier);
             ASSERT_TRUE(edit().Modified());
 
@@ -61,7 +61,7 @@ TEST_F(KeptOnSaveTest, OpenTellsWhatIsKeptAndSaveAsksBeforeChangingTheFile)
                 EXPECT_FALSE(saved.contains("\\trowd"));
                 EXPECT_FALSE(edit().Modified());
                 // Asked once: the next save writes without a word.
-                QTest::keyClicks(edit().View()->viewport(), QStringLiteral("x"));
+                QTest::keyClicks(edit().viewport(), QStringLiteral("x"));
                 form().Save1Click();
                 EXPECT_FALSE(edit().Modified());
             }

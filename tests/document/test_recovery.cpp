@@ -156,7 +156,7 @@ TEST(RecoveryKeeper, TypingWithoutPausesIsKeptEveryFewSeconds)
 class RecoveryTest : public MainFormTest {
 protected:
     RecoveryKeeper& Keeper() { return *form().findChild<RecoveryKeeper*>(); }
-    void Type(const QString& text) { QTest::keyClicks(edit().View()->viewport(), text); }
+    void Type(const QString& text) { QTest::keyClicks(edit().viewport(), text); }
     QStringList Files() const
     {
         return QDir(RecoveryFolder()).entryList({QStringLiteral("*.recovery")}, QDir::Files);
@@ -257,8 +257,8 @@ TEST_F(RecoveryTest, KeptTextFollowsLongLinesAndModeChanges)
     edit().SetSelStart(5 + 4200);
     Type(QStringLiteral("in the middle "));
     expectKept("typed into the long line");
-    QTest::keyClick(edit().View()->viewport(), Qt::Key_Backspace);
-    QTest::keyClick(edit().View()->viewport(), Qt::Key_Return);
+    QTest::keyClick(edit().viewport(), Qt::Key_Backspace);
+    QTest::keyClick(edit().viewport(), Qt::Key_Return);
     expectKept("a break in the long line");
 
     form().Item(QStringLiteral("PlainText1"))->trigger();   // to rich text

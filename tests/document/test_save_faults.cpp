@@ -71,7 +71,7 @@ TEST_F(SaveFaultTest, DocumentAndMarkersThatChangedUnderTheEditorStayWhole)
             }
             Create({path});
             Show();
-            QTest::keyClicks(edit().View()->viewport(), QStringLiteral("new "));
+            QTest::keyClicks(edit().viewport(), QStringLiteral("new "));
             const QString broken = markers ? lm : path;
             const QString old = Break(broken, c.fault);
             const QStringList before = Entries(folder.path());

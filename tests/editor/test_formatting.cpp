@@ -145,7 +145,8 @@ TEST_F(FormattingTest, PlainTextSwitchInItsThreeCases)
     Select(0, 5);
     edit().SetSelBold(true);
     edit().SetLeftIndent(40);
-    edit().textCursor().createList(QTextListFormat::ListDecimal);
+    edit().SetNumberingOn();
+    ASSERT_TRUE(edit().ParaNumbered());
     Select(7, 3);
     edit().SetModified(false);
     const QString question = QStringLiteral("Sure to loose all formattings?\nNo undo possible!");
@@ -167,7 +168,7 @@ TEST_F(FormattingTest, PlainTextSwitchInItsThreeCases)
     form().RunHandler("PlainTextClick");
     edit().SetSelStart(2);
     EXPECT_EQ(edit().LeftIndent(), 0);
-    EXPECT_EQ(edit().textCursor().block().textList(), nullptr);
+    EXPECT_FALSE(edit().ParaNumbered());
     EXPECT_FALSE(edit().SelAttributes().bold);
     EXPECT_EQ(Lines(), (QStringList{"PlainText Off", "PlainText On", "PlainText Off"}));
 }

@@ -380,14 +380,14 @@ TEST_F(LargeDocumentTest, WidthChangesLeaveUnseenLinesAlone)
     }
     const size_t grown = mallinfo2().uordblks - std::min(before, size_t(mallinfo2().uordblks));
     EXPECT_LT(grown, size_t(2 * 1024 * 1024));
-    EXPECT_GT(edit.document()->firstBlock().layout()->lineCount(), 0) << "the visible lines are laid out";
+    EXPECT_GT(edit.BlockLayoutLines(0), 0) << "the visible lines are laid out";
 
     // Wrapped lines do depend on the width; the caret's line stays shown.
     edit.SetWordWrap(true);
     edit.SetSelStart(edit.LineIndex(49999));
     edit.resize(100, 300);
     QApplication::processEvents();
-    EXPECT_GT(edit.document()->lastBlock().layout()->lineCount(), 1);
+    EXPECT_GT(edit.BlockLayoutLines(edit.BlockCount() - 1), 1);
 }
 
 TEST_F(LargeDocumentTest, KeysSentToTheEditorOrItsViewArriveOnce)
@@ -398,10 +398,10 @@ TEST_F(LargeDocumentTest, KeysSentToTheEditorOrItsViewArriveOnce)
     edit.setFocus();
     QTest::keyClick(&edit, Qt::Key_Escape);   // a key the view leaves alone
     EXPECT_EQ(keyDowns, 1);
-    QTest::keyClick(edit.View(), Qt::Key_Escape);
+    QTest::keyClick(edit.InputWidget(), Qt::Key_Escape);
     EXPECT_EQ(keyDowns, 2);
     QTest::keyClick(&edit, Qt::Key_B);
-    QTest::keyClick(edit.View(), Qt::Key_C);
+    QTest::keyClick(edit.InputWidget(), Qt::Key_C);
     EXPECT_EQ(edit.Text(), QStringLiteral("bc"));
     EXPECT_EQ(keyDowns, 4);
 }

@@ -38,7 +38,7 @@ protected:
         edit.show();
         edit.setFocus();
     }
-    QWidget* view() { return edit.View(); }
+    QWidget* view() { return edit.InputWidget(); }
 
     // Every operation that counts positions and lines, against the text the
     // editor should hold; and no block longer than a piece may grow.
@@ -57,10 +57,10 @@ protected:
                 ASSERT_EQ(edit.LineFromChar(p), i) << "position " << p;
             start += lines[i].size() + 1;
         }
-        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
-            ASSERT_LE(b.length() - 1, longestBlock) << "a block too long: " << b.text().toStdString();
+        for (int b = 0; b < edit.BlockCount(); ++b)
+            ASSERT_LE(edit.BlockLength(b), longestBlock) << "block " << b << " too long";
     }
-    int Blocks() const { return edit.document()->blockCount(); }
+    int Blocks() const { return edit.BlockCount(); }
 
     TRichEdit edit;
 };
@@ -112,12 +112,59 @@ TEST_F(LongLineTest, PositionsLinesAndTextCountPastSeams)
     EXPECT_EQ(QApplication::clipboard()->text(), model.mid(10, 30));
 }
 
+TEST_F(LongLineTest, BlockOperationsSeeThePiecesAsTheyAre)
+{
+    const QString first = QStringLiteral("first");
+    const QString line = QStringLiteral("0123456789abcdefghijklmnopqrstuv");
+    edit.SetText(first + QLatin1Char('\n') + line + QStringLiteral("\nlast"));
+    const int blocks = edit.BlockCount();
+    ASSERT_GE(blocks, 5) << "the long line is held in pieces";
+    // Blocks follow one another with one position between them, and hold
+    // every character once.
+    int characters = 0;
+    for (int b = 0; b < blocks; ++b) {
+        ASSERT_GE(edit.BlockLength(b), 0) << b;
+        if (b > 0)
+            EXPECT_EQ(edit.BlockStart(b), edit.BlockStart(b - 1) + edit.BlockLength(b - 1) + 1) << b;
+        characters += edit.BlockLength(b);
+    }
+    EXPECT_EQ(edit.BlockStart(0), 0);
+    EXPECT_EQ(edit.BlockLength(0), first.size());
+    EXPECT_EQ(characters, edit.TextLength() - 2);
+    for (const int none : {-1, blocks})
+        EXPECT_TRUE(edit.BlockStart(none) == -1 && edit.BlockLength(none) == -1) << none;
+
+    // Both sides of a seam are the same text position; a selection beyond
+    // the blocks is clamped to them.
+    struct Case {
+        const char* name;
+        int anchor;
+        int position;
+        int selStart;
+        int selLength;
+    };
+    const int seam = edit.BlockStart(2) - 1;   // after the line's first piece
+    const int seamText = first.size() + 1 + edit.BlockLength(1);
+    const Case cases[] = {
+        {"before the seam", seam, seam, seamText, 0},
+        {"after the seam", seam + 1, seam + 1, seamText, 0},
+        {"across the seam, backwards", seam + 2, seam - 1, seamText - 1, 2},
+        {"beyond both ends", -5, 1 << 20, 0, edit.TextLength()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit.SetBlockSelection(c.anchor, c.position);
+        EXPECT_EQ(edit.SelStart(), c.selStart);
+        EXPECT_EQ(edit.SelLength(), c.selLength);
+    }
+}
+
 TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
 {
     // Pieces of 8 characters here, cut at blanks where there are some: the
     // line is "0123456789abcdefghijklmnopqrstuv" without any.
     const QString line = QStringLiteral("0123456789abcdefghijklmnopqrstuv");
-    const auto seamAfterFirstPiece = [&] { return edit.document()->firstBlock().length() - 1; };
+    const auto seamAfterFirstPiece = [&] { return edit.BlockLength(0); };
     struct Case {
         const char* name;
         bool atPieceStart;   // else at the end of the piece before
@@ -138,9 +185,8 @@ TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
         edit.SetText(line);
         const int seam = seamAfterFirstPiece();
         ASSERT_LT(seam, line.size());
-        QTextCursor at = edit.textCursor();
-        at.setPosition(seam + (c.atPieceStart ? 1 : 0));
-        edit.setTextCursor(at);
+        const int at = seam + (c.atPieceStart ? 1 : 0);
+        edit.SetBlockSelection(at, at);
         ASSERT_EQ(edit.CaretPosition(), seam);
         QTest::keyClick(view(), c.key, c.modifiers);
         QString expected = line;
@@ -165,11 +211,8 @@ TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
     const QString text = QStringLiteral("first\n") + line + QStringLiteral("\nlast");
     for (const auto& [block, extra, key] : {std::tuple{1, 2, Qt::Key_Backspace}, {2, 5, Qt::Key_X}, {3, 3, Qt::Key_Delete}}) {
         edit.SetText(text);
-        const QTextBlock from = edit.document()->findBlockByNumber(block);
-        QTextCursor select = edit.textCursor();
-        select.setPosition(from.position());
-        select.setPosition(from.position() + from.length() + extra, QTextCursor::KeepAnchor);
-        edit.setTextCursor(select);
+        const int from = edit.BlockStart(block);
+        edit.SetBlockSelection(from, from + edit.BlockLength(block) + 1 + extra);
         const int start = edit.SelStart();
         const int length = edit.SelLength();
         QTest::keyClick(view(), key, key == Qt::Key_X ? Qt::ControlModifier : Qt::NoModifier);
@@ -225,9 +268,8 @@ TEST_F(LongLineTest, RandomEditsUndoAndRedoKeepTheText)
             // A selection typed over, deleted or cut, often from the start of
             // a block: Qt drops a block that a removal empties.
             if (rng.bounded(2) == 1) {
-                QTextCursor from = edit.textCursor();
-                from.setPosition(edit.document()->findBlockByNumber(rng.bounded(Blocks())).position());
-                edit.setTextCursor(from);
+                const int from = edit.BlockStart(rng.bounded(Blocks()));
+                edit.SetBlockSelection(from, from);
             } else {
                 edit.SetSelStart(rng.bounded(length));
             }
@@ -336,9 +378,9 @@ TEST(LongLineFile, MegabytesOnOneLineRoundTripInPieces)
         f.close();
         edit.LoadFromFile(in);
         EXPECT_EQ(edit.LineCount(), 3);
-        EXPECT_GT(edit.document()->blockCount(), 300);
-        for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
-            ASSERT_LE(b.length() - 1, 2 * TRichEdit::kPieceLength);
+        EXPECT_GT(edit.BlockCount(), 300);
+        for (int b = 0; b < edit.BlockCount(); ++b)
+            ASSERT_LE(edit.BlockLength(b), 2 * TRichEdit::kPieceLength);
         edit.SaveToFile(out);
         QFile back(out);
         ASSERT_TRUE(back.open(QIODevice::ReadOnly));
@@ -385,12 +427,12 @@ TEST(LongLineFile, ZerosWithoutBreaksOpenAsOneLineInPieces)
     edit.show();
     edit.LoadFromFile(path);
     QApplication::processEvents();
-    QTest::keyClick(edit.View(), Qt::Key_A);
+    QTest::keyClick(edit.InputWidget(), Qt::Key_A);
     EXPECT_EQ(edit.LineCount(), 1);
     EXPECT_EQ(edit.TextLength(), 8 * 1024 * 1024 + 1);
     EXPECT_EQ(edit.Line(0).left(2), QStringLiteral("a") + QChar(0));
-    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next())
-        ASSERT_LE(b.length() - 1, 2 * TRichEdit::kPieceLength);
+    for (int b = 0; b < edit.BlockCount(); ++b)
+        ASSERT_LE(edit.BlockLength(b), 2 * TRichEdit::kPieceLength);
 }
 
 TEST(LongLineFile, TextBeyondTheLimitsIsRefusedBeforeAnythingChanges)

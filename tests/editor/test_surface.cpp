@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,6 +106,45 @@ TEST_F(SurfaceTest, ModifiedFlagAndUndoBuffer)
     EXPECT_FALSE(edit.CanUndo());
     edit.UndoStep();
     EXPECT_EQ(edit.Text(), QStringLiteral("abcx")) << "after emptying, nothing is undone";
+}
+
+TEST_F(SurfaceTest, UndoStepsAndRevisionFollowEditsUndoAndRedo)
+{
+    edit.SetText(QStringLiteral("abc"));
+    edit.EmptyUndoBuffer();
+    enum Steps { Same, More, Fewer, None };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        Steps undoSteps;
+        bool newRevision;
+    };
+    const auto typeAt = [&](int pos, const char* text) {
+        edit.SetSelStart(pos);
+        edit.ReplaceSelection(QString::fromLatin1(text));
+    };
+    const Step steps[] = {
+        {"nothing", [] {}, None, false},
+        {"typed", [&] { typeAt(3, "x"); }, More, true},
+        {"typed elsewhere", [&] { typeAt(0, "y"); }, More, true},
+        {"caret moved", [&] { edit.SetSelStart(2); }, Same, false},
+        {"undone", [&] { edit.UndoStep(); }, Fewer, true},
+        {"redone", [&] { edit.RedoStep(); }, More, true},
+        {"history emptied", [&] { edit.EmptyUndoBuffer(); }, None, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const int revision = edit.Revision();
+        const int undoSteps = edit.UndoSteps();
+        step.act();
+        switch (step.undoSteps) {
+        case Same: EXPECT_EQ(edit.UndoSteps(), undoSteps); break;
+        case More: EXPECT_GT(edit.UndoSteps(), undoSteps); break;
+        case Fewer: EXPECT_LT(edit.UndoSteps(), undoSteps); break;
+        case None: EXPECT_EQ(edit.UndoSteps(), 0); break;
+        }
+        EXPECT_EQ(edit.Revision() != revision, step.newRevision);
+    }
 }
 
 TEST_F(SurfaceTest, FindHonoursStartRangeCaseAndWholeWord)

@@ -157,8 +157,8 @@ TEST_F(ShownColouringTest, ColouringChangesNeitherTextNorHistoryNorModifiedFlag)
     edit.SetModified(false);
     int changes = 0;
     QObject::connect(&edit, &TRichEdit::TextChanged, [&] { ++changes; });
-    const int undoSteps = edit.document()->availableUndoSteps();
-    const int revision = edit.document()->revision();
+    const int undoSteps = edit.UndoSteps();
+    const int revision = edit.Revision();
     const QString before = edit.Text();
 
     Paint();
@@ -170,8 +170,8 @@ TEST_F(ShownColouringTest, ColouringChangesNeitherTextNorHistoryNorModifiedFlag)
     ASSERT_TRUE(edit.ShownColourAt(edit.LineIndex(2) + 1).isValid());
     EXPECT_EQ(edit.Text(), before);
     EXPECT_FALSE(edit.Modified());
-    EXPECT_EQ(edit.document()->availableUndoSteps(), undoSteps);
-    EXPECT_EQ(edit.document()->revision(), revision);
+    EXPECT_EQ(edit.UndoSteps(), undoSteps);
+    EXPECT_EQ(edit.Revision(), revision);
     EXPECT_EQ(changes, 0);
     EXPECT_TRUE(edit.CanUndo());
 }

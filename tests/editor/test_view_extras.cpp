@@ -4,7 +4,6 @@
 #include "editor/RichEdit.h"
 
 #include <QAbstractScrollArea>
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
@@ -14,6 +13,16 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The document's own font, which only an edit of it may change.
+void ExpectSameFont(const CharAttributes& now, const CharAttributes& before)
+{
+    EXPECT_EQ(now.name, before.name);
+    EXPECT_EQ(now.size, before.size);
+    EXPECT_EQ(now.bold, before.bold);
+    EXPECT_EQ(now.italic, before.italic);
+    EXPECT_EQ(now.underline, before.underline);
+}
 
 class ViewExtrasTest : public ::testing::Test {
 protected:
@@ -33,7 +42,7 @@ protected:
     }
     qreal FirstLineHeight() const
     {
-        return edit.document()->documentLayout()->blockBoundingRect(edit.document()->firstBlock()).height();
+        return edit.BlockHeight(0);
     }
     void Wheel(QWidget* target, int delta, Qt::KeyboardModifiers modifiers)
     {
@@ -140,7 +149,7 @@ TEST_F(ViewExtrasTest, ZoomChangesTheViewOnlyInBothModes)
             edit.EmptyUndoBuffer();
             edit.SetModified(false);
         }
-        const QFont defaultFont = edit.document()->defaultFont();
+        const CharAttributes defaultFont = edit.DefAttributes();
         const CharAttributes before = edit.SelAttributes();
         const QByteArray rtf = plain ? QByteArray() : edit.RtfBytes();
         const qreal normal = FirstLineHeight();
@@ -163,7 +172,7 @@ TEST_F(ViewExtrasTest, ZoomChangesTheViewOnlyInBothModes)
             EXPECT_NEAR(height / normal, step.zoom / 100.0, 0.25) << step.zoom;
             EXPECT_FALSE(edit.Modified());
             EXPECT_FALSE(edit.CanUndo());
-            EXPECT_EQ(edit.document()->defaultFont(), defaultFont);
+            ExpectSameFont(edit.DefAttributes(), defaultFont);
         }
         EXPECT_GT(FirstLineHeight(), normal);
         EXPECT_EQ(edit.SelAttributes().size, before.size);
@@ -200,7 +209,7 @@ TEST_F(ViewExtrasTest, CtrlWheelZoomsAndAPlainWheelScrolls)
     edit.SetText(text);
     edit.EmptyUndoBuffer();
     edit.SetModified(false);
-    const QFont font = edit.document()->defaultFont();
+    const CharAttributes font = edit.DefAttributes();
     QWidget* viewport = edit.viewport();
     struct Case {
         int delta;
@@ -221,7 +230,7 @@ TEST_F(ViewExtrasTest, CtrlWheelZoomsAndAPlainWheelScrolls)
         EXPECT_EQ(edit.Zoom(), c.zoom) << c.delta;
         EXPECT_EQ(edit.verticalScrollBar()->value() != scroll, c.scrolled) << c.delta;
     }
-    EXPECT_EQ(edit.document()->defaultFont(), font) << "the view's own zoom would change the font";
+    ExpectSameFont(edit.DefAttributes(), font);   // the view's own zoom would change the font
     EXPECT_FALSE(edit.Modified());
 }
 
@@ -234,7 +243,7 @@ TEST_F(ViewExtrasTest, RedoKeysLeftToTheWindowNeverReachTheViewsOwnRedo)
         edit.SetPlainTextMode(plain);
         edit.SetText(QString());
         edit.EmptyUndoBuffer();
-        QTest::keyClicks(edit.View(), QStringLiteral("xy"));
+        QTest::keyClicks(edit.InputWidget(), QStringLiteral("xy"));
         edit.UndoStep();
         const QString undone = edit.Text();
         struct Key {
@@ -243,7 +252,7 @@ TEST_F(ViewExtrasTest, RedoKeysLeftToTheWindowNeverReachTheViewsOwnRedo)
         };
         for (const Key& k : {Key{Qt::Key_Y, Qt::ControlModifier},
                              Key{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}) {
-            QTest::keyClick(edit.View(), k.key, k.modifiers);
+            QTest::keyClick(edit.InputWidget(), k.key, k.modifiers);
             EXPECT_EQ(edit.Text(), undone);
             EXPECT_TRUE(edit.CanRedo());
         }

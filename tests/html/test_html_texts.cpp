@@ -26,7 +26,7 @@ protected:
 TEST_F(HtmlTextsTest, HintsAndCaptionsAreTranslatedButNamesAndInsertionsAreNot)
 {
     const MarkingTranslator translator;
-    THTMLToolbar bar(&form());
+    THTMLToolbar bar(form().Html(), &form());
     EXPECT_EQ(bar.windowTitle(), M(QStringLiteral("HTML")));
     // A button's hint or a menu item's caption; the names the HTML uses stay.
     const struct {

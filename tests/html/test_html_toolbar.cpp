@@ -133,7 +133,7 @@ TEST_F(HtmlToolbarTest, ClicksReplaceTheSelectionAndLeaveNothingToUndo)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.button) + "/" + (c.item ? c.item : ""));
         edit().Clear();
-        QTest::keyClicks(edit().View()->viewport(), QLatin1String(c.typed));
+        QTest::keyClicks(edit().viewport(), QLatin1String(c.typed));
         edit().SetSelStart(c.selStart);
         edit().SetSelLength(c.selLength);
         if (c.item)

@@ -13,7 +13,7 @@ namespace {
 class PreviewTest : public MainFormTest {
 protected:
     void Click(const char* item) { form().Item(QLatin1String(item))->trigger(); }
-    void Type(const QString& text) { QTest::keyClicks(edit().View()->viewport(), text); }
+    void Type(const QString& text) { QTest::keyClicks(edit().viewport(), text); }
     QStringList& Opened() { return fake.shell.opened; }
 };
 
@@ -98,7 +98,7 @@ TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownACancelledOneIsNot)
     EXPECT_EQ(edit().Text(), QStringLiteral("c=\"FF0000\""));
     EXPECT_EQ(form().Macro.MacroLines.size(), 1);
     EXPECT_EQ(form().Startup.LastChosenColour, (ColourSlots{"FF", "00", "00"}));
-    EXPECT_EQ(ColourDigits(ColourPairs(QColor(255, 128, 10))), QStringLiteral("FF800A"));
+    EXPECT_EQ(ColourDigits(QColor(255, 128, 10)), QStringLiteral("FF800A"));
 }
 
 TEST_F(PreviewTest, SpecialCharacterOptionMovesBothCheckMarks)

@@ -42,11 +42,13 @@ protected:
             if (name == QLatin1String("Bold"))
                 form().BoldButton->click();
             else if (name == QLatin1String("CtrlM"))   // as X11 types it
-                QTest::sendKeyEvent(QTest::Click, edit().View(), Qt::Key_M, QStringLiteral("\r"), Qt::ControlModifier);
+                QTest::sendKeyEvent(QTest::Click, edit().InputWidget(), Qt::Key_M, QStringLiteral("\r"),
+                                    Qt::ControlModifier);
             else if (!name.isEmpty())
-                QTest::keyClick(edit().View(), named[name].key(), named[name].keyboardModifiers());
+                QTest::keyClick(edit().InputWidget(), named[name].key(), named[name].keyboardModifiers());
             else
-                QTest::sendKeyEvent(QTest::Click, edit().View(), Qt::Key(c.toUpper().unicode()), QString(c), {});
+                QTest::sendKeyEvent(QTest::Click, edit().InputWidget(), Qt::Key(c.toUpper().unicode()), QString(c),
+                                    {});
         }
     }
     QString Doc() { return edit().Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
@@ -125,7 +127,7 @@ TEST_F(KeyHandlingTest, InputMethodTextIsNoKeyToRecord)
     Record();
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("é"));
-    QApplication::sendEvent(edit().View(), &commit);
+    QApplication::sendEvent(edit().InputWidget(), &commit);
     EXPECT_EQ(Doc(), QStringLiteral("é"));
     EXPECT_EQ(form().Macro.PendingText, QString());
 }

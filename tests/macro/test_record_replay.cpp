@@ -67,7 +67,7 @@ protected:
                                                   {"Del", Qt::Key_Delete}, {"Left", Qt::Key_Left},
                                                   {"Right", Qt::Key_Right}, {"Esc", Qt::Key_Escape}};
         for (qsizetype i = 0; i < script.size(); ++i) {
-            QWidget* view = edit().View();   // another one after a switch to rich text
+            QWidget* view = edit().InputWidget();   // another one after a switch to rich text
             const QChar c = script.at(i);
             const qsizetype close = script.indexOf(QLatin1Char('}'), i);
             const QString t = c == QLatin1Char('{') ? script.mid(i + 1, close - i - 1) : QString();

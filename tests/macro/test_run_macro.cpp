@@ -254,7 +254,7 @@ TEST_F(RunMacroTest, UserInputWaitsAndTheStatusBarCatchesUpAtTheEnd)
     Expect(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok, MsgAnswer::Ok);
     fake.prompts.WhileShown([&] {
         // Typing into the window while a command's box is up reaches nothing.
-        QTest::keyClicks(edit().View()->viewport(), QStringLiteral("zz"));
+        QTest::keyClicks(edit().viewport(), QStringLiteral("zz"));
         QTest::keyClicks(&edit(), QStringLiteral("zz"));
         EXPECT_EQ(form().StatusBar->Panel(1).text, before);
     });
@@ -284,7 +284,7 @@ QEvent* Press(QPointF at)
 TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDropped)
 {
     form().Macro.LookIntervalMs = 0;   // a look before every line
-    QWidget* typing = edit().View()->viewport();
+    QWidget* typing = edit().viewport();
     QToolButton* run = form().RunButton;
     const QPoint onRun = run->mapTo(&form(), run->rect().center());
     struct Case {

@@ -93,7 +93,7 @@ TEST_F(RunStopTest, ButtonRecordsThenStopsWritesAndTurnsToRun)
     EXPECT_FALSE(form().Macro.IsRecording);
     EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("SelectAll\r\n"));
     Check({false, "run", true, true, true, false, true}, __LINE__);
-    EXPECT_TRUE(edit().hasFocus() || edit().View()->hasFocus());
+    EXPECT_TRUE(edit().hasFocus() || edit().InputWidget()->hasFocus());
 }
 
 TEST_F(RunStopTest, OverwriteQuestionsAndWhereARecordingGoes)
@@ -176,7 +176,7 @@ TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
     ClickRun();
     for (const QString& text : {QStringLiteral("ab"), QStringLiteral("\t"), QStringLiteral("\r"), QStringLiteral("C:\\x")})
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, edit().View(),
+            QTest::sendKeyEvent(QTest::Click, edit().InputWidget(),
                                 c == QLatin1Char('\t')   ? Qt::Key_Tab
                                 : c == QLatin1Char('\r') ? Qt::Key_Return
                                                          : Qt::Key(c.toUpper().unicode()),

@@ -109,7 +109,7 @@ TEST_F(TranslatedTypingMode, InsertKeyFlipsTheModeWhateverThePanelSays)
         const char* panel;
     } presses[] = {{true, "[overwrite]"}, {false, "[insert]"}, {true, "[overwrite]"}};
     for (const auto& press : presses) {
-        QTest::keyClick(edit().View(), Qt::Key_Insert);
+        QTest::keyClick(edit().InputWidget(), Qt::Key_Insert);
         EXPECT_EQ(edit().OverwriteMode(), press.overwrite) << press.panel;
         EXPECT_EQ(form().StatusBar->Panel(2).text, QString::fromLatin1(press.panel));
     }
