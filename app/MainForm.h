@@ -8,6 +8,7 @@
 #include "editor/FindReplace.h"
 #include "html/HtmlHost.h"
 #include "html/TidyCheck.h"
+#include "macro/MacroHost.h"
 #include "macro/MacroState.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
@@ -50,6 +51,8 @@ class TMainForm;
 std::unique_ptr<DocumentSessionHost> MakeDocumentHost(TMainForm& form);
 // The editing commands' view of the window.
 std::unique_ptr<EditorHost> MakeEditorHost(TMainForm& form);
+// The macros' view of the window.
+std::unique_ptr<MacroHost> MakeMacroHost(TMainForm& form);
 
 // The main window: carries the program's state and one handler per command.
 // Handler bodies live beside the subsystem they belong to.
@@ -147,10 +150,10 @@ public:
     // Run button: run mode (a macro bears the field's name) or record mode.
     bool RunButtonRunsMacro() const { return runMode_; }
 
-    // Runs Macro.MacroFile line by line; ends with Stop1Click.
+    // Macros run on the window through its host (macro/MacroHost.h);
+    // these hand over to it. RunMacro ends with Stop1Click.
+    MacroHost& MacroWindow() { return *macroHost_; }
     void RunMacro();
-    // One macro command, word in lower case: false when the word is unknown
-    // or the command failed (nothing it changed is undone).
     bool ExecuteMacroCommand(const QString& word, const std::optional<QString>& argument);
 
     const Platform& platform() const { return platform_; }
@@ -162,6 +165,7 @@ private:
     // constructor, before any command runs.
     std::unique_ptr<DocumentSessionHost> documentHost_ = MakeDocumentHost(*this);
     std::unique_ptr<DocumentSession> session_ = std::make_unique<DocumentSession>(*documentHost_, platform_);
+    std::unique_ptr<MacroHost> macroHost_ = MakeMacroHost(*this);
 
     // Find and replace: the search session does the work
     // (editor/FindReplace.h); SearchPos below is its position.

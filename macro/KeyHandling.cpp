@@ -6,24 +6,18 @@
 //
 // No key reads the document beyond the lines it works on: a keystroke
 // costs the same at the end of a large document as in a small one.
-#include "app/StatusBar.h"
-#include "app/MainForm.h"
-#include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 #include "macro/Escapes.h"
 #include "macro/KeyRules.h"
-#include "markers/MegaCheckListBox.h"
+#include "macro/MacroHost.h"
+#include "macro/MacroState.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QSignalBlocker>
 
 namespace {
-
-const QString kAutoTab = QStringLiteral("AutoTab");
-const QString kEntities = QStringLiteral("ReplaceSpecialCharacters");
 
 // Lines are read in pieces growing up to this many characters.
 constexpr int kMaxChunk = 1 << 20;
@@ -76,12 +70,12 @@ int TrailingIndentOfLine(const TRichEdit& edit, int line)
 // The view takes standard keys such as Ctrl+Z and Ctrl+V for itself, ahead
 // of the window's shortcuts; the main menu's commands come first, as they
 // record their lines (Undo takes back recorded input).
-QAction* MenuCommandOfKey(const TMainForm& form, int key, Qt::KeyboardModifiers modifiers)
+QAction* MenuCommandOfKey(const MacroHost& host, int key, Qt::KeyboardModifiers modifiers)
 {
     if (!(modifiers & Qt::ControlModifier))
         return nullptr;
     const QKeySequence pressed(QKeyCombination(modifiers & ~Qt::KeypadModifier, Qt::Key(key)));
-    for (QAction* action : form.actions())
+    for (QAction* action : host.MenuCommands())
         if (action->isEnabled() && action->shortcut() == pressed)
             return action;
     return nullptr;
@@ -95,10 +89,10 @@ namespace {
 
 // AutoTab's Backspace at the start of a line: the line break and the tabs
 // and blanks that end the line above go at once; text stays.
-void AutoTabBackspace(TMainForm& form)
+void AutoTabBackspace(MacroHost& host)
 {
-    TRichEdit& edit = *form.RichEdit;
-    if (edit.SelLength() != 0 || !form.IsChecked(kAutoTab))
+    TRichEdit& edit = host.Editor();
+    if (edit.SelLength() != 0 || !host.OptionOn(MacroOption::AutoTab))
         return;
     const int caret = edit.SelStart();
     const int line = edit.LineFromChar(caret);
@@ -111,9 +105,9 @@ void AutoTabBackspace(TMainForm& form)
 
 // Tab and Shift+Tab on whole selected lines. False when the selection is
 // not whole lines: the Tab goes to the editor then.
-bool BlockIndent(TMainForm& form, bool unindent)
+bool BlockIndent(MacroHost& host, bool unindent)
 {
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = host.Editor();
     const int length = edit.SelLength();
     if (length == 0)
         return false;
@@ -133,48 +127,45 @@ bool BlockIndent(TMainForm& form, bool unindent)
         edit.SetSelStart(caret);
         edit.SetSelLength(int(unindented->size()));
     }
-    form.Macro.SwallowNextTab = true;
+    host.Macro().SwallowNextTab = true;
     return true;
 }
 
-void ToggleTypingMode(TMainForm& form)
+// The editor knows the mode; the window only shows it.
+void ToggleTypingMode(MacroHost& host)
 {
-    TStatusBar& bar = *form.StatusBar;
-    // The editor knows the mode; the panel only shows it, in the user's language.
-    const bool overwrite = !form.RichEdit->OverwriteMode();
-    form.RichEdit->SetOverwriteMode(overwrite);
-    const QString text = overwrite ? QCoreApplication::translate("TMainForm", "overwrite")
-                                   : QCoreApplication::translate("TMainForm", "insert");
-    bar.SetPanelText(2, text);
-    bar.SetPanelWidth(2, bar.TextWidth(text) + 10);
+    const bool overwrite = !host.Editor().OverwriteMode();
+    host.Editor().SetOverwriteMode(overwrite);
+    host.ShowTypingMode(overwrite);
 }
 
 } // namespace
 
-void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
+void HandleEditorKeyDown(MacroHost& host, int& key, Qt::KeyboardModifiers shift)
 {
-    Macro.KeyModifiers = shift;
-    if (QAction* command = MenuCommandOfKey(*this, key, shift)) {
+    MacroState& macro = host.Macro();
+    macro.KeyModifiers = shift;
+    if (QAction* command = MenuCommandOfKey(host, key, shift)) {
         key = 0;
         command->trigger();
         return;
     }
     switch (key) {
     case Qt::Key_Backspace:
-        AutoTabBackspace(*this);
+        AutoTabBackspace(host);
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (BlockIndent(*this, key == Qt::Key_Backtab || (shift & Qt::ShiftModifier))) {
+        if (BlockIndent(host, key == Qt::Key_Backtab || (shift & Qt::ShiftModifier))) {
             // The Tab character follows here: Shift+Tab has none on every
             // platform, and a swallowed one must not wait for a later Tab.
             QChar tab(u'\t');
-            RichEditKeyPress(tab);
+            HandleEditorKeyPress(host, tab);
             key = 0;
         }
         break;
     case Qt::Key_Escape:
-        CloseSearchDialogs(*this);
+        host.CloseSearchDialogs();
         break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
@@ -182,25 +173,25 @@ void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
     case Qt::Key_Home:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        Macro.PreviousChar = QChar();
+        macro.PreviousChar = QChar();
         break;
     case Qt::Key_Left:
     case Qt::Key_Right: {
-        Macro.PreviousChar = QChar();
+        macro.PreviousChar = QChar();
         const QString word = key == Qt::Key_Left ? QStringLiteral("MoveLeft") : QStringLiteral("MoveRight");
         // Typed text pending stands between this move and the last one.
-        if (Macro.IsRecording && (!Macro.PendingText.isEmpty() || !MergeMove(Macro.MacroLines, word)))
-            RecordCommand(word);
+        if (macro.IsRecording && (!macro.PendingText.isEmpty() || !MergeMove(macro.MacroLines, word)))
+            macro.RecordCommand(word);
         break;
     }
     case Qt::Key_Insert:
-        Macro.PreviousChar = QChar();
+        macro.PreviousChar = QChar();
         if (!(shift & (Qt::ShiftModifier | Qt::ControlModifier)))
-            ToggleTypingMode(*this);
+            ToggleTypingMode(host);
         break;
     case Qt::Key_Delete:
-        Macro.PreviousChar = QChar();
-        RecordCommand(QStringLiteral("Delete"));
+        macro.PreviousChar = QChar();
+        macro.RecordCommand(QStringLiteral("Delete"));
         break;
     default:
         break;
@@ -213,9 +204,9 @@ namespace {
 
 // The entity takes the place of the character before the caret and of the
 // key's own.
-void ReplaceWithEntity(TMainForm& form, const QString& entity, QChar& key)
+void ReplaceWithEntity(MacroHost& host, const QString& entity, QChar& key)
 {
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = host.Editor();
     const int caret = edit.SelStart();
     if (caret == 0)
         return;   // nothing before the caret to pair with
@@ -223,19 +214,19 @@ void ReplaceWithEntity(TMainForm& form, const QString& entity, QChar& key)
     edit.SetSelLength(1);
     edit.ReplaceSelection(entity);
     key = QChar();
-    form.Macro.PreviousChar = QChar();
+    host.Macro().PreviousChar = QChar();
 }
 
 // AutoTab on Enter: the new line gets the indent of the caret's line.
-void AutoTabEnter(TMainForm& form, QChar& key)
+void AutoTabEnter(MacroHost& host, QChar& key)
 {
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = host.Editor();
     const int caret = edit.SelStart();
     const int line = edit.LineFromChar(caret);
     const QString indent = IndentOfLine(edit, line);
-    if (form.Macro.IsRecording)
+    if (host.Macro().IsRecording)
         for (QChar c : indent)
-            form.Macro.PendingText += EscapeTypedChar(c);
+            host.Macro().PendingText += EscapeTypedChar(c);
     const QString lf(QLatin1Char('\n'));
     edit.ReplaceSelection(caret == edit.LineIndex(line) ? indent + lf : lf + indent);
     key = QChar();
@@ -243,57 +234,58 @@ void AutoTabEnter(TMainForm& form, QChar& key)
 
 } // namespace
 
-void TMainForm::RichEditKeyPress(QChar& key)
+void HandleEditorKeyPress(MacroHost& host, QChar& key)
 {
+    MacroState& macro = host.Macro();
     const QChar c = key;
     if (c == QChar(u'\b')) {
-        if (Macro.IsRecording)
-            BackspacePending(Macro.PendingText);
-        Macro.PreviousChar = key;
+        if (macro.IsRecording)
+            BackspacePending(macro.PendingText);
+        macro.PreviousChar = key;
         return;
     }
     // A key the editor types nothing for (Esc, Ctrl+M while Run is off)
     // goes on to the view for what else it does, unrecorded.
-    if (!EditorInsertsTyped(c, Macro.KeyModifiers)) {
-        Macro.PreviousChar = QChar();
+    if (!EditorInsertsTyped(c, macro.KeyModifiers)) {
+        macro.PreviousChar = QChar();
         return;
     }
-    if (Macro.IsRecording)
-        Macro.PendingText += EscapeTypedChar(c);
+    if (macro.IsRecording)
+        macro.PendingText += EscapeTypedChar(c);
     switch (c.unicode()) {
     case '\t':
-        if (Macro.SwallowNextTab) {
+        if (macro.SwallowNextTab) {
             key = QChar();
-            Macro.SwallowNextTab = false;
+            macro.SwallowNextTab = false;
         }
         break;
     case '\r':
-        if (IsChecked(kAutoTab))
-            AutoTabEnter(*this, key);
+        if (host.OptionOn(MacroOption::AutoTab))
+            AutoTabEnter(host, key);
         // With AutoTab the break is in and the caret on the new line;
         // without, the editor inserts it after this.
-        CheckList->ShiftMarkers(RichEdit->LineFromChar(RichEdit->SelStart()) - 1);
+        host.ShiftMarkers(host.Editor().LineFromChar(host.Editor().SelStart()) - 1);
         break;
     case ' ':
     case '"':
     case '&':
     case '<':
     case '>':
-        if (IsChecked(kEntities)) {
-            const QString entity = DoubledEntity(c, Macro.PreviousChar);
+        if (host.OptionOn(MacroOption::SpecialCharacters)) {
+            const QString entity = DoubledEntity(c, macro.PreviousChar);
             if (!entity.isEmpty())
-                ReplaceWithEntity(*this, entity, key);
+                ReplaceWithEntity(host, entity, key);
         }
         break;
     default:
-        if (IsChecked(kEntities)) {
+        if (host.OptionOn(MacroOption::SpecialCharacters)) {
             const QString entity = EntityFor(c);
             if (!entity.isEmpty()) {
-                RichEdit->ReplaceSelection(entity);
+                host.Editor().ReplaceSelection(entity);
                 key = QChar();
             }
         }
         break;
     }
-    Macro.PreviousChar = key;
+    macro.PreviousChar = key;
 }

@@ -3,17 +3,16 @@
 // the same command calls, so both behave alike, dialogs included.
 #include "macro/MacroCommands.h"
 
-#include "app/MainForm.h"
-#include "editor/FindReplace.h"
+#include "document/DocumentSession.h"
 #include "editor/RichEdit.h"
-#include "editor/SearchDialogs.h"
 #include "macro/Escapes.h"
+#include "macro/MacroHost.h"
 #include "macro/MacroLanguage.h"
 #include "macro/MacroPaths.h"
+#include "platform/AppError.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QToolButton>
 #include <algorithm>
 #include <array>
 
@@ -27,87 +26,88 @@ bool IsOn(const MacroCall& call)
 // The caret and selection commands reach far beyond the text with numbers
 // near the int limits: positions are worked out in 64 bits and kept within
 // the text before the editor sees them.
-int WithinText(TMainForm& form, qint64 position)
+int WithinText(MacroHost& host, qint64 position)
 {
-    return ClampPosition(position, form.RichEdit->TextLength());
+    return ClampPosition(position, host.Editor().TextLength());
 }
 
 // Selects from the selection start to the position.
-void SelectTo(TMainForm& form, qint64 end)
+void SelectTo(MacroHost& host, qint64 end)
 {
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = host.Editor();
     const int start = edit.SelStart();
-    edit.SetSelLength(WithinText(form, end) - start);
+    edit.SetSelLength(WithinText(host, end) - start);
 }
 
-void Exit(TMainForm& form, const MacroCall&) { form.Exit1Click(); }
+void Exit(MacroHost& host, const MacroCall&) { host.Exit(); }
 
 // A macro from elsewhere writes outside its document's folder, or reads a
 // private file, only with the user's yes; a no fails the line.
-void PermitOrFail(TMainForm& form, PathAccess access, const QString& path)
+void PermitOrFail(MacroHost& host, PathAccess access, const QString& path)
 {
-    if (!PermitMacroPath(form, access, path))
+    if (!PermitMacroPath(host, access, path))
         throw AppError(QCoreApplication::translate("MacroCommands", "not allowed: %1").arg(path));
 }
 
-void SaveFile(TMainForm& form, const MacroCall& call)
+void SaveFile(MacroHost& host, const MacroCall& call)
 {
-    PermitOrFail(form, PathAccess::Write, call.argument.value_or(form.Doc.CurrentFile));
+    DocumentState& doc = host.Session().State();
+    PermitOrFail(host, PathAccess::Write, call.argument.value_or(doc.CurrentFile));
     if (call.argument) {
         // Another file: what was seen of the open one does not apply to it.
-        if (QFileInfo(*call.argument).absoluteFilePath() != QFileInfo(form.Doc.CurrentFile).absoluteFilePath())
-            form.Doc.LastSeen = {};
-        form.Doc.CurrentFile = *call.argument;
+        if (QFileInfo(*call.argument).absoluteFilePath() != QFileInfo(doc.CurrentFile).absoluteFilePath())
+            doc.LastSeen = {};
+        doc.CurrentFile = *call.argument;
     } else {
-        form.RichEdit->SetModified(true);
+        host.Editor().SetModified(true);
     }
-    form.Save1Click();
+    host.Session().Save();
 }
 
-void OpenFile(TMainForm& form, const MacroCall& call)
+void OpenFile(MacroHost& host, const MacroCall& call)
 {
     if (call.argument) {
-        PermitOrFail(form, PathAccess::Read, *call.argument);
-        form.OpenNamed(*call.argument);
+        PermitOrFail(host, PathAccess::Read, *call.argument);
+        host.Session().Open(*call.argument);
     } else {
-        form.Open1Click();
+        host.Session().Open();
     }
 }
 
-void ClearFile(TMainForm& form, const MacroCall&) { form.Clear1Click(); }
-void DeleteFile(TMainForm& form, const MacroCall&) { form.Delete1Click(); }
-void Font(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelFontName(call.Text()); }
-void Size(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelSize(call.number); }
-void AlignLeft(TMainForm& form, const MacroCall&) { form.AlignClick(AlignLeftCode); }
-void AlignRight(TMainForm& form, const MacroCall&) { form.AlignClick(AlignRightCode); }
-void Center(TMainForm& form, const MacroCall&) { form.AlignClick(AlignCenterCode); }
-void StartSel(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelStart(call.number); }
+void ClearFile(MacroHost& host, const MacroCall&) { host.Session().Close(); }
+void DeleteFile(MacroHost& host, const MacroCall&) { host.Session().Delete(); }
+void Font(MacroHost& host, const MacroCall& call) { host.Editor().SetSelFontName(call.Text()); }
+void Size(MacroHost& host, const MacroCall& call) { host.Editor().SetSelSize(call.number); }
+void AlignLeft(MacroHost& host, const MacroCall&) { host.Align(AlignLeftCode); }
+void AlignRight(MacroHost& host, const MacroCall&) { host.Align(AlignRightCode); }
+void Center(MacroHost& host, const MacroCall&) { host.Align(AlignCenterCode); }
+void StartSel(MacroHost& host, const MacroCall& call) { host.Editor().SetSelStart(call.number); }
 
-void EndSel(TMainForm& form, const MacroCall& call) { SelectTo(form, call.number); }
+void EndSel(MacroHost& host, const MacroCall& call) { SelectTo(host, call.number); }
 
-void SelectAll(TMainForm& form, const MacroCall&) { form.SelectAll1Click(); }
+void SelectAll(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::SelectAll); }
 
-void SelLength(TMainForm& form, const MacroCall& call)
+void SelLength(MacroHost& host, const MacroCall& call)
 {
-    form.RichEdit->setFocus();
-    SelectTo(form, qint64(form.RichEdit->SelStart()) + call.number);
+    host.Editor().setFocus();
+    SelectTo(host, qint64(host.Editor().SelStart()) + call.number);
 }
 
-void MoveRight(TMainForm& form, const MacroCall& call)
+void MoveRight(MacroHost& host, const MacroCall& call)
 {
-    form.RichEdit->SetSelStart(WithinText(form, qint64(form.RichEdit->SelStart()) + call.number));
+    host.Editor().SetSelStart(WithinText(host, qint64(host.Editor().SelStart()) + call.number));
 }
 
-void MoveLeft(TMainForm& form, const MacroCall& call)
+void MoveLeft(MacroHost& host, const MacroCall& call)
 {
-    form.RichEdit->SetSelStart(WithinText(form, qint64(form.RichEdit->SelStart()) - call.number));
+    host.Editor().SetSelStart(WithinText(host, qint64(host.Editor().SelStart()) - call.number));
 }
 
 // The Delete key: the selection, or else the character after the caret
 // (a line break is one).
-void Delete(TMainForm& form, const MacroCall&)
+void Delete(MacroHost& host, const MacroCall&)
 {
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = host.Editor();
     if (edit.SelLength() == 0) {
         if (edit.SelStart() >= edit.TextLength())
             return;
@@ -116,74 +116,41 @@ void Delete(TMainForm& form, const MacroCall&)
     edit.ReplaceSelection(QString());
 }
 
-void Copy(TMainForm& form, const MacroCall&) { form.Copy1Click(); }
-void Cut(TMainForm& form, const MacroCall&) { form.Cut1Click(); }
-void Paste(TMainForm& form, const MacroCall&) { form.Paste1Click(); }
+void Copy(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::Copy); }
+void Cut(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::Cut); }
+void Paste(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::Paste); }
 
 // The options a recording writes with On or Off are set, not flipped.
-void AutoTab(TMainForm& form, const MacroCall& call)
+void SetOption(MacroHost& host, MacroOption option, const MacroCall& call)
 {
-    if (form.IsChecked(QStringLiteral("AutoTab")) != IsOn(call))
-        form.AutoTabClick();
+    if (host.OptionOn(option) != IsOn(call))
+        host.FlipOption(option);
 }
 
-void CenterOnScreen(TMainForm& form, const MacroCall& call)
-{
-    if (form.IsChecked(QStringLiteral("CenterOnScreen")) != IsOn(call))
-        form.CenterOnScreenClick();
-}
+void AutoTab(MacroHost& host, const MacroCall& call) { SetOption(host, MacroOption::AutoTab, call); }
+void CenterOnScreen(MacroHost& host, const MacroCall& call) { SetOption(host, MacroOption::CenterOnScreen, call); }
+void RememberPos(MacroHost& host, const MacroCall& call) { SetOption(host, MacroOption::RememberPos, call); }
 
-void RememberPos(TMainForm& form, const MacroCall& call)
-{
-    if (form.IsChecked(QStringLiteral("RememberPos")) != IsOn(call))
-        form.RememberPosClick();
-}
+void PlainText(MacroHost& host, const MacroCall&) { host.FlipOption(MacroOption::PlainText); }
+void AlwaysStayOnTop(MacroHost& host, const MacroCall&) { host.FlipOption(MacroOption::AlwaysStayOnTop); }
+void WordWrap(MacroHost& host, const MacroCall&) { host.FlipOption(MacroOption::WordWrap); }
+void PrinterSetup(MacroHost& host, const MacroCall&) { host.PrinterSetup(); }
+void Print(MacroHost& host, const MacroCall&) { host.Print(); }
 
-void PlainText(TMainForm& form, const MacroCall&) { form.PlainTextClick(); }
-void AlwaysStayOnTop(TMainForm& form, const MacroCall&) { form.AlwaysStayOnTopClick(); }
-void WordWrap(TMainForm& form, const MacroCall&) { form.WordWrapClick(); }
-void PrinterSetup(TMainForm& form, const MacroCall&) { form.PrinterSetup1Click(); }
-void Print(TMainForm& form, const MacroCall&) { form.Print1Click(); }
+void Find(MacroHost& host, const MacroCall& call) { host.Find(call.Text()); }
 
-void Find(TMainForm& form, const MacroCall& call)
-{
-    FindDialogOf(form).SetFindText(call.Text());
-    SearchNext(form, SearchOrigin::FindDialog);
-}
-
-void SetReplaceTexts(TMainForm& form, const MacroCall& call)
-{
-    const ReplacePair pair = *SplitReplacePair(call.Text());   // checked before the call
-    TReplaceDialog& dialog = ReplaceDialogOf(form);
-    dialog.SetFindText(pair.find);
-    dialog.SetReplaceText(pair.replacement);
-}
-
-void Replace(TMainForm& form, const MacroCall& call)
-{
-    SetReplaceTexts(form, call);
-    SearchNext(form, SearchOrigin::ReplaceDialog);
-    ReplaceDialogOf(form).SetReplaceAllOption(false);
-    ReplaceOnce(form);
-}
-
-void ReplaceAll(TMainForm& form, const MacroCall& call)
-{
-    form.SearchPos = 0;
-    SetReplaceTexts(form, call);
-    SearchNext(form, SearchOrigin::ReplaceDialog);
-    ReplaceDialogOf(form).SetReplaceAllOption(true);
-    ReplaceAllOccurrences(form);
-}
+// The pair was checked before the call.
+void Replace(MacroHost& host, const MacroCall& call) { host.Replace(*SplitReplacePair(call.Text()), false); }
+void ReplaceAll(MacroHost& host, const MacroCall& call) { host.Replace(*SplitReplacePair(call.Text()), true); }
 
 // The style buttons follow when the run ends and the selection is looked at again.
-void Bold(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelBold(IsOn(call)); }
-void Italic(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelItalic(IsOn(call)); }
-void Underlined(TMainForm& form, const MacroCall& call) { form.RichEdit->SetSelUnderline(IsOn(call)); }
+void Bold(MacroHost& host, const MacroCall& call) { host.Editor().SetSelBold(IsOn(call)); }
+void Italic(MacroHost& host, const MacroCall& call) { host.Editor().SetSelItalic(IsOn(call)); }
+void Underlined(MacroHost& host, const MacroCall& call) { host.Editor().SetSelUnderline(IsOn(call)); }
 
-void Insert(TMainForm& form, const MacroCall& call)
+void Insert(MacroHost& host, const MacroCall& call)
 {
-    form.RichEdit->ReplaceSelection(DecodeEscapes(call.Text()));
+    host.Editor().ReplaceSelection(DecodeEscapes(call.Text()));
 }
 
 using A = MacroArgument;
@@ -233,6 +200,23 @@ constexpr std::array kCommands{
 std::span<const MacroCommand> MacroCommands()
 {
     return kCommands;
+}
+
+bool ExecuteMacroCommand(MacroHost& host, const QString& word, const std::optional<QString>& argument)
+{
+    const MacroCommand* command = FindMacroCommand(word);
+    if (!command)
+        return false;
+    // Whatever a command changed before it failed stays changed.
+    try {
+        const std::optional<int> number = CheckMacroCall(*command, argument, host.Session().State().IsPlainDocument);
+        if (!number)
+            return false;
+        command->run(host, MacroCall{argument, *number});
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 const MacroCommand* FindMacroCommand(const QString& word)

@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 
-class TMainForm;
+class MacroHost;
 
 // The commands of the macro language, each word once, with what its
 // argument must be and the mode it needs; the runner and any later check
@@ -35,7 +35,7 @@ struct MacroCommand {
     const char* word;   // lower case
     MacroArgument argument;
     MacroMode mode;
-    void (*run)(TMainForm& form, const MacroCall& call);
+    void (*run)(MacroHost& host, const MacroCall& call);
 };
 
 std::span<const MacroCommand> MacroCommands();

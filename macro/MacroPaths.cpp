@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/MacroPaths.h"
 
-#include "app/MainForm.h"
 #include "document/DocumentRules.h"
+#include "document/DocumentSession.h"
+#include "macro/MacroHost.h"
+#include "macro/MacroState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -207,17 +209,17 @@ QString MacroPathGuard::TakeRefusal()
     return std::exchange(refusal_, QString());
 }
 
-bool PermitMacroPath(TMainForm& form, PathAccess access, const QString& path)
+bool PermitMacroPath(MacroHost& host, PathAccess access, const QString& path)
 {
-    MacroPathGuard& guard = form.Macro.Paths;
+    MacroPathGuard& guard = host.Macro().Paths;
     if (!guard.Running())
-        guard.Begin(form.Doc.CurrentFile);
+        guard.Begin(host.Session().State().CurrentFile);
     QString target = path;
     // The file Open will really take: a missing name without an extension
     // gets the one of the open dialog's filter.
     if (access == PathAccess::Read && !target.isEmpty() && !QFileInfo::exists(target) && !HasExtension(target))
-        target += OpenExtensionForFilter(form.OpenDialogState.filterIndex);
-    return guard.Permit(access, target, [&form](const QString& question) {
-        return form.Ask(MsgKind::Confirmation, question, MsgButtons::YesNo) == MsgAnswer::Yes;
+        target += OpenExtensionForFilter(host.Session().OpenDialog().filterIndex);
+    return guard.Permit(access, target, [&host](const QString& question) {
+        return host.Ask(MsgKind::Confirmation, question, MsgButtons::YesNo) == MsgAnswer::Yes;
     });
 }

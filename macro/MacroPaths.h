@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-class TMainForm;
+class MacroHost;
 
 // A macro file may come from anywhere. Its lines still do all they say, but
 // one that writes a file outside the folder of the document the run started
@@ -75,4 +75,4 @@ private:
 // confirmation box (Yes, No). An empty path (a file dialog will ask the
 // user) needs nothing. False: the line fails. A run whose start was not
 // announced with Begin starts here, on the document open now.
-bool PermitMacroPath(TMainForm& form, PathAccess access, const QString& path);
+bool PermitMacroPath(MacroHost& host, PathAccess access, const QString& path);

@@ -3,13 +3,14 @@
 // failure reported with its line number.
 #include "macro/MacroRun.h"
 
-#include "app/StatusBar.h"
-#include "app/MainForm.h"
+#include "document/DocumentSession.h"
 #include "editor/RichEdit.h"
 #include "macro/MacroCheck.h"
-#include "macro/MacroCommands.h"
 #include "macro/MacroFile.h"
+#include "macro/MacroHost.h"
 #include "macro/MacroLanguage.h"
+#include "macro/MacroState.h"
+#include "platform/AppError.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QToolButton>
 #include <QWidget>
 #include <QWindow>
 
@@ -63,12 +63,13 @@ MacroRunGuard::MacroRunGuard(MacroState& macro, QWidget* editor, QWidget* status
                              QMenuBar* menuBar, QList<QAction*> stopItems)
     : macro_(macro), editor_(editor), statusBar_(statusBar), stopButton_(stopButton), menuBar_(menuBar),
       stopItems_(std::move(stopItems)),
-      editorUpdates_(editor->updatesEnabled()), statusUpdates_(statusBar->updatesEnabled())
+      editorUpdates_(editor && editor->updatesEnabled()), statusUpdates_(statusBar && statusBar->updatesEnabled())
 {
     macro_.IsRunning = true;
     macro_.StopRequested = false;
-    editor_->setUpdatesEnabled(false);
-    statusBar_->setUpdatesEnabled(false);
+    for (QWidget* quiet : {editor_, statusBar_})
+        if (quiet)
+            quiet->setUpdatesEnabled(false);
     qApp->installEventFilter(this);
 }
 
@@ -77,8 +78,10 @@ MacroRunGuard::~MacroRunGuard()
     qApp->removeEventFilter(this);
     macro_.IsRunning = false;
     macro_.StopRequested = false;
-    editor_->setUpdatesEnabled(editorUpdates_);
-    statusBar_->setUpdatesEnabled(statusUpdates_);
+    if (editor_)
+        editor_->setUpdatesEnabled(editorUpdates_);
+    if (statusBar_)
+        statusBar_->setUpdatesEnabled(statusUpdates_);
 }
 
 bool MacroRunGuard::Blocks(QObject* receiver, const QEvent* event)
@@ -135,7 +138,7 @@ bool MacroRunGuard::AsksToStop(QObject* receiver, const QEvent* event) const
     if (!target)
         return false;
     if (esc)
-        return target->window() == editor_->window();
+        return editor_ && target->window() == editor_->window();
     return target == stopButton_ || stopButton_->isAncestorOf(target);
 }
 
@@ -210,88 +213,78 @@ bool MacroRunGuard::eventFilter(QObject* watched, QEvent* event)
     return Blocks(watched, event);
 }
 
-bool TMainForm::ExecuteMacroCommand(const QString& word, const std::optional<QString>& argument)
+void RunMacro(MacroHost& host)
 {
-    const MacroCommand* command = FindMacroCommand(word);
-    if (!command)
-        return false;
-    // Whatever a command changed before it failed stays changed.
-    try {
-        const std::optional<int> number = CheckMacroCall(*command, argument, Doc.IsPlainDocument);
-        if (!number)
-            return false;
-        command->run(*this, MacroCall{argument, *number});
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
-void TMainForm::RunMacro()
-{
-    Macro.FailedLine = 0;
+    MacroState& macro = host.Macro();
+    macro.FailedLine = 0;
     // A folder, pipe or device is no macro, and reading it could wait forever.
     QStringList lines;
-    bool found = QFileInfo(Macro.MacroFile).isFile();
+    bool found = QFileInfo(macro.MacroFile).isFile();
     if (found) {
         try {
-            lines = ReadMacroFile(Macro.MacroFile);
+            lines = ReadMacroFile(macro.MacroFile);
         } catch (const AppError&) {
             found = false;
         }
     }
     if (!found) {
-        ShowError(tr("Macro not found!"));
-        Stop1Click();
+        host.ShowError(QCoreApplication::translate("MacroRun", "Macro not found!"));
+        host.Stop();
         return;
     }
-    Macro.MacroLines = lines;
-    if (!Macro.MacroLines.isEmpty()) {
+    macro.MacroLines = lines;
+    if (!macro.MacroLines.isEmpty()) {
         {
             // The Stop items are the menus' way to end a run; the end of the
             // run disables them again.
-            const QList<QAction*> stopItems = {Item(QStringLiteral("Stop1")), Item(QStringLiteral("Stop2"))};
-            for (QAction* item : stopItems)
+            const MacroRunWidgets widgets = host.RunWidgets();
+            for (QAction* item : widgets.stopItems)
                 item->setEnabled(true);
-            MacroRunGuard guard(Macro, RichEdit, StatusBar, RunButton, menuBar(), stopItems);
+            MacroRunGuard guard(macro, widgets.editor, widgets.statusBar, widgets.stopButton, widgets.menuBar,
+                                widgets.stopItems);
+            TRichEdit& edit = host.Editor();
+            const DocumentState& doc = host.Session().State();
             PlaceholderValues values;
-            values.selection = [this] { return RichEdit->SelText(); };
-            values.selStart = [this] { return qint64(RichEdit->SelStart()); };
-            values.selEnd = [this] { return qint64(RichEdit->SelStart()) + RichEdit->SelLength(); };
+            values.selection = [&edit] { return edit.SelText(); };
+            values.selStart = [&edit] { return qint64(edit.SelStart()); };
+            values.selEnd = [&edit] { return qint64(edit.SelStart()) + edit.SelLength(); };
             QElapsedTimer sinceLook;
             sinceLook.start();
-            for (qsizetype i = 0; i < Macro.MacroLines.size(); ++i) {
-                Macro.RunLine = int(i + 1);
+            for (qsizetype i = 0; i < macro.MacroLines.size(); ++i) {
+                macro.RunLine = int(i + 1);
                 // Now and then between two lines the window hears whether
                 // the user wants the run stopped; all other input is dropped.
                 // A window never shown (a batch run) has nobody to hear.
-                if (isVisible() && sinceLook.elapsed() >= Macro.LookIntervalMs) {
+                if (host.ListensDuringRun() && sinceLook.elapsed() >= macro.LookIntervalMs) {
                     guard.LookAtInput();
                     sinceLook.restart();
                 }
-                if (Macro.StopRequested) {
-                    Macro.FailedLine = Macro.RunLine;
-                    Ask(MsgKind::Information, tr("Macro stopped in line %1.").arg(i + 1), MsgButtons::Ok);
+                if (macro.StopRequested) {
+                    macro.FailedLine = macro.RunLine;
+                    host.Ask(MsgKind::Information,
+                             QCoreApplication::translate("MacroRun", "Macro stopped in line %1.").arg(i + 1),
+                             MsgButtons::Ok);
                     break;
                 }
-                MacroLine line = SplitMacroLine(Macro.MacroLines.at(i));
+                MacroLine line = SplitMacroLine(macro.MacroLines.at(i));
                 if (line.argument) {
-                    values.currentFile = Doc.CurrentFile;
+                    values.currentFile = doc.CurrentFile;
                     line.argument = ExpandPlaceholders(*line.argument, values);
                 }
-                if (!ExecuteMacroCommand(line.word, line.argument)) {
-                    Macro.FailedLine = Macro.RunLine;
-                    //: %1 is the line number, %2 why the line failed.
-                    ShowError(tr("Error in line %1.\n%2")
-                                  .arg(QString::number(i + 1),
-                                       LineFailureReason(Macro.MacroLines.at(i), Doc.IsPlainDocument)));
+                if (!ExecuteMacroCommand(host, line.word, line.argument)) {
+                    macro.FailedLine = macro.RunLine;
+                    host.ShowError(
+                        //: %1 is the line number, %2 why the line failed.
+                        QCoreApplication::translate("MacroRun", "Error in line %1.\n%2")
+                            .arg(QString::number(i + 1),
+                                 LineFailureReason(macro.MacroLines.at(i), doc.IsPlainDocument)));
                     break;
                 }
             }
-            Macro.RunLine = 0;
+            macro.RunLine = 0;
         }
         // The window catches up with the selection once, now that the run is over.
-        RichEditSelectionChange();
+        host.RunEnded();
     }
-    Stop1Click();
+    host.Stop();
 }

@@ -1146,7 +1146,7 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
 <context>
     <name>MacroCommands</name>
     <message>
-        <location filename="../macro/MacroCommands.cpp" line="+50"/>
+        <location filename="../macro/MacroCommands.cpp" line="+49"/>
         <source>not allowed: %1</source>
         <translation>nicht erlaubt: %1</translation>
     </message>
@@ -1218,7 +1218,7 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
 <context>
     <name>MacroPaths</name>
     <message>
-        <location filename="../macro/MacroPaths.cpp" line="+149"/>
+        <location filename="../macro/MacroPaths.cpp" line="+151"/>
         <source>The macro wants to write %1.
 Allow it?</source>
         <translation>Das Makro möchte %1 schreiben.
@@ -1240,6 +1240,27 @@ Erlauben?</translation>
         <location line="+3"/>
         <source>reads %1, which other users cannot read; --allow-paths allows it</source>
         <translation>liest %1, das andere Benutzer nicht lesen können; --allow-paths erlaubt es</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRun</name>
+    <message>
+        <location filename="../macro/MacroRun.cpp" line="+231"/>
+        <source>Macro not found!</source>
+        <translation>Makro nicht gefunden!</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Macro stopped in line %1.</source>
+        <translation>Makro in Zeile %1 angehalten.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error in line %1.
+%2</source>
+        <extracomment>%1 is the line number, %2 why the line failed.</extracomment>
+        <translation>Fehler in Zeile %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -1985,14 +2006,14 @@ und Wünsche an %1</translation>
         <translation>Keine Behandlungsroutine %1.</translation>
     </message>
     <message>
-        <location line="+135"/>
-        <location filename="../macro/KeyHandling.cpp" line="+147"/>
+        <location filename="../app/MacroCommands.cpp" line="+107"/>
+        <location filename="../app/MainForm.cpp" line="+135"/>
         <source>insert</source>
         <extracomment>Typing mode in the status bar; the other one is &quot;overwrite&quot;.</extracomment>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location filename="../app/MainForm.cpp" line="+70"/>
         <source>%1
 
 Close anyway? The recording will be lost.</source>
@@ -2007,7 +2028,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+389"/>
+        <location filename="../app/MainForm.h" line="+393"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
@@ -2024,27 +2045,9 @@ Dies kann nicht rückgängig gemacht werden!</translation>
         <translation>Es gibt nichts zu drucken!</translation>
     </message>
     <message>
-        <location filename="../macro/KeyHandling.cpp" line="-1"/>
+        <location filename="../app/MacroCommands.cpp" line="-1"/>
         <source>overwrite</source>
         <translation>Überschreiben</translation>
-    </message>
-    <message>
-        <location filename="../macro/MacroRun.cpp" line="+244"/>
-        <source>Macro not found!</source>
-        <translation>Makro nicht gefunden!</translation>
-    </message>
-    <message>
-        <location line="+30"/>
-        <source>Macro stopped in line %1.</source>
-        <translation>Makro in Zeile %1 angehalten.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Error in line %1.
-%2</source>
-        <extracomment>%1 is the line number, %2 why the line failed.</extracomment>
-        <translation>Fehler in Zeile %1.
-%2</translation>
     </message>
     <message>
         <location filename="../macro/RunStop.cpp" line="+30"/>
