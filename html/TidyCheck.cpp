@@ -39,9 +39,9 @@ QByteArray ReadAll(QIODevice& device)
 
 // What a check keeps while Tidy runs.
 struct TidyCheck::Running {
-    explicit Running(const QString& outputName)
-        : outputName(outputName)
-        , output(outputName)
+    explicit Running(const QString& name)
+        : outputName(name)
+        , output(name)
     {
         // The output replaces the previous one only once Tidy has ended. It
         // is a side file: in a shared folder someone else may have put a

@@ -82,8 +82,8 @@ struct Lister {
 
 }   // namespace
 
-TMacroTreeItem::TMacroTreeItem(const QString& text, MacroNodeKind kind)
-    : QTreeWidgetItem(QStringList{text}), kind(kind), diskName(text)
+TMacroTreeItem::TMacroTreeItem(const QString& text, MacroNodeKind nodeKind)
+    : QTreeWidgetItem(QStringList{text}), kind(nodeKind), diskName(text)
 {
     Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
     if (kind != MacroNodeKind::Root)

@@ -417,9 +417,9 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
     std::vector<RegNameIndex>& valueIndex = made.values;
     RegKey* current = nullptr;
     RegNameIndex* currentValues = nullptr;
-    for (qsizetype index = 1; index < lines.size(); ++index) {
-        const int lineNumber = int(index + 1);
-        const QStringView line = lines.at(index).trimmed();
+    for (qsizetype lineIndex = 1; lineIndex < lines.size(); ++lineIndex) {
+        const int lineNumber = int(lineIndex + 1);
+        const QStringView line = lines.at(lineIndex).trimmed();
         if (line.isEmpty() || line.startsWith(u';'))
             continue;
         QString why;
@@ -447,7 +447,7 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             // Room for the key's values at once: a key of many values then
             // costs no copies and no fresh memory on the way.
             qsizetype following = 0;
-            for (qsizetype next = index + 1; next < lines.size() && !lines.at(next).trimmed().startsWith(u'[');
+            for (qsizetype next = lineIndex + 1; next < lines.size() && !lines.at(next).trimmed().startsWith(u'[');
                  ++next)
                 ++following;
             current->values.reserve(current->values.size() + size_t(following));
@@ -459,7 +459,7 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
                 return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
                                                                     "value before the first key"));
             RegValue value;
-            if (!ParseValueLine(lines, index, value, why))
+            if (!ParseValueLine(lines, lineIndex, value, why))
                 return fail(lineNumber, why);
             std::vector<RegValue>& values = current->values;
             values.push_back(std::move(value));

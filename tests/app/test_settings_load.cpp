@@ -88,11 +88,11 @@ TEST_F(SettingsLoadTest, RememberedPlacementChecksOnlyTheUpperBound)
     EXPECT_FALSE(loaded.Find(u"Maximized")->existed);
     EXPECT_FALSE(loaded.Find(u"HTMLTop")->existed);
     // The stored left stays as it was; only what is missing is written.
-    const QByteArray file = File();
-    EXPECT_TRUE(file.contains("\"Left\"=dword:00000a01\r\n"));
+    const QByteArray written = File();
+    EXPECT_TRUE(written.contains("\"Left\"=dword:00000a01\r\n"));
     for (const char* line : {"\"Width\"=dword:000001aa", "\"Height\"=dword:0000015e", "\"Maximized\"=dword:00000000",
                              "\"HTMLLeft\"=dword:00000000", "\"HTMLTop\"=dword:00000000"})
-        EXPECT_TRUE(file.contains(line)) << line;
+        EXPECT_TRUE(written.contains(line)) << line;
 
     // Exactly on the edge is not beyond it; the top is checked against the height.
     Put([](SettingsStore& s) {
@@ -125,10 +125,10 @@ TEST_F(SettingsLoadTest, WrongTypeStopsAtItsRowAndStillClosesTheKey)
     EXPECT_EQ(loaded.rows[0].first->name, QStringLiteral("Font"));
     EXPECT_EQ(store.log.back(), QStringLiteral("close"));
     // What was seeded before the fault is kept, nothing after it is written.
-    const QByteArray file = File();
-    EXPECT_TRUE(file.contains("\"Font\"=\"MS Sans Serif\""));
-    EXPECT_FALSE(file.contains("\"MakroDir\""));
-    EXPECT_TRUE(file.contains("\"Size\"=\"8\"")) << "the faulty value is left as it is";
+    const QByteArray written = File();
+    EXPECT_TRUE(written.contains("\"Font\"=\"MS Sans Serif\""));
+    EXPECT_FALSE(written.contains("\"MakroDir\""));
+    EXPECT_TRUE(written.contains("\"Size\"=\"8\"")) << "the faulty value is left as it is";
 }
 
 TEST_F(SettingsLoadTest, RefusedWriteAtShutdownStopsTheWritesAndClosesTheKey)

@@ -33,7 +33,7 @@ inline const QStringList kFamilies = {"Arial", "Courier New", "Times New Roman",
                                       "Font {with} \\odd; name", "F\u00f6nt \u4e2d"};
 
 struct Generator {
-    explicit Generator(unsigned seed, bool controls = true) : rng(seed), controls(controls) {}
+    explicit Generator(unsigned seed, bool withControls = true) : rng(seed), controls(withControls) {}
 
     int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
     bool Coin() { return Int(0, 1) == 1; }

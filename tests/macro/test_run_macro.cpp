@@ -159,8 +159,8 @@ TEST_P(RunMacroCase, GivesTheDocumentAndBoxesOfItsFolder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RunMacroCase, testing::ValuesIn(CaseNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;   // test names take letters, digits and _
+                         [](const testing::TestParamInfo<std::string>& param) {
+                             std::string name = param.param;   // test names take letters, digits and _
                              for (char& c : name)
                                  if (!std::isalnum(static_cast<unsigned char>(c)))
                                      c = '_';

@@ -112,9 +112,9 @@ TEST_P(TextReadTest, BothReadingsGiveTheRawTextWholeAndInRanges)
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, TextReadTest, ::testing::ValuesIn(kDocuments),
-                         [](const auto& info) {
+                         [](const auto& param) {
                              std::string name;
-                             for (const char* c = info.param.name; *c; ++c)
+                             for (const char* c = param.param.name; *c; ++c)
                                  name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
                              return name;
                          });
