@@ -7,6 +7,8 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
+# Compiler warnings stop the build (WERROR=OFF to look past them).
+WERROR ?= ON
 
 .PHONY: all deps configure build run test bench clean sanitize
 
@@ -16,7 +18,7 @@ deps:
 	./scripts/install-deps.sh
 
 $(BUILD_DIR)/build.ninja: CMakeLists.txt
-	cmake -S . -B $(BUILD_DIR) -G Ninja
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DMIREL_WERROR=$(WERROR)
 
 configure: deps $(BUILD_DIR)/build.ninja
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "macro/BatchRun.h"
+#include "app/BatchRun.h"
 #include "platform/AppError.h"
 #include "platform/BatchPrompts.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "macro/BatchRun.h"
+#include "app/BatchRun.h"
 
 #include "app/MainForm.h"
 #include "document/Recovery.h"
