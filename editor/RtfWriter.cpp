@@ -174,8 +174,8 @@ private:
         number("sa", f.bottomMargin());
         QList<QTextOption::Tab> tabs = f.tabPositions();
         std::stable_sort(tabs.begin(), tabs.end(),
-                         [](const QTextOption::Tab& a, const QTextOption::Tab& b) {
-                             return a.position < b.position;
+                         [](const QTextOption::Tab& left, const QTextOption::Tab& right) {
+                             return left.position < right.position;
                          });
         for (const QTextOption::Tab& tab : tabs) {
             if (tab.type == QTextOption::RightTab)
