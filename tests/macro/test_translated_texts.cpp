@@ -8,6 +8,7 @@
 #include "macro/MacroPaths.h"
 #include "platform/BatchPrompts.h"
 #include "tests/support/MainFormFixture.h"
+#include "tests/support/MarkingTranslator.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -18,23 +19,9 @@
 
 namespace {
 
-class BracketingTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
-        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-    }
-    bool isEmpty() const override { return false; }
-};
-
 // Installed for one test, removed again whatever happens.
-class Bracketed {
-public:
-    Bracketed() { QCoreApplication::installTranslator(&translator_); }
-    ~Bracketed() { QCoreApplication::removeTranslator(&translator_); }
-
-private:
-    BracketingTranslator translator_;
+struct Bracketed : MarkingTranslator {
+    Bracketed() : MarkingTranslator(Marks::Brackets) {}
 };
 
 } // namespace

@@ -7,33 +7,19 @@
 #include "platform/RegFileSettingsStore.h"
 #include "platform/SafeFile.h"
 #include "platform/Trash.h"
+#include "tests/support/MarkingTranslator.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <functional>
 
-namespace {
-
-class BracketingTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
-        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-    }
-    bool isEmpty() const override { return false; }
-};
-
-} // namespace
-
 TEST(TranslatedPlatformTexts, EachMessageIsOneTranslatedSentence)
 {
-    BracketingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
+    const MarkingTranslator translator(MarkingTranslator::Marks::Brackets);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("plain"));
     QFile plain(file);
@@ -79,6 +65,5 @@ TEST(TranslatedPlatformTexts, EachMessageIsOneTranslatedSentence)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.text(), c.expected) << c.what;
-    QCoreApplication::removeTranslator(&translator);
 }
 

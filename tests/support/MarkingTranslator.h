@@ -12,7 +12,8 @@
 // tests of where a text's translation is looked up.
 class MarkingTranslator : public QTranslator {
 public:
-    enum class Marks { Text, Context };
+    // Brackets: every text, Qt's own too, as "[text]".
+    enum class Marks { Text, Context, Brackets };
     explicit MarkingTranslator(Marks marks = Marks::Text) : marks_(marks) { QCoreApplication::installTranslator(this); }
     ~MarkingTranslator() override { QCoreApplication::removeTranslator(this); }
     MarkingTranslator(const MarkingTranslator&) = delete;
@@ -21,6 +22,8 @@ public:
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
     {
+        if (marks_ == Marks::Brackets)
+            return u'[' + QString::fromUtf8(source) + u']';
         if (!context || context[0] == 'Q')
             return {};
         const QString text = QString::fromUtf8(source);
