@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentSession.h"
 #include "document/FileAttributes.h"
+#include "editor/Formatting.h"
 #include "editor/RichEdit.h"
 #include "markers/Markers.h"
 
@@ -33,14 +34,7 @@ void DocumentSession::Close()
         edit.SetRightIndent(0);
         edit.SetNumberingOff();
         edit.SetTabs({});
-        CharAttributes attributes;
-        attributes.name = user.font.family();
-        attributes.size = user.font.pointSizeF();
-        attributes.bold = user.font.bold();
-        attributes.italic = user.font.italic();
-        attributes.underline = user.font.underline();
-        attributes.colour = user.colour;
-        edit.SetDefAttributes(attributes);
+        edit.SetDefAttributes(AttributesOf(user));
         edit.SetSelStart(0);
     }
     host_.ClearMarkers();

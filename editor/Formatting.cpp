@@ -7,6 +7,18 @@
 
 #include <QToolButton>
 
+CharAttributes AttributesOf(const FontChoice& choice)
+{
+    CharAttributes attributes;
+    attributes.name = choice.font.family();
+    attributes.size = choice.font.pointSizeF();
+    attributes.bold = choice.font.bold();
+    attributes.italic = choice.font.italic();
+    attributes.underline = choice.font.underline();
+    attributes.colour = choice.colour;
+    return attributes;
+}
+
 bool IsSizeText(const QString& text)
 {
     if (text.isEmpty())
@@ -66,13 +78,7 @@ void DropFormatting(TRichEdit& edit, const FontChoice& userFont)
     edit.SetRightIndent(0);
     edit.SetNumberingOff();
     edit.SetTabs(QList<double>(edit.TabCount(), 0.0));
-    CharAttributes a;
-    a.name = userFont.font.family();
-    a.size = userFont.font.pointSizeF();
-    a.bold = userFont.font.bold();
-    a.italic = userFont.font.italic();
-    a.underline = userFont.font.underline();
-    a.colour = userFont.colour;
+    const CharAttributes a = AttributesOf(userFont);
     edit.SetSelFontName(a.name);
     edit.SetSelSize(a.size);
     edit.SetSelBold(a.bold);

@@ -6,6 +6,10 @@
 class QToolButton;
 class TRichEdit;
 struct FontChoice;
+struct CharAttributes;
+
+// The character attributes of the user's chosen font and colour.
+CharAttributes AttributesOf(const FontChoice& choice);
 
 // Formatting of rich documents and the plain-text switch.
 
