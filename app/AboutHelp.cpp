@@ -70,29 +70,29 @@ QString HelpTarget(const QString& helpFile, bool helpFileOpens, const QString& p
 
 void TMainForm::InfoClick()
 {
-    if (!About)
+    if (!ui_.About)
         return;
     // The keyboard goes back where it was, as after any dialog: going back
     // on top alone leaves the window inactive.
     QPointer<QWidget> focus = focusWidget();
-    About->onClosed = [this, focus] {
+    ui_.About->onClosed = [this, focus] {
         if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
             SetTopmost(true);
         activateWindow();
         if (focus && focus->isVisible())
             focus->setFocus();
-        else if (RichEdit->isVisible())
-            RichEdit->setFocus();
+        else if (ui_.RichEdit->isVisible())
+            ui_.RichEdit->setFocus();
     };
-    About->onHomepageClick = [this](const QString& address) { ShellOpen(address); };
+    ui_.About->onHomepageClick = [this](const QString& address) { ShellOpen(address); };
     // The option stays on: closing the box puts the window back on top.
     if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
         LeaveTopQuietly(*this);
     if (platform().screen)
-        About->move(CentredOnScreen(platform().screen->ScreenSize(), About->size()));
-    About->show();
-    About->raise();
-    About->activateWindow();
+        ui_.About->move(CentredOnScreen(platform().screen->ScreenSize(), ui_.About->size()));
+    ui_.About->show();
+    ui_.About->raise();
+    ui_.About->activateWindow();
 }
 
 void TMainForm::Help1Click()
@@ -103,7 +103,7 @@ void TMainForm::Help1Click()
         SetChecked(QStringLiteral("AlwaysStayOnTop"), false);
         SetChecked(QStringLiteral("AlwaysStayOnTop1"), false);
     }
-    const QString programDir = ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : ProgramDir;
+    const QString programDir = programDir_.isEmpty() ? QCoreApplication::applicationDirPath() : programDir_;
     const QString chm = FindHelpFile(HelpFolders(QDir::currentPath(), programDir));
     // A stock desktop has no CHM viewer: the same help as HTML pages then.
     const bool chmOpens = !chm.isEmpty() && (!platform().shell || platform().shell->HasOpenerFor(chm));

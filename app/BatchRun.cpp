@@ -65,12 +65,12 @@ public:
     {
         Platform platform{&prompts_, &shell_, &clock_, &screen_, nullptr};
         form_ = std::make_unique<TMainForm>(platform, QStringList());
-        form_->Macro.Paths.SetPolicy(allowPaths ? PathPolicy::Allow : PathPolicy::Refuse);
+        form_->Macro().Paths.SetPolicy(allowPaths ? PathPolicy::Allow : PathPolicy::Refuse);
         // Every file is saved or left as it was: nothing to recover.
         StopRecovery(*form_);
         // No window, so no progress dialog: the run counts files instead.
-        form_->LongWork = nullptr;
-        prompts_.SetLineSources([this] { return form_->Macro.RunLine; }, [this] { return form_->Macro.FailedLine; });
+        form_->SetLongWork(nullptr);
+        prompts_.SetLineSources([this] { return form_->Macro().RunLine; }, [this] { return form_->Macro().FailedLine; });
     }
 
     // Whatever goes wrong with one file is that file's result; the next
@@ -96,37 +96,37 @@ private:
         prompts_.TakeRefusal();
         TMainForm& form = *form_;
         // What the last file left behind is not to be saved, nor asked about.
-        form.RichEdit->SetModified(false);
+        form.Ui().RichEdit->SetModified(false);
         const QString target = QFileInfo(file).absoluteFilePath();
         form.OpenNamed(file);
-        if (form.Doc.CurrentFile != target) {
+        if (form.Session().State().CurrentFile != target) {
             const QString reason = prompts_.TakeLastMessage();
             if (reason.isEmpty())
                 return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be opened"));
             return Failure(file, 0, reason);
         }
         const std::optional<QByteArray> before = FileDigest(target);
-        form.SearchPos = 0;
-        form.Macro.MacroFile = macroFile_;
-        form.Macro.MacroLines.clear();
-        form.Macro.Paths.Begin(target);
+        form.Search().Pos() = 0;
+        form.Macro().MacroFile = macroFile_;
+        form.Macro().MacroLines.clear();
+        form.Macro().Paths.Begin(target);
         form.RunMacro();
-        if (const int line = form.Macro.FailedLine; line > 0) {
-            const QString text = form.Macro.MacroLines.value(line - 1);
+        if (const int line = form.Macro().FailedLine; line > 0) {
+            const QString text = form.Macro().MacroLines.value(line - 1);
             QString refusal = prompts_.TakeRefusal();
             if (refusal.isEmpty())
-                refusal = form.Macro.Paths.TakeRefusal();
+                refusal = form.Macro().Paths.TakeRefusal();
             return Failure(file, line,
                            refusal.isEmpty()
-                               ? LineFailureReason(text, form.Doc.IsPlainDocument)
+                               ? LineFailureReason(text, form.Session().State().IsPlainDocument)
                                : CommandRefusal(SplitMacroLine(text).word, refusal));
         }
-        if (form.Doc.CurrentFile != target)
+        if (form.Session().State().CurrentFile != target)
             return Failure(file, 0,
                            QCoreApplication::translate("BatchRun",
                                                        "the macro went on to another document (%1); nothing was saved")
-                               .arg(QuotedName(form.Doc.CurrentFile)));
-        if (!form.RichEdit->Modified())
+                               .arg(QuotedName(form.Session().State().CurrentFile)));
+        if (!form.Ui().RichEdit->Modified())
             return Outcome(file, FileOutcome::Unchanged);
         return dryRun_ ? Compare(file, target) : Save(file, target, before);
     }
@@ -134,17 +134,17 @@ private:
     FileResult Save(const QString& file, const QString& target, const std::optional<QByteArray>& before)
     {
         // Nobody is there to ask: another program's change is kept.
-        if (ChangedSince(form_->Doc.LastSeen, target))
+        if (ChangedSince(form_->Session().State().LastSeen, target))
             return Failure(file, 0, ChangedWhileRunning());
         prompts_.TakeLastMessage();
-        form_->CheckList->TakeSaveFailure();
+        form_->Ui().CheckList->TakeSaveFailure();
         if (!form_->SaveWithChecks(false)) {
             const QString reason = prompts_.TakeLastMessage();
             if (reason.isEmpty())
                 return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be saved."));
             return Failure(file, 0, reason);
         }
-        if (const QString markers = form_->CheckList->TakeSaveFailure(); !markers.isEmpty())
+        if (const QString markers = form_->Ui().CheckList->TakeSaveFailure(); !markers.isEmpty())
             // Written, and an error all the same.
             return Failure(file, 0,
                            QCoreApplication::translate("BatchRun",
@@ -162,7 +162,7 @@ private:
             return Failure(file, 0, NoTemporaryFolder(scratch_.errorString()));
         const QString copy = scratch_.filePath(QFileInfo(target).fileName());
         try {
-            form_->RichEdit->SaveToFile(copy);
+            form_->Ui().RichEdit->SaveToFile(copy);
         } catch (const AppError& e) {
             return Failure(file, 0, e.message());
         }

@@ -20,7 +20,7 @@ class MainFormDocumentHost : public DocumentSessionHost {
 public:
     explicit MainFormDocumentHost(TMainForm& form) : form_(form) {}
 
-    TRichEdit& Editor() override { return *form_.RichEdit; }
+    TRichEdit& Editor() override { return *form_.Ui().RichEdit; }
 
     bool OptionOn(DocumentOption option) const override
     {
@@ -40,26 +40,26 @@ public:
     }
     bool CaptionNamesFile() const override { return form_.windowTitle() != kVersionedTitle; }
     void ApplyDocumentKind() override { form_.ApplyDocumentKind(); }
-    bool FormatBarShown() const override { return !form_.ToolBar1->isHidden(); }
-    void ShowFormatBar(bool show) override { form_.ToolBar1->setVisible(show); }
-    FontChoice UserFont() const override { return form_.Startup.UserFont; }
-    QString DesktopDir() const override { return form_.Startup.DesktopDir; }
+    bool FormatBarShown() const override { return !form_.Ui().ToolBar1->isHidden(); }
+    void ShowFormatBar(bool show) override { form_.Ui().ToolBar1->setVisible(show); }
+    FontChoice UserFont() const override { return form_.Startup().UserFont; }
+    QString DesktopDir() const override { return form_.Startup().DesktopDir; }
 
     void ShowOpenedStatus(const QString& attributes) override
     {
         form_.RichEditSelectionChange();
         form_.ShowFileSize();
-        TStatusBar& bar = *form_.StatusBar;
+        TStatusBar& bar = *form_.Ui().StatusBar;
         const QString size = bar.Panel(0).text;
-        bar.SetPanelWidth(0, form_.RichEdit->IsPlainText() ? int(bar.TextWidth(size) * 1.3) : 0);
+        bar.SetPanelWidth(0, form_.Ui().RichEdit->IsPlainText() ? int(bar.TextWidth(size) * 1.3) : 0);
         if (!attributes.isEmpty())
             bar.SetPanelText(5, attributes);
     }
     void ShowClosedStatus(std::optional<int> sizePanelWidth) override
     {
-        form_.StatusBar->SetPanelText(0, QString());
+        form_.Ui().StatusBar->SetPanelText(0, QString());
         if (sizePanelWidth)
-            form_.StatusBar->SetPanelWidth(0, *sizePanelWidth);
+            form_.Ui().StatusBar->SetPanelWidth(0, *sizePanelWidth);
     }
     void SelectionChanged() override { form_.RichEditSelectionChange(); }
     void NoteRecentFile(const QString& path) override { form_.NoteRecentFile(path); }
@@ -67,31 +67,31 @@ public:
     bool RecordFileCommand(const QString& line) override
     {
         form_.RecordCommand(line);
-        const MacroState& macro = form_.Macro;
+        const MacroState& macro = form_.Macro();
         return macro.IsRecording && !macro.MacroLines.isEmpty() && macro.MacroLines.last() == line;
     }
-    void TakeBackCommand() override { form_.Macro.MacroLines.removeLast(); }
+    void TakeBackCommand() override { form_.Macro().MacroLines.removeLast(); }
     void AddSavedMacro(const QString& path) override { form_.AddSavedMacroNode(path); }
 
     void ShowMarkers(const QString& markerFile) override
     {
         if (markerFile.isEmpty()) {
-            form_.CheckList->ClearMarkers();
+            form_.Ui().CheckList->ClearMarkers();
             form_.ShowMarkerSidebar(false);
         } else {
-            form_.CheckList->RestoreMarkers(markerFile, form_.RichEdit->LineCount());
+            form_.Ui().CheckList->RestoreMarkers(markerFile, form_.Ui().RichEdit->LineCount());
             form_.ShowMarkerSidebar(true);
         }
     }
-    void ClearMarkers() override { form_.CheckList->ClearMarkers(); }
-    void SaveMarkers(const QString& markerFile) override { form_.CheckList->SaveMarkers(markerFile); }
+    void ClearMarkers() override { form_.Ui().CheckList->ClearMarkers(); }
+    void SaveMarkers(const QString& markerFile) override { form_.Ui().CheckList->SaveMarkers(markerFile); }
     void MarkerFileRemoved() override
     {
-        form_.SetEnabled(QStringLiteral("MarkLine1"), form_.CheckList->isVisible());
-        form_.SetEnabled(QStringLiteral("MarkLine2"), form_.CheckList->isVisible());
+        form_.SetEnabled(QStringLiteral("MarkLine1"), form_.Ui().CheckList->isVisible());
+        form_.SetEnabled(QStringLiteral("MarkLine2"), form_.Ui().CheckList->isVisible());
     }
     bool RecycleFile(const QString& path) override { return form_.RecycleFile(path); }
-    ProgressView* Progress() override { return form_.LongWork; }
+    ProgressView* Progress() override { return form_.LongWork(); }
     void BringToFront() override
     {
         form_.raise();
@@ -133,36 +133,36 @@ void StopRecovery(TMainForm& form) { StopRecovery(form.Session(), form); }
 void TMainForm::ShowMarkerSidebar(bool show)
 {
     if (show) {
-        Tree->hide();
-        Panel2->show();
+        ui_.Tree->hide();
+        ui_.Panel2->show();
     }
     // The splitter sits just left of the sidebar and shows with it.
-    CheckList->setVisible(show);
-    Splitter1->setVisible(show);
+    ui_.CheckList->setVisible(show);
+    ui_.Splitter1->setVisible(show);
     SetEnabled(QStringLiteral("MarkLine1"), show);
     SetEnabled(QStringLiteral("MarkLine2"), show);
 }
 
 void TMainForm::ApplyDocumentKind()
 {
-    if (Doc.IsPlainDocument) {
-        RichEdit->SetPlainTextMode(true);
-        RichEdit->SetWordWrap(Doc.WrapWanted);
+    if (doc_.IsPlainDocument) {
+        ui_.RichEdit->SetPlainTextMode(true);
+        ui_.RichEdit->SetWordWrap(doc_.WrapWanted);
         SetChecked(QStringLiteral("PlainText1"), true);
         SetChecked(QStringLiteral("PlainText"), true);
-        SetChecked(QStringLiteral("WordWrap"), Doc.WrapWanted);
+        SetChecked(QStringLiteral("WordWrap"), doc_.WrapWanted);
         SetEnabled(QStringLiteral("Wordwrap1"), true);
         SetEnabled(QStringLiteral("WordWrap"), true);
         // A rich document before may have hidden them.
-        StatusBar->ShowSwatches(true);
+        ui_.StatusBar->ShowSwatches(true);
     } else {
-        RichEdit->SetPlainTextMode(false);
+        ui_.RichEdit->SetPlainTextMode(false);
         SetChecked(QStringLiteral("PlainText1"), false);
         SetChecked(QStringLiteral("PlainText"), false);
         SetEnabled(QStringLiteral("Wordwrap1"), false);
         SetEnabled(QStringLiteral("WordWrap"), false);
         SetChecked(QStringLiteral("WordWrap"), true);
-        RichEdit->SetWordWrap(true);
+        ui_.RichEdit->SetWordWrap(true);
     }
 }
 

@@ -4,6 +4,7 @@
 // window through the host below.
 #include "app/MainForm.h"
 #include "app/StatusBar.h"
+#include "app/WindowOptions.h"
 #include "editor/Formatting.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"
@@ -22,7 +23,7 @@ class MainFormEditorHost : public EditorHost {
 public:
     explicit MainFormEditorHost(TMainForm& form) : form_(form) {}
 
-    TRichEdit& Editor() override { return *form_.RichEdit; }
+    TRichEdit& Editor() override { return *form_.Ui().RichEdit; }
     void RecordCommand(const QString& line) override { form_.RecordCommand(line); }
     QString DecodeEscapes(const QString& text) const override { return ::DecodeEscapes(text); }
     void Guard(const std::function<void()>& handler) override { form_.Guard(handler); }
@@ -39,16 +40,16 @@ constexpr int kFileSizeAtOnce = 64 * 1024;
 
 AlignmentButtons AlignmentButtonsOf(TMainForm& form)
 {
-    return {form.LeftAlign, form.RightAlign, form.CenterAlign};
+    return {form.Ui().LeftAlign, form.Ui().RightAlign, form.Ui().CenterAlign};
 }
 
 void ToggleStyleClick(TMainForm& form, TextStyle style, QToolButton* button)
 {
-    const bool on = ToggleStyle(*form.RichEdit, style);
+    const bool on = ToggleStyle(*form.Ui().RichEdit, style);
     // Nothing moved, so no selection change will set the button.
     button->setChecked(on);
     form.RecordCommand(StyleLine(style, on));
-    form.RichEdit->setFocus();
+    form.Ui().RichEdit->setFocus();
 }
 
 } // namespace
@@ -69,46 +70,46 @@ void CloseSearchDialogs(TMainForm& form) { form.Search().CloseDialogs(); }
 
 void TMainForm::Cut1Click()
 {
-    RichEdit->cut();
+    ui_.RichEdit->cut();
     RecordCommand(QStringLiteral("Cut"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::Copy1Click()
 {
-    RichEdit->copy();
+    ui_.RichEdit->copy();
     RecordCommand(QStringLiteral("Copy"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::Paste1Click()
 {
-    RichEdit->paste();
+    ui_.RichEdit->paste();
     RecordCommand(QStringLiteral("Paste"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::SelectAll1Click()
 {
-    RichEdit->SelectAllText();
+    ui_.RichEdit->SelectAllText();
     RecordCommand(QStringLiteral("SelectAll"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::Undo1Click()
 {
-    RichEdit->UndoStep();
+    ui_.RichEdit->UndoStep();
     // While recording, undo takes back the input it recorded last.
-    Macro.UndoRecorded();
-    RichEdit->setFocus();
+    macro_.UndoRecorded();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::Redo1Click()
 {
     // Nothing is recorded: Redo is off while a recording is on.
-    if (!Macro.IsRecording)
-        RichEdit->RedoStep();
-    RichEdit->setFocus();
+    if (!macro_.IsRecording)
+        ui_.RichEdit->RedoStep();
+    ui_.RichEdit->setFocus();
 }
 
 // ---------------------------------------------------------------- Find
@@ -122,34 +123,34 @@ void TMainForm::GotoLine1Click() { search_->GoToLine(); }
 
 void TMainForm::Print1Click()
 {
-    if (RichEdit->TextLength() == 0) {
+    if (ui_.RichEdit->TextLength() == 0) {
         Ask(MsgKind::Information, tr("There is nothing to print!"), MsgButtons::Ok);
     } else {
-        QPrinter& printer = PrinterOf(Editing);
+        QPrinter& printer = PrinterOf(editing_);
         if (platform().prompts->PrintDialog(printer))
-            RichEdit->PrintDocument(Doc.CurrentFile, printer);
+            ui_.RichEdit->PrintDocument(doc_.CurrentFile, printer);
     }
     RecordCommand(QStringLiteral("Print"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::PrinterSetup1Click()
 {
-    platform().prompts->PrinterSetupDialog(PrinterOf(Editing));
-    RichEdit->setFocus();
+    platform().prompts->PrinterSetupDialog(PrinterOf(editing_));
+    ui_.RichEdit->setFocus();
 }
 
 // ---------------------------------------------------------------- format
 
-void TMainForm::BoldButtonClick() { ToggleStyleClick(*this, TextStyle::Bold, BoldButton); }
-void TMainForm::ItalicButtonClick() { ToggleStyleClick(*this, TextStyle::Italic, ItalicButton); }
-void TMainForm::UnderlinedButtonClick() { ToggleStyleClick(*this, TextStyle::Underline, UnderlinedButton); }
+void TMainForm::BoldButtonClick() { ToggleStyleClick(*this, TextStyle::Bold, ui_.BoldButton); }
+void TMainForm::ItalicButtonClick() { ToggleStyleClick(*this, TextStyle::Italic, ui_.ItalicButton); }
+void TMainForm::UnderlinedButtonClick() { ToggleStyleClick(*this, TextStyle::Underline, ui_.UnderlinedButton); }
 
 void TMainForm::SchriftartenChange()
 {
-    const QString name = Schriftarten->currentText();
-    RichEdit->SetSelFontName(name);
-    RichEdit->setFocus();
+    const QString name = ui_.Schriftarten->currentText();
+    ui_.RichEdit->SetSelFontName(name);
+    ui_.RichEdit->setFocus();
     RecordCommand(QStringLiteral("Font ") + name);
 }
 
@@ -157,13 +158,13 @@ void TMainForm::GroesseChange()
 {
     // Only a chosen entry is a size: a "Size " line without one would stop
     // the macro that replays it.
-    const int index = Groesse->currentIndex();
+    const int index = ui_.Groesse->currentIndex();
     if (index < 0)
         return;
-    const QString entry = Groesse->itemText(index);
-    RichEdit->SetSelSize(entry.toInt());
+    const QString entry = ui_.Groesse->itemText(index);
+    ui_.RichEdit->SetSelSize(entry.toInt());
     RecordCommand(QStringLiteral("Size ") + entry);
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::GroesseKeyDown(int& key, Qt::KeyboardModifiers)
@@ -172,56 +173,46 @@ void TMainForm::GroesseKeyDown(int& key, Qt::KeyboardModifiers)
         return;
     // Enter only adds and chooses a size; applying it is the list's job.
     key = 0;
-    const QString text = Groesse->currentText();
-    if (!IsSizeText(text))
-        return;
-    QStringList sizes;
-    for (int i = 0; i < Groesse->count(); ++i)
-        sizes << Groesse->itemText(i);
-    const SizePlace place = PlaceSize(sizes, text);
-    if (!place.found)
-        Groesse->insertItem(place.index, text);
-    Groesse->setCurrentIndex(place.index);
-    Groesse->lineEdit()->deselect();
-    RichEdit->setFocus();
+    if (ChooseTypedSize(*ui_.Groesse))
+        ui_.RichEdit->setFocus();
 }
 
 void TMainForm::AlignClick(int tag)
 {
-    RichEdit->SetParaAlignment(tag);
+    ui_.RichEdit->SetParaAlignment(tag);
     ShowAlignment(AlignmentButtonsOf(*this), tag);
     RecordCommand(AlignmentLine(tag));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::Font1Click()
 {
-    FontChoice choice{RichEdit->ControlFont(), RichEdit->ControlColour()};
+    FontChoice choice{ui_.RichEdit->ControlFont(), ui_.RichEdit->ControlColour()};
     if (platform().prompts->FontDialog(choice)) {
-        Startup.UserFont = choice;
-        RichEdit->SetControlFont(choice.font, choice.colour);
+        startup_.UserFont = choice;
+        ui_.RichEdit->SetControlFont(choice.font, choice.colour);
         RecordCommand(QStringLiteral("Font ") + choice.font.family());
     }
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::WordWrapClick()
 {
     const bool on = !IsChecked(QStringLiteral("WordWrap"));
     SetChecked(QStringLiteral("WordWrap"), on);
-    Doc.WrapWanted = on;
+    doc_.WrapWanted = on;
     SetChecked(QStringLiteral("Wordwrap1"), on);
-    RichEdit->SetWordWrap(on);
+    ui_.RichEdit->SetWordWrap(on);
     RecordCommand(on ? QStringLiteral("WordWrap On") : QStringLiteral("WordWrap Off"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::PlainTextClick()
 {
     const bool wasPlain = IsChecked(QStringLiteral("PlainText"));
-    const bool hasText = RichEdit->TextLength() > 0;
-    const int start = RichEdit->SelStart();
-    const int length = RichEdit->SelLength();
+    const bool hasText = ui_.RichEdit->TextLength() > 0;
+    const int start = ui_.RichEdit->SelStart();
+    const int length = ui_.RichEdit->SelLength();
     if (wasPlain) {
         RecordCommand(QStringLiteral("PlainText Off"));
     } else if (!hasText) {
@@ -230,73 +221,84 @@ void TMainForm::PlainTextClick()
         if (Ask(MsgKind::Confirmation, tr("Sure to loose all formattings?\nNo undo possible!"),
                 MsgButtons::OkCancel) != MsgAnswer::Ok)
             return;
-        DropFormatting(*RichEdit, Startup.UserFont);
+        DropFormatting(*ui_.RichEdit, startup_.UserFont);
         RecordCommand(QStringLiteral("PlainText On"));
     }
-    Doc.IsPlainDocument = !wasPlain;
-    ToolBar1->setVisible(wasPlain);
+    doc_.IsPlainDocument = !wasPlain;
+    ui_.ToolBar1->setVisible(wasPlain);
     if (hasText)
-        RichEdit->SetModified(true);
+        ui_.RichEdit->SetModified(true);
     ApplyDocumentKind();
     // Going plain sets the text anew, which would leave the caret at the start.
-    RichEdit->SetSelStart(start);
-    RichEdit->SetSelLength(length);
-    const int colourWidth = Doc.IsPlainDocument ? 27 : 0;
-    StatusBar->SetPanelWidth(3, colourWidth);
-    StatusBar->SetPanelWidth(4, colourWidth);
+    ui_.RichEdit->SetSelStart(start);
+    ui_.RichEdit->SetSelLength(length);
+    const int colourWidth = doc_.IsPlainDocument ? 27 : 0;
+    ui_.StatusBar->SetPanelWidth(3, colourWidth);
+    ui_.StatusBar->SetPanelWidth(4, colourWidth);
     RichEditSelectionChange();
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 // ---------------------------------------------------------------- selection
 
 void TMainForm::ShowCaretPosition()
 {
-    const int start = RichEdit->SelStart();
-    const int line = RichEdit->LineFromChar(start);
-    const QString text = CaretPositionText(line, start - RichEdit->LineIndex(line));
-    StatusBar->SetPanelText(1, text);
-    StatusBar->SetPanelWidth(1, StatusBar->TextWidth(text) + 25);
+    const int start = ui_.RichEdit->SelStart();
+    const int line = ui_.RichEdit->LineFromChar(start);
+    const QString text = CaretPositionText(line, start - ui_.RichEdit->LineIndex(line));
+    ui_.StatusBar->SetPanelText(1, text);
+    ui_.StatusBar->SetPanelWidth(1, ui_.StatusBar->TextWidth(text) + 25);
 }
 
 void TMainForm::RichEditSelectionChange()
 {
-    const int start = RichEdit->SelStart();
-    if (start == SearchPos)
-        Macro.PreviousChar = QChar();
+    const int start = ui_.RichEdit->SelStart();
+    if (start == search_->Pos())
+        macro_.PreviousChar = QChar();
     else
-        SearchPos = start;
-    SelectionHintDone = false;
+        search_->Pos() = start;
+    selectionHintDone_ = false;
     // A macro run updates the window once, when it ends.
-    if (Macro.IsRunning)
+    if (macro_.IsRunning)
         return;
-
-    if (RichEdit->IsPlainText()) {
-        if (const auto text = ShortTrimmedSelection(*RichEdit, 6)) {
-            if (const auto colour = ColourFromText(*text)) {
-                Startup.LastSelectedColour = ColourSlots{colour->red, colour->green, colour->blue};
-                StatusBar->update();
-            }
-        }
-        if (fileSizeKnown_)
-            StatusBar->SetPanelWidth(0, StatusBar->TextWidth(StatusBar->Panel(0).text) + 25);
-        else if (RichEdit->TextLength() <= kFileSizeAtOnce)
-            ShowFileSize();
-        else if (!fileSizeTimer_->isActive())
-            fileSizeTimer_->start();
-    } else {
-        const CharAttributes a = RichEdit->SelAttributes();
-        BoldButton->setChecked(a.bold);
-        ItalicButton->setChecked(a.italic);
-        UnderlinedButton->setChecked(a.underline);
-        Schriftarten->setCurrentIndex(FontBoxIndex(*Schriftarten, a.name));
-        Groesse->setEditText(QString::number(qRound(a.size)));
-        int enter = Qt::Key_Return;
-        GroesseKeyDown(enter, Qt::NoModifier);
-        ShowAlignment(AlignmentButtonsOf(*this), RichEdit->ParaAlignment());
-        StatusBar->SetPanelWidth(0, 0);
-    }
+    if (ui_.RichEdit->IsPlainText())
+        ShowPlainSelection();
+    else
+        ShowRichSelection();
     ShowCaretPosition();
+}
+
+// A colour's code selected in plain text shows in its swatch, and the size
+// panel follows the text.
+void TMainForm::ShowPlainSelection()
+{
+    if (const auto text = ShortTrimmedSelection(*ui_.RichEdit, 6)) {
+        if (const auto colour = ColourFromText(*text)) {
+            startup_.LastSelectedColour = ColourSlots{colour->red, colour->green, colour->blue};
+            ui_.StatusBar->update();
+        }
+    }
+    if (fileSizeKnown_)
+        ui_.StatusBar->SetPanelWidth(0, ui_.StatusBar->TextWidth(ui_.StatusBar->Panel(0).text) + 25);
+    else if (ui_.RichEdit->TextLength() <= kFileSizeAtOnce)
+        ShowFileSize();
+    else if (!fileSizeTimer_->isActive())
+        fileSizeTimer_->start();
+}
+
+// The format toolbar shows the selection's attributes.
+void TMainForm::ShowRichSelection()
+{
+    const CharAttributes a = ui_.RichEdit->SelAttributes();
+    ui_.BoldButton->setChecked(a.bold);
+    ui_.ItalicButton->setChecked(a.italic);
+    ui_.UnderlinedButton->setChecked(a.underline);
+    ui_.Schriftarten->setCurrentIndex(FontBoxIndex(*ui_.Schriftarten, a.name));
+    ui_.Groesse->setEditText(QString::number(qRound(a.size)));
+    if (ChooseTypedSize(*ui_.Groesse))
+        ui_.RichEdit->setFocus();
+    ShowAlignment(AlignmentButtonsOf(*this), ui_.RichEdit->ParaAlignment());
+    ui_.StatusBar->SetPanelWidth(0, 0);
 }
 
 void TMainForm::FileSizeStale()
@@ -309,27 +311,25 @@ void TMainForm::ShowFileSize()
 {
     fileSizeTimer_->stop();
     fileSizeKnown_ = true;
-    const QString size = FileSizeText(RichEdit->EncodedSize());
-    StatusBar->SetPanelText(0, size);
+    const QString size = FileSizeText(ui_.RichEdit->EncodedSize());
+    ui_.StatusBar->SetPanelText(0, size);
     // Rich documents keep the panel hidden.
-    if (RichEdit->IsPlainText())
-        StatusBar->SetPanelWidth(0, StatusBar->TextWidth(size) + 25);
+    if (ui_.RichEdit->IsPlainText())
+        ui_.StatusBar->SetPanelWidth(0, ui_.StatusBar->TextWidth(size) + 25);
 }
 
 void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
 {
-    if (IsChecked(QStringLiteral("CenterOnScreen")) && RichEdit->hasFocus()) {
+    if (IsChecked(QStringLiteral("CenterOnScreen")) && ui_.RichEdit->hasFocus()) {
         const QSize screen = platform().screen ? platform().screen->ScreenSize() : QSize();
-        const QRect frame = frameGeometry();
-        const QPoint centred(screen.width() / 2 - frame.width() / 2,
-                             screen.height() / 2 - frame.height() / 2);
-        if (frame.topLeft() != centred)
+        const QPoint centred = CentredOnScreen(screen, frameGeometry().size());
+        if (frameGeometry().topLeft() != centred)
             move(centred);
     }
-    if (SelectionHintDone)
+    if (selectionHintDone_)
         return;
-    const QString hint = SelectionHint(*RichEdit);
+    const QString hint = SelectionHint(*ui_.RichEdit);
     // No selection: no hint, and the next selection gets one.
-    SelectionHintDone = !hint.isEmpty();
-    RichEdit->setToolTip(hint);
+    selectionHintDone_ = !hint.isEmpty();
+    ui_.RichEdit->setToolTip(hint);
 }

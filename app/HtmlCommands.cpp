@@ -15,28 +15,28 @@ class MainFormHtmlHost : public HtmlHost {
 public:
     explicit MainFormHtmlHost(TMainForm& form) : form_(form) {}
 
-    TRichEdit& Editor() override { return *form_.RichEdit; }
+    TRichEdit& Editor() override { return *form_.Ui().RichEdit; }
     void Guard(const std::function<void()>& command) override { form_.Guard(command); }
     void RecordCommand(const QString& line) override { form_.RecordCommand(line); }
-    QString TempDir() const override { return form_.Startup.TempDir; }
+    QString TempDir() const override { return form_.Startup().TempDir; }
     const ScreenMetrics* Screen() const override { return form_.platform().screen; }
 
-    QString CurrentFile() const override { return form_.Doc.CurrentFile; }
+    QString CurrentFile() const override { return form_.Session().State().CurrentFile; }
     bool SaveDocument() override
     {
         form_.Save1Click();
-        return form_.Doc.SaveDone;
+        return form_.Session().State().SaveDone;
     }
-    void PreviewWritten(const QString& path) override { form_.Startup.PreviewFile = path; }
+    void PreviewWritten(const QString& path) override { form_.Startup().PreviewFile = path; }
 
-    QColor ChosenColour() const override { return SwatchColour(form_.Startup.LastChosenColour); }
-    CustomColours KeptCustomColours() const override { return CustomColoursFromLines(form_.Startup.CustomLines); }
+    QColor ChosenColour() const override { return SwatchColour(form_.Startup().LastChosenColour); }
+    CustomColours KeptCustomColours() const override { return CustomColoursFromLines(form_.Startup().CustomLines); }
     void KeepColours(const QColor& chosen, const CustomColours& custom) override
     {
-        form_.Startup.CustomLines = LinesFromCustomColours(custom);
+        form_.Startup().CustomLines = LinesFromCustomColours(custom);
         const QString digits = ColourDigits(chosen);
-        form_.Startup.LastChosenColour = {digits.mid(0, 2), digits.mid(2, 2), digits.mid(4, 2)};
-        form_.StatusBar->update();   // its swatch
+        form_.Startup().LastChosenColour = {digits.mid(0, 2), digits.mid(2, 2), digits.mid(4, 2)};
+        form_.Ui().StatusBar->update();   // its swatch
     }
 
     void ToolbarClosed() override
@@ -45,11 +45,11 @@ public:
         form_.SetChecked(QStringLiteral("Toolbar3"), false);
     }
 
-    QString TidyLocation() const override { return form_.Startup.TidyLocation; }
-    void SetTidyLocation(const QString& folder) override { form_.Startup.TidyLocation = folder; }
-    QString TidyOptions() const override { return form_.Startup.TidyOptions; }
-    void SetTidyOptions(const QString& options) override { form_.Startup.TidyOptions = options; }
-    TTidyErrors* TidyList() override { return form_.TidyErrors; }
+    QString TidyLocation() const override { return form_.Startup().TidyLocation; }
+    void SetTidyLocation(const QString& folder) override { form_.Startup().TidyLocation = folder; }
+    QString TidyOptions() const override { return form_.Startup().TidyOptions; }
+    void SetTidyOptions(const QString& options) override { form_.Startup().TidyOptions = options; }
+    TTidyErrors* TidyList() override { return form_.Ui().TidyErrors; }
 
 private:
     TMainForm& form_;
@@ -71,13 +71,13 @@ void TMainForm::TidyOptions1Click() { tidyCheck_->EditOptions(); }
 void TMainForm::Toolbar2Click()
 {
     const bool on = FlipOption(QStringLiteral("Toolbar3"), QStringLiteral("Toolbar2"));
-    if (HTMLToolbar)
-        HTMLToolbar->ShowOrClose(on);
-    RichEdit->setFocus();
+    if (ui_.HTMLToolbar)
+        ui_.HTMLToolbar->ShowOrClose(on);
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::ReplaceSpecialCharactersClick()
 {
     FlipOption(QStringLiteral("Replacespecialcharacters1"), QStringLiteral("ReplaceSpecialCharacters"));
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }

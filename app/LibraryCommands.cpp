@@ -19,8 +19,8 @@ class MainFormLibraryHost : public LibraryHost {
 public:
     explicit MainFormLibraryHost(TMainForm& form) : form_(form) {}
 
-    QString MacroDir() const override { return form_.Startup.MacroDir; }
-    void SetMacroDir(const QString& dir) override { form_.Startup.MacroDir = dir; }
+    QString MacroDir() const override { return form_.Startup().MacroDir; }
+    void SetMacroDir(const QString& dir) override { form_.Startup().MacroDir = dir; }
     bool SortOn() const override { return form_.IsChecked(kSortItem); }
     bool FlipSort() override { return form_.FlipOption(QStringLiteral("SortMacros"), kSortItem); }
 
@@ -38,13 +38,13 @@ public:
         }
     }
 
-    bool LibraryButtonOn() const override { return form_.MakroButton->isChecked(); }
-    void SetLibraryButtonOn(bool on) override { form_.MakroButton->setChecked(on); }
-    void ShowEditorPanel(bool show) override { form_.Panel2->setVisible(show); }
-    void FocusEditor() override { form_.RichEdit->setFocus(); }
-    QString MacroField() const override { return form_.MakroFeld->text(); }
-    void SetMacroField(const QString& name) override { form_.MakroFeld->setText(name); }
-    void ClearMacroField() override { form_.MakroFeld->clear(); }
+    bool LibraryButtonOn() const override { return form_.Ui().MakroButton->isChecked(); }
+    void SetLibraryButtonOn(bool on) override { form_.Ui().MakroButton->setChecked(on); }
+    void ShowEditorPanel(bool show) override { form_.Ui().Panel2->setVisible(show); }
+    void FocusEditor() override { form_.Ui().RichEdit->setFocus(); }
+    QString MacroField() const override { return form_.Ui().MakroFeld->text(); }
+    void SetMacroField(const QString& name) override { form_.Ui().MakroFeld->setText(name); }
+    void ClearMacroField() override { form_.Ui().MakroFeld->clear(); }
 
 private:
     TMainForm& form_;
@@ -55,7 +55,7 @@ private:
 void TMainForm::BuildMacroTree(TMacroTreeView* tree)
 {
     libraryHost_ = std::make_unique<MainFormLibraryHost>(*this);
-    library_ = std::make_unique<MacroLibrary>(*libraryHost_, platform_, *tree, *TreeRoot);
+    library_ = std::make_unique<MacroLibrary>(*libraryHost_, platform_, *tree, *ui_.TreeRoot);
     tree->onKeyDown = [this](int& key) { Guard([&] { TreeKeyDown(key); }); };
     tree->onDragOver = [this](QTreeWidgetItem* target) { return TreeDragOver(target); };
     tree->onDrop = [this](QTreeWidgetItem* target) { Guard([&] { TreeDragDrop(target); }); };

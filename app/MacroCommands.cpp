@@ -18,8 +18,8 @@ class MainFormMacroHost : public MacroHost {
 public:
     explicit MainFormMacroHost(TMainForm& form) : form_(form) {}
 
-    TRichEdit& Editor() override { return *form_.RichEdit; }
-    MacroState& Macro() override { return form_.Macro; }
+    TRichEdit& Editor() override { return *form_.Ui().RichEdit; }
+    MacroState& Macro() override { return form_.Macro(); }
     DocumentSession& Session() override { return form_.Session(); }
 
     void Edit(MacroEdit command) override
@@ -69,7 +69,7 @@ public:
     void Replace(const ReplacePair& pair, bool all) override
     {
         if (all)
-            form_.SearchPos = 0;
+            form_.Search().Pos() = 0;
         TReplaceDialog& dialog = ReplaceDialogOf(form_);
         dialog.SetFindText(pair.find);
         dialog.SetReplaceText(pair.replacement);
@@ -90,7 +90,7 @@ public:
 
     MacroRunWidgets RunWidgets() override
     {
-        return {form_.RichEdit, form_.StatusBar, form_.RunButton, form_.menuBar(),
+        return {form_.Ui().RichEdit, form_.Ui().StatusBar, form_.Ui().RunButton, form_.menuBar(),
                 {form_.Item(QStringLiteral("Stop1")), form_.Item(QStringLiteral("Stop2"))}};
     }
     bool ListensDuringRun() const override { return form_.isVisible(); }
@@ -102,13 +102,13 @@ public:
     void ShowTypingMode(bool overwrite) override
     {
         // The editor knows the mode; the panel only shows it, in the user's language.
-        TStatusBar& bar = *form_.StatusBar;
+        TStatusBar& bar = *form_.Ui().StatusBar;
         const QString text = overwrite ? QCoreApplication::translate("TMainForm", "overwrite")
                                        : QCoreApplication::translate("TMainForm", "insert");
         bar.SetPanelText(2, text);
         bar.SetPanelWidth(2, bar.TextWidth(text) + 10);
     }
-    void ShiftMarkers(int fromLine) override { form_.CheckList->ShiftMarkers(fromLine); }
+    void ShiftMarkers(int fromLine) override { form_.Ui().CheckList->ShiftMarkers(fromLine); }
 
 private:
     TMainForm& form_;

@@ -58,7 +58,7 @@ const QStringList kSizes = {"7",  "8",  "9",  "10", "11", "12", "14", "16", "18"
 } // namespace
 
 TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), Arguments(arguments), platform_(platform)
+    : QMainWindow(parent), arguments_(arguments), platform_(platform)
 {
     InitResources();
     installEventFilter(this);
@@ -75,7 +75,7 @@ TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWi
     resize(418, 304 + 46);
     BuildControls();
     progressDialog_ = std::make_unique<DialogProgress>(this);
-    LongWork = progressDialog_.get();
+    longWork_ = progressDialog_.get();
     BuildMenus();
     BuildToolBars();
     BuildStatusBar();
@@ -85,15 +85,15 @@ TMainForm::~TMainForm()
 {
     // The marker list and the editor outlive this object's own part; what
     // they report on their way out must not reach it.
-    CheckList->model()->disconnect(RichEdit);
-    RichEdit->disconnect(this);
+    ui_.CheckList->model()->disconnect(ui_.RichEdit);
+    ui_.RichEdit->disconnect(this);
 }
 
 void TMainForm::SetCompanions(THTMLToolbar* htmlToolbar, TTidyErrors* tidyErrors, TAbout* about)
 {
-    HTMLToolbar = htmlToolbar;
-    TidyErrors = tidyErrors;
-    About = about;
+    ui_.HTMLToolbar = htmlToolbar;
+    ui_.TidyErrors = tidyErrors;
+    ui_.About = about;
 }
 
 void TMainForm::BuildControls()
@@ -105,83 +105,83 @@ void TMainForm::BuildControls()
     layout->setSpacing(0);
 
     auto* tree = new TMacroTreeView(client);
-    Tree = tree;
-    Tree->setObjectName(QStringLiteral("Tree"));
-    Tree->setHeaderHidden(true);
-    Tree->setIndentation(19);
-    Tree->setRootIsDecorated(false);
-    Tree->setContentsMargins(5, 5, 5, 5);
-    Tree->setStyleSheet(QStringLiteral("QTreeWidget#Tree { border: 5px solid palette(window); }"));
+    ui_.Tree = tree;
+    ui_.Tree->setObjectName(QStringLiteral("Tree"));
+    ui_.Tree->setHeaderHidden(true);
+    ui_.Tree->setIndentation(19);
+    ui_.Tree->setRootIsDecorated(false);
+    ui_.Tree->setContentsMargins(5, 5, 5, 5);
+    ui_.Tree->setStyleSheet(QStringLiteral("QTreeWidget#Tree { border: 5px solid palette(window); }"));
     //: The top node of the macro tree.
-    TreeRoot = new TMacroTreeItem(tr("Macros"), MacroNodeKind::Root);
-    Tree->addTopLevelItem(TreeRoot);
-    Tree->hide();
+    ui_.TreeRoot = new TMacroTreeItem(tr("Macros"), MacroNodeKind::Root);
+    ui_.Tree->addTopLevelItem(ui_.TreeRoot);
+    ui_.Tree->hide();
     BuildMacroTree(tree);
-    layout->addWidget(Tree);
+    layout->addWidget(ui_.Tree);
 
-    Panel2 = new QWidget(client);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    auto* panelLayout = new QHBoxLayout(Panel2);
+    ui_.Panel2 = new QWidget(client);
+    ui_.Panel2->setObjectName(QStringLiteral("Panel2"));
+    auto* panelLayout = new QHBoxLayout(ui_.Panel2);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    EditorSplitter = new QSplitter(Qt::Horizontal, Panel2);
-    EditorSplitter->setObjectName(QStringLiteral("EditorSplitter"));
-    EditorSplitter->setHandleWidth(2);
-    EditorSplitter->setChildrenCollapsible(false);
-    RichEdit = new TRichEdit(EditorSplitter);
-    CheckList = new TMegaCheckListBox(EditorSplitter);
-    EditorSplitter->addWidget(RichEdit);
-    EditorSplitter->addWidget(CheckList);
-    EditorSplitter->setStretchFactor(0, 1);
-    EditorSplitter->setStretchFactor(1, 0);
-    Splitter1 = EditorSplitter->handle(1);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    CheckList->hide();   // hides the splitter handle as well
-    panelLayout->addWidget(EditorSplitter);
-    layout->addWidget(Panel2, 1);
+    ui_.EditorSplitter = new QSplitter(Qt::Horizontal, ui_.Panel2);
+    ui_.EditorSplitter->setObjectName(QStringLiteral("EditorSplitter"));
+    ui_.EditorSplitter->setHandleWidth(2);
+    ui_.EditorSplitter->setChildrenCollapsible(false);
+    ui_.RichEdit = new TRichEdit(ui_.EditorSplitter);
+    ui_.CheckList = new TMegaCheckListBox(ui_.EditorSplitter);
+    ui_.EditorSplitter->addWidget(ui_.RichEdit);
+    ui_.EditorSplitter->addWidget(ui_.CheckList);
+    ui_.EditorSplitter->setStretchFactor(0, 1);
+    ui_.EditorSplitter->setStretchFactor(1, 0);
+    ui_.Splitter1 = ui_.EditorSplitter->handle(1);
+    ui_.Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    ui_.CheckList->hide();   // hides the splitter handle as well
+    panelLayout->addWidget(ui_.EditorSplitter);
+    layout->addWidget(ui_.Panel2, 1);
     setCentralWidget(client);
 
-    RichEdit->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
+    ui_.RichEdit->onKeyDown = [this](int& key, Qt::KeyboardModifiers shift) {
         Guard([&] { RichEditKeyDown(key, shift); });
     };
-    RichEdit->onKeyPress = [this](QChar& c) { Guard([&] { RichEditKeyPress(c); }); };
-    RichEdit->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
+    ui_.RichEdit->onKeyPress = [this](QChar& c) { Guard([&] { RichEditKeyPress(c); }); };
+    ui_.RichEdit->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
         Guard([&] { RichEditMouseMove(shift, x, y); });
     };
-    CheckList->LineText = [this](int line) { return RichEdit->Line(line); };
+    ui_.CheckList->LineText = [this](int line) { return ui_.RichEdit->Line(line); };
     // The gutter marks the marked lines; it is painted again when the
     // list gains or loses entries (a shift comes with an edit, which paints).
-    RichEdit->isMarkedLine = [this](int line) { return CheckList->FindMarker(line) >= 0; };
+    ui_.RichEdit->isMarkedLine = [this](int line) { return ui_.CheckList->FindMarker(line) >= 0; };
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(CheckList->model(), signal, RichEdit, [this] { RichEdit->UpdateGutter(); });
-    connect(CheckList->model(), &QAbstractItemModel::modelReset, RichEdit, [this] { RichEdit->UpdateGutter(); });
-    connect(RichEdit, &TRichEdit::RedoAvailable, this, [this] { ShowRedoAvailable(Macro.IsRecording); });
-    RichEdit->SetRedoKeysToWindow(true);
-    CheckList->SetPrompts(platform_.prompts);
-    connect(CheckList, &TMegaCheckListBox::Click, this, [this] { Guard([this] { CheckListClick(); }); });
-    connect(CheckList, &TMegaCheckListBox::ClickCheck, this,
+        connect(ui_.CheckList->model(), signal, ui_.RichEdit, [this] { ui_.RichEdit->UpdateGutter(); });
+    connect(ui_.CheckList->model(), &QAbstractItemModel::modelReset, ui_.RichEdit, [this] { ui_.RichEdit->UpdateGutter(); });
+    connect(ui_.RichEdit, &TRichEdit::RedoAvailable, this, [this] { ShowRedoAvailable(macro_.IsRecording); });
+    ui_.RichEdit->SetRedoKeysToWindow(true);
+    ui_.CheckList->SetPrompts(platform_.prompts);
+    connect(ui_.CheckList, &TMegaCheckListBox::Click, this, [this] { Guard([this] { CheckListClick(); }); });
+    connect(ui_.CheckList, &TMegaCheckListBox::ClickCheck, this,
             [this](int) { Guard([this] { CheckListClickCheck(); }); });
-    RichEdit->onAcceptsDrop = [](const QMimeData* mime) { return !DroppedPaths(mime).isEmpty(); };
-    RichEdit->onDrop = [this](const QMimeData* mime) {
+    ui_.RichEdit->onAcceptsDrop = [](const QMimeData* mime) { return !DroppedPaths(mime).isEmpty(); };
+    ui_.RichEdit->onDrop = [this](const QMimeData* mime) {
         const QStringList paths = DroppedPaths(mime);
         Guard([&] { FilesDropped(paths); });
     };
-    connect(RichEdit, &TRichEdit::SelectionChange, this,
+    connect(ui_.RichEdit, &TRichEdit::SelectionChange, this,
             [this] { Guard([this] { RichEditSelectionChange(); }); });
     fileSizeTimer_ = new QTimer(this);
     fileSizeTimer_->setSingleShot(true);
     fileSizeTimer_->setInterval(300);
     connect(fileSizeTimer_, &QTimer::timeout, this, [this] { Guard([this] { ShowFileSize(); }); });
-    connect(RichEdit, &TRichEdit::TextChanged, this, &TMainForm::FileSizeStale);
+    connect(ui_.RichEdit, &TRichEdit::TextChanged, this, &TMainForm::FileSizeStale);
     StartRecovery(*this);
 
     // The context menu opens on the editor and on the other main controls.
-    for (QWidget* w : {static_cast<QWidget*>(RichEdit), static_cast<QWidget*>(Tree),
-                       static_cast<QWidget*>(CheckList)}) {
+    for (QWidget* w : {static_cast<QWidget*>(ui_.RichEdit), static_cast<QWidget*>(ui_.Tree),
+                       static_cast<QWidget*>(ui_.CheckList)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { ShowContextMenu(w, pos); });
     }
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
@@ -275,12 +275,12 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const 
 
 void TMainForm::BuildToolBars()
 {
-    ToolBar = new QToolBar(this);
-    ToolBar->setObjectName(QStringLiteral("ToolBar"));
-    ToolBar->setMovable(false);
+    ui_.ToolBar = new QToolBar(this);
+    ui_.ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ui_.ToolBar->setMovable(false);
     // Small enough that every button fits the smallest window.
-    ToolBar->setIconSize(QSize(kMainToolBarIcon, kMainToolBarIcon));
-    addToolBar(Qt::TopToolBarArea, ToolBar);
+    ui_.ToolBar->setIconSize(QSize(kMainToolBarIcon, kMainToolBarIcon));
+    addToolBar(Qt::TopToolBarArea, ui_.ToolBar);
 
     struct Plain {
         const char* name;
@@ -304,106 +304,106 @@ void TMainForm::BuildToolBars()
     };
     for (const Plain& b : mainButtons) {
         if (!b.name) {
-            ToolBar->addSeparator();
+            ui_.ToolBar->addSeparator();
             continue;
         }
-        QToolButton* button = AddButton(ToolBar, b.name, b.hint, b.icon);
+        QToolButton* button = AddButton(ui_.ToolBar, b.name, b.hint, b.icon);
         button->setProperty("handler", QByteArray(b.handler));
         const QByteArray handler(b.handler);
         connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(handler.constData()); });
     }
-    MakroFeld = new QLineEdit(ToolBar);
-    MakroFeld->setObjectName(QStringLiteral("MakroFeld"));
-    MakroFeld->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "selected macro")));
-    MakroFeld->setFixedWidth(kMacroFieldWidth);
-    MakroFeld->installEventFilter(this);
-    ToolBar->addWidget(MakroFeld);
-    connect(MakroFeld, &QLineEdit::textChanged, this, [this] { Guard([this] { MakroFeldChange(); }); });
+    ui_.MakroFeld = new QLineEdit(ui_.ToolBar);
+    ui_.MakroFeld->setObjectName(QStringLiteral("MakroFeld"));
+    ui_.MakroFeld->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "selected macro")));
+    ui_.MakroFeld->setFixedWidth(kMacroFieldWidth);
+    ui_.MakroFeld->installEventFilter(this);
+    ui_.ToolBar->addWidget(ui_.MakroFeld);
+    connect(ui_.MakroFeld, &QLineEdit::textChanged, this, [this] { Guard([this] { MakroFeldChange(); }); });
 
-    MakroButton =
-        AddButton(ToolBar, "MakroButton", QT_TRANSLATE_NOOP("CommandMap", "macrobrowser"), "macrobrowser", true);
-    MakroButton->setProperty("handler", QByteArray("MakroChooseClick"));
-    connect(MakroButton, &QToolButton::clicked, this, [this] { RunHandler("MakroChooseClick"); });
-    RunButton = AddButton(ToolBar, "RunButton", QT_TRANSLATE_NOOP("CommandMap", "record"), "record", true);
-    RunButton->setText(CommandText(QT_TRANSLATE_NOOP("CommandMap", "Run")));
-    RunButton->setProperty("handler", QByteArray("RunButtonClick"));
-    connect(RunButton, &QToolButton::clicked, this, [this] { RunHandler("RunButtonClick"); });
-    ToolBar->hide();
+    ui_.MakroButton =
+        AddButton(ui_.ToolBar, "MakroButton", QT_TRANSLATE_NOOP("CommandMap", "macrobrowser"), "macrobrowser", true);
+    ui_.MakroButton->setProperty("handler", QByteArray("MakroChooseClick"));
+    connect(ui_.MakroButton, &QToolButton::clicked, this, [this] { RunHandler("MakroChooseClick"); });
+    ui_.RunButton = AddButton(ui_.ToolBar, "RunButton", QT_TRANSLATE_NOOP("CommandMap", "record"), "record", true);
+    ui_.RunButton->setText(CommandText(QT_TRANSLATE_NOOP("CommandMap", "Run")));
+    ui_.RunButton->setProperty("handler", QByteArray("RunButtonClick"));
+    connect(ui_.RunButton, &QToolButton::clicked, this, [this] { RunHandler("RunButtonClick"); });
+    ui_.ToolBar->hide();
 
     addToolBarBreak(Qt::TopToolBarArea);
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setIconSize(QSize(18, 18));
-    addToolBar(Qt::TopToolBarArea, ToolBar1);
-    BoldButton = AddButton(ToolBar1, "BoldButton", QT_TRANSLATE_NOOP("CommandMap", "bold"), "bold", true);
-    ItalicButton = AddButton(ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"), "italic", true);
-    UnderlinedButton =
-        AddButton(ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"), "underline", true);
-    BoldButton->setProperty("handler", QByteArray("BoldButtonClick"));
-    ItalicButton->setProperty("handler", QByteArray("ItalicButtonClick"));
-    UnderlinedButton->setProperty("handler", QByteArray("UnderlinedButtonClick"));
-    connect(BoldButton, &QToolButton::clicked, this, [this] { RunHandler("BoldButtonClick"); });
-    connect(ItalicButton, &QToolButton::clicked, this, [this] { RunHandler("ItalicButtonClick"); });
-    connect(UnderlinedButton, &QToolButton::clicked, this, [this] { RunHandler("UnderlinedButtonClick"); });
-    ToolBar1->addSeparator();
+    ui_.ToolBar1 = new QToolBar(this);
+    ui_.ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ui_.ToolBar1->setMovable(false);
+    ui_.ToolBar1->setIconSize(QSize(18, 18));
+    addToolBar(Qt::TopToolBarArea, ui_.ToolBar1);
+    ui_.BoldButton = AddButton(ui_.ToolBar1, "BoldButton", QT_TRANSLATE_NOOP("CommandMap", "bold"), "bold", true);
+    ui_.ItalicButton = AddButton(ui_.ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"), "italic", true);
+    ui_.UnderlinedButton =
+        AddButton(ui_.ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"), "underline", true);
+    ui_.BoldButton->setProperty("handler", QByteArray("BoldButtonClick"));
+    ui_.ItalicButton->setProperty("handler", QByteArray("ItalicButtonClick"));
+    ui_.UnderlinedButton->setProperty("handler", QByteArray("UnderlinedButtonClick"));
+    connect(ui_.BoldButton, &QToolButton::clicked, this, [this] { RunHandler("BoldButtonClick"); });
+    connect(ui_.ItalicButton, &QToolButton::clicked, this, [this] { RunHandler("ItalicButtonClick"); });
+    connect(ui_.UnderlinedButton, &QToolButton::clicked, this, [this] { RunHandler("UnderlinedButtonClick"); });
+    ui_.ToolBar1->addSeparator();
 
-    Schriftarten = new QComboBox(ToolBar1);
-    Schriftarten->setObjectName(QStringLiteral("Schriftarten"));
-    Schriftarten->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "font")));
-    Schriftarten->setEditable(false);
-    Schriftarten->setMinimumContentsLength(14);
-    Schriftarten->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ToolBar1->addWidget(Schriftarten);
-    connect(Schriftarten, &QComboBox::activated, this, [this] { RunHandler("SchriftartenChange"); });
+    ui_.Schriftarten = new QComboBox(ui_.ToolBar1);
+    ui_.Schriftarten->setObjectName(QStringLiteral("Schriftarten"));
+    ui_.Schriftarten->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "font")));
+    ui_.Schriftarten->setEditable(false);
+    ui_.Schriftarten->setMinimumContentsLength(14);
+    ui_.Schriftarten->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ui_.ToolBar1->addWidget(ui_.Schriftarten);
+    connect(ui_.Schriftarten, &QComboBox::activated, this, [this] { RunHandler("SchriftartenChange"); });
 
-    Groesse = new QComboBox(ToolBar1);
-    Groesse->setObjectName(QStringLiteral("Groesse"));
+    ui_.Groesse = new QComboBox(ui_.ToolBar1);
+    ui_.Groesse->setObjectName(QStringLiteral("Groesse"));
     //: The font size box.
-    Groesse->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "size")));
-    Groesse->setEditable(true);
-    Groesse->setInsertPolicy(QComboBox::NoInsert);
-    Groesse->addItems(kSizes);
-    Groesse->setMinimumContentsLength(3);
-    Groesse->installEventFilter(this);
-    ToolBar1->addWidget(Groesse);
-    connect(Groesse, &QComboBox::activated, this, [this] { RunHandler("GroesseChange"); });
-    ToolBar1->addSeparator();
+    ui_.Groesse->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "size")));
+    ui_.Groesse->setEditable(true);
+    ui_.Groesse->setInsertPolicy(QComboBox::NoInsert);
+    ui_.Groesse->addItems(kSizes);
+    ui_.Groesse->setMinimumContentsLength(3);
+    ui_.Groesse->installEventFilter(this);
+    ui_.ToolBar1->addWidget(ui_.Groesse);
+    connect(ui_.Groesse, &QComboBox::activated, this, [this] { RunHandler("GroesseChange"); });
+    ui_.ToolBar1->addSeparator();
 
-    LeftAlign = AddButton(ToolBar1, "LeftAlign", QT_TRANSLATE_NOOP("CommandMap", "align left"), "align-left");
+    ui_.LeftAlign = AddButton(ui_.ToolBar1, "LeftAlign", QT_TRANSLATE_NOOP("CommandMap", "align left"), "align-left");
     //: Centred paragraph alignment.
-    CenterAlign = AddButton(ToolBar1, "CenterAlign", QT_TRANSLATE_NOOP("CommandMap", "center"), "align-center");
-    RightAlign = AddButton(ToolBar1, "RightAlign", QT_TRANSLATE_NOOP("CommandMap", "align right"), "align-right");
-    LeftAlign->setProperty("Tag", 0);
-    CenterAlign->setProperty("Tag", 2);
-    RightAlign->setProperty("Tag", 1);
-    for (QToolButton* b : {LeftAlign, CenterAlign, RightAlign}) {
+    ui_.CenterAlign = AddButton(ui_.ToolBar1, "CenterAlign", QT_TRANSLATE_NOOP("CommandMap", "center"), "align-center");
+    ui_.RightAlign = AddButton(ui_.ToolBar1, "RightAlign", QT_TRANSLATE_NOOP("CommandMap", "align right"), "align-right");
+    ui_.LeftAlign->setProperty("Tag", 0);
+    ui_.CenterAlign->setProperty("Tag", 2);
+    ui_.RightAlign->setProperty("Tag", 1);
+    for (QToolButton* b : {ui_.LeftAlign, ui_.CenterAlign, ui_.RightAlign}) {
         b->setProperty("handler", QByteArray("AlignClick"));
         connect(b, &QToolButton::clicked, this, [this, b] {
             const int tag = b->property("Tag").toInt();
             Guard([this, tag] { AlignClick(tag); });
         });
     }
-    ToolBar1->hide();
+    ui_.ToolBar1->hide();
 }
 
 void TMainForm::BuildStatusBar()
 {
-    StatusBar = new TStatusBar(this);
-    setStatusBar(StatusBar);
-    StatusBar->AddPanel({QString(), 150, Qt::AlignHCenter, false});
-    StatusBar->AddPanel({QString(), 100, Qt::AlignHCenter, false});
-    StatusBar->AddPanel({QString(), 10, Qt::AlignHCenter, false});
-    StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
-    StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
-    StatusBar->AddPanel({QString(), 50, Qt::AlignLeft, false});
-    StatusBar->onDrawPanel = [this](QPainter& painter, int panel, const QRect& rect) {
-        StatusBarDrawPanel(StatusBar, painter, panel, rect);
+    ui_.StatusBar = new TStatusBar(this);
+    setStatusBar(ui_.StatusBar);
+    ui_.StatusBar->AddPanel({QString(), 150, Qt::AlignHCenter, false});
+    ui_.StatusBar->AddPanel({QString(), 100, Qt::AlignHCenter, false});
+    ui_.StatusBar->AddPanel({QString(), 10, Qt::AlignHCenter, false});
+    ui_.StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
+    ui_.StatusBar->AddPanel({QString(), 27, Qt::AlignLeft, true});
+    ui_.StatusBar->AddPanel({QString(), 50, Qt::AlignLeft, false});
+    ui_.StatusBar->onDrawPanel = [this](QPainter& painter, int panel, const QRect& rect) {
+        StatusBarDrawPanel(ui_.StatusBar, painter, panel, rect);
     };
-    StatusBar->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
+    ui_.StatusBar->onMouseMove = [this](Qt::KeyboardModifiers shift, int x, int y) {
         Guard([&] { StatusBarMouseMove(shift, x, y); });
     };
-    StatusBar->onMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+    ui_.StatusBar->onMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
         Guard([&] { StatusBarMouseUp(button, shift, x, y); });
     };
 }
@@ -461,7 +461,7 @@ void TMainForm::SetWindowTitle(const QString& text)
     setWindowTitle(text);
     // The caption follows every change of the document's name, and so
     // does the colouring, which goes by its extension.
-    RichEdit->SetSyntaxFileName(Doc.CurrentFile);
+    ui_.RichEdit->SetSyntaxFileName(doc_.CurrentFile);
 }
 
 void TMainForm::ShellOpen(const QString& target)
@@ -493,11 +493,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && HandleDragEvent(event))
         return true;
-    if (watched == MakroFeld && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == ui_.MakroFeld && event->type() == QEvent::MouseButtonDblClick) {
         Guard([this] { MakroFeldDblClick(); });
         return true;   // the field itself would select one word only
     }
-    if (watched == Groesse && event->type() == QEvent::KeyPress) {
+    if (watched == ui_.Groesse && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
         int key = keyEvent->key();
         Guard([&] { GroesseKeyDown(key, keyEvent->modifiers()); });
@@ -539,42 +539,42 @@ void TMainForm::FillFontList()
     families.removeAll(QStringLiteral("Default"));
     families.sort(Qt::CaseInsensitive);
     families.removeDuplicates();
-    Schriftarten->clear();
-    Schriftarten->addItems(families);
+    ui_.Schriftarten->clear();
+    ui_.Schriftarten->addItems(families);
 }
 
 void TMainForm::StartupSequence()
 {
     SetWindowTitle(kVersionedTitle);
-    Startup.TempDir.clear();
-    Startup.TidyLocation.clear();
-    Startup.TidyOptions.clear();
+    startup_.TempDir.clear();
+    startup_.TidyLocation.clear();
+    startup_.TidyOptions.clear();
     // Created on first use; only this user may reach it.
-    Startup.TempDir = PrivateTempPath();
-    RichEdit->SetMaxLength(0x7FFFFFFD);
-    Macro.PreviousChar = QChar();
+    startup_.TempDir = PrivateTempPath();
+    ui_.RichEdit->SetMaxLength(0x7FFFFFFD);
+    macro_.PreviousChar = QChar();
 
     QFont userFont(QStringLiteral("MS Sans Serif"));
     userFont.setPointSize(8);
-    Startup.UserFont.font = userFont;
-    Startup.UserFont.colour = palette().color(QPalette::WindowText);
+    startup_.UserFont.font = userFont;
+    startup_.UserFont.colour = palette().color(QPalette::WindowText);
 
     LoadSettings();
 
     if (IsChecked(QStringLiteral("AlwaysStayOnTop1")))
         SetTopmost(true);
-    RichEdit->SetLineNumbers(IsChecked(QStringLiteral("LineNumbers1")));
+    ui_.RichEdit->SetLineNumbers(IsChecked(QStringLiteral("LineNumbers1")));
     ShowRecentFiles();
-    RichEdit->SetControlFont(Startup.UserFont.font, Startup.UserFont.colour);
+    ui_.RichEdit->SetControlFont(startup_.UserFont.font, startup_.UserFont.colour);
     ApplyRememberedFolders();
     if (!IsChecked(QStringLiteral("MenuVisible1")))
         ShowMenuBar(false);
     //: Typing mode in the status bar; the other one is "overwrite".
     const QString typingMode = tr("insert");
-    StatusBar->SetPanelText(2, typingMode);
-    StatusBar->SetPanelWidth(2, StatusBar->TextWidth(typingMode) + 15);
-    Macro.SwallowNextTab = false;
-    SelectionHintDone = false;
+    ui_.StatusBar->SetPanelText(2, typingMode);
+    ui_.StatusBar->SetPanelWidth(2, ui_.StatusBar->TextWidth(typingMode) + 15);
+    macro_.SwallowNextTab = false;
+    selectionHintDone_ = false;
     FillFontList();
     ReloadMacroTree();
     setAcceptDrops(true);
@@ -582,16 +582,16 @@ void TMainForm::StartupSequence()
         if (state == Qt::ApplicationActive)
             Guard([this] { CheckFile(); });
     });
-    Doc.IsPlainDocument = IsChecked(QStringLiteral("PlainText1"));
-    Doc.WrapWanted = IsChecked(QStringLiteral("Wordwrap1"));
+    doc_.IsPlainDocument = IsChecked(QStringLiteral("PlainText1"));
+    doc_.WrapWanted = IsChecked(QStringLiteral("Wordwrap1"));
 
     // All arguments joined with blanks, so an unquoted path with blanks arrives whole.
-    const QString name = Arguments.join(QLatin1Char(' '));
+    const QString name = arguments_.join(QLatin1Char(' '));
     if (!name.isEmpty()) {
         OpenNamed(name);
         // Nothing opened: the empty editor still takes the settings' mode,
         // or the Wordwrap check mark and the wrapping disagree.
-        if (Doc.CurrentFile.isEmpty())
+        if (doc_.CurrentFile.isEmpty())
             ApplyDocumentKind();
     } else {
         ApplyDocumentKind();
@@ -602,10 +602,10 @@ void TMainForm::StartupSequence()
 
 void TMainForm::StartupClosingSteps()
 {
-    ToolBar1->setVisible(!RichEdit->IsPlainText());
-    ToolBar->setVisible(IsChecked(QStringLiteral("ToolbarVisible1")));
-    if (IsChecked(QStringLiteral("Toolbar2")) && HTMLToolbar)
-        HTMLToolbar->ShowAtSavedPosition();
+    ui_.ToolBar1->setVisible(!ui_.RichEdit->IsPlainText());
+    ui_.ToolBar->setVisible(IsChecked(QStringLiteral("ToolbarVisible1")));
+    if (IsChecked(QStringLiteral("Toolbar2")) && ui_.HTMLToolbar)
+        ui_.HTMLToolbar->ShowAtSavedPosition();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
@@ -621,8 +621,8 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     // A Tidy still running would go on writing after the program has gone.
-    if (TidyErrors)
-        TidyErrors->DropRun();
+    if (ui_.TidyErrors)
+        ui_.TidyErrors->DropRun();
     event->accept();
 }
 
@@ -630,15 +630,15 @@ bool TMainForm::FormClose()
 {
     if (!SaveChangesIfWanted())
         return false;
-    CheckList->SettleMarkerFile(Doc.CurrentFile);
+    ui_.CheckList->SettleMarkerFile(doc_.CurrentFile);
     // The toolbar's place, as its own closing would keep it; the check marks stay.
-    if (HTMLToolbar && HTMLToolbar->isVisible())
-        HTMLToolbar->RememberPosition();
-    if (Macro.IsRecording) {
+    if (ui_.HTMLToolbar && ui_.HTMLToolbar->isVisible())
+        ui_.HTMLToolbar->RememberPosition();
+    if (macro_.IsRecording) {
         RecordCommand(QStringLiteral("Exit"));
-        if (QString error; !WriteRecording(&error)) {
+        if (QString error; !macro_.EndRecording(&error)) {
             // Taken back, so that a later close records it once.
-            Macro.MacroLines.removeLast();
+            macro_.MacroLines.removeLast();
             //: %1 says why the recording could not be written.
             if (Ask(MsgKind::Error, tr("%1\n\nClose anyway? The recording will be lost.").arg(error),
                     MsgButtons::YesNo) != MsgAnswer::Yes)
@@ -647,8 +647,8 @@ bool TMainForm::FormClose()
     }
     // A failed settings write is shown, and the program still ends.
     Guard([this] { SaveSettings(); });
-    if (!Startup.PreviewFile.isEmpty())
-        QFile::remove(Startup.PreviewFile);
+    if (!startup_.PreviewFile.isEmpty())
+        QFile::remove(startup_.PreviewFile);
     EndRecovery(*this);
     return true;
 }
@@ -662,18 +662,18 @@ void TMainForm::Exit1Click()
 
 void TMainForm::NoteRecentFile(const QString& path)
 {
-    Recent.Add(path);
+    recent_.Add(path);
     ShowRecentFiles();
 }
 
 void TMainForm::OpenRecentFile(int slot)
 {
-    const QString path = Recent.At(slot);
+    const QString path = recent_.At(slot);
     if (path.isEmpty())
         return;
     // The same road as a typed name: save question, checks and messages.
     OpenNamed(path);
-    if (!QFileInfo::exists(path) && Recent.Remove(path))
+    if (!QFileInfo::exists(path) && recent_.Remove(path))
         ShowRecentFiles();
 }
 
@@ -694,8 +694,8 @@ void TMainForm::ShowRecentFiles()
             continue;
         const bool main = name == kRecentFilesMenuMain;
         QAction* before = menu->actions().value(0);
-        for (int slot = 0; slot < Recent.Count(); ++slot) {
-            const QString path = Recent.At(slot);
+        for (int slot = 0; slot < recent_.Count(); ++slot) {
+            const QString path = recent_.At(slot);
             QString caption = RecentFiles::Shortened(path, home);
             auto* entry = new QAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")), this);
             entry->setObjectName(QStringLiteral("RecentFile%1_%2").arg(main ? 2 : 1).arg(slot + 1));
@@ -711,44 +711,44 @@ void TMainForm::ShowRecentFiles()
             recentEntries_.push_back(entry);
         }
     }
-    SetEnabled(QStringLiteral("ClearRecentFiles1"), Recent.Count() > 0);
-    SetEnabled(QStringLiteral("ClearRecentFiles2"), Recent.Count() > 0);
+    SetEnabled(QStringLiteral("ClearRecentFiles1"), recent_.Count() > 0);
+    SetEnabled(QStringLiteral("ClearRecentFiles2"), recent_.Count() > 0);
 }
 
 void TMainForm::ClearRecentFilesClick()
 {
-    Recent.Clear();
+    recent_.Clear();
     ShowRecentFiles();
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::ShowRedoAvailable(bool recording)
 {
-    const bool on = RichEdit->CanRedo() && !recording;
+    const bool on = ui_.RichEdit->CanRedo() && !recording;
     SetEnabled(QStringLiteral("Redo1"), on);
     SetEnabled(QStringLiteral("Redo2"), on);
 }
 
 void TMainForm::LineNumbersClick()
 {
-    RichEdit->SetLineNumbers(FlipOption(QStringLiteral("LineNumbers"), QStringLiteral("LineNumbers1")));
-    RichEdit->setFocus();
+    ui_.RichEdit->SetLineNumbers(FlipOption(QStringLiteral("LineNumbers"), QStringLiteral("LineNumbers1")));
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::ZoomInClick()
 {
-    RichEdit->ZoomIn();
-    RichEdit->setFocus();
+    ui_.RichEdit->ZoomIn();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::ZoomOutClick()
 {
-    RichEdit->ZoomOut();
-    RichEdit->setFocus();
+    ui_.RichEdit->ZoomOut();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::ResetZoomClick()
 {
-    RichEdit->SetZoom(TRichEdit::kZoomNormal);
-    RichEdit->setFocus();
+    ui_.RichEdit->SetZoom(TRichEdit::kZoomNormal);
+    ui_.RichEdit->setFocus();
 }

@@ -46,6 +46,35 @@ class TTidyErrors;
 inline const QString kVersionedTitle = QStringLiteral("Mirel-Edit 1.5.4");
 inline const QString kDesignTitle = QStringLiteral("Mirel-Edit");
 
+// The window's widgets, made once by the window.
+struct MainControls {
+    QToolBar* ToolBar = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QTreeWidget* Tree = nullptr;
+    QTreeWidgetItem* TreeRoot = nullptr;
+    QWidget* Panel2 = nullptr;
+    TRichEdit* RichEdit = nullptr;
+    QSplitter* EditorSplitter = nullptr;
+    QWidget* Splitter1 = nullptr;
+    TMegaCheckListBox* CheckList = nullptr;
+    TStatusBar* StatusBar = nullptr;
+    QLineEdit* MakroFeld = nullptr;
+    QToolButton* MakroButton = nullptr;
+    QToolButton* RunButton = nullptr;
+    QToolButton* BoldButton = nullptr;
+    QToolButton* ItalicButton = nullptr;
+    QToolButton* UnderlinedButton = nullptr;
+    QToolButton* LeftAlign = nullptr;
+    QToolButton* CenterAlign = nullptr;
+    QToolButton* RightAlign = nullptr;
+    QComboBox* Schriftarten = nullptr;
+    QComboBox* Groesse = nullptr;
+
+    THTMLToolbar* HTMLToolbar = nullptr;
+    TTidyErrors* TidyErrors = nullptr;
+    TAbout* About = nullptr;
+};
+
 class TMainForm;
 // The session's view of the window.
 std::unique_ptr<DocumentSessionHost> MakeDocumentHost(TMainForm& form);
@@ -74,7 +103,7 @@ public:
     void ShellOpen(const QString& target);
     bool RecycleFile(const QString& path);
     QString ChooseFolder();
-    void RecordCommand(const QString& line) { Macro.RecordCommand(line); }
+    void RecordCommand(const QString& line) { macro_.RecordCommand(line); }
     MsgAnswer Ask(MsgKind kind, const QString& text, MsgButtons buttons);
     void ShowError(const QString& text);
 
@@ -110,7 +139,8 @@ public:
     void StatusBarMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     // The folder of the program file, from which the installed help file
     // is found; empty for the running program's own.
-    QString ProgramDir;
+    const QString& ProgramDir() const { return programDir_; }
+    void SetProgramDir(const QString& dir) { programDir_ = dir; }
 
     // Documents: the session does the work (document/DocumentSession.h);
     // these hand over to it.
@@ -122,14 +152,16 @@ public:
     bool SaveUnderNewName(const QString& name);
     // What a long open or save shows after half a second: the window's
     // progress dialog unless a test puts another view here.
-    ProgressView* LongWork = nullptr;
+    ProgressView* LongWork() const { return longWork_; }
+    void SetLongWork(ProgressView* view) { longWork_ = view; }
     // Marker sidebar and its splitter, with the Toggle Line Marker items.
     void ShowMarkerSidebar(bool show);
     // Reads the open document again (Reload and the change watcher).
     void Reread();
     // Recent files: a document opened or saved goes to the front; choosing
     // an entry opens it as a typed name would be.
-    RecentFiles Recent;
+    RecentFiles& Recent() { return recent_; }
+    const RecentFiles& Recent() const { return recent_; }
     void NoteRecentFile(const QString& path);
     void OpenRecentFile(int slot);
     void ShowRecentFiles();
@@ -185,43 +217,27 @@ private:
     std::unique_ptr<TidyCheck> tidyCheck_ = std::make_unique<TidyCheck>(*htmlHost_, platform_);
 
 public:
-    // State.
-    DocumentState& Doc = session_->State();
-    StartupState Startup;
-    MacroState Macro;
-    int& SearchPos = search_->Pos();
-    FileDialogState& OpenDialogState = session_->OpenDialog();
-    FileDialogState& SaveDialogState = session_->SaveDialog();
-    bool SelectionHintDone = false;
-    EditingState Editing;
-    QStringList Arguments;
+    // The window's state: the settings read at start, the macro being
+    // recorded or run, and the printer.
+    StartupState& Startup() { return startup_; }
+    const StartupState& Startup() const { return startup_; }
+    MacroState& Macro() { return macro_; }
+    const MacroState& Macro() const { return macro_; }
+    EditingState& Editing() { return editing_; }
+    // The widgets, for the hosts and for tests; only the window places them.
+    const MainControls& Ui() const { return ui_; }
 
-    // Controls.
-    QToolBar* ToolBar = nullptr;
-    QToolBar* ToolBar1 = nullptr;
-    QTreeWidget* Tree = nullptr;
-    QTreeWidgetItem* TreeRoot = nullptr;
-    QWidget* Panel2 = nullptr;
-    TRichEdit* RichEdit = nullptr;
-    QSplitter* EditorSplitter = nullptr;
-    QWidget* Splitter1 = nullptr;
-    TMegaCheckListBox* CheckList = nullptr;
-    TStatusBar* StatusBar = nullptr;
-    QLineEdit* MakroFeld = nullptr;
-    QToolButton* MakroButton = nullptr;
-    QToolButton* RunButton = nullptr;
-    QToolButton* BoldButton = nullptr;
-    QToolButton* ItalicButton = nullptr;
-    QToolButton* UnderlinedButton = nullptr;
-    QToolButton* LeftAlign = nullptr;
-    QToolButton* CenterAlign = nullptr;
-    QToolButton* RightAlign = nullptr;
-    QComboBox* Schriftarten = nullptr;
-    QComboBox* Groesse = nullptr;
-
-    THTMLToolbar* HTMLToolbar = nullptr;
-    TTidyErrors* TidyErrors = nullptr;
-    TAbout* About = nullptr;
+private:
+    DocumentState& doc_ = session_->State();
+    StartupState startup_;
+    MacroState macro_;
+    EditingState editing_;
+    RecentFiles recent_;
+    QStringList arguments_;
+    QString programDir_;
+    ProgressView* longWork_ = nullptr;
+    bool selectionHintDone_ = false;
+    MainControls ui_;
 
 public slots:
     // Start-up and shutdown.
@@ -343,13 +359,13 @@ private:
     void StartupSequence();
     void StartupClosingSteps();
     void FillFontList();
+    void ShowPlainSelection();
+    void ShowRichSelection();
     void ShowContextMenu(QWidget* source, const QPoint& pos);
     void BuildMacroTree(TMacroTreeView* tree);
     void SetRunMode(bool run);
     void ShowRecordingControls();
     void ShowStoppedControls();
-    // Writes the recording; false (and why) leaves it on with its lines.
-    bool WriteRecording(QString* error);
 
     Platform platform_;
     QHash<QString, QAction*> items_;

@@ -6,29 +6,29 @@
 
 void TMainForm::MarkLine1Click()
 {
-    CheckList->ToggleMarker(RichEdit->LineFromChar(RichEdit->SelStart()));
-    RichEdit->setFocus();
+    ui_.CheckList->ToggleMarker(ui_.RichEdit->LineFromChar(ui_.RichEdit->SelStart()));
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::ShowLineMarkers1Click()
 {
-    ShowMarkerSidebar(!CheckList->isVisible());
-    RichEdit->setFocus();
+    ShowMarkerSidebar(!ui_.CheckList->isVisible());
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::CheckListClick()
 {
-    if (const std::optional<int> line = CheckList->SelectedLine()) {
+    if (const std::optional<int> line = ui_.CheckList->SelectedLine()) {
         // The marked line becomes the top line of the view, wherever the
         // view was before.
-        RichEdit->LineScroll(*line - RichEdit->FirstVisibleLine());
-        RichEdit->SetSelStart(RichEdit->LineIndex(*line));
+        ui_.RichEdit->LineScroll(*line - ui_.RichEdit->FirstVisibleLine());
+        ui_.RichEdit->SetSelStart(ui_.RichEdit->LineIndex(*line));
     }
-    RichEdit->setFocus();
+    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::CheckListClickCheck()
 {
-    CheckList->RemoveSelected();
-    RichEdit->setFocus();
+    ui_.CheckList->RemoveSelected();
+    ui_.RichEdit->setFocus();
 }

@@ -27,9 +27,9 @@ int CustomColourIndex(const SettingRow& row)
 void SetMarkerSidebarWidth(TMainForm& form, int width)
 {
     // The splitter keeps the size of a hidden sidebar for when it shows.
-    const int total = form.EditorSplitter->width();
-    form.EditorSplitter->setSizes({std::max(0, total - width), width});
-    form.CheckList->resize(width, form.CheckList->height());
+    const int total = form.Ui().EditorSplitter->width();
+    form.Ui().EditorSplitter->setSizes({std::max(0, total - width), width});
+    form.Ui().CheckList->resize(width, form.Ui().CheckList->height());
 }
 
 void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got)
@@ -41,16 +41,16 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
         return;
     }
     if (row.Has(CustomColour)) {
-        form.Startup.CustomLines[size_t(CustomColourIndex(row))] = std::get<QString>(v);
+        form.Startup().CustomLines[size_t(CustomColourIndex(row))] = std::get<QString>(v);
         return;
     }
     if (row.Has(RecentFile)) {
         // Read in slot order, so appending keeps the newest first.
-        form.Recent.Restore(std::get<QString>(v));
+        form.Recent().Restore(std::get<QString>(v));
         return;
     }
     const QString& name = row.name;
-    StartupState& s = form.Startup;
+    StartupState& s = form.Startup();
     if (name == u"Font") {
         s.UserFont.font.setFamily(std::get<QString>(v));
     } else if (name == u"Size") {
@@ -60,15 +60,15 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
     } else if (name == u"MakroDir") {
         s.MacroDir = std::get<QString>(v);
     } else if (name == u"LastOpenDir") {
-        form.Doc.LastOpenDir = std::get<QString>(v);
+        form.Session().State().LastOpenDir = std::get<QString>(v);
     } else if (name == u"LastSaveDir") {
-        form.Doc.LastSaveDir = std::get<QString>(v);
+        form.Session().State().LastSaveDir = std::get<QString>(v);
     } else if (name == u"TidyLocation") {
         s.TidyLocation = std::get<QString>(v);
     } else if (name == u"TidyOptions") {
         s.TidyOptions = std::get<QString>(v);
     } else if (name == u"LastOpenIndex") {
-        form.OpenDialogState.filterIndex = std::get<qint32>(v);
+        form.Session().OpenDialog().filterIndex = std::get<qint32>(v);
     } else if (name == u"LastTextRGB") {
         s.LastSelectedColour = ColourSlotsFromSetting(std::get<QString>(v));
     } else if (name == u"LastDialogRGB") {
@@ -97,13 +97,13 @@ void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got
             form.setWindowState(std::get<bool>(v) ? form.windowState() | Qt::WindowMaximized
                                                   : form.windowState() & ~Qt::WindowMaximized);
     } else if (name == u"HTMLLeft") {
-        if (form.HTMLToolbar)
-            form.HTMLToolbar->SavedLeft = std::get<qint32>(v);
+        if (form.Ui().HTMLToolbar)
+            form.Ui().HTMLToolbar->SavedLeft = std::get<qint32>(v);
     } else if (name == u"HTMLTop") {
-        if (form.HTMLToolbar)
-            form.HTMLToolbar->SavedTop = std::get<qint32>(v);
+        if (form.Ui().HTMLToolbar)
+            form.Ui().HTMLToolbar->SavedTop = std::get<qint32>(v);
     } else if (name == u"Zoom") {
-        form.RichEdit->SetZoom(std::get<qint32>(v));
+        form.Ui().RichEdit->SetZoom(std::get<qint32>(v));
     }
 }
 
@@ -111,7 +111,7 @@ void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
 {
     for (const auto& [row, got] : loaded.rows)
         ApplySetting(form, *row, got);
-    form.RichEdit->SetSyntaxColouring(form.IsChecked(QStringLiteral("SyntaxColouring")));
+    form.Ui().RichEdit->SetSyntaxColouring(form.IsChecked(QStringLiteral("SyntaxColouring")));
     if (loaded.placement == Placement::Centred) {
         const QSize screen = ScreenSizeOf(form.platform());
         form.resize(CentredWindowSize);
@@ -130,8 +130,8 @@ void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
 // right of the panel's left edge and 10 below the bar's top.
 QString SwatchSettingText(const TMainForm& form, int panel)
 {
-    const QRect rect = form.StatusBar->PanelRect(panel);
-    const ColourSlots& held = panel == 3 ? form.Startup.LastChosenColour : form.Startup.LastSelectedColour;
+    const QRect rect = form.Ui().StatusBar->PanelRect(panel);
+    const ColourSlots& held = panel == 3 ? form.Startup().LastChosenColour : form.Startup().LastSelectedColour;
     // A swatch that is not painted (rich-text mode, a minimized window) has
     // no pixel to read: its neighbour's colour must not be taken for it.
     const QColor painted = rect.width() > 10 ? form.StatusBarPixel(rect.left() + 10, 10) : QColor();
@@ -143,13 +143,13 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
     if (!row.contextItem.isEmpty())
         return form.IsChecked(row.contextItem);
     if (row.Has(CustomColour))
-        return form.Startup.CustomLines[size_t(CustomColourIndex(row))];
+        return form.Startup().CustomLines[size_t(CustomColourIndex(row))];
     if (row.Has(RecentFile))
-        return form.Recent.At(RecentFileSlot(row));
+        return form.Recent().At(RecentFileSlot(row));
     if (row.name == u"Zoom")
-        return qint32(form.RichEdit->Zoom());
+        return qint32(form.Ui().RichEdit->Zoom());
     const QString& name = row.name;
-    const StartupState& s = form.Startup;
+    const StartupState& s = form.Startup();
     if (name == u"Font")
         return s.UserFont.font.family();
     if (name == u"Size")
@@ -157,15 +157,15 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
     if (name == u"MakroDir")
         return s.MacroDir;
     if (name == u"LastOpenDir")
-        return form.Doc.LastOpenDir;
+        return form.Session().State().LastOpenDir;
     if (name == u"LastSaveDir")
-        return form.Doc.LastSaveDir;
+        return form.Session().State().LastSaveDir;
     if (name == u"TidyLocation")
         return s.TidyLocation;
     if (name == u"TidyOptions")
         return s.TidyOptions;
     if (name == u"LastOpenIndex")
-        return qint32(form.OpenDialogState.filterIndex);
+        return qint32(form.Session().OpenDialog().filterIndex);
     if (name == u"LastDialogRGB")
         return SwatchSettingText(form, 3);
     if (name == u"LastTextRGB")
@@ -177,7 +177,7 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
     if (name == u"Color")
         return ColorSettingFor(s.UserFont.colour, s.UserFontColorValue, form.palette());
     if (name == u"LineMarkerWidth")
-        return qint32(form.CheckList->width());
+        return qint32(form.Ui().CheckList->width());
     if (name == u"Left")
         return qint32(form.x());
     if (name == u"Top")
@@ -189,9 +189,9 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
     if (name == u"Maximized")
         return form.isMaximized();
     if (name == u"HTMLLeft")
-        return qint32(form.HTMLToolbar ? form.HTMLToolbar->SavedLeft : 0);
+        return qint32(form.Ui().HTMLToolbar ? form.Ui().HTMLToolbar->SavedLeft : 0);
     if (name == u"HTMLTop")
-        return qint32(form.HTMLToolbar ? form.HTMLToolbar->SavedTop : 0);
+        return qint32(form.Ui().HTMLToolbar ? form.Ui().HTMLToolbar->SavedTop : 0);
     throw AppError(QCoreApplication::translate("TMainForm", "No value for the setting '%1'").arg(name));
 }
 
@@ -200,11 +200,11 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
 void TMainForm::LoadSettings()
 {
     SettingsStore* store = platform().settings;
-    Startup.DesktopDir = store ? ReadDesktopDir(*store) : QStringLiteral("/");
-    Startup.MacroDir = Startup.DesktopDir;
+    startup_.DesktopDir = store ? ReadDesktopDir(*store) : QStringLiteral("/");
+    startup_.MacroDir = startup_.DesktopDir;
     if (!store)
         return;
-    const LoadContext context{{Startup.DesktopDir, ScreenSizeOf(platform())},
+    const LoadContext context{{startup_.DesktopDir, ScreenSizeOf(platform())},
                               platform().screen ? platform().screen->DesktopSize() : QSize()};
     LoadedSettings loaded;
     try {
@@ -221,8 +221,8 @@ void TMainForm::ApplyRememberedFolders()
 {
     if (!IsChecked(QStringLiteral("RememberDirs")))
         return;
-    OpenDialogState.initialDir = Doc.LastOpenDir;
-    SaveDialogState.initialDir = Doc.LastSaveDir;
+    session_->OpenDialog().initialDir = doc_.LastOpenDir;
+    session_->SaveDialog().initialDir = doc_.LastSaveDir;
 }
 
 void TMainForm::SaveSettings()
@@ -232,7 +232,7 @@ void TMainForm::SaveSettings()
         return;
     ShutdownState state;
     state.plainText = IsChecked(QStringLiteral("PlainText"));
-    state.markerSidebarVisible = CheckList->isVisibleTo(this);
+    state.markerSidebarVisible = ui_.CheckList->isVisibleTo(this);
     state.rememberPos = IsChecked(QStringLiteral("RememberPos"));
     state.maximized = isMaximized();
     WriteSettingsTo(*store, state, [this](const SettingRow& row) { return ShutdownValue(*this, row); });

@@ -103,7 +103,7 @@ void TMainForm::AlwaysStayOnTopClick()
 {
     const bool on = FlipOption(QStringLiteral("AlwaysStayOnTop"), QStringLiteral("AlwaysStayOnTop1"));
     SetTopmost(on);
-    Macro.AppendDirect(OptionLine(QStringLiteral("AlwaysStayOnTop"), on));
+    macro_.AppendDirect(OptionLine(QStringLiteral("AlwaysStayOnTop"), on));
 }
 
 void TMainForm::AutoTabClick()
@@ -117,7 +117,7 @@ void TMainForm::CenterOnScreenClick()
     const bool on = FlipOption(QStringLiteral("CenterOnScreen"), QStringLiteral("CenterOnScreen1"));
     if (on && platform().screen)
         move(CentredOnScreen(platform().screen->ScreenSize(), frameGeometry().size()));
-    Macro.AppendDirect(OptionLine(QStringLiteral("CenterOnScreen"), on));
+    macro_.AppendDirect(OptionLine(QStringLiteral("CenterOnScreen"), on));
 }
 
 void TMainForm::TrashClick()
@@ -132,7 +132,7 @@ void TMainForm::FixedFontClick()
 
 void TMainForm::SyntaxColouringClick()
 {
-    RichEdit->SetSyntaxColouring(FlipOption(QStringLiteral("SyntaxColouring"), QStringLiteral("SyntaxColouring1")));
+    ui_.RichEdit->SetSyntaxColouring(FlipOption(QStringLiteral("SyntaxColouring"), QStringLiteral("SyntaxColouring1")));
 }
 
 void TMainForm::MenuvisibleClick()
@@ -148,12 +148,12 @@ void TMainForm::RememberDirsClick()
 void TMainForm::RememberPosClick()
 {
     const bool on = FlipOption(QStringLiteral("RememberPos"), QStringLiteral("RememberPos1"));
-    Macro.AppendDirect(OptionLine(QStringLiteral("RememberPos"), on));
+    macro_.AppendDirect(OptionLine(QStringLiteral("RememberPos"), on));
 }
 
 void TMainForm::ToolbarvisibleClick()
 {
-    ToolBar->setVisible(FlipOption(QStringLiteral("Toolbarvisible"), QStringLiteral("ToolbarVisible1")));
+    ui_.ToolBar->setVisible(FlipOption(QStringLiteral("Toolbarvisible"), QStringLiteral("ToolbarVisible1")));
 }
 
 // "Sav&e Line Markers" is led by its main-menu item.

@@ -66,9 +66,9 @@ int main(int argc, char** argv)
     TMainForm form(platform, {});
     const qint64 document = bench::Best(runs, prepare, [&] {
         for (const QString& file : files) {
-            form.RichEdit->SetModified(false);
+            form.Ui().RichEdit->SetModified(false);
             form.OpenNamed(file);
-            form.RichEdit->SetModified(true);
+            form.Ui().RichEdit->SetModified(true);
             form.SaveWithChecks(false);
         }
     });

@@ -38,7 +38,7 @@ using bench::Best;
 // Nanoseconds per typed character at the end of the open document.
 qint64 KeystrokeCost(TMainForm& form, int keys)
 {
-    TRichEdit* edit = form.RichEdit;
+    TRichEdit* edit = form.Ui().RichEdit;
     edit->setFocus();
     edit->SetSelStart(edit->TextLength());
     QElapsedTimer t;
@@ -85,7 +85,7 @@ int main(int argc, char** argv)
         edit.setPlainText(QString::fromUtf8(f.readAll()));
     });
     const qint64 ourOpen = Best(runs, [&] {
-        form.RichEdit->SetModified(false);
+        form.Ui().RichEdit->SetModified(false);
         form.OpenNamed(big);
     });
     // Saves go to disk and the disk is shared: the two alternate, and the
@@ -101,8 +101,8 @@ int main(int argc, char** argv)
             f.commit();
         }));
         // An edit first: a save follows a change, and the text is read again.
-        form.RichEdit->SetSelStart(form.RichEdit->TextLength());
-        form.RichEdit->ReplaceSelection(QString::fromLatin1(r % 2 ? "x" : "y"));
+        form.Ui().RichEdit->SetSelStart(form.Ui().RichEdit->TextLength());
+        form.Ui().RichEdit->ReplaceSelection(QString::fromLatin1(r % 2 ? "x" : "y"));
         ourSave = std::min(ourSave, Best(1, [&] { form.Save1Click(); }));
     }
     // The same save with and without its look at the file on disk: with
@@ -112,13 +112,13 @@ int main(int argc, char** argv)
     qint64 unchecked = checked;
     for (int r = 0; r < 9; ++r) {
         for (const bool check : {true, false}) {
-            form.RichEdit->SetSelStart(form.RichEdit->TextLength());
-            form.RichEdit->ReplaceSelection(QString::fromLatin1(r % 2 ? "x" : "y"));
+            form.Ui().RichEdit->SetSelStart(form.Ui().RichEdit->TextLength());
+            form.Ui().RichEdit->ReplaceSelection(QString::fromLatin1(r % 2 ? "x" : "y"));
             if (!check)
-                form.Doc.LastSeen = {};
+                form.Session().State().LastSeen = {};
             qint64& best = check ? checked : unchecked;
             best = std::min(best, Best(1, [&] { form.Save1Click(); }));
-            if (form.RichEdit->Modified())
+            if (form.Ui().RichEdit->Modified())
                 std::printf("THE SAVE DID NOT HAPPEN\n");
         }
     }
@@ -132,11 +132,11 @@ int main(int argc, char** argv)
                 checked / 1e6, unchecked / 1e6, double(checked) / double(unchecked));
 
     const qint64 bigKey = KeystrokeCost(form, 200);
-    form.RichEdit->SetModified(false);
+    form.Ui().RichEdit->SetModified(false);
     form.OpenNamed(small);
     const qint64 smallKey = KeystrokeCost(form, 200);
     std::printf("one keystroke at the end: 25 MB %.1f us, 25 KB %.1f us, ratio %.2f\n", bigKey / 1e3,
                 smallKey / 1e3, double(bigKey) / double(smallKey));
-    form.RichEdit->SetModified(false);
+    form.Ui().RichEdit->SetModified(false);
     return 0;
 }

@@ -94,24 +94,24 @@ struct MoveCost {
 // first jump to its end lays it out, as opening and scrolling would).
 MoveCost CaretMoveCost(TMainForm& form, qsizetype bytes, int moves)
 {
-    form.RichEdit->SetText(Document(bytes));
-    const int length = form.RichEdit->TextLength();
-    form.RichEdit->SetSelStart(length);
+    form.Ui().RichEdit->SetText(Document(bytes));
+    const int length = form.Ui().RichEdit->TextLength();
+    form.Ui().RichEdit->SetSelStart(length);
     MoveCost cost;
     for (int r = 0; r < 3; ++r) {
         QElapsedTimer t;
         t.start();
         for (int i = 0; i < moves; ++i)
-            form.RichEdit->SetSelStart(int((qint64(i) * 7919) % length));
+            form.Ui().RichEdit->SetSelStart(int((qint64(i) * 7919) % length));
         cost.move = std::min(cost.move, double(t.nsecsElapsed()) / moves);
         const int screen = length / 2;
         t.restart();
         for (int i = 0; i < moves; ++i)
-            form.RichEdit->SetSelStart(screen + int((qint64(i) * 7919) % 3000));
+            form.Ui().RichEdit->SetSelStart(screen + int((qint64(i) * 7919) % 3000));
         cost.local = std::min(cost.local, double(t.nsecsElapsed()) / moves);
         qint64 update = 0;
         for (int i = 0; i < moves; ++i) {
-            form.RichEdit->SetSelStart(int((qint64(i) * 104729) % length));
+            form.Ui().RichEdit->SetSelStart(int((qint64(i) * 104729) % length));
             t.restart();
             form.RichEditSelectionChange();
             update += t.nsecsElapsed();
@@ -124,10 +124,10 @@ MoveCost CaretMoveCost(TMainForm& form, qsizetype bytes, int moves)
 // Select All and the tooltip built for it on the next mouse move.
 double SelectAllHintCost(TMainForm& form)
 {
-    form.RichEdit->SetSelStart(0);
+    form.Ui().RichEdit->SetSelStart(0);
     QElapsedTimer t;
     t.start();
-    form.RichEdit->SelectAllText();
+    form.Ui().RichEdit->SelectAllText();
     form.RichEditMouseMove(Qt::NoModifier, 1, 1);
     return double(t.nsecsElapsed());
 }

@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     NoShell shell;
     ProgramWindows windows = CreateProgramWindows(Platform{&prompts, &shell, nullptr, nullptr, nullptr}, {});
     TMainForm& form = *windows.main;
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = *form.Ui().RichEdit;
     const auto select = [&] {
         edit.SetSelStart(from);
         edit.SetSelLength(length);
@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     std::printf("toolbar tag around 1 MB of 20 MB: %.1f ms, QPlainTextEdit replacing it %.1f ms, ratio %.2f\n",
                 toolbar / 1e6, qt / 1e6, double(toolbar) / double(qt));
 
-    form.Startup.TempDir = dir.path() + QLatin1Char('/');
+    form.Startup().TempDir = dir.path() + QLatin1Char('/');
     const qint64 preview = bench::Best(runs, [&] { form.TestDocument2Click(); });
     const QByteArray bytes = text.toUtf8();
     const qint64 write = bench::Best(runs, [&] {

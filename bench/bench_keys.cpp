@@ -32,13 +32,13 @@ void Press(QWidget* view, int key, const QString& text, Qt::KeyboardModifiers mo
 // the document: typing, an entity, AutoTab, recording and the move merge.
 qint64 KeystrokeNs(TMainForm& form, const QString& text, int rounds, int runs)
 {
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = *form.Ui().RichEdit;
     QWidget* view = edit.InputWidget();
     const qint64 best = Best(runs, [&] {
         edit.SetText(text);
         edit.SetSelStart(edit.TextLength());
-        form.Macro.MacroLines.clear();
-        form.Macro.PendingText.clear();
+        form.Macro().MacroLines.clear();
+        form.Macro().PendingText.clear();
     }, [&] {
         for (int i = 0; i < rounds; ++i) {
             Press(view, Qt::Key_A, QStringLiteral("a"));
@@ -59,13 +59,13 @@ void KeystrokeBench(TMainForm& form, int runs)
 {
     form.SetChecked(QStringLiteral("AutoTab"), true);
     form.SetChecked(QStringLiteral("ReplaceSpecialCharacters"), true);
-    form.Macro.IsRecording = true;
+    form.Macro().IsRecording = true;
     const int rounds = 300;
     const qint64 small = KeystrokeNs(form, Document(25 * 1024), rounds, runs);
     const qint64 large = KeystrokeNs(form, Document(25 * 1024 * 1024), rounds, runs);
-    if (!form.RichEdit->Text().endsWith(QStringLiteral("\r\na &lt;\r\n")))
+    if (!form.Ui().RichEdit->Text().endsWith(QStringLiteral("\r\na &lt;\r\n")))
         std::printf("the keystrokes went wrong\n");
-    form.Macro.IsRecording = false;
+    form.Macro().IsRecording = false;
     std::printf("keystroke at the end of 25 MB: %.1f us, of 25 KB: %.1f us: ratio %.2f (target about 1)\n",
                 large / 1e3, small / 1e3, double(large) / double(small));
 }
@@ -76,7 +76,7 @@ void BlockIndentBench(TMainForm& form, int runs)
     for (int i = 0; i < 100000; ++i)
         text += QStringLiteral("line %1 of the block\n").arg(i);
     const QString indented = IndentBlock(text);
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = *form.Ui().RichEdit;
     const auto prepare = [&] {
         edit.SetText(text);
         edit.SelectAllText();

@@ -50,7 +50,7 @@ struct Window {
     {
         platform.prompts = &prompts;
         form = std::make_unique<TMainForm>(platform, QStringList{});
-        form->Startup.MacroDir = library;
+        form->Startup().MacroDir = library;
         form->ReloadMacroTree();
     }
 };
@@ -70,10 +70,10 @@ void LoadBench(int runs)
             ++listed;
         }
     });
-    const qint64 load = Best(runs, [&] { qDeleteAll(window.form->TreeRoot->takeChildren()); },
+    const qint64 load = Best(runs, [&] { qDeleteAll(window.form->Ui().TreeRoot->takeChildren()); },
                              [&] { window.form->ReloadMacroTree(); });
     int nodes = 0;
-    for (QTreeWidgetItemIterator it(window.form->Tree); *it; ++it)
+    for (QTreeWidgetItemIterator it(window.form->Ui().Tree); *it; ++it)
         ++nodes;
     if (nodes != listed + 1)
         std::printf("the tree holds %d nodes for %d entries\n", nodes - 1, listed);
@@ -87,7 +87,7 @@ void LoadBench(int runs)
 qint64 FieldChange(const QString& library, const QString& existing, int keystrokes, int runs)
 {
     Window window(library);
-    QLineEdit* field = window.form->MakroFeld;
+    QLineEdit* field = window.form->Ui().MakroFeld;
     field->setText(existing);   // the index is built once, after the load
     const qint64 total = Best(runs, [&] {
         for (int i = 0; i < keystrokes; ++i)

@@ -70,12 +70,12 @@ void MixedLinesBench(int runs)
     Platform platform;
     platform.prompts = &prompts;
     TMainForm form(platform, {});
-    const qint64 macro = Best(runs, [&] { form.RichEdit->SetText(text); form.RichEdit->SetSelStart(0); }, [&] {
-        form.Macro.MacroFile = path;
-        form.Macro.MacroLines.clear();
+    const qint64 macro = Best(runs, [&] { form.Ui().RichEdit->SetText(text); form.Ui().RichEdit->SetSelStart(0); }, [&] {
+        form.Macro().MacroFile = path;
+        form.Macro().MacroLines.clear();
         form.RunMacro();
     });
-    if (form.RichEdit->Text() != directResult || !prompts.last.isEmpty())
+    if (form.Ui().RichEdit->Text() != directResult || !prompts.last.isEmpty())
         std::printf("the macro run went wrong (%s)\n", qPrintable(prompts.last));
     std::printf("100,000 mixed macro lines on 1 MB: run %.1f ms, the same operations on the editor %.1f ms: "
                 "ratio %.2f (target <= 1.50)\n",
@@ -93,20 +93,20 @@ void ReplaceAllLineBench(int runs)
     Platform platform;
     platform.prompts = &prompts;
     TMainForm form(platform, {});
-    const auto prepare = [&] { form.RichEdit->SetText(text); form.RichEdit->SetSelStart(0); };
+    const auto prepare = [&] { form.Ui().RichEdit->SetText(text); form.Ui().RichEdit->SetSelStart(0); };
     const qint64 command = Best(runs, prepare, [&] {
         TReplaceDialog& dialog = ReplaceDialogOf(form);
         dialog.SetFindText(QStringLiteral("fox"));
         dialog.SetReplaceText(QStringLiteral("cat"));
         ReplaceAllOccurrences(form);
     });
-    const QString expected = form.RichEdit->Text();
+    const QString expected = form.Ui().RichEdit->Text();
     const qint64 macro = Best(runs, prepare, [&] {
-        form.Macro.MacroFile = path;
-        form.Macro.MacroLines.clear();
+        form.Macro().MacroFile = path;
+        form.Macro().MacroLines.clear();
         form.RunMacro();
     });
-    if (form.RichEdit->Text() != expected)
+    if (form.Ui().RichEdit->Text() != expected)
         std::printf("the replaceall line went wrong\n");
     std::printf("replaceall line on 5 MB: run %.1f ms, Replace All command %.1f ms: ratio %.2f (target <= 1.10)\n",
                 macro / 1e6, command / 1e6, double(macro) / double(command));

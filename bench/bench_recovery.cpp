@@ -45,9 +45,9 @@ Result Type(bool recovery, int bursts, int keys)
         StopRecovery(form);   // the editor notes no changes either
         keeper = nullptr;
     }
-    form.Doc.IsPlainDocument = true;
+    form.Session().State().IsPlainDocument = true;
     form.ApplyDocumentKind();
-    TRichEdit& edit = *form.RichEdit;
+    TRichEdit& edit = *form.Ui().RichEdit;
     edit.SetText(Document(25 * 1024 * 1024));
     edit.SetSelStart(edit.TextLength());
     QWidget* view = edit.InputWidget();

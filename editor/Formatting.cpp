@@ -5,6 +5,8 @@
 #include "editor/RichEdit.h"
 #include "platform/Prompts.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QToolButton>
 
 CharAttributes AttributesOf(const FontChoice& choice)
@@ -41,6 +43,23 @@ SizePlace PlaceSize(const QStringList& sizes, const QString& text)
         if (sizes.at(i).toInt() >= value)
             return {i, false};
     return {int(sizes.size()), false};
+}
+
+bool ChooseTypedSize(QComboBox& box)
+{
+    const QString text = box.currentText();
+    if (!IsSizeText(text))
+        return false;
+    QStringList sizes;
+    for (int i = 0; i < box.count(); ++i)
+        sizes << box.itemText(i);
+    const SizePlace place = PlaceSize(sizes, text);
+    if (!place.found)
+        box.insertItem(place.index, text);
+    box.setCurrentIndex(place.index);
+    if (box.lineEdit())
+        box.lineEdit()->deselect();
+    return true;
 }
 
 QString AlignmentLine(int tag)

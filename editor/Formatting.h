@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QComboBox;
+
 class QToolButton;
 class TRichEdit;
 struct FontChoice;
@@ -24,6 +26,9 @@ struct SizePlace {
     bool found = false;
 };
 SizePlace PlaceSize(const QStringList& sizes, const QString& text);
+// Enter in the size box: a size typed there is put in its place in the
+// list (once) and chosen; false when the text is no size.
+bool ChooseTypedSize(QComboBox& box);
 
 // Recorded line of an alignment button's Tag (0 left, 1 right, 2 center).
 QString AlignmentLine(int tag);

@@ -4,6 +4,7 @@
 #include "library/MacroTree.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopedValueRollback>
@@ -25,6 +26,11 @@ bool MoveEntry(const QString& from, const QString& to)
     if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
         return false;
     return QDir().rename(from, to);
+}
+
+QString OverwriteQuestion(const QString& what)
+{
+    return QCoreApplication::translate("TMainForm", "Overwrite \"%1\"?").arg(what);
 }
 
 }   // namespace
@@ -326,4 +332,70 @@ void MacroLibrary::FlipSort()
         Sort();
     else
         Reload();
+}
+
+std::optional<QString> MacroLibrary::RecordingFile(const QString& name, bool named)
+{
+    QTreeWidgetItem* target = &root_;
+    if (named)
+        for (QTreeWidgetItemIterator it(&tree_); *it; ++it)
+            if (*it != &root_ && SameMacroName((*it)->text(0), name))
+                target = *it;   // the last one in tree order
+
+    const auto agreed = [this](const QString& what) {
+        return Ask(MsgKind::Confirmation, OverwriteQuestion(what), MsgButtons::OkCancel) == MsgAnswer::Ok;
+    };
+    switch (target == &root_ ? MacroNodeKind::Root : NodeKind(target)) {
+    case MacroNodeKind::Macro: {
+        const QString file = NodeFilePath(target);
+        if (!agreed(file))
+            return std::nullopt;
+        return file;
+    }
+    case MacroNodeKind::Folder: {
+        // Recorded inside the folder of the macro's name.
+        const QString folder = NodeFilePath(target);
+        QString fileName = name;
+        bool matched = false;
+        for (int i = 0; i < target->childCount(); ++i) {
+            QTreeWidgetItem* child = target->child(i);
+            if (!SameMacroName(child->text(0), name))
+                continue;
+            matched = true;
+            fileName = child->text(0);   // its own letter case: the file it names is replaced
+            if (!agreed(folder + QLatin1Char('/') + fileName + kMacroExtension))
+                return std::nullopt;
+        }
+        if (!matched)
+            AddMacroNode(target, name);
+        return folder + QLatin1Char('/') + fileName + kMacroExtension;
+    }
+    case MacroNodeKind::Root:
+        break;
+    }
+    QTreeWidgetItem* parent = &root_;
+    QString file;
+    QTreeWidgetItem* selected = tree_.currentItem();
+    if (selected && selected->isSelected() && selected != &root_ && NodeKind(selected) == MacroNodeKind::Folder) {
+        parent = selected;
+        file = NodeFilePath(selected) + QLatin1Char('/') + name + kMacroExtension;
+    } else {
+        file = host_.MacroDir() + name + kMacroExtension;
+    }
+    if (QFileInfo::exists(file)) {
+        if (!agreed(name + kMacroExtension))
+            return std::nullopt;
+    } else {
+        AddMacroNode(parent, name);
+    }
+    root_.setExpanded(true);
+    return file;
+}
+
+std::optional<QString> MacroLibrary::SelectedNodeFile() const
+{
+    QTreeWidgetItem* node = tree_.currentItem();
+    if (!node || !node->isSelected() || node == &root_)
+        return std::nullopt;
+    return NodeFilePath(node);
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class MacroNameIndex;
 class QTreeWidget;
@@ -83,6 +84,16 @@ public:
     void Delete();
     void ChooseDirectory();
     void FlipSort();
+
+    // Where a recording under `name` is written: over the macro of that
+    // name, inside the folder of that name, or in the selected folder or
+    // the macro directory. A new macro gets its node; replacing a file asks
+    // first, and nothing comes back when the user says no. An unnamed
+    // recording never looks for a node of its default name.
+    std::optional<QString> RecordingFile(const QString& name, bool named);
+    // The file (or folder) behind the selected node other than the root:
+    // what the Run button runs.
+    std::optional<QString> SelectedNodeFile() const;
 
 private:
     MsgAnswer Ask(MsgKind kind, const QString& text, MsgButtons buttons);

@@ -43,6 +43,15 @@ bool IsUsableMacroName(const QString& cleaned)
     return false;
 }
 
+QString RecordingMacroName(const QString& typed)
+{
+    // The name becomes a file name: no folder may sneak in through it.
+    const QString cleaned = CleanMacroName(typed);
+    if (cleaned != typed || (!typed.isEmpty() && !IsUsableMacroName(typed)))
+        return IsUsableMacroName(cleaned) ? cleaned : QString();
+    return typed;
+}
+
 namespace {
 const QCollator& Collator()
 {

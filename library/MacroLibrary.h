@@ -25,6 +25,9 @@ QString NodeFilePath(const QString& macroDir, const QStringList& nodeTexts);
 QString CleanMacroName(const QString& typed);
 // Whether a cleaned name can name a macro file: not empty, not only dots.
 bool IsUsableMacroName(const QString& cleaned);
+// The name the macro field's text records under: cleaned as above, and
+// empty when nothing usable is left.
+QString RecordingMacroName(const QString& typed);
 
 // Names compare as the user's locale orders them: letters first, case only
 // between otherwise equal names.

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "macro/MacroState.h"
+#include "macro/MacroFile.h"
+#include "platform/AppError.h"
 
 void MacroState::RecordCommand(const QString& line)
 {
@@ -20,4 +22,29 @@ void MacroState::UndoRecorded()
         PendingText.clear();
     else if (!MacroLines.isEmpty())
         MacroLines.removeLast();
+}
+
+void MacroState::BeginRecording(const QString& file)
+{
+    MacroFile = file;
+    MacroLines.clear();
+    PendingText.clear();
+    IsRecording = true;
+}
+
+bool MacroState::EndRecording(QString* error)
+{
+    if (!PendingText.isEmpty()) {
+        MacroLines.append(QStringLiteral("Insert ") + PendingText);
+        PendingText.clear();
+    }
+    try {
+        WriteMacroFile(MacroFile, MacroLines);
+    } catch (const AppError& e) {
+        *error = e.message();
+        return false;
+    }
+    MacroLines.clear();
+    IsRecording = false;
+    return true;
 }

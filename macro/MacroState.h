@@ -32,4 +32,9 @@ struct MacroState {
     void AppendDirect(const QString& line) { RecordCommand(line); }
     // Undo while recording takes back pending text, else the last line.
     void UndoRecorded();
+    // A recording into `file` starts with nothing recorded.
+    void BeginRecording(const QString& file);
+    // Writes the recording and ends it; false (and why) leaves it on with
+    // its lines, for Stop to try again.
+    bool EndRecording(QString* error);
 };

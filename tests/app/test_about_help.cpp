@@ -39,7 +39,7 @@ protected:
             QApplication::restoreOverrideCursor();
         MainFormTest::TearDown();
     }
-    TAbout& about() { return *form().About; }
+    TAbout& about() { return *form().Ui().About; }
     bool Topmost() { return form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
     void OnTop()
     {
@@ -145,7 +145,7 @@ TEST_F(AboutHelpTest, EveryLabelShowsItsWholeTextReadablyOnThePicture)
 TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalledOne)
 {
     CreateAndShow();
-    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
+    form().SetProgramDir(TempPath(QStringLiteral("usr/bin")));
     QDir().mkpath(TempPath(QStringLiteral("home")));
     QDir::setCurrent(TempPath(QStringLiteral("home")));
     OnTop();
@@ -154,7 +154,7 @@ TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalled
     EXPECT_FALSE(Topmost());
     EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
     EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop1")));
-    EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
+    EXPECT_TRUE(form().Macro().MacroLines.isEmpty());
 
     const QString installed = MakeHelpFile(QStringLiteral("usr/share/mirel-edit"));
     QTest::keyClick(edit().InputWidget(), Qt::Key_F1);
@@ -185,7 +185,7 @@ TEST_F(AboutHelpTest, WithoutACHMViewerF1OpensTheInstalledHtmlPagesElseSaysSo)
         {"nothing", false, false, false, nullptr},
     };
     CreateAndShow();
-    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
+    form().SetProgramDir(TempPath(QStringLiteral("usr/bin")));
     QDir().mkpath(TempPath(QStringLiteral("home")));
     QDir::setCurrent(TempPath(QStringLiteral("home")));
     // A page of the user's own web site in the working folder is no help.

@@ -281,25 +281,25 @@ TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
         }
         return out;
     };
-    EXPECT_EQ(describe(form().ToolBar), Table(expectedMain));
-    EXPECT_EQ(describe(form().ToolBar1), Table(expectedFormat));
-    EXPECT_TRUE(form().MakroButton->isCheckable());
-    EXPECT_TRUE(form().RunButton->isCheckable());
-    EXPECT_EQ(form().RunButton->text(), QStringLiteral("Run"));
-    EXPECT_TRUE(form().BoldButton->isCheckable());
-    EXPECT_EQ(form().LeftAlign->property("Tag").toInt(), 0);
-    EXPECT_EQ(form().CenterAlign->property("Tag").toInt(), 2);
-    EXPECT_EQ(form().RightAlign->property("Tag").toInt(), 1);
+    EXPECT_EQ(describe(form().Ui().ToolBar), Table(expectedMain));
+    EXPECT_EQ(describe(form().Ui().ToolBar1), Table(expectedFormat));
+    EXPECT_TRUE(form().Ui().MakroButton->isCheckable());
+    EXPECT_TRUE(form().Ui().RunButton->isCheckable());
+    EXPECT_EQ(form().Ui().RunButton->text(), QStringLiteral("Run"));
+    EXPECT_TRUE(form().Ui().BoldButton->isCheckable());
+    EXPECT_EQ(form().Ui().LeftAlign->property("Tag").toInt(), 0);
+    EXPECT_EQ(form().Ui().CenterAlign->property("Tag").toInt(), 2);
+    EXPECT_EQ(form().Ui().RightAlign->property("Tag").toInt(), 1);
     // Narrower than the design's 146 so that the main toolbar fits the
     // smallest window with this platform's fonts.
-    EXPECT_EQ(form().MakroFeld->width(), 120);
+    EXPECT_EQ(form().Ui().MakroFeld->width(), 120);
     QStringList sizes;
-    for (int i = 0; i < form().Groesse->count(); ++i)
-        sizes << form().Groesse->itemText(i);
+    for (int i = 0; i < form().Ui().Groesse->count(); ++i)
+        sizes << form().Ui().Groesse->itemText(i);
     EXPECT_EQ(sizes.join(QLatin1Char(',')),
               QStringLiteral("7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72"));
-    EXPECT_TRUE(form().Groesse->isEditable());
-    EXPECT_FALSE(form().Schriftarten->isEditable());
+    EXPECT_TRUE(form().Ui().Groesse->isEditable());
+    EXPECT_FALSE(form().Ui().Schriftarten->isEditable());
 }
 
 TEST_F(CommandMapTest, ControlsCarryTheirNamesAndInitialState)
@@ -308,14 +308,14 @@ TEST_F(CommandMapTest, ControlsCarryTheirNamesAndInitialState)
     for (const char* name : {"ToolBar", "ToolBar1", "Tree", "Panel2", "RichEdit", "Splitter1", "CheckList",
                              "StatusBar", "MakroFeld"})
         EXPECT_NE(form().findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_FALSE(form().Tree->isVisible());
-    EXPECT_TRUE(form().Panel2->isVisible());
-    EXPECT_TRUE(form().RichEdit->isVisible());
-    EXPECT_FALSE(form().Splitter1->isVisible());
+    EXPECT_FALSE(form().Ui().Tree->isVisible());
+    EXPECT_TRUE(form().Ui().Panel2->isVisible());
+    EXPECT_TRUE(form().Ui().RichEdit->isVisible());
+    EXPECT_FALSE(form().Ui().Splitter1->isVisible());
     EXPECT_FALSE(form().findChild<QWidget*>(QStringLiteral("CheckList"))->isVisible());
-    EXPECT_EQ(form().Tree->indentation(), 19);
+    EXPECT_EQ(form().Ui().Tree->indentation(), 19);
     EXPECT_EQ(form().minimumSize(), QSize(426, 350));
-    auto* bar = form().StatusBar;
+    auto* bar = form().Ui().StatusBar;
     ASSERT_EQ(bar->PanelCount(), 6);
     // The start-up's selection update sizes panel 0 to its text (plain mode).
     EXPECT_EQ(bar->Panel(0).text, QStringLiteral("Filesize: 0 bytes"));
@@ -343,7 +343,7 @@ TEST_F(CommandMapTest, TwinItemsRunOneHandlerAndCheckMarksAreFlippedByIt)
     EXPECT_EQ(form().Item(QStringLiteral("SortMacros"))->isChecked(), main->isChecked());
 
     // A shortcut reaches its command while the menu bar is hidden.
-    form().RichEdit->SetText(QStringLiteral("abc"));
+    form().Ui().RichEdit->SetText(QStringLiteral("abc"));
     form().menuBar()->hide();
     QAction* selectAll = form().Item(QStringLiteral("SelectAll2"));
     EXPECT_TRUE(form().actions().contains(selectAll));

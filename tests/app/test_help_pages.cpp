@@ -33,7 +33,7 @@ TEST_F(HelpPagesTest, StatementsOfThePagesHoldInTheProgram)
          [&] {
              const QString file = WriteFile(QStringLiteral("crlf.txt"), "a\r\nb\r\n\xC3\xA4");
              form().OpenNamed(file);
-             return form().StatusBar->Panel(0).text == QStringLiteral("Filesize: 8 bytes");
+             return form().Ui().StatusBar->Panel(0).text == QStringLiteral("Filesize: 8 bytes");
          }},
         {"menus.html", "a key that types a character (Enter and Escape too) closes it",
          [&] {
@@ -41,9 +41,9 @@ TEST_F(HelpPagesTest, StatementsOfThePagesHoldInTheProgram)
              for (const auto& [key, closes] : {std::pair{Qt::Key_A, true}, {Qt::Key_Escape, true},
                                                {Qt::Key_F5, false}, {Qt::Key_Shift, false}}) {
                  form().InfoClick();
-                 QTest::keyClick(form().About, key);
-                 holds = holds && form().About->isVisible() != closes;
-                 form().About->hide();
+                 QTest::keyClick(form().Ui().About, key);
+                 holds = holds && form().Ui().About->isVisible() != closes;
+                 form().Ui().About->hide();
              }
              return holds;
          }},

@@ -44,27 +44,27 @@ TEST_F(LifecycleTest, StartupSetsTitlesFoldersFontAndRestoresCursor)
     CreateAndShow();
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
     EXPECT_EQ(form().ApplicationTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
-    EXPECT_TRUE(form().Startup.TempDir.endsWith(QLatin1Char('/')));
-    EXPECT_TRUE(form().Startup.DesktopDir.endsWith(QLatin1String("Desktop/")));
-    EXPECT_EQ(form().Startup.MacroDir, form().Startup.DesktopDir);
-    EXPECT_EQ(form().RichEdit->MaxLength(), 2147483645);
-    EXPECT_EQ(form().RichEdit->ControlFont().family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(form().RichEdit->ControlFont().pointSize(), 8);
+    EXPECT_TRUE(form().Startup().TempDir.endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(form().Startup().DesktopDir.endsWith(QLatin1String("Desktop/")));
+    EXPECT_EQ(form().Startup().MacroDir, form().Startup().DesktopDir);
+    EXPECT_EQ(form().Ui().RichEdit->MaxLength(), 2147483645);
+    EXPECT_EQ(form().Ui().RichEdit->ControlFont().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(form().Ui().RichEdit->ControlFont().pointSize(), 8);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "start-up restores the default cursor";
-    EXPECT_GT(form().Schriftarten->count(), 0);
-    EXPECT_EQ(form().Schriftarten->findText(QStringLiteral("Default")), -1);
-    EXPECT_EQ(form().StatusBar->Panel(1).text, QStringLiteral("Line: 1  Col: 1"));
+    EXPECT_GT(form().Ui().Schriftarten->count(), 0);
+    EXPECT_EQ(form().Ui().Schriftarten->findText(QStringLiteral("Default")), -1);
+    EXPECT_EQ(form().Ui().StatusBar->Panel(1).text, QStringLiteral("Line: 1  Col: 1"));
 }
 
 TEST_F(LifecycleTest, DefaultModeIsPlainWithToolbarsByTheirOptions)
 {
     CreateAndShow();
-    EXPECT_TRUE(form().RichEdit->IsPlainText());
-    EXPECT_TRUE(form().Doc.IsPlainDocument);
-    EXPECT_TRUE(form().Doc.WrapWanted);
-    EXPECT_TRUE(form().RichEdit->WordWrap());
-    EXPECT_FALSE(form().ToolBar1->isVisible()) << "format toolbar only for rich text";
-    EXPECT_TRUE(form().ToolBar->isVisible()) << "Toolbar visible is checked by design";
+    EXPECT_TRUE(form().Ui().RichEdit->IsPlainText());
+    EXPECT_TRUE(form().Session().State().IsPlainDocument);
+    EXPECT_TRUE(form().Session().State().WrapWanted);
+    EXPECT_TRUE(form().Ui().RichEdit->WordWrap());
+    EXPECT_FALSE(form().Ui().ToolBar1->isVisible()) << "format toolbar only for rich text";
+    EXPECT_TRUE(form().Ui().ToolBar->isVisible()) << "Toolbar visible is checked by design";
 }
 
 TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
@@ -72,9 +72,9 @@ TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
     StoreSetting(QStringLiteral("PlainText"), false);
     StoreSetting(QStringLiteral("WordWrap"), false);
     CreateAndShow();
-    EXPECT_FALSE(form().RichEdit->IsPlainText());
-    EXPECT_TRUE(form().RichEdit->WordWrap()) << "rich text always wraps";
-    EXPECT_TRUE(form().ToolBar1->isVisible());
+    EXPECT_FALSE(form().Ui().RichEdit->IsPlainText());
+    EXPECT_TRUE(form().Ui().RichEdit->WordWrap()) << "rich text always wraps";
+    EXPECT_TRUE(form().Ui().ToolBar1->isVisible());
     EXPECT_FALSE(form().Item(QStringLiteral("Wordwrap1"))->isEnabled());
     EXPECT_TRUE(form().IsChecked(QStringLiteral("WordWrap")));
 }
@@ -92,18 +92,18 @@ TEST_F(LifecycleTest, CommandLineArgumentsAreJoinedWithBlanks)
     const QString path = WriteFile(QStringLiteral("My Document.txt"), "hello\r\n");
     Create({path.section(QLatin1Char(' '), 0, 0), path.section(QLatin1Char(' '), 1)});
     Show();
-    EXPECT_EQ(form().Doc.CurrentFile, path);
+    EXPECT_EQ(form().Session().State().CurrentFile, path);
     EXPECT_EQ(form().windowTitle(), path);
-    EXPECT_EQ(form().RichEdit->Text(), QStringLiteral("hello\r\n"));
+    EXPECT_EQ(form().Ui().RichEdit->Text(), QStringLiteral("hello\r\n"));
 }
 
 TEST_F(LifecycleTest, MissingCommandLineFileLeavesTheEditorEmpty)
 {
     fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok, MsgAnswer::Ok);
     CreateAndShow({TempPath(QStringLiteral("gone.txt"))});
-    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
-    EXPECT_TRUE(form().RichEdit->Text().isEmpty());
+    EXPECT_TRUE(form().Ui().RichEdit->Text().isEmpty());
 }
 
 TEST_F(LifecycleTest, CloseUnmodifiedAsksNothing)
@@ -115,18 +115,18 @@ TEST_F(LifecycleTest, CloseUnmodifiedAsksNothing)
 TEST_F(LifecycleTest, CloseModifiedCancelKeepsWindowOpen)
 {
     CreateAndShow();
-    form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+    form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
     fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
                                MsgAnswer::Cancel);
     EXPECT_FALSE(form().close());
     EXPECT_TRUE(form().isVisible());
-    EXPECT_EQ(form().RichEdit->Text(), QStringLiteral("typed"));
+    EXPECT_EQ(form().Ui().RichEdit->Text(), QStringLiteral("typed"));
 }
 
 TEST_F(LifecycleTest, CloseModifiedNoClosesWithoutSaving)
 {
     CreateAndShow();
-    form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+    form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
     fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
                                MsgAnswer::No);
     EXPECT_TRUE(form().close());
@@ -136,7 +136,7 @@ TEST_F(LifecycleTest, CloseModifiedNoClosesWithoutSaving)
 TEST_F(LifecycleTest, CloseModifiedYesClosesOnlyWhenTheSaveCleared)
 {
     CreateAndShow();
-    form().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+    form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
     // Unnamed: Yes opens Save As; cancelling it keeps the window open.
     fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
                                MsgAnswer::Yes);
@@ -161,14 +161,14 @@ TEST_F(LifecycleTest, CloseModifiedYesClosesOnlyWhenTheSaveCleared)
 TEST_F(LifecycleTest, ClosingWhileRecordingWritesExitLast)
 {
     CreateAndShow();
-    form().Macro.IsRecording = true;
-    form().Macro.MacroFile = TempPath(QStringLiteral("rec.macro"));
-    form().Macro.MacroLines = {QStringLiteral("Bold On")};
-    form().Macro.PendingText = QStringLiteral("ab\\s");
+    form().Macro().IsRecording = true;
+    form().Macro().MacroFile = TempPath(QStringLiteral("rec.macro"));
+    form().Macro().MacroLines = {QStringLiteral("Bold On")};
+    form().Macro().PendingText = QStringLiteral("ab\\s");
     EXPECT_TRUE(form().close());
     EXPECT_EQ(ReadFile(TempPath(QStringLiteral("rec.macro"))),
               QByteArray("Bold On\r\nInsert ab\\s\r\nExit\r\n"));
-    EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
+    EXPECT_TRUE(form().Macro().MacroLines.isEmpty());
 }
 
 TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
@@ -176,8 +176,8 @@ TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
     // A file of the preview's name that this run never wrote belongs to
     // someone else.
     CreateAndShow();
-    ASSERT_TRUE(EnsurePrivateFolder(form().Startup.TempDir));
-    const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
+    ASSERT_TRUE(EnsurePrivateFolder(form().Startup().TempDir));
+    const QString preview = form().Startup().TempDir + QStringLiteral("~mireld.html");
     QFile f(preview);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
@@ -185,7 +185,7 @@ TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
     EXPECT_TRUE(QFile::exists(preview));
 
     CreateAndShow();
-    form().Startup.PreviewFile = preview;   // as the preview command does when it writes it
+    form().Startup().PreviewFile = preview;   // as the preview command does when it writes it
     EXPECT_TRUE(form().close());
     EXPECT_FALSE(QFile::exists(preview));
 }
@@ -193,7 +193,7 @@ TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
 TEST_F(LifecycleTest, ExitAsksTheWindowToClose)
 {
     CreateAndShow();
-    form().RichEdit->ReplaceSelection(QStringLiteral("x"));
+    form().Ui().RichEdit->ReplaceSelection(QStringLiteral("x"));
     fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
                                MsgAnswer::Cancel);
     form().RunHandler("Exit1Click");
@@ -232,16 +232,16 @@ TEST_F(LifecycleTest, StatusPanelEdgesAddUpWidths)
 TEST_F(LifecycleTest, EditCommandsRecordTheirLines)
 {
     CreateAndShow();
-    form().RichEdit->SetText(QStringLiteral("hello"));
-    form().Macro.IsRecording = true;
-    form().Macro.PendingText = QStringLiteral("x");
+    form().Ui().RichEdit->SetText(QStringLiteral("hello"));
+    form().Macro().IsRecording = true;
+    form().Macro().PendingText = QStringLiteral("x");
     form().RunHandler("SelectAll1Click");
     form().RunHandler("Copy1Click");
-    EXPECT_EQ(form().RichEdit->SelLength(), 5);
-    EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert x", "SelectAll", "Copy"}));
+    EXPECT_EQ(form().Ui().RichEdit->SelLength(), 5);
+    EXPECT_EQ(form().Macro().MacroLines, (QStringList{"Insert x", "SelectAll", "Copy"}));
     form().RunHandler("Undo1Click");
-    EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert x", "SelectAll"}));
-    form().Macro.IsRecording = false;
+    EXPECT_EQ(form().Macro().MacroLines, (QStringList{"Insert x", "SelectAll"}));
+    form().Macro().IsRecording = false;
 }
 
 TEST(ProgramArguments, EveryArgumentIsPartOfTheDocumentName)

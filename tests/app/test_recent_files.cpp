@@ -152,12 +152,12 @@ TEST_F(RecentFilesWindowTest, OpenedAndSavedDocumentsListedInBothMenusWithAltKey
     // Alt+3 opens the third entry through Open.
     ASSERT_NE(ActivateForTyping(), nullptr);
     QTest::keyClick(&form(), Qt::Key_3, Qt::AltModifier);
-    EXPECT_EQ(form().Doc.CurrentFile, a);
+    EXPECT_EQ(form().Session().State().CurrentFile, a);
     EXPECT_EQ(edit().Text(), QStringLiteral("alpha"));
     EXPECT_EQ(Tooltips(kRecentFilesMenuMain), (QStringList{a, c, b}));
     // Alt+0 is the tenth: none here, nothing happens.
     QTest::keyClick(&form(), Qt::Key_0, Qt::AltModifier);
-    EXPECT_EQ(form().Doc.CurrentFile, a);
+    EXPECT_EQ(form().Session().State().CurrentFile, a);
 }
 
 TEST_F(RecentFilesWindowTest, ChoosingAnEntryGoesThroughOpenAndAMissingFileLeavesTheList)
@@ -173,16 +173,16 @@ TEST_F(RecentFilesWindowTest, ChoosingAnEntryGoesThroughOpenAndAMissingFileLeave
     edit().SetModified(true);
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
     Entries(kRecentFilesMenuContext)[1]->trigger();
-    EXPECT_EQ(form().Doc.CurrentFile, b);
+    EXPECT_EQ(form().Session().State().CurrentFile, b);
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
     Entries(kRecentFilesMenuMain)[1]->trigger();
-    EXPECT_EQ(form().Doc.CurrentFile, a);
+    EXPECT_EQ(form().Session().State().CurrentFile, a);
     EXPECT_EQ(form().windowTitle(), a);
 
     ASSERT_TRUE(QFile::remove(b));
     Expect(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok, MsgAnswer::Ok);
     Entries(kRecentFilesMenuMain)[1]->trigger();
-    EXPECT_EQ(form().Doc.CurrentFile, a);
+    EXPECT_EQ(form().Session().State().CurrentFile, a);
     EXPECT_EQ(Tooltips(kRecentFilesMenuMain), QStringList{a});
     EXPECT_EQ(Tooltips(kRecentFilesMenuContext), QStringList{a});
 }
@@ -196,14 +196,14 @@ TEST_F(RecentFilesWindowTest, ListKeptAcrossStartsAndClearedForGood)
     form().OpenNamed(b);
     Restart();
     EXPECT_EQ(Tooltips(kRecentFilesMenuMain), (QStringList{b, a}));
-    EXPECT_EQ(form().Recent.Paths(), (QStringList{b, a}));
+    EXPECT_EQ(form().Recent().Paths(), (QStringList{b, a}));
 
     form().Item(QStringLiteral("ClearRecentFiles2"))->trigger();
     EXPECT_TRUE(Entries(kRecentFilesMenuMain).isEmpty());
     EXPECT_TRUE(Entries(kRecentFilesMenuContext).isEmpty());
     EXPECT_FALSE(form().Item(QStringLiteral("ClearRecentFiles1"))->isEnabled());
     Restart();
-    EXPECT_TRUE(form().Recent.Paths().isEmpty());
+    EXPECT_TRUE(form().Recent().Paths().isEmpty());
 }
 
 TEST_F(RecentFilesWindowTest, BrokenStoredEntriesAreSkippedAndTheStartGoesOn)
@@ -217,7 +217,7 @@ TEST_F(RecentFilesWindowTest, BrokenStoredEntriesAreSkippedAndTheStartGoesOn)
     store.WriteInteger(QStringLiteral("Zoom"), 100000);
     store.CloseKey();
     CreateAndShow();
-    EXPECT_EQ(form().Recent.Paths(), QStringList{a});
+    EXPECT_EQ(form().Recent().Paths(), QStringList{a});
     EXPECT_EQ(edit().Zoom(), TRichEdit::kZoomMax) << "read and clamped";
 }
 

@@ -50,7 +50,7 @@ protected:
     }
     QColor SwatchPixel(int panel)
     {
-        return form().StatusBarPixel(form().StatusBar->PanelRect(panel).left() + 10, 10);
+        return form().StatusBarPixel(form().Ui().StatusBar->PanelRect(panel).left() + 10, 10);
     }
     void StoreRaw(const std::function<void(SettingsStore&)>& write)
     {
@@ -83,8 +83,8 @@ TEST_F(SettingsWindowTest, FirstStartSeedsWhatItReadsAndExitWritesItBack)
     EXPECT_EQ(Names(key), expected) << "nothing of the placement group";
     EXPECT_EQ(Text(key, "Font"), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(Dword(key, "Size"), 8);
-    EXPECT_EQ(Text(key, "MakroDir"), form().Startup.DesktopDir);
-    EXPECT_TRUE(form().Startup.DesktopDir.endsWith(QStringLiteral("/Desktop/")));
+    EXPECT_EQ(Text(key, "MakroDir"), form().Startup().DesktopDir);
+    EXPECT_TRUE(form().Startup().DesktopDir.endsWith(QStringLiteral("/Desktop/")));
     EXPECT_EQ(Text(key, "LastTextRGB"), QStringLiteral("FFFFFF"));
     EXPECT_EQ(Text(key, "LastDialogRGB"), QStringLiteral("FFFFFF"));
     EXPECT_EQ(Text(key, "ColorA"), QString());
@@ -111,9 +111,9 @@ TEST_F(SettingsWindowTest, ShutdownWritesInItsOrderFromTheWindowsState)
     RecordingSettingsStore recorder(fake.settingsFile);
     fake.settings = &recorder;
     CreateAndShow();
-    form().CheckList->show();
+    form().Ui().CheckList->show();
     QApplication::processEvents();
-    EXPECT_EQ(form().CheckList->width(), 140);
+    EXPECT_EQ(form().Ui().CheckList->width(), 140);
     recorder.log.clear();
     EXPECT_TRUE(form().close());
 
@@ -215,13 +215,13 @@ TEST_F(SettingsWindowTest, SwatchesPaintTheColourTextsAndExitReadsThemBack)
     StoreSetting(QStringLiteral("LastTextRGB"), QStringLiteral("GGHHII"));
     StoreSetting(QStringLiteral("ColorC"), QStringLiteral("ColorC=00FF00"));
     CreateAndShow();
-    EXPECT_EQ(form().Startup.LastChosenColour, (ColourSlots{"FF", "00", "00"}));
+    EXPECT_EQ(form().Startup().LastChosenColour, (ColourSlots{"FF", "00", "00"}));
     EXPECT_EQ(SwatchPixel(3), QColor(Qt::red));
     EXPECT_EQ(SwatchPixel(4), QColor(Qt::white)) << "texts that are not hexadecimal paint white";
-    EXPECT_EQ(CustomColoursFromLines(form().Startup.CustomLines)[2], QColor(0, 255, 0));
+    EXPECT_EQ(CustomColoursFromLines(form().Startup().CustomLines)[2], QColor(0, 255, 0));
 
     // What the bar shows at exit is what is written.
-    form().Startup.LastSelectedColour = ColourSlots{"12", "34", "56"};
+    form().Startup().LastSelectedColour = ColourSlots{"12", "34", "56"};
     EXPECT_TRUE(form().close());
     const RegKey key = Stored();
     EXPECT_EQ(Text(key, "LastDialogRGB"), QStringLiteral("0000FF"));
@@ -243,8 +243,8 @@ TEST_F(SettingsWindowTest, UnpaintedSwatchesKeepTheirColours)
     EXPECT_EQ(Text(Stored(), "LastDialogRGB"), QStringLiteral("0000FF"));
 
     Restart();
-    form().StatusBar->SetPanelWidth(3, 0);
-    form().StatusBar->SetPanelWidth(4, 0);
+    form().Ui().StatusBar->SetPanelWidth(3, 0);
+    form().Ui().StatusBar->SetPanelWidth(4, 0);
     EXPECT_TRUE(form().close());
     EXPECT_EQ(Text(Stored(), "LastDialogRGB"), QStringLiteral("0000FF"));
     EXPECT_EQ(Text(Stored(), "LastTextRGB"), QStringLiteral("00FF00"));
@@ -257,15 +257,15 @@ TEST_F(SettingsWindowTest, FontValuesBuildTheUserFont)
     StoreSetting(QStringLiteral("StyleB"), true);
     StoreSetting(QStringLiteral("Color"), qint32(0x0000FF));
     CreateAndShow();
-    const QFont font = form().Startup.UserFont.font;
+    const QFont font = form().Startup().UserFont.font;
     EXPECT_EQ(font.family(), QStringLiteral("Courier New"));
     EXPECT_EQ(font.pointSize(), 12);
     EXPECT_TRUE(font.bold());
     EXPECT_FALSE(font.italic());
-    EXPECT_EQ(form().Startup.UserFont.colour, QColor(Qt::red));
-    EXPECT_EQ(form().RichEdit->ControlFont().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(form().Startup().UserFont.colour, QColor(Qt::red));
+    EXPECT_EQ(form().Ui().RichEdit->ControlFont().family(), QStringLiteral("Courier New"));
 
-    form().Startup.UserFont.font.setItalic(true);
+    form().Startup().UserFont.font.setItalic(true);
     EXPECT_TRUE(form().close());
     const RegKey key = Stored();
     EXPECT_EQ(Dword(key, "StyleB"), 1);
@@ -281,11 +281,11 @@ TEST_F(SettingsWindowTest, RememberedFoldersAndFieldsForLaterUse)
     StoreSetting(QStringLiteral("MakroDir"), QStringLiteral("/data/macros/"));
     StoreSetting(QStringLiteral("TidyOptions"), QStringLiteral("-i \"x\""));
     CreateAndShow();
-    EXPECT_EQ(form().OpenDialogState.initialDir, QStringLiteral("/data/in/"));
-    EXPECT_EQ(form().SaveDialogState.initialDir, QStringLiteral("/data/out/"));
-    EXPECT_EQ(form().OpenDialogState.filterIndex, 4);
-    EXPECT_EQ(form().Startup.MacroDir, QStringLiteral("/data/macros/"));
-    EXPECT_EQ(form().Startup.TidyOptions, QStringLiteral("-i \"x\""));
+    EXPECT_EQ(form().Session().OpenDialog().initialDir, QStringLiteral("/data/in/"));
+    EXPECT_EQ(form().Session().SaveDialog().initialDir, QStringLiteral("/data/out/"));
+    EXPECT_EQ(form().Session().OpenDialog().filterIndex, 4);
+    EXPECT_EQ(form().Startup().MacroDir, QStringLiteral("/data/macros/"));
+    EXPECT_EQ(form().Startup().TidyOptions, QStringLiteral("-i \"x\""));
     EXPECT_TRUE(form().close());
     EXPECT_EQ(Text(Stored(), "TidyOptions"), QStringLiteral("-i \"x\""));
 
@@ -293,8 +293,8 @@ TEST_F(SettingsWindowTest, RememberedFoldersAndFieldsForLaterUse)
     // but the folders are still kept.
     StoreSetting(QStringLiteral("RememberDirs"), false);
     Restart();
-    EXPECT_TRUE(form().OpenDialogState.initialDir.isEmpty());
-    EXPECT_EQ(form().Doc.LastOpenDir, QStringLiteral("/data/in/"));
+    EXPECT_TRUE(form().Session().OpenDialog().initialDir.isEmpty());
+    EXPECT_EQ(form().Session().State().LastOpenDir, QStringLiteral("/data/in/"));
 }
 
 TEST_F(SettingsWindowTest, WrongTypeStopsTheStartupButTheClosingStepsRun)
@@ -306,9 +306,9 @@ TEST_F(SettingsWindowTest, WrongTypeStopsTheStartupButTheClosingStepsRun)
     fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("Invalid data type for 'Size'"));
     QApplication::setOverrideCursor(Qt::BusyCursor);
     CreateAndShow();
-    EXPECT_EQ(form().Startup.UserFont.font.family(), QStringLiteral("Courier New")) << "read before the fault";
+    EXPECT_EQ(form().Startup().UserFont.font.family(), QStringLiteral("Courier New")) << "read before the fault";
     EXPECT_TRUE(form().IsChecked(QStringLiteral("SortMacros"))) << "after the fault: design state";
-    EXPECT_TRUE(form().ToolBar->isVisible()) << "closing step 27 from the design's check mark";
+    EXPECT_TRUE(form().Ui().ToolBar->isVisible()) << "closing step 27 from the design's check mark";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Text(Stored(), "MakroDir"), QStringLiteral("<no text>")) << "nothing seeded after the fault";
 }
@@ -328,7 +328,7 @@ TEST_F(SettingsWindowTest, BrokenFileIsMovedAsideReportedAndDefaultsUsed)
                                MsgButtons::Ok, MsgAnswer::Ok);
     CreateAndShow();
     EXPECT_EQ(ReadFile(SettingsPath() + QStringLiteral(".broken")), garbage);
-    EXPECT_TRUE(form().ToolBar->isVisible()) << "default, not the broken file's value";
+    EXPECT_TRUE(form().Ui().ToolBar->isVisible()) << "default, not the broken file's value";
     EXPECT_EQ(Dword(Stored(), "Toolbar"), 1);
     EXPECT_TRUE(form().close());
     EXPECT_EQ(ReadFile(SettingsPath() + QStringLiteral(".broken")), garbage);
@@ -339,12 +339,12 @@ TEST_F(SettingsWindowTest, RefusedWriteAtExitIsShownAndTheProgramStillEnds)
     RecordingSettingsStore recorder(fake.settingsFile);
     fake.settings = &recorder;
     CreateAndShow();
-    ASSERT_TRUE(EnsurePrivateFolder(form().Startup.TempDir));
-    const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
+    ASSERT_TRUE(EnsurePrivateFolder(form().Startup().TempDir));
+    const QString preview = form().Startup().TempDir + QStringLiteral("~mireld.html");
     QFile file(preview);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    form().Startup.PreviewFile = preview;
+    form().Startup().PreviewFile = preview;
     form().RunHandler("ToolbarvisibleClick");
     recorder.refuse = QStringLiteral("Font");
     fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("Failed to set data for 'Font'"));

@@ -37,7 +37,7 @@ TEST(StatusBarHitTest, TooltipsAndSwatchesKeepStrictlyInsideTheirEdges)
 
 class StatusBarTest : public MainFormTest {
 protected:
-    TStatusBar& bar() { return *form().StatusBar; }
+    TStatusBar& bar() { return *form().Ui().StatusBar; }
     QPoint Inside(int panel) { return bar().PanelRect(panel).center(); }
     void Click(QPoint p) { QTest::mouseClick(&bar(), Qt::LeftButton, {}, p); }
     void Hover(int x) { QTest::mouseMove(&bar(), QPoint(x, bar().height() / 2)); }
@@ -64,10 +64,10 @@ TEST_F(StatusBarTest, WhileRecordingAClickRecordsOneInsertLineAfterTheTypedText)
 {
     StoreSetting(QStringLiteral("LastDialogRGB"), QStringLiteral("8040C0"));
     CreateAndShow();
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     QTest::keyClicks(edit().InputWidget(), QStringLiteral("a b"));
     Click(Inside(3));
-    EXPECT_EQ(form().Macro.MacroLines, (QStringList{"Insert a\\sb", "Insert C04080"}));
+    EXPECT_EQ(form().Macro().MacroLines, (QStringList{"Insert a\\sb", "Insert C04080"}));
     EXPECT_EQ(edit().Text(), QStringLiteral("a bC04080"));
 }
 

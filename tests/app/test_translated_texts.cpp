@@ -100,7 +100,7 @@ TEST_F(TranslatedTextsTest, ControlTextsAreTranslatedAndTheLinkIsNot)
         QWidget* w = form().findChild<QWidget*>(QString::fromUtf8(name));
         return w ? w->toolTip() : QStringLiteral("no control %1").arg(QString::fromUtf8(name));
     };
-    const auto label = [this](QLabel* TAbout::*member) { return (form().About->*member)->text(); };
+    const auto label = [this](QLabel* TAbout::*member) { return (form().Ui().About->*member)->text(); };
     struct Case {
         QString shown;
         QString expected;
@@ -117,7 +117,7 @@ TEST_F(TranslatedTextsTest, ControlTextsAreTranslatedAndTheLinkIsNot)
         {tip("MakroFeld"), Marked("CommandMap", "selected macro")},
         {tip("MakroButton"), Marked("CommandMap", "macrobrowser")},
         {tip("RunButton"), Marked("CommandMap", "record")},
-        {form().RunButton->text(), Marked("CommandMap", "Run")},
+        {form().Ui().RunButton->text(), Marked("CommandMap", "Run")},
         {tip("BoldButton"), Marked("CommandMap", "bold")},
         {tip("ItalicButton"), Marked("CommandMap", "italic")},
         {tip("UnderlinedButton"), Marked("CommandMap", "underline")},
@@ -126,7 +126,7 @@ TEST_F(TranslatedTextsTest, ControlTextsAreTranslatedAndTheLinkIsNot)
         {tip("LeftAlign"), Marked("CommandMap", "align left")},
         {tip("CenterAlign"), Marked("CommandMap", "center")},
         {tip("RightAlign"), Marked("CommandMap", "align right")},
-        {form().TreeRoot->text(0), Marked("TMainForm", "Macros")},
+        {form().Ui().TreeRoot->text(0), Marked("TMainForm", "Macros")},
         {label(&TAbout::Version), Marked("TAbout", "v. 1.5.4")},
         {label(&TAbout::Datum), Marked("TAbout", "written by the Mirel-Edit team, 2026")},
         // One sentence over two labels, split where the translation breaks it.
@@ -141,7 +141,7 @@ TEST_F(TranslatedTextsTest, ControlTextsAreTranslatedAndTheLinkIsNot)
         EXPECT_EQ(c.shown.toStdString(), c.expected.toStdString());
 
     Show();
-    EXPECT_EQ(form().StatusBar->Panel(2).text, Marked("TMainForm", "insert"));
+    EXPECT_EQ(form().Ui().StatusBar->Panel(2).text, Marked("TMainForm", "insert"));
 }
 
 TEST_F(TranslatedTextsTest, MessagesAreTranslatedWholeAndRecordedLinesStayEnglish)
@@ -150,7 +150,7 @@ TEST_F(TranslatedTextsTest, MessagesAreTranslatedWholeAndRecordedLinesStayEnglis
     fake.prompts.ExpectException(form().ApplicationTitle(), Marked("TMainForm", "No handler NoSuchClick."));
     form().RunHandler("NoSuchClick");
 
-    form().ProgramDir = TempPath(QStringLiteral("usr/bin"));
+    form().SetProgramDir(TempPath(QStringLiteral("usr/bin")));
     QDir().mkpath(TempPath(QStringLiteral("home")));
     QDir::setCurrent(TempPath(QStringLiteral("home")));
     Expect(MsgKind::Error, Marked("TMainForm", "Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
@@ -158,10 +158,10 @@ TEST_F(TranslatedTextsTest, MessagesAreTranslatedWholeAndRecordedLinesStayEnglis
     fake.prompts.VerifyAllShown();
 
     // The macro language is not translated: a menu pick records its English line.
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     form().Item(QStringLiteral("AutoTab1"))->trigger();
-    form().Macro.IsRecording = false;
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("AutoTab On")});
+    form().Macro().IsRecording = false;
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("AutoTab On")});
 }
 
 TEST_F(TranslatedTextsTest, TextsOutsideTheWindowAreTranslatedWhole)

@@ -77,9 +77,9 @@ TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
     form().Item(QStringLiteral("Undo2"))->trigger();
     ASSERT_TRUE(RedoItems(true));
 
-    form().MakroFeld->setText(QStringLiteral("NoRedo"));
+    form().Ui().MakroFeld->setText(QStringLiteral("NoRedo"));
     form().Item(QStringLiteral("Record2"))->trigger();
-    ASSERT_TRUE(form().Macro.IsRecording);
+    ASSERT_TRUE(form().Macro().IsRecording);
     EXPECT_TRUE(RedoItems(false));
     typing = ActivateForTyping();
     QTest::keyClick(typing, Qt::Key_Y, Qt::ControlModifier);
@@ -91,19 +91,19 @@ TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
     QTest::keyClicks(typing, QStringLiteral("x"));
     form().Item(QStringLiteral("Undo2"))->trigger();
     EXPECT_TRUE(RedoItems(false));
-    const QStringList recorded = form().Macro.MacroLines;
+    const QStringList recorded = form().Macro().MacroLines;
 
     form().Item(QStringLiteral("Stop2"))->trigger();
-    ASSERT_FALSE(form().Macro.IsRecording);
+    ASSERT_FALSE(form().Macro().IsRecording);
     EXPECT_TRUE(RedoItems(true));
     for (const QString& line : recorded)
         EXPECT_FALSE(line.startsWith(QStringLiteral("Redo"), Qt::CaseInsensitive)) << line.toStdString();
     // Stop with nothing to redo leaves it off.
     QTest::keyClicks(typing, QStringLiteral("y"));
     EXPECT_TRUE(RedoItems(false));
-    form().MakroFeld->setText(QStringLiteral("Second"));
+    form().Ui().MakroFeld->setText(QStringLiteral("Second"));
     form().Item(QStringLiteral("Record2"))->trigger();
-    ASSERT_TRUE(form().Macro.IsRecording);
+    ASSERT_TRUE(form().Macro().IsRecording);
     form().Item(QStringLiteral("Stop2"))->trigger();
     EXPECT_TRUE(RedoItems(false));
 }
@@ -167,7 +167,7 @@ TEST_F(ViewCommandsTest, LineNumbersFromEitherMenuKeptAcrossStartsWithMarkers)
     EXPECT_TRUE(edit().Gutter()->isVisible());
 
     form().OpenNamed(path);
-    ASSERT_EQ(form().CheckList->MarkerLines.Count(), 1);
+    ASSERT_EQ(form().Ui().CheckList->MarkerLines.Count(), 1);
     ASSERT_TRUE(edit().isMarkedLine);
     EXPECT_TRUE(edit().isMarkedLine(1));
     EXPECT_FALSE(edit().isMarkedLine(0));

@@ -17,7 +17,7 @@ protected:
     // frame and padding painted around it.
     void ExpectTextsFit(const char* when)
     {
-        const TStatusBar& bar = *form().StatusBar;
+        const TStatusBar& bar = *form().Ui().StatusBar;
         for (int i = 0; i < bar.PanelCount(); ++i) {
             const StatusPanel& p = bar.Panel(i);
             if (p.width > 0 && !p.ownerDrawn)
@@ -34,7 +34,7 @@ TEST_F(WindowFitTest, MainToolbarShowsEveryButtonAtTheSmallestWindowSize)
     CreateAndShow();
     form().resize(426, 350);
     QApplication::processEvents();
-    QToolBar* bar = form().ToolBar;
+    QToolBar* bar = form().Ui().ToolBar;
     ASSERT_TRUE(bar->isVisible());
     ASSERT_EQ(form().width(), 426);
     int shown = 0;
@@ -54,7 +54,7 @@ TEST_F(WindowFitTest, MainToolbarShowsEveryButtonAtTheSmallestWindowSize)
 TEST_F(WindowFitTest, ToolbarIconsAreDrawnSharpAtEveryScaleFactor)
 {
     CreateAndShow();
-    for (QToolBar* bar : {form().ToolBar, form().ToolBar1}) {
+    for (QToolBar* bar : {form().Ui().ToolBar, form().Ui().ToolBar1}) {
         for (QToolButton* b : bar->findChildren<QToolButton*>()) {
             if (b->icon().isNull() || b->objectName().startsWith(QLatin1String("qt_")))
                 continue;   // Qt's own overflow arrow
@@ -74,7 +74,7 @@ TEST_F(WindowFitTest, StatusPanelsAreAsWideAsTheirTexts)
     const QString path = WriteFile(QStringLiteral(".hidden.txt"), QByteArray("text\n").repeated(3000));
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     form().OpenNamed(path);
-    ASSERT_EQ(form().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH "));
+    ASSERT_EQ(form().Ui().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH "));
     ExpectTextsFit("after opening a read-only hidden file");
     form().RunHandler("Clear1Click");
     ExpectTextsFit("after Close");

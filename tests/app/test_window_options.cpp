@@ -15,7 +15,7 @@ protected:
     void Click(const char* item) { form().Item(QString::fromLatin1(item))->trigger(); }
     bool Checked(const char* item) { return form().IsChecked(QString::fromLatin1(item)); }
     bool Topmost() { return form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
-    QStringList& Lines() { return form().Macro.MacroLines; }
+    QStringList& Lines() { return form().Macro().MacroLines; }
 };
 
 struct ItemPair {
@@ -81,7 +81,7 @@ TEST_F(WindowOptionsTest, WindowEffectsHappenAtOnceAndAreSavedOnlyAtExit)
     EXPECT_TRUE(Checked("Menuvisible") && Checked("MenuVisible1"));
 
     Click("ToolbarVisible1");
-    EXPECT_FALSE(form().ToolBar->isVisible());
+    EXPECT_FALSE(form().Ui().ToolBar->isVisible());
 
     Click("CenterOnScreen1");
     const QSize outer = form().frameGeometry().size();   // the window with its frame
@@ -104,7 +104,7 @@ TEST_F(WindowOptionsTest, StoredOptionsTakeEffectAtStart)
     CreateAndShow();
     EXPECT_TRUE(Topmost());
     EXPECT_TRUE(form().isVisible());
-    EXPECT_FALSE(form().ToolBar->isVisible());
+    EXPECT_FALSE(form().Ui().ToolBar->isVisible());
     EXPECT_TRUE(Checked("AlwaysStayOnTop") && Checked("AlwaysStayOnTop1"));
     EXPECT_FALSE(Checked("Toolbarvisible") || Checked("ToolbarVisible1"));
     EXPECT_FALSE(Checked("Trash") || Checked("Trash1"));
@@ -113,15 +113,15 @@ TEST_F(WindowOptionsTest, StoredOptionsTakeEffectAtStart)
 TEST_F(WindowOptionsTest, RecordedLinesKeepTheirPlaceAroundPendingText)
 {
     CreateAndShow();
-    form().Macro.IsRecording = true;
-    form().Macro.PendingText = QStringLiteral("ab");
+    form().Macro().IsRecording = true;
+    form().Macro().PendingText = QStringLiteral("ab");
     Click("CenterOnScreen");
     EXPECT_EQ(Lines(), (QStringList{"Insert ab", "CenterOnScreen On"})) << "the text typed before comes first";
-    EXPECT_EQ(form().Macro.PendingText, QString());
+    EXPECT_EQ(form().Macro().PendingText, QString());
     Click("AutoTab1");
     EXPECT_EQ(Lines(), (QStringList{"Insert ab", "CenterOnScreen On", "AutoTab On"}));
 
-    form().Macro.PendingText = QStringLiteral("c");
+    form().Macro().PendingText = QStringLiteral("c");
     Lines().clear();
     Click("AlwaysStayOnTop1");
     Click("RememberPos1");
@@ -134,7 +134,7 @@ TEST_F(WindowOptionsTest, RecordedLinesKeepTheirPlaceAroundPendingText)
     EXPECT_EQ(Lines(), (QStringList{"Insert c", "AlwaysStayOnTop On", "RememberPos On", "AlwaysStayOnTop Off",
                                     "RememberPos Off", "AutoTab Off", "CenterOnScreen Off"}));
 
-    form().Macro.IsRecording = false;
+    form().Macro().IsRecording = false;
     Lines().clear();
     Click("AutoTab");
     Click("CenterOnScreen");

@@ -43,7 +43,7 @@ protected:
         });
         Press(Qt::Key_S, Qt::ControlModifier);
     }
-    QString SizePanel() { return form().StatusBar->Panel(0).text; }
+    QString SizePanel() { return form().Ui().StatusBar->Panel(0).text; }
     static QString SizeText(qint64 bytes) { return QStringLiteral("Filesize: %1 bytes").arg(bytes); }
 };
 
@@ -68,7 +68,7 @@ TEST_F(BytesOnDiskTest, NewDocumentsGetLineFeedsAndFilesKeepTheirOwnBreaks)
     EXPECT_EQ(ReadFile(dos), QByteArray("a\r\nb\r\nc"));
 
     Press(Qt::Key_F4, Qt::ControlModifier);
-    ASSERT_TRUE(form().Doc.CurrentFile.isEmpty());
+    ASSERT_TRUE(form().Session().State().CurrentFile.isEmpty());
     Type(QStringLiteral("x"));
     Press(Qt::Key_Return);
     Type(QStringLiteral("y"));
@@ -107,7 +107,7 @@ TEST_F(BytesOnDiskTest, FileSizeIsTheFilesBytesInItsEncodingAndBreaks)
     Press(Qt::Key_Delete);
     QTRY_COMPARE(SizePanel(), SizeText(6));
     Press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(QFileInfo(form().Doc.CurrentFile).size(), 6);
+    EXPECT_EQ(QFileInfo(form().Session().State().CurrentFile).size(), 6);
 }
 
 TEST_F(BytesOnDiskTest, LongDocumentsRecountOnlyOnceTypingPauses)

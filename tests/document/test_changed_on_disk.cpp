@@ -141,7 +141,7 @@ TEST_F(ChangedOnDiskTest, EverySaveAsksBeforeOverwritingAnotherProgramsChange)
                     ASSERT_TRUE(QFile::link(target, name));
                 }
                 CreateAndShow({name});
-                ASSERT_EQ(form().Doc.CurrentFile, name);
+                ASSERT_EQ(form().Session().State().CurrentFile, name);
                 edit().ReplaceSelection(QStringLiteral("new "));
                 const QByteArray theirs = Apply(c.change, name);
 

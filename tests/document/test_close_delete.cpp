@@ -27,18 +27,18 @@ TEST_F(CloseDeleteTest, CloseForgetsTheDocumentAndRecords)
     const QString path = WriteFile(QStringLiteral("c.txt"), "a\r\nb\r\n");
     WriteFile(QStringLiteral("c.txt.lm"), "1, a\r\n");
     form().OpenNamed(path);
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     form().Clear1Click();
-    form().Macro.IsRecording = false;
+    form().Macro().IsRecording = false;
     EXPECT_TRUE(edit().Text().isEmpty());
-    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
-    EXPECT_TRUE(form().StatusBar->Panel(0).text.isEmpty());
-    EXPECT_EQ(form().StatusBar->Panel(0).width, 150);
-    EXPECT_TRUE(form().CheckList->MarkerLabels.isEmpty());
+    EXPECT_TRUE(form().Ui().StatusBar->Panel(0).text.isEmpty());
+    EXPECT_EQ(form().Ui().StatusBar->Panel(0).width, 150);
+    EXPECT_TRUE(form().Ui().CheckList->MarkerLabels.isEmpty());
     EXPECT_FALSE(edit().Modified());
     EXPECT_TRUE(edit().IsPlainText());
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("CloseFile")});
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("CloseFile")});
     EXPECT_TRUE(QFile::exists(path)) << "Close never touches the file";
 }
 
@@ -54,7 +54,7 @@ TEST_F(CloseDeleteTest, CloseOfRichDocumentResetsFormatsAndKeepsTheMode)
     edit().SetModified(false);
     form().Clear1Click();
     EXPECT_FALSE(edit().IsPlainText()) << "the mode stays";
-    EXPECT_EQ(form().StatusBar->Panel(0).width, 0);
+    EXPECT_EQ(form().Ui().StatusBar->Panel(0).width, 0);
     EXPECT_EQ(edit().ParaAlignment(), AlignLeftCode);
     EXPECT_EQ(edit().LeftIndent(), 0);
     EXPECT_EQ(edit().TabCount(), 0);
@@ -62,7 +62,7 @@ TEST_F(CloseDeleteTest, CloseOfRichDocumentResetsFormatsAndKeepsTheMode)
     edit().SetSelStart(0);
     edit().SetSelLength(3);
     EXPECT_FALSE(edit().SelAttributes().bold);
-    EXPECT_EQ(edit().SelAttributes().name, form().Startup.UserFont.font.family());
+    EXPECT_EQ(edit().SelAttributes().name, form().Startup().UserFont.font.family());
 }
 
 TEST_F(CloseDeleteTest, CloseOfModifiedDocumentCanBeCancelled)
@@ -79,10 +79,10 @@ TEST_F(CloseDeleteTest, DeleteToTrashTakesTheMarkerFileAlong)
     const QString path = WriteFile(QStringLiteral("x.txt"), "x\r\n");
     WriteFile(QStringLiteral("x.txt.lm"), "1, x\r\n");
     form().OpenNamed(path);
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     Expect(MsgKind::Confirmation, QStringLiteral("Sure to delete it?"), MsgButtons::OkCancel, MsgAnswer::Ok);
     form().Delete1Click();
-    form().Macro.IsRecording = false;
+    form().Macro().IsRecording = false;
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lm")));
     const QString trash = TrashFolder();
@@ -90,10 +90,10 @@ TEST_F(CloseDeleteTest, DeleteToTrashTakesTheMarkerFileAlong)
     EXPECT_TRUE(QFile::exists(trash + QStringLiteral("/files/x.txt.lm")));
     EXPECT_TRUE(QFile::exists(trash + QStringLiteral("/info/x.txt.trashinfo")));
     EXPECT_TRUE(QFile::exists(trash + QStringLiteral("/info/x.txt.lm.trashinfo")));
-    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty());
     EXPECT_TRUE(edit().Text().isEmpty());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("DeleteFile")});
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("DeleteFile")});
 }
 
 TEST_F(CloseDeleteTest, DeleteForGoodWithTheOptionOff)
@@ -120,7 +120,7 @@ TEST_F(CloseDeleteTest, ProtectedFileAsksTwiceAndCancelKeepsIt)
            MsgAnswer::Cancel);
     form().Delete1Click();
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(form().Doc.CurrentFile, path);
+    EXPECT_EQ(form().Session().State().CurrentFile, path);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
@@ -134,7 +134,7 @@ TEST_F(CloseDeleteTest, FailedDeleteChangesNothing)
     Expect(MsgKind::Confirmation, QStringLiteral("Sure to delete it?"), MsgButtons::OkCancel, MsgAnswer::Ok);
     Expect(MsgKind::Error, QStringLiteral("File could not be deleted!"), MsgButtons::Ok, MsgAnswer::Ok);
     form().Delete1Click();
-    EXPECT_EQ(form().Doc.CurrentFile, path);
+    EXPECT_EQ(form().Session().State().CurrentFile, path);
     EXPECT_EQ(edit().Text(), QStringLiteral("edit v"));
     EXPECT_TRUE(edit().Modified());
 }
@@ -157,7 +157,7 @@ TEST_F(CloseDeleteTest, FailedTrashMoveInLockedFolderChangesNothing)
     form().Delete1Click();
     QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(form().Doc.CurrentFile, path);
+    EXPECT_EQ(form().Session().State().CurrentFile, path);
 }
 
 TEST_F(CloseDeleteTest, DeleteWithoutFileClosesOnlyAModifiedEditor)

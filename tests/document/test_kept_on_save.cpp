@@ -42,7 +42,7 @@ TEST_F(KeptOnSaveTest, OpenTellsWhatIsKeptAndSaveAsksBeforeChangingTheFile)
             if (!c.notice.isEmpty())
                 Expect(c.noticeKind, c.notice.arg(path), MsgButtons::Ok, MsgAnswer::Ok);
             CreateAndShow({path});
-            ASSERT_EQ(form().Doc.CurrentFile, path);
+            ASSERT_EQ(form().Session().State().CurrentFile, path);
             edit().SetSelStart(0);
             // A key that types a character Windows-1252 lacks.
             QTest::sendKeyEvent(QTest::Click, edit().viewport(), Qt::Key_unknown, QStringLiteral("中"),

@@ -68,7 +68,7 @@ protected:
     void SetUp() override
     {
         CreateAndShow();
-        form().LongWork = &view;
+        form().SetLongWork(&view);
     }
     // About three megabytes: a few steps of reading and a few of the text.
     QString WriteBig(const QString& name)
@@ -89,7 +89,7 @@ TEST_F(LongWorkTest, LongOpenShowsTheDialogAfterHalfASecondQuickOneNever)
     const QString big = WriteBig(QStringLiteral("big.html"));
     form().OpenNamed(big);
     EXPECT_TRUE(view.shown.isEmpty()) << "the clock stood still";
-    EXPECT_EQ(form().Doc.CurrentFile, big);
+    EXPECT_EQ(form().Session().State().CurrentFile, big);
 
     fake.clock.msPerLook = 200;
     form().OpenNamed(big);
@@ -98,7 +98,7 @@ TEST_F(LongWorkTest, LongOpenShowsTheDialogAfterHalfASecondQuickOneNever)
     ASSERT_FALSE(view.percents.empty());
     EXPECT_EQ(view.percents.back(), 100);
     EXPECT_EQ(view.hides, 1);
-    EXPECT_EQ(form().Doc.CurrentFile, big);
+    EXPECT_EQ(form().Session().State().CurrentFile, big);
     EXPECT_EQ(edit().LineCount(), edit().Text().count(QStringLiteral("\r\n")) + 1);
     EXPECT_FALSE(edit().Modified());
 }
@@ -132,11 +132,11 @@ TEST_F(LongWorkTest, CancelledOpenLeavesThePreviousDocumentAsItWas)
         view = FakeProgress();
         view.cancelAt = 0;   // at once when shown
         Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
-        form().Macro.IsRecording = true;
-        form().Macro.MacroLines = QStringList{QStringLiteral("Bold On")};
+        form().Macro().IsRecording = true;
+        form().Macro().MacroLines = QStringList{QStringLiteral("Bold On")};
         form().OpenNamed(big);
-        form().Macro.IsRecording = false;
-        EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("Bold On")}) << c.name << ": not recorded";
+        form().Macro().IsRecording = false;
+        EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("Bold On")}) << c.name << ": not recorded";
 
         EXPECT_EQ(view.shown.size(), 1) << c.name;
         EXPECT_EQ(edit().Text(), text) << c.name;
@@ -146,12 +146,12 @@ TEST_F(LongWorkTest, CancelledOpenLeavesThePreviousDocumentAsItWas)
         EXPECT_EQ(edit().SelLength(), 3) << c.name;
         EXPECT_EQ(edit().IsPlainText(), !c.rich) << c.name;
         EXPECT_EQ(edit().SelAttributes().bold, c.rich) << c.name;
-        EXPECT_EQ(form().Doc.CurrentFile, previous) << c.name;
-        EXPECT_EQ(form().Doc.IsPlainDocument, !c.rich) << c.name;
+        EXPECT_EQ(form().Session().State().CurrentFile, previous) << c.name;
+        EXPECT_EQ(form().Session().State().IsPlainDocument, !c.rich) << c.name;
         EXPECT_EQ(form().windowTitle(), previous) << c.name;
         EXPECT_EQ(form().Item(QStringLiteral("PlainText1"))->isChecked(), !c.rich) << c.name;
-        EXPECT_EQ(form().ToolBar1->isHidden(), !c.rich) << c.name;
-        EXPECT_EQ(form().CheckList->MarkerLabels.size(), 1) << c.name;
+        EXPECT_EQ(form().Ui().ToolBar1->isHidden(), !c.rich) << c.name;
+        EXPECT_EQ(form().Ui().CheckList->MarkerLabels.size(), 1) << c.name;
 
         // What was set aside is the document: undo still reaches the load.
         edit().UndoStep();

@@ -44,16 +44,16 @@ TEST_F(OpenTest, TypedNameGetsTheExtensionOfItsFilter)
         ExpectDialog(typed, index);
         ExpectNotFound();
         form().Open1Click();
-        EXPECT_TRUE(form().Doc.CurrentFile.isEmpty()) << "filter " << index;
+        EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty()) << "filter " << index;
         EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
     }
     ExpectDialog(typed, 1);
     form().Open1Click();
-    EXPECT_EQ(form().Doc.CurrentFile, notes);
+    EXPECT_EQ(form().Session().State().CurrentFile, notes);
     EXPECT_EQ(form().windowTitle(), notes);
     EXPECT_EQ(edit().Text(), QStringLiteral("my notes"));
     EXPECT_FALSE(edit().Modified());
-    EXPECT_EQ(form().Doc.LastOpenDir, dir.path());
+    EXPECT_EQ(form().Session().State().LastOpenDir, dir.path());
 }
 
 TEST_F(OpenTest, RtfInAnyCaseOpensRichAndHtmlPlain)
@@ -62,14 +62,14 @@ TEST_F(OpenTest, RtfInAnyCaseOpensRichAndHtmlPlain)
         const QString path = WriteFile(QString::fromLatin1(name), "{\\rtf1\\ansi Hello\\par}");
         form().OpenNamed(path);
         EXPECT_FALSE(edit().IsPlainText()) << name;
-        EXPECT_FALSE(form().Doc.IsPlainDocument);
-        EXPECT_TRUE(form().ToolBar1->isVisible());
+        EXPECT_FALSE(form().Session().State().IsPlainDocument);
+        EXPECT_TRUE(form().Ui().ToolBar1->isVisible());
         EXPECT_TRUE(edit().Text().startsWith(QStringLiteral("Hello"))) << name;
     }
     const QString page = WriteFile(QStringLiteral("page.html"), "<p>hi</p>");
     form().OpenNamed(page);
     EXPECT_TRUE(edit().IsPlainText());
-    EXPECT_FALSE(form().ToolBar1->isVisible());
+    EXPECT_FALSE(form().Ui().ToolBar1->isVisible());
     EXPECT_TRUE(form().IsChecked(QStringLiteral("PlainText")));
 }
 
@@ -79,11 +79,11 @@ TEST_F(OpenTest, FixedFontForSourceCodeOnly)
     EXPECT_EQ(edit().ControlFont().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(edit().ControlFont().pointSize(), 10);
     form().OpenNamed(WriteFile(QStringLiteral("run.cmd"), "echo"));
-    EXPECT_EQ(edit().ControlFont().family(), form().Startup.UserFont.font.family());
+    EXPECT_EQ(edit().ControlFont().family(), form().Startup().UserFont.font.family());
 
     form().SetChecked(QStringLiteral("FixedFont1"), false);
     form().OpenNamed(TempPath(QStringLiteral("unit.pas")));
-    EXPECT_EQ(edit().ControlFont().family(), form().Startup.UserFont.font.family());
+    EXPECT_EQ(edit().ControlFont().family(), form().Startup().UserFont.font.family());
 }
 
 TEST_F(OpenTest, AttributeLettersShowAndStay)
@@ -91,21 +91,21 @@ TEST_F(OpenTest, AttributeLettersShowAndStay)
     const QString hidden = WriteFile(QStringLiteral(".profile"), "x");
     QFile::setPermissions(hidden, QFileDevice::ReadOwner);
     form().OpenNamed(hidden);
-    EXPECT_EQ(form().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH "));
+    EXPECT_EQ(form().Ui().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH "));
     form().OpenNamed(WriteFile(QStringLiteral("plain.txt"), "y"));
-    EXPECT_EQ(form().Doc.AttrLetters, QStringLiteral("   "));
-    EXPECT_EQ(form().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH ")) << "kept when no attribute is set";
+    EXPECT_EQ(form().Session().State().AttrLetters, QStringLiteral("   "));
+    EXPECT_EQ(form().Ui().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH ")) << "kept when no attribute is set";
     QFile::setPermissions(hidden, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 TEST_F(OpenTest, FileSizeIsTheFilesBytes)
 {
     form().OpenNamed(WriteFile(QStringLiteral("empty.txt"), ""));
-    EXPECT_EQ(form().StatusBar->Panel(0).text, QStringLiteral("Filesize: 0 bytes"));
+    EXPECT_EQ(form().Ui().StatusBar->Panel(0).text, QStringLiteral("Filesize: 0 bytes"));
     form().OpenNamed(WriteFile(QStringLiteral("two.txt"), "ab\r\ncd\r\n"));
-    EXPECT_EQ(form().StatusBar->Panel(0).text, QStringLiteral("Filesize: 8 bytes"));
-    EXPECT_EQ(form().StatusBar->Panel(0).width,
-              int(form().StatusBar->TextWidth(QStringLiteral("Filesize: 8 bytes")) * 1.3));
+    EXPECT_EQ(form().Ui().StatusBar->Panel(0).text, QStringLiteral("Filesize: 8 bytes"));
+    EXPECT_EQ(form().Ui().StatusBar->Panel(0).width,
+              int(form().Ui().StatusBar->TextWidth(QStringLiteral("Filesize: 8 bytes")) * 1.3));
 }
 
 TEST_F(OpenTest, MarkerFileShowsTheSidebarAndNoneEmptiesIt)
@@ -113,9 +113,9 @@ TEST_F(OpenTest, MarkerFileShowsTheSidebarAndNoneEmptiesIt)
     const QString x = WriteFile(QStringLiteral("x.txt"), "one\r\ntwo\r\nthree\r\n");
     WriteFile(QStringLiteral("x.txt.lm"), "2, two\r\n");
     form().OpenNamed(x);
-    auto* list = form().CheckList;
+    auto* list = form().Ui().CheckList;
     EXPECT_TRUE(list->isVisible());
-    EXPECT_TRUE(form().Splitter1->isVisible());
+    EXPECT_TRUE(form().Ui().Splitter1->isVisible());
     EXPECT_TRUE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
     EXPECT_TRUE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
     ASSERT_EQ(list->MarkerLabels.size(), 1);
@@ -138,7 +138,7 @@ TEST_F(OpenTest, UnreadableFileChangesNothing)
     fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + folder,
                                MsgButtons::Ok, MsgAnswer::Ok);
     form().OpenNamed(folder);
-    EXPECT_EQ(form().Doc.CurrentFile, first);
+    EXPECT_EQ(form().Session().State().CurrentFile, first);
     EXPECT_EQ(form().windowTitle(), first);
     EXPECT_EQ(edit().Text(), QStringLiteral("first"));
 }
@@ -167,7 +167,7 @@ TEST_F(OpenTest, PipesAndHugeFilesAreRefusedWithoutWaiting)
                                QStringLiteral("File is too large to open (more than 1024 MB):\n") + huge,
                                MsgButtons::Ok, MsgAnswer::Ok);
     form().OpenNamed(huge);
-    EXPECT_EQ(form().Doc.CurrentFile, first);
+    EXPECT_EQ(form().Session().State().CurrentFile, first);
     EXPECT_EQ(edit().Text(), QStringLiteral("first"));
     EXPECT_THROW(edit().LoadFromFile(huge), AppError);
     EXPECT_THROW(edit().LoadFromFile(pipe), AppError);
@@ -193,10 +193,10 @@ TEST_F(OpenTest, ModifiedDocumentAsksFirst)
 TEST_F(OpenTest, RecordsTheOpenedFile)
 {
     const QString path = WriteFile(QStringLiteral("rec.txt"), "r");
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     form().OpenNamed(path);
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("OpenFile ") + path});
-    form().Macro.IsRecording = false;
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("OpenFile ") + path});
+    form().Macro().IsRecording = false;
 }
 
 TEST_F(OpenTest, OpenAndSaveGiveBackTheSameBytes)
@@ -242,12 +242,12 @@ TEST_F(OpenTest, RejectedOpenLeavesTheOpenDocumentToTheWatcher)
     };
     for (const auto& r : refused) {
         fake.prompts.ExpectMessage(MsgKind::Error, r.message, MsgButtons::Ok, MsgAnswer::Ok).WhileShown([&] {
-            EXPECT_EQ(form().Doc.CurrentFile, first) << r.name.toStdString();
+            EXPECT_EQ(form().Session().State().CurrentFile, first) << r.name.toStdString();
             emit qApp->applicationStateChanged(Qt::ApplicationActive);
         });
         form().OpenNamed(r.name);
         fake.prompts.VerifyAllShown();
-        EXPECT_EQ(form().Doc.CurrentFile, first) << r.name.toStdString();
+        EXPECT_EQ(form().Session().State().CurrentFile, first) << r.name.toStdString();
         EXPECT_EQ(form().windowTitle(), first);
     }
     EXPECT_EQ(edit().Text(), QStringLiteral("first"));

@@ -329,7 +329,7 @@ TEST_F(RecoveryTest, StartOffersWhatACrashedRunLeft)
         CreateAndShow();
         EXPECT_FALSE(QFile::exists(left));
         if (c.answer == MsgAnswer::Yes) {
-            EXPECT_EQ(form().Doc.CurrentFile, path);
+            EXPECT_EQ(form().Session().State().CurrentFile, path);
             EXPECT_EQ(edit().Text(), c.rich ? QStringLiteral("typed before the crash")
                                             : QStringLiteral("typed\r\nbefore the crash"));
             EXPECT_EQ(edit().IsPlainText(), !c.rich);

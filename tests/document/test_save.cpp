@@ -27,7 +27,7 @@ protected:
     {
         form().SetChecked(QStringLiteral("PlainText1"), false);
         form().SetChecked(QStringLiteral("PlainText"), false);
-        form().Doc.IsPlainDocument = false;
+        form().Session().State().IsPlainDocument = false;
         form().ApplyDocumentKind();
     }
     static bool IsReadOnly(const QString& path)
@@ -44,11 +44,11 @@ TEST_F(SaveTest, SaveAsAddsTheExtensionOfFilterAndMode)
     ExpectSaveDialog(TempPath(QStringLiteral("report")), 1);
     form().SaveAs1Click();
     EXPECT_EQ(ReadFile(TempPath(QStringLiteral("report.txt"))), QByteArray("report text"));
-    EXPECT_EQ(form().Doc.CurrentFile, TempPath(QStringLiteral("report.txt")));
+    EXPECT_EQ(form().Session().State().CurrentFile, TempPath(QStringLiteral("report.txt")));
     EXPECT_EQ(form().windowTitle(), TempPath(QStringLiteral("report.txt")));
     EXPECT_FALSE(edit().Modified());
-    EXPECT_TRUE(form().Doc.SaveDone);
-    EXPECT_EQ(form().Doc.LastSaveDir, dir.path() + QLatin1Char('/'));
+    EXPECT_TRUE(form().Session().State().SaveDone);
+    EXPECT_EQ(form().Session().State().LastSaveDir, dir.path() + QLatin1Char('/'));
 
     SetRichOption();
     for (int index : {4, 7}) {
@@ -71,7 +71,7 @@ TEST_F(SaveTest, SaveAsOverExistingFileAsks)
            MsgAnswer::Cancel);
     form().SaveAs1Click();
     EXPECT_EQ(ReadFile(path), QByteArray("old"));
-    EXPECT_FALSE(form().Doc.SaveDone);
+    EXPECT_FALSE(form().Session().State().SaveDone);
 
     ExpectSaveDialog(path, 1);
     Expect(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel,
@@ -83,7 +83,7 @@ TEST_F(SaveTest, SaveAsOverExistingFileAsks)
 TEST_F(SaveTest, PlainTextIntoRtfFileOffersTheTxtExtension)
 {
     const QString rtf = WriteFile(QStringLiteral("doc.rtf"), "{\\rtf1 old}");
-    form().Doc.CurrentFile = rtf;
+    form().Session().State().CurrentFile = rtf;
     edit().SetText(QStringLiteral("plain now"));
     const QString question = QStringLiteral("File is plain text.\nFile extension will be changed!");
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
@@ -96,7 +96,7 @@ TEST_F(SaveTest, PlainTextIntoRtfFileOffersTheTxtExtension)
     const QString txt = TempPath(QStringLiteral("doc.txt"));
     EXPECT_FALSE(QFile::exists(rtf));
     EXPECT_EQ(ReadFile(txt), QByteArray("plain now"));
-    EXPECT_EQ(form().Doc.CurrentFile, txt);
+    EXPECT_EQ(form().Session().State().CurrentFile, txt);
     EXPECT_EQ(form().windowTitle(), txt);
 }
 
@@ -105,7 +105,7 @@ TEST_F(SaveTest, RenameNeverReplacesAnotherFile)
     const QString txt = WriteFile(QStringLiteral("note.txt"), "rich before");
     const QString rtf = WriteFile(QStringLiteral("note.rtf"), "another file");
     SetRichOption();
-    form().Doc.CurrentFile = txt;
+    form().Session().State().CurrentFile = txt;
     edit().SetText(QStringLiteral("rich now"));
     Expect(MsgKind::Confirmation, QStringLiteral("File is in rich text format.\nFile extension will be changed!"),
            MsgButtons::OkCancel, MsgAnswer::Ok);
@@ -113,7 +113,7 @@ TEST_F(SaveTest, RenameNeverReplacesAnotherFile)
     form().Save1Click();
     EXPECT_EQ(ReadFile(rtf), QByteArray("another file"));
     EXPECT_EQ(ReadFile(txt), QByteArray("rich before"));
-    EXPECT_EQ(form().Doc.CurrentFile, txt);
+    EXPECT_EQ(form().Session().State().CurrentFile, txt);
     EXPECT_TRUE(edit().Modified());
 }
 
@@ -164,7 +164,7 @@ TEST_F(SaveTest, FullDiskKeepsOldFileAndModifiedFlag)
     form().Save1Click();
     EXPECT_EQ(ReadFile(path), QByteArray("old"));
     EXPECT_TRUE(edit().Modified());
-    EXPECT_FALSE(form().Doc.SaveDone);
+    EXPECT_FALSE(form().Session().State().SaveDone);
     // Nothing was saved, so leaving still asks.
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
     EXPECT_FALSE(form().close());
@@ -176,11 +176,11 @@ TEST_F(SaveTest, SaveRecordsItsLineAndWritesMarkers)
     WriteFile(QStringLiteral("m.txt.lm"), "2, b\r\n");
     form().OpenNamed(path);
     QFile::remove(path + QStringLiteral(".lm"));
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     edit().SetModified(true);
     form().Save1Click();
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("SaveFile")});
-    form().Macro.IsRecording = false;
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("SaveFile")});
+    form().Macro().IsRecording = false;
     EXPECT_EQ(ReadFile(path + QStringLiteral(".lm")), QByteArray("2, b\r\n"));
 
     // With "Save Line Markers" off the side file is left alone.
@@ -194,7 +194,7 @@ TEST_F(SaveTest, SaveRecordsItsLineAndWritesMarkers)
 
 TEST_F(SaveTest, SaveAndQuitNamesTheFileFromTheFirstLine)
 {
-    const QString desktop = form().Startup.DesktopDir;
+    const QString desktop = form().Startup().DesktopDir;
     edit().SetText(QStringLiteral("  My letter: 12/3\r\nDear all"));
     form().SaveQuit1Click();
     const QString expected = desktop + QStringLiteral("My letter 123.txt");
@@ -205,7 +205,7 @@ TEST_F(SaveTest, SaveAndQuitNamesTheFileFromTheFirstLine)
 
 TEST_F(SaveTest, SaveAndQuitCancelledAtOverwriteDoesNotQuit)
 {
-    const QString target = form().Startup.DesktopDir + QStringLiteral("Existing.txt");
+    const QString target = form().Startup().DesktopDir + QStringLiteral("Existing.txt");
     {
         QFile f(target);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -220,7 +220,7 @@ TEST_F(SaveTest, SaveAndQuitCancelledAtOverwriteDoesNotQuit)
 
     // The document is still unnamed: Save asks for a name instead of
     // overwriting the kept file, and Delete does not offer to delete it.
-    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty());
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
     fake.prompts.ExpectSaveDialog([](FileDialogState&) { return false; });
     form().Save1Click();
@@ -247,7 +247,7 @@ TEST_F(SaveTest, FailedSaveAsKeepsTheOldName)
     Expect(MsgKind::Error, QStringLiteral("File could not be saved.\n%1: Not a regular file").arg(blocked),
            MsgButtons::Ok, MsgAnswer::Ok);
     form().SaveAs1Click();
-    EXPECT_EQ(form().Doc.CurrentFile, first);
+    EXPECT_EQ(form().Session().State().CurrentFile, first);
     EXPECT_EQ(form().windowTitle(), first);
     EXPECT_TRUE(edit().Modified());
 }

@@ -85,8 +85,8 @@ TEST_F(WatchTest, ReloadAsksOnlyForModifiedDocumentsAndRestoresMarkers)
     form().Reload1Click();
     EXPECT_EQ(edit().Text(), QStringLiteral("a\r\nb\r\n"));
     EXPECT_FALSE(edit().Modified());
-    EXPECT_EQ(form().CheckList->MarkerLabels.size(), 1);
-    EXPECT_TRUE(form().CheckList->isVisible());
+    EXPECT_EQ(form().Ui().CheckList->MarkerLabels.size(), 1);
+    EXPECT_TRUE(form().Ui().CheckList->isVisible());
 }
 
 TEST_F(WatchTest, ReloadAfterSaveAsReadsTheSavedFile)
@@ -104,7 +104,7 @@ TEST_F(WatchTest, ReloadAfterSaveAsReadsTheSavedFile)
     Expect(MsgKind::Warning, QStringLiteral("Reload file? All Changes will be lost!"), MsgButtons::YesNo,
            MsgAnswer::Yes);
     form().Reload1Click();
-    EXPECT_EQ(form().Doc.CurrentFile, second);
+    EXPECT_EQ(form().Session().State().CurrentFile, second);
     EXPECT_EQ(edit().Text(), QStringLiteral("second on disk"));
 }
 
@@ -129,11 +129,11 @@ TEST(DroppedFiles, TagsAndActions)
 TEST_F(WatchTest, DropsInsertTagsLinksOrOpen)
 {
     const QString logo = WriteFile(QStringLiteral("logo.gif"), "GIF89a");
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     form().FilesDropped({logo});
-    form().Macro.IsRecording = false;
+    form().Macro().IsRecording = false;
     EXPECT_EQ(edit().Text(), QStringLiteral("<img src=\"logo.gif\" alt=\"\" />"));
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("Insert <img src=\"logo.gif\" alt=\"\" />")});
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("Insert <img src=\"logo.gif\" alt=\"\" />")});
 
     edit().SetText(QStringLiteral("Home"));
     edit().SelectAllText();
@@ -147,12 +147,12 @@ TEST_F(WatchTest, DropsInsertTagsLinksOrOpen)
     Expect(MsgKind::Confirmation, QStringLiteral("Insert a link to this document?\n\"No\" opens the document."),
            MsgButtons::YesNoCancel, MsgAnswer::No);
     form().FilesDropped({page});
-    EXPECT_EQ(form().Doc.CurrentFile, page);
+    EXPECT_EQ(form().Session().State().CurrentFile, page);
 
     const QString photo = WriteFile(QStringLiteral("photo.jpeg"), "jpeg bytes");
     const QString other = WriteFile(QStringLiteral("other.txt"), "other");
     form().FilesDropped({photo, other, logo});
-    EXPECT_EQ(form().Doc.CurrentFile, photo) << "only the first file counts";
+    EXPECT_EQ(form().Session().State().CurrentFile, photo) << "only the first file counts";
 }
 
 TEST_F(WatchTest, DropOnModifiedDocumentCanBeCancelled)
@@ -162,7 +162,7 @@ TEST_F(WatchTest, DropOnModifiedDocumentCanBeCancelled)
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
     form().FilesDropped({text});
     EXPECT_EQ(edit().Text(), QStringLiteral("unsaved"));
-    EXPECT_TRUE(form().Doc.CurrentFile.isEmpty());
+    EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty());
 }
 
 TEST_F(WatchTest, RealDropEventsOnWindowAndEditorOpenTheFile)
@@ -175,7 +175,7 @@ TEST_F(WatchTest, RealDropEventsOnWindowAndEditorOpenTheFile)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(centre), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(edit().viewport(), &drop);
-    EXPECT_EQ(form().Doc.CurrentFile, path);
+    EXPECT_EQ(form().Session().State().CurrentFile, path);
     EXPECT_EQ(edit().Text(), QStringLiteral("dropped text")) << "not the file's address as text";
 
     const QString second = WriteFile(QStringLiteral("second.txt"), "second");
@@ -185,5 +185,5 @@ TEST_F(WatchTest, RealDropEventsOnWindowAndEditorOpenTheFile)
     EXPECT_TRUE(enterWindow.isAccepted());
     QDropEvent onWindow(QPointF(5, 5), Qt::CopyAction, mime2.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&form(), &onWindow);
-    EXPECT_EQ(form().Doc.CurrentFile, second);
+    EXPECT_EQ(form().Session().State().CurrentFile, second);
 }

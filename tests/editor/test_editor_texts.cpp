@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         CreateAndShow();
-        form().Macro.IsRecording = true;
+        form().Macro().IsRecording = true;
     }
     void Press(TFindDialog& dialog, const char* button, const char* find)
     {
@@ -62,10 +62,10 @@ TEST_F(EditorTextsTest, MessagesAreTranslatedButTheLinesRecordedAreNot)
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        const qsizetype before = form().Macro.MacroLines.size();
+        const qsizetype before = form().Macro().MacroLines.size();
         step.act();
         fake.prompts.VerifyAllShown();
-        EXPECT_EQ(form().Macro.MacroLines.mid(before), step.lines);
+        EXPECT_EQ(form().Macro().MacroLines.mid(before), step.lines);
     }
     // Status texts are whole sentences for the translator, numbers put in after.
     EXPECT_EQ(FileSizeText(12), QStringLiteral("«Filesize: 12 bytes»"));

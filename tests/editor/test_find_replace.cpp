@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         CreateAndShow();
-        form().Macro.IsRecording = true;
+        form().Macro().IsRecording = true;
     }
     void SetDocument(const QString& text)
     {
@@ -41,7 +41,7 @@ protected:
     {
         fake.prompts.ExpectMessage(MsgKind::Information, text, MsgButtons::Ok, MsgAnswer::Ok);
     }
-    QStringList& Lines() { return form().Macro.MacroLines; }
+    QStringList& Lines() { return form().Macro().MacroLines; }
 };
 
 } // namespace
@@ -88,7 +88,7 @@ TEST_F(FindReplaceTest, MatchCaseAndTheEndOfTheFile)
 TEST_F(FindReplaceTest, EscapesAreDecodedAndTheDialogsShareTheirSettings)
 {
     SetDocument(QStringLiteral("a\tb c\r\nd"));
-    form().Macro.PendingText = QStringLiteral("xy");
+    form().Macro().PendingText = QStringLiteral("xy");
     Find(QStringLiteral("\\t"));
     EXPECT_EQ(edit().SelText(), QStringLiteral("\t"));
     EXPECT_EQ(Lines(), (QStringList{"Insert xy", "Find \\t"}));
@@ -119,7 +119,7 @@ TEST_F(FindReplaceTest, OpeningPlacesTheDialogWithTheSelectionAsItsText)
     EXPECT_TRUE(replace.isVisible());
     EXPECT_FALSE(replace.isModal());
     EXPECT_EQ(replace.FindText(), QStringLiteral("beta"));
-    EXPECT_EQ(form().SearchPos, 0);
+    EXPECT_EQ(form().Search().Pos(), 0);
     const QRect main = form().frameGeometry();
     EXPECT_EQ(replace.pos(), QPoint(1280 / 4, SearchDialogTop(main.top(), main.height(), 213, 1024)));
     form().RunHandler("Find1Click");
@@ -133,7 +133,7 @@ TEST_F(FindReplaceTest, OpeningPlacesTheDialogWithTheSelectionAsItsText)
 TEST_F(FindReplaceTest, ReplaceTakesTheSelectionAndRecordsAfterTheTypedText)
 {
     SetDocument(QStringLiteral("one two"));
-    form().Macro.PendingText = QStringLiteral("typed");
+    form().Macro().PendingText = QStringLiteral("typed");
     edit().SetSelStart(4);
     edit().SetSelLength(3);
     Press("Replace", QStringLiteral("one"), QStringLiteral("a\\sb"));
@@ -141,7 +141,7 @@ TEST_F(FindReplaceTest, ReplaceTakesTheSelectionAndRecordsAfterTheTypedText)
     Press("Replace", QStringLiteral("one"), QStringLiteral("x"));
     EXPECT_EQ(edit().Text(), QStringLiteral("one a b")) << "nothing selected, nothing replaced";
     EXPECT_EQ(Lines(), (QStringList{"Insert typed", "Replace one with a\\sb", "Replace one with x"}));
-    EXPECT_TRUE(form().Macro.PendingText.isEmpty());
+    EXPECT_TRUE(form().Macro().PendingText.isEmpty());
 }
 
 TEST_F(FindReplaceTest, ReplaceAllCountsExactlyWhatItReplaced)

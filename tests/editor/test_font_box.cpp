@@ -31,7 +31,7 @@ TEST_F(FontBoxTest, ShowsTheFamilyDrawnForOneTheMachineLacks)
         QWidget* view = edit().viewport();
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
         ASSERT_EQ(edit().SelAttributes().name, name) << "the text keeps the stored name";
-        EXPECT_EQ(form().Schriftarten->currentText(), QFontInfo(QFont(name)).family()) << missing;
+        EXPECT_EQ(form().Ui().Schriftarten->currentText(), QFontInfo(QFont(name)).family()) << missing;
         ++checked;
     }
     if (checked == 0)

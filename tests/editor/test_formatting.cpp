@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         CreateAndShow();
-        form().Macro.IsRecording = true;
+        form().Macro().IsRecording = true;
     }
     void GoRich()
     {
@@ -34,8 +34,8 @@ protected:
         edit().SetSelStart(start);
         edit().SetSelLength(length);
     }
-    QStringList& Lines() { return form().Macro.MacroLines; }
-    const StatusPanel& Panel(int index) { return form().StatusBar->Panel(index); }
+    QStringList& Lines() { return form().Macro().MacroLines; }
+    const StatusPanel& Panel(int index) { return form().Ui().StatusBar->Panel(index); }
 };
 
 ColourSlots Slots(const char* r, const char* g, const char* b)
@@ -100,23 +100,23 @@ TEST_F(FormattingTest, ToolbarFormatsTheSelectionAndRecords)
     EXPECT_TRUE(edit().SelAttributes().bold);
     form().RunHandler("BoldButtonClick");
     EXPECT_FALSE(edit().SelAttributes().bold);
-    EXPECT_FALSE(form().BoldButton->isChecked());
-    form().Groesse->setCurrentIndex(form().Groesse->findText(QStringLiteral("14")));
+    EXPECT_FALSE(form().Ui().BoldButton->isChecked());
+    form().Ui().Groesse->setCurrentIndex(form().Ui().Groesse->findText(QStringLiteral("14")));
     form().RunHandler("GroesseChange");
     EXPECT_EQ(edit().SelAttributes().size, 14);
-    form().Groesse->setCurrentIndex(-1);   // a number half typed: no size, no line
+    form().Ui().Groesse->setCurrentIndex(-1);   // a number half typed: no size, no line
     form().RunHandler("GroesseChange");
-    form().RightAlign->click();
-    form().RightAlign->click();
+    form().Ui().RightAlign->click();
+    form().Ui().RightAlign->click();
     EXPECT_EQ(edit().ParaAlignment(), int(AlignRightCode));
-    EXPECT_TRUE(form().RightAlign->isChecked()) << "a pressed alignment stays pressed";
+    EXPECT_TRUE(form().Ui().RightAlign->isChecked()) << "a pressed alignment stays pressed";
     EXPECT_EQ(Lines(), (QStringList{"PlainText Off", "Bold On", "Bold Off", "Size 14", "AlignRight", "AlignRight"}));
 }
 
 TEST_F(FormattingTest, SizeBoxGrowsOnEnterAndWithTheSizeAtTheCaret)
 {
     GoRich();
-    QComboBox& box = *form().Groesse;
+    QComboBox& box = *form().Ui().Groesse;
     for (const char* typed : {"50", "100", "0", "1a"}) {
         box.setEditText(QString::fromUtf8(typed));
         QTest::keyClick(&box, Qt::Key_Return);
@@ -138,7 +138,7 @@ TEST_F(FormattingTest, PlainTextSwitchInItsThreeCases)
 {
     GoRich();   // empty: no question, not modified
     EXPECT_FALSE(edit().Modified());
-    EXPECT_TRUE(form().ToolBar1->isVisible());
+    EXPECT_TRUE(form().Ui().ToolBar1->isVisible());
     EXPECT_EQ(Panel(3).width, 0);
     EXPECT_EQ(Panel(0).width, 0);
     edit().SetText(QStringLiteral("first\nsecond"));
@@ -179,14 +179,14 @@ TEST_F(FormattingTest, SelectionTrackingInPlainText)
     EXPECT_EQ(Panel(1).text, QStringLiteral("Line: 1  Col: 1"));
     edit().SetSelStart(10);
     EXPECT_EQ(Panel(1).text, QStringLiteral("Line: 3  Col: 3"));
-    EXPECT_EQ(Panel(1).width, form().StatusBar->TextWidth(Panel(1).text) + 25);
+    EXPECT_EQ(Panel(1).width, form().Ui().StatusBar->TextWidth(Panel(1).text) + 25);
     EXPECT_EQ(Panel(0).text, QStringLiteral("Filesize: 21 bytes")) << "a new document's LF is one byte";
-    EXPECT_EQ(form().SearchPos, 10);
+    EXPECT_EQ(form().Search().Pos(), 10);
 
     Select(7, 8);   // the break, the digits, the blank: trimmed away
-    EXPECT_EQ(form().Startup.LastSelectedColour, Slots("FF", "80", "00"));
+    EXPECT_EQ(form().Startup().LastSelectedColour, Slots("FF", "80", "00"));
     Select(15, 6);
-    EXPECT_EQ(form().Startup.LastSelectedColour, Slots("FF", "80", "00"));
+    EXPECT_EQ(form().Startup().LastSelectedColour, Slots("FF", "80", "00"));
 
     Select(0, 7);
     form().RichEditMouseMove(Qt::NoModifier, 5, 5);
@@ -199,9 +199,9 @@ TEST_F(FormattingTest, SelectionTrackingInPlainText)
 TEST_F(FormattingTest, UndoWhileRecordingAndPrinting)
 {
     form().RecordCommand(QStringLiteral("Copy"));
-    form().Macro.PendingText = QStringLiteral("abc");
+    form().Macro().PendingText = QStringLiteral("abc");
     form().RunHandler("Undo1Click");
-    EXPECT_EQ(form().Macro.PendingText, QString());
+    EXPECT_EQ(form().Macro().PendingText, QString());
     EXPECT_EQ(Lines(), QStringList{QStringLiteral("Copy")});
     form().RunHandler("Undo1Click");
     EXPECT_TRUE(Lines().isEmpty());
@@ -212,7 +212,7 @@ TEST_F(FormattingTest, UndoWhileRecordingAndPrinting)
     fake.prompts.VerifyAllShown();
 
     edit().SetText(QStringLiteral("Hello printed world\nsecond line"));
-    form().Doc.CurrentFile = TempPath(QStringLiteral("letter.txt"));
+    form().Session().State().CurrentFile = TempPath(QStringLiteral("letter.txt"));
     const QString pdf = TempPath(QStringLiteral("out.pdf"));
     fake.prompts.ExpectPrint([&](QPrinter& printer) {
         printer.setOutputFileName(pdf);
@@ -221,6 +221,6 @@ TEST_F(FormattingTest, UndoWhileRecordingAndPrinting)
     form().RunHandler("Print1Click");
     const QString text = PdfText(ReadFile(pdf)).remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_TRUE(text.contains(QStringLiteral("Helloprintedworldsecondline"))) << text.toStdString();
-    EXPECT_EQ(form().Editing.Printer->docName(), form().Doc.CurrentFile);
+    EXPECT_EQ(form().Editing().Printer->docName(), form().Session().State().CurrentFile);
     EXPECT_EQ(Lines(), (QStringList{"Print", "Print"}));
 }

@@ -145,7 +145,7 @@ TEST_F(HtmlToolbarTest, ClicksReplaceTheSelectionAndLeaveNothingToUndo)
         EXPECT_EQ(edit().SelStart(), edit().TextLength()) << "caret after the inserted text";
         EXPECT_FALSE(edit().CanUndo());
     }
-    EXPECT_TRUE(form().Macro.MacroLines.isEmpty());
+    EXPECT_TRUE(form().Macro().MacroLines.isEmpty());
 }
 
 TEST_F(HtmlToolbarTest, EveryButtonAndItemHasATemplateAndEveryButtonAnIcon)

@@ -145,7 +145,7 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
         "echo 'To learn more about HTML Tidy see http://tidy.sourceforge.net and the list of all options, please "
         "see http://api.html-tidy.org/tidy/quickref_5.6.0.html' >&2\n");
     QFile::setPermissions(tidy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    form().Startup.TidyLocation = TempPath(QStringLiteral("tidy/"));
+    form().Startup().TidyLocation = TempPath(QStringLiteral("tidy/"));
     edit().SetText(QStringLiteral("<p>x"));
     form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
     TTidyErrors& errors = *windows.tidyErrors;

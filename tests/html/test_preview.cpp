@@ -23,7 +23,7 @@ TEST_F(PreviewTest, EmptyEditorDoesNothingUnnamedTextGoesToTheReplacedPreview)
     Click("TestDocument1");
     EXPECT_TRUE(Opened().isEmpty());
 
-    const QString preview = form().Startup.TempDir + QStringLiteral("~mireld.html");
+    const QString preview = form().Startup().TempDir + QStringLiteral("~mireld.html");
     Type(QStringLiteral("<p>first</p>"));
     Click("TestDocument2");
     // Marked as UTF-8 for the browser; the document itself is not.
@@ -44,7 +44,7 @@ TEST_F(PreviewTest, APreviewThatCannotBeWrittenIsNotOpened)
 {
     CreateAndShow();
     const QString notAFolder = WriteFile(QStringLiteral("plain"), "x");
-    form().Startup.TempDir = notAFolder + QLatin1Char('/');
+    form().Startup().TempDir = notAFolder + QLatin1Char('/');
     Type(QStringLiteral("text"));
     Expect(MsgKind::Error, QStringLiteral("The temporary folder %1 cannot be used: it is not a folder.").arg(notAFolder),
            MsgButtons::Ok, MsgAnswer::Ok);
@@ -77,7 +77,7 @@ TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownACancelledOneIsNot)
     Type(QStringLiteral("c=\"X\""));
     edit().SetSelStart(3);
     edit().SetSelLength(1);
-    form().Macro.IsRecording = true;
+    form().Macro().IsRecording = true;
     fake.prompts.ExpectColour([](QColor& colour, CustomColours& custom) {
         colour = QColor(255, 0, 0);
         custom[2] = QColor(0, 255, 0);
@@ -86,9 +86,9 @@ TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownACancelledOneIsNot)
     Click("Color1");
     EXPECT_EQ(edit().Text(), QStringLiteral("c=\"FF0000\""));
     EXPECT_EQ(edit().SelStart(), 9);
-    EXPECT_EQ(form().Macro.MacroLines, QStringList{QStringLiteral("Insert FF0000")});
-    EXPECT_EQ(form().Startup.CustomLines[2], QStringLiteral("ColorC=00FF00"));
-    EXPECT_EQ(form().StatusBarPixel(form().StatusBar->PanelRect(3).left() + 10, 10), QColor(Qt::red));
+    EXPECT_EQ(form().Macro().MacroLines, QStringList{QStringLiteral("Insert FF0000")});
+    EXPECT_EQ(form().Startup().CustomLines[2], QStringLiteral("ColorC=00FF00"));
+    EXPECT_EQ(form().StatusBarPixel(form().Ui().StatusBar->PanelRect(3).left() + 10, 10), QColor(Qt::red));
 
     fake.prompts.ExpectColour([](QColor& colour, CustomColours&) {
         colour = QColor(0, 0, 255);
@@ -96,8 +96,8 @@ TEST_F(PreviewTest, ChosenColourIsInsertedRecordedAndShownACancelledOneIsNot)
     });
     Click("Colour1");
     EXPECT_EQ(edit().Text(), QStringLiteral("c=\"FF0000\""));
-    EXPECT_EQ(form().Macro.MacroLines.size(), 1);
-    EXPECT_EQ(form().Startup.LastChosenColour, (ColourSlots{"FF", "00", "00"}));
+    EXPECT_EQ(form().Macro().MacroLines.size(), 1);
+    EXPECT_EQ(form().Startup().LastChosenColour, (ColourSlots{"FF", "00", "00"}));
     EXPECT_EQ(ColourDigits(QColor(255, 128, 10)), QStringLiteral("FF800A"));
 }
 

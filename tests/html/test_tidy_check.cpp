@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         CreateAndShow();
-        form().Startup.TidyLocation = QStringLiteral("/usr/bin/");
+        form().Startup().TidyLocation = QStringLiteral("/usr/bin/");
     }
     void TearDown() override
     {
@@ -114,7 +114,7 @@ TEST_F(TidyCheckTest, SavedDocumentIsCheckedAndALineMessageTakesTheCaretThere)
     EXPECT_EQ(ReadFile(path), page);
     ASSERT_GE(list().count(), 2);
     EXPECT_EQ(Entries()[0], QStringLiteral("line 12 column 1 - Warning: <blink> is not approved by W3C"));
-    EXPECT_EQ(Entries(), TidyMessageLines(ReadFile(form().Startup.TempDir + QStringLiteral("Errors.txt"))));
+    EXPECT_EQ(Entries(), TidyMessageLines(ReadFile(form().Startup().TempDir + QStringLiteral("Errors.txt"))));
     const TTidyErrors& window = *windows.tidyErrors;
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.frameGeometry().bottom() + 1, form().frameGeometry().top());
@@ -122,7 +122,7 @@ TEST_F(TidyCheckTest, SavedDocumentIsCheckedAndALineMessageTakesTheCaretThere)
 
     // Only the entry that names a line shows the hand and reacts.
     edit().SetSelStart(0);
-    form().MakroFeld->setFocus();
+    form().Ui().MakroFeld->setFocus();
     QTest::mouseMove(list().viewport(), At(1));
     EXPECT_EQ(list().viewport()->cursor().shape(), Qt::ArrowCursor);
     Click(1);
@@ -151,12 +151,12 @@ TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
     edit().SetText(text);
     const QString unknown = QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?");
     const QString notFound = QStringLiteral("TIDY.EXE not found.\nSearch again?");
-    form().Startup.TidyLocation.clear();
+    form().Startup().TidyLocation.clear();
     Expect(MsgKind::Confirmation, unknown, MsgButtons::YesNo, MsgAnswer::Yes);
     fake.prompts.ExpectFolder(QString());
     Expect(MsgKind::Confirmation, notFound, MsgButtons::YesNo, MsgAnswer::No);
     Check();
-    EXPECT_EQ(form().Startup.TidyLocation, QString());
+    EXPECT_EQ(form().Startup().TidyLocation, QString());
     EXPECT_FALSE(windows.tidyErrors->isVisible());
 
     // A folder without the program, then the right one.
@@ -165,8 +165,8 @@ TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
     Expect(MsgKind::Confirmation, notFound, MsgButtons::YesNo, MsgAnswer::Yes);
     fake.prompts.ExpectFolder(QStringLiteral("/usr/bin"));
     Check();
-    EXPECT_EQ(form().Startup.TidyLocation, QStringLiteral("/usr/bin/"));
-    const QString temp = form().Startup.TempDir;
+    EXPECT_EQ(form().Startup().TidyLocation, QStringLiteral("/usr/bin/"));
+    const QString temp = form().Startup().TempDir;
     EXPECT_EQ(ReadFile(temp + QStringLiteral("Test.html")), text.toUtf8());
     const QByteArray output = ReadFile(temp + QStringLiteral("Test - tidy.html"));
     EXPECT_TRUE(output.contains("caf&") && output.contains("\n   <meta")) << output.constData();
@@ -181,10 +181,10 @@ TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
 
 TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
 {
-    form().Startup.TidyLocation = FakeTidy("echo 'Line 2 column 1 - capital' >&2\n"
+    form().Startup().TidyLocation = FakeTidy("echo 'Line 2 column 1 - capital' >&2\n"
                                            "echo 'line 2 column 1 - " + QByteArray(60, 'w') + "' >&2\n"
                                            "for a in \"$@\"; do echo \"arg:$a\" >&2; done\ncat\n");
-    form().Startup.TidyOptions = QStringLiteral("-x \"two words\"");
+    form().Startup().TidyOptions = QStringLiteral("-x \"two words\"");
     const QString page = WriteFile(QStringLiteral("x - tidy.html"), "<p>a\n<p>b\n");
     form().OpenNamed(page);
     Check();
@@ -200,7 +200,7 @@ TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
     // Stopped after the limit, or not startable: the last output stays.
     const QString output = WriteFile(QStringLiteral("page - tidy.html"), "kept");
     form().OpenNamed(WriteFile(QStringLiteral("page.html"), "<p>x"));
-    form().Startup.TidyLocation = FakeTidy("echo started >&2\nexec sleep 30\n");
+    form().Startup().TidyLocation = FakeTidy("echo started >&2\nexec sleep 30\n");
     SetTidyTimeLimitMs(300);
     Check();
     EXPECT_EQ(Entries(), (QStringList{"started", "Tidy did not end within 0.3 seconds and was stopped."}));
@@ -220,7 +220,7 @@ TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
 // marker file nor Tidy's output is written there.
 TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFile)
 {
-    form().Startup.TidyLocation = FakeTidy("cat\n");
+    form().Startup().TidyLocation = FakeTidy("cat\n");
     const QString shared = TempPath(QStringLiteral("shared"));
     ASSERT_TRUE(QDir().mkpath(shared));
     ::chmod(QFile::encodeName(shared).constData(), 01777);
@@ -275,8 +275,8 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
             }
 
             if (side == Side::Markers) {
-                form().CheckList->AddMarker(0);
-                EXPECT_EQ(form().CheckList->SaveMarkers(sideFile), c.reason.isEmpty());
+                form().Ui().CheckList->AddMarker(0);
+                EXPECT_EQ(form().Ui().CheckList->SaveMarkers(sideFile), c.reason.isEmpty());
             } else {
                 Check();
             }
@@ -334,7 +334,7 @@ TEST_F(TidyCheckTest, EveryWayOfEndingTidyEndsItsWholeGroup)
             QFile::remove(TempPath(QString::fromLatin1(name)));
         const QString output = WriteFile(QStringLiteral("page - tidy.html"), "kept");
         form().OpenNamed(WriteFile(QStringLiteral("page.html"), "<p>x"));
-        form().Startup.TidyLocation = HangingTidy(c.stubborn, c.way == Way::TidyEnds);
+        form().Startup().TidyLocation = HangingTidy(c.stubborn, c.way == Way::TidyEnds);
         SetTidyTimeLimitMs(c.way == Way::TimeLimit ? 300 : 60 * 1000);
         Start();
         const bool hangs = c.way != Way::TimeLimit && c.way != Way::TidyEnds;
@@ -362,7 +362,7 @@ TEST_F(TidyCheckTest, EveryWayOfEndingTidyEndsItsWholeGroup)
             window.close();
             break;
         case Way::NewCheck:
-            form().Startup.TidyLocation = FakeTidy("cat\n", true, QStringLiteral("quick"));
+            form().Startup().TidyLocation = FakeTidy("cat\n", true, QStringLiteral("quick"));
             Start();
             // Gone before the new check began: it would write into its files.
             EXPECT_FALSE(Alive(leader) || Alive(child));
@@ -392,7 +392,7 @@ TEST_F(TidyCheckTest, TheWindowWorksWhileTidyRunsAndAnEditMeanwhileIsNoted)
 {
     // This Tidy ends once the test lets it.
     const QString go = TempPath(QStringLiteral("go"));
-    form().Startup.TidyLocation = FakeTidy("while [ ! -e '" + go.toUtf8() + "' ]; do sleep 0.01; done\n"
+    form().Startup().TidyLocation = FakeTidy("while [ ! -e '" + go.toUtf8() + "' ]; do sleep 0.01; done\n"
                                            "echo 'line 1 column 1 - Warning: x' >&2\ncat\n");
     const QString page = WriteFile(QStringLiteral("page.html"), "<p>x\n");
     form().OpenNamed(page);
@@ -428,14 +428,14 @@ TEST_F(TidyCheckTest, WithoutAChosenFolderTheTidyOnThePathRunsWithoutAsking)
     fake.shell.onPath[QStringLiteral("tidy")] = onPath + QStringLiteral("tidy");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        form().Startup.TidyLocation = c.location;
+        form().Startup().TidyLocation = c.location;
         Check();   // no question expected
         EXPECT_EQ(Entries(), c.listed);
-        EXPECT_EQ(form().Startup.TidyLocation, c.location);
+        EXPECT_EQ(form().Startup().TidyLocation, c.location);
     }
     // Not on the path either: asked as before.
     fake.shell.onPath.clear();
-    form().Startup.TidyLocation.clear();
+    form().Startup().TidyLocation.clear();
     Expect(MsgKind::Confirmation, QStringLiteral("Location of TIDY.EXE is unknown.\nSelect directory?"),
            MsgButtons::YesNo, MsgAnswer::No);
     Check();

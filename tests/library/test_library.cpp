@@ -90,15 +90,15 @@ TEST_F(MacroLibraryTest, NewFolderCreatesOnceThenFailsAndTogglesTheLibrary)
 {
     Start();
     ShowLibrary();
-    Select(form().TreeRoot);
+    Select(form().Ui().TreeRoot);
     form().Item(QStringLiteral("NewFolder1"))->trigger();
     EXPECT_TRUE(QFileInfo(lib + QStringLiteral("Macrofolder.macro")).isDir());
     EXPECT_EQ(tree().currentItem()->text(0), QStringLiteral("Macrofolder"));
     EXPECT_FALSE(tree().isVisible()) << "shown before, so hidden now";
-    EXPECT_FALSE(form().MakroButton->isChecked());
+    EXPECT_FALSE(form().Ui().MakroButton->isChecked());
 
     ShowLibrary();
-    Select(form().TreeRoot);
+    Select(form().Ui().TreeRoot);
     Expect(MsgKind::Error, QStringLiteral("Folder could not be created!"), MsgButtons::Ok, MsgAnswer::Ok);
     form().Item(QStringLiteral("NewFolder1"))->trigger();
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  Macrofolder/")}));
@@ -150,7 +150,7 @@ TEST_F(MacroLibraryTest, DragAndDropMovesOnDiskFirst)
     EXPECT_NE(Node({QStringLiteral("Web")}), nullptr);
 
     Select(Node({QStringLiteral("Web"), QStringLiteral("Sub")}));
-    Drag(form().TreeRoot);
+    Drag(form().Ui().TreeRoot);
     EXPECT_TRUE(QFile::exists(lib + QStringLiteral("Sub.macro/deep.macro")));
     EXPECT_NE(Node({QStringLiteral("Sub"), QStringLiteral("deep")}), nullptr) << "the folder keeps its children";
     EXPECT_EQ(tree().currentItem(), Node({QStringLiteral("Sub")}));
@@ -163,7 +163,7 @@ TEST_F(MacroLibraryTest, DeleteKeyMovesToTheTrashAndEmptiesTheField)
     Make(QStringLiteral("Stay.macro"));
     Start();
     form().Item(QStringLiteral("Delete4"))->setEnabled(true);
-    QTest::keyClicks(form().MakroFeld, QStringLiteral("greeting"));
+    QTest::keyClicks(form().Ui().MakroFeld, QStringLiteral("greeting"));
     ShowLibrary();
     Select(Node({QStringLiteral("Greeting")}));
     Expect(MsgKind::Confirmation, QStringLiteral("Really delete this macro?"), MsgButtons::OkCancel, MsgAnswer::Cancel);
@@ -176,7 +176,7 @@ TEST_F(MacroLibraryTest, DeleteKeyMovesToTheTrashAndEmptiesTheField)
     const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/");
     EXPECT_TRUE(QFile::exists(trash + QStringLiteral("files/Greeting.macro")));
     EXPECT_TRUE(QFile::exists(trash + QStringLiteral("info/Greeting.macro.trashinfo")));
-    EXPECT_TRUE(form().MakroFeld->text().isEmpty());
+    EXPECT_TRUE(form().Ui().MakroFeld->text().isEmpty());
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  Stay")}));
 }
 
@@ -211,16 +211,16 @@ TEST_F(MacroLibraryTest, PickByDoubleClickOrEnterAndLeaveByEscape)
     Select(hello);
     QTest::mouseDClick(tree().viewport(), Qt::LeftButton, {}, tree().visualItemRect(hello).center());
     EXPECT_FALSE(tree().isVisible());
-    EXPECT_FALSE(form().MakroButton->isChecked());
-    EXPECT_EQ(form().MakroFeld->text(), QStringLiteral("Hello"));
+    EXPECT_FALSE(form().Ui().MakroButton->isChecked());
+    EXPECT_EQ(form().Ui().MakroFeld->text(), QStringLiteral("Hello"));
     EXPECT_FALSE(form().Item(QStringLiteral("NewFolder1"))->isEnabled());
 
-    form().MakroFeld->clear();
+    form().Ui().MakroFeld->clear();
     ShowLibrary();
     EXPECT_FALSE(form().Item(QStringLiteral("MacroDirectory1"))->isEnabled());
     QTest::keyClick(&tree(), Qt::Key_Escape);
     EXPECT_FALSE(tree().isVisible());
-    EXPECT_TRUE(form().MakroFeld->text().isEmpty());
+    EXPECT_TRUE(form().Ui().MakroFeld->text().isEmpty());
     EXPECT_TRUE(form().Item(QStringLiteral("MacroDirectory1"))->isEnabled());
 }
 
@@ -232,10 +232,10 @@ TEST_F(MacroLibraryTest, MacroDirectoryReloadsAndRestoresThePointer)
     QDir().mkpath(other + QStringLiteral("/In.macro"));
     fake.prompts.ExpectFolder(QString());
     form().Item(QStringLiteral("MacroDirectory1"))->trigger();
-    EXPECT_EQ(form().Startup.MacroDir, lib);
+    EXPECT_EQ(form().Startup().MacroDir, lib);
     fake.prompts.ExpectFolder(other);
     form().Item(QStringLiteral("MacroDirectory1"))->trigger();
-    EXPECT_EQ(form().Startup.MacroDir, other + QLatin1Char('/'));
+    EXPECT_EQ(form().Startup().MacroDir, other + QLatin1Char('/'));
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  In/")}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -244,7 +244,7 @@ TEST_F(MacroLibraryTest, SaveAsMacroIntoALibraryFolderAddsOneNode)
 {
     Make(QStringLiteral("Web.macro"), true);
     Start();
-    form().RichEdit->SetText(QStringLiteral("Insert hi"));
+    form().Ui().RichEdit->SetText(QStringLiteral("Insert hi"));
     for (int i = 0; i < 2; ++i) {
         fake.prompts.ExpectSaveDialog([&](FileDialogState& s) {
             s.fileName = lib + QStringLiteral("Web.macro/new");

@@ -37,15 +37,15 @@ TEST_F(MacroLibraryTest, EnterInTheLabelEditorOnlyEndsTheRename)
         EXPECT_TRUE(QFile::exists(lib + wanted + QStringLiteral(".macro")));
         EXPECT_NE(Node({wanted}), nullptr);
         EXPECT_TRUE(tree().isVisible()) << "the library stays";
-        EXPECT_TRUE(form().MakroButton->isChecked());
-        EXPECT_TRUE(form().MakroFeld->text().isEmpty()) << "nothing was picked";
+        EXPECT_TRUE(form().Ui().MakroButton->isChecked());
+        EXPECT_TRUE(form().Ui().MakroFeld->text().isEmpty()) << "nothing was picked";
         current = wanted;
     }
     // Outside the editor Enter still picks.
     Select(Node({current}));
     QTest::keyClick(&tree(), Qt::Key_Return);
     EXPECT_FALSE(tree().isVisible());
-    EXPECT_EQ(form().MakroFeld->text(), current);
+    EXPECT_EQ(form().Ui().MakroFeld->text(), current);
 }
 
 TEST_F(MacroLibraryTest, NewFolderWorksAgainWheneverTheLibraryIsShown)
@@ -75,13 +75,13 @@ TEST_F(MacroLibraryTest, NewFolderWorksAgainWheneverTheLibraryIsShown)
             if (byMenu)
                 QTest::keyClick(&form(), Qt::Key_B, Qt::ControlModifier);
             else
-                QTest::mouseClick(form().MakroButton, Qt::LeftButton);
+                QTest::mouseClick(form().Ui().MakroButton, Qt::LeftButton);
             ASSERT_TRUE(tree().isVisible());
             EXPECT_TRUE(form().Item(QStringLiteral("NewFolder1"))->isEnabled());
             EXPECT_TRUE(form().Item(QStringLiteral("NewFolder"))->isEnabled());
 
             // Ctrl+N makes a folder (and hides the library, as New Folder does).
-            Select(form().TreeRoot);
+            Select(form().Ui().TreeRoot);
             QTest::keyClick(&tree(), Qt::Key_N, Qt::ControlModifier);
             EXPECT_TRUE(QFileInfo(lib + QStringLiteral("Macrofolder.macro")).isDir());
             EXPECT_FALSE(tree().isVisible());
@@ -97,7 +97,7 @@ TEST_F(MacroLibraryTest, SaveAsAMacroAddsOneNodeWhereverTheExtensionCameFrom)
 {
     Make(QStringLiteral("Web.macro"), true);
     Start();
-    form().RichEdit->SetText(QStringLiteral("Insert hi"));
+    form().Ui().RichEdit->SetText(QStringLiteral("Insert hi"));
     struct Case {
         const char* typed;   // below the macro directory
         int filterIndex;
@@ -130,7 +130,7 @@ TEST_F(MacroLibraryTest, SaveAsAMacroAddsOneNodeWhereverTheExtensionCameFrom)
 TEST_F(MacroLibraryTest, DoubleClickInTheMacroFieldSelectsTheWholeName)
 {
     Start();
-    QLineEdit* field = form().MakroFeld;
+    QLineEdit* field = form().Ui().MakroFeld;
     field->setText(QStringLiteral("Say hello world"));
     // Wherever the double click lands: on the first, a middle or the last word.
     for (const qsizetype at : {qsizetype(1), qsizetype(6), qsizetype(13)}) {

@@ -21,9 +21,9 @@ protected:
     void SetUp() override { CreateAndShow(); }
     void Record()
     {
-        form().Macro = MacroState();
-        form().Macro.MacroFile = TempPath(QStringLiteral("rec.macro"));
-        form().Macro.IsRecording = true;
+        form().Macro() = MacroState();
+        form().Macro().MacroFile = TempPath(QStringLiteral("rec.macro"));
+        form().Macro().IsRecording = true;
     }
     // Types: characters as they stand, {Name} for keys without one.
     void Keys(const QString& script)
@@ -40,7 +40,7 @@ protected:
             const QString name = c == QLatin1Char('{') ? script.mid(i + 1, close - i - 1) : QString();
             i = name.isEmpty() ? i : close;
             if (name == QLatin1String("Bold"))
-                form().BoldButton->click();
+                form().Ui().BoldButton->click();
             else if (name == QLatin1String("CtrlM"))   // as X11 types it
                 QTest::sendKeyEvent(QTest::Click, edit().InputWidget(), Qt::Key_M, QStringLiteral("\r"),
                                     Qt::ControlModifier);
@@ -108,15 +108,15 @@ TEST_F(KeyHandlingTest, KeysChangeTheDocumentAndAreRecorded)
         Record();
         Keys(QString::fromUtf8(keys));
         EXPECT_EQ(Doc(), QString::fromUtf8(after)) << keys;
-        MacroState& m = form().Macro;
+        MacroState& m = form().Macro();
         m.MacroLines << (m.PendingText.isEmpty() ? QStringList() : QStringList{"Insert " + m.PendingText});
         WriteMacroFile(m.MacroFile, m.MacroLines);
         const QString expected = QString::fromUtf8(file).replace('|', "\r\n");
         EXPECT_EQ(ReadFile(m.MacroFile), (expected + (expected.isEmpty() ? "" : "\r\n")).toUtf8()) << keys;
-        EXPECT_EQ(form().StatusBar->Panel(2).text, edit().OverwriteMode() ? "overwrite" : "insert");
+        EXPECT_EQ(form().Ui().StatusBar->Panel(2).text, edit().OverwriteMode() ? "overwrite" : "insert");
     }
-    form().Macro = MacroState();
-    form().Macro.MacroFile = WriteFile(QStringLiteral("run.macro"), "Insert C:\\\\temp\r\n");
+    form().Macro() = MacroState();
+    form().Macro().MacroFile = WriteFile(QStringLiteral("run.macro"), "Insert C:\\\\temp\r\n");
     edit().SetText(QString());
     form().RunMacro();
     EXPECT_EQ(Doc(), QStringLiteral("C:\\temp"));
@@ -129,7 +129,7 @@ TEST_F(KeyHandlingTest, InputMethodTextIsNoKeyToRecord)
     commit.setCommitString(QStringLiteral("é"));
     QApplication::sendEvent(edit().InputWidget(), &commit);
     EXPECT_EQ(Doc(), QStringLiteral("é"));
-    EXPECT_EQ(form().Macro.PendingText, QString());
+    EXPECT_EQ(form().Macro().PendingText, QString());
 }
 
 TEST_F(KeyHandlingTest, BlockIndentIsOneUndoStepAndKeepsTheLinesSelected)
@@ -149,20 +149,20 @@ TEST_F(KeyHandlingTest, EnterShiftsMarkersFromTheLineBeforeTheCaret)
         form().SetChecked(QStringLiteral("AutoTab"), autoTab);
         edit().SetText(QStringLiteral("l0\nl1\nl2\nl3\nl4\nl5"));
         edit().SetSelStart(14);   // the end of line 4
-        form().CheckList->ClearMarkers();
+        form().Ui().CheckList->ClearMarkers();
         for (int line : {2, 3, 4})
-            form().CheckList->AddMarker(line);
+            form().Ui().CheckList->AddMarker(line);
         Keys(QStringLiteral("{Enter}"));
         std::vector<int> lines;
-        for (int i = 0; i < form().CheckList->MarkerLines.Count(); ++i)
-            lines.push_back(form().CheckList->MarkerLines.GetItem(i));
+        for (int i = 0; i < form().Ui().CheckList->MarkerLines.Count(); ++i)
+            lines.push_back(form().Ui().CheckList->MarkerLines.GetItem(i));
         EXPECT_EQ(lines, after) << autoTab;
     }
 }
 
 TEST_F(KeyHandlingTest, SizeBoxEnterAddsValidSizes)
 {
-    QComboBox& box = *form().Groesse;
+    QComboBox& box = *form().Ui().Groesse;
     for (const auto& [typed, count] : {std::pair{"50", 18}, {"100", 19}, {"0", 19}, {"1a", 19}, {"50", 19}}) {
         box.setEditText(QString::fromUtf8(typed));
         QTest::keyClick(&box, Qt::Key_Return);
@@ -177,11 +177,11 @@ TEST_F(KeyHandlingTest, ClosingWhileRecordingWritesExitLastOrAsksWhenTheFileFail
     Keys(QStringLiteral("ab"));
     edit().SetModified(false);
     EXPECT_TRUE(form().close());
-    EXPECT_EQ(ReadFile(form().Macro.MacroFile), QByteArray("Insert ab\r\nExit\r\n"));
+    EXPECT_EQ(ReadFile(form().Macro().MacroFile), QByteArray("Insert ab\r\nExit\r\n"));
 
     form().show();
     Record();
-    form().Macro.MacroFile = dir.path();   // a folder: no file to write
+    form().Macro().MacroFile = dir.path();   // a folder: no file to write
     Expect(MsgKind::Error,
            QStringLiteral("Cannot write file \"%1\". Not a regular file\n\nClose anyway? The recording will be lost.")
                .arg(dir.path()),

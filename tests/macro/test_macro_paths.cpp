@@ -110,11 +110,11 @@ protected:
             form().Clear1Click();
         else
             form().OpenNamed(document);
-        ASSERT_EQ(form().Doc.CurrentFile, document);
+        ASSERT_EQ(form().Session().State().CurrentFile, document);
         WriteFile(QStringLiteral("lib/Case.macro"), lines.toUtf8());
-        form().MakroFeld->setText(QStringLiteral("Case"));
-        ASSERT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
-        QTest::mouseClick(form().RunButton, Qt::LeftButton);
+        form().Ui().MakroFeld->setText(QStringLiteral("Case"));
+        ASSERT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
+        QTest::mouseClick(form().Ui().RunButton, Qt::LeftButton);
     }
 
     QString docs, other, doc, secret;
@@ -172,7 +172,7 @@ TEST_F(MacroPathRunTest, WritesOutsideTheFolderAndPrivateReadsAskOncePerRun)
         }
         RunOn(c.unnamed ? QString() : doc, c.lines);
         fake.prompts.VerifyAllShown();
-        EXPECT_EQ(form().Macro.FailedLine, c.failedLine);
+        EXPECT_EQ(form().Macro().FailedLine, c.failedLine);
         if (!c.written.isEmpty())
             EXPECT_TRUE(QFile::exists(c.written)) << c.written.toStdString();
         if (!c.notWritten.isEmpty())

@@ -36,8 +36,8 @@ protected:
     QAbstractButton* Button(const QString& name)
     {
         const QHash<QString, QAbstractButton*> buttons{
-            {"Bold", form().BoldButton},       {"Italic", form().ItalicButton}, {"Underline", form().UnderlinedButton},
-            {"AlignLeft", form().LeftAlign},   {"Center", form().CenterAlign},  {"AlignRight", form().RightAlign}};
+            {"Bold", form().Ui().BoldButton},       {"Italic", form().Ui().ItalicButton}, {"Underline", form().Ui().UnderlinedButton},
+            {"AlignLeft", form().Ui().LeftAlign},   {"Center", form().Ui().CenterAlign},  {"AlignRight", form().Ui().RightAlign}};
         return buttons.value(name);
     }
     void Choose(QComboBox* box, const QString& entry)
@@ -83,9 +83,9 @@ protected:
             else if (t.startsWith(QLatin1Char('#')))
                 form().Item(t.mid(1))->trigger();
             else if (t.startsWith(QLatin1String("Size ")))
-                Choose(form().Groesse, t.mid(5));
+                Choose(form().Ui().Groesse, t.mid(5));
             else if (t == QLatin1String("Font"))
-                Choose(form().Schriftarten, form().Schriftarten->itemText(0));
+                Choose(form().Ui().Schriftarten, form().Ui().Schriftarten->itemText(0));
             else if (t.startsWith(QLatin1String("Open "))) {
                 const QString path = TempPath(t.mid(5));
                 fake.prompts.ExpectOpenDialog([path](FileDialogState& s) { s.fileName = path; return true; });
@@ -111,9 +111,9 @@ protected:
             if (form().IsChecked(QString::fromUtf8(option)))
                 form().Item(QString::fromUtf8(option))->trigger();
         edit().SetText(QString());
-        if (form().Doc.IsPlainDocument == row.rich)
+        if (form().Session().State().IsPlainDocument == row.rich)
             form().PlainTextClick();   // no question while the text is empty
-        if (form().Doc.IsPlainDocument && !form().IsChecked(QStringLiteral("WordWrap")))
+        if (form().Session().State().IsPlainDocument && !form().IsChecked(QStringLiteral("WordWrap")))
             form().WordWrapClick();
         const QString b = QString::fromUtf8(row.before);
         edit().SetText(QString(b).remove(QRegularExpression(QStringLiteral("[|\\[\\]]"))));
@@ -121,7 +121,7 @@ protected:
         edit().SetSelStart(at);
         edit().SetSelLength(b.contains(']') ? int(b.indexOf(']')) - at - 1 : 0);
         edit().SetModified(false);
-        form().SearchPos = 0;
+        form().Search().Pos() = 0;
         QApplication::clipboard()->setText(QStringLiteral("clip"));
         file_ = row.file ? WriteFile(QString::fromUtf8(row.file), row.file) : QString();
         if (row.fileOpen)
@@ -137,7 +137,7 @@ protected:
             state << (QFile::exists(file_) ? QString::fromUtf8(ReadFile(file_)) : QStringLiteral("(no file)"));
         for (const char* option : kOptions)
             state << QString::fromUtf8(option) + (form().IsChecked(QString::fromUtf8(option)) ? "+" : "-");
-        for (int i = 0; !form().Doc.IsPlainDocument && i < edit().TextLength(); ++i) {
+        for (int i = 0; !form().Session().State().IsPlainDocument && i < edit().TextLength(); ++i) {
             edit().SetSelStart(i);
             edit().SetSelLength(1);
             const CharAttributes a = edit().SelAttributes();
@@ -154,24 +154,24 @@ protected:
     void RecordAndReplay(const Row& row, const QString& name)
     {
         Prepare(row);
-        form().MakroFeld->setText(name);
-        QTest::mouseClick(form().RunButton, Qt::LeftButton);
-        ASSERT_TRUE(form().Macro.IsRecording);
+        form().Ui().MakroFeld->setText(name);
+        QTest::mouseClick(form().Ui().RunButton, Qt::LeftButton);
+        ASSERT_TRUE(form().Macro().IsRecording);
         ExpectBox(QString::fromUtf8(row.box));
         Act(QString::fromUtf8(row.act));
-        QTest::mouseClick(form().RunButton, Qt::LeftButton);
-        ASSERT_FALSE(form().Macro.IsRecording);
+        QTest::mouseClick(form().Ui().RunButton, Qt::LeftButton);
+        ASSERT_FALSE(form().Macro().IsRecording);
         fake.prompts.VerifyAllShown();
         const QString lines = QString::fromUtf8(row.recorded)
                                   .replace(QStringLiteral("DIR"), dir.path())
-                                  .replace(QStringLiteral("FONT"), form().Schriftarten->itemText(0))
+                                  .replace(QStringLiteral("FONT"), form().Ui().Schriftarten->itemText(0))
                                   .replace(QLatin1Char('|'), QStringLiteral("\r\n"));
         EXPECT_EQ(QString::fromUtf8(ReadFile(lib + name + QStringLiteral(".macro"))), lines + QStringLiteral("\r\n"));
         EXPECT_EQ(edit().Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")), QString::fromUtf8(row.after));
         const std::string byHand = Look();
 
         Prepare(row);
-        ASSERT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+        ASSERT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
         // The test folder is private: a replayed open of a file in it asks first.
         for (const QString& line : lines.split(QStringLiteral("\r\n")))
             if (line.startsWith(QLatin1String("OpenFile ")))
@@ -179,7 +179,7 @@ protected:
                        QStringLiteral("The macro wants to read %1.\nAllow it?").arg(ResolvedPath(line.mid(9))),
                        MsgButtons::YesNo, MsgAnswer::Yes);
         ExpectBox(QString::fromUtf8(row.box));
-        QTest::mouseClick(form().RunButton, Qt::LeftButton);
+        QTest::mouseClick(form().Ui().RunButton, Qt::LeftButton);
         fake.prompts.VerifyAllShown();
         EXPECT_EQ(Look(), byHand);
     }

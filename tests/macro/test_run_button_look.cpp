@@ -52,11 +52,11 @@ TEST_F(MacroLibraryTest, RunAndRecordPicturesLookEnabled)
     };
     for (const Mode& mode : {Mode{"run", "Hello"}, Mode{"record", "nothing of that name"}}) {
         SCOPED_TRACE(mode.name);
-        form().MakroFeld->setText(QString::fromUtf8(mode.field));
-        ASSERT_EQ(form().RunButton->toolTip(), QString::fromUtf8(mode.name));
+        form().Ui().MakroFeld->setText(QString::fromUtf8(mode.field));
+        ASSERT_EQ(form().Ui().RunButton->toolTip(), QString::fromUtf8(mode.name));
         for (const int side : {16, 22, 32}) {
             SCOPED_TRACE(side);
-            const Look look = LookOf(form().RunButton->icon(), QSize(side, side));
+            const Look look = LookOf(form().Ui().RunButton->icon(), QSize(side, side));
             EXPECT_GT(look.drawn, side * side / 5) << "a picture that fills the button";
             EXPECT_GT(look.saturation, 0.5) << "a clear colour, no grey";
             EXPECT_GT(look.greyGap, 0.15) << "unlike the disabled picture";

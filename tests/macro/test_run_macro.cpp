@@ -76,14 +76,14 @@ protected:
 
     void Run(const QByteArray& macro)
     {
-        form().Macro.MacroFile = WriteFile(QStringLiteral("test.macro"), macro);
-        form().Macro.MacroLines.clear();
+        form().Macro().MacroFile = WriteFile(QStringLiteral("test.macro"), macro);
+        form().Macro().MacroLines.clear();
         form().RunMacro();
     }
     QString Document() { return edit().Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
     void MakeRich()
     {
-        if (form().Doc.IsPlainDocument)
+        if (form().Session().State().IsPlainDocument)
             form().PlainTextClick();   // no question while the text is empty
     }
     void RunCase(const QString& name);
@@ -141,7 +141,7 @@ void RunMacroTest::RunCase(const QString& name)
         else if (it.key() == QLatin1String("autotab"))
             EXPECT_EQ(form().IsChecked(QStringLiteral("AutoTab")), v == QLatin1String("1"));
         else if (it.key() == QLatin1String("plain"))
-            EXPECT_EQ(form().Doc.IsPlainDocument, v == QLatin1String("1"));
+            EXPECT_EQ(form().Session().State().IsPlainDocument, v == QLatin1String("1"));
         else if (it.key() == QLatin1String("visible"))
             EXPECT_EQ(form().isVisible(), v == QLatin1String("1"));
         else
@@ -185,7 +185,7 @@ TEST_F(RunMacroTest, WhatIsNoMacroGivesMacroNotFoundWithoutWaiting)
         paths << locked;
     for (const QString& path : paths) {
         Expect(MsgKind::Error, QStringLiteral("Macro not found!"), MsgButtons::Ok, MsgAnswer::Ok);
-        form().Macro.MacroFile = path;
+        form().Macro().MacroFile = path;
         form().RunMacro();
         fake.prompts.VerifyAllShown();
         EXPECT_EQ(edit().Text(), QString()) << path.toStdString();
@@ -210,7 +210,7 @@ TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
     allow("write", a);
     allow("write", copy);
     Run(("openfile " + a + "\r\nstartsel 0\r\ninsert 1\r\nsavefile\r\nsavefile " + copy + "\r\n").toUtf8());
-    EXPECT_EQ(form().Doc.CurrentFile, copy);
+    EXPECT_EQ(form().Session().State().CurrentFile, copy);
     EXPECT_EQ(ReadFile(a), QByteArray("1alpha\n"));
     EXPECT_EQ(ReadFile(copy), QByteArray("1alpha\n"));
 
@@ -223,7 +223,7 @@ TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
     fake.prompts.VerifyAllShown();
     EXPECT_EQ(ReadFile(b), QByteArray("beta\n"));
     EXPECT_EQ(ReadFile(named), QByteArray("new"));
-    EXPECT_EQ(form().Doc.CurrentFile, named);
+    EXPECT_EQ(form().Session().State().CurrentFile, named);
 }
 
 TEST_F(RunMacroTest, AnErrorInsideACommandStopsTheRunAndKeepsWhatWasDone)
@@ -250,18 +250,18 @@ TEST_F(RunMacroTest, UserInputWaitsAndTheStatusBarCatchesUpAtTheEnd)
 {
     edit().SetText(QStringLiteral("one\ntwo\nthree"));
     edit().SetSelStart(0);
-    const QString before = form().StatusBar->Panel(1).text;
+    const QString before = form().Ui().StatusBar->Panel(1).text;
     Expect(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok, MsgAnswer::Ok);
     fake.prompts.WhileShown([&] {
         // Typing into the window while a command's box is up reaches nothing.
         QTest::keyClicks(edit().viewport(), QStringLiteral("zz"));
         QTest::keyClicks(&edit(), QStringLiteral("zz"));
-        EXPECT_EQ(form().StatusBar->Panel(1).text, before);
+        EXPECT_EQ(form().Ui().StatusBar->Panel(1).text, before);
     });
     Run("startsel 8\r\nfind nothing-like-this\r\ninsert X\r\n");
     EXPECT_EQ(edit().Text(), QStringLiteral("one\r\ntwo\r\nXthree"));
-    EXPECT_NE(form().StatusBar->Panel(1).text, before);
-    EXPECT_EQ(form().SearchPos, 9);
+    EXPECT_NE(form().Ui().StatusBar->Panel(1).text, before);
+    EXPECT_EQ(form().Search().Pos(), 9);
     // After the run the editor takes keys again.
     QTest::keyClicks(&edit(), QStringLiteral("k"));
     EXPECT_EQ(edit().Text(), QStringLiteral("one\r\ntwo\r\nXkthree"));
@@ -283,9 +283,9 @@ QEvent* Press(QPointF at)
 
 TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDropped)
 {
-    form().Macro.LookIntervalMs = 0;   // a look before every line
+    form().Macro().LookIntervalMs = 0;   // a look before every line
     QWidget* typing = edit().viewport();
-    QToolButton* run = form().RunButton;
+    QToolButton* run = form().Ui().RunButton;
     const QPoint onRun = run->mapTo(&form(), run->rect().center());
     struct Case {
         const char* what;
@@ -316,15 +316,15 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
         Run("insert a\r\ninsert b\r\nfind nothing-like-this\r\ninsert c\r\ninsert d\r\n");
         fake.prompts.VerifyAllShown();
         EXPECT_EQ(Document(), c.stops ? QStringLiteral("ab") : QStringLiteral("abcd"));
-        EXPECT_EQ(form().Macro.FailedLine, c.stops ? 4 : 0);
-        EXPECT_FALSE(form().Macro.IsRunning);
+        EXPECT_EQ(form().Macro().FailedLine, c.stops ? 4 : 0);
+        EXPECT_FALSE(form().Macro().IsRunning);
         EXPECT_FALSE(run->isChecked());
     }
 }
 
 TEST_F(RunMacroTest, TheMenuBarsStopItemEndsARunAndNoOtherItemIsPicked)
 {
-    form().Macro.LookIntervalMs = 0;
+    form().Macro().LookIntervalMs = 0;
     struct Case {
         const char* item;
         bool byKey;   // Enter on the item, else a click

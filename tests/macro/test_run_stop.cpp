@@ -16,19 +16,19 @@ struct Controls {
 
 class RunStopTest : public MacroLibraryTest {
 protected:
-    void Type(const QString& text) { QTest::keyClicks(form().MakroFeld, text); }
+    void Type(const QString& text) { QTest::keyClicks(form().Ui().MakroFeld, text); }
     void ClearField()
     {
-        form().MakroFeld->selectAll();
-        QTest::keyClick(form().MakroFeld, Qt::Key_Backspace);
+        form().Ui().MakroFeld->selectAll();
+        QTest::keyClick(form().Ui().MakroFeld, Qt::Key_Backspace);
     }
-    void ClickRun() { QTest::mouseClick(form().RunButton, Qt::LeftButton); }
+    void ClickRun() { QTest::mouseClick(form().Ui().RunButton, Qt::LeftButton); }
     void Check(const Controls& c, int line)
     {
         SCOPED_TRACE(line);
-        EXPECT_EQ(form().RunButton->isChecked(), c.runDown);
-        EXPECT_EQ(form().RunButton->toolTip(), QString::fromUtf8(c.runHint));
-        EXPECT_EQ(form().MakroButton->isEnabled(), c.browserEnabled);
+        EXPECT_EQ(form().Ui().RunButton->isChecked(), c.runDown);
+        EXPECT_EQ(form().Ui().RunButton->toolTip(), QString::fromUtf8(c.runHint));
+        EXPECT_EQ(form().Ui().MakroButton->isEnabled(), c.browserEnabled);
         for (const char* name : {"Macrobrowser1", "Macrobrowser2"})
             EXPECT_EQ(form().Item(QString::fromUtf8(name))->isEnabled(), c.browserEnabled) << name;
         const std::pair<const char*, bool> items[] = {
@@ -51,16 +51,16 @@ TEST_F(RunStopTest, FieldPicksTheFirstMacroOfItsNameInTreeOrder)
     Check({false, "record", true, true, false, false, false}, __LINE__);
 
     Type(QStringLiteral("hELLO"));
-    EXPECT_EQ(form().MakroFeld->toolTip(), QStringLiteral("hELLO"));
-    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    EXPECT_EQ(form().Ui().MakroFeld->toolTip(), QStringLiteral("hELLO"));
+    EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
     EXPECT_EQ(tree().currentItem(), Node({QStringLiteral("Web"), QStringLiteral("Hello")}));
     EXPECT_TRUE(form().Item(QStringLiteral("Run1"))->isEnabled());
     Type(QStringLiteral("x"));
-    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("record"));
+    EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("record"));
     EXPECT_FALSE(form().Item(QStringLiteral("Run2"))->isEnabled());
     ClearField();
     Type(QStringLiteral("greet"));
-    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("record")) << "a folder is no macro";
+    EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("record")) << "a folder is no macro";
 
     ClearField();
     Type(QStringLiteral("hello"));
@@ -73,10 +73,10 @@ TEST_F(RunStopTest, WithOnlyTheRootTheFieldChangesOnlyItsHint)
 {
     Start();
     Type(QStringLiteral("abc"));
-    EXPECT_EQ(form().MakroFeld->toolTip(), QStringLiteral("abc"));
+    EXPECT_EQ(form().Ui().MakroFeld->toolTip(), QStringLiteral("abc"));
     Check({false, "record", true, true, false, false, false}, __LINE__);
-    QTest::mouseDClick(form().MakroFeld, Qt::LeftButton);
-    EXPECT_EQ(form().MakroFeld->selectedText(), QStringLiteral("abc"));
+    QTest::mouseDClick(form().Ui().MakroFeld, Qt::LeftButton);
+    EXPECT_EQ(form().Ui().MakroFeld->selectedText(), QStringLiteral("abc"));
 }
 
 TEST_F(RunStopTest, ButtonRecordsThenStopsWritesAndTurnsToRun)
@@ -85,12 +85,12 @@ TEST_F(RunStopTest, ButtonRecordsThenStopsWritesAndTurnsToRun)
     Type(QStringLiteral("Greeting"));
     ClickRun();
     Check({true, "record", false, false, false, true, false}, __LINE__);
-    EXPECT_TRUE(form().Macro.IsRecording);
+    EXPECT_TRUE(form().Macro().IsRecording);
     EXPECT_NE(Node({QStringLiteral("Greeting")}), nullptr) << "the node comes with the start";
     EXPECT_FALSE(QFile::exists(lib + QStringLiteral("Greeting.macro"))) << "the file with the stop";
     form().Item(QStringLiteral("SelectAll2"))->trigger();
     ClickRun();
-    EXPECT_FALSE(form().Macro.IsRecording);
+    EXPECT_FALSE(form().Macro().IsRecording);
     EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("SelectAll\r\n"));
     Check({false, "run", true, true, true, false, true}, __LINE__);
     EXPECT_TRUE(edit().hasFocus() || edit().InputWidget()->hasFocus());
@@ -105,13 +105,13 @@ TEST_F(RunStopTest, OverwriteQuestionsAndWhereARecordingGoes)
     const QString question = QStringLiteral("Overwrite \"") + lib + QStringLiteral("Old.macro\"?");
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
     form().Item(QStringLiteral("Record2"))->trigger();
-    EXPECT_FALSE(form().Macro.IsRecording);
-    EXPECT_FALSE(form().RunButton->isChecked());
-    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    EXPECT_FALSE(form().Macro().IsRecording);
+    EXPECT_FALSE(form().Ui().RunButton->isChecked());
+    EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
 
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Ok);
     form().Item(QStringLiteral("Record2"))->trigger();
-    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Old.macro"));
+    EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Old.macro"));
     form().Item(QStringLiteral("Stop2"))->trigger();
     EXPECT_EQ(ReadFile(lib + QStringLiteral("Old.macro")), QByteArray());
 
@@ -119,20 +119,20 @@ TEST_F(RunStopTest, OverwriteQuestionsAndWhereARecordingGoes)
     ClearField();
     Type(QStringLiteral("Greet"));
     ClickRun();
-    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Greet.macro/Greet.macro"));
+    EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Greet.macro/Greet.macro"));
     EXPECT_NE(Node({QStringLiteral("Greet"), QStringLiteral("Greet")}), nullptr);
     ClickRun();
 
     // An empty field records "Unnamed Macro"; a name cannot leave the folder.
     ClearField();
     form().Item(QStringLiteral("Record1"))->trigger();
-    EXPECT_EQ(form().MakroFeld->text(), QStringLiteral("Unnamed Macro"));
-    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Unnamed Macro.macro"));
+    EXPECT_EQ(form().Ui().MakroFeld->text(), QStringLiteral("Unnamed Macro"));
+    EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Unnamed Macro.macro"));
     form().Item(QStringLiteral("Stop1"))->trigger();
     ClearField();
     Type(QStringLiteral("../evil"));
     ClickRun();
-    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("..evil.macro"));
+    EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("..evil.macro"));
     ClickRun();
     EXPECT_TRUE(QFile::exists(lib + QStringLiteral("..evil.macro")));
 }
@@ -145,14 +145,14 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     Select(Node({QStringLiteral("Web")}));
     Type(QStringLiteral("Later"));
     ClickRun();
-    EXPECT_EQ(form().Macro.MacroFile, lib + QStringLiteral("Web.macro/Later.macro"));
+    EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Web.macro/Later.macro"));
     form().Item(QStringLiteral("SelectAll2"))->trigger();
     const QString file = lib + QStringLiteral("Web.macro/Later.macro");
     ASSERT_TRUE(QDir(lib + QStringLiteral("Web.macro")).removeRecursively());
     const QString error = QStringLiteral("Cannot write file \"%1\". %2").arg(file, qt_error_string(ENOENT));
     Expect(MsgKind::Error, error, MsgButtons::Ok, MsgAnswer::Ok);
     ClickRun();
-    EXPECT_TRUE(form().Macro.IsRecording);
+    EXPECT_TRUE(form().Macro().IsRecording);
     Check({true, "record", false, false, false, true, false}, __LINE__);
     form().Item(QStringLiteral("Copy2"))->trigger();
 
@@ -163,7 +163,7 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     ASSERT_TRUE(QDir().mkpath(lib + QStringLiteral("Web.macro")));
     EXPECT_TRUE(form().close());
     EXPECT_EQ(ReadFile(file), QByteArray("SelectAll\r\nCopy\r\nExit\r\n")) << "nothing lost, Exit once";
-    EXPECT_FALSE(form().Macro.IsRecording);
+    EXPECT_FALSE(form().Macro().IsRecording);
     EXPECT_TRUE(form().close());
     EXPECT_EQ(ReadFile(file), QByteArray("SelectAll\r\nCopy\r\nExit\r\n")) << "written once";
 }
@@ -183,7 +183,7 @@ TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
                                 QString(c), {});
     ClickRun();
     EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("Insert ab\\t\\nC:\\\\x\r\n"));
-    EXPECT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
 
     edit().SetModified(false);
     fake.prompts.ExpectOpenDialog([&](FileDialogState& s) {
@@ -213,11 +213,11 @@ TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
     form().Item(QStringLiteral("Run2"))->trigger();   // Ctrl+M: records, as the button would
 
     // While a box of the run is up, Ctrl+M starts nothing.
-    form().Startup.MacroDir = lib;
-    form().TreeRoot->addChild(new TMacroTreeItem(QStringLiteral("Unnamed Macro")));
+    form().Startup().MacroDir = lib;
+    form().Ui().TreeRoot->addChild(new TMacroTreeItem(QStringLiteral("Unnamed Macro")));
     ClearField();
     Type(QStringLiteral("unnamed macro"));
-    ASSERT_EQ(form().RunButton->toolTip(), QStringLiteral("run"));
+    ASSERT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
     Expect(MsgKind::Error, QStringLiteral("Error in line 2.\nunknown command \"bogus\""), MsgButtons::Ok, MsgAnswer::Ok);
     fake.prompts.WhileShown([this] { form().Item(QStringLiteral("Run2"))->trigger(); });
     form().Item(QStringLiteral("Run2"))->trigger();

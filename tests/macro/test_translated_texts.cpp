@@ -90,7 +90,7 @@ protected:
 TEST_F(TranslatedTypingMode, InsertKeyFlipsTheModeWhateverThePanelSays)
 {
     const Bracketed bracketed;
-    form().StatusBar->SetPanelText(2, QStringLiteral("[insert]"));
+    form().Ui().StatusBar->SetPanelText(2, QStringLiteral("[insert]"));
     const struct {
         bool overwrite;
         const char* panel;
@@ -98,6 +98,6 @@ TEST_F(TranslatedTypingMode, InsertKeyFlipsTheModeWhateverThePanelSays)
     for (const auto& press : presses) {
         QTest::keyClick(edit().InputWidget(), Qt::Key_Insert);
         EXPECT_EQ(edit().OverwriteMode(), press.overwrite) << press.panel;
-        EXPECT_EQ(form().StatusBar->Panel(2).text, QString::fromLatin1(press.panel));
+        EXPECT_EQ(form().Ui().StatusBar->Panel(2).text, QString::fromLatin1(press.panel));
     }
 }

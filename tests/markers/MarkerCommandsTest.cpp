@@ -22,7 +22,7 @@ protected:
         form().resize(600, 400);
         QApplication::processEvents();
     }
-    TMegaCheckListBox& list() { return *form().CheckList; }
+    TMegaCheckListBox& list() { return *form().Ui().CheckList; }
     QString OpenLines(int count)
     {
         QByteArray text;
@@ -45,13 +45,13 @@ TEST_F(MarkerCommandsTest, ToggleNeedsTheVisibleSidebar)
 
     form().ShowLineMarkers1Click();
     EXPECT_TRUE(list().isVisible());
-    EXPECT_TRUE(form().Splitter1->isVisible());
+    EXPECT_TRUE(form().Ui().Splitter1->isVisible());
     EXPECT_TRUE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
     EXPECT_TRUE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
     // The splitter stands directly left of the sidebar.
     QApplication::processEvents();
     // (Qt widens a thin handle's hit area by a pixel on each side.)
-    EXPECT_NEAR(form().Splitter1->geometry().center().x(), list().geometry().left() - 1, 1);
+    EXPECT_NEAR(form().Ui().Splitter1->geometry().center().x(), list().geometry().left() - 1, 1);
     EXPECT_LT(edit().geometry().right(), list().geometry().left());
 
     edit().SetSelStart(edit().LineIndex(3) + 2);

@@ -48,8 +48,8 @@ TEST_F(SideFileTest, OnlyARegularFileOfSaneSizeIsRead)
                    MsgButtons::Ok, MsgAnswer::Ok);
         CreateAndShow({document});
         EXPECT_TRUE(form().isVisible());
-        EXPECT_EQ(form().Doc.CurrentFile, document);
-        EXPECT_EQ(form().CheckList->MarkerLabels,
+        EXPECT_EQ(form().Session().State().CurrentFile, document);
+        EXPECT_EQ(form().Ui().CheckList->MarkerLabels,
                   c.reason ? QStringList() : QStringList{QStringLiteral("2, two")});
         TearDown();
         QFile::remove(side);

@@ -29,7 +29,7 @@ protected:
         prompts.SetOwner(windows.main.get());
         Show();
         // The open dialog starts in the folder of the last file opened.
-        form().Doc.LastOpenDir = dir.path();
+        form().Session().State().LastOpenDir = dir.path();
         form().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
     }
@@ -95,7 +95,7 @@ TEST_F(RealPromptsTest, OpenDialogTakesANameWithoutExtensionAndOpenAddsTheFilter
     });
     Press(Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(filterShown);
-    EXPECT_EQ(form().Doc.CurrentFile, notes);
+    EXPECT_EQ(form().Session().State().CurrentFile, notes);
     EXPECT_EQ(edit().Text(), QStringLiteral("my notes"));
 }
 
@@ -134,8 +134,8 @@ TEST_F(RealPromptsTest, FontDialogShowsFamiliesAndSizesThatTheUserChooses)
     Click(options, options->actionGeometry(font).center());
 
     EXPECT_TRUE(chose);
-    EXPECT_EQ(form().Startup.UserFont.font.family(), family);
-    EXPECT_EQ(form().Startup.UserFont.font.pointSize(), 14);
+    EXPECT_EQ(form().Startup().UserFont.font.family(), family);
+    EXPECT_EQ(form().Startup().UserFont.font.pointSize(), 14);
     EXPECT_EQ(edit().ControlFont().family(), family);
 }
 

@@ -33,7 +33,7 @@ protected:
         StoreSetting(QStringLiteral("MakroDir"), lib);
         CreateAndShow();
     }
-    QTreeWidget& tree() { return *form().Tree; }
+    QTreeWidget& tree() { return *form().Ui().Tree; }
     // The tree as "text/kind" lines, indented by depth.
     QStringList Shape()
     {
@@ -49,7 +49,7 @@ protected:
     }
     QTreeWidgetItem* Node(const QStringList& texts)
     {
-        QTreeWidgetItem* node = form().TreeRoot;
+        QTreeWidgetItem* node = form().Ui().TreeRoot;
         for (const QString& t : texts) {
             QTreeWidgetItem* next = nullptr;
             for (int i = 0; i < node->childCount() && !next; ++i)
@@ -63,7 +63,7 @@ protected:
     }
     void ShowLibrary()
     {
-        QTest::mouseClick(form().MakroButton, Qt::LeftButton);
+        QTest::mouseClick(form().Ui().MakroButton, Qt::LeftButton);
         ASSERT_TRUE(tree().isVisible());
     }
     void Select(QTreeWidgetItem* node)

@@ -20,7 +20,7 @@ void MainFormTest::TearDown()
 {
     if (windows.main) {
         // Leave without the save prompt of a modified editor.
-        windows.main->RichEdit->SetModified(false);
+        windows.main->Ui().RichEdit->SetModified(false);
         windows.main->hide();
     }
     windows = ProgramWindows();

@@ -21,7 +21,7 @@ protected:
     void TearDown() override;
 
     TMainForm& form() { return *windows.main; }
-    TRichEdit& edit() { return *windows.main->RichEdit; }
+    TRichEdit& edit() { return *windows.main->Ui().RichEdit; }
     QString TempPath(const QString& name) const { return dir.filePath(name); }
     // Writes bytes to a file in the test folder and gives its path.
     QString WriteFile(const QString& name, const QByteArray& bytes) const;

@@ -8,23 +8,20 @@ source "$(dirname "$0")/session.sh"
 "$program" & pid=$!
 win=$(wait_window '^Mirel-Edit 1\.5\.4$' 20)
 [ -n "$win" ] || { echo "main window never appeared"; exit 1; }
-xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 0.5
+activate "$win" || exit 1
 xdotool key ctrl+h
 bar=$(wait_window '^HTML$' 10)
 [ -n "$bar" ] || { echo "Ctrl+H showed no window titled HTML"; exit 1; }
 size=$(xdotool getwindowgeometry "$bar" | sed -n 's/^ *Geometry: //p')
 [ "$size" = 110x138 ] || { echo "HTML window is $size, not the four strips of six buttons"; exit 1; }
-sleep 0.3
+wait_viewable "$bar" 10 || { echo "the HTML window never came on screen"; exit 1; }
 # "line break": first strip, fifth button.
 xdotool mousemove --window "$bar" 12 103 click 1
-sleep 0.3
-xdotool windowfocus --sync "$win" 2>/dev/null || true
-xdotool key alt+f; sleep 0.3; xdotool key x
+activate "$win" || exit 1
+menu_pick alt+f x || exit 1
 box=$(wait_window '^Warning$' 10)
 [ -n "$box" ] || { echo "the button inserted nothing: no save prompt"; exit 1; }
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-sleep 0.3
+activate "$box" || exit 1
 xdotool key alt+n
 wait_end || { echo "program did not end"; exit 1; }
 settings=$XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
