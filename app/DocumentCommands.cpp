@@ -145,9 +145,8 @@ void TMainForm::ShowMarkerSidebar(bool show)
 
 void TMainForm::ApplyDocumentKind()
 {
+    session_->ApplyKindToEditor();
     if (Doc.IsPlainDocument) {
-        RichEdit->SetPlainTextMode(true);
-        RichEdit->SetWordWrap(Doc.WrapWanted);
         SetChecked(QStringLiteral("PlainText1"), true);
         SetChecked(QStringLiteral("PlainText"), true);
         SetChecked(QStringLiteral("WordWrap"), Doc.WrapWanted);
@@ -156,13 +155,11 @@ void TMainForm::ApplyDocumentKind()
         // A rich document before may have hidden them.
         StatusBar->ShowSwatches(true);
     } else {
-        RichEdit->SetPlainTextMode(false);
         SetChecked(QStringLiteral("PlainText1"), false);
         SetChecked(QStringLiteral("PlainText"), false);
         SetEnabled(QStringLiteral("Wordwrap1"), false);
         SetEnabled(QStringLiteral("WordWrap"), false);
         SetChecked(QStringLiteral("WordWrap"), true);
-        RichEdit->SetWordWrap(true);
     }
 }
 

@@ -4,6 +4,7 @@
 // window through the host below.
 #include "app/MainForm.h"
 #include "app/StatusBar.h"
+#include "editor/EditCommands.h"
 #include "editor/Formatting.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"
@@ -67,33 +68,10 @@ void CloseSearchDialogs(TMainForm& form) { form.Search().CloseDialogs(); }
 
 // ---------------------------------------------------------------- Edit
 
-void TMainForm::Cut1Click()
-{
-    RichEdit->cut();
-    RecordCommand(QStringLiteral("Cut"));
-    RichEdit->setFocus();
-}
-
-void TMainForm::Copy1Click()
-{
-    RichEdit->copy();
-    RecordCommand(QStringLiteral("Copy"));
-    RichEdit->setFocus();
-}
-
-void TMainForm::Paste1Click()
-{
-    RichEdit->paste();
-    RecordCommand(QStringLiteral("Paste"));
-    RichEdit->setFocus();
-}
-
-void TMainForm::SelectAll1Click()
-{
-    RichEdit->SelectAllText();
-    RecordCommand(QStringLiteral("SelectAll"));
-    RichEdit->setFocus();
-}
+void TMainForm::Cut1Click() { RunEditCommand(*editorHost_, EditCommand::Cut); }
+void TMainForm::Copy1Click() { RunEditCommand(*editorHost_, EditCommand::Copy); }
+void TMainForm::Paste1Click() { RunEditCommand(*editorHost_, EditCommand::Paste); }
+void TMainForm::SelectAll1Click() { RunEditCommand(*editorHost_, EditCommand::SelectAll); }
 
 void TMainForm::Undo1Click()
 {
@@ -188,10 +166,8 @@ void TMainForm::GroesseKeyDown(int& key, Qt::KeyboardModifiers)
 
 void TMainForm::AlignClick(int tag)
 {
-    RichEdit->SetParaAlignment(tag);
+    AlignParagraphs(*editorHost_, tag);
     ShowAlignment(AlignmentButtonsOf(*this), tag);
-    RecordCommand(AlignmentLine(tag));
-    RichEdit->setFocus();
 }
 
 void TMainForm::Font1Click()
@@ -209,38 +185,15 @@ void TMainForm::WordWrapClick()
 {
     const bool on = !IsChecked(QStringLiteral("WordWrap"));
     SetChecked(QStringLiteral("WordWrap"), on);
-    Doc.WrapWanted = on;
     SetChecked(QStringLiteral("Wordwrap1"), on);
-    RichEdit->SetWordWrap(on);
-    RecordCommand(on ? QStringLiteral("WordWrap On") : QStringLiteral("WordWrap Off"));
+    session_->SetWordWrap(on);
     RichEdit->setFocus();
 }
 
 void TMainForm::PlainTextClick()
 {
-    const bool wasPlain = IsChecked(QStringLiteral("PlainText"));
-    const bool hasText = RichEdit->TextLength() > 0;
-    const int start = RichEdit->SelStart();
-    const int length = RichEdit->SelLength();
-    if (wasPlain) {
-        RecordCommand(QStringLiteral("PlainText Off"));
-    } else if (!hasText) {
-        RecordCommand(QStringLiteral("PlainText On"));
-    } else {
-        if (Ask(MsgKind::Confirmation, tr("Sure to loose all formattings?\nNo undo possible!"),
-                MsgButtons::OkCancel) != MsgAnswer::Ok)
-            return;
-        DropFormatting(*RichEdit, Startup.UserFont);
-        RecordCommand(QStringLiteral("PlainText On"));
-    }
-    Doc.IsPlainDocument = !wasPlain;
-    ToolBar1->setVisible(wasPlain);
-    if (hasText)
-        RichEdit->SetModified(true);
-    ApplyDocumentKind();
-    // Going plain sets the text anew, which would leave the caret at the start.
-    RichEdit->SetSelStart(start);
-    RichEdit->SetSelLength(length);
+    if (!session_->SwitchPlainText(IsChecked(QStringLiteral("PlainText"))))
+        return;
     const int colourWidth = Doc.IsPlainDocument ? 27 : 0;
     StatusBar->SetPanelWidth(3, colourWidth);
     StatusBar->SetPanelWidth(4, colourWidth);
