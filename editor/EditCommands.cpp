@@ -5,27 +5,29 @@
 #include "editor/Formatting.h"
 #include "editor/RichEdit.h"
 
+namespace {
+
+// What each command does to the editor and the line it records, in the
+// order of EditCommand.
+struct EditEntry {
+    void (TRichEdit::*run)();
+    const char* line;
+};
+constexpr EditEntry kEditEntries[] = {
+    {&TRichEdit::SelectAllText, "SelectAll"},
+    {&TRichEdit::copy, "Copy"},
+    {&TRichEdit::cut, "Cut"},
+    {&TRichEdit::paste, "Paste"},
+};
+
+} // namespace
+
 void RunEditCommand(EditorHost& host, EditCommand command)
 {
+    const EditEntry& entry = kEditEntries[int(command)];
     TRichEdit& edit = host.Editor();
-    switch (command) {
-    case EditCommand::SelectAll:
-        edit.SelectAllText();
-        host.RecordCommand(QStringLiteral("SelectAll"));
-        break;
-    case EditCommand::Copy:
-        edit.copy();
-        host.RecordCommand(QStringLiteral("Copy"));
-        break;
-    case EditCommand::Cut:
-        edit.cut();
-        host.RecordCommand(QStringLiteral("Cut"));
-        break;
-    case EditCommand::Paste:
-        edit.paste();
-        host.RecordCommand(QStringLiteral("Paste"));
-        break;
-    }
+    (edit.*entry.run)();
+    host.RecordCommand(QString::fromLatin1(entry.line));
     edit.setFocus();
 }
 
