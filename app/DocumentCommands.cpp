@@ -145,9 +145,8 @@ void TMainForm::ShowMarkerSidebar(bool show)
 
 void TMainForm::ApplyDocumentKind()
 {
+    session_->ApplyKindToEditor();
     if (doc_.IsPlainDocument) {
-        ui_.RichEdit->SetPlainTextMode(true);
-        ui_.RichEdit->SetWordWrap(doc_.WrapWanted);
         SetChecked(QStringLiteral("PlainText1"), true);
         SetChecked(QStringLiteral("PlainText"), true);
         SetChecked(QStringLiteral("WordWrap"), doc_.WrapWanted);
@@ -156,13 +155,11 @@ void TMainForm::ApplyDocumentKind()
         // A rich document before may have hidden them.
         ui_.StatusBar->ShowSwatches(true);
     } else {
-        ui_.RichEdit->SetPlainTextMode(false);
         SetChecked(QStringLiteral("PlainText1"), false);
         SetChecked(QStringLiteral("PlainText"), false);
         SetEnabled(QStringLiteral("Wordwrap1"), false);
         SetEnabled(QStringLiteral("WordWrap"), false);
         SetChecked(QStringLiteral("WordWrap"), true);
-        ui_.RichEdit->SetWordWrap(true);
     }
 }
 

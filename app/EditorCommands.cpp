@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "app/StatusBar.h"
 #include "app/WindowOptions.h"
+#include "editor/EditCommands.h"
 #include "editor/Formatting.h"
 #include "editor/RichEdit.h"
 #include "editor/SearchDialogs.h"
@@ -68,33 +69,10 @@ void CloseSearchDialogs(TMainForm& form) { form.Search().CloseDialogs(); }
 
 // ---------------------------------------------------------------- Edit
 
-void TMainForm::Cut1Click()
-{
-    ui_.RichEdit->cut();
-    RecordCommand(QStringLiteral("Cut"));
-    ui_.RichEdit->setFocus();
-}
-
-void TMainForm::Copy1Click()
-{
-    ui_.RichEdit->copy();
-    RecordCommand(QStringLiteral("Copy"));
-    ui_.RichEdit->setFocus();
-}
-
-void TMainForm::Paste1Click()
-{
-    ui_.RichEdit->paste();
-    RecordCommand(QStringLiteral("Paste"));
-    ui_.RichEdit->setFocus();
-}
-
-void TMainForm::SelectAll1Click()
-{
-    ui_.RichEdit->SelectAllText();
-    RecordCommand(QStringLiteral("SelectAll"));
-    ui_.RichEdit->setFocus();
-}
+void TMainForm::Cut1Click() { RunEditCommand(*editorHost_, EditCommand::Cut); }
+void TMainForm::Copy1Click() { RunEditCommand(*editorHost_, EditCommand::Copy); }
+void TMainForm::Paste1Click() { RunEditCommand(*editorHost_, EditCommand::Paste); }
+void TMainForm::SelectAll1Click() { RunEditCommand(*editorHost_, EditCommand::SelectAll); }
 
 void TMainForm::Undo1Click()
 {
@@ -179,10 +157,8 @@ void TMainForm::GroesseKeyDown(int& key, Qt::KeyboardModifiers)
 
 void TMainForm::AlignClick(int tag)
 {
-    ui_.RichEdit->SetParaAlignment(tag);
+    AlignParagraphs(*editorHost_, tag);
     ShowAlignment(AlignmentButtonsOf(*this), tag);
-    RecordCommand(AlignmentLine(tag));
-    ui_.RichEdit->setFocus();
 }
 
 void TMainForm::Font1Click()
@@ -200,38 +176,15 @@ void TMainForm::WordWrapClick()
 {
     const bool on = !IsChecked(QStringLiteral("WordWrap"));
     SetChecked(QStringLiteral("WordWrap"), on);
-    doc_.WrapWanted = on;
     SetChecked(QStringLiteral("Wordwrap1"), on);
-    ui_.RichEdit->SetWordWrap(on);
-    RecordCommand(on ? QStringLiteral("WordWrap On") : QStringLiteral("WordWrap Off"));
+    session_->SetWordWrap(on);
     ui_.RichEdit->setFocus();
 }
 
 void TMainForm::PlainTextClick()
 {
-    const bool wasPlain = IsChecked(QStringLiteral("PlainText"));
-    const bool hasText = ui_.RichEdit->TextLength() > 0;
-    const int start = ui_.RichEdit->SelStart();
-    const int length = ui_.RichEdit->SelLength();
-    if (wasPlain) {
-        RecordCommand(QStringLiteral("PlainText Off"));
-    } else if (!hasText) {
-        RecordCommand(QStringLiteral("PlainText On"));
-    } else {
-        if (Ask(MsgKind::Confirmation, tr("Sure to loose all formattings?\nNo undo possible!"),
-                MsgButtons::OkCancel) != MsgAnswer::Ok)
-            return;
-        DropFormatting(*ui_.RichEdit, startup_.UserFont);
-        RecordCommand(QStringLiteral("PlainText On"));
-    }
-    doc_.IsPlainDocument = !wasPlain;
-    ui_.ToolBar1->setVisible(wasPlain);
-    if (hasText)
-        ui_.RichEdit->SetModified(true);
-    ApplyDocumentKind();
-    // Going plain sets the text anew, which would leave the caret at the start.
-    ui_.RichEdit->SetSelStart(start);
-    ui_.RichEdit->SetSelLength(length);
+    if (!session_->SwitchPlainText(IsChecked(QStringLiteral("PlainText"))))
+        return;
     const int colourWidth = doc_.IsPlainDocument ? 27 : 0;
     ui_.StatusBar->SetPanelWidth(3, colourWidth);
     ui_.StatusBar->SetPanelWidth(4, colourWidth);

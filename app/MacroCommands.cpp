@@ -5,7 +5,6 @@
 #include "app/StatusBar.h"
 #include "editor/FindReplace.h"
 #include "editor/RichEdit.h"
-#include "editor/SearchDialogs.h"
 #include "markers/MegaCheckListBox.h"
 
 #include <QAction>
@@ -61,24 +60,10 @@ public:
     void PrinterSetup() override { form_.PrinterSetup1Click(); }
     void Print() override { form_.Print1Click(); }
 
-    void Find(const QString& text) override
-    {
-        FindDialogOf(form_).SetFindText(text);
-        SearchNext(form_, SearchOrigin::FindDialog);
-    }
+    void Find(const QString& text) override { form_.Search().Find(text); }
     void Replace(const ReplacePair& pair, bool all) override
     {
-        if (all)
-            form_.Search().Pos() = 0;
-        TReplaceDialog& dialog = ReplaceDialogOf(form_);
-        dialog.SetFindText(pair.find);
-        dialog.SetReplaceText(pair.replacement);
-        SearchNext(form_, SearchOrigin::ReplaceDialog);
-        ReplaceDialogOf(form_).SetReplaceAllOption(all);
-        if (all)
-            ReplaceAllOccurrences(form_);
-        else
-            ReplaceOnce(form_);
+        form_.Search().Replace(pair.find, pair.replacement, all);
     }
 
     MsgAnswer Ask(MsgKind kind, const QString& text, MsgButtons buttons) override

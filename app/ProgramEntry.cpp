@@ -8,7 +8,7 @@
 #include "app/AboutBox.h"
 #include "html/HtmlToolbar.h"
 #include "html/TidyErrors.h"
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"

@@ -5,7 +5,7 @@
 #include "app/MainForm.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 #include "macro/MacroFile.h"
 
 #include <QApplication>

@@ -39,8 +39,8 @@ public:
     virtual void ShowClosedStatus(std::optional<int> sizePanelWidth) = 0;
     virtual void SelectionChanged() = 0;
     virtual void NoteRecentFile(const QString& path) = 0;
-    // Macro recording of file commands: true when the line is now the
-    // recording's last, which TakeBackCommand removes again.
+    // Macro recording of the document's commands: true when the line is
+    // now the recording's last, which TakeBackCommand removes again.
     virtual bool RecordFileCommand(const QString& line) = 0;
     virtual void TakeBackCommand() = 0;
     virtual void AddSavedMacro(const QString& path) = 0;
@@ -92,6 +92,15 @@ public:
     void CheckFile();
     // Files dropped on the window; only the first counts.
     void FilesDropped(const QStringList& paths);
+    // The editor's mode and wrapping for the document's kind; the host's
+    // ApplyDocumentKind starts with it.
+    void ApplyKindToEditor();
+    // Plain Text, from the mode the user sees now: going plain drops every
+    // formatting, after a yes when there is text. False when the answer
+    // was no and nothing changed.
+    bool SwitchPlainText(bool wasPlain);
+    // Word Wrap of a plain document: the wish and the editor follow.
+    void SetWordWrap(bool on);
 
     MsgAnswer Ask(MsgKind kind, const QString& text, MsgButtons buttons);
     void ShowError(const QString& text);

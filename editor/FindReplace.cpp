@@ -139,6 +139,27 @@ int SearchSession::ReplaceAll()
     return count;
 }
 
+void SearchSession::Find(const QString& text)
+{
+    FindDialog().SetFindText(text);
+    Next(SearchOrigin::FindDialog);
+}
+
+void SearchSession::Replace(const QString& find, const QString& replacement, bool all)
+{
+    if (all)
+        pos_ = 0;
+    TReplaceDialog& dialog = ReplaceDialog();
+    dialog.SetFindText(find);
+    dialog.SetReplaceText(replacement);
+    Next(SearchOrigin::ReplaceDialog);
+    dialog.SetReplaceAllOption(all);
+    if (all)
+        ReplaceAll();
+    else
+        ReplaceOnce();
+}
+
 void SearchSession::CloseDialogs()
 {
     for (QDialog* dialog : {static_cast<QDialog*>(find_), static_cast<QDialog*>(replace_)})

@@ -58,6 +58,11 @@ public:
     // Replaces every occurrence from the start as one undo step and reports
     // the count; gives the count.
     int ReplaceAll();
+    // A macro's find: the text into the find dialog, then one search.
+    void Find(const QString& text);
+    // A macro's replace: the pair into the replace dialog, a search, then
+    // the match replaced, or (all) every match from the start.
+    void Replace(const QString& find, const QString& replacement, bool all);
     // Esc in the editor: hides both dialogs.
     void CloseDialogs();
     // Go to Line: asks for the number and moves the caret to its line.

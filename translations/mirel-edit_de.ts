@@ -48,17 +48,17 @@
 <context>
     <name>BatchRun</name>
     <message>
-        <location filename="../app/BatchRun.cpp" line="+52"/>
+        <location filename="../macro/BatchRun.cpp" line="+51"/>
         <source>no temporary folder: %1</source>
         <translation>kein temporärer Ordner: %1</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+35"/>
         <source>File not found!</source>
         <translation>Datei nicht gefunden!</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>File could not be opened</source>
         <translation>Datei konnte nicht geöffnet werden</translation>
     </message>
@@ -68,7 +68,7 @@
         <translation>das Makro ist zu einem anderen Dokument gewechselt (%1); nichts wurde gespeichert</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>File could not be saved.</source>
         <translation>Datei konnte nicht gespeichert werden.</translation>
     </message>
@@ -83,7 +83,7 @@
         <translation>das Programm diff konnte nicht ausgeführt werden: %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+27"/>
         <source>Macro not found!</source>
         <translation>Makro nicht gefunden!</translation>
     </message>
@@ -898,7 +898,7 @@ enthält Zeichen, die Windows-1252 nicht speichern kann. Als UTF-8 speichern?</t
 <context>
     <name>DocumentSession</name>
     <message>
-        <location filename="../document/CloseDelete.cpp" line="+70"/>
+        <location filename="../document/CloseDelete.cpp" line="+64"/>
         <source>Sure to delete it?</source>
         <translation>Wirklich löschen?</translation>
     </message>
@@ -1020,6 +1020,13 @@ Die Dateiendung wird geändert!</translation>
         <extracomment>%1 is why the write failed</extracomment>
         <translation>Die Datei konnte nicht gespeichert werden.
 %1</translation>
+    </message>
+    <message>
+        <location filename="../document/DocumentKind.cpp" line="+26"/>
+        <source>Sure to loose all formattings?
+No undo possible!</source>
+        <translation>Wirklich alle Formatierungen verwerfen?
+Dies kann nicht rückgängig gemacht werden!</translation>
     </message>
 </context>
 <context>
@@ -1642,7 +1649,7 @@ Erlauben?</translation>
         <translation>%1 Vorkommen ersetzt.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+36"/>
         <source>Goto Line</source>
         <translation>Gehe zu Zeile</translation>
     </message>
@@ -2006,7 +2013,7 @@ und Wünsche an %1</translation>
         <translation>Keine Behandlungsroutine %1.</translation>
     </message>
     <message>
-        <location filename="../app/MacroCommands.cpp" line="+107"/>
+        <location filename="../app/MacroCommands.cpp" line="+92"/>
         <location filename="../app/MainForm.cpp" line="+135"/>
         <source>insert</source>
         <extracomment>Typing mode in the status bar; the other one is &quot;overwrite&quot;.</extracomment>
@@ -2033,14 +2040,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Unerwarteter Fehler.</translation>
     </message>
     <message>
-        <location filename="../app/EditorCommands.cpp" line="+230"/>
-        <source>Sure to loose all formattings?
-No undo possible!</source>
-        <translation>Wirklich alle Formatierungen verwerfen?
-Dies kann nicht rückgängig gemacht werden!</translation>
-    </message>
-    <message>
-        <location line="-104"/>
+        <location filename="../app/EditorCommands.cpp" line="+104"/>
         <source>There is nothing to print!</source>
         <translation>Es gibt nichts zu drucken!</translation>
     </message>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Progress of long opens, saves and batch runs, on fake time.
 #include "document/Progress.h"
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 #include "markers/MegaCheckListBox.h"
 #include "tests/support/FakeProgress.h"
 #include "tests/support/MainFormFixture.h"

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 #include "platform/AppError.h"
 #include "platform/BatchPrompts.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMainWindow>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -284,4 +287,24 @@ TEST(BatchRun, EachFilesLineTellsWhatHappenedToIt)
                 << c.what << ": " << qPrintable(message);
         EXPECT_EQ(folder.Read(QString::fromUtf8(c.file)), c.bytes) << c.what;
     }
+}
+
+// The run needs no window: while it reports, none has been made for it, and
+// the macro has done its work.
+TEST(BatchRun, MakesNoMainWindow)
+{
+    const auto mainWindows = [] {
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        return std::count_if(tops.cbegin(), tops.cend(),
+                             [](const QWidget* top) { return qobject_cast<const QMainWindow*>(top) != nullptr; });
+    };
+    RunFolder folder;
+    const BatchOptions options{folder.Put("m.macro", "replaceall 2025 2026\r\n"),
+                               {folder.Put("a.txt", "Year 2025\n")}};
+    const auto before = mainWindows();
+    QList<qsizetype> during;
+    const BatchOutput output{[&](const QString&) { during << mainWindows(); }, [](const QString&) {}};
+    EXPECT_EQ(RunBatch(options, output), 0);
+    EXPECT_EQ(during, QList<qsizetype>{before});
+    EXPECT_EQ(folder.Read("a.txt"), QByteArray("Year 2026\n"));
 }

@@ -3,7 +3,7 @@
 // or with the user's yes: the questions of a run from the Run button, the
 // batch run that has nobody to ask, and --check that warns ahead.
 #include "app/CommandLine.h"
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 #include "macro/MacroCheck.h"
 #include "macro/MacroPaths.h"
 #include "tests/support/MacroLibraryFixture.h"

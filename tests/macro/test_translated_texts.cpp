@@ -3,7 +3,7 @@
 // for: each message must reach it as one whole sentence, and nothing that
 // the program decides by may depend on what the user is shown.
 #include "app/StatusBar.h"
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 #include "macro/MacroCheck.h"
 #include "macro/MacroPaths.h"
 #include "platform/BatchPrompts.h"

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/BatchRun.h"
+#include "macro/BatchRun.h"
 
-#include "app/MainForm.h"
-#include "document/Recovery.h"
+#include "document/DocumentSession.h"
 #include "editor/RichEdit.h"
+#include "macro/BatchMacroHost.h"
 #include "macro/MacroCheck.h"
 #include "macro/MacroFile.h"
+#include "macro/MacroHost.h"
 #include "macro/MacroLanguage.h"
-#include "markers/MegaCheckListBox.h"
+#include "platform/AppError.h"
 #include "platform/BatchPrompts.h"
-#include "platform/Clock.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -19,7 +19,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -57,20 +56,14 @@ FileResult Failure(const QString& file, int line, const QString& reason)
     return Outcome(file, FileOutcome::Failed, line, reason);
 }
 
-// One window, never shown, that every file is opened in in turn.
+// One host without a window that every file is opened in in turn.
 class BatchRunner {
 public:
     BatchRunner(const BatchOutput& output, const QString& macroFile, bool dryRun, bool allowPaths)
-        : output_(output), prompts_(output.err), macroFile_(macroFile), dryRun_(dryRun)
+        : output_(output), prompts_(output.err), host_(prompts_), macroFile_(macroFile), dryRun_(dryRun)
     {
-        Platform platform{&prompts_, &shell_, &clock_, &screen_, nullptr};
-        form_ = std::make_unique<TMainForm>(platform, QStringList());
-        form_->Macro().Paths.SetPolicy(allowPaths ? PathPolicy::Allow : PathPolicy::Refuse);
-        // Every file is saved or left as it was: nothing to recover.
-        StopRecovery(*form_);
-        // No window, so no progress dialog: the run counts files instead.
-        form_->SetLongWork(nullptr);
-        prompts_.SetLineSources([this] { return form_->Macro().RunLine; }, [this] { return form_->Macro().FailedLine; });
+        host_.Macro().Paths.SetPolicy(allowPaths ? PathPolicy::Allow : PathPolicy::Refuse);
+        prompts_.SetLineSources([this] { return host_.Macro().RunLine; }, [this] { return host_.Macro().FailedLine; });
     }
 
     // Whatever goes wrong with one file is that file's result; the next
@@ -94,57 +87,61 @@ private:
         prompts_.SetFile(file);
         prompts_.TakeLastMessage();
         prompts_.TakeRefusal();
-        TMainForm& form = *form_;
+        TRichEdit& edit = host_.Editor();
+        DocumentSession& session = host_.Session();
+        const DocumentState& doc = session.State();
+        MacroState& macro = host_.Macro();
         // What the last file left behind is not to be saved, nor asked about.
-        form.Ui().RichEdit->SetModified(false);
+        edit.SetModified(false);
         const QString target = QFileInfo(file).absoluteFilePath();
-        form.OpenNamed(file);
-        if (form.Session().State().CurrentFile != target) {
+        session.Open(file);
+        if (doc.CurrentFile != target) {
             const QString reason = prompts_.TakeLastMessage();
             if (reason.isEmpty())
                 return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be opened"));
             return Failure(file, 0, reason);
         }
         const std::optional<QByteArray> before = FileDigest(target);
-        form.Search().Pos() = 0;
-        form.Macro().MacroFile = macroFile_;
-        form.Macro().MacroLines.clear();
-        form.Macro().Paths.Begin(target);
-        form.RunMacro();
-        if (const int line = form.Macro().FailedLine; line > 0) {
-            const QString text = form.Macro().MacroLines.value(line - 1);
+        host_.Search().Pos() = 0;
+        macro.MacroFile = macroFile_;
+        macro.MacroLines.clear();
+        macro.Paths.Begin(target);
+        RunMacro(host_);
+        if (const int line = macro.FailedLine; line > 0) {
+            const QString text = macro.MacroLines.value(line - 1);
             QString refusal = prompts_.TakeRefusal();
             if (refusal.isEmpty())
-                refusal = form.Macro().Paths.TakeRefusal();
+                refusal = macro.Paths.TakeRefusal();
             return Failure(file, line,
                            refusal.isEmpty()
-                               ? LineFailureReason(text, form.Session().State().IsPlainDocument)
+                               ? LineFailureReason(text, doc.IsPlainDocument)
                                : CommandRefusal(SplitMacroLine(text).word, refusal));
         }
-        if (form.Session().State().CurrentFile != target)
+        if (doc.CurrentFile != target)
             return Failure(file, 0,
                            QCoreApplication::translate("BatchRun",
                                                        "the macro went on to another document (%1); nothing was saved")
-                               .arg(QuotedName(form.Session().State().CurrentFile)));
-        if (!form.Ui().RichEdit->Modified())
+                               .arg(QuotedName(doc.CurrentFile)));
+        if (!edit.Modified())
             return Outcome(file, FileOutcome::Unchanged);
         return dryRun_ ? Compare(file, target) : Save(file, target, before);
     }
 
     FileResult Save(const QString& file, const QString& target, const std::optional<QByteArray>& before)
     {
+        DocumentSession& session = host_.Session();
         // Nobody is there to ask: another program's change is kept.
-        if (ChangedSince(form_->Session().State().LastSeen, target))
+        if (ChangedSince(session.State().LastSeen, target))
             return Failure(file, 0, ChangedWhileRunning());
         prompts_.TakeLastMessage();
-        form_->Ui().CheckList->TakeSaveFailure();
-        if (!form_->SaveWithChecks(false)) {
+        host_.Markers().TakeSaveFailure();
+        if (!session.SaveWithChecks(false)) {
             const QString reason = prompts_.TakeLastMessage();
             if (reason.isEmpty())
                 return Failure(file, 0, QCoreApplication::translate("BatchRun", "File could not be saved."));
             return Failure(file, 0, reason);
         }
-        if (const QString markers = form_->Ui().CheckList->TakeSaveFailure(); !markers.isEmpty())
+        if (const QString markers = host_.Markers().TakeSaveFailure(); !markers.isEmpty())
             // Written, and an error all the same.
             return Failure(file, 0,
                            QCoreApplication::translate("BatchRun",
@@ -162,7 +159,7 @@ private:
             return Failure(file, 0, NoTemporaryFolder(scratch_.errorString()));
         const QString copy = scratch_.filePath(QFileInfo(target).fileName());
         try {
-            form_->Ui().RichEdit->SaveToFile(copy);
+            host_.Editor().SaveToFile(copy);
         } catch (const AppError& e) {
             return Failure(file, 0, e.message());
         }
@@ -191,13 +188,10 @@ private:
 
     const BatchOutput& output_;
     BatchPrompts prompts_;
-    BatchShell shell_;
-    SystemClock clock_;
-    QtScreenMetrics screen_;
+    BatchMacroHost host_;
     QString macroFile_;
     bool dryRun_;
     QTemporaryDir scratch_;
-    std::unique_ptr<TMainForm> form_;
 };
 
 // The macro's lines; nothing, and the reason told, when they cannot be read.
