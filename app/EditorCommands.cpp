@@ -207,10 +207,9 @@ void TMainForm::Font1Click()
 
 void TMainForm::WordWrapClick()
 {
-    const bool on = !IsChecked(QStringLiteral("WordWrap"));
-    SetChecked(QStringLiteral("WordWrap"), on);
+    const bool on = !IsChecked(Command::WordWrap);
+    SetChecked(Command::WordWrap, on);
     Doc.WrapWanted = on;
-    SetChecked(QStringLiteral("Wordwrap1"), on);
     RichEdit->SetWordWrap(on);
     RecordCommand(on ? QStringLiteral("WordWrap On") : QStringLiteral("WordWrap Off"));
     RichEdit->setFocus();
@@ -218,7 +217,7 @@ void TMainForm::WordWrapClick()
 
 void TMainForm::PlainTextClick()
 {
-    const bool wasPlain = IsChecked(QStringLiteral("PlainText"));
+    const bool wasPlain = IsChecked(Command::PlainText);
     const bool hasText = RichEdit->TextLength() > 0;
     const int start = RichEdit->SelStart();
     const int length = RichEdit->SelLength();
@@ -318,7 +317,7 @@ void TMainForm::ShowFileSize()
 
 void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
 {
-    if (IsChecked(QStringLiteral("CenterOnScreen")) && RichEdit->hasFocus()) {
+    if (IsChecked(Command::CenterOnScreen) && RichEdit->hasFocus()) {
         const QSize screen = platform().screen ? platform().screen->ScreenSize() : QSize();
         const QRect frame = frameGeometry();
         const QPoint centred(screen.width() / 2 - frame.width() / 2,

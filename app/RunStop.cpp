@@ -16,14 +16,9 @@
 
 namespace {
 
-const QStringList kRunItems = {QStringLiteral("Run1"), QStringLiteral("Run2")};
-const QStringList kStopItems = {QStringLiteral("Stop1"), QStringLiteral("Stop2")};
 // Disabled while a recording is on, enabled again by Stop.
-const QStringList kIdleItems = {QStringLiteral("Macrobrowser1"), QStringLiteral("Macrobrowser2"),
-                                QStringLiteral("Record1"),       QStringLiteral("Record2"),
-                                QStringLiteral("Run1"),          QStringLiteral("Run2"),
-                                QStringLiteral("Delete2"),       QStringLiteral("Delete4"),
-                                QStringLiteral("Redo1"),         QStringLiteral("Redo2")};
+constexpr Command kIdleItems[] = {Command::MacroBrowser, Command::Record, Command::Run, Command::DeleteMacro,
+                                  Command::Redo};
 
 QString OverwriteQuestion(const QString& what)
 {
@@ -54,10 +49,9 @@ void TMainForm::ShowRecordingControls()
     SetRunMode(false);
     MakroButton->setChecked(false);
     MakroButton->setEnabled(false);
-    for (const QString& item : kIdleItems)
+    for (const Command item : kIdleItems)
         SetEnabled(item, false);
-    for (const QString& item : kStopItems)
-        SetEnabled(item, true);
+    SetEnabled(Command::Stop, true);
     Tree->hide();
     Panel2->show();
 }
@@ -66,10 +60,9 @@ void TMainForm::ShowStoppedControls()
 {
     RunButton->setChecked(false);
     MakroButton->setEnabled(true);
-    for (const QString& item : kIdleItems)
+    for (const Command item : kIdleItems)
         SetEnabled(item, true);
-    for (const QString& item : kStopItems)
-        SetEnabled(item, false);
+    SetEnabled(Command::Stop, false);
     ShowRedoAvailable(false);
 }
 
@@ -83,8 +76,7 @@ void TMainForm::MakroFeldChange()
     if (macro)
         Tree->setCurrentItem(macro);
     SetRunMode(macro != nullptr);
-    for (const QString& item : kRunItems)
-        SetEnabled(item, macro != nullptr);
+    SetEnabled(Command::Run, macro != nullptr);
 }
 
 void TMainForm::MakroFeldDblClick()
@@ -234,7 +226,7 @@ void TMainForm::RunButtonClick()
     MakroButton->setChecked(false);
     Tree->hide();
     Panel2->show();
-    SetEnabled(QStringLiteral("NewFolder"), false);
+    SetEnabled(Command::NewFolder, Twin::Context, false);
     Macro.Paths.Begin(Doc.CurrentFile);
     RunMacro();
 }
