@@ -76,7 +76,7 @@ void TMainForm::InfoClick()
     // on top alone leaves the window inactive.
     QPointer<QWidget> focus = focusWidget();
     ui_.About->onClosed = [this, focus] {
-        if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
+        if (IsChecked(Command::AlwaysStayOnTop))
             SetTopmost(true);
         activateWindow();
         if (focus && focus->isVisible())
@@ -86,7 +86,7 @@ void TMainForm::InfoClick()
     };
     ui_.About->onHomepageClick = [this](const QString& address) { ShellOpen(address); };
     // The option stays on: closing the box puts the window back on top.
-    if (IsChecked(QStringLiteral("AlwaysStayOnTop")))
+    if (IsChecked(Command::AlwaysStayOnTop))
         LeaveTopQuietly(*this);
     if (platform().screen)
         ui_.About->move(CentredOnScreen(platform().screen->ScreenSize(), ui_.About->size()));
@@ -98,10 +98,9 @@ void TMainForm::InfoClick()
 void TMainForm::Help1Click()
 {
     // The help viewer must not open behind us, and the option stays off.
-    if (IsChecked(QStringLiteral("AlwaysStayOnTop"))) {
+    if (IsChecked(Command::AlwaysStayOnTop)) {
         LeaveTopQuietly(*this);
-        SetChecked(QStringLiteral("AlwaysStayOnTop"), false);
-        SetChecked(QStringLiteral("AlwaysStayOnTop1"), false);
+        SetChecked(Command::AlwaysStayOnTop, false);
     }
     const QString programDir = programDir_.isEmpty() ? QCoreApplication::applicationDirPath() : programDir_;
     const QString chm = FindHelpFile(HelpFolders(QDir::currentPath(), programDir));

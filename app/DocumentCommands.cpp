@@ -25,11 +25,11 @@ public:
     bool OptionOn(DocumentOption option) const override
     {
         switch (option) {
-        case DocumentOption::RememberDirs: return form_.IsChecked(QStringLiteral("RememberDirs1"));
-        case DocumentOption::PlainText: return form_.IsChecked(QStringLiteral("PlainText1"));
-        case DocumentOption::FixedFont: return form_.IsChecked(QStringLiteral("FixedFont1"));
-        case DocumentOption::Trash: return form_.IsChecked(QStringLiteral("Trash1"));
-        case DocumentOption::SaveLineMarkers: return form_.IsChecked(QStringLiteral("SaveLineMarkers1"));
+        case DocumentOption::RememberDirs: return form_.IsChecked(Command::RememberDirs);
+        case DocumentOption::PlainText: return form_.IsChecked(Command::PlainText);
+        case DocumentOption::FixedFont: return form_.IsChecked(Command::FixedFont);
+        case DocumentOption::Trash: return form_.IsChecked(Command::Trash);
+        case DocumentOption::SaveLineMarkers: return form_.IsChecked(Command::SaveLineMarkers);
         }
         return false;
     }
@@ -87,8 +87,7 @@ public:
     void SaveMarkers(const QString& markerFile) override { form_.Ui().CheckList->SaveMarkers(markerFile); }
     void MarkerFileRemoved() override
     {
-        form_.SetEnabled(QStringLiteral("MarkLine1"), form_.Ui().CheckList->isVisible());
-        form_.SetEnabled(QStringLiteral("MarkLine2"), form_.Ui().CheckList->isVisible());
+        form_.SetEnabled(Command::MarkLine, form_.Ui().CheckList->isVisible());
     }
     bool RecycleFile(const QString& path) override { return form_.RecycleFile(path); }
     ProgressView* Progress() override { return form_.LongWork(); }
@@ -139,27 +138,22 @@ void TMainForm::ShowMarkerSidebar(bool show)
     // The splitter sits just left of the sidebar and shows with it.
     ui_.CheckList->setVisible(show);
     ui_.Splitter1->setVisible(show);
-    SetEnabled(QStringLiteral("MarkLine1"), show);
-    SetEnabled(QStringLiteral("MarkLine2"), show);
+    SetEnabled(Command::MarkLine, show);
 }
 
 void TMainForm::ApplyDocumentKind()
 {
     session_->ApplyKindToEditor();
     if (doc_.IsPlainDocument) {
-        SetChecked(QStringLiteral("PlainText1"), true);
-        SetChecked(QStringLiteral("PlainText"), true);
-        SetChecked(QStringLiteral("WordWrap"), doc_.WrapWanted);
-        SetEnabled(QStringLiteral("Wordwrap1"), true);
-        SetEnabled(QStringLiteral("WordWrap"), true);
+        SetChecked(Command::PlainText, true);
+        SetChecked(Command::WordWrap, Twin::Context, doc_.WrapWanted);
+        SetEnabled(Command::WordWrap, true);
         // A rich document before may have hidden them.
         ui_.StatusBar->ShowSwatches(true);
     } else {
-        SetChecked(QStringLiteral("PlainText1"), false);
-        SetChecked(QStringLiteral("PlainText"), false);
-        SetEnabled(QStringLiteral("Wordwrap1"), false);
-        SetEnabled(QStringLiteral("WordWrap"), false);
-        SetChecked(QStringLiteral("WordWrap"), true);
+        SetChecked(Command::PlainText, false);
+        SetEnabled(Command::WordWrap, false);
+        SetChecked(Command::WordWrap, Twin::Context, true);
     }
 }
 

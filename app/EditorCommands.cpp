@@ -174,16 +174,15 @@ void TMainForm::Font1Click()
 
 void TMainForm::WordWrapClick()
 {
-    const bool on = !IsChecked(QStringLiteral("WordWrap"));
-    SetChecked(QStringLiteral("WordWrap"), on);
-    SetChecked(QStringLiteral("Wordwrap1"), on);
+    const bool on = !IsChecked(Command::WordWrap);
+    SetChecked(Command::WordWrap, on);
     session_->SetWordWrap(on);
     ui_.RichEdit->setFocus();
 }
 
 void TMainForm::PlainTextClick()
 {
-    if (!session_->SwitchPlainText(IsChecked(QStringLiteral("PlainText"))))
+    if (!session_->SwitchPlainText(IsChecked(Command::PlainText)))
         return;
     const int colourWidth = doc_.IsPlainDocument ? 27 : 0;
     ui_.StatusBar->SetPanelWidth(3, colourWidth);
@@ -273,7 +272,7 @@ void TMainForm::ShowFileSize()
 
 void TMainForm::RichEditMouseMove(Qt::KeyboardModifiers, int, int)
 {
-    if (IsChecked(QStringLiteral("CenterOnScreen")) && ui_.RichEdit->hasFocus()) {
+    if (IsChecked(Command::CenterOnScreen) && ui_.RichEdit->hasFocus()) {
         const QSize screen = platform().screen ? platform().screen->ScreenSize() : QSize();
         const QPoint centred = CentredOnScreen(screen, frameGeometry().size());
         if (frameGeometry().topLeft() != centred)

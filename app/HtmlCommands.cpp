@@ -41,8 +41,7 @@ public:
 
     void ToolbarClosed() override
     {
-        form_.SetChecked(QStringLiteral("Toolbar2"), false);
-        form_.SetChecked(QStringLiteral("Toolbar3"), false);
+        form_.SetChecked(Command::HtmlToolbar, false);
     }
 
     QString TidyLocation() const override { return form_.Startup().TidyLocation; }
@@ -70,7 +69,7 @@ void TMainForm::TidyOptions1Click() { tidyCheck_->EditOptions(); }
 
 void TMainForm::Toolbar2Click()
 {
-    const bool on = FlipOption(QStringLiteral("Toolbar3"), QStringLiteral("Toolbar2"));
+    const bool on = FlipOption(Command::HtmlToolbar);
     if (ui_.HTMLToolbar)
         ui_.HTMLToolbar->ShowOrClose(on);
     ui_.RichEdit->setFocus();
@@ -78,6 +77,6 @@ void TMainForm::Toolbar2Click()
 
 void TMainForm::ReplaceSpecialCharactersClick()
 {
-    FlipOption(QStringLiteral("Replacespecialcharacters1"), QStringLiteral("ReplaceSpecialCharacters"));
+    FlipOption(Command::ReplaceSpecialCharacters);
     ui_.RichEdit->setFocus();
 }

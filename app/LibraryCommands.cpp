@@ -13,27 +13,24 @@
 
 namespace {
 
-inline const QString kSortItem = QStringLiteral("SortMacros1");
-
 class MainFormLibraryHost : public LibraryHost {
 public:
     explicit MainFormLibraryHost(TMainForm& form) : form_(form) {}
 
     QString MacroDir() const override { return form_.Startup().MacroDir; }
     void SetMacroDir(const QString& dir) override { form_.Startup().MacroDir = dir; }
-    bool SortOn() const override { return form_.IsChecked(kSortItem); }
-    bool FlipSort() override { return form_.FlipOption(QStringLiteral("SortMacros"), kSortItem); }
+    bool SortOn() const override { return form_.IsChecked(Command::SortMacros); }
+    bool FlipSort() override { return form_.FlipOption(Command::SortMacros); }
 
     void EnableCommand(LibraryCommand command, bool on) override
     {
         switch (command) {
         case LibraryCommand::NewFolder:
-            form_.SetEnabled(QStringLiteral("NewFolder"), on);
-            form_.SetEnabled(QStringLiteral("NewFolder1"), on);
+            form_.SetEnabled(Command::NewFolder, on);
             break;
-        case LibraryCommand::MacroDirectory: form_.SetEnabled(QStringLiteral("MacroDirectory1"), on); break;
+        case LibraryCommand::MacroDirectory: form_.SetEnabled(Command::MacroDirectory, Twin::Main, on); break;
         case LibraryCommand::MacroDirectoryInPopup:
-            form_.SetEnabled(QStringLiteral("ChooseMakroDirectory1"), on);
+            form_.SetEnabled(Command::MacroDirectory, Twin::Context, on);
             break;
         }
     }

@@ -35,13 +35,13 @@ public:
     bool OptionOn(MacroOption option) const override
     {
         switch (option) {
-        case MacroOption::AutoTab: return form_.IsChecked(QStringLiteral("AutoTab"));
-        case MacroOption::CenterOnScreen: return form_.IsChecked(QStringLiteral("CenterOnScreen"));
-        case MacroOption::RememberPos: return form_.IsChecked(QStringLiteral("RememberPos"));
-        case MacroOption::PlainText: return form_.IsChecked(QStringLiteral("PlainText"));
-        case MacroOption::AlwaysStayOnTop: return form_.IsChecked(QStringLiteral("AlwaysStayOnTop"));
-        case MacroOption::WordWrap: return form_.IsChecked(QStringLiteral("WordWrap"));
-        case MacroOption::SpecialCharacters: return form_.IsChecked(QStringLiteral("ReplaceSpecialCharacters"));
+        case MacroOption::AutoTab: return form_.IsChecked(Command::AutoTab);
+        case MacroOption::CenterOnScreen: return form_.IsChecked(Command::CenterOnScreen);
+        case MacroOption::RememberPos: return form_.IsChecked(Command::RememberPos);
+        case MacroOption::PlainText: return form_.IsChecked(Command::PlainText);
+        case MacroOption::AlwaysStayOnTop: return form_.IsChecked(Command::AlwaysStayOnTop);
+        case MacroOption::WordWrap: return form_.IsChecked(Command::WordWrap);
+        case MacroOption::SpecialCharacters: return form_.IsChecked(Command::ReplaceSpecialCharacters);
         }
         return false;
     }
@@ -76,7 +76,7 @@ public:
     MacroRunWidgets RunWidgets() override
     {
         return {form_.Ui().RichEdit, form_.Ui().StatusBar, form_.Ui().RunButton, form_.menuBar(),
-                {form_.Item(QStringLiteral("Stop1")), form_.Item(QStringLiteral("Stop2"))}};
+                {form_.Action(Command::Stop, Twin::Context), form_.Action(Command::Stop)}};
     }
     bool ListensDuringRun() const override { return form_.isVisible(); }
     void RunEnded() override { form_.RichEditSelectionChange(); }

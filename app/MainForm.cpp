@@ -184,80 +184,77 @@ void TMainForm::BuildControls()
     ui_.RichEdit->setFocus();
 }
 
-QAction* TMainForm::MakeItem(const MenuItemDef& def, QMenu* menu)
+QAction* TMainForm::MakeItem(Command command, Twin twin)
 {
-    if (def.children) {
-        QMenu* submenu = menu->addMenu(CommandText(def.caption));
-        submenu->setObjectName(QString::fromUtf8(def.name));
-        submenu->setToolTipsVisible(true);
-        for (const MenuItemDef& child : *def.children) {
-            if (!child.name)
-                submenu->addSeparator();
-            else
-                MakeItem(child, submenu);
-        }
-        return submenu->menuAction();
-    }
-    auto* action = new QAction(CommandText(def.caption), this);
-    action->setObjectName(QString::fromUtf8(def.name));
-    action->setProperty("handler", QByteArray(def.handler));
-    if (def.shortcut && *def.shortcut)
+    const CommandDef& def = CommandOf(command);
+    auto* action = new QAction(CommandText(def.Caption(twin)), this);
+    action->setObjectName(def.Name(twin));
+    action->setProperty("handler", QVariant::fromValue(def.handler));
+    if (*def.shortcut)
         action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(def.shortcut), QKeySequence::PortableText));
     action->setEnabled(def.enabled);
     action->setCheckable(def.checkable);
     action->setChecked(def.checked);
-    const QByteArray handler(def.handler);
-    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+    connect(action, &QAction::triggered, this, [this, action, handler = def.handler](bool checked) {
         // The handlers flip their own check marks, as both twins must agree.
         if (action->isCheckable())
             action->setChecked(!checked);
-        RunHandler(handler.constData());
+        RunHandler(handler);
     });
-    menu->addAction(action);
-    items_.insert(action->objectName(), action);
+    actions_[size_t(command)][size_t(twin)] = action;
     return action;
+}
+
+// The entry's item or submenu in one of the two menus; null for a
+// separator and for what that menu leaves out.
+QAction* TMainForm::AddEntry(QMenu* menu, const MenuEntry& entry, Twin twin)
+{
+    switch (entry.kind) {
+    case MenuEntry::Separator:
+        menu->addSeparator();
+        return nullptr;
+    case MenuEntry::MainOnlyItem:
+        if (twin != Twin::Main)
+            return nullptr;
+        [[fallthrough]];
+    case MenuEntry::Item: {
+        QAction* action = MakeItem(entry.command, twin);
+        menu->addAction(action);
+        return action;
+    }
+    case MenuEntry::Submenu: {
+        QMenu* submenu = menu->addMenu(CommandText(entry.submenu->caption));
+        submenu->setObjectName(entry.submenu->Name(twin));
+        // The recent files show their full paths; the context menu's
+        // copies of the main menus show no tooltips.
+        submenu->setToolTipsVisible(menu != popupMenu_);
+        for (const MenuEntry& child : entry.submenu->entries)
+            AddEntry(submenu, child, twin);
+        return submenu->menuAction();
+    }
+    }
+    return nullptr;
 }
 
 void TMainForm::BuildMenus()
 {
-    for (const MenuDef& def : MainMenuDefs()) {
-        QMenu* menu = menuBar()->addMenu(CommandText(def.caption));
-        menu->setObjectName(QString::fromUtf8(def.name));
-        for (const MenuItemDef& item : def.items) {
-            if (!item.name) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = MakeItem(item, menu);
-            // Shortcuts keep working while the menu bar is hidden.
-            addAction(action);
-        }
+    for (const MenuLayout& layout : MainMenuLayout()) {
+        QMenu* menu = menuBar()->addMenu(CommandText(layout.caption));
+        menu->setObjectName(layout.Name(Twin::Main));
+        for (const MenuEntry& entry : layout.entries)
+            if (QAction* action = AddEntry(menu, entry, Twin::Main))
+                addAction(action);   // shortcuts keep working while the menu bar is hidden
     }
 
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
-    for (const MenuItemDef& item : ContextTopDefs()) {
-        if (!item.name)
-            popupMenu_->addSeparator();
-        else
-            MakeItem(item, popupMenu_);
-    }
-    for (const MenuDef& def : ContextSubmenuDefs()) {
-        QMenu* menu = popupMenu_->addMenu(CommandText(def.caption));
-        menu->setObjectName(QString::fromUtf8(def.name));
-        for (const MenuItemDef& item : def.items) {
-            if (!item.name)
-                menu->addSeparator();
-            else
-                MakeItem(item, menu);
-        }
-    }
+    for (const MenuEntry& entry : ContextMenuLayout())
+        AddEntry(popupMenu_, entry, Twin::Context);
     connect(popupMenu_, &QMenu::aboutToShow, this, [this] { Guard([this] { PopupMenuPopup(); }); });
 }
 
 namespace {
-QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const char* icon,
-                       bool checkable = false)
+QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const char* icon, bool checkable = false)
 {
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromUtf8(name));
@@ -271,6 +268,25 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const char* hint, const 
     bar->addWidget(button);
     return button;
 }
+
+// A button that runs a handler as the menu items do.
+QToolButton* AddButton(TMainForm& form, QToolBar* bar, const char* name, const char* hint, const char* icon,
+                       Handler handler, bool checkable)
+{
+    QToolButton* button = AddButton(bar, name, hint, icon, checkable);
+    button->setProperty("handler", QVariant::fromValue(handler));
+    QObject::connect(button, &QToolButton::clicked, &form, [&form, handler] { form.RunHandler(handler); });
+    return button;
+}
+
+QToolButton* AddButton(TMainForm& form, QToolBar* bar, const ToolButtonDef& def)
+{
+    if (!def.name) {
+        bar->addSeparator();
+        return nullptr;
+    }
+    return AddButton(form, bar, def.name, def.hint, def.icon, CommandOf(def.command).handler, def.checkable);
+}
 } // namespace
 
 void TMainForm::BuildToolBars()
@@ -282,36 +298,8 @@ void TMainForm::BuildToolBars()
     ui_.ToolBar->setIconSize(QSize(kMainToolBarIcon, kMainToolBarIcon));
     addToolBar(Qt::TopToolBarArea, ui_.ToolBar);
 
-    struct Plain {
-        const char* name;
-        const char* hint;
-        const char* icon;
-        const char* handler;
-    };
-    const Plain mainButtons[] = {
-        {"OpenButton", QT_TRANSLATE_NOOP("CommandMap", "open"), "open", "Open1Click"},
-        {"SaveButton", QT_TRANSLATE_NOOP("CommandMap", "save"), "save", "Save1Click"},
-        {"DeleteButton", QT_TRANSLATE_NOOP("CommandMap", "delete"), "delete", "Delete1Click"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"CutButton", QT_TRANSLATE_NOOP("CommandMap", "cut"), "cut", "Cut1Click"},
-        {"CopyButton", QT_TRANSLATE_NOOP("CommandMap", "copy"), "copy", "Copy1Click"},
-        {"PasteButton", QT_TRANSLATE_NOOP("CommandMap", "paste"), "paste", "Paste1Click"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"UndoButton", QT_TRANSLATE_NOOP("CommandMap", "undo"), "undo", "Undo1Click"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"FindButton", QT_TRANSLATE_NOOP("CommandMap", "find"), "find", "Find1Click"},
-        {nullptr, nullptr, nullptr, nullptr},
-    };
-    for (const Plain& b : mainButtons) {
-        if (!b.name) {
-            ui_.ToolBar->addSeparator();
-            continue;
-        }
-        QToolButton* button = AddButton(ui_.ToolBar, b.name, b.hint, b.icon);
-        button->setProperty("handler", QByteArray(b.handler));
-        const QByteArray handler(b.handler);
-        connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(handler.constData()); });
-    }
+    for (const ToolButtonDef& def : MainToolButtons())
+        AddButton(*this, ui_.ToolBar, def);
     ui_.MakroFeld = new QLineEdit(ui_.ToolBar);
     ui_.MakroFeld->setObjectName(QStringLiteral("MakroFeld"));
     ui_.MakroFeld->setToolTip(CommandText(QT_TRANSLATE_NOOP("CommandMap", "selected macro")));
@@ -320,14 +308,9 @@ void TMainForm::BuildToolBars()
     ui_.ToolBar->addWidget(ui_.MakroFeld);
     connect(ui_.MakroFeld, &QLineEdit::textChanged, this, [this] { Guard([this] { MakroFeldChange(); }); });
 
-    ui_.MakroButton =
-        AddButton(ui_.ToolBar, "MakroButton", QT_TRANSLATE_NOOP("CommandMap", "macrobrowser"), "macrobrowser", true);
-    ui_.MakroButton->setProperty("handler", QByteArray("MakroChooseClick"));
-    connect(ui_.MakroButton, &QToolButton::clicked, this, [this] { RunHandler("MakroChooseClick"); });
-    ui_.RunButton = AddButton(ui_.ToolBar, "RunButton", QT_TRANSLATE_NOOP("CommandMap", "record"), "record", true);
+    ui_.MakroButton = AddButton(*this, ui_.ToolBar, kMacroBrowserButton);
+    ui_.RunButton = AddButton(*this, ui_.ToolBar, kRunButton);
     ui_.RunButton->setText(CommandText(QT_TRANSLATE_NOOP("CommandMap", "Run")));
-    ui_.RunButton->setProperty("handler", QByteArray("RunButtonClick"));
-    connect(ui_.RunButton, &QToolButton::clicked, this, [this] { RunHandler("RunButtonClick"); });
     ui_.ToolBar->hide();
 
     addToolBarBreak(Qt::TopToolBarArea);
@@ -336,16 +319,12 @@ void TMainForm::BuildToolBars()
     ui_.ToolBar1->setMovable(false);
     ui_.ToolBar1->setIconSize(QSize(18, 18));
     addToolBar(Qt::TopToolBarArea, ui_.ToolBar1);
-    ui_.BoldButton = AddButton(ui_.ToolBar1, "BoldButton", QT_TRANSLATE_NOOP("CommandMap", "bold"), "bold", true);
-    ui_.ItalicButton = AddButton(ui_.ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"), "italic", true);
-    ui_.UnderlinedButton =
-        AddButton(ui_.ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"), "underline", true);
-    ui_.BoldButton->setProperty("handler", QByteArray("BoldButtonClick"));
-    ui_.ItalicButton->setProperty("handler", QByteArray("ItalicButtonClick"));
-    ui_.UnderlinedButton->setProperty("handler", QByteArray("UnderlinedButtonClick"));
-    connect(ui_.BoldButton, &QToolButton::clicked, this, [this] { RunHandler("BoldButtonClick"); });
-    connect(ui_.ItalicButton, &QToolButton::clicked, this, [this] { RunHandler("ItalicButtonClick"); });
-    connect(ui_.UnderlinedButton, &QToolButton::clicked, this, [this] { RunHandler("UnderlinedButtonClick"); });
+    ui_.BoldButton = AddButton(*this, ui_.ToolBar1, "BoldButton", QT_TRANSLATE_NOOP("CommandMap", "bold"), "bold",
+                           &TMainForm::BoldButtonClick, true);
+    ui_.ItalicButton = AddButton(*this, ui_.ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"), "italic",
+                             &TMainForm::ItalicButtonClick, true);
+    ui_.UnderlinedButton = AddButton(*this, ui_.ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"),
+                                 "underline", &TMainForm::UnderlinedButtonClick, true);
     ui_.ToolBar1->addSeparator();
 
     ui_.Schriftarten = new QComboBox(ui_.ToolBar1);
@@ -355,7 +334,7 @@ void TMainForm::BuildToolBars()
     ui_.Schriftarten->setMinimumContentsLength(14);
     ui_.Schriftarten->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ui_.ToolBar1->addWidget(ui_.Schriftarten);
-    connect(ui_.Schriftarten, &QComboBox::activated, this, [this] { RunHandler("SchriftartenChange"); });
+    connect(ui_.Schriftarten, &QComboBox::activated, this, [this] { RunHandler(&TMainForm::SchriftartenChange); });
 
     ui_.Groesse = new QComboBox(ui_.ToolBar1);
     ui_.Groesse->setObjectName(QStringLiteral("Groesse"));
@@ -367,7 +346,7 @@ void TMainForm::BuildToolBars()
     ui_.Groesse->setMinimumContentsLength(3);
     ui_.Groesse->installEventFilter(this);
     ui_.ToolBar1->addWidget(ui_.Groesse);
-    connect(ui_.Groesse, &QComboBox::activated, this, [this] { RunHandler("GroesseChange"); });
+    connect(ui_.Groesse, &QComboBox::activated, this, [this] { RunHandler(&TMainForm::GroesseChange); });
     ui_.ToolBar1->addSeparator();
 
     ui_.LeftAlign = AddButton(ui_.ToolBar1, "LeftAlign", QT_TRANSLATE_NOOP("CommandMap", "align left"), "align-left");
@@ -378,7 +357,7 @@ void TMainForm::BuildToolBars()
     ui_.CenterAlign->setProperty("Tag", 2);
     ui_.RightAlign->setProperty("Tag", 1);
     for (QToolButton* b : {ui_.LeftAlign, ui_.CenterAlign, ui_.RightAlign}) {
-        b->setProperty("handler", QByteArray("AlignClick"));
+        b->setProperty("handler", QVariant::fromValue(&TMainForm::AlignClick));
         connect(b, &QToolButton::clicked, this, [this, b] {
             const int tag = b->property("Tag").toInt();
             Guard([this, tag] { AlignClick(tag); });
@@ -408,35 +387,41 @@ void TMainForm::BuildStatusBar()
     };
 }
 
-QAction* TMainForm::Item(const QString& name) const
+QAction* TMainForm::Action(Command command, Twin twin) const
 {
-    return items_.value(name, nullptr);
+    return actions_[size_t(command)][size_t(twin)];
 }
 
-bool TMainForm::IsChecked(const QString& name) const
+bool TMainForm::IsChecked(Command command) const
 {
-    const QAction* a = Item(name);
-    return a && a->isChecked();
+    return Action(command, Twin::Context)->isChecked();
 }
 
-void TMainForm::SetChecked(const QString& name, bool on)
+void TMainForm::SetChecked(Command command, bool on)
 {
-    if (QAction* a = Item(name))
-        a->setChecked(on);
+    SetChecked(command, Twin::Main, on);
+    SetChecked(command, Twin::Context, on);
 }
 
-void TMainForm::SetEnabled(const QString& name, bool on)
+void TMainForm::SetEnabled(Command command, bool on)
 {
-    if (QAction* a = Item(name))
-        a->setEnabled(on);
+    SetEnabled(command, Twin::Main, on);
+    SetEnabled(command, Twin::Context, on);
 }
 
-void TMainForm::RunHandler(const char* handler)
+void TMainForm::SetChecked(Command command, Twin twin, bool on)
 {
-    Guard([this, handler] {
-        if (!QMetaObject::invokeMethod(this, handler, Qt::DirectConnection))
-            throw AppError(tr("No handler %1.").arg(QString::fromUtf8(handler)));
-    });
+    Action(command, twin)->setChecked(on);
+}
+
+void TMainForm::SetEnabled(Command command, Twin twin, bool on)
+{
+    Action(command, twin)->setEnabled(on);
+}
+
+void TMainForm::RunHandler(Handler handler)
+{
+    Guard([this, handler] { (this->*handler)(); });
 }
 
 void TMainForm::ShowException(const QString& message)
@@ -486,7 +471,7 @@ void TMainForm::ShowContextMenu(QWidget* source, const QPoint& pos)
 
 void TMainForm::PopupMenuPopup()
 {
-    SetEnabled(QStringLiteral("Font1"), IsChecked(QStringLiteral("PlainText")));
+    SetEnabled(Command::Font, Twin::Context, IsChecked(Command::PlainText));
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
@@ -561,13 +546,13 @@ void TMainForm::StartupSequence()
 
     LoadSettings();
 
-    if (IsChecked(QStringLiteral("AlwaysStayOnTop1")))
+    if (IsChecked(Command::AlwaysStayOnTop))
         SetTopmost(true);
-    ui_.RichEdit->SetLineNumbers(IsChecked(QStringLiteral("LineNumbers1")));
+    ui_.RichEdit->SetLineNumbers(IsChecked(Command::LineNumbers));
     ShowRecentFiles();
     ui_.RichEdit->SetControlFont(startup_.UserFont.font, startup_.UserFont.colour);
     ApplyRememberedFolders();
-    if (!IsChecked(QStringLiteral("MenuVisible1")))
+    if (!IsChecked(Command::MenuVisible))
         ShowMenuBar(false);
     //: Typing mode in the status bar; the other one is "overwrite".
     const QString typingMode = tr("insert");
@@ -582,8 +567,8 @@ void TMainForm::StartupSequence()
         if (state == Qt::ApplicationActive)
             Guard([this] { CheckFile(); });
     });
-    doc_.IsPlainDocument = IsChecked(QStringLiteral("PlainText1"));
-    doc_.WrapWanted = IsChecked(QStringLiteral("Wordwrap1"));
+    doc_.IsPlainDocument = IsChecked(Command::PlainText);
+    doc_.WrapWanted = IsChecked(Command::WordWrap);
 
     // All arguments joined with blanks, so an unquoted path with blanks arrives whole.
     const QString name = arguments_.join(QLatin1Char(' '));
@@ -603,8 +588,8 @@ void TMainForm::StartupSequence()
 void TMainForm::StartupClosingSteps()
 {
     ui_.ToolBar1->setVisible(!ui_.RichEdit->IsPlainText());
-    ui_.ToolBar->setVisible(IsChecked(QStringLiteral("ToolbarVisible1")));
-    if (IsChecked(QStringLiteral("Toolbar2")) && ui_.HTMLToolbar)
+    ui_.ToolBar->setVisible(IsChecked(Command::ToolbarVisible));
+    if (IsChecked(Command::HtmlToolbar) && ui_.HTMLToolbar)
         ui_.HTMLToolbar->ShowAtSavedPosition();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
@@ -711,8 +696,7 @@ void TMainForm::ShowRecentFiles()
             recentEntries_.push_back(entry);
         }
     }
-    SetEnabled(QStringLiteral("ClearRecentFiles1"), recent_.Count() > 0);
-    SetEnabled(QStringLiteral("ClearRecentFiles2"), recent_.Count() > 0);
+    SetEnabled(Command::ClearRecentFiles, recent_.Count() > 0);
 }
 
 void TMainForm::ClearRecentFilesClick()
@@ -725,13 +709,12 @@ void TMainForm::ClearRecentFilesClick()
 void TMainForm::ShowRedoAvailable(bool recording)
 {
     const bool on = ui_.RichEdit->CanRedo() && !recording;
-    SetEnabled(QStringLiteral("Redo1"), on);
-    SetEnabled(QStringLiteral("Redo2"), on);
+    SetEnabled(Command::Redo, on);
 }
 
 void TMainForm::LineNumbersClick()
 {
-    ui_.RichEdit->SetLineNumbers(FlipOption(QStringLiteral("LineNumbers"), QStringLiteral("LineNumbers1")));
+    ui_.RichEdit->SetLineNumbers(FlipOption(Command::LineNumbers));
     ui_.RichEdit->setFocus();
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "app/CommandMap.h"
 #include "app/RecentFiles.h"
 #include "app/StartupState.h"
 #include "document/DocumentSession.h"
@@ -16,6 +17,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -110,14 +112,19 @@ public:
     // Runs a handler; an exception it throws is shown in the standard
     // error box and the program runs on.
     template <class F> void Guard(F&& f);
-    void RunHandler(const char* handler);
+    void RunHandler(Handler handler);
     void ShowException(const QString& message);
 
-    // Menu items by object name (both menus); twins share a check mark.
-    QAction* Item(const QString& name) const;
-    bool IsChecked(const QString& name) const;
-    void SetChecked(const QString& name, bool on);
-    void SetEnabled(const QString& name, bool on);
+    // A command's items in the two menus, its twins. Checking and enabling
+    // reach both; the check mark is read from the context menu's item,
+    // which holds the option.
+    QAction* Action(Command command, Twin twin = Twin::Main) const;
+    bool IsChecked(Command command) const;
+    void SetChecked(Command command, bool on);
+    void SetEnabled(Command command, bool on);
+    // One twin alone, where the two menus differ.
+    void SetChecked(Command command, Twin twin, bool on);
+    void SetEnabled(Command command, Twin twin, bool on);
     QMenu* PopupMenu() const { return popupMenu_; }
 
     // Applies plain or rich mode to the editor (also used by Open and Plain Text).
@@ -128,7 +135,7 @@ public:
     void ApplyRememberedFolders();
     void SaveSettings();
     // Window options: an option's two check marks, flipped together.
-    bool FlipOption(const QString& contextItem, const QString& mainItem);
+    bool FlipOption(Command option);
     void SetTopmost(bool on);
     void ShowMenuBar(bool on);
     // Status bar swatches, and the colour of the bar's painted pixel
@@ -355,7 +362,8 @@ private:
     void BuildMenus();
     void BuildToolBars();
     void BuildStatusBar();
-    QAction* MakeItem(const struct MenuItemDef& def, QMenu* menu);
+    QAction* MakeItem(Command command, Twin twin);
+    QAction* AddEntry(QMenu* menu, const MenuEntry& entry, Twin twin);
     void StartupSequence();
     void StartupClosingSteps();
     void FillFontList();
@@ -368,7 +376,7 @@ private:
     void ShowStoppedControls();
 
     Platform platform_;
-    QHash<QString, QAction*> items_;
+    std::array<std::array<QAction*, 2>, kCommandCount> actions_{};
     std::vector<QAction*> recentEntries_;
     QMenu* popupMenu_ = nullptr;
     bool startupRan_ = false;

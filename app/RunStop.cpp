@@ -13,14 +13,9 @@
 
 namespace {
 
-const QStringList kRunItems = {QStringLiteral("Run1"), QStringLiteral("Run2")};
-const QStringList kStopItems = {QStringLiteral("Stop1"), QStringLiteral("Stop2")};
 // Disabled while a recording is on, enabled again by Stop.
-const QStringList kIdleItems = {QStringLiteral("Macrobrowser1"), QStringLiteral("Macrobrowser2"),
-                                QStringLiteral("Record1"),       QStringLiteral("Record2"),
-                                QStringLiteral("Run1"),          QStringLiteral("Run2"),
-                                QStringLiteral("Delete2"),       QStringLiteral("Delete4"),
-                                QStringLiteral("Redo1"),         QStringLiteral("Redo2")};
+constexpr Command kIdleItems[] = {Command::MacroBrowser, Command::Record, Command::Run, Command::DeleteMacro,
+                                  Command::Redo};
 
 }   // namespace
 
@@ -41,10 +36,9 @@ void TMainForm::ShowRecordingControls()
     SetRunMode(false);
     ui_.MakroButton->setChecked(false);
     ui_.MakroButton->setEnabled(false);
-    for (const QString& item : kIdleItems)
+    for (const Command item : kIdleItems)
         SetEnabled(item, false);
-    for (const QString& item : kStopItems)
-        SetEnabled(item, true);
+    SetEnabled(Command::Stop, true);
     ui_.Tree->hide();
     ui_.Panel2->show();
 }
@@ -53,10 +47,9 @@ void TMainForm::ShowStoppedControls()
 {
     ui_.RunButton->setChecked(false);
     ui_.MakroButton->setEnabled(true);
-    for (const QString& item : kIdleItems)
+    for (const Command item : kIdleItems)
         SetEnabled(item, true);
-    for (const QString& item : kStopItems)
-        SetEnabled(item, false);
+    SetEnabled(Command::Stop, false);
     ShowRedoAvailable(false);
 }
 
@@ -70,8 +63,7 @@ void TMainForm::MakroFeldChange()
     if (macro)
         ui_.Tree->setCurrentItem(macro);
     SetRunMode(macro != nullptr);
-    for (const QString& item : kRunItems)
-        SetEnabled(item, macro != nullptr);
+    SetEnabled(Command::Run, macro != nullptr);
 }
 
 void TMainForm::MakroFeldDblClick()
@@ -142,7 +134,7 @@ void TMainForm::RunButtonClick()
     ui_.MakroButton->setChecked(false);
     ui_.Tree->hide();
     ui_.Panel2->show();
-    SetEnabled(QStringLiteral("NewFolder"), false);
+    SetEnabled(Command::NewFolder, Twin::Context, false);
     macro_.Paths.Begin(doc_.CurrentFile);
     RunMacro();
 }

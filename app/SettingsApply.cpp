@@ -35,9 +35,8 @@ void SetMarkerSidebarWidth(TMainForm& form, int width)
 void ApplySetting(TMainForm& form, const SettingRow& row, const LoadedValue& got)
 {
     const SettingValue& v = got.value;
-    if (!row.contextItem.isEmpty()) {
-        form.SetChecked(row.contextItem, std::get<bool>(v));
-        form.SetChecked(row.mainItem, std::get<bool>(v));
+    if (row.option) {
+        form.SetChecked(*row.option, std::get<bool>(v));
         return;
     }
     if (row.Has(CustomColour)) {
@@ -111,7 +110,7 @@ void ApplyLoaded(TMainForm& form, const LoadedSettings& loaded)
 {
     for (const auto& [row, got] : loaded.rows)
         ApplySetting(form, *row, got);
-    form.Ui().RichEdit->SetSyntaxColouring(form.IsChecked(QStringLiteral("SyntaxColouring")));
+    form.Ui().RichEdit->SetSyntaxColouring(form.IsChecked(Command::SyntaxColouring));
     if (loaded.placement == Placement::Centred) {
         const QSize screen = ScreenSizeOf(form.platform());
         form.resize(CentredWindowSize);
@@ -140,8 +139,8 @@ QString SwatchSettingText(const TMainForm& form, int panel)
 
 SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
 {
-    if (!row.contextItem.isEmpty())
-        return form.IsChecked(row.contextItem);
+    if (row.option)
+        return form.IsChecked(*row.option);
     if (row.Has(CustomColour))
         return form.Startup().CustomLines[size_t(CustomColourIndex(row))];
     if (row.Has(RecentFile))
@@ -219,7 +218,7 @@ void TMainForm::LoadSettings()
 
 void TMainForm::ApplyRememberedFolders()
 {
-    if (!IsChecked(QStringLiteral("RememberDirs")))
+    if (!IsChecked(Command::RememberDirs))
         return;
     session_->OpenDialog().initialDir = doc_.LastOpenDir;
     session_->SaveDialog().initialDir = doc_.LastSaveDir;
@@ -231,9 +230,9 @@ void TMainForm::SaveSettings()
     if (!store)
         return;
     ShutdownState state;
-    state.plainText = IsChecked(QStringLiteral("PlainText"));
+    state.plainText = IsChecked(Command::PlainText);
     state.markerSidebarVisible = ui_.CheckList->isVisibleTo(this);
-    state.rememberPos = IsChecked(QStringLiteral("RememberPos"));
+    state.rememberPos = IsChecked(Command::RememberPos);
     state.maximized = isMaximized();
     WriteSettingsTo(*store, state, [this](const SettingRow& row) { return ShutdownValue(*this, row); });
 }

@@ -42,12 +42,10 @@ SettingRow Flag(const char* name, bool fallback, const char* drives)
     return row;
 }
 
-SettingRow Option(const char* name, bool fallback, const char* contextItem, const char* mainItem,
-                  const char* drives)
+SettingRow Option(const char* name, bool fallback, Command option, const char* drives)
 {
     SettingRow row = Flag(name, fallback, drives);
-    row.contextItem = QString::fromLatin1(contextItem);
-    row.mainItem = QString::fromLatin1(mainItem);
+    row.option = option;
     return row;
 }
 
@@ -81,27 +79,27 @@ std::vector<SettingRow> BuildTable()
         rows.push_back(row);
     }
     const std::vector<SettingRow> rest = {
-        Option("MakroSort", true, "SortMacros", "SortMacros1", "sorting of the macro tree"),
+        Option("MakroSort", true, Command::SortMacros, "sorting of the macro tree"),
         With(Flag("StyleB", false, "bold in UserFont"), FontStyle | KeepStateWhenMissing),
         With(Flag("StyleI", false, "italic in UserFont"), FontStyle | KeepStateWhenMissing),
         Number("Color", qint32(SystemWindowTextColour), "colour of UserFont (0x00BBGGRR or system colour)"),
-        Option("DeleteToRecycleBin", true, "Trash", "Trash1", "Delete moves to the trash"),
-        Option("SaveLineMarkers", true, "SaveLineMarkers2", "SaveLineMarkers1", "marker file kept beside the document"),
-        With(Option("WordWrap", true, "WordWrap", "Wordwrap1", "WrapWanted"), NoRule, WriteWhen::PlainText),
-        Option("PlainText", true, "PlainText", "PlainText1", "IsPlainDocument"),
-        Option("MenuVisible", true, "Menuvisible", "MenuVisible1", "the menu bar"),
-        Option("ReplaceSpecialChars", false, "Replacespecialcharacters1", "ReplaceSpecialCharacters",
+        Option("DeleteToRecycleBin", true, Command::Trash, "Delete moves to the trash"),
+        Option("SaveLineMarkers", true, Command::SaveLineMarkers, "marker file kept beside the document"),
+        With(Option("WordWrap", true, Command::WordWrap, "WrapWanted"), NoRule, WriteWhen::PlainText),
+        Option("PlainText", true, Command::PlainText, "IsPlainDocument"),
+        Option("MenuVisible", true, Command::MenuVisible, "the menu bar"),
+        Option("ReplaceSpecialChars", false, Command::ReplaceSpecialCharacters,
                "typed special characters become HTML entities"),
-        Option("HTMLToolbar", false, "Toolbar3", "Toolbar2", "HTML toolbar shown at start"),
-        Option("Toolbar", true, "Toolbarvisible", "ToolbarVisible1", "the main toolbar"),
-        Option("AlwaysStayOnTop", false, "AlwaysStayOnTop", "AlwaysStayOnTop1", "topmost main window"),
-        Option("AutoTab", false, "AutoTab", "AutoTab1", "new lines take the indent of the line above"),
-        Option("Center", false, "CenterOnScreen", "CenterOnScreen1", "window kept centred on screen"),
-        Option("RememberDirs", true, "RememberDirs", "RememberDirs1", "initial folders of the dialogs at start"),
+        Option("HTMLToolbar", false, Command::HtmlToolbar, "HTML toolbar shown at start"),
+        Option("Toolbar", true, Command::ToolbarVisible, "the main toolbar"),
+        Option("AlwaysStayOnTop", false, Command::AlwaysStayOnTop, "topmost main window"),
+        Option("AutoTab", false, Command::AutoTab, "new lines take the indent of the line above"),
+        Option("Center", false, Command::CenterOnScreen, "window kept centred on screen"),
+        Option("RememberDirs", true, Command::RememberDirs, "initial folders of the dialogs at start"),
         With(Number("LineMarkerWidth", 100, "width of the marker sidebar in pixels"), NoRule,
              WriteWhen::MarkerSidebarVisible),
-        Option("FixedFont", true, "FixedFont", "FixedFont1", "plain documents open in a fixed font"),
-        With(Option("RememberPos", false, "RememberPos", "RememberPos1", "window placement at start"),
+        Option("FixedFont", true, Command::FixedFont, "plain documents open in a fixed font"),
+        With(Option("RememberPos", false, Command::RememberPos, "window placement at start"),
              PlacementSwitch),
         With(Number("Left", 0, "main window left edge"), PlacementGroup | ClampToDesktop,
              WriteWhen::RememberPosNormal, DefaultFrom::CentredLeft),
@@ -119,7 +117,7 @@ std::vector<SettingRow> BuildTable()
     rows.insert(rows.end(), rest.begin(), rest.end());
     // Line numbers, zoom, the recent files and the colouring: read after all the others,
     // so that a file without them, or with a damaged one, loads as before.
-    rows.push_back(With(Option("LineNumbers", false, "LineNumbers", "LineNumbers1", "the line-number gutter"),
+    rows.push_back(With(Option("LineNumbers", false, Command::LineNumbers, "the line-number gutter"),
                         AfterPlacement | SkipBroken));
     rows.push_back(With(Number("Zoom", 100, "zoom of the editor's text in percent"), AfterPlacement | SkipBroken));
     for (int slot = 0; slot < 10; ++slot) {
@@ -128,7 +126,7 @@ std::vector<SettingRow> BuildTable()
         row.name = RecentFileSettingName(slot);
         rows.push_back(row);
     }
-    rows.push_back(With(Option("SyntaxColouring", true, "SyntaxColouring", "SyntaxColouring1",
+    rows.push_back(With(Option("SyntaxColouring", true, Command::SyntaxColouring,
                                "HTML, XML and CSS source coloured in plain mode"),
                         AfterPlacement | SkipBroken));
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "app/CommandMap.h"
 #include "platform/SettingsStore.h"
 
 #include <QSize>
 #include <QString>
 #include <QStringView>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -64,10 +66,9 @@ struct SettingRow {
     DefaultFrom defaultFrom = DefaultFrom::Fixed;
     unsigned rules = NoRule;
     WriteWhen writeWhen = WriteWhen::Always;
-    // The option's two menu items, context menu first, main menu second;
-    // empty for values that are not options.
-    QString contextItem;
-    QString mainItem;
+    // The option's menu command, whose two items show it; none for values
+    // that are not options.
+    std::optional<Command> option;
     QString drives;          // what the value drives, for readers of the table
 
     bool Has(SettingRule rule) const { return (rules & rule) != 0; }

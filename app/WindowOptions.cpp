@@ -23,11 +23,10 @@ QString OptionLine(const QString& command, bool on)
     return command + (on ? QStringLiteral(" On") : QStringLiteral(" Off"));
 }
 
-bool TMainForm::FlipOption(const QString& contextItem, const QString& mainItem)
+bool TMainForm::FlipOption(Command option)
 {
-    const bool on = !IsChecked(contextItem);
-    SetChecked(contextItem, on);
-    SetChecked(mainItem, on);
+    const bool on = !IsChecked(option);
+    SetChecked(option, on);
     return on;
 }
 
@@ -101,20 +100,20 @@ void TMainForm::ShowMenuBar(bool on)
 
 void TMainForm::AlwaysStayOnTopClick()
 {
-    const bool on = FlipOption(QStringLiteral("AlwaysStayOnTop"), QStringLiteral("AlwaysStayOnTop1"));
+    const bool on = FlipOption(Command::AlwaysStayOnTop);
     SetTopmost(on);
     macro_.AppendDirect(OptionLine(QStringLiteral("AlwaysStayOnTop"), on));
 }
 
 void TMainForm::AutoTabClick()
 {
-    const bool on = FlipOption(QStringLiteral("AutoTab"), QStringLiteral("AutoTab1"));
+    const bool on = FlipOption(Command::AutoTab);
     RecordCommand(OptionLine(QStringLiteral("AutoTab"), on));
 }
 
 void TMainForm::CenterOnScreenClick()
 {
-    const bool on = FlipOption(QStringLiteral("CenterOnScreen"), QStringLiteral("CenterOnScreen1"));
+    const bool on = FlipOption(Command::CenterOnScreen);
     if (on && platform().screen)
         move(CentredOnScreen(platform().screen->ScreenSize(), frameGeometry().size()));
     macro_.AppendDirect(OptionLine(QStringLiteral("CenterOnScreen"), on));
@@ -122,42 +121,42 @@ void TMainForm::CenterOnScreenClick()
 
 void TMainForm::TrashClick()
 {
-    FlipOption(QStringLiteral("Trash"), QStringLiteral("Trash1"));
+    FlipOption(Command::Trash);
 }
 
 void TMainForm::FixedFontClick()
 {
-    FlipOption(QStringLiteral("FixedFont"), QStringLiteral("FixedFont1"));
+    FlipOption(Command::FixedFont);
 }
 
 void TMainForm::SyntaxColouringClick()
 {
-    ui_.RichEdit->SetSyntaxColouring(FlipOption(QStringLiteral("SyntaxColouring"), QStringLiteral("SyntaxColouring1")));
+    ui_.RichEdit->SetSyntaxColouring(FlipOption(Command::SyntaxColouring));
 }
 
 void TMainForm::MenuvisibleClick()
 {
-    ShowMenuBar(FlipOption(QStringLiteral("Menuvisible"), QStringLiteral("MenuVisible1")));
+    ShowMenuBar(FlipOption(Command::MenuVisible));
 }
 
 void TMainForm::RememberDirsClick()
 {
-    FlipOption(QStringLiteral("RememberDirs"), QStringLiteral("RememberDirs1"));
+    FlipOption(Command::RememberDirs);
 }
 
 void TMainForm::RememberPosClick()
 {
-    const bool on = FlipOption(QStringLiteral("RememberPos"), QStringLiteral("RememberPos1"));
+    const bool on = FlipOption(Command::RememberPos);
     macro_.AppendDirect(OptionLine(QStringLiteral("RememberPos"), on));
 }
 
 void TMainForm::ToolbarvisibleClick()
 {
-    ui_.ToolBar->setVisible(FlipOption(QStringLiteral("Toolbarvisible"), QStringLiteral("ToolbarVisible1")));
+    ui_.ToolBar->setVisible(FlipOption(Command::ToolbarVisible));
 }
 
 // "Sav&e Line Markers" is led by its main-menu item.
 void TMainForm::SaveLineMarkers1Click()
 {
-    FlipOption(QStringLiteral("SaveLineMarkers1"), QStringLiteral("SaveLineMarkers2"));
+    FlipOption(Command::SaveLineMarkers);
 }

@@ -57,8 +57,8 @@ qint64 KeystrokeNs(TMainForm& form, const QString& text, int rounds, int runs)
 
 void KeystrokeBench(TMainForm& form, int runs)
 {
-    form.SetChecked(QStringLiteral("AutoTab"), true);
-    form.SetChecked(QStringLiteral("ReplaceSpecialCharacters"), true);
+    form.SetChecked(Command::AutoTab, true);
+    form.SetChecked(Command::ReplaceSpecialCharacters, true);
     form.Macro().IsRecording = true;
     const int rounds = 300;
     const qint64 small = KeystrokeNs(form, Document(25 * 1024), rounds, runs);

@@ -43,10 +43,10 @@ protected:
     bool Topmost() { return form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
     void OnTop()
     {
-        form().Item(QStringLiteral("AlwaysStayOnTop1"))->trigger();
+        Item(QStringLiteral("AlwaysStayOnTop1"))->trigger();
         ASSERT_TRUE(Topmost());
     }
-    void ShowAbout() { form().Item(QStringLiteral("Info1"))->trigger(); }
+    void ShowAbout() { Item(QStringLiteral("Info1"))->trigger(); }
     QString MakeHelpFile(const QString& folder)
     {
         QDir().mkpath(TempPath(folder));
@@ -68,7 +68,7 @@ TEST_F(AboutHelpTest, AboutGetsPastATopmostWindowAndAClickOrAnyKeyClosesIt)
     QTest::mouseClick(about().Image, Qt::LeftButton);
     EXPECT_FALSE(about().isVisible());
     EXPECT_TRUE(Topmost());
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
+    EXPECT_TRUE(Item(QStringLiteral("AlwaysStayOnTop"))->isChecked());
     for (Qt::Key key : {Qt::Key_A, Qt::Key_Return, Qt::Key_Escape}) {
         ShowAbout();
         QTest::keyClick(&about(), key);
@@ -152,8 +152,8 @@ TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalled
     Expect(MsgKind::Error, QStringLiteral("Helpfile not found."), MsgButtons::Ok, MsgAnswer::Ok);
     QTest::keyClick(edit().InputWidget(), Qt::Key_F1);
     EXPECT_FALSE(Topmost());
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop")));
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("AlwaysStayOnTop1")));
+    EXPECT_FALSE(Item(QStringLiteral("AlwaysStayOnTop"))->isChecked());
+    EXPECT_FALSE(Item(QStringLiteral("AlwaysStayOnTop1"))->isChecked());
     EXPECT_TRUE(form().Macro().MacroLines.isEmpty());
 
     const QString installed = MakeHelpFile(QStringLiteral("usr/share/mirel-edit"));

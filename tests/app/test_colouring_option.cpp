@@ -25,7 +25,6 @@ protected:
         edit().viewport()->repaint();
         return edit().ShownColourAt(1);
     }
-    QAction* Item(const char* name) { return form().Item(QString::fromLatin1(name)); }
     // Picks a main menu item with the mouse, as the user does.
     void Click(QAction* item)
     {

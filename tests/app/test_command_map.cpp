@@ -166,6 +166,40 @@ const char* const kContextSubmenus[] = {
     "Info2|&About||InfoClick|",
 };
 
+// The handlers' names, for the tables' notation.
+#define NAMED(handler) {&TMainForm::handler, #handler}
+const std::pair<Handler, const char*> kHandlerNames[] = {
+    NAMED(Open1Click), NAMED(Save1Click), NAMED(SaveAs1Click), NAMED(SaveQuit1Click), NAMED(Reload1Click),
+    NAMED(Clear1Click), NAMED(Delete1Click), NAMED(Print1Click), NAMED(PrinterSetup1Click),
+    NAMED(ClearRecentFilesClick), NAMED(Exit1Click), NAMED(Undo1Click), NAMED(Redo1Click), NAMED(Cut1Click),
+    NAMED(Copy1Click), NAMED(Paste1Click), NAMED(SelectAll1Click), NAMED(Find1Click), NAMED(FindAgainClick),
+    NAMED(Replace1Click), NAMED(GotoLine1Click), NAMED(MarkLine1Click), NAMED(ShowLineMarkers1Click),
+    NAMED(Colour1Click), NAMED(ReplaceSpecialCharactersClick), NAMED(Toolbar2Click), NAMED(SyntaxCheckClick),
+    NAMED(TidyLocation1Click), NAMED(TidyOptions1Click), NAMED(TestDocument2Click), NAMED(AlwaysStayOnTopClick),
+    NAMED(AutoTabClick), NAMED(CenterOnScreenClick), NAMED(TrashClick), NAMED(FixedFontClick),
+    NAMED(MenuvisibleClick), NAMED(RememberDirsClick), NAMED(RememberPosClick), NAMED(ToolbarvisibleClick),
+    NAMED(Font1Click), NAMED(PlainTextClick), NAMED(WordWrapClick), NAMED(SaveLineMarkers1Click),
+    NAMED(SortMacrosClick), NAMED(LineNumbersClick), NAMED(ZoomInClick), NAMED(ZoomOutClick), NAMED(ResetZoomClick),
+    NAMED(SyntaxColouringClick), NAMED(RunButtonClick), NAMED(Record1Click), NAMED(Stop1Click),
+    NAMED(MakroChooseClick), NAMED(MacroDirectory1Click), NAMED(NewFolderClick), NAMED(Delete2Click),
+    NAMED(Help1Click), NAMED(InfoClick), NAMED(BoldButtonClick), NAMED(ItalicButtonClick),
+    NAMED(UnderlinedButtonClick),
+};
+#undef NAMED
+
+// The name of the handler an item or button runs; empty for none.
+QString HandlerName(const QObject* control)
+{
+    const QVariant property = control->property("handler");
+    if (property.value<void (TMainForm::*)(int)>() == &TMainForm::AlignClick)
+        return QStringLiteral("AlignClick");
+    const Handler handler = property.value<Handler>();
+    for (const auto& [known, name] : kHandlerNames)
+        if (handler == known)
+            return QString::fromLatin1(name);
+    return handler ? QStringLiteral("(unnamed handler)") : QString();
+}
+
 // Flattens a menu into the table's notation.
 void Describe(const QMenu* menu, QStringList& out, bool withSubmenus)
 {
@@ -190,7 +224,7 @@ void Describe(const QMenu* menu, QStringList& out, bool withSubmenus)
             flags += QLatin1Char('c');
         out << QStringList{a->objectName(), a->text(),
                            QKeySequence::listToString(a->shortcuts(), QKeySequence::PortableText),
-                           QString::fromLatin1(a->property("handler").toByteArray()), flags}
+                           HandlerName(a), flags}
                    .join(QLatin1Char('|'));
     }
 }
@@ -239,18 +273,14 @@ TEST_F(CommandMapTest, EveryHandlerExistsAndTwinsShareIt)
     Create();
     QSet<QString> handlers;
     for (QAction* a : form().findChildren<QAction*>()) {
-        const QByteArray handler = a->property("handler").toByteArray();
+        const QString handler = HandlerName(a);
         if (handler.isEmpty())
             continue;
-        handlers.insert(QString::fromLatin1(handler));
-        EXPECT_GE(form().metaObject()->indexOfSlot(handler + "()"), 0)
-            << a->objectName().toStdString() << " calls missing handler " << handler.toStdString();
+        handlers.insert(handler);
+        EXPECT_NE(handler, QStringLiteral("(unnamed handler)")) << a->objectName().toStdString();
     }
-    for (QToolButton* b : form().findChildren<QToolButton*>()) {
-        const QByteArray handler = b->property("handler").toByteArray();
-        if (!handler.isEmpty() && handler != "AlignClick")
-            EXPECT_GE(form().metaObject()->indexOfSlot(handler + "()"), 0) << handler.toStdString();
-    }
+    for (QToolButton* b : form().findChildren<QToolButton*>())
+        EXPECT_NE(HandlerName(b), QStringLiteral("(unnamed handler)")) << b->objectName().toStdString();
     EXPECT_EQ(handlers.size(), 58);
 }
 
@@ -276,7 +306,7 @@ TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
             }
             QWidget* w = bar->widgetForAction(a);
             out << QStringList{w->objectName(), w->toolTip(),
-                               QString::fromLatin1(w->property("handler").toByteArray())}
+                               HandlerName(w)}
                        .join(QLatin1Char('|'));
         }
         return out;
@@ -335,29 +365,78 @@ TEST_F(CommandMapTest, TwinItemsRunOneHandlerAndCheckMarksAreFlippedByIt)
     CreateAndShow();
     // The handler decides the check mark: one trigger flips it once, and
     // its twin with it.
-    QAction* main = form().Item(QStringLiteral("SortMacros1"));
+    QAction* main = Item(QStringLiteral("SortMacros1"));
     ASSERT_NE(main, nullptr);
     const bool before = main->isChecked();
     main->trigger();
     EXPECT_NE(main->isChecked(), before);
-    EXPECT_EQ(form().Item(QStringLiteral("SortMacros"))->isChecked(), main->isChecked());
+    EXPECT_EQ(Item(QStringLiteral("SortMacros"))->isChecked(), main->isChecked());
 
     // A shortcut reaches its command while the menu bar is hidden.
     form().Ui().RichEdit->SetText(QStringLiteral("abc"));
     form().menuBar()->hide();
-    QAction* selectAll = form().Item(QStringLiteral("SelectAll2"));
+    QAction* selectAll = Item(QStringLiteral("SelectAll2"));
     EXPECT_TRUE(form().actions().contains(selectAll));
+}
+
+// Counts the items of a menu tree.
+void CountItems(const QMenu* menu, QHash<const QAction*, int>& counts)
+{
+    for (const QAction* a : menu->actions()) {
+        if (a->menu())
+            CountItems(a->menu(), counts);
+        else if (!a->isSeparator())
+            ++counts[a];
+    }
+}
+
+TEST_F(CommandMapTest, EveryCommandHasOneItemInEachMenuRunningItsHandlerWithTwinsInStep)
+{
+    CreateAndShow();
+    QHash<const QAction*, int> inMenu[2];
+    for (QAction* top : form().menuBar()->actions())
+        CountItems(top->menu(), inMenu[int(Twin::Main)]);
+    CountItems(form().PopupMenu(), inMenu[int(Twin::Context)]);
+    constexpr Twin kTwins[] = {Twin::Main, Twin::Context};
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const CommandDef& def = CommandOf(Command(i));
+        const std::string row = def.Name(Twin::Main).toStdString();
+        for (const Twin twin : kTwins) {
+            const QAction* item = form().Action(def.command, twin);
+            ASSERT_NE(item, nullptr) << row;
+            EXPECT_EQ(item->objectName(), def.Name(twin)) << row;
+            EXPECT_EQ(inMenu[int(twin)].value(item), 1) << row << " in menu " << int(twin);
+            EXPECT_EQ(item->property("handler").value<Handler>(), def.handler) << row;
+        }
+        if (!def.checkable)
+            continue;
+        // A click on either twin runs the handler, which alone moves both marks.
+        for (const Twin clicked : kTwins) {
+            const bool before = form().IsChecked(def.command);
+            form().Action(def.command, clicked)->trigger();
+            EXPECT_NE(form().Action(def.command, Twin::Main)->isChecked(), before) << row;
+            EXPECT_EQ(form().Action(def.command, Twin::Context)->isChecked(), !before) << row;
+        }
+    }
+    for (const auto& counts : inMenu)
+        EXPECT_EQ(std::size_t(counts.size()), kCommandCount) << "no item beside the commands";
+
+    QStringList names;
+    for (const QObject* o : form().findChildren<QObject*>())
+        if ((qobject_cast<const QAction*>(o) || qobject_cast<const QMenu*>(o)) && !o->objectName().isEmpty())
+            names << o->objectName();
+    EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size()) << names.join(u' ').toStdString();
 }
 
 TEST_F(CommandMapTest, PopupMenuEnablesFontExactlyInPlainMode)
 {
     CreateAndShow();
-    form().SetChecked(QStringLiteral("PlainText"), false);
+    form().SetChecked(Command::PlainText, false);
     form().PopupMenuPopup();
-    EXPECT_FALSE(form().Item(QStringLiteral("Font1"))->isEnabled());
-    form().SetChecked(QStringLiteral("PlainText"), true);
+    EXPECT_FALSE(Item(QStringLiteral("Font1"))->isEnabled());
+    form().SetChecked(Command::PlainText, true);
     form().PopupMenuPopup();
-    EXPECT_TRUE(form().Item(QStringLiteral("Font1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("Font1"))->isEnabled());
 }
 
 TEST_F(CommandMapTest, RightClickInTheEditorOpensTheWindowsMenuInBothModes)

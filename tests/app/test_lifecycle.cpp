@@ -75,8 +75,8 @@ TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
     EXPECT_FALSE(form().Ui().RichEdit->IsPlainText());
     EXPECT_TRUE(form().Ui().RichEdit->WordWrap()) << "rich text always wraps";
     EXPECT_TRUE(form().Ui().ToolBar1->isVisible());
-    EXPECT_FALSE(form().Item(QStringLiteral("Wordwrap1"))->isEnabled());
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("WordWrap")));
+    EXPECT_FALSE(Item(QStringLiteral("Wordwrap1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("WordWrap"))->isChecked());
 }
 
 TEST_F(LifecycleTest, MenuHiddenWhenMenuVisibleIsOff)
@@ -196,7 +196,7 @@ TEST_F(LifecycleTest, ExitAsksTheWindowToClose)
     form().Ui().RichEdit->ReplaceSelection(QStringLiteral("x"));
     fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
                                MsgAnswer::Cancel);
-    form().RunHandler("Exit1Click");
+    form().RunHandler(&TMainForm::Exit1Click);
     EXPECT_TRUE(form().isVisible());
 }
 
@@ -235,11 +235,11 @@ TEST_F(LifecycleTest, EditCommandsRecordTheirLines)
     form().Ui().RichEdit->SetText(QStringLiteral("hello"));
     form().Macro().IsRecording = true;
     form().Macro().PendingText = QStringLiteral("x");
-    form().RunHandler("SelectAll1Click");
-    form().RunHandler("Copy1Click");
+    form().RunHandler(&TMainForm::SelectAll1Click);
+    form().RunHandler(&TMainForm::Copy1Click);
     EXPECT_EQ(form().Ui().RichEdit->SelLength(), 5);
     EXPECT_EQ(form().Macro().MacroLines, (QStringList{"Insert x", "SelectAll", "Copy"}));
-    form().RunHandler("Undo1Click");
+    form().RunHandler(&TMainForm::Undo1Click);
     EXPECT_EQ(form().Macro().MacroLines, (QStringList{"Insert x", "SelectAll"}));
     form().Macro().IsRecording = false;
 }
@@ -269,7 +269,7 @@ TEST_F(LifecycleTest, WordwrapCheckMarkAndWrappingAgreeAfterAFailedOpenAtStart)
         Create({TempPath(QStringLiteral("missing.txt"))});
         Expect(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok, MsgAnswer::Ok);
         Show();
-        EXPECT_EQ(form().IsChecked(QStringLiteral("Wordwrap1")), wrap);
+        EXPECT_EQ(Item(QStringLiteral("Wordwrap1"))->isChecked(), wrap);
         EXPECT_EQ(edit().WordWrap(), wrap);
         fake.prompts.VerifyAllShown();
     }

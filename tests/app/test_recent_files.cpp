@@ -133,7 +133,7 @@ TEST_F(RecentFilesWindowTest, OpenedAndSavedDocumentsListedInBothMenusWithAltKey
     const QString b = WriteFile(QStringLiteral("b&c.txt"), "beta");
     CreateAndShow();
     EXPECT_TRUE(Entries(kRecentFilesMenuMain).isEmpty());
-    EXPECT_FALSE(form().Item(QStringLiteral("ClearRecentFiles2"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("ClearRecentFiles2"))->isEnabled());
     form().OpenNamed(a);
     form().OpenNamed(b);
     EXPECT_EQ(Tooltips(kRecentFilesMenuMain), (QStringList{b, a}));
@@ -142,7 +142,7 @@ TEST_F(RecentFilesWindowTest, OpenedAndSavedDocumentsListedInBothMenusWithAltKey
     EXPECT_EQ(entries[0]->text(), RecentFiles::Shortened(b, QDir::homePath()).replace("&", "&&"));
     EXPECT_EQ(entries[0]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_1));
     EXPECT_EQ(entries[1]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_2));
-    EXPECT_TRUE(form().Item(QStringLiteral("ClearRecentFiles1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("ClearRecentFiles1"))->isEnabled());
 
     // A save under a new name goes to the front as well.
     const QString c = TempPath(QStringLiteral("c.txt"));
@@ -198,10 +198,10 @@ TEST_F(RecentFilesWindowTest, ListKeptAcrossStartsAndClearedForGood)
     EXPECT_EQ(Tooltips(kRecentFilesMenuMain), (QStringList{b, a}));
     EXPECT_EQ(form().Recent().Paths(), (QStringList{b, a}));
 
-    form().Item(QStringLiteral("ClearRecentFiles2"))->trigger();
+    Item(QStringLiteral("ClearRecentFiles2"))->trigger();
     EXPECT_TRUE(Entries(kRecentFilesMenuMain).isEmpty());
     EXPECT_TRUE(Entries(kRecentFilesMenuContext).isEmpty());
-    EXPECT_FALSE(form().Item(QStringLiteral("ClearRecentFiles1"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("ClearRecentFiles1"))->isEnabled());
     Restart();
     EXPECT_TRUE(form().Recent().Paths().isEmpty());
 }

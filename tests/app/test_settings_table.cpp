@@ -75,10 +75,9 @@ TEST(SettingsTable, TypesDefaultsAndItemsMatchTheText)
     EXPECT_EQ(Row("ReplaceSpecialChars").fixedDefault, SettingValue(false));
     EXPECT_EQ(Row("RememberPos").fixedDefault, SettingValue(false));
 
-    EXPECT_EQ(Row("MakroSort").contextItem, QStringLiteral("SortMacros"));
-    EXPECT_EQ(Row("MakroSort").mainItem, QStringLiteral("SortMacros1"));
-    EXPECT_EQ(Row("ReplaceSpecialChars").contextItem, QStringLiteral("Replacespecialcharacters1"));
-    EXPECT_TRUE(Row("Maximized").contextItem.isEmpty());
+    EXPECT_EQ(Row("MakroSort").option, Command::SortMacros);
+    EXPECT_EQ(Row("ReplaceSpecialChars").option, Command::ReplaceSpecialCharacters);
+    EXPECT_FALSE(Row("Maximized").option);
 
     const DefaultContext machine{QStringLiteral("/home/u/Desktop/"), QSize(1025, 769)};
     EXPECT_EQ(DefaultValue(Row("MakroDir"), machine), SettingValue(QStringLiteral("/home/u/Desktop/")));

@@ -77,7 +77,7 @@ TEST_F(SettingsWindowTest, FirstStartSeedsWhatItReadsAndExitWritesItBack)
         const RegValue* value = key.Find(row.name);
         ASSERT_NE(value, nullptr) << row.name.toStdString();
         EXPECT_EQ(value->kind == RegValue::Kind::String, row.type == SettingType::String) << row.name.toStdString();
-        if (!row.contextItem.isEmpty())
+        if (row.option)
             EXPECT_EQ(value->number, std::get<bool>(row.fixedDefault) ? 1u : 0u) << row.name.toStdString();
     }
     EXPECT_EQ(Names(key), expected) << "nothing of the placement group";
@@ -141,7 +141,7 @@ TEST_F(SettingsWindowTest, RememberPosOffCentresTheSmallestWindow)
     CreateAndShow();
     EXPECT_EQ(form().pos(), QPoint(640 - 213, 512 - 175));
     EXPECT_EQ(form().size(), QSize(426, 350));
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("RememberPos1")));
+    EXPECT_FALSE(Item(QStringLiteral("RememberPos1"))->isChecked());
 }
 
 TEST_F(SettingsWindowTest, RememberedBoundsAreCheckedAgainstTheDesktop)
@@ -155,8 +155,8 @@ TEST_F(SettingsWindowTest, RememberedBoundsAreCheckedAgainstTheDesktop)
     CreateAndShow();
     EXPECT_EQ(form().pos(), QPoint(427, 60));
     EXPECT_EQ(form().size(), QSize(500, 400));
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("RememberPos")));
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("RememberPos1")));
+    EXPECT_TRUE(Item(QStringLiteral("RememberPos"))->isChecked());
+    EXPECT_TRUE(Item(QStringLiteral("RememberPos1"))->isChecked());
     EXPECT_EQ(windows.htmlToolbar->SavedLeft, 33);
     EXPECT_EQ(windows.htmlToolbar->SavedTop, 0);
     EXPECT_EQ(Dword(Stored(), "HTMLTop"), 0) << "seeded";
@@ -196,7 +196,7 @@ TEST_F(SettingsWindowTest, HtmlToolbarOpenAtExitComesBackInItsPlace)
 {
     StoreSetting(QStringLiteral("RememberPos"), true);
     CreateAndShow();
-    form().RunHandler("Toolbar2Click");
+    form().RunHandler(&TMainForm::Toolbar2Click);
     windows.htmlToolbar->move(300, 200);
     EXPECT_TRUE(form().close());
     const RegKey key = Stored();
@@ -307,7 +307,7 @@ TEST_F(SettingsWindowTest, WrongTypeStopsTheStartupButTheClosingStepsRun)
     QApplication::setOverrideCursor(Qt::BusyCursor);
     CreateAndShow();
     EXPECT_EQ(form().Startup().UserFont.font.family(), QStringLiteral("Courier New")) << "read before the fault";
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("SortMacros"))) << "after the fault: design state";
+    EXPECT_TRUE(Item(QStringLiteral("SortMacros"))->isChecked()) << "after the fault: design state";
     EXPECT_TRUE(form().Ui().ToolBar->isVisible()) << "closing step 27 from the design's check mark";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Text(Stored(), "MakroDir"), QStringLiteral("<no text>")) << "nothing seeded after the fault";
@@ -345,7 +345,7 @@ TEST_F(SettingsWindowTest, RefusedWriteAtExitIsShownAndTheProgramStillEnds)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     form().Startup().PreviewFile = preview;
-    form().RunHandler("ToolbarvisibleClick");
+    form().RunHandler(&TMainForm::ToolbarvisibleClick);
     recorder.refuse = QStringLiteral("Font");
     fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("Failed to set data for 'Font'"));
     EXPECT_TRUE(form().close());
@@ -363,8 +363,8 @@ TEST_F(SettingsWindowTest, OfTwoInstancesTheOneClosedLastWins)
     second.main->show();
     QApplication::processEvents();
 
-    form().RunHandler("ToolbarvisibleClick");
-    second.main->RunHandler("AutoTabClick");
+    form().RunHandler(&TMainForm::ToolbarvisibleClick);
+    second.main->RunHandler(&TMainForm::AutoTabClick);
     EXPECT_TRUE(second.main->close());
     EXPECT_EQ(Dword(Stored(), "AutoTab"), 1);
     EXPECT_TRUE(form().close());

@@ -81,7 +81,7 @@ TEST_F(StatusBarTest, TooltipFollowsThePointerAndStaysOnAnEdge)
     Hover(Inside(1).x());
     EXPECT_EQ(bar().toolTip(), QStringLiteral("current position"));
 
-    form().RunHandler("PlainTextClick");   // empty document: rich without asking
+    form().RunHandler(&TMainForm::PlainTextClick);   // empty document: rich without asking
     for (int panel : {0, 3, 4})
         EXPECT_EQ(bar().Panel(panel).width, 0) << panel;
     Hover(1);
@@ -110,7 +110,7 @@ TEST_F(StatusBarTest, APlainDocumentAfterARichOneShowsTheSwatchesAgain)
         SCOPED_TRACE(c.what);
         form().Clear1Click();
         if (edit().IsPlainText())
-            form().RunHandler("PlainTextClick");   // empty: rich without asking
+            form().RunHandler(&TMainForm::PlainTextClick);   // empty: rich without asking
         ASSERT_EQ(bar().Panel(3).width, 0);
         for (const QString& file : c.opened)
             form().OpenNamed(file);

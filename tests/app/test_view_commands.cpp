@@ -20,7 +20,7 @@ protected:
     {
         auto* m = form().findChild<QMenu*>(QString::fromLatin1(menu));
         ASSERT_NE(m, nullptr) << menu;
-        QAction* action = form().Item(QString::fromLatin1(item));
+        QAction* action = Item(QString::fromLatin1(item));
         ASSERT_TRUE(m->actions().contains(action)) << item << " in " << menu;
         action->trigger();
     }
@@ -32,8 +32,8 @@ protected:
     }
     bool RedoItems(bool on)
     {
-        return form().Item(QStringLiteral("Redo1"))->isEnabled() == on &&
-               form().Item(QStringLiteral("Redo2"))->isEnabled() == on;
+        return Item(QStringLiteral("Redo1"))->isEnabled() == on &&
+               Item(QStringLiteral("Redo2"))->isEnabled() == on;
     }
     QWidget* typing = nullptr;
 };
@@ -74,26 +74,26 @@ TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
     typing = ActivateForTyping();
     ASSERT_NE(typing, nullptr);
     QTest::keyClicks(typing, QStringLiteral("abc"));
-    form().Item(QStringLiteral("Undo2"))->trigger();
+    Item(QStringLiteral("Undo2"))->trigger();
     ASSERT_TRUE(RedoItems(true));
 
     form().Ui().MakroFeld->setText(QStringLiteral("NoRedo"));
-    form().Item(QStringLiteral("Record2"))->trigger();
+    Item(QStringLiteral("Record2"))->trigger();
     ASSERT_TRUE(form().Macro().IsRecording);
     EXPECT_TRUE(RedoItems(false));
     typing = ActivateForTyping();
     QTest::keyClick(typing, Qt::Key_Y, Qt::ControlModifier);
     QTest::keyClick(typing, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(edit().Text(), QString()) << "the recording cannot take the step back in";
-    form().Item(QStringLiteral("Redo2"))->trigger();
+    Item(QStringLiteral("Redo2"))->trigger();
     EXPECT_EQ(edit().Text(), QString());
     // An undo while recording makes redo possible, still not allowed.
     QTest::keyClicks(typing, QStringLiteral("x"));
-    form().Item(QStringLiteral("Undo2"))->trigger();
+    Item(QStringLiteral("Undo2"))->trigger();
     EXPECT_TRUE(RedoItems(false));
     const QStringList recorded = form().Macro().MacroLines;
 
-    form().Item(QStringLiteral("Stop2"))->trigger();
+    Item(QStringLiteral("Stop2"))->trigger();
     ASSERT_FALSE(form().Macro().IsRecording);
     EXPECT_TRUE(RedoItems(true));
     for (const QString& line : recorded)
@@ -102,9 +102,9 @@ TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
     QTest::keyClicks(typing, QStringLiteral("y"));
     EXPECT_TRUE(RedoItems(false));
     form().Ui().MakroFeld->setText(QStringLiteral("Second"));
-    form().Item(QStringLiteral("Record2"))->trigger();
+    Item(QStringLiteral("Record2"))->trigger();
     ASSERT_TRUE(form().Macro().IsRecording);
-    form().Item(QStringLiteral("Stop2"))->trigger();
+    Item(QStringLiteral("Stop2"))->trigger();
     EXPECT_TRUE(RedoItems(false));
 }
 
@@ -158,11 +158,11 @@ TEST_F(ViewCommandsTest, LineNumbersFromEitherMenuKeptAcrossStartsWithMarkers)
     const QString path = WriteFile(QStringLiteral("lines.txt"), "one\ntwo\nthree\n");
     WriteFile(QStringLiteral("lines.txt.lm"), "2, two\r\n");
     CreateAndShow();
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("LineNumbers1")));
+    EXPECT_FALSE(Item(QStringLiteral("LineNumbers1"))->isChecked());
     EXPECT_TRUE(edit().Gutter() == nullptr || !edit().Gutter()->isVisible());
     Choose("OptionsMenu", "LineNumbers1");
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("LineNumbers")));
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("LineNumbers1")));
+    EXPECT_TRUE(Item(QStringLiteral("LineNumbers"))->isChecked());
+    EXPECT_TRUE(Item(QStringLiteral("LineNumbers1"))->isChecked());
     ASSERT_NE(edit().Gutter(), nullptr);
     EXPECT_TRUE(edit().Gutter()->isVisible());
 
@@ -178,14 +178,14 @@ TEST_F(ViewCommandsTest, LineNumbersFromEitherMenuKeptAcrossStartsWithMarkers)
     EXPECT_EQ(lines, (std::vector<int>{0, 1, 2, 3}));
 
     Restart();
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("LineNumbers")));
+    EXPECT_TRUE(Item(QStringLiteral("LineNumbers"))->isChecked());
     ASSERT_NE(edit().Gutter(), nullptr);
     EXPECT_TRUE(edit().Gutter()->isVisible());
     Choose("OptionsMenu1", "LineNumbers");
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("LineNumbers1")));
+    EXPECT_FALSE(Item(QStringLiteral("LineNumbers1"))->isChecked());
     EXPECT_FALSE(edit().Gutter()->isVisible());
     Restart();
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("LineNumbers1")));
+    EXPECT_FALSE(Item(QStringLiteral("LineNumbers1"))->isChecked());
     EXPECT_TRUE(edit().Gutter() == nullptr || !edit().Gutter()->isVisible());
 }
 

@@ -76,7 +76,7 @@ TEST_F(WindowFitTest, StatusPanelsAreAsWideAsTheirTexts)
     form().OpenNamed(path);
     ASSERT_EQ(form().Ui().StatusBar->Panel(5).text, QStringLiteral("Attr.: RH "));
     ExpectTextsFit("after opening a read-only hidden file");
-    form().RunHandler("Clear1Click");
+    form().RunHandler(&TMainForm::Clear1Click);
     ExpectTextsFit("after Close");
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -12,8 +12,8 @@ namespace {
 
 class WindowOptionsTest : public MainFormTest {
 protected:
-    void Click(const char* item) { form().Item(QString::fromLatin1(item))->trigger(); }
-    bool Checked(const char* item) { return form().IsChecked(QString::fromLatin1(item)); }
+    void Click(const char* item) { Item(QString::fromLatin1(item))->trigger(); }
+    bool Checked(const char* item) { return Item(QString::fromLatin1(item))->isChecked(); }
     bool Topmost() { return form().windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
     QStringList& Lines() { return form().Macro().MacroLines; }
 };

@@ -98,7 +98,7 @@ TEST_F(CloseDeleteTest, DeleteToTrashTakesTheMarkerFileAlong)
 
 TEST_F(CloseDeleteTest, DeleteForGoodWithTheOptionOff)
 {
-    form().SetChecked(QStringLiteral("Trash1"), false);
+    form().SetChecked(Command::Trash, false);
     const QString path = WriteFile(QStringLiteral("gone.txt"), "g");
     WriteFile(QStringLiteral("gone.txt.lm"), "1, g\r\n");
     form().OpenNamed(path);
@@ -126,7 +126,7 @@ TEST_F(CloseDeleteTest, ProtectedFileAsksTwiceAndCancelKeepsIt)
 
 TEST_F(CloseDeleteTest, FailedDeleteChangesNothing)
 {
-    form().SetChecked(QStringLiteral("Trash1"), false);
+    form().SetChecked(Command::Trash, false);
     const QString path = WriteFile(QStringLiteral("vanishing.txt"), "v");
     form().OpenNamed(path);
     edit().ReplaceSelection(QStringLiteral("edit "));

@@ -149,7 +149,7 @@ TEST_F(LongWorkTest, CancelledOpenLeavesThePreviousDocumentAsItWas)
         EXPECT_EQ(form().Session().State().CurrentFile, previous) << c.name;
         EXPECT_EQ(form().Session().State().IsPlainDocument, !c.rich) << c.name;
         EXPECT_EQ(form().windowTitle(), previous) << c.name;
-        EXPECT_EQ(form().Item(QStringLiteral("PlainText1"))->isChecked(), !c.rich) << c.name;
+        EXPECT_EQ(Item(QStringLiteral("PlainText1"))->isChecked(), !c.rich) << c.name;
         EXPECT_EQ(form().Ui().ToolBar1->isHidden(), !c.rich) << c.name;
         EXPECT_EQ(form().Ui().CheckList->MarkerLabels.size(), 1) << c.name;
 

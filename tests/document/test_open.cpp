@@ -70,7 +70,7 @@ TEST_F(OpenTest, RtfInAnyCaseOpensRichAndHtmlPlain)
     form().OpenNamed(page);
     EXPECT_TRUE(edit().IsPlainText());
     EXPECT_FALSE(form().Ui().ToolBar1->isVisible());
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("PlainText")));
+    EXPECT_TRUE(Item(QStringLiteral("PlainText"))->isChecked());
 }
 
 TEST_F(OpenTest, FixedFontForSourceCodeOnly)
@@ -81,7 +81,7 @@ TEST_F(OpenTest, FixedFontForSourceCodeOnly)
     form().OpenNamed(WriteFile(QStringLiteral("run.cmd"), "echo"));
     EXPECT_EQ(edit().ControlFont().family(), form().Startup().UserFont.font.family());
 
-    form().SetChecked(QStringLiteral("FixedFont1"), false);
+    form().SetChecked(Command::FixedFont, false);
     form().OpenNamed(TempPath(QStringLiteral("unit.pas")));
     EXPECT_EQ(edit().ControlFont().family(), form().Startup().UserFont.font.family());
 }
@@ -116,15 +116,15 @@ TEST_F(OpenTest, MarkerFileShowsTheSidebarAndNoneEmptiesIt)
     auto* list = form().Ui().CheckList;
     EXPECT_TRUE(list->isVisible());
     EXPECT_TRUE(form().Ui().Splitter1->isVisible());
-    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
-    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("MarkLine1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("MarkLine2"))->isEnabled());
     ASSERT_EQ(list->MarkerLabels.size(), 1);
 
     const QString y = WriteFile(QStringLiteral("y.txt"), "other\r\n");
     form().OpenNamed(y);
     EXPECT_FALSE(list->isVisible());
     EXPECT_TRUE(list->MarkerLabels.isEmpty());
-    EXPECT_FALSE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("MarkLine1"))->isEnabled());
     form().Save1Click();
     EXPECT_FALSE(QFile::exists(y + QStringLiteral(".lm")));
 }

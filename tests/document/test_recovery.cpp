@@ -211,7 +211,7 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     EXPECT_EQ(st.st_mode & 07777, 0600u);
     EXPECT_EQ(ReadFile(path), QByteArray("Dear\r\n")) << "the document itself is untouched";
 
-    form().Item(QStringLiteral("Save1"))->trigger();
+    Item(QStringLiteral("Save1"))->trigger();
     Keeper().WaitForWrites();
     EXPECT_TRUE(Files().isEmpty()) << "saved";
 
@@ -221,7 +221,7 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     EXPECT_EQ(Files().size(), 1);
     EXPECT_EQ(Kept().value_or(RecoveryRecord{}).text, QStringLiteral("Hi more Dear\n"));
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
-    form().Item(QStringLiteral("Clear1"))->trigger();
+    Item(QStringLiteral("Clear1"))->trigger();
     Keeper().WaitForWrites();
     EXPECT_TRUE(Files().isEmpty()) << "closed without saving";
 
@@ -261,7 +261,7 @@ TEST_F(RecoveryTest, KeptTextFollowsLongLinesAndModeChanges)
     QTest::keyClick(edit().viewport(), Qt::Key_Return);
     expectKept("a break in the long line");
 
-    form().Item(QStringLiteral("PlainText1"))->trigger();   // to rich text
+    Item(QStringLiteral("PlainText1"))->trigger();   // to rich text
     ASSERT_FALSE(edit().IsPlainText());
     Type(QStringLiteral("rich "));
     const auto rich = keptOnce([](const RecoveryRecord& r) { return !r.plain; });
@@ -271,11 +271,11 @@ TEST_F(RecoveryTest, KeptTextFollowsLongLinesAndModeChanges)
 
     Expect(MsgKind::Confirmation, QStringLiteral("Sure to loose all formattings?\nNo undo possible!"),
            MsgButtons::OkCancel, MsgAnswer::Ok);
-    form().Item(QStringLiteral("PlainText1"))->trigger();   // and back
+    Item(QStringLiteral("PlainText1"))->trigger();   // and back
     ASSERT_TRUE(edit().IsPlainText());
     Type(QStringLiteral("plain again "));
     expectKept("back in plain text");
-    form().Item(QStringLiteral("Undo1"))->trigger();
+    Item(QStringLiteral("Undo1"))->trigger();
     expectKept("undone");
 }
 

@@ -25,8 +25,7 @@ protected:
     }
     void SetRichOption()
     {
-        form().SetChecked(QStringLiteral("PlainText1"), false);
-        form().SetChecked(QStringLiteral("PlainText"), false);
+        form().SetChecked(Command::PlainText, false);
         form().Session().State().IsPlainDocument = false;
         form().ApplyDocumentKind();
     }
@@ -186,7 +185,7 @@ TEST_F(SaveTest, SaveRecordsItsLineAndWritesMarkers)
     // With "Save Line Markers" off the side file is left alone.
     QFile::remove(path + QStringLiteral(".lm"));
     form().SaveLineMarkers1Click();
-    ASSERT_FALSE(form().IsChecked(QStringLiteral("SaveLineMarkers1")));
+    ASSERT_FALSE(Item(QStringLiteral("SaveLineMarkers1"))->isChecked());
     edit().SetModified(true);
     form().Save1Click();
     EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lm")));

@@ -85,7 +85,7 @@ TEST_F(SaveFaultTest, DocumentAndMarkersThatChangedUnderTheEditorStayWhole)
                        QStringLiteral("File could not be saved.\n%1: %2").arg(path, QLatin1String(c.reason)),
                        MsgButtons::Ok, MsgAnswer::Ok);
             }
-            form().Item(QStringLiteral("Save1"))->trigger();
+            Item(QStringLiteral("Save1"))->trigger();
             ::chmod(QFile::encodeName(folder.path()).constData(), 0700);
             EXPECT_EQ(ReadFile(old), markers ? QByteArray("1, old text\r\n") : QByteArray("old text\r\n"));
             EXPECT_EQ(Entries(folder.path()), before) << "no stray temporary file";

@@ -54,11 +54,11 @@ TEST_F(EditorTextsTest, MessagesAreTranslatedButTheLinesRecordedAreNot)
          [&] {
              fake.prompts.ExpectInput(M("Goto Line"), M("Please insert the line number:"), QStringLiteral("x"));
              Expect(MsgKind::Error, M("Invalid number."), MsgButtons::Ok, MsgAnswer::Ok);
-             form().RunHandler("GotoLine1Click");
+             form().RunHandler(&TMainForm::GotoLine1Click);
          },
          {}},
         {"print an empty document",
-         [&] { edit().Clear(); Info(M("There is nothing to print!")); form().RunHandler("Print1Click"); }, {"Print"}},
+         [&] { edit().Clear(); Info(M("There is nothing to print!")); form().RunHandler(&TMainForm::Print1Click); }, {"Print"}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);

@@ -71,15 +71,15 @@ TEST_F(FindReplaceTest, MatchCaseAndTheEndOfTheFile)
     // No wrap-around: F3 reports the end until the caret moves.
     SetDocument(QStringLiteral("one two one"));
     Find(QStringLiteral("one"));
-    form().RunHandler("FindAgainClick");
+    form().RunHandler(&TMainForm::FindAgainClick);
     EXPECT_EQ(edit().SelStart(), 8);
     for (int i = 0; i < 2; ++i) {
         ExpectInfo(QStringLiteral("Reached end of file!"));
-        form().RunHandler("FindAgainClick");
+        form().RunHandler(&TMainForm::FindAgainClick);
         fake.prompts.VerifyAllShown();
     }
     edit().SetSelStart(0);
-    form().RunHandler("FindAgainClick");
+    form().RunHandler(&TMainForm::FindAgainClick);
     EXPECT_EQ(edit().SelStart(), 0);
     EXPECT_EQ(edit().SelLength(), 3);
     EXPECT_EQ(Lines().count(QStringLiteral("Find one")), 5) << "every search from the find dialog records";
@@ -114,7 +114,7 @@ TEST_F(FindReplaceTest, OpeningPlacesTheDialogWithTheSelectionAsItsText)
     SetDocument(QStringLiteral("alpha beta"));
     edit().SetSelStart(6);
     edit().SetSelLength(4);
-    form().RunHandler("Replace1Click");
+    form().RunHandler(&TMainForm::Replace1Click);
     const TReplaceDialog& replace = ReplaceDialogOf(form());
     EXPECT_TRUE(replace.isVisible());
     EXPECT_FALSE(replace.isModal());
@@ -122,7 +122,7 @@ TEST_F(FindReplaceTest, OpeningPlacesTheDialogWithTheSelectionAsItsText)
     EXPECT_EQ(form().Search().Pos(), 0);
     const QRect main = form().frameGeometry();
     EXPECT_EQ(replace.pos(), QPoint(1280 / 4, SearchDialogTop(main.top(), main.height(), 213, 1024)));
-    form().RunHandler("Find1Click");
+    form().RunHandler(&TMainForm::Find1Click);
     ASSERT_TRUE(FindDialogOf(form()).isVisible());
     // Esc typed in the editor closes both.
     QTest::keyClick(&edit(), Qt::Key_Escape);
@@ -185,12 +185,12 @@ TEST_F(FindReplaceTest, ReplaceAllIsOneUndoStepAndKeepsLinesAndFormats)
     Press("ReplaceAll", QStringLiteral("cat"), QStringLiteral("big\\ndog"));
     EXPECT_EQ(edit().Text(), QStringLiteral("a big\r\ndog\r\nno\r\nbig\r\ndog, big\r\ndog\r\nend"));
     EXPECT_EQ(edit().SelStart(), 29) << "the caret ends after the last replacement";
-    form().RunHandler("Undo1Click");
+    form().RunHandler(&TMainForm::Undo1Click);
     EXPECT_EQ(edit().Text(), text);
     EXPECT_FALSE(edit().CanUndo());
 
     edit().Clear();
-    form().RunHandler("PlainTextClick");   // empty document: rich without asking
+    form().RunHandler(&TMainForm::PlainTextClick);   // empty document: rich without asking
     ASSERT_FALSE(edit().IsPlainText());
     edit().ReplaceSelection(QStringLiteral("cat "));
     edit().SetSelBold(true);
@@ -210,7 +210,7 @@ TEST_F(FindReplaceTest, GotoLine)
         if (invalid)
             fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("Invalid number."), MsgButtons::Ok,
                                        MsgAnswer::Ok);
-        form().RunHandler("GotoLine1Click");
+        form().RunHandler(&TMainForm::GotoLine1Click);
         return edit().SelStart();
     };
     EXPECT_EQ(answer(QStringLiteral("3")), 9);

@@ -26,7 +26,7 @@ protected:
     void GoRich()
     {
         ASSERT_EQ(edit().TextLength(), 0);
-        form().RunHandler("PlainTextClick");
+        form().RunHandler(&TMainForm::PlainTextClick);
         ASSERT_FALSE(edit().IsPlainText());
     }
     void Select(int start, int length)
@@ -96,16 +96,16 @@ TEST_F(FormattingTest, ToolbarFormatsTheSelectionAndRecords)
     GoRich();
     edit().SetText(QStringLiteral("abc def"));
     Select(0, 3);
-    form().RunHandler("BoldButtonClick");
+    form().RunHandler(&TMainForm::BoldButtonClick);
     EXPECT_TRUE(edit().SelAttributes().bold);
-    form().RunHandler("BoldButtonClick");
+    form().RunHandler(&TMainForm::BoldButtonClick);
     EXPECT_FALSE(edit().SelAttributes().bold);
     EXPECT_FALSE(form().Ui().BoldButton->isChecked());
     form().Ui().Groesse->setCurrentIndex(form().Ui().Groesse->findText(QStringLiteral("14")));
-    form().RunHandler("GroesseChange");
+    form().RunHandler(&TMainForm::GroesseChange);
     EXPECT_EQ(edit().SelAttributes().size, 14);
     form().Ui().Groesse->setCurrentIndex(-1);   // a number half typed: no size, no line
-    form().RunHandler("GroesseChange");
+    form().RunHandler(&TMainForm::GroesseChange);
     form().Ui().RightAlign->click();
     form().Ui().RightAlign->click();
     EXPECT_EQ(edit().ParaAlignment(), int(AlignRightCode));
@@ -151,12 +151,12 @@ TEST_F(FormattingTest, PlainTextSwitchInItsThreeCases)
     edit().SetModified(false);
     const QString question = QStringLiteral("Sure to loose all formattings?\nNo undo possible!");
     fake.prompts.ExpectMessage(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
-    form().RunHandler("PlainTextClick");
+    form().RunHandler(&TMainForm::PlainTextClick);
     EXPECT_FALSE(edit().IsPlainText());
     EXPECT_FALSE(edit().Modified());
 
     fake.prompts.ExpectMessage(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Ok);
-    form().RunHandler("PlainTextClick");
+    form().RunHandler(&TMainForm::PlainTextClick);
     EXPECT_TRUE(edit().IsPlainText());
     EXPECT_TRUE(edit().Modified());
     EXPECT_FALSE(edit().CanUndo());
@@ -165,7 +165,7 @@ TEST_F(FormattingTest, PlainTextSwitchInItsThreeCases)
     EXPECT_EQ(Panel(3).width, 27);
     EXPECT_EQ(Panel(4).width, 27);
 
-    form().RunHandler("PlainTextClick");
+    form().RunHandler(&TMainForm::PlainTextClick);
     edit().SetSelStart(2);
     EXPECT_EQ(edit().LeftIndent(), 0);
     EXPECT_FALSE(edit().ParaNumbered());
@@ -200,15 +200,15 @@ TEST_F(FormattingTest, UndoWhileRecordingAndPrinting)
 {
     form().RecordCommand(QStringLiteral("Copy"));
     form().Macro().PendingText = QStringLiteral("abc");
-    form().RunHandler("Undo1Click");
+    form().RunHandler(&TMainForm::Undo1Click);
     EXPECT_EQ(form().Macro().PendingText, QString());
     EXPECT_EQ(Lines(), QStringList{QStringLiteral("Copy")});
-    form().RunHandler("Undo1Click");
+    form().RunHandler(&TMainForm::Undo1Click);
     EXPECT_TRUE(Lines().isEmpty());
 
     fake.prompts.ExpectMessage(MsgKind::Information, QStringLiteral("There is nothing to print!"), MsgButtons::Ok,
                                MsgAnswer::Ok);
-    form().RunHandler("Print1Click");
+    form().RunHandler(&TMainForm::Print1Click);
     fake.prompts.VerifyAllShown();
 
     edit().SetText(QStringLiteral("Hello printed world\nsecond line"));
@@ -218,7 +218,7 @@ TEST_F(FormattingTest, UndoWhileRecordingAndPrinting)
         printer.setOutputFileName(pdf);
         return true;
     });
-    form().RunHandler("Print1Click");
+    form().RunHandler(&TMainForm::Print1Click);
     const QString text = PdfText(ReadFile(pdf)).remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_TRUE(text.contains(QStringLiteral("Helloprintedworldsecondline"))) << text.toStdString();
     EXPECT_EQ(form().Editing().Printer->docName(), form().Session().State().CurrentFile);

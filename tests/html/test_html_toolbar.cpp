@@ -82,7 +82,7 @@ protected:
     QToolButton* Button(const char* name) { return bar().findChild<QToolButton*>(QLatin1String(name)); }
     void ShowToolbar()
     {
-        form().Item(QStringLiteral("Toolbar2"))->trigger();
+        Item(QStringLiteral("Toolbar2"))->trigger();
         ASSERT_TRUE(bar().isVisible());
     }
     void ClickFace(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton, {}, QPoint(6, 11)); }
@@ -179,7 +179,7 @@ TEST_F(HtmlToolbarTest, ARememberedPlaceOffTheDesktopPutsItBesideTheMainWindow)
     EXPECT_FALSE(bar().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(bar().windowType(), Qt::Tool);
     EXPECT_EQ(bar().parentWidget(), &form());
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("Toolbar2")) && form().IsChecked(QStringLiteral("Toolbar3")));
+    EXPECT_TRUE(Item(QStringLiteral("Toolbar2"))->isChecked() && Item(QStringLiteral("Toolbar3"))->isChecked());
 }
 
 TEST_F(HtmlToolbarTest, ClosingClearsTheCheckMarksClosingTheMainWindowKeepsThem)
@@ -189,14 +189,14 @@ TEST_F(HtmlToolbarTest, ClosingClearsTheCheckMarksClosingTheMainWindowKeepsThem)
     bar().move(300, 400);
     bar().close();   // its close box
     EXPECT_FALSE(bar().isVisible());
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("Toolbar2")) || form().IsChecked(QStringLiteral("Toolbar3")));
+    EXPECT_FALSE(Item(QStringLiteral("Toolbar2"))->isChecked() || Item(QStringLiteral("Toolbar3"))->isChecked());
     EXPECT_EQ(QPoint(bar().SavedLeft, bar().SavedTop), QPoint(300, 400));
 
-    form().Item(QStringLiteral("Toolbar3"))->trigger();   // from the context menu
+    Item(QStringLiteral("Toolbar3"))->trigger();   // from the context menu
     EXPECT_EQ(bar().pos(), QPoint(300, 400));
     bar().move(320, 410);
     form().close();
-    EXPECT_TRUE(form().IsChecked(QStringLiteral("Toolbar2")) && form().IsChecked(QStringLiteral("Toolbar3")));
+    EXPECT_TRUE(Item(QStringLiteral("Toolbar2"))->isChecked() && Item(QStringLiteral("Toolbar3"))->isChecked());
     EXPECT_EQ(QPoint(bar().SavedLeft, bar().SavedTop), QPoint(320, 410));
 }
 

@@ -64,7 +64,7 @@ protected:
         form().setGeometry(40, 60, 600, 400);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
         ASSERT_NE(ActivateForTyping(), nullptr);
-        form().Item(QStringLiteral("Toolbar2"))->trigger();
+        Item(QStringLiteral("Toolbar2"))->trigger();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return bar().frameGeometry() != bar().geometry(); }, 5000));
     }
@@ -147,7 +147,7 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
     QFile::setPermissions(tidy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     form().Startup().TidyLocation = TempPath(QStringLiteral("tidy/"));
     edit().SetText(QStringLiteral("<p>x"));
-    form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
+    Item(QStringLiteral("SyntaxCheck1"))->trigger();
     TTidyErrors& errors = *windows.tidyErrors;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.IsRunning() && errors.ErrorList->count() == 3; }, 10000));
 

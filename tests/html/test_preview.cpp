@@ -12,7 +12,7 @@ namespace {
 
 class PreviewTest : public MainFormTest {
 protected:
-    void Click(const char* item) { form().Item(QLatin1String(item))->trigger(); }
+    void Click(const char* item) { Item(QLatin1String(item))->trigger(); }
     void Type(const QString& text) { QTest::keyClicks(edit().viewport(), text); }
     QStringList& Opened() { return fake.shell.opened; }
 };
@@ -106,8 +106,8 @@ TEST_F(PreviewTest, SpecialCharacterOptionMovesBothCheckMarks)
     CreateAndShow();
     for (const bool on : {true, false}) {
         Click(on ? "Replacespecialcharacters1" : "ReplaceSpecialCharacters");
-        EXPECT_EQ(form().IsChecked(QStringLiteral("ReplaceSpecialCharacters")), on);
-        EXPECT_EQ(form().IsChecked(QStringLiteral("Replacespecialcharacters1")), on);
+        EXPECT_EQ(Item(QStringLiteral("ReplaceSpecialCharacters"))->isChecked(), on);
+        EXPECT_EQ(Item(QStringLiteral("Replacespecialcharacters1"))->isChecked(), on);
     }
 }
 

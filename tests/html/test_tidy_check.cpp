@@ -35,7 +35,7 @@ protected:
     // Starts a check and leaves Tidy running.
     void Start()
     {
-        form().Item(QStringLiteral("SyntaxCheck1"))->trigger();
+        Item(QStringLiteral("SyntaxCheck1"))->trigger();
         QApplication::processEvents();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
@@ -143,8 +143,8 @@ TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
     const QString prompt = QStringLiteral("Please enter your preferred options (e.g. -ascii -asxml)");
     fake.prompts.ExpectInput(QStringLiteral("Tidy Options"), prompt, options);
     fake.prompts.ExpectInput(QStringLiteral("Tidy Options"), prompt, std::nullopt);
-    form().Item(QStringLiteral("TidyOptions1"))->trigger();
-    form().Item(QStringLiteral("TidyOptions2"))->trigger();
+    Item(QStringLiteral("TidyOptions1"))->trigger();
+    Item(QStringLiteral("TidyOptions2"))->trigger();
     EXPECT_EQ(fake.prompts.lastInputPreset, options);
 
     const QString text = QStringLiteral("<p>caf\u00e9</p>");

@@ -91,7 +91,7 @@ TEST_F(MacroLibraryTest, NewFolderCreatesOnceThenFailsAndTogglesTheLibrary)
     Start();
     ShowLibrary();
     Select(form().Ui().TreeRoot);
-    form().Item(QStringLiteral("NewFolder1"))->trigger();
+    Item(QStringLiteral("NewFolder1"))->trigger();
     EXPECT_TRUE(QFileInfo(lib + QStringLiteral("Macrofolder.macro")).isDir());
     EXPECT_EQ(tree().currentItem()->text(0), QStringLiteral("Macrofolder"));
     EXPECT_FALSE(tree().isVisible()) << "shown before, so hidden now";
@@ -100,7 +100,7 @@ TEST_F(MacroLibraryTest, NewFolderCreatesOnceThenFailsAndTogglesTheLibrary)
     ShowLibrary();
     Select(form().Ui().TreeRoot);
     Expect(MsgKind::Error, QStringLiteral("Folder could not be created!"), MsgButtons::Ok, MsgAnswer::Ok);
-    form().Item(QStringLiteral("NewFolder1"))->trigger();
+    Item(QStringLiteral("NewFolder1"))->trigger();
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  Macrofolder/")}));
     EXPECT_TRUE(tree().isVisible());
 }
@@ -162,7 +162,7 @@ TEST_F(MacroLibraryTest, DeleteKeyMovesToTheTrashAndEmptiesTheField)
     Make(QStringLiteral("Greeting.macro"));
     Make(QStringLiteral("Stay.macro"));
     Start();
-    form().Item(QStringLiteral("Delete4"))->setEnabled(true);
+    Item(QStringLiteral("Delete4"))->setEnabled(true);
     QTest::keyClicks(form().Ui().MakroFeld, QStringLiteral("greeting"));
     ShowLibrary();
     Select(Node({QStringLiteral("Greeting")}));
@@ -188,11 +188,11 @@ TEST_F(MacroLibraryTest, SortOffAndOnKeepsEveryEntryOnce)
         Make(QString::fromUtf8(name));
     Start();
     const QStringList sorted = Shape();
-    form().Item(QStringLiteral("SortMacros1"))->trigger();
-    EXPECT_FALSE(form().IsChecked(QStringLiteral("SortMacros")));
+    Item(QStringLiteral("SortMacros1"))->trigger();
+    EXPECT_FALSE(Item(QStringLiteral("SortMacros"))->isChecked());
     QStringList unsorted = Shape();
     EXPECT_EQ(unsorted.size(), sorted.size());
-    form().Item(QStringLiteral("SortMacros1"))->trigger();
+    Item(QStringLiteral("SortMacros1"))->trigger();
     EXPECT_EQ(Shape(), sorted);
 }
 
@@ -213,15 +213,15 @@ TEST_F(MacroLibraryTest, PickByDoubleClickOrEnterAndLeaveByEscape)
     EXPECT_FALSE(tree().isVisible());
     EXPECT_FALSE(form().Ui().MakroButton->isChecked());
     EXPECT_EQ(form().Ui().MakroFeld->text(), QStringLiteral("Hello"));
-    EXPECT_FALSE(form().Item(QStringLiteral("NewFolder1"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("NewFolder1"))->isEnabled());
 
     form().Ui().MakroFeld->clear();
     ShowLibrary();
-    EXPECT_FALSE(form().Item(QStringLiteral("MacroDirectory1"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("MacroDirectory1"))->isEnabled());
     QTest::keyClick(&tree(), Qt::Key_Escape);
     EXPECT_FALSE(tree().isVisible());
     EXPECT_TRUE(form().Ui().MakroFeld->text().isEmpty());
-    EXPECT_TRUE(form().Item(QStringLiteral("MacroDirectory1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("MacroDirectory1"))->isEnabled());
 }
 
 TEST_F(MacroLibraryTest, MacroDirectoryReloadsAndRestoresThePointer)
@@ -231,10 +231,10 @@ TEST_F(MacroLibraryTest, MacroDirectoryReloadsAndRestoresThePointer)
     const QString other = dir.filePath(QStringLiteral("other"));
     QDir().mkpath(other + QStringLiteral("/In.macro"));
     fake.prompts.ExpectFolder(QString());
-    form().Item(QStringLiteral("MacroDirectory1"))->trigger();
+    Item(QStringLiteral("MacroDirectory1"))->trigger();
     EXPECT_EQ(form().Startup().MacroDir, lib);
     fake.prompts.ExpectFolder(other);
-    form().Item(QStringLiteral("MacroDirectory1"))->trigger();
+    Item(QStringLiteral("MacroDirectory1"))->trigger();
     EXPECT_EQ(form().Startup().MacroDir, other + QLatin1Char('/'));
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  In/")}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -254,7 +254,7 @@ TEST_F(MacroLibraryTest, SaveAsMacroIntoALibraryFolderAddsOneNode)
         if (i == 1)
             Expect(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel,
                    MsgAnswer::Ok);
-        form().Item(QStringLiteral("SaveAs1"))->trigger();
+        Item(QStringLiteral("SaveAs1"))->trigger();
     }
     EXPECT_TRUE(QFile::exists(lib + QStringLiteral("Web.macro/new.macro")));
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  Web/"), QStringLiteral("    new")}));

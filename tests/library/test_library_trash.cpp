@@ -142,7 +142,7 @@ TEST_F(MacroLibraryTest, DeleteTellsWhenThereIsNoTrash)
 {
     Make(QStringLiteral("Stay.macro"));
     Start();
-    form().Item(QStringLiteral("Delete4"))->setEnabled(true);
+    Item(QStringLiteral("Delete4"))->setEnabled(true);
     const QString blocker = WriteFile(QStringLiteral("not-a-folder"), "x");
     EnvironmentScope env;
     env.Set("XDG_DATA_HOME", &blocker);

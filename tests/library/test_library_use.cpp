@@ -71,14 +71,14 @@ TEST_F(MacroLibraryTest, NewFolderWorksAgainWheneverTheLibraryIsShown)
             ShowLibrary();
             way.leave();
             ASSERT_FALSE(tree().isVisible());
-            ASSERT_FALSE(form().Item(QStringLiteral("NewFolder1"))->isEnabled());
+            ASSERT_FALSE(Item(QStringLiteral("NewFolder1"))->isEnabled());
             if (byMenu)
                 QTest::keyClick(&form(), Qt::Key_B, Qt::ControlModifier);
             else
                 QTest::mouseClick(form().Ui().MakroButton, Qt::LeftButton);
             ASSERT_TRUE(tree().isVisible());
-            EXPECT_TRUE(form().Item(QStringLiteral("NewFolder1"))->isEnabled());
-            EXPECT_TRUE(form().Item(QStringLiteral("NewFolder"))->isEnabled());
+            EXPECT_TRUE(Item(QStringLiteral("NewFolder1"))->isEnabled());
+            EXPECT_TRUE(Item(QStringLiteral("NewFolder"))->isEnabled());
 
             // Ctrl+N makes a folder (and hides the library, as New Folder does).
             Select(form().Ui().TreeRoot);
@@ -119,7 +119,7 @@ TEST_F(MacroLibraryTest, SaveAsAMacroAddsOneNodeWhereverTheExtensionCameFrom)
             if (i == 1)
                 Expect(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel,
                        MsgAnswer::Ok);
-            form().Item(QStringLiteral("SaveAs1"))->trigger();
+            Item(QStringLiteral("SaveAs1"))->trigger();
             fake.prompts.VerifyAllShown();
         }
     }

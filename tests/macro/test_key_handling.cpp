@@ -98,8 +98,8 @@ TEST_F(KeyHandlingTest, KeysChangeTheDocumentAndAreRecorded)
     for (const auto& [options, before, keys, after, file] : cases) {
         QApplication::clipboard()->setText(QString::fromUtf8(keys).contains("Paste") ? "zz" : "");
         const QString o = QString::fromUtf8(options), b = QString::fromUtf8(before);
-        form().SetChecked(QStringLiteral("AutoTab"), o.contains('a'));
-        form().SetChecked(QStringLiteral("ReplaceSpecialCharacters"), o.contains('e'));
+        form().SetChecked(Command::AutoTab, o.contains('a'));
+        form().SetChecked(Command::ReplaceSpecialCharacters, o.contains('e'));
         edit().SetPlainTextMode(!o.contains('r'));
         edit().SetText(QString(b).remove(QRegularExpression(QStringLiteral("[|\\[\\]]"))));
         const int at = int(b.indexOf(QRegularExpression(QStringLiteral("[|\\[]"))));
@@ -146,7 +146,7 @@ TEST_F(KeyHandlingTest, BlockIndentIsOneUndoStepAndKeepsTheLinesSelected)
 TEST_F(KeyHandlingTest, EnterShiftsMarkersFromTheLineBeforeTheCaret)
 {
     for (const auto& [autoTab, after] : {std::pair{false, std::vector<int>{2, 4, 5}}, {true, {2, 3, 5}}}) {
-        form().SetChecked(QStringLiteral("AutoTab"), autoTab);
+        form().SetChecked(Command::AutoTab, autoTab);
         edit().SetText(QStringLiteral("l0\nl1\nl2\nl3\nl4\nl5"));
         edit().SetSelStart(14);   // the end of line 4
         form().Ui().CheckList->ClearMarkers();

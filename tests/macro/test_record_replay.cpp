@@ -81,7 +81,7 @@ protected:
             else if (QAbstractButton* button = Button(t))
                 QTest::mouseClick(button, Qt::LeftButton);
             else if (t.startsWith(QLatin1Char('#')))
-                form().Item(t.mid(1))->trigger();
+                Item(t.mid(1))->trigger();
             else if (t.startsWith(QLatin1String("Size ")))
                 Choose(form().Ui().Groesse, t.mid(5));
             else if (t == QLatin1String("Font"))
@@ -89,7 +89,7 @@ protected:
             else if (t.startsWith(QLatin1String("Open "))) {
                 const QString path = TempPath(t.mid(5));
                 fake.prompts.ExpectOpenDialog([path](FileDialogState& s) { s.fileName = path; return true; });
-                form().Item(QStringLiteral("Open2"))->trigger();
+                Item(QStringLiteral("Open2"))->trigger();
             } else
                 Search(t);
         }
@@ -108,12 +108,12 @@ protected:
     void Prepare(const Row& row)
     {
         for (const char* option : {"AutoTab", "CenterOnScreen", "RememberPos", "AlwaysStayOnTop"})
-            if (form().IsChecked(QString::fromUtf8(option)))
-                form().Item(QString::fromUtf8(option))->trigger();
+            if (Item(QString::fromUtf8(option))->isChecked())
+                Item(QString::fromUtf8(option))->trigger();
         edit().SetText(QString());
         if (form().Session().State().IsPlainDocument == row.rich)
             form().PlainTextClick();   // no question while the text is empty
-        if (form().Session().State().IsPlainDocument && !form().IsChecked(QStringLiteral("WordWrap")))
+        if (form().Session().State().IsPlainDocument && !Item(QStringLiteral("WordWrap"))->isChecked())
             form().WordWrapClick();
         const QString b = QString::fromUtf8(row.before);
         edit().SetText(QString(b).remove(QRegularExpression(QStringLiteral("[|\\[\\]]"))));
@@ -136,7 +136,7 @@ protected:
         if (!file_.isEmpty())
             state << (QFile::exists(file_) ? QString::fromUtf8(ReadFile(file_)) : QStringLiteral("(no file)"));
         for (const char* option : kOptions)
-            state << QString::fromUtf8(option) + (form().IsChecked(QString::fromUtf8(option)) ? "+" : "-");
+            state << QString::fromUtf8(option) + (Item(QString::fromUtf8(option))->isChecked() ? "+" : "-");
         for (int i = 0; !form().Session().State().IsPlainDocument && i < edit().TextLength(); ++i) {
             edit().SetSelStart(i);
             edit().SetSelLength(1);

@@ -139,7 +139,7 @@ void RunMacroTest::RunCase(const QString& name)
         else if (it.key() == QLatin1String("underline"))
             EXPECT_EQ(edit().SelAttributes().underline, v == QLatin1String("1"));
         else if (it.key() == QLatin1String("autotab"))
-            EXPECT_EQ(form().IsChecked(QStringLiteral("AutoTab")), v == QLatin1String("1"));
+            EXPECT_EQ(Item(QStringLiteral("AutoTab"))->isChecked(), v == QLatin1String("1"));
         else if (it.key() == QLatin1String("plain"))
             EXPECT_EQ(form().Session().State().IsPlainDocument, v == QLatin1String("1"));
         else if (it.key() == QLatin1String("visible"))
@@ -335,7 +335,7 @@ TEST_F(RunMacroTest, TheMenuBarsStopItemEndsARunAndNoOtherItemIsPicked)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.item) + (c.byKey ? " by Enter" : " by a click"));
         edit().SetText(QString());
-        QAction* item = form().Item(QString::fromUtf8(c.item));
+        QAction* item = Item(QString::fromUtf8(c.item));
         QMenu* menu = nullptr;
         for (QAction* top : form().menuBar()->actions())
             if (top->menu() && top->menu()->actions().contains(item))
@@ -363,7 +363,7 @@ TEST_F(RunMacroTest, TheMenuBarsStopItemEndsARunAndNoOtherItemIsPicked)
         fake.prompts.VerifyAllShown();
         // Select All picked in the run would have let "c" replace the text.
         EXPECT_EQ(Document(), c.stops ? QStringLiteral("ab") : QStringLiteral("abcd"));
-        EXPECT_FALSE(form().Item(QStringLiteral("Stop2"))->isEnabled()) << "enabled for the run only";
+        EXPECT_FALSE(Item(QStringLiteral("Stop2"))->isEnabled()) << "enabled for the run only";
         menu->close();
     }
 }
@@ -377,7 +377,7 @@ TEST_F(RunMacroTest, InputToACommandsBoxGetsThroughAlsoByItsSystemWindow)
     ASSERT_EQ(QApplication::activeModalWidget(), &box);
     QWidget* ok = box.button(QMessageBox::Ok);
     const QPoint onOk = ok->mapTo(&box, ok->rect().center());
-    QAction* find = form().Item(QStringLiteral("Find1"));
+    QAction* find = Item(QStringLiteral("Find1"));
     struct Case {
         const char* what;
         QObject* to;

@@ -30,13 +30,13 @@ protected:
         EXPECT_EQ(form().Ui().RunButton->toolTip(), QString::fromUtf8(c.runHint));
         EXPECT_EQ(form().Ui().MakroButton->isEnabled(), c.browserEnabled);
         for (const char* name : {"Macrobrowser1", "Macrobrowser2"})
-            EXPECT_EQ(form().Item(QString::fromUtf8(name))->isEnabled(), c.browserEnabled) << name;
+            EXPECT_EQ(Item(QString::fromUtf8(name))->isEnabled(), c.browserEnabled) << name;
         const std::pair<const char*, bool> items[] = {
             {"Record1", c.recordItems}, {"Record2", c.recordItems}, {"Run1", c.runItems},
             {"Run2", c.runItems},       {"Stop1", c.stopItems},     {"Stop2", c.stopItems},
             {"Delete2", c.deleteItems}, {"Delete4", c.deleteItems}};
         for (const auto& [name, on] : items)
-            EXPECT_EQ(form().Item(QString::fromUtf8(name))->isEnabled(), on) << name;
+            EXPECT_EQ(Item(QString::fromUtf8(name))->isEnabled(), on) << name;
     }
 };
 
@@ -54,10 +54,10 @@ TEST_F(RunStopTest, FieldPicksTheFirstMacroOfItsNameInTreeOrder)
     EXPECT_EQ(form().Ui().MakroFeld->toolTip(), QStringLiteral("hELLO"));
     EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
     EXPECT_EQ(tree().currentItem(), Node({QStringLiteral("Web"), QStringLiteral("Hello")}));
-    EXPECT_TRUE(form().Item(QStringLiteral("Run1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("Run1"))->isEnabled());
     Type(QStringLiteral("x"));
     EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("record"));
-    EXPECT_FALSE(form().Item(QStringLiteral("Run2"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("Run2"))->isEnabled());
     ClearField();
     Type(QStringLiteral("greet"));
     EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("record")) << "a folder is no macro";
@@ -88,7 +88,7 @@ TEST_F(RunStopTest, ButtonRecordsThenStopsWritesAndTurnsToRun)
     EXPECT_TRUE(form().Macro().IsRecording);
     EXPECT_NE(Node({QStringLiteral("Greeting")}), nullptr) << "the node comes with the start";
     EXPECT_FALSE(QFile::exists(lib + QStringLiteral("Greeting.macro"))) << "the file with the stop";
-    form().Item(QStringLiteral("SelectAll2"))->trigger();
+    Item(QStringLiteral("SelectAll2"))->trigger();
     ClickRun();
     EXPECT_FALSE(form().Macro().IsRecording);
     EXPECT_EQ(ReadFile(lib + QStringLiteral("Greeting.macro")), QByteArray("SelectAll\r\n"));
@@ -104,15 +104,15 @@ TEST_F(RunStopTest, OverwriteQuestionsAndWhereARecordingGoes)
     Type(QStringLiteral("old"));
     const QString question = QStringLiteral("Overwrite \"") + lib + QStringLiteral("Old.macro\"?");
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
-    form().Item(QStringLiteral("Record2"))->trigger();
+    Item(QStringLiteral("Record2"))->trigger();
     EXPECT_FALSE(form().Macro().IsRecording);
     EXPECT_FALSE(form().Ui().RunButton->isChecked());
     EXPECT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
 
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Ok);
-    form().Item(QStringLiteral("Record2"))->trigger();
+    Item(QStringLiteral("Record2"))->trigger();
     EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Old.macro"));
-    form().Item(QStringLiteral("Stop2"))->trigger();
+    Item(QStringLiteral("Stop2"))->trigger();
     EXPECT_EQ(ReadFile(lib + QStringLiteral("Old.macro")), QByteArray());
 
     // A folder of the name takes the recording inside, under the same name.
@@ -125,10 +125,10 @@ TEST_F(RunStopTest, OverwriteQuestionsAndWhereARecordingGoes)
 
     // An empty field records "Unnamed Macro"; a name cannot leave the folder.
     ClearField();
-    form().Item(QStringLiteral("Record1"))->trigger();
+    Item(QStringLiteral("Record1"))->trigger();
     EXPECT_EQ(form().Ui().MakroFeld->text(), QStringLiteral("Unnamed Macro"));
     EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Unnamed Macro.macro"));
-    form().Item(QStringLiteral("Stop1"))->trigger();
+    Item(QStringLiteral("Stop1"))->trigger();
     ClearField();
     Type(QStringLiteral("../evil"));
     ClickRun();
@@ -146,7 +146,7 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     Type(QStringLiteral("Later"));
     ClickRun();
     EXPECT_EQ(form().Macro().MacroFile, lib + QStringLiteral("Web.macro/Later.macro"));
-    form().Item(QStringLiteral("SelectAll2"))->trigger();
+    Item(QStringLiteral("SelectAll2"))->trigger();
     const QString file = lib + QStringLiteral("Web.macro/Later.macro");
     ASSERT_TRUE(QDir(lib + QStringLiteral("Web.macro")).removeRecursively());
     const QString error = QStringLiteral("Cannot write file \"%1\". %2").arg(file, qt_error_string(ENOENT));
@@ -154,7 +154,7 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     ClickRun();
     EXPECT_TRUE(form().Macro().IsRecording);
     Check({true, "record", false, false, false, true, false}, __LINE__);
-    form().Item(QStringLiteral("Copy2"))->trigger();
+    Item(QStringLiteral("Copy2"))->trigger();
 
     // Closing tries once more; No keeps the window and the recording.
     Expect(MsgKind::Error, error + QStringLiteral("\n\nClose anyway? The recording will be lost."),
@@ -190,12 +190,12 @@ TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
         s.fileName = other;
         return true;
     });
-    form().Item(QStringLiteral("Open2"))->trigger();
+    Item(QStringLiteral("Open2"))->trigger();
     // Ctrl+M twice: two whole runs, one after the other.
-    form().Item(QStringLiteral("Run2"))->trigger();
-    form().Item(QStringLiteral("Run2"))->trigger();
+    Item(QStringLiteral("Run2"))->trigger();
+    Item(QStringLiteral("Run2"))->trigger();
     EXPECT_EQ(edit().Text(), QStringLiteral("ab\t\r\nC:\\xab\t\r\nC:\\xend\r\n"));
-    form().Item(QStringLiteral("Save2"))->trigger();
+    Item(QStringLiteral("Save2"))->trigger();
     EXPECT_EQ(ReadFile(other), QByteArray("ab\t\nC:\\xab\t\nC:\\xend\n"));
 }
 
@@ -207,10 +207,10 @@ TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
     WriteFile(QStringLiteral("lib/Unnamed Macro.macro"), "Insert a\r\nbogus\r\n");
     const QString question = QStringLiteral("Overwrite \"Unnamed Macro.macro\"?");
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
-    form().Item(QStringLiteral("Record2"))->trigger();
+    Item(QStringLiteral("Record2"))->trigger();
     Check({false, "record", true, true, true, false, true}, __LINE__);
     Expect(MsgKind::Confirmation, question, MsgButtons::OkCancel, MsgAnswer::Cancel);
-    form().Item(QStringLiteral("Run2"))->trigger();   // Ctrl+M: records, as the button would
+    Item(QStringLiteral("Run2"))->trigger();   // Ctrl+M: records, as the button would
 
     // While a box of the run is up, Ctrl+M starts nothing.
     form().Startup().MacroDir = lib;
@@ -219,7 +219,7 @@ TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
     Type(QStringLiteral("unnamed macro"));
     ASSERT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
     Expect(MsgKind::Error, QStringLiteral("Error in line 2.\nunknown command \"bogus\""), MsgButtons::Ok, MsgAnswer::Ok);
-    fake.prompts.WhileShown([this] { form().Item(QStringLiteral("Run2"))->trigger(); });
-    form().Item(QStringLiteral("Run2"))->trigger();
+    fake.prompts.WhileShown([this] { Item(QStringLiteral("Run2"))->trigger(); });
+    Item(QStringLiteral("Run2"))->trigger();
     EXPECT_EQ(edit().Text(), QStringLiteral("a"));
 }

@@ -39,15 +39,15 @@ protected:
 TEST_F(MarkerCommandsTest, ToggleNeedsTheVisibleSidebar)
 {
     OpenLines(10);
-    EXPECT_FALSE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
-    form().Item(QStringLiteral("MarkLine1"))->trigger();
+    EXPECT_FALSE(Item(QStringLiteral("MarkLine1"))->isEnabled());
+    Item(QStringLiteral("MarkLine1"))->trigger();
     EXPECT_TRUE(list().MarkerLabels.isEmpty()) << "disabled while hidden";
 
     form().ShowLineMarkers1Click();
     EXPECT_TRUE(list().isVisible());
     EXPECT_TRUE(form().Ui().Splitter1->isVisible());
-    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine1"))->isEnabled());
-    EXPECT_TRUE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("MarkLine1"))->isEnabled());
+    EXPECT_TRUE(Item(QStringLiteral("MarkLine2"))->isEnabled());
     // The splitter stands directly left of the sidebar.
     QApplication::processEvents();
     // (Qt widens a thin handle's hit area by a pixel on each side.)
@@ -55,15 +55,15 @@ TEST_F(MarkerCommandsTest, ToggleNeedsTheVisibleSidebar)
     EXPECT_LT(edit().geometry().right(), list().geometry().left());
 
     edit().SetSelStart(edit().LineIndex(3) + 2);
-    form().Item(QStringLiteral("MarkLine1"))->trigger();
+    Item(QStringLiteral("MarkLine1"))->trigger();
     ASSERT_EQ(list().MarkerLabels, QStringList{QStringLiteral("4, line 4")});
     EXPECT_EQ(list().MarkerLines.GetItem(0), 3);
-    form().Item(QStringLiteral("MarkLine2"))->trigger();
+    Item(QStringLiteral("MarkLine2"))->trigger();
     EXPECT_TRUE(list().MarkerLabels.isEmpty()) << "F4 again on the same line removes it";
 
     form().ShowLineMarkers1Click();
     EXPECT_FALSE(list().isVisible());
-    EXPECT_FALSE(form().Item(QStringLiteral("MarkLine2"))->isEnabled());
+    EXPECT_FALSE(Item(QStringLiteral("MarkLine2"))->isEnabled());
 }
 
 TEST_F(MarkerCommandsTest, UncheckingRemovesTheSelectedMarker)

@@ -125,7 +125,7 @@ TEST_F(RealPromptsTest, FontDialogShowsFamiliesAndSizesThatTheUserChooses)
     });
     // Options > Font ... with the mouse.
     QMenuBar* bar = form().menuBar();
-    QAction* font = form().Item(QStringLiteral("Font2"));
+    QAction* font = Item(QStringLiteral("Font2"));
     ASSERT_NE(font, nullptr);
     auto* options = bar->findChild<QMenu*>(QStringLiteral("OptionsMenu"));
     ASSERT_NE(options, nullptr);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/MainFormFixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -25,6 +26,14 @@ void MainFormTest::TearDown()
     }
     windows = ProgramWindows();
     fake.prompts.VerifyAllShown();
+}
+
+QAction* MainFormTest::Item(QAnyStringView name)
+{
+    auto* item = form().findChild<QAction*>(name.toString(), Qt::FindDirectChildrenOnly);
+    if (!item)
+        ADD_FAILURE() << "no menu item " << name.toString().toStdString();
+    return item;
 }
 
 QString MainFormTest::WriteFile(const QString& name, const QByteArray& bytes) const

@@ -6,6 +6,7 @@
 #include "editor/RichEdit.h"
 #include "tests/support/FakePlatform.h"
 
+#include <QAnyStringView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,6 +23,9 @@ protected:
 
     TMainForm& form() { return *windows.main; }
     TRichEdit& edit() { return *windows.main->Ui().RichEdit; }
+    // A menu item by its object name, as the user's scripts find it; a
+    // name the window lacks fails the test.
+    QAction* Item(QAnyStringView name);
     QString TempPath(const QString& name) const { return dir.filePath(name); }
     // Writes bytes to a file in the test folder and gives its path.
     QString WriteFile(const QString& name, const QByteArray& bytes) const;
