@@ -100,7 +100,7 @@ inline qint64 Best(int runs, const std::function<void()>& work)
 // A benchmark's start: the offscreen platform unless one is chosen, the
 // application, and the benchmarks run with the number given as the first
 // argument (the number of runs, 3 by default). Benchmarks that return an
-// int give the exit status; a failed set-up returns 1.
+// int give the program's exit status.
 template <class Benchmarks>
 int Main(int argc, char** argv, Benchmarks&& benchmarks, int byDefault = 3)
 {
