@@ -8,9 +8,7 @@
 #include "macro/BatchRun.h"
 #include "macro/MacroFile.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -20,20 +18,13 @@ namespace {
 void WriteFiles(const QStringList& files, const QByteArray& bytes)
 {
     for (const QString& file : files) {
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        if (!bench::WriteFile(file, bytes))
             std::printf("could not write %s\n", qPrintable(file));
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+void Run(int runs)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 2;
     constexpr int kFiles = 1000;
 
     QTemporaryDir dir;
@@ -77,5 +68,11 @@ int main(int argc, char** argv)
     std::printf("10-line macro over %d files of 10 KB: batch run %.1f ms, open and save alone %.1f ms: "
                 "ratio %.2f (target <= 2.00)\n",
                 kFiles, batch / 1e6, document / 1e6, double(batch) / double(document));
-    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::Main(argc, argv, Run, 2);
 }

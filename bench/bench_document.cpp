@@ -12,7 +12,6 @@
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSaveFile>
@@ -48,22 +47,14 @@ qint64 KeystrokeCost(TMainForm& form, int keys)
     return t.nsecsElapsed() / keys;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int runs)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString big = dir.filePath(QStringLiteral("big.txt"));
     const QString small = dir.filePath(QStringLiteral("small.txt"));
     const QByteArray bigBytes = MakeText(25 * 1024 * 1024);
-    for (const auto& [path, bytes] : {std::pair{big, bigBytes}, std::pair{small, MakeText(25 * 1024)}}) {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            return 1;
-    }
+    if (!bench::WriteFile(big, bigBytes) || !bench::WriteFile(small, MakeText(25 * 1024)))
+        return 1;
 
     QtPrompts prompts;
     QtShell shell;
@@ -76,7 +67,6 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     TMainForm& form = *windows.main;
 
-    const int runs = 3;
     const qint64 qtOpen = Best(runs, [&] {
         QFile f(big);
         f.open(QIODevice::ReadOnly);
@@ -139,4 +129,11 @@ int main(int argc, char** argv)
                 smallKey / 1e3, double(bigKey) / double(smallKey));
     form.Ui().RichEdit->SetModified(false);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::Main(argc, argv, Run);
 }

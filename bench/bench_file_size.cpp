@@ -5,9 +5,6 @@
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QPlainTextDocumentLayout>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -18,22 +15,15 @@ namespace {
 
 using bench::Best;
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.txt"));
     QByteArray bytes;
     for (int i = 0; bytes.size() < 25 * 1024 * 1024; ++i)
         bytes += "Zeile " + QByteArray::number(i) + ": gr\xC3\xBC\xC3\x9F\xC3\xA9 \xE2\x82\xAC the lazy dog\n";
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+    if (!bench::WriteFile(path, bytes))
         return 1;
-    f.close();
 
     TRichEdit edit;
     edit.LoadFromFile(path);
@@ -53,4 +43,11 @@ int main(int argc, char** argv)
     std::printf("file size of 25 MB: %.0f ms, toPlainText().toUtf8() %.0f ms, ratio %.2f (target <= 1.00)\n",
                 ours / 1e6, qt / 1e6, double(ours) / double(qt));
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::Main(argc, argv, Run);
 }

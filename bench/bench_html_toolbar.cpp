@@ -11,8 +11,6 @@
 #include "html/HtmlToolbar.h"
 #include "platform/Shell.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -24,15 +22,10 @@ public:
     bool RecycleFile(const QString&) override { return false; }
     int opened = 0;
 };
-} // namespace
 
-int main(int argc, char** argv)
+int Run(int runs)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir dir;
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     const QString text = bench::Document(20 << 20);
     const int from = int(text.size() / 2);
     const int length = 1 << 20;
@@ -72,8 +65,7 @@ int main(int argc, char** argv)
     const qint64 preview = bench::Best(runs, [&] { form.TestDocument2Click(); });
     const QByteArray bytes = text.toUtf8();
     const qint64 write = bench::Best(runs, [&] {
-        QFile f(dir.filePath(QStringLiteral("plain.html")));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        if (!bench::WriteFile(dir.filePath(QStringLiteral("plain.html")), bytes))
             std::exit(1);
     });
     if (shell.opened != runs || !prompts.last.isEmpty())
@@ -82,4 +74,11 @@ int main(int argc, char** argv)
                 double(preview) / double(write));
     edit.SetModified(false);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::Main(argc, argv, Run);
 }

@@ -114,8 +114,5 @@ void FieldBench(int runs)
 
 int main(int argc, char** argv)
 {
-    return bench::Main(argc, argv, [](int runs) {
-        LoadBench(runs);
-        FieldBench(runs);
-    });
+    return bench::Main(argc, argv, {LoadBench, FieldBench});
 }

@@ -7,7 +7,6 @@
 #include "editor/RichEdit.h"
 
 #include <QAbstractScrollArea>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -18,15 +17,8 @@ void Run(int runs)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.txt"));
-    QByteArray bytes;
-    bytes.reserve(25 * 1024 * 1024 + 200);
-    for (int i = 0; bytes.size() < 25 * 1024 * 1024; ++i)
-        bytes += "Line " + QByteArray::number(i) + ": the quick brown fox jumps over the lazy dog, <p>&amp; more</p>\r\n";
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            std::exit(1);
-    }
+    if (!bench::WriteFile(path, bench::MarkupLines(25 * 1024 * 1024)))
+        std::exit(1);
 
     const auto open = [&](bool numbers) {
         TRichEdit edit;

@@ -4,13 +4,11 @@
 // word wrap off and on. Then decoding 32 MB without line breaks against
 // the same with breaks. Prints ratios; targets: opening costs no more, a
 // keystroke stays under 50 ms, decoding costs about the same.
+#include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 
 #include <QAbstractScrollArea>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -63,33 +61,21 @@ Costs OpenAndType(const QString& path, bool wrap)
 
 double DecodeMs(const QByteArray& bytes)
 {
-    double best = 1e18;
-    for (int run = 0; run < 3; ++run) {
-        QElapsedTimer t;
-        t.start();
-        qsizetype size = 0;
+    qsizetype size = 0;
+    return bench::Best(3, [&] {
         DecodeInChunks(bytes, DetectFormat(bytes), 1 << 20, [&](QString&& piece) { size += piece.size(); });
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
+    }) / 1e6;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// The argument is the size of the files in MB.
+int Run(int megabytes)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir dir;
-    const qsizetype size = (argc > 1 ? std::max(1, atoi(argv[1])) : 50) * qsizetype(1024 * 1024);
+    const qsizetype size = megabytes * qsizetype(1024 * 1024);
     const QString oneLine = dir.filePath(QStringLiteral("line.txt"));
     const QString lines = dir.filePath(QStringLiteral("lines.txt"));
-    for (const auto& [path, bytes] : {std::pair{oneLine, Words(size, false)}, std::pair{lines, Words(size, true)}}) {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            return 1;
-    }
+    if (!bench::WriteFile(oneLine, Words(size, false)) || !bench::WriteFile(lines, Words(size, true)))
+        return 1;
     for (const bool wrap : {false, true}) {
         const Costs line = OpenAndType(oneLine, wrap);
         const Costs many = OpenAndType(lines, wrap);
@@ -106,4 +92,11 @@ int main(int argc, char** argv)
     std::printf("decode 32 MB: without line breaks %.0f ms, with %.0f ms, ratio %.2f (target about 1)\n", without,
                 with, without / with);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::Main(argc, argv, Run, 50);
 }

@@ -116,8 +116,5 @@ void ReplaceAllLineBench(int runs)
 
 int main(int argc, char** argv)
 {
-    return bench::Main(argc, argv, [](int runs) {
-        MixedLinesBench(runs);
-        ReplaceAllLineBench(runs);
-    });
+    return bench::Main(argc, argv, {MixedLinesBench, ReplaceAllLineBench});
 }

@@ -5,70 +5,42 @@
 // byte-exact one against Qt's UTF-8 decoder with line breaks normalized
 // (what reading cost before bytes were kept), a file with mixed breaks and
 // stray bytes, and saving.
+#include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int runs)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.txt"));
-    QByteArray bytes;
-    bytes.reserve(25 * 1024 * 1024 + 200);
-    for (int i = 0; bytes.size() < 25 * 1024 * 1024; ++i)
-        bytes += "Line " + QByteArray::number(i) +
-                 ": the quick brown fox jumps over the lazy dog, <p>&amp; more</p>\r\n";
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            return 1;
-    }
+    const QByteArray bytes = bench::MarkupLines(25 * 1024 * 1024);
+    if (!bench::WriteFile(path, bytes))
+        return 1;
     const QString text = QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     qint64 bestOurs = std::numeric_limits<qint64>::max();
-    qint64 bestQt = std::numeric_limits<qint64>::max();
+    qint64 bestQt = bestOurs;
     for (int r = 0; r < runs; ++r) {
         {
             QTextEdit plain;
             plain.setLineWrapMode(QTextEdit::NoWrap);
-            QElapsedTimer t;
-            t.start();
-            plain.setPlainText(text);
-            bestQt = std::min(bestQt, t.nsecsElapsed());
+            bestQt = std::min(bestQt, bench::Time([&] { plain.setPlainText(text); }));
         }
-        {
-            TRichEdit edit;
-            QElapsedTimer t;
-            t.start();
-            edit.LoadFromFile(path);
-            bestOurs = std::min(bestOurs, t.nsecsElapsed());
-        }
+        TRichEdit edit;
+        bestOurs = std::min(bestOurs, bench::Time([&] { edit.LoadFromFile(path); }));
     }
     std::printf("open 25 MB plain text: editor %.1f ms, QTextEdit::setPlainText %.1f ms, ratio %.2f (target <= 1.30)\n",
                 bestOurs / 1e6, bestQt / 1e6, double(bestOurs) / double(bestQt));
 
-    const auto best = [&](const std::function<void()>& work) {
-        qint64 fastest = std::numeric_limits<qint64>::max();
-        for (int r = 0; r < runs; ++r) {
-            QElapsedTimer t;
-            t.start();
-            work();
-            fastest = std::min(fastest, t.nsecsElapsed());
-        }
-        return fastest;
-    };
+    const auto best = [&](const std::function<void()>& work) { return bench::Best(runs, work); };
     qsizetype sink = 0;
     const qint64 exact = best([&] {
         DecodeInChunks(bytes, DetectFormat(bytes), 1 << 20, [&](QString&& piece) { sink += piece.size(); });
@@ -91,11 +63,8 @@ int main(int argc, char** argv)
     }
     mixed.prepend("\xC3\xA9");
     const QString mixedPath = dir.filePath(QStringLiteral("mixed.txt"));
-    {
-        QFile f(mixedPath);
-        if (!f.open(QIODevice::WriteOnly) || f.write(mixed) != mixed.size())
-            return 1;
-    }
+    if (!bench::WriteFile(mixedPath, mixed))
+        return 1;
     TRichEdit edit;
     const qint64 mixedOpen = best([&] { edit.LoadFromFile(mixedPath); });
     const qint64 mixedSave = best([&] { edit.SaveToFile(dir.filePath(QStringLiteral("mixed.out"))); });
@@ -108,14 +77,18 @@ int main(int argc, char** argv)
                        "cr\u00e8me, \u6d4b\u8bd5\u4e2d\u6587\u5b57\u7b26\n")
             .toUtf8();
     const QString widePath = dir.filePath(QStringLiteral("wide.txt"));
-    {
-        QFile f(widePath);
-        if (!f.open(QIODevice::WriteOnly) || f.write(wideLine.repeated(25 * 1024 * 1024 / wideLine.size())) <= 0)
-            return 1;
-    }
+    if (!bench::WriteFile(widePath, wideLine.repeated(25 * 1024 * 1024 / wideLine.size())))
+        return 1;
     const qint64 wideOpen = best([&] { edit.LoadFromFile(widePath); });
     std::printf("25 MB with mixed breaks and stray bytes: open %.1f ms, save %.1f ms; save of the plain file %.1f ms; "
                 "open of 25 MB mostly beyond ASCII %.1f ms (%lld characters decoded)\n",
                 mixedOpen / 1e6, mixedSave / 1e6, save / 1e6, wideOpen / 1e6, static_cast<long long>(sink));
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::Main(argc, argv, Run);
 }

@@ -9,7 +9,6 @@
 #include "editor/RichEdit.h"
 #include "editor/Rtf.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -50,10 +49,8 @@ int main(int argc, char** argv)
                     std::printf("read %d paragraphs of %d\n", document.blockCount(), sizes[i]);
             });
             const QString path = dir.filePath(QStringLiteral("empty%1.rtf").arg(i));
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly) || f.write(rtf) != rtf.size())
+            if (!bench::WriteFile(path, rtf))
                 return;
-            f.close();
             std::printf("ReadRtf into a document, %d paragraphs: %.0f ms, %.2f us a paragraph\n", sizes[i],
                         read[i] / 1e6, read[i] / 1e3 / sizes[i]);
             std::fflush(stdout);

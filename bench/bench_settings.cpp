@@ -8,7 +8,6 @@
 #include "app/SettingsLoad.h"
 #include "platform/RegFileSettingsStore.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -40,10 +39,8 @@ int main(int argc, char** argv)
         qint64 ns[4];
         for (int i = 0; i < 4; ++i) {
             const QByteArray bytes = SettingsFile(sizes[i]);
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            if (!bench::WriteFile(path, bytes))
                 return;
-            f.close();
             // The store lives on after the load, as in the program: its
             // teardown is not timed.
             std::optional<RegFileSettingsStore> store;

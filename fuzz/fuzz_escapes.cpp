@@ -2,22 +2,8 @@
 // The escapes of typed text: every character escaped one by one decodes
 // back to itself (a line break to CR LF), and decoding arbitrary text keeps
 // its promises: one pass, never longer than the input plus one per "\n".
+#include "fuzz/FuzzCheck.h"
 #include "macro/Escapes.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
-void Require(bool ok, int line)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check on line %d failed\n", line);
-        std::abort();
-    }
-}
-#define Check(ok) Require((ok), __LINE__)
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

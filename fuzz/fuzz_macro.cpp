@@ -3,19 +3,11 @@
 // line, placeholder expansion with values holding the placeholders' own
 // words, and the integer reader never crash or hang, and the split keeps
 // its promises.
+#include "fuzz/FuzzCheck.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroLanguage.h"
 
-#include <cstdint>
-#include <cstdlib>
-
 namespace {
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
 bool IsTrimmed(QChar c)
 {
     return c.unicode() <= 32;
@@ -24,7 +16,7 @@ bool IsTrimmed(QChar c)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes = fuzz::Input(data, size);
     const QStringList lines = MacroLinesFromBytes(bytes);
     Check(size != 0 || lines.isEmpty());
     PlaceholderValues values;

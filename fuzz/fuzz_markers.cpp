@@ -2,25 +2,14 @@
 // Marker files on arbitrary bytes: whatever the reader takes from a file
 // must write out and read back as the same markers, and a label made from
 // any line text must survive its own file.
+#include "fuzz/FuzzCheck.h"
 #include "markers/Markers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-void Require(bool ok, int line)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check on line %d failed\n", line);
-        std::abort();
-    }
-}
-#define Check(ok) Require((ok), __LINE__)
 
 QString Scratch()
 {
@@ -40,7 +29,7 @@ QStringList Labels(const QList<MarkerEntry>& markers)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     constexpr int kLines = 1 << 20;
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes = fuzz::Input(data, size);
     const QString path = Scratch();
     {
         QFile file(path);

@@ -5,9 +5,7 @@
 // read with any line break, come back alike when their breaks are all of
 // one style.
 #include "editor/TextCodec.h"
-
-#include <cstdint>
-#include <cstdlib>
+#include "fuzz/FuzzCheck.h"
 
 namespace {
 bool MixedBreaks(const QByteArray& bytes)
@@ -36,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const DecodedText whole = DecodeDocument(bytes);
     QString joined;
     DecodeInChunks(bytes, whole.format, chunk, [&](QString&& piece) { joined += piece; });
-    if (joined != whole.text || DecodedLength(bytes, whole.format) != whole.text.size())
-        std::abort();
+    Check(joined == whole.text && DecodedLength(bytes, whole.format) == whole.text.size());
 
     TextEncoder encoder(whole.format);
     QByteArray out(TextEncoder::MaxBytes(whole.text.size()), Qt::Uninitialized);
@@ -46,16 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         n += encoder.Encode(QStringView(whole.text).mid(at, chunk), out.data() + n);
     n += encoder.Finish(out.data() + n);
     out.truncate(n);
-    if (out != bytes || out != EncodeDocument(whole.text, whole.format))
-        std::abort();
-    if (whole.format.encoding == TextEncoding::Windows1252 && !FitsWindows1252(whole.text))
-        std::abort();
+    Check(out == bytes && out == EncodeDocument(whole.text, whole.format));
+    Check(whole.format.encoding != TextEncoding::Windows1252 || FitsWindows1252(whole.text));
 
     // The editor holds a paragraph separator (U+2029) only as a line break,
     // so one in a file of the program's own is written back as a break.
     const DecodedText loose = DecodeText(bytes);
     TextFormat format = loose.format;
-    if (!MixedBreaks(bytes) && !loose.text.contains(QChar(0x2029)) && EncodeText(loose.text, format) != bytes)
-        std::abort();
+    Check(MixedBreaks(bytes) || loose.text.contains(QChar(0x2029)) || EncodeText(loose.text, format) == bytes);
     return 0;
 }

@@ -4,27 +4,16 @@
 // text and formats through a write and a read, and writing what was read
 // gives the same bytes.
 #include "editor/Rtf.h"
+#include "fuzz/FuzzCheck.h"
 
-#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
-void Require(bool ok, int line)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check on line %d failed\n", line);
-        std::abort();
-    }
-}
-#define Check(ok) Require((ok), __LINE__)
 
 // Takes the input byte by byte; zeros once it runs out.
 struct Bytes {
@@ -124,8 +113,7 @@ int Align(Qt::Alignment a)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);   // fonts need an application
+    fuzz::StartGuiApplication(argc, argv);
     return 0;
 }
 

@@ -1,25 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file written by the store and read back by a second store:
 // any names and values, strings and numbers, come back as they were put.
+#include "fuzz/FuzzCheck.h"
 #include "platform/RegFileSettingsStore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 
 namespace {
-void Require(bool ok, int line)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check on line %d failed\n", line);
-        std::abort();
-    }
-}
-#define Check(ok) Require((ok), __LINE__)
 
 struct Value {
     bool number;
@@ -37,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Records separated by 0xff: a leading byte chooses string or number,
     // then the name and the value split at the first 0xfe.
     const QList<QByteArray> records =
-        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\xff');
+        fuzz::Input(data, size).split('\xff');
     std::map<QString, Value> wanted;
     {
         RegFileSettingsStore store(path, QStringLiteral("/desk"));

@@ -2,22 +2,12 @@
 // Tidy's error file and the user's option text on arbitrary bytes: the
 // message reader, the line number of each message, the option split and
 // the output name never crash or hang, and keep their promises.
+#include "fuzz/FuzzCheck.h"
 #include "html/TidyRules.h"
-
-#include <cstdint>
-#include <cstdlib>
-
-namespace {
-void Check(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes = fuzz::Input(data, size);
     const QStringList messages = TidyMessageLines(bytes);
     Check(size != 0 || messages.isEmpty());
     for (const QString& message : messages) {

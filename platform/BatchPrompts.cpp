@@ -47,30 +47,20 @@ QString QuotedName(const QString& name)
 QString DialogRefusal(WindowDialog dialog)
 {
     // Whole phrases: the dialog's name decides the article in other languages.
-    switch (dialog) {
-    case WindowDialog::Open:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the open dialog, which a run without a window cannot show");
-    case WindowDialog::Save:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the save dialog, which a run without a window cannot show");
-    case WindowDialog::Folder:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the folder chooser, which a run without a window cannot show");
-    case WindowDialog::Font:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the font dialog, which a run without a window cannot show");
-    case WindowDialog::Colour:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the colour dialog, which a run without a window cannot show");
-    case WindowDialog::Print:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the print dialog, which a run without a window cannot show");
-    case WindowDialog::PrinterSetup:
-        return QCoreApplication::translate("BatchPrompts",
-                                           "needs the printer setup dialog, which a run without a window cannot show");
-    }
-    return {};
+    // In the order of WindowDialog.
+    static const char* const kRefusals[] = {
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the open dialog, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the save dialog, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the folder chooser, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the font dialog, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the colour dialog, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the print dialog, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts",
+                          "needs the printer setup dialog, which a run without a window cannot show"),
+    };
+    static_assert(std::size(kRefusals) == std::size_t(WindowDialog::PrinterSetup) + 1);
+    const auto at = std::size_t(dialog);
+    return at < std::size(kRefusals) ? QCoreApplication::translate("BatchPrompts", kRefusals[at]) : QString();
 }
 
 QString CommandRefusal(const QString& word, const QString& refusal)

@@ -81,8 +81,7 @@ TEST_F(AboutHelpTest, RealWindowKeyboardComesBackAfterTheAboutBox)
     // Only a window system with a window manager shows where activation goes.
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         GTEST_SKIP() << "needs a real window system";
-    CreateAndShow();
-    QWidget* const typingInto = ActivateForTyping();
+    QWidget* const typingInto = ShowForTyping();
     ASSERT_NE(typingInto, nullptr);
     for (const bool onTop : {false, true}) {
         if (onTop)

@@ -13,11 +13,6 @@ namespace {
 
 class ColouringOptionTest : public MainFormTest {
 protected:
-    void Restart()
-    {
-        windows = ProgramWindows();
-        CreateAndShow();
-    }
     // The colour the first tag of the document is shown in, once painted.
     QColor TagColour()
     {

@@ -69,8 +69,7 @@ TEST_F(LifecycleTest, DefaultModeIsPlainWithToolbarsByTheirOptions)
 
 TEST_F(LifecycleTest, RichModeAtStartWhenPlainTextIsOff)
 {
-    StoreSetting(QStringLiteral("PlainText"), false);
-    StoreSetting(QStringLiteral("WordWrap"), false);
+    StoreSettings({{"PlainText", false}, {"WordWrap", false}});
     CreateAndShow();
     EXPECT_FALSE(form().Ui().RichEdit->IsPlainText());
     EXPECT_TRUE(form().Ui().RichEdit->WordWrap()) << "rich text always wraps";
@@ -112,25 +111,19 @@ TEST_F(LifecycleTest, CloseUnmodifiedAsksNothing)
     EXPECT_TRUE(form().close());
 }
 
-TEST_F(LifecycleTest, CloseModifiedCancelKeepsWindowOpen)
+TEST_F(LifecycleTest, CloseModifiedNoClosesWithoutSavingAndCancelKeepsWindowOpen)
 {
-    CreateAndShow();
-    form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::Cancel);
-    EXPECT_FALSE(form().close());
-    EXPECT_TRUE(form().isVisible());
-    EXPECT_EQ(form().Ui().RichEdit->Text(), QStringLiteral("typed"));
-}
-
-TEST_F(LifecycleTest, CloseModifiedNoClosesWithoutSaving)
-{
-    CreateAndShow();
-    form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::No);
-    EXPECT_TRUE(form().close());
-    EXPECT_FALSE(form().isVisible());
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Cancel}) {
+        const bool closes = answer == MsgAnswer::No;
+        CreateAndShow();
+        form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
+        fake.prompts.ExpectSaveChanges(answer);
+        EXPECT_EQ(form().close(), closes) << MsgAnswerName(answer).toStdString();
+        EXPECT_EQ(form().isVisible(), !closes);
+        if (!closes)
+            EXPECT_EQ(form().Ui().RichEdit->Text(), QStringLiteral("typed"));
+        fake.prompts.VerifyAllShown();
+    }
 }
 
 TEST_F(LifecycleTest, CloseModifiedYesClosesOnlyWhenTheSaveCleared)
@@ -138,16 +131,14 @@ TEST_F(LifecycleTest, CloseModifiedYesClosesOnlyWhenTheSaveCleared)
     CreateAndShow();
     form().Ui().RichEdit->ReplaceSelection(QStringLiteral("typed"));
     // Unnamed: Yes opens Save As; cancelling it keeps the window open.
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::Yes);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Yes);
     fake.prompts.ExpectSaveDialog([](FileDialogState&) { return false; });
     EXPECT_FALSE(form().close());
     EXPECT_TRUE(form().isVisible());
     fake.prompts.VerifyAllShown();
 
     // Saved under a name: the window closes.
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::Yes);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Yes);
     const QString target = TempPath(QStringLiteral("kept"));
     fake.prompts.ExpectSaveDialog([target](FileDialogState& state) {
         state.fileName = target;
@@ -176,11 +167,8 @@ TEST_F(LifecycleTest, ClosingRemovesOnlyThePreviewFileThisRunMade)
     // A file of the preview's name that this run never wrote belongs to
     // someone else.
     CreateAndShow();
-    ASSERT_TRUE(EnsurePrivateFolder(form().Startup().TempDir));
-    const QString preview = form().Startup().TempDir + QStringLiteral("~mireld.html");
-    QFile f(preview);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    const QString preview = MakePreviewFile();
+    ASSERT_FALSE(preview.isEmpty());
     EXPECT_TRUE(form().close());
     EXPECT_TRUE(QFile::exists(preview));
 
@@ -194,8 +182,7 @@ TEST_F(LifecycleTest, ExitAsksTheWindowToClose)
 {
     CreateAndShow();
     form().Ui().RichEdit->ReplaceSelection(QStringLiteral("x"));
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     form().RunHandler(&TMainForm::Exit1Click);
     EXPECT_TRUE(form().isVisible());
 }

@@ -119,11 +119,15 @@ protected:
             out << a->toolTip();
         return out;
     }
-    void Restart()
+    // The window started, and a.txt then b.txt opened: their paths.
+    std::pair<QString, QString> OpenAThenB()
     {
-        EXPECT_TRUE(form().close());
-        windows = ProgramWindows();
+        const QString a = WriteFile(QStringLiteral("a.txt"), "alpha");
+        const QString b = WriteFile(QStringLiteral("b.txt"), "beta");
         CreateAndShow();
+        form().OpenNamed(a);
+        form().OpenNamed(b);
+        return {a, b};
     }
 };
 
@@ -162,19 +166,15 @@ TEST_F(RecentFilesWindowTest, OpenedAndSavedDocumentsListedInBothMenusWithAltKey
 
 TEST_F(RecentFilesWindowTest, ChoosingAnEntryGoesThroughOpenAndAMissingFileLeavesTheList)
 {
-    const QString a = WriteFile(QStringLiteral("a.txt"), "alpha");
-    const QString b = WriteFile(QStringLiteral("b.txt"), "beta");
-    CreateAndShow();
-    form().OpenNamed(a);
-    form().OpenNamed(b);
+    const auto [a, b] = OpenAThenB();
 
     // A modified document is asked about first; Cancel keeps it.
     edit().SetText(QStringLiteral("changed"));
     edit().SetModified(true);
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     Entries(kRecentFilesMenuContext)[1]->trigger();
     EXPECT_EQ(form().Session().State().CurrentFile, b);
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::No);
     Entries(kRecentFilesMenuMain)[1]->trigger();
     EXPECT_EQ(form().Session().State().CurrentFile, a);
     EXPECT_EQ(form().windowTitle(), a);
@@ -189,12 +189,8 @@ TEST_F(RecentFilesWindowTest, ChoosingAnEntryGoesThroughOpenAndAMissingFileLeave
 
 TEST_F(RecentFilesWindowTest, ListKeptAcrossStartsAndClearedForGood)
 {
-    const QString a = WriteFile(QStringLiteral("a.txt"), "alpha");
-    const QString b = WriteFile(QStringLiteral("b.txt"), "beta");
-    CreateAndShow();
-    form().OpenNamed(a);
-    form().OpenNamed(b);
-    Restart();
+    const auto [a, b] = OpenAThenB();
+    CloseAndRestart();
     EXPECT_EQ(Tooltips(kRecentFilesMenuMain), (QStringList{b, a}));
     EXPECT_EQ(form().Recent().Paths(), (QStringList{b, a}));
 
@@ -202,7 +198,7 @@ TEST_F(RecentFilesWindowTest, ListKeptAcrossStartsAndClearedForGood)
     EXPECT_TRUE(Entries(kRecentFilesMenuMain).isEmpty());
     EXPECT_TRUE(Entries(kRecentFilesMenuContext).isEmpty());
     EXPECT_FALSE(Item(QStringLiteral("ClearRecentFiles1"))->isEnabled());
-    Restart();
+    CloseAndRestart();
     EXPECT_TRUE(form().Recent().Paths().isEmpty());
 }
 

@@ -58,11 +58,6 @@ protected:
         write(fake.settingsFile);
         fake.settingsFile.CloseKey();
     }
-    void Restart()
-    {
-        windows = ProgramWindows();
-        CreateAndShow();
-    }
 };
 
 TEST_F(SettingsWindowTest, FirstStartSeedsWhatItReadsAndExitWritesItBack)
@@ -105,9 +100,7 @@ TEST_F(SettingsWindowTest, FirstStartSeedsWhatItReadsAndExitWritesItBack)
 
 TEST_F(SettingsWindowTest, ShutdownWritesInItsOrderFromTheWindowsState)
 {
-    StoreSetting(QStringLiteral("PlainText"), false);
-    StoreSetting(QStringLiteral("WordWrap"), false);
-    StoreSetting(QStringLiteral("LineMarkerWidth"), qint32(140));
+    StoreSettings({{"PlainText", false}, {"WordWrap", false}, {"LineMarkerWidth", qint32(140)}});
     RecordingSettingsStore recorder(fake.settingsFile);
     fake.settings = &recorder;
     CreateAndShow();
@@ -135,9 +128,7 @@ TEST_F(SettingsWindowTest, ShutdownWritesInItsOrderFromTheWindowsState)
 
 TEST_F(SettingsWindowTest, RememberPosOffCentresTheSmallestWindow)
 {
-    StoreSetting(QStringLiteral("RememberPos"), false);
-    StoreSetting(QStringLiteral("Left"), qint32(5));
-    StoreSetting(QStringLiteral("Width"), qint32(900));
+    StoreSettings({{"RememberPos", false}, {"Left", qint32(5)}, {"Width", qint32(900)}});
     CreateAndShow();
     EXPECT_EQ(form().pos(), QPoint(640 - 213, 512 - 175));
     EXPECT_EQ(form().size(), QSize(426, 350));
@@ -146,12 +137,9 @@ TEST_F(SettingsWindowTest, RememberPosOffCentresTheSmallestWindow)
 
 TEST_F(SettingsWindowTest, RememberedBoundsAreCheckedAgainstTheDesktop)
 {
-    StoreSetting(QStringLiteral("RememberPos"), true);
-    StoreSetting(QStringLiteral("Left"), qint32(2561));   // the fake desktop is 2560 wide
-    StoreSetting(QStringLiteral("Top"), qint32(60));
-    StoreSetting(QStringLiteral("Width"), qint32(500));
-    StoreSetting(QStringLiteral("Height"), qint32(400));
-    StoreSetting(QStringLiteral("HTMLLeft"), qint32(33));
+    // Left: just beyond the fake desktop, which is 2560 wide.
+    StoreSettings({{"RememberPos", true}, {"Left", qint32(2561)}, {"Top", qint32(60)}, {"Width", qint32(500)},
+                   {"Height", qint32(400)}, {"HTMLLeft", qint32(33)}});
     CreateAndShow();
     EXPECT_EQ(form().pos(), QPoint(427, 60));
     EXPECT_EQ(form().size(), QSize(500, 400));
@@ -173,11 +161,8 @@ TEST_F(SettingsWindowTest, RememberedBoundsAreCheckedAgainstTheDesktop)
 
 TEST_F(SettingsWindowTest, MaximizedWindowKeepsItsNormalBoundsForTheNextStart)
 {
-    StoreSetting(QStringLiteral("RememberPos"), true);
-    StoreSetting(QStringLiteral("Left"), qint32(100));
-    StoreSetting(QStringLiteral("Top"), qint32(80));
-    StoreSetting(QStringLiteral("Width"), qint32(500));
-    StoreSetting(QStringLiteral("Height"), qint32(400));
+    StoreSettings({{"RememberPos", true}, {"Left", qint32(100)}, {"Top", qint32(80)}, {"Width", qint32(500)},
+                   {"Height", qint32(400)}});
     CreateAndShow();
     form().showMaximized();
     QApplication::processEvents();
@@ -211,9 +196,8 @@ TEST_F(SettingsWindowTest, HtmlToolbarOpenAtExitComesBackInItsPlace)
 
 TEST_F(SettingsWindowTest, SwatchesPaintTheColourTextsAndExitReadsThemBack)
 {
-    StoreSetting(QStringLiteral("LastDialogRGB"), QStringLiteral("0000FF"));
-    StoreSetting(QStringLiteral("LastTextRGB"), QStringLiteral("GGHHII"));
-    StoreSetting(QStringLiteral("ColorC"), QStringLiteral("ColorC=00FF00"));
+    StoreSettings({{"LastDialogRGB", QStringLiteral("0000FF")}, {"LastTextRGB", QStringLiteral("GGHHII")},
+                   {"ColorC", QStringLiteral("ColorC=00FF00")}});
     CreateAndShow();
     EXPECT_EQ(form().Startup().LastChosenColour, (ColourSlots{"FF", "00", "00"}));
     EXPECT_EQ(SwatchPixel(3), QColor(Qt::red));
@@ -235,8 +219,7 @@ TEST_F(SettingsWindowTest, UnpaintedSwatchesKeepTheirColours)
     // Minimized there is no pixel to read; in rich-text mode the swatches
     // have no width. Either way the colours held must be written, not a
     // neighbour's pixel or an invalid value.
-    StoreSetting(QStringLiteral("LastDialogRGB"), QStringLiteral("0000FF"));
-    StoreSetting(QStringLiteral("LastTextRGB"), QStringLiteral("00FF00"));
+    StoreSettings({{"LastDialogRGB", QStringLiteral("0000FF")}, {"LastTextRGB", QStringLiteral("00FF00")}});
     CreateAndShow();
     form().showMinimized();
     EXPECT_TRUE(form().close());
@@ -252,10 +235,8 @@ TEST_F(SettingsWindowTest, UnpaintedSwatchesKeepTheirColours)
 
 TEST_F(SettingsWindowTest, FontValuesBuildTheUserFont)
 {
-    StoreSetting(QStringLiteral("Font"), QStringLiteral("Courier New"));
-    StoreSetting(QStringLiteral("Size"), qint32(12));
-    StoreSetting(QStringLiteral("StyleB"), true);
-    StoreSetting(QStringLiteral("Color"), qint32(0x0000FF));
+    StoreSettings({{"Font", QStringLiteral("Courier New")}, {"Size", qint32(12)}, {"StyleB", true},
+                   {"Color", qint32(0x0000FF)}});
     CreateAndShow();
     const QFont font = form().Startup().UserFont.font;
     EXPECT_EQ(font.family(), QStringLiteral("Courier New"));
@@ -275,11 +256,9 @@ TEST_F(SettingsWindowTest, FontValuesBuildTheUserFont)
 
 TEST_F(SettingsWindowTest, RememberedFoldersAndFieldsForLaterUse)
 {
-    StoreSetting(QStringLiteral("LastOpenDir"), QStringLiteral("/data/in/"));
-    StoreSetting(QStringLiteral("LastSaveDir"), QStringLiteral("/data/out/"));
-    StoreSetting(QStringLiteral("LastOpenIndex"), qint32(4));
-    StoreSetting(QStringLiteral("MakroDir"), QStringLiteral("/data/macros/"));
-    StoreSetting(QStringLiteral("TidyOptions"), QStringLiteral("-i \"x\""));
+    StoreSettings({{"LastOpenDir", QStringLiteral("/data/in/")}, {"LastSaveDir", QStringLiteral("/data/out/")},
+                   {"LastOpenIndex", qint32(4)}, {"MakroDir", QStringLiteral("/data/macros/")},
+                   {"TidyOptions", QStringLiteral("-i \"x\"")}});
     CreateAndShow();
     EXPECT_EQ(form().Session().OpenDialog().initialDir, QStringLiteral("/data/in/"));
     EXPECT_EQ(form().Session().SaveDialog().initialDir, QStringLiteral("/data/out/"));
@@ -301,8 +280,7 @@ TEST_F(SettingsWindowTest, WrongTypeStopsTheStartupButTheClosingStepsRun)
 {
     StoreSetting(QStringLiteral("Font"), QStringLiteral("Courier New"));
     StoreRaw([](SettingsStore& s) { s.WriteString(QStringLiteral("Size"), QStringLiteral("10")); });
-    StoreSetting(QStringLiteral("MakroSort"), false);
-    StoreSetting(QStringLiteral("Toolbar"), false);
+    StoreSettings({{"MakroSort", false}, {"Toolbar", false}});
     fake.prompts.ExpectException(QStringLiteral("Mirel-Edit 1.5.4"), QStringLiteral("Invalid data type for 'Size'"));
     QApplication::setOverrideCursor(Qt::BusyCursor);
     CreateAndShow();
@@ -339,11 +317,8 @@ TEST_F(SettingsWindowTest, RefusedWriteAtExitIsShownAndTheProgramStillEnds)
     RecordingSettingsStore recorder(fake.settingsFile);
     fake.settings = &recorder;
     CreateAndShow();
-    ASSERT_TRUE(EnsurePrivateFolder(form().Startup().TempDir));
-    const QString preview = form().Startup().TempDir + QStringLiteral("~mireld.html");
-    QFile file(preview);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString preview = MakePreviewFile();
+    ASSERT_FALSE(preview.isEmpty());
     form().Startup().PreviewFile = preview;
     form().RunHandler(&TMainForm::ToolbarvisibleClick);
     recorder.refuse = QStringLiteral("Font");

@@ -45,8 +45,8 @@ protected:
 
 TEST_F(StatusBarTest, SwatchClickInsertsItsColourAsHtmlDigits)
 {
-    StoreSetting(QStringLiteral("LastDialogRGB"), QStringLiteral("FF0000"));
-    StoreSetting(QStringLiteral("LastTextRGB"), QStringLiteral("GG0000"));   // not hexadecimal
+    // The text colour is not hexadecimal.
+    StoreSettings({{"LastDialogRGB", QStringLiteral("FF0000")}, {"LastTextRGB", QStringLiteral("GG0000")}});
     CreateAndShow();
     EXPECT_EQ(form().StatusBarPixel(Inside(3).x(), Inside(3).y()), QColor(Qt::blue));
     EXPECT_EQ(form().StatusBarPixel(Inside(4).x(), Inside(4).y()), QColor(Qt::white));

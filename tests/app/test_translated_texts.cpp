@@ -170,13 +170,8 @@ TEST_F(TranslatedTextsTest, TextsOutsideTheWindowAreTranslatedWhole)
     broken.movedTo.clear();
     const QString stuckText = BrokenSettingsMessage(broken);
 
-    struct Case {
-        const char* what;
-        QString shown;
-        QString expected;
-    };
     const QString seeHelp = Marked("CommandLine", "See \"vellumpad --help\".");
-    const Case cases[] = {
+    ExpectMarkedTexts({
         {"file size tip", PanelTooltip(panels, 10).value_or(QString()), Marked("TStatusBar", "filesize")},
         {"position tip", PanelTooltip(panels, 200).value_or(QString()), Marked("TStatusBar", "current position")},
         {"mode tip is the mode shown", PanelTooltip(panels, 280).value_or(QString()), QStringLiteral("mode")},
@@ -196,9 +191,7 @@ TEST_F(TranslatedTextsTest, TextsOutsideTheWindowAreTranslatedWhole)
         {"settings left in place", stuckText.section(u'\n', 1),
          Marked("SettingsLoad", "It could not be moved aside, so the default settings are used and will not be "
                                 "saved over it.")},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.shown.toStdString(), c.expected.toStdString()) << c.what;
+    });
 
     // The help goes paragraph by paragraph, each one whole.
     const QString help = HelpText();

@@ -24,12 +24,6 @@ protected:
         ASSERT_TRUE(m->actions().contains(action)) << item << " in " << menu;
         action->trigger();
     }
-    void Restart()
-    {
-        EXPECT_TRUE(form().close());
-        windows = ProgramWindows();
-        CreateAndShow();
-    }
     bool RedoItems(bool on)
     {
         return Item(QStringLiteral("Redo1"))->isEnabled() == on &&
@@ -40,8 +34,7 @@ protected:
 
 TEST_F(ViewCommandsTest, RedoByItemsAndKeysEnabledOnlyWhenThereIsSomethingToRedo)
 {
-    CreateAndShow();
-    typing = ActivateForTyping();
+    typing = ShowForTyping();
     ASSERT_NE(typing, nullptr);
     struct Way {
         const char* what;
@@ -70,8 +63,7 @@ TEST_F(ViewCommandsTest, RedoByItemsAndKeysEnabledOnlyWhenThereIsSomethingToRedo
 
 TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
 {
-    CreateAndShow();
-    typing = ActivateForTyping();
+    typing = ShowForTyping();
     ASSERT_NE(typing, nullptr);
     QTest::keyClicks(typing, QStringLiteral("abc"));
     Item(QStringLiteral("Undo2"))->trigger();
@@ -111,8 +103,7 @@ TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
 TEST_F(ViewCommandsTest, ZoomByKeysAndMenusInBothModesKeptAcrossStarts)
 {
     const QString rtf = WriteFile(QStringLiteral("doc.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Rich\\par}");
-    CreateAndShow();
-    typing = ActivateForTyping();
+    typing = ShowForTyping();
     ASSERT_NE(typing, nullptr);
     struct Step {
         const char* what;
@@ -146,10 +137,10 @@ TEST_F(ViewCommandsTest, ZoomByKeysAndMenusInBothModesKeptAcrossStarts)
     Choose("OptionsMenu", "ZoomIn1");
     Choose("OptionsMenu", "ZoomIn1");
     Choose("OptionsMenu", "ZoomIn1");
-    Restart();
+    CloseAndRestart();
     EXPECT_EQ(edit().Zoom(), 130);
     Choose("OptionsMenu", "ResetZoom1");
-    Restart();
+    CloseAndRestart();
     EXPECT_EQ(edit().Zoom(), 100);
 }
 
@@ -177,14 +168,14 @@ TEST_F(ViewCommandsTest, LineNumbersFromEitherMenuKeptAcrossStartsWithMarkers)
         lines.push_back(row.line);
     EXPECT_EQ(lines, (std::vector<int>{0, 1, 2, 3}));
 
-    Restart();
+    CloseAndRestart();
     EXPECT_TRUE(Item(QStringLiteral("LineNumbers"))->isChecked());
     ASSERT_NE(edit().Gutter(), nullptr);
     EXPECT_TRUE(edit().Gutter()->isVisible());
     Choose("OptionsMenu1", "LineNumbers");
     EXPECT_FALSE(Item(QStringLiteral("LineNumbers1"))->isChecked());
     EXPECT_FALSE(edit().Gutter()->isVisible());
-    Restart();
+    CloseAndRestart();
     EXPECT_FALSE(Item(QStringLiteral("LineNumbers1"))->isChecked());
     EXPECT_TRUE(edit().Gutter() == nullptr || !edit().Gutter()->isVisible());
 }

@@ -98,9 +98,7 @@ TEST_F(WindowOptionsTest, WindowEffectsHappenAtOnceAndAreSavedOnlyAtExit)
 
 TEST_F(WindowOptionsTest, StoredOptionsTakeEffectAtStart)
 {
-    StoreSetting(QStringLiteral("AlwaysStayOnTop"), true);
-    StoreSetting(QStringLiteral("Toolbar"), false);
-    StoreSetting(QStringLiteral("DeleteToRecycleBin"), false);
+    StoreSettings({{"AlwaysStayOnTop", true}, {"Toolbar", false}, {"DeleteToRecycleBin", false}});
     CreateAndShow();
     EXPECT_TRUE(Topmost());
     EXPECT_TRUE(form().isVisible());
@@ -162,8 +160,7 @@ TEST_F(WindowOptionsTest, RealWindowKeepsTheKeyboardWhenGoingOnTop)
     // Only a window system shows what the flag change does to activation.
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         GTEST_SKIP() << "needs a real window system";
-    CreateAndShow();
-    QWidget* const typingInto = ActivateForTyping();
+    QWidget* const typingInto = ShowForTyping();
     ASSERT_NE(typingInto, nullptr);
     for (const bool on : {true, false}) {
         Click("AlwaysStayOnTop1");

@@ -95,7 +95,7 @@ protected:
             form().SaveQuit1Click();
             break;
         case Path::SaveAtClose:
-            Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Yes);
+            fake.prompts.ExpectSaveChanges(MsgAnswer::Yes);
             question();
             form().close();
             break;

@@ -68,7 +68,7 @@ TEST_F(CloseDeleteTest, CloseOfRichDocumentResetsFormatsAndKeepsTheMode)
 TEST_F(CloseDeleteTest, CloseOfModifiedDocumentCanBeCancelled)
 {
     edit().ReplaceSelection(QStringLiteral("draft"));
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     form().Clear1Click();
     EXPECT_EQ(edit().Text(), QStringLiteral("draft"));
 }
@@ -164,7 +164,7 @@ TEST_F(CloseDeleteTest, DeleteWithoutFileClosesOnlyAModifiedEditor)
 {
     form().Delete1Click();   // nothing open, nothing modified: no question
     edit().ReplaceSelection(QStringLiteral("scratch"));
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::No);
     form().Delete1Click();
     EXPECT_TRUE(edit().Text().isEmpty());
 }

@@ -131,7 +131,7 @@ TEST_F(LongWorkTest, CancelledOpenLeavesThePreviousDocumentAsItWas)
         fake.clock.msPerLook = 200;
         view = FakeProgress();
         view.cancelAt = 0;   // at once when shown
-        Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+        fake.prompts.ExpectSaveChanges(MsgAnswer::No);
         form().Macro().IsRecording = true;
         form().Macro().MacroLines = QStringList{QStringLiteral("Bold On")};
         form().OpenNamed(big);

@@ -177,14 +177,12 @@ TEST_F(OpenTest, PipesAndHugeFilesAreRefusedWithoutWaiting)
 TEST_F(OpenTest, ModifiedDocumentAsksFirst)
 {
     edit().ReplaceSelection(QStringLiteral("draft"));
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     form().Open1Click();   // no dialog follows a Cancel
     EXPECT_EQ(edit().Text(), QStringLiteral("draft"));
 
     const QString other = WriteFile(QStringLiteral("other.txt"), "other");
-    fake.prompts.ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel,
-                               MsgAnswer::No);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::No);
     ExpectDialog(other);
     form().Open1Click();
     EXPECT_EQ(edit().Text(), QStringLiteral("other"));

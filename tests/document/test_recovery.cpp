@@ -220,7 +220,7 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     Pause();
     EXPECT_EQ(Files().size(), 1);
     EXPECT_EQ(Kept().value_or(RecoveryRecord{}).text, QStringLiteral("Hi more Dear\n"));
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::No);
     Item(QStringLiteral("Clear1"))->trigger();
     Keeper().WaitForWrites();
     EXPECT_TRUE(Files().isEmpty()) << "closed without saving";
@@ -228,7 +228,7 @@ TEST_F(RecoveryTest, TypingIsKeptAfterAPauseAndForgottenWhenSavedOrClosed)
     Type(QStringLiteral("unnamed"));
     Pause();
     EXPECT_TRUE(Files().value(0).startsWith(QStringLiteral("unnamed.")));
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::No);
     EXPECT_TRUE(form().close());
     EXPECT_TRUE(Files().isEmpty()) << "the program ended normally";
 }

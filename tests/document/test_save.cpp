@@ -165,7 +165,7 @@ TEST_F(SaveTest, FullDiskKeepsOldFileAndModifiedFlag)
     EXPECT_TRUE(edit().Modified());
     EXPECT_FALSE(form().Session().State().SaveDone);
     // Nothing was saved, so leaving still asks.
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     EXPECT_FALSE(form().close());
 }
 
@@ -223,7 +223,7 @@ TEST_F(SaveTest, SaveAndQuitCancelledAtOverwriteDoesNotQuit)
     EXPECT_EQ(form().windowTitle(), QStringLiteral("Mirel-Edit 1.5.4"));
     fake.prompts.ExpectSaveDialog([](FileDialogState&) { return false; });
     form().Save1Click();
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     form().Delete1Click();
     EXPECT_EQ(ReadFile(target), QByteArray("keep"));
     QFile::remove(target);

@@ -4,6 +4,8 @@
 #include "document/DocumentSession.h"
 #include "editor/RichEdit.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/QuietDocumentHost.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +15,10 @@
 
 namespace {
 
-class NotingHost : public DocumentSessionHost {
+// Notes the captions, recent files, recorded commands and marker files.
+class NotingHost : public QuietDocumentHost {
 public:
+    NotingHost() : QuietDocumentHost(edit) {}
     TRichEdit edit;
     DocumentSession* session = nullptr;
     QStringList captions;
@@ -22,18 +26,11 @@ public:
     QStringList recorded;
     QString shownMarkers = QStringLiteral("(never asked)");
 
-    TRichEdit& Editor() override { return edit; }
     bool OptionOn(DocumentOption option) const override { return option == DocumentOption::PlainText; }
     void ShowDocumentName(const QString& file) override { captions.append(file); }
     bool CaptionNamesFile() const override { return !captions.isEmpty() && !captions.last().isEmpty(); }
     void ApplyDocumentKind() override { edit.SetPlainTextMode(session->State().IsPlainDocument); }
-    bool FormatBarShown() const override { return false; }
-    void ShowFormatBar(bool) override {}
-    FontChoice UserFont() const override { return {}; }
     QString DesktopDir() const override { return QDir::tempPath() + QLatin1Char('/'); }
-    void ShowOpenedStatus(const QString&) override {}
-    void ShowClosedStatus(std::optional<int>) override {}
-    void SelectionChanged() override {}
     void NoteRecentFile(const QString& path) override { recent.append(path); }
     bool RecordFileCommand(const QString& line) override
     {
@@ -41,29 +38,8 @@ public:
         return true;
     }
     void TakeBackCommand() override { recorded.removeLast(); }
-    void AddSavedMacro(const QString&) override {}
     void ShowMarkers(const QString& markerFile) override { shownMarkers = markerFile; }
-    void ClearMarkers() override {}
-    void SaveMarkers(const QString&) override {}
-    void MarkerFileRemoved() override {}
-    bool RecycleFile(const QString&) override { return false; }
-    ProgressView* Progress() override { return nullptr; }
-    void BringToFront() override {}
-    void Quit() override {}
 };
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 class SessionTest : public ::testing::Test {
 protected:
@@ -80,7 +56,7 @@ protected:
 TEST_F(SessionTest, OpenByNameTellsTheHostWhatItShows)
 {
     const QString path = Path("note.txt");
-    Write(path, "first line\n");
+    WriteAll(path, "first line\n");
     session.Open(path);
     EXPECT_EQ(session.State().CurrentFile, path);
     EXPECT_EQ(host.edit.Text(), QStringLiteral("first line\r\n"));
@@ -108,16 +84,16 @@ TEST_F(SessionTest, SaveAfterAChangeOnDiskWritesOnlyWithTheUsersYes)
     };
     for (const Case& c : cases) {
         const QString path = Path(c.answer == MsgAnswer::Yes ? "yes.txt" : "no.txt");
-        Write(path, "original\n");
+        WriteAll(path, "original\n");
         host.captions.clear();
         session.Open(path);
         host.edit.SetText(QStringLiteral("ours\n"));
         host.edit.SetModified(true);
-        Write(path, "theirs, longer\n");
+        WriteAll(path, "theirs, longer\n");
         fake.prompts.ExpectMessage(MsgKind::Confirmation, ChangedOnDiskQuestion(path), MsgButtons::YesNo, c.answer);
         session.Save();
         fake.prompts.VerifyAllShown();
-        EXPECT_EQ(Read(path), c.onDisk);
+        EXPECT_EQ(ReadAll(path), c.onDisk);
         EXPECT_EQ(host.edit.Modified(), c.modifiedAfter);
         EXPECT_EQ(session.State().SaveDone, !c.modifiedAfter);
         EXPECT_EQ(host.captions.size(), c.captionsAfter) << "a written file is named again";

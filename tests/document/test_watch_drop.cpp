@@ -159,7 +159,7 @@ TEST_F(WatchTest, DropOnModifiedDocumentCanBeCancelled)
 {
     edit().ReplaceSelection(QStringLiteral("unsaved"));
     const QString text = WriteFile(QStringLiteral("t.txt"), "t");
-    Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::Cancel);
+    fake.prompts.ExpectSaveChanges(MsgAnswer::Cancel);
     form().FilesDropped({text});
     EXPECT_EQ(edit().Text(), QStringLiteral("unsaved"));
     EXPECT_TRUE(form().Session().State().CurrentFile.isEmpty());

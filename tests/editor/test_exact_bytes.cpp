@@ -5,6 +5,7 @@
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 #include "editor/TextReplica.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,18 +13,10 @@
 
 namespace {
 
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
     const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
+    WriteAll(path, bytes);
     return path;
 }
 
@@ -46,7 +39,7 @@ QByteArray SavedFromRecoveryCopy(TRichEdit& edit, const QTemporaryDir& dir)
     restored.SetStoredFormat(edit.StoredFormat());
     const QString path = dir.filePath(QStringLiteral("restored.txt"));
     restored.SaveToFile(path);
-    return Read(path);
+    return ReadAll(path);
 }
 
 } // namespace
@@ -102,7 +95,7 @@ TEST(ExactBytes, LoadEditAndSaveChangeOnlyTheEditedBytes)
             EXPECT_EQ(edit.EncodedSize(), c.expected.size());
             ASSERT_FALSE(edit.NeedsWiderEncoding());
             edit.SaveToFile(path);
-            EXPECT_EQ(Read(path).toHex(' ').toStdString(), c.expected.toHex(' ').toStdString());
+            EXPECT_EQ(ReadAll(path).toHex(' ').toStdString(), c.expected.toHex(' ').toStdString());
             EXPECT_EQ(SavedFromRecoveryCopy(edit, dir).toHex(' ').toStdString(), c.expected.toHex(' ').toStdString())
                 << "the recovery copy";
         }

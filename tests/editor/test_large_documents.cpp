@@ -7,6 +7,7 @@
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 #include "platform/AppError.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAbstractScrollArea>
 #include <QBuffer>
@@ -47,19 +48,6 @@ QString Normalized(QString text)
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
 // Accepts a fixed number of bytes, then fails every write.

@@ -5,6 +5,7 @@
 
 #include "editor/Rtf.h"
 #include "test_rtf_documents.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,6 +181,14 @@ void FillForOtherReaders(QTextDocument& document, unsigned seed)
     Generator(seed, false).Fill(document);
 }
 
+// The document written as RTF to a file of the folder; the file's path.
+QString WriteRtfFile(const QTemporaryDir& dir, const QString& name, const QTextDocument& document)
+{
+    const QString path = dir.filePath(name);
+    WriteAll(path, WriteRtf(document));
+    return path;
+}
+
 TEST(RtfOracle, LibreOfficeReadsOurTextBack)
 {
     if (!Have("soffice"))
@@ -192,12 +201,7 @@ TEST(RtfOracle, LibreOfficeReadsOurTextBack)
     for (unsigned seed = 1; seed <= kDocuments; ++seed) {
         QTextDocument document;
         FillForOtherReaders(document, seed);
-        const QString path = dir.filePath(QStringLiteral("doc%1.rtf").arg(seed));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(WriteRtf(document));
-        file.close();
-        files << path;
+        files << WriteRtfFile(dir, QStringLiteral("doc%1.rtf").arg(seed), document);
         texts.push_back(PlainText(document));
     }
     ConvertWithLibreOffice(dir, files, QStringLiteral("txt:Text (encoded):UTF8,LF"));
@@ -225,11 +229,7 @@ TEST(RtfOracle, UnrtfReadsOurOutputWithoutError)
         QTextCursor c(&document);
         c.movePosition(QTextCursor::End);
         c.insertText(QStringLiteral(" alpha\nbravo charlie"));
-        const QString path = dir.filePath(QStringLiteral("doc%1.rtf").arg(seed));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(WriteRtf(document));
-        file.close();
+        const QString path = WriteRtfFile(dir, QStringLiteral("doc%1.rtf").arg(seed), document);
 
         QProcess unrtf;
         unrtf.start(QStringLiteral("unrtf"), {QStringLiteral("--text"), path});
@@ -263,11 +263,7 @@ QString WriteLinkDocument(const QTemporaryDir& dir)
     c.insertText(QStringLiteral(" text "), QTextCharFormat());
     link.setAnchorHref(QStringLiteral("#part"));
     c.insertText(QStringLiteral("inside"), link);
-    const QString path = dir.filePath(QStringLiteral("links.rtf"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WriteRtf(document));
-    return path;
+    return WriteRtfFile(dir, QStringLiteral("links.rtf"), document);
 }
 
 TEST(RtfOracle, LibreOfficeReadsOurLinksAndHighlights)

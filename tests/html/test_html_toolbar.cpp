@@ -168,9 +168,7 @@ TEST_F(HtmlToolbarTest, EveryButtonAndItemHasATemplateAndEveryButtonAnIcon)
 
 TEST_F(HtmlToolbarTest, ARememberedPlaceOffTheDesktopPutsItBesideTheMainWindow)
 {
-    StoreSetting(QStringLiteral("RememberPos"), true);
-    StoreSetting(QStringLiteral("HTMLLeft"), qint32(3000));
-    StoreSetting(QStringLiteral("HTMLTop"), qint32(5000));
+    StoreSettings({{"RememberPos", true}, {"HTMLLeft", qint32(3000)}, {"HTMLTop", qint32(5000)}});
     CreateAndShow();
     ShowToolbar();
     const QRect main = form().frameGeometry();

@@ -12,21 +12,22 @@ MacroFinding Warning(int line, const char* message)
 {
     return {line, FindingKind::Warning, QString::fromUtf8(message)};
 }
+QStringList Lines(std::initializer_list<const char*> lines)
+{
+    QStringList list;
+    for (const char* line : lines)
+        list << QString::fromUtf8(line);
+    return list;
+}
 } // namespace
 
 TEST(MacroCheck, ARecordedMacroGetsEveryLineARunWouldRejectOrReadOtherwise)
 {
-    const QStringList lines = {
-        QStringLiteral("Insert Dear\\sreader"), QStringLiteral("Underline On"), QStringLiteral("Delete"),
-        QStringLiteral("Bold On"),              QStringLiteral("AutoTab On"),   QStringLiteral(""),
-        QStringLiteral("Insrt x"),              QStringLiteral("size big"),     QStringLiteral("size"),
-        QStringLiteral("replaceall abc"),       QStringLiteral("moveleft"),     QStringLiteral("PlainText On"),
-        QStringLiteral("CloseFile"),            QStringLiteral("RememberPos On"), QStringLiteral("size startsel"),
-        QStringLiteral("bold on"),              QStringLiteral("Frobnicate"),   QStringLiteral("moveright 0x1F"),
-        QStringLiteral("Replace a with b"),     QStringLiteral("replace a with b c"),
-        QStringLiteral("ReplaceAll a b with c"), QStringLiteral("replace a with b\\sc"),
-        QStringLiteral("replace a\\sb c"),
-    };
+    const QStringList lines = Lines({"Insert Dear\\sreader", "Underline On", "Delete", "Bold On", "AutoTab On", "",
+                                     "Insrt x", "size big", "size", "replaceall abc", "moveleft", "PlainText On",
+                                     "CloseFile", "RememberPos On", "size startsel", "bold on", "Frobnicate",
+                                     "moveright 0x1F", "Replace a with b", "replace a with b c",
+                                     "ReplaceAll a b with c", "replace a with b\\sc", "replace a\\sb c"});
     const std::vector<MacroFinding> expected = {
         Error(6, "blank line"),
         Error(7, "unknown command \"Insrt\"; did you mean \"insert\"?"),
@@ -61,12 +62,9 @@ TEST(MacroCheck, FailureReasonsFollowTheDocumentMode)
 
 TEST(MacroCheck, LinesARunWithoutAWindowRefusesAreErrors)
 {
-    const QStringList lines = {
-        QStringLiteral("Exit"),        QStringLiteral("print"),      QStringLiteral("OpenFile"),
-        QStringLiteral("openfile a.txt"), QStringLiteral("PrinterSetup"), QStringLiteral("savefile"),
-        QStringLiteral("clearfile"),   QStringLiteral("deletefile"), QStringLiteral("insert x"),
-        QStringLiteral("savefile b.txt"), QStringLiteral("SaveFile"),   QStringLiteral("savefile"),
-    };
+    const QStringList lines = Lines({"Exit", "print", "OpenFile", "openfile a.txt", "PrinterSetup", "savefile",
+                                     "clearfile", "deletefile", "insert x", "savefile b.txt", "SaveFile",
+                                     "savefile"});
     const std::vector<MacroFinding> expected = {
         Error(1, "\"exit\" is not run without a window"),
         Error(2, "\"print\" needs the print dialog, which a run without a window cannot show"),

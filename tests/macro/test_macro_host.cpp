@@ -6,6 +6,7 @@
 #include "macro/MacroHost.h"
 #include "macro/MacroState.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/QuietDocumentHost.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,39 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The session only needs an editor here; the rest stays quiet.
-class QuietDocumentHost : public DocumentSessionHost {
-public:
-    explicit QuietDocumentHost(TRichEdit& edit) : edit_(edit) {}
-    TRichEdit& Editor() override { return edit_; }
-    bool OptionOn(DocumentOption) const override { return false; }
-    void ShowDocumentName(const QString&) override {}
-    bool CaptionNamesFile() const override { return false; }
-    void ApplyDocumentKind() override {}
-    bool FormatBarShown() const override { return false; }
-    void ShowFormatBar(bool) override {}
-    FontChoice UserFont() const override { return {}; }
-    QString DesktopDir() const override { return {}; }
-    void ShowOpenedStatus(const QString&) override {}
-    void ShowClosedStatus(std::optional<int>) override {}
-    void SelectionChanged() override {}
-    void NoteRecentFile(const QString&) override {}
-    bool RecordFileCommand(const QString&) override { return false; }
-    void TakeBackCommand() override {}
-    void AddSavedMacro(const QString&) override {}
-    void ShowMarkers(const QString&) override {}
-    void ClearMarkers() override {}
-    void SaveMarkers(const QString&) override {}
-    void MarkerFileRemoved() override {}
-    bool RecycleFile(const QString&) override { return false; }
-    ProgressView* Progress() override { return nullptr; }
-    void BringToFront() override {}
-    void Quit() override {}
-
-private:
-    TRichEdit& edit_;
-};
 
 class NotingMacroHost : public MacroHost {
 public:

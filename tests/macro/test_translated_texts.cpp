@@ -29,33 +29,24 @@ struct Bracketed : MarkingTranslator {
 TEST(TranslatedMacroTexts, EachMessageIsOneTranslatedSentence)
 {
     const Bracketed bracketed;
-    const struct {
-        const char* what;
-        std::function<QString()> text;
-        QString expected;
-    } cases[] = {
-        {"a changed file", [] { return SummaryLine({QStringLiteral("a.txt"), FileOutcome::Changed}); },
+    ExpectMarkedTexts({
+        {"a changed file", SummaryLine({QStringLiteral("a.txt"), FileOutcome::Changed}),
          QStringLiteral("[a.txt: changed]")},
-        {"a failed line",
-         [] { return SummaryLine({QStringLiteral("a.txt"), FileOutcome::Failed, 3, QStringLiteral("r")}); },
+        {"a failed line", SummaryLine({QStringLiteral("a.txt"), FileOutcome::Failed, 3, QStringLiteral("r")}),
          QStringLiteral("[a.txt: error in line 3: r]")},
-        {"a check warning",
-         [] { return FindingText(QStringLiteral("m.macro"), {2, FindingKind::Warning, QStringLiteral("w")}); },
+        {"a check warning", FindingText(QStringLiteral("m.macro"), {2, FindingKind::Warning, QStringLiteral("w")}),
          QStringLiteral("[m.macro:2: warning: w]")},
-        {"a word before its reason", [] { return LineFailureReason(QStringLiteral("size x"), false); },
+        {"a word before its reason", LineFailureReason(QStringLiteral("size x"), false),
          QStringLiteral("[\"size\" needs a whole number, not \"x\"]")},
-        {"an unknown word with a likely one", [] { return LineFailureReason(QStringLiteral("Inser x"), false); },
+        {"an unknown word with a likely one", LineFailureReason(QStringLiteral("Inser x"), false),
          QStringLiteral("[unknown command \"Inser\"; did you mean \"insert\"?]")},
-        {"a dialog a batch cannot show", [] { return CheckMacroLines({QStringLiteral("print")}).at(0).message; },
+        {"a dialog a batch cannot show", CheckMacroLines({QStringLiteral("print")}).at(0).message,
          QStringLiteral("[\"print\" [needs the print dialog, which a run without a window cannot show]]")},
-        {"a line refused early", [] { return FindRefusedLine({QStringLiteral("exit")})->reason; },
+        {"a line refused early", FindRefusedLine({QStringLiteral("exit")})->reason,
          QStringLiteral("[[\"exit\" is not run without a window]; the file was skipped]")},
-        {"a question before a write",
-         [] { return PathQuestion(PathAccess::Write, QStringLiteral("/x/y"), QString()).value(); },
+        {"a question before a write", PathQuestion(PathAccess::Write, QStringLiteral("/x/y"), QString()).value(),
          QStringLiteral("[The macro wants to write %1.\nAllow it?]").arg(ResolvedPath(QStringLiteral("/x/y")))},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.text(), c.expected) << c.what;
+    });
 }
 
 // A run without a window reports a failed line once, as its summary, also

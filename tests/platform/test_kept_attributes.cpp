@@ -2,6 +2,7 @@
 // What a saved file keeps: owner, group, permission bits, ACL and extended
 // attributes, whoever saves it.
 #include "platform/SafeFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,12 +89,6 @@ Stat StatOf(const QString& path)
     struct stat st {};
     EXPECT_EQ(::lstat(Native(path).constData(), &st), 0) << path.toStdString();
     return {st.st_uid, st.st_gid, st.st_mode & 07777, st.st_ino};
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // Lets other users reach the test's folder: every folder above it gets

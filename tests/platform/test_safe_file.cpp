@@ -6,6 +6,7 @@
 #include "platform/RegFileSettingsStore.h"
 #include "platform/SafeFile.h"
 #include "tests/support/FullDisk.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,19 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 mode_t ModeOf(const QString& path)
 {
@@ -47,17 +35,23 @@ const QByteArray kSettings = "Windows Registry Editor Version 5.00\r\n\r\n"
 // failure's message, or empty when it wrote.
 using Writer = std::function<QString(const QString& path)>;
 
+// The message of the error the write throws, empty when it throws none.
+QString ThrownBy(const std::function<void()>& write)
+{
+    try {
+        write();
+    } catch (const AppError& e) {
+        return e.message();
+    }
+    return {};
+}
+
 QString SaveDocument(const QString& path, bool plain)
 {
     TRichEdit edit;
     edit.SetPlainTextMode(plain);
     edit.SetText(QStringLiteral("new text"));
-    try {
-        edit.SaveToFile(path);
-    } catch (const AppError& e) {
-        return e.message();
-    }
-    return {};
+    return ThrownBy([&] { edit.SaveToFile(path); });
 }
 
 struct WriterCase {
@@ -73,15 +67,12 @@ const auto& AllWriters()
         {"rich document", "{\\rtf1 old\\par}", [](const QString& p) { return SaveDocument(p, false); }},
         {"settings", kSettings,
          [](const QString& p) {
-             try {
+             return ThrownBy([&] {
                  RegFileSettingsStore store(p, QStringLiteral("/desk"));
                  store.OpenKey(SettingsKey, false);
                  store.WriteString(QStringLiteral("Font"), QStringLiteral("Arial"));
                  store.CloseKey();
-             } catch (const AppError& e) {
-                 return e.message();
-             }
-             return QString();
+             });
          }},
         {"markers", "3, old\r\n",
          [](const QString& p) {
@@ -89,14 +80,7 @@ const auto& AllWriters()
              return WriteMarkerFile(p, {QStringLiteral("1, new")}, &error) ? QString() : error;
          }},
         {"macro", "Insert old\r\n",
-         [](const QString& p) {
-             try {
-                 WriteMacroFile(p, {QStringLiteral("Insert new")});
-             } catch (const AppError& e) {
-                 return e.message();
-             }
-             return QString();
-         }},
+         [](const QString& p) { return ThrownBy([&] { WriteMacroFile(p, {QStringLiteral("Insert new")}); }); }},
         // An unnamed rich document goes to Tidy as its typed text; the
         // preview of an unnamed document is a plain save.
         {"tidy input", "<p>old</p>",

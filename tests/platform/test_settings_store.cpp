@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppError.h"
 #include "platform/RegFileSettingsStore.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,20 +37,6 @@ const QByteArray kSample =
     "\"Color\"=dword:80000008\r\n"
     "\"FixedFont\"=dword:00000002\r\n"
     "\"Tidy\"=\"say \\\"hi\\\" in C:\\\\tidy\"\r\n";
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 class SettingsStoreTest : public ::testing::Test {
 protected:

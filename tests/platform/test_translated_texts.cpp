@@ -26,44 +26,40 @@ TEST(TranslatedPlatformTexts, EachMessageIsOneTranslatedSentence)
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     const QString missing = dir.filePath(QStringLiteral("missing"));
-    const struct {
-        const char* what;
-        std::function<QString()> text;
-        QString expected;
-    } cases[] = {
-        {"a box's caption", [] { return MsgKindCaption(MsgKind::Confirmation); }, QStringLiteral("[Confirm]")},
-        {"a dialog refused", [] { return DialogRefusal(WindowDialog::Folder); },
-         QStringLiteral("[needs the folder chooser, which a run without a window cannot show]")},
-        {"a folder that is a file",
-         [&] {
-             QString error;
-             EnsurePrivateFolder(file, &error);
-             return error;
-         },
-         QStringLiteral("[The temporary folder %1 cannot be used: [it is not a folder.]]").arg(file)},
-        {"nothing to trash",
-         [&] {
-             QString error;
-             MoveToTrash(missing, &error);
-             return error;
-         },
-         QStringLiteral("[%1: no such file or folder]").arg(missing)},
-        {"a save onto a folder",
-         [&] {
-             QString error;
-             WriteFileSafely(dir.path(), "x", &error);
-             return error;
-         },
-         QStringLiteral("[Not a regular file]")},
-        {"a settings file without its header",
-         [] {
-             RegParseError error;
-             ParseRegFile("[HKEY_CURRENT_USER\\x]\r\n", &error);
-             return error.message;
-         },
-         QStringLiteral("[missing header line]")},
+    // The error text a call leaves.
+    const auto errorOf = [](const std::function<void(QString*)>& call) {
+        QString error;
+        call(&error);
+        return error;
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.text(), c.expected) << c.what;
+    RegParseError parseError;
+    ParseRegFile("[HKEY_CURRENT_USER\\x]\r\n", &parseError);
+    ExpectMarkedTexts({
+        {"a box's caption", MsgKindCaption(MsgKind::Confirmation), QStringLiteral("[Confirm]")},
+        {"a dialog refused", DialogRefusal(WindowDialog::Folder),
+         QStringLiteral("[needs the folder chooser, which a run without a window cannot show]")},
+        {"a folder that is a file", errorOf([&](QString* error) { EnsurePrivateFolder(file, error); }),
+         QStringLiteral("[The temporary folder %1 cannot be used: [it is not a folder.]]").arg(file)},
+        {"nothing to trash", errorOf([&](QString* error) { MoveToTrash(missing, error); }),
+         QStringLiteral("[%1: no such file or folder]").arg(missing)},
+        {"a save onto a folder", errorOf([&](QString* error) { WriteFileSafely(dir.path(), "x", error); }),
+         QStringLiteral("[Not a regular file]")},
+        {"a settings file without its header", parseError.message, QStringLiteral("[missing header line]")},
+    });
+}
+
+// Each dialog has a whole sentence of its own, naming it.
+TEST(TranslatedPlatformTexts, EachRefusedDialogIsNamedInItsOwnSentence)
+{
+    const MarkingTranslator translator(MarkingTranslator::Marks::Brackets);
+    const std::pair<WindowDialog, const char*> dialogs[] = {
+        {WindowDialog::Open, "the open dialog"},   {WindowDialog::Save, "the save dialog"},
+        {WindowDialog::Folder, "the folder chooser"}, {WindowDialog::Font, "the font dialog"},
+        {WindowDialog::Colour, "the colour dialog"}, {WindowDialog::Print, "the print dialog"},
+        {WindowDialog::PrinterSetup, "the printer setup dialog"},
+    };
+    for (const auto& [dialog, name] : dialogs)
+        EXPECT_EQ(DialogRefusal(dialog),
+                  QStringLiteral("[needs %1, which a run without a window cannot show]").arg(QLatin1String(name)));
 }
 

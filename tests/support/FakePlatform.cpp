@@ -39,108 +39,89 @@ std::optional<FakePrompts::Expected> FakePrompts::Next(const QString& what, cons
     return e;
 }
 
+FakePrompts::Expected& FakePrompts::Add(const QString& what)
+{
+    Expected& e = expected_.emplace_back();
+    e.what = what;
+    return e;
+}
+
 FakePrompts& FakePrompts::ExpectMessage(MsgKind kind, const QString& text, MsgButtons buttons,
                                         MsgAnswer answer)
 {
-    Expected e;
-    e.what = QStringLiteral("message");
+    Expected& e = Add(QStringLiteral("message"));
     e.kind = kind;
     e.text = text;
     e.buttons = buttons;
     e.answer = answer;
-    expected_.push_back(e);
     return *this;
+}
+
+FakePrompts& FakePrompts::ExpectSaveChanges(MsgAnswer answer)
+{
+    return ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, answer);
 }
 
 FakePrompts& FakePrompts::ExpectInput(const QString& caption, const QString& prompt,
                                       std::optional<QString> answer)
 {
-    Expected e;
-    e.what = QStringLiteral("input");
+    Expected& e = Add(QStringLiteral("input"));
     e.text = caption + QLatin1Char('|') + prompt;
     e.inputAnswer = answer;
-    expected_.push_back(e);
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectOpenDialog(std::function<bool(FileDialogState&)> answer)
 {
-    Expected e;
-    e.what = QStringLiteral("open");
-    e.fileAnswer = std::move(answer);
-    expected_.push_back(e);
+    Add(QStringLiteral("open")).fileAnswer = std::move(answer);
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectSaveDialog(std::function<bool(FileDialogState&)> answer)
 {
-    Expected e;
-    e.what = QStringLiteral("save");
-    e.fileAnswer = std::move(answer);
-    expected_.push_back(e);
+    Add(QStringLiteral("save")).fileAnswer = std::move(answer);
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectFolder(const QString& answer)
 {
-    Expected e;
-    e.what = QStringLiteral("folder");
-    e.folderAnswer = answer;
-    expected_.push_back(e);
+    Add(QStringLiteral("folder")).folderAnswer = answer;
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectFont(std::function<bool(FontChoice&)> answer)
 {
-    Expected e;
-    e.what = QStringLiteral("font");
-    e.fontAnswer = std::move(answer);
-    expected_.push_back(e);
+    Add(QStringLiteral("font")).fontAnswer = std::move(answer);
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectColour(std::function<bool(QColor&, CustomColours&)> answer)
 {
-    Expected e;
-    e.what = QStringLiteral("colour");
-    e.colourAnswer = std::move(answer);
-    expected_.push_back(e);
+    Add(QStringLiteral("colour")).colourAnswer = std::move(answer);
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectPrint(bool accept)
 {
-    Expected e;
-    e.what = QStringLiteral("print");
-    e.accept = accept;
-    expected_.push_back(e);
+    Add(QStringLiteral("print")).accept = accept;
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectPrint(std::function<bool(QPrinter&)> answer)
 {
-    Expected e;
-    e.what = QStringLiteral("print");
-    e.printAnswer = std::move(answer);
-    expected_.push_back(e);
+    Add(QStringLiteral("print")).printAnswer = std::move(answer);
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectPrinterSetup(bool accept)
 {
-    Expected e;
-    e.what = QStringLiteral("printersetup");
-    e.accept = accept;
-    expected_.push_back(e);
+    Add(QStringLiteral("printersetup")).accept = accept;
     return *this;
 }
 
 FakePrompts& FakePrompts::ExpectException(const QString& caption, const QString& message)
 {
-    Expected e;
-    e.what = QStringLiteral("exception");
-    e.text = caption + QLatin1Char('|') + message;
-    expected_.push_back(e);
+    Add(QStringLiteral("exception")).text = caption + QLatin1Char('|') + message;
     return *this;
 }
 

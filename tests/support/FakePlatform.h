@@ -43,6 +43,8 @@ public:
     ~FakePrompts() override;
 
     FakePrompts& ExpectMessage(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer);
+    // The warning "Save changes?" with Yes, No and Cancel.
+    FakePrompts& ExpectSaveChanges(MsgAnswer answer);
     FakePrompts& ExpectInput(const QString& caption, const QString& prompt, std::optional<QString> answer);
     FakePrompts& ExpectOpenDialog(std::function<bool(FileDialogState&)> answer);
     FakePrompts& ExpectSaveDialog(std::function<bool(FileDialogState&)> answer);
@@ -62,21 +64,12 @@ public:
     // Every prompt shown, as "kind|caption: text" lines, for diagnostics.
     QStringList shown;
 
-    MsgAnswer MessageBox(MsgKind kind, const QString& text, MsgButtons buttons) override;
-    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
-                                    const QString& preset) override;
-    bool OpenDialog(FileDialogState& state) override;
-    bool SaveDialog(FileDialogState& state) override;
-    QString ChooseFolder() override;
-    bool FontDialog(FontChoice& choice) override;
-    bool ColourDialog(QColor& colour, CustomColours& custom) override;
-    bool PrintDialog(QPrinter& printer) override;
-    bool PrinterSetupDialog(QPrinter& printer) override;
-    void ShowException(const QString& caption, const QString& message) override;
+    MIREL_PROMPTS_OVERRIDES
 
     QString lastInputPreset;
 
 private:
+    Expected& Add(const QString& what);
     std::optional<Expected> Next(const QString& what, const QString& detail);
     std::deque<Expected> expected_;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/MainFormFixture.h"
 
+#include "platform/PrivateTemp.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -51,6 +53,17 @@ QByteArray MainFormTest::ReadFile(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+QString MainFormTest::MakePreviewFile()
+{
+    const QString preview = form().Startup().TempDir + QStringLiteral("~mireld.html");
+    QFile f(preview);
+    if (!EnsurePrivateFolder(form().Startup().TempDir) || !f.open(QIODevice::WriteOnly)) {
+        ADD_FAILURE() << "cannot make " << preview.toStdString();
+        return {};
+    }
+    return preview;
 }
 
 void MainFormTest::StoreSetting(const QString& name, const SettingValue& value)

@@ -19,6 +19,18 @@ protected:
     void Create(const QStringList& arguments = {});
     void Show();
     void CreateAndShow(const QStringList& arguments = {}) { Create(arguments); Show(); }
+    // Starts the program again, the windows dropped without closing them.
+    void Restart()
+    {
+        windows = ProgramWindows();
+        CreateAndShow();
+    }
+    // Closes the window, which must close, and starts the program again.
+    void CloseAndRestart()
+    {
+        EXPECT_TRUE(form().close());
+        Restart();
+    }
     void TearDown() override;
 
     TMainForm& form() { return *windows.main; }
@@ -30,6 +42,9 @@ protected:
     // Writes bytes to a file in the test folder and gives its path.
     QString WriteFile(const QString& name, const QByteArray& bytes) const;
     static QByteArray ReadFile(const QString& path);
+    // An empty file of the preview's name in the form's private temporary
+    // folder, as a preview leaves it; its path, empty when it cannot be made.
+    QString MakePreviewFile();
     // The next message box expected, with the answer to give.
     void Expect(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer)
     {
@@ -38,9 +53,19 @@ protected:
     // Puts a value into the test's settings file, with its table type, for
     // the start-up to read.
     void StoreSetting(const QString& name, const SettingValue& value);
+    void StoreSettings(std::initializer_list<std::pair<const char*, SettingValue>> values)
+    {
+        for (const auto& [name, value] : values)
+            StoreSetting(QString::fromLatin1(name), value);
+    }
     // On a real window system: the window active and the keyboard in the
     // editor; gives the widget typed into (nullptr when that failed).
     QWidget* ActivateForTyping();
+    QWidget* ShowForTyping()
+    {
+        CreateAndShow();
+        return ActivateForTyping();
+    }
     // The window active with the keyboard in typingInto, soon and still a
     // moment later (a window manager may take it away again).
     void ExpectKeyboardIn(QWidget* typingInto, const std::string& where);

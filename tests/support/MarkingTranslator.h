@@ -2,6 +2,9 @@
 #pragma once
 #include <QCoreApplication>
 #include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 
 // While it lives, the program's texts come out as "«text»", placeholders
 // still in them: a text shown without the marks never went through the
@@ -38,3 +41,16 @@ public:
 private:
     Marks marks_;
 };
+
+// A text as the user is shown it under the translator, and what it must be.
+struct MarkedText {
+    const char* what;
+    QString shown;
+    QString expected;
+};
+
+inline void ExpectMarkedTexts(std::initializer_list<MarkedText> texts)
+{
+    for (const MarkedText& t : texts)
+        EXPECT_EQ(t.shown.toStdString(), t.expected.toStdString()) << t.what;
+}
