@@ -9,37 +9,37 @@
         <translation>benötigt den Öffnen-Dialog, den ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>needs the save dialog, which a run without a window cannot show</source>
         <translation>benötigt den Speichern-Dialog, den ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>needs the folder chooser, which a run without a window cannot show</source>
         <translation>benötigt die Ordnerauswahl, die ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>needs the font dialog, which a run without a window cannot show</source>
         <translation>benötigt den Schriftart-Dialog, den ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>needs the colour dialog, which a run without a window cannot show</source>
         <translation>benötigt den Farbdialog, den ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>needs the print dialog, which a run without a window cannot show</source>
         <translation>benötigt den Druckdialog, den ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>needs the printer setup dialog, which a run without a window cannot show</source>
         <translation>benötigt den Dialog der Druckereinrichtung, den ein Lauf ohne Fenster nicht anzeigen kann</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>&quot;%1&quot; %2</source>
         <extracomment>%1 is a macro command word in double quotes, %2 why a run without a window refuses it, starting with its verb (&quot;needs the print dialog, ...&quot;).</extracomment>
         <translation>&quot;%1&quot; %2</translation>
@@ -302,422 +302,363 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
 <context>
     <name>CommandMap</name>
     <message>
-        <location filename="../app/CommandMap.cpp" line="+44"/>
-        <location line="+98"/>
+        <location filename="../app/CommandMap.cpp" line="+189"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location line="-110"/>
-        <location line="+3"/>
+        <location line="-142"/>
         <source>&amp;Clear List</source>
         <translation>Liste &amp;leeren</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-15"/>
         <source>&amp;Open ...</source>
         <translation>Ö&amp;ffnen ...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+98"/>
+        <location line="+2"/>
         <source>S&amp;ave As ...</source>
         <translation>Speichern &amp;unter ...</translation>
     </message>
     <message>
-        <location line="-97"/>
-        <location line="+98"/>
+        <location line="+1"/>
         <source>Save &amp;&amp; &amp;Quit</source>
         <translation>S&amp;peichern &amp;&amp; beenden</translation>
     </message>
     <message>
-        <location line="-97"/>
-        <location line="+98"/>
+        <location line="+2"/>
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="+1"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+64"/>
-        <location line="+89"/>
+        <location line="+2"/>
+        <location line="+91"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location line="-152"/>
-        <location line="+98"/>
+        <location line="-89"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Drucken ...</translation>
     </message>
     <message>
-        <location line="-97"/>
-        <location line="+98"/>
+        <location line="+1"/>
         <source>Pr&amp;inter Setup ...</source>
         <translation>Drucker&amp;einrichtung ...</translation>
     </message>
     <message>
-        <location line="-97"/>
-        <location line="+98"/>
+        <location line="+140"/>
         <source>Recent &amp;Files</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location line="-97"/>
-        <location line="+98"/>
+        <location line="-136"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="+145"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+69"/>
+        <location line="-143"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location line="+69"/>
+        <location line="+1"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location line="+69"/>
+        <location line="+2"/>
         <source>&amp;Cut</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-        <location line="-68"/>
+        <location line="+1"/>
         <source>C&amp;opy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+69"/>
+        <location line="+2"/>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location line="+69"/>
+        <location line="+1"/>
         <source>&amp;Select All</source>
         <translation>Alles mark&amp;ieren</translation>
     </message>
     <message>
-        <location line="-68"/>
-        <location line="+91"/>
+        <location line="+139"/>
         <source>F&amp;ind</source>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location line="-90"/>
-        <location line="+91"/>
+        <location line="-136"/>
         <source>&amp;Find ...</source>
         <translation>&amp;Suchen ...</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="+1"/>
         <source>Find A&amp;gain</source>
         <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+91"/>
+        <location line="+2"/>
         <source>&amp;Replace ...</source>
         <translation>&amp;Ersetzen ...</translation>
     </message>
     <message>
-        <location line="-90"/>
-        <location line="+91"/>
+        <location line="+2"/>
         <source>&amp;Goto Line ...</source>
         <translation>&amp;Gehe zu Zeile ...</translation>
     </message>
     <message>
-        <location line="-90"/>
-        <location line="+65"/>
+        <location line="+2"/>
         <source>&amp;Toggle Line Marker</source>
         <translation>Zeilenmarke &amp;umschalten</translation>
     </message>
     <message>
-        <location line="-64"/>
-        <location line="+90"/>
+        <location line="+3"/>
         <source>&amp;Show Line Markers</source>
         <translation>Zeilenmarken &amp;anzeigen</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+90"/>
+        <location line="+130"/>
         <source>HTM&amp;L</source>
         <translation>HTM&amp;L</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="-128"/>
         <source>&amp;Colour ...</source>
         <translation>&amp;Farbe ...</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>&amp;Replace special characters</source>
         <translation>&amp;Sonderzeichen ersetzen</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>Tool&amp;bar</source>
         <translation>&amp;Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>Tidy &amp;Document ...</source>
         <translation>&amp;Dokument mit Tidy prüfen ...</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>Tidy &amp;Location ...</source>
         <translation>Tidy-&amp;Pfad ...</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>Tidy &amp;Options ...</source>
         <translation>Tidy-&amp;Optionen ...</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>&amp;Test Document ...</source>
         <translation>Dokument &amp;testen ...</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+90"/>
+        <location line="+120"/>
         <source>Op&amp;tions</source>
         <translation>&amp;Optionen</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="-116"/>
         <source>A&amp;lways stay on top</source>
         <translation>Immer im &amp;Vordergrund</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+90"/>
+        <location line="+1"/>
         <source>&amp;AutoTab</source>
         <translation>&amp;Automatisch einrücken</translation>
     </message>
     <message>
-        <location line="-89"/>
-        <location line="+90"/>
+        <location line="+2"/>
         <source>&amp;Center on Screen</source>
         <translation>In der &amp;Bildschirmmitte</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>&amp;Delete to Recycle Bin</source>
         <translation>In den &amp;Papierkorb löschen</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>Fi&amp;xed Font for Source Code</source>
         <translation>&amp;Feste Schriftbreite für Quelltext</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>&amp;Menu visible</source>
         <translation>&amp;Menü sichtbar</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>Remem&amp;ber Directories</source>
         <translation>&amp;Ordner merken</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>&amp;Remember Position</source>
         <translation>Fensterposition me&amp;rken</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>Toolbar &amp;visible</source>
         <translation>Werkzeugleiste s&amp;ichtbar</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>&amp;Font ...</source>
         <translation>&amp;Schriftart ...</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>Plain &amp;Text</source>
         <translation>Reiner &amp;Text</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>&amp;Wordwrap</source>
         <translation>Zeilen&amp;umbruch</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+3"/>
         <source>Sav&amp;e Line Markers</source>
         <translation>Zeilenmarken sp&amp;eichern</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>&amp;Sort Macros</source>
         <translation>Ma&amp;kros sortieren</translation>
     </message>
     <message>
-        <location line="-86"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>Line &amp;Numbers</source>
         <translation>Zeilen&amp;nummern</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>Zoom &amp;Out</source>
         <translation>Verk&amp;leinern</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>&amp;Reset Zoom</source>
         <translation>&amp;Zoom zurücksetzen</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+2"/>
         <source>Syntax &amp;Colouring</source>
         <translation>Syntax&amp;hervorhebung</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <source>&amp;Macro</source>
         <translation>&amp;Makro</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="-89"/>
         <source>&amp;Run</source>
         <translation>&amp;Ausführen</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>R&amp;ecord</source>
         <translation>Auf&amp;zeichnen</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>&amp;Stop</source>
         <translation>A&amp;nhalten</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>&amp;Macrobrowser ...</source>
         <translation>&amp;Makrobrowser ...</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+3"/>
         <source>Ma&amp;cro Directory ...</source>
         <translation>Ma&amp;kroordner ...</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>&amp;New Folder</source>
         <translation>Neuer &amp;Ordner</translation>
     </message>
     <message>
-        <location line="-87"/>
-        <location line="+89"/>
+        <location line="+85"/>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="-80"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="-88"/>
-        <location line="+89"/>
+        <location line="+1"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location line="-78"/>
+        <location line="-81"/>
         <source>Cop&amp;y</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-23"/>
         <source>&amp;Open File ...</source>
         <translation>Datei ö&amp;ffnen ...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Save File</source>
         <translation>Datei &amp;speichern</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Close F&amp;ile</source>
         <translation>Datei s&amp;chließen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Delete File</source>
         <translation>Datei &amp;löschen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+20"/>
         <source>Find &amp;Again</source>
         <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.cpp" line="+292"/>
+        <location line="+177"/>
         <source>open</source>
         <translation>Öffnen</translation>
     </message>
@@ -757,32 +698,32 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
         <translation>Suchen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../app/MainForm.cpp" line="+305"/>
         <source>selected macro</source>
         <translation>Gewähltes Makro</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../app/CommandMap.h" line="+102"/>
         <source>macrobrowser</source>
         <translation>Makrobrowser</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>record</source>
         <translation>Aufzeichnen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../app/MainForm.cpp" line="+8"/>
         <source>Run</source>
         <translation>Ausführen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>bold</source>
         <translation>Fett</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>italic</source>
         <translation>Kursiv</translation>
     </message>
@@ -792,7 +733,7 @@ Leerzeichen ohne Anführungszeichen angegeben werden kann.
         <translation>Unterstrichen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+6"/>
         <source>font</source>
         <translation>Schriftart</translation>
     </message>
@@ -1184,7 +1125,7 @@ wurde von einem anderen Programm geändert. Überschreiben?</translation>
 <context>
     <name>MacroLibrary</name>
     <message>
-        <location filename="../library/Library.cpp" line="+246"/>
+        <location filename="../library/Library.cpp" line="+252"/>
         <source>Macrofolder</source>
         <extracomment>The name of a new folder of macros, also on disk.</extracomment>
         <translation>Makroordner</translation>
@@ -1717,7 +1658,7 @@ Erlauben?</translation>
 <context>
     <name>SettingsTable</name>
     <message>
-        <location filename="../app/SettingsTable.cpp" line="+284"/>
+        <location filename="../app/SettingsTable.cpp" line="+282"/>
         <source>Setting &apos;%1&apos; given a value of the wrong type</source>
         <translation>Die Einstellung &apos;%1&apos; hat einen Wert des falschen Typs erhalten</translation>
     </message>
@@ -1997,24 +1938,19 @@ und Wünsche an %1</translation>
 <context>
     <name>TMainForm</name>
     <message>
-        <location filename="../app/AboutHelp.cpp" line="+112"/>
+        <location filename="../app/AboutHelp.cpp" line="+111"/>
         <source>Helpfile not found.</source>
         <translation>Die Hilfedatei wurde nicht gefunden.</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.cpp" line="-260"/>
+        <location filename="../app/MainForm.cpp" line="-239"/>
         <source>Macros</source>
         <extracomment>The top node of the macro tree.</extracomment>
         <translation>Makros</translation>
     </message>
     <message>
-        <location line="+322"/>
-        <source>No handler %1.</source>
-        <translation>Keine Behandlungsroutine %1.</translation>
-    </message>
-    <message>
         <location filename="../app/MacroCommands.cpp" line="+92"/>
-        <location filename="../app/MainForm.cpp" line="+135"/>
+        <location filename="../app/MainForm.cpp" line="+442"/>
         <source>insert</source>
         <extracomment>Typing mode in the status bar; the other one is &quot;overwrite&quot;.</extracomment>
         <translation>Einfügen</translation>
@@ -2030,17 +1966,17 @@ Close anyway? The recording will be lost.</source>
 Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
     </message>
     <message>
-        <location filename="../app/SettingsApply.cpp" line="+195"/>
+        <location filename="../app/SettingsApply.cpp" line="+194"/>
         <source>No value for the setting &apos;%1&apos;</source>
         <translation>Kein Wert für die Einstellung &apos;%1&apos;</translation>
     </message>
     <message>
-        <location filename="../app/MainForm.h" line="+393"/>
+        <location filename="../app/MainForm.h" line="+417"/>
         <source>Unexpected error.</source>
         <translation>Unerwarteter Fehler.</translation>
     </message>
     <message>
-        <location filename="../app/EditorCommands.cpp" line="+104"/>
+        <location filename="../app/EditorCommands.cpp" line="+105"/>
         <source>There is nothing to print!</source>
         <translation>Es gibt nichts zu drucken!</translation>
     </message>
@@ -2050,12 +1986,12 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Überschreiben</translation>
     </message>
     <message>
-        <location filename="../app/RunStop.cpp" line="+30"/>
+        <location filename="../library/Library.cpp" line="-275"/>
         <source>Overwrite &quot;%1&quot;?</source>
         <translation>&quot;%1&quot; überschreiben?</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../app/RunStop.cpp" line="+30"/>
         <source>run</source>
         <translation>Ausführen</translation>
     </message>
@@ -2065,7 +2001,7 @@ Trotzdem schließen? Die Aufzeichnung geht verloren.</translation>
         <translation>Aufzeichnen</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+48"/>
         <source>Unnamed Macro</source>
         <translation>Unbenanntes Makro</translation>
     </message>
