@@ -127,7 +127,6 @@ bool TMainForm::SaveUnderNewName(const QString& name) { return session_->SaveUnd
 void StartRecovery(TMainForm& form) { StartRecovery(form.Session(), form); }
 void OfferRecoveredChanges(TMainForm& form) { OfferRecoveredChanges(form.Session(), form); }
 void EndRecovery(TMainForm& form) { EndRecovery(static_cast<QObject&>(form)); }
-void StopRecovery(TMainForm& form) { StopRecovery(form.Session(), form); }
 
 void TMainForm::ShowMarkerSidebar(bool show)
 {

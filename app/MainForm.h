@@ -402,8 +402,6 @@ void CloseSearchDialogs(TMainForm& form);
 void StartRecovery(TMainForm& form);
 void OfferRecoveredChanges(TMainForm& form);
 void EndRecovery(TMainForm& form);
-// For a window that no one sees (a batch run): nothing is kept.
-void StopRecovery(TMainForm& form);
 
 template <class F> void TMainForm::Guard(F&& f)
 {

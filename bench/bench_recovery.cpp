@@ -42,7 +42,7 @@ Result Type(bool recovery, int bursts, int keys)
     if (recovery) {
         keeper->SetPause(24 * 3600 * 1000);   // the pauses come from the loop below
     } else {
-        StopRecovery(form);   // the editor notes no changes either
+        StopRecovery(form.Session(), form);   // the editor notes no changes either
         keeper = nullptr;
     }
     form.Session().State().IsPlainDocument = true;

@@ -33,7 +33,16 @@ public:
 
     static MsgAnswer SafeAnswer(MsgButtons buttons);
 
-    MIREL_PROMPTS_OVERRIDES
+    MsgAnswer MessageBox(MsgKind kind, const QString& text, MsgButtons buttons) override;
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt, const QString& preset) override;
+    bool OpenDialog(FileDialogState& state) override;
+    bool SaveDialog(FileDialogState& state) override;
+    QString ChooseFolder() override;
+    bool FontDialog(FontChoice& choice) override;
+    bool ColourDialog(QColor& colour, CustomColours& custom) override;
+    bool PrintDialog(QPrinter& printer) override;
+    bool PrinterSetupDialog(QPrinter& printer) override;
+    void ShowException(const QString& caption, const QString& message) override;
 
 private:
     [[noreturn]] void Refuse(WindowDialog dialog);

@@ -66,27 +66,22 @@ public:
     virtual void ShowException(const QString& caption, const QString& message) = 0;
 };
 
-// The declarations of every prompt, for the classes that implement them all.
-#define MIREL_PROMPTS_OVERRIDES                                                                              \
-    MsgAnswer MessageBox(MsgKind kind, const QString& text, MsgButtons buttons) override;                   \
-    std::optional<QString> InputBox(const QString& caption, const QString& prompt, const QString& preset)   \
-        override;                                                                                           \
-    bool OpenDialog(FileDialogState& state) override;                                                       \
-    bool SaveDialog(FileDialogState& state) override;                                                       \
-    QString ChooseFolder() override;                                                                        \
-    bool FontDialog(FontChoice& choice) override;                                                           \
-    bool ColourDialog(QColor& colour, CustomColours& custom) override;                                      \
-    bool PrintDialog(QPrinter& printer) override;                                                           \
-    bool PrinterSetupDialog(QPrinter& printer) override;                                                    \
-    void ShowException(const QString& caption, const QString& message) override;
-
 // The real dialogs, owned by the given window.
 class QtPrompts : public Prompts {
 public:
     explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
-    MIREL_PROMPTS_OVERRIDES
+    MsgAnswer MessageBox(MsgKind kind, const QString& text, MsgButtons buttons) override;
+    std::optional<QString> InputBox(const QString& caption, const QString& prompt, const QString& preset) override;
+    bool OpenDialog(FileDialogState& state) override;
+    bool SaveDialog(FileDialogState& state) override;
+    QString ChooseFolder() override;
+    bool FontDialog(FontChoice& choice) override;
+    bool ColourDialog(QColor& colour, CustomColours& custom) override;
+    bool PrintDialog(QPrinter& printer) override;
+    bool PrinterSetupDialog(QPrinter& printer) override;
+    void ShowException(const QString& caption, const QString& message) override;
 
 private:
     // While the owner is shown but not yet on screen (its start-up), a box
