@@ -84,10 +84,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int pixelSize, bool italic,
     return label;
 }
 
-} // namespace
+}   // namespace
 
-TAbout::TAbout(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+TAbout::TAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("About"));
     // Takes the keys itself: any character closes it.
@@ -131,9 +130,8 @@ TAbout::TAbout(QWidget* parent)
     column->addStretch(1);
     column->addWidget(Licence);
 
-    for (QWidget* w : {static_cast<QWidget*>(Image), static_cast<QWidget*>(Version),
-                       static_cast<QWidget*>(Datum), static_cast<QWidget*>(Label3),
-                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4),
+    for (QWidget* w : {static_cast<QWidget*>(Image), static_cast<QWidget*>(Version), static_cast<QWidget*>(Datum),
+                       static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4),
                        static_cast<QWidget*>(Homepage), static_cast<QWidget*>(Licence)}) {
         w->installEventFilter(this);
         w->setMouseTracking(true);
@@ -200,8 +198,7 @@ bool TAbout::eventFilter(QObject* watched, QEvent* event)
             FormClick();
         }
         return true;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

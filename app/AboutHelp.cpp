@@ -2,8 +2,8 @@
 // "&About" and "&Help": both must get past a main window that stays on top.
 #include "app/AboutHelp.h"
 
-#include "app/MainForm.h"
 #include "app/AboutBox.h"
+#include "app/MainForm.h"
 #include "app/WindowOptions.h"
 #include "editor/RichEdit.h"
 
@@ -30,7 +30,7 @@ void LeaveTopQuietly(TMainForm& form)
     form.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
 }
 
-} // namespace
+}   // namespace
 
 QStringList HelpFolders(const QString& workingDir, const QString& programDir)
 {

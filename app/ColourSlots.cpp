@@ -25,7 +25,7 @@ std::optional<quint32> HexNumber(QStringView text)
     return text.toUInt(nullptr, 16);
 }
 
-} // namespace
+}   // namespace
 
 ColourSlots ColourSlotsFromSetting(const QString& text)
 {
@@ -97,14 +97,37 @@ QColor ColourFromColorSetting(qint32 value, const QPalette& palette)
     // Windows system colour indexes (COLOR_SCROLLBAR = 0 ... COLOR_MENUBAR = 30)
     // mapped to the nearest palette role.
     static const QPalette::ColorRole roles[] = {
-        QPalette::Button,          QPalette::Window,     QPalette::Highlight,   QPalette::Mid,
-        QPalette::Window,          QPalette::Base,       QPalette::Shadow,      QPalette::WindowText,
-        QPalette::Text,            QPalette::HighlightedText, QPalette::Button, QPalette::Button,
-        QPalette::Dark,            QPalette::Highlight,  QPalette::HighlightedText, QPalette::Button,
-        QPalette::Dark,            QPalette::PlaceholderText, QPalette::ButtonText, QPalette::WindowText,
-        QPalette::Light,           QPalette::Shadow,     QPalette::Midlight,    QPalette::ToolTipText,
-        QPalette::ToolTipBase,     QPalette::Text,       QPalette::Link,        QPalette::Highlight,
-        QPalette::Mid,             QPalette::Highlight,  QPalette::Window,
+        QPalette::Button,
+        QPalette::Window,
+        QPalette::Highlight,
+        QPalette::Mid,
+        QPalette::Window,
+        QPalette::Base,
+        QPalette::Shadow,
+        QPalette::WindowText,
+        QPalette::Text,
+        QPalette::HighlightedText,
+        QPalette::Button,
+        QPalette::Button,
+        QPalette::Dark,
+        QPalette::Highlight,
+        QPalette::HighlightedText,
+        QPalette::Button,
+        QPalette::Dark,
+        QPalette::PlaceholderText,
+        QPalette::ButtonText,
+        QPalette::WindowText,
+        QPalette::Light,
+        QPalette::Shadow,
+        QPalette::Midlight,
+        QPalette::ToolTipText,
+        QPalette::ToolTipBase,
+        QPalette::Text,
+        QPalette::Link,
+        QPalette::Highlight,
+        QPalette::Mid,
+        QPalette::Highlight,
+        QPalette::Window,
     };
     const quint32 index = number & 0xFF;
     const QPalette::ColorRole role = index < std::size(roles) ? roles[index] : QPalette::Text;

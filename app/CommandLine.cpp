@@ -65,7 +65,7 @@ CommandLine UsageError(const QString& error, const QString& hint = SeeHelp())
     return line;
 }
 
-} // namespace
+}   // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments, const std::function<bool(const QString&)>& exists)
 {
@@ -118,8 +118,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
         const QString error = QCoreApplication::translate("CommandLine", "unknown option \"%1\"").arg(scan.unknown);
         if (nearest)
             //: %1 is the option meant, %2 the line that points to the help.
-            return UsageError(error, QCoreApplication::translate("CommandLine", "Did you mean \"%1\"? %2")
-                                         .arg(*nearest, SeeHelp()));
+            return UsageError(
+                error, QCoreApplication::translate("CommandLine", "Did you mean \"%1\"? %2").arg(*nearest, SeeHelp()));
         return UsageError(error, QCoreApplication::translate("CommandLine",
                                                              "See \"vellumpad --help\"; put \"--\" before a file "
                                                              "name that starts with \"-\"."));
@@ -148,10 +148,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::function<b
         line.allowPaths = scan.allowPaths;
     } else if (scan.check) {
         if (names.isEmpty())
-            return UsageError(QCoreApplication::translate("CommandLine", "\"--check\" needs at least one macro"),
-                              //: %1 is the line that points to the help.
-                              QCoreApplication::translate("CommandLine", "Usage: vellumpad --check MACRO... %1")
-                                  .arg(SeeHelp()));
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "\"--check\" needs at least one macro"),
+                //: %1 is the line that points to the help.
+                QCoreApplication::translate("CommandLine", "Usage: vellumpad --check MACRO... %1").arg(SeeHelp()));
         line.mode = ProgramMode::Check;
         line.files = names;
     } else {
@@ -170,58 +170,52 @@ QString HelpText()
     // Paragraph by paragraph, so that each translates on its own.
     const QStringList paragraphs = {
         //: The forms of the command line; option names and "vellumpad" stay as they are.
-        QCoreApplication::translate(
-            "CommandLine",
-            "Usage: vellumpad [--] [FILE NAME...]\n"
-            "       vellumpad --run MACRO [--dry-run] [--allow-paths] FILE...\n"
-            "       vellumpad --check MACRO...\n"
-            "       vellumpad --help | --version\n"),
-        QCoreApplication::translate(
-            "CommandLine",
-            "Mirel-Edit edits plain text, RTF and HTML documents and runs macros on them.\n"),
-        QCoreApplication::translate(
-            "CommandLine",
-            "Without options the editor window opens. The arguments name one document:\n"
-            "they are joined with single blanks, so a name holding blanks may be given\n"
-            "without quotes.\n"),
+        QCoreApplication::translate("CommandLine", "Usage: vellumpad [--] [FILE NAME...]\n"
+                                                   "       vellumpad --run MACRO [--dry-run] [--allow-paths] FILE...\n"
+                                                   "       vellumpad --check MACRO...\n"
+                                                   "       vellumpad --help | --version\n"),
+        QCoreApplication::translate("CommandLine",
+                                    "Mirel-Edit edits plain text, RTF and HTML documents and runs macros on them.\n"),
+        QCoreApplication::translate("CommandLine",
+                                    "Without options the editor window opens. The arguments name one document:\n"
+                                    "they are joined with single blanks, so a name holding blanks may be given\n"
+                                    "without quotes.\n"),
         //: Option names stay as they are; the descriptions keep their column.
-        QCoreApplication::translate(
-            "CommandLine",
-            "Options:\n"
-            "  --run MACRO FILE...  Run the macro, read once, on each file in turn, without\n"
-            "                       a window, and save each file that it changed. A file\n"
-            "                       whose run fails is left as it was. One line per file on\n"
-            "                       standard output: FILE: changed, FILE: unchanged or\n"
-            "                       FILE: error in line N: REASON; a name holding a control\n"
-            "                       character, \" or \\ is quoted as \"a\\nb.txt\". Messages\n"
-            "                       go to standard error as FILE:LINE: TEXT; questions get\n"
-            "                       their safe answer (No, Cancel). A macro with exit,\n"
-            "                       deletefile, clearfile, savefile before its end, or a\n"
-            "                       line that needs a dialog (openfile without a path,\n"
-            "                       print, printersetup) runs on no file.\n"
-            "  --dry-run            With --run, before or after the macro: print a unified\n"
-            "                       diff of what would change and write no file.\n"
-            "  --allow-paths        With --run: let openfile read files that other users\n"
-            "                       cannot read. The window asks before such a read; with\n"
-            "                       nobody to ask, the line fails unless this is given.\n"
-            "  --check MACRO...     Run nothing; list each line that a run would reject, as\n"
-            "                       MACRO:LINE: error: MESSAGE, and arguments a run reads\n"
-            "                       differently than they look, as MACRO:LINE: warning: ...\n"
-            "                       Also warns of file lines that a run asks about first.\n"
-            "  --help               Show this help and exit.\n"
-            "  --version            Show the version and exit.\n"
-            "  --                   End of options: what follows is a name, even when it\n"
-            "                       starts with \"-\". After --run and --check an option\n"
-            "                       word is an option wherever it stands, whatever files\n"
-            "                       exist: name a file \"--dry-run\" after \"--\" or as\n"
-            "                       \"./--dry-run\".\n"),
-        QCoreApplication::translate(
-            "CommandLine",
-            "Exit status:\n"
-            "  0  success; --run: every file was run; --check: no line would fail\n"
-            "  1  --run: some file failed; --check: some line would fail\n"
-            "  2  wrong usage, or a macro that cannot be read (missing, unreadable, larger\n"
-            "     than 64 MB or than the memory there is)\n"),
+        QCoreApplication::translate("CommandLine",
+                                    "Options:\n"
+                                    "  --run MACRO FILE...  Run the macro, read once, on each file in turn, without\n"
+                                    "                       a window, and save each file that it changed. A file\n"
+                                    "                       whose run fails is left as it was. One line per file on\n"
+                                    "                       standard output: FILE: changed, FILE: unchanged or\n"
+                                    "                       FILE: error in line N: REASON; a name holding a control\n"
+                                    "                       character, \" or \\ is quoted as \"a\\nb.txt\". Messages\n"
+                                    "                       go to standard error as FILE:LINE: TEXT; questions get\n"
+                                    "                       their safe answer (No, Cancel). A macro with exit,\n"
+                                    "                       deletefile, clearfile, savefile before its end, or a\n"
+                                    "                       line that needs a dialog (openfile without a path,\n"
+                                    "                       print, printersetup) runs on no file.\n"
+                                    "  --dry-run            With --run, before or after the macro: print a unified\n"
+                                    "                       diff of what would change and write no file.\n"
+                                    "  --allow-paths        With --run: let openfile read files that other users\n"
+                                    "                       cannot read. The window asks before such a read; with\n"
+                                    "                       nobody to ask, the line fails unless this is given.\n"
+                                    "  --check MACRO...     Run nothing; list each line that a run would reject, as\n"
+                                    "                       MACRO:LINE: error: MESSAGE, and arguments a run reads\n"
+                                    "                       differently than they look, as MACRO:LINE: warning: ...\n"
+                                    "                       Also warns of file lines that a run asks about first.\n"
+                                    "  --help               Show this help and exit.\n"
+                                    "  --version            Show the version and exit.\n"
+                                    "  --                   End of options: what follows is a name, even when it\n"
+                                    "                       starts with \"-\". After --run and --check an option\n"
+                                    "                       word is an option wherever it stands, whatever files\n"
+                                    "                       exist: name a file \"--dry-run\" after \"--\" or as\n"
+                                    "                       \"./--dry-run\".\n"),
+        QCoreApplication::translate("CommandLine",
+                                    "Exit status:\n"
+                                    "  0  success; --run: every file was run; --check: no line would fail\n"
+                                    "  1  --run: some file failed; --check: some line would fail\n"
+                                    "  2  wrong usage, or a macro that cannot be read (missing, unreadable, larger\n"
+                                    "     than 64 MB or than the memory there is)\n"),
     };
     return paragraphs.join(u'\n');
 }

@@ -11,12 +11,12 @@ enum class ProgramMode { Window, Help, Version, Run, Check, UsageError };
 struct CommandLine {
     ProgramMode mode = ProgramMode::Window;
     QStringList documentParts;   // Window: joined with blanks into one name
-    QString macro;               // Run
-    QStringList files;           // Run: the documents; Check: the macros
+    QString macro;   // Run
+    QStringList files;   // Run: the documents; Check: the macros
     bool dryRun = false;
-    bool allowPaths = false;     // Run: lines that a window would ask about run
-    QString error;               // UsageError: what is wrong
-    QString hint;                // UsageError: one line on what to do instead
+    bool allowPaths = false;   // Run: lines that a window would ask about run
+    QString error;   // UsageError: what is wrong
+    QString hint;   // UsageError: one line on what to do instead
 };
 
 // Options come before the document name; "--" ends them. An unknown option

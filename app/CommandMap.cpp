@@ -166,7 +166,7 @@ constexpr ToolButtonDef Button(const char* name, const char* hint, const char* i
 {
     return ToolButtonDef{name, hint, icon, command, checkable};
 }
-} // namespace
+}   // namespace
 
 const CommandDef& CommandOf(Command command)
 {
@@ -211,8 +211,8 @@ const std::vector<MenuLayout>& MainMenuLayout()
           Cmd(C::SyntaxColouring)}},
         {{"MacroMenu", "MacroMenu1"},
          QT_TRANSLATE_NOOP("CommandMap", "&Macro"),
-         {Cmd(C::Run), Cmd(C::Record), Cmd(C::Stop), Cmd(C::MacroBrowser), Cmd(C::MacroDirectory),
-          Cmd(C::NewFolder), Cmd(C::DeleteMacro)}},
+         {Cmd(C::Run), Cmd(C::Record), Cmd(C::Stop), Cmd(C::MacroBrowser), Cmd(C::MacroDirectory), Cmd(C::NewFolder),
+          Cmd(C::DeleteMacro)}},
         {{"HelpMenu", "HelpMenu1"}, QT_TRANSLATE_NOOP("CommandMap", "&?"), {Cmd(C::Help), Cmd(C::About)}},
     };
     return menus;

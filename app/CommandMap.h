@@ -10,21 +10,70 @@ class TMainForm;
 // the main menu and one in the context menu, both running its handler.
 enum class Command {
     // File.
-    Open, Save, SaveAs, SaveQuit, Reload, Close, DeleteFile, Print, PrinterSetup, ClearRecentFiles, Exit,
+    Open,
+    Save,
+    SaveAs,
+    SaveQuit,
+    Reload,
+    Close,
+    DeleteFile,
+    Print,
+    PrinterSetup,
+    ClearRecentFiles,
+    Exit,
     // Edit.
-    Undo, Redo, Cut, Copy, Paste, SelectAll,
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    SelectAll,
     // Find.
-    Find, FindAgain, Replace, GotoLine, MarkLine, ShowLineMarkers,
+    Find,
+    FindAgain,
+    Replace,
+    GotoLine,
+    MarkLine,
+    ShowLineMarkers,
     // HTML.
-    Colour, ReplaceSpecialCharacters, HtmlToolbar, TidyDocument, TidyLocation, TidyOptions, TestDocument,
+    Colour,
+    ReplaceSpecialCharacters,
+    HtmlToolbar,
+    TidyDocument,
+    TidyLocation,
+    TidyOptions,
+    TestDocument,
     // Options.
-    AlwaysStayOnTop, AutoTab, CenterOnScreen, Trash, FixedFont, MenuVisible, RememberDirs, RememberPos,
-    ToolbarVisible, Font, PlainText, WordWrap, SaveLineMarkers, SortMacros, LineNumbers, ZoomIn, ZoomOut,
-    ResetZoom, SyntaxColouring,
+    AlwaysStayOnTop,
+    AutoTab,
+    CenterOnScreen,
+    Trash,
+    FixedFont,
+    MenuVisible,
+    RememberDirs,
+    RememberPos,
+    ToolbarVisible,
+    Font,
+    PlainText,
+    WordWrap,
+    SaveLineMarkers,
+    SortMacros,
+    LineNumbers,
+    ZoomIn,
+    ZoomOut,
+    ResetZoom,
+    SyntaxColouring,
     // Macro.
-    Run, Record, Stop, MacroBrowser, MacroDirectory, NewFolder, DeleteMacro,
+    Run,
+    Record,
+    Stop,
+    MacroBrowser,
+    MacroDirectory,
+    NewFolder,
+    DeleteMacro,
     // Help.
-    Help, About,
+    Help,
+    About,
 };
 inline constexpr std::size_t kCommandCount = std::size_t(Command::About) + 1;
 
@@ -38,9 +87,9 @@ using Handler = void (TMainForm::*)();
 // differ from the main menu's.
 struct CommandDef {
     Command command;
-    const char* names[2];      // object names, by Twin
+    const char* names[2];   // object names, by Twin
     const char* captions[2];   // by Twin
-    const char* shortcut;      // portable key sequence text
+    const char* shortcut;   // portable key sequence text
     Handler handler;
     bool enabled;
     bool checkable;

@@ -85,10 +85,7 @@ public:
     }
     void ClearMarkers() override { form_.Ui().CheckList->ClearMarkers(); }
     void SaveMarkers(const QString& markerFile) override { form_.Ui().CheckList->SaveMarkers(markerFile); }
-    void MarkerFileRemoved() override
-    {
-        form_.SetEnabled(Command::MarkLine, form_.Ui().CheckList->isVisible());
-    }
+    void MarkerFileRemoved() override { form_.SetEnabled(Command::MarkLine, form_.Ui().CheckList->isVisible()); }
     bool RecycleFile(const QString& path) override { return form_.RecycleFile(path); }
     ProgressView* Progress() override { return form_.LongWork(); }
     void BringToFront() override
@@ -102,31 +99,82 @@ private:
     TMainForm& form_;
 };
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<DocumentSessionHost> MakeDocumentHost(TMainForm& form)
 {
     return std::make_unique<MainFormDocumentHost>(form);
 }
 
-void TMainForm::Open1Click() { session_->Open(); }
-void TMainForm::OpenNamed(const QString& name) { session_->Open(name); }
-void TMainForm::Save1Click() { session_->Save(); }
-void TMainForm::SaveAs1Click() { session_->SaveAs(); }
-void TMainForm::SaveQuit1Click() { session_->SaveQuit(); }
-void TMainForm::Reload1Click() { session_->Reload(); }
-void TMainForm::Clear1Click() { session_->Close(); }
-void TMainForm::Delete1Click() { session_->Delete(); }
-void TMainForm::CheckFile() { session_->CheckFile(); }
-void TMainForm::Reread() { session_->Reread(); }
-void TMainForm::FilesDropped(const QStringList& paths) { session_->FilesDropped(paths); }
-bool TMainForm::SaveChangesIfWanted() { return session_->SaveChangesIfWanted(); }
-bool TMainForm::SaveWithChecks(bool askOverwrite) { return session_->SaveWithChecks(askOverwrite); }
-bool TMainForm::SaveUnderNewName(const QString& name) { return session_->SaveUnderNewName(name); }
+void TMainForm::Open1Click()
+{
+    session_->Open();
+}
+void TMainForm::OpenNamed(const QString& name)
+{
+    session_->Open(name);
+}
+void TMainForm::Save1Click()
+{
+    session_->Save();
+}
+void TMainForm::SaveAs1Click()
+{
+    session_->SaveAs();
+}
+void TMainForm::SaveQuit1Click()
+{
+    session_->SaveQuit();
+}
+void TMainForm::Reload1Click()
+{
+    session_->Reload();
+}
+void TMainForm::Clear1Click()
+{
+    session_->Close();
+}
+void TMainForm::Delete1Click()
+{
+    session_->Delete();
+}
+void TMainForm::CheckFile()
+{
+    session_->CheckFile();
+}
+void TMainForm::Reread()
+{
+    session_->Reread();
+}
+void TMainForm::FilesDropped(const QStringList& paths)
+{
+    session_->FilesDropped(paths);
+}
+bool TMainForm::SaveChangesIfWanted()
+{
+    return session_->SaveChangesIfWanted();
+}
+bool TMainForm::SaveWithChecks(bool askOverwrite)
+{
+    return session_->SaveWithChecks(askOverwrite);
+}
+bool TMainForm::SaveUnderNewName(const QString& name)
+{
+    return session_->SaveUnderNewName(name);
+}
 
-void StartRecovery(TMainForm& form) { StartRecovery(form.Session(), form); }
-void OfferRecoveredChanges(TMainForm& form) { OfferRecoveredChanges(form.Session(), form); }
-void EndRecovery(TMainForm& form) { EndRecovery(static_cast<QObject&>(form)); }
+void StartRecovery(TMainForm& form)
+{
+    StartRecovery(form.Session(), form);
+}
+void OfferRecoveredChanges(TMainForm& form)
+{
+    OfferRecoveredChanges(form.Session(), form);
+}
+void EndRecovery(TMainForm& form)
+{
+    EndRecovery(static_cast<QObject&>(form));
+}
 
 void TMainForm::ShowMarkerSidebar(bool show)
 {
@@ -178,7 +226,6 @@ bool TMainForm::HandleDragEvent(QEvent* event)
         Guard([&] { FilesDropped(paths); });
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -53,26 +53,56 @@ void ToggleStyleClick(TMainForm& form, TextStyle style, QToolButton* button)
     form.Ui().RichEdit->setFocus();
 }
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<EditorHost> MakeEditorHost(TMainForm& form)
 {
     return std::make_unique<MainFormEditorHost>(form);
 }
 
-TFindDialog& FindDialogOf(TMainForm& form) { return form.Search().FindDialog(); }
-TReplaceDialog& ReplaceDialogOf(TMainForm& form) { return form.Search().ReplaceDialog(); }
-bool SearchNext(TMainForm& form, SearchOrigin origin) { return form.Search().Next(origin); }
-void ReplaceOnce(TMainForm& form) { form.Search().ReplaceOnce(); }
-int ReplaceAllOccurrences(TMainForm& form) { return form.Search().ReplaceAll(); }
-void CloseSearchDialogs(TMainForm& form) { form.Search().CloseDialogs(); }
+TFindDialog& FindDialogOf(TMainForm& form)
+{
+    return form.Search().FindDialog();
+}
+TReplaceDialog& ReplaceDialogOf(TMainForm& form)
+{
+    return form.Search().ReplaceDialog();
+}
+bool SearchNext(TMainForm& form, SearchOrigin origin)
+{
+    return form.Search().Next(origin);
+}
+void ReplaceOnce(TMainForm& form)
+{
+    form.Search().ReplaceOnce();
+}
+int ReplaceAllOccurrences(TMainForm& form)
+{
+    return form.Search().ReplaceAll();
+}
+void CloseSearchDialogs(TMainForm& form)
+{
+    form.Search().CloseDialogs();
+}
 
 // ---------------------------------------------------------------- Edit
 
-void TMainForm::Cut1Click() { RunEditCommand(*editorHost_, EditCommand::Cut); }
-void TMainForm::Copy1Click() { RunEditCommand(*editorHost_, EditCommand::Copy); }
-void TMainForm::Paste1Click() { RunEditCommand(*editorHost_, EditCommand::Paste); }
-void TMainForm::SelectAll1Click() { RunEditCommand(*editorHost_, EditCommand::SelectAll); }
+void TMainForm::Cut1Click()
+{
+    RunEditCommand(*editorHost_, EditCommand::Cut);
+}
+void TMainForm::Copy1Click()
+{
+    RunEditCommand(*editorHost_, EditCommand::Copy);
+}
+void TMainForm::Paste1Click()
+{
+    RunEditCommand(*editorHost_, EditCommand::Paste);
+}
+void TMainForm::SelectAll1Click()
+{
+    RunEditCommand(*editorHost_, EditCommand::SelectAll);
+}
 
 void TMainForm::Undo1Click()
 {
@@ -92,10 +122,22 @@ void TMainForm::Redo1Click()
 
 // ---------------------------------------------------------------- Find
 
-void TMainForm::Find1Click() { search_->OpenDialog(SearchOrigin::FindDialog); }
-void TMainForm::Replace1Click() { search_->OpenDialog(SearchOrigin::ReplaceDialog); }
-void TMainForm::FindAgainClick() { search_->FindAgain(); }
-void TMainForm::GotoLine1Click() { search_->GoToLine(); }
+void TMainForm::Find1Click()
+{
+    search_->OpenDialog(SearchOrigin::FindDialog);
+}
+void TMainForm::Replace1Click()
+{
+    search_->OpenDialog(SearchOrigin::ReplaceDialog);
+}
+void TMainForm::FindAgainClick()
+{
+    search_->FindAgain();
+}
+void TMainForm::GotoLine1Click()
+{
+    search_->GoToLine();
+}
 
 // ---------------------------------------------------------------- Print
 
@@ -120,9 +162,18 @@ void TMainForm::PrinterSetup1Click()
 
 // ---------------------------------------------------------------- format
 
-void TMainForm::BoldButtonClick() { ToggleStyleClick(*this, TextStyle::Bold, ui_.BoldButton); }
-void TMainForm::ItalicButtonClick() { ToggleStyleClick(*this, TextStyle::Italic, ui_.ItalicButton); }
-void TMainForm::UnderlinedButtonClick() { ToggleStyleClick(*this, TextStyle::Underline, ui_.UnderlinedButton); }
+void TMainForm::BoldButtonClick()
+{
+    ToggleStyleClick(*this, TextStyle::Bold, ui_.BoldButton);
+}
+void TMainForm::ItalicButtonClick()
+{
+    ToggleStyleClick(*this, TextStyle::Italic, ui_.ItalicButton);
+}
+void TMainForm::UnderlinedButtonClick()
+{
+    ToggleStyleClick(*this, TextStyle::Underline, ui_.UnderlinedButton);
+}
 
 void TMainForm::SchriftartenChange()
 {

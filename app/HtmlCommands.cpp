@@ -39,10 +39,7 @@ public:
         form_.Ui().StatusBar->update();   // its swatch
     }
 
-    void ToolbarClosed() override
-    {
-        form_.SetChecked(Command::HtmlToolbar, false);
-    }
+    void ToolbarClosed() override { form_.SetChecked(Command::HtmlToolbar, false); }
 
     QString TidyLocation() const override { return form_.Startup().TidyLocation; }
     void SetTidyLocation(const QString& folder) override { form_.Startup().TidyLocation = folder; }
@@ -54,18 +51,33 @@ private:
     TMainForm& form_;
 };
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<HtmlHost> TMainForm::MakeHtmlHost(TMainForm& form)
 {
     return std::make_unique<MainFormHtmlHost>(form);
 }
 
-void TMainForm::Colour1Click() { InsertChosenColour(*htmlHost_, *platform().prompts); }
-void TMainForm::TestDocument2Click() { ShowPreview(*htmlHost_, platform()); }
-void TMainForm::SyntaxCheckClick() { tidyCheck_->Run(); }
-void TMainForm::TidyLocation1Click() { tidyCheck_->ChooseLocation(); }
-void TMainForm::TidyOptions1Click() { tidyCheck_->EditOptions(); }
+void TMainForm::Colour1Click()
+{
+    InsertChosenColour(*htmlHost_, *platform().prompts);
+}
+void TMainForm::TestDocument2Click()
+{
+    ShowPreview(*htmlHost_, platform());
+}
+void TMainForm::SyntaxCheckClick()
+{
+    tidyCheck_->Run();
+}
+void TMainForm::TidyLocation1Click()
+{
+    tidyCheck_->ChooseLocation();
+}
+void TMainForm::TidyOptions1Click()
+{
+    tidyCheck_->EditOptions();
+}
 
 void TMainForm::Toolbar2Click()
 {

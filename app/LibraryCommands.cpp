@@ -25,13 +25,9 @@ public:
     void EnableCommand(LibraryCommand command, bool on) override
     {
         switch (command) {
-        case LibraryCommand::NewFolder:
-            form_.SetEnabled(Command::NewFolder, on);
-            break;
+        case LibraryCommand::NewFolder: form_.SetEnabled(Command::NewFolder, on); break;
         case LibraryCommand::MacroDirectory: form_.SetEnabled(Command::MacroDirectory, Twin::Main, on); break;
-        case LibraryCommand::MacroDirectoryInPopup:
-            form_.SetEnabled(Command::MacroDirectory, Twin::Context, on);
-            break;
+        case LibraryCommand::MacroDirectoryInPopup: form_.SetEnabled(Command::MacroDirectory, Twin::Context, on); break;
         }
     }
 
@@ -47,7 +43,7 @@ private:
     TMainForm& form_;
 };
 
-} // namespace
+}   // namespace
 
 void TMainForm::BuildMacroTree(TMacroTreeView* tree)
 {
@@ -57,26 +53,67 @@ void TMainForm::BuildMacroTree(TMacroTreeView* tree)
     tree->onDragOver = [this](QTreeWidgetItem* target) { return TreeDragOver(target); };
     tree->onDrop = [this](QTreeWidgetItem* target) { Guard([&] { TreeDragDrop(target); }); };
     connect(tree, &QTreeWidget::itemDoubleClicked, this, [this] { Guard([this] { TreeDblClick(); }); });
-    connect(tree, &QTreeWidget::itemChanged, this,
-            [this](QTreeWidgetItem* node) { Guard([&] { TreeEdited(node); }); });
+    connect(tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node) { Guard([&] { TreeEdited(node); }); });
 }
 
-QString TMainForm::NodeFilePath(const QTreeWidgetItem* node) const { return library_->NodeFilePath(node); }
-QTreeWidgetItem* TMainForm::FindMacroNode(const QString& name) const { return library_->FindMacro(name); }
-void TMainForm::ReloadMacroTree() { library_->Reload(); }
+QString TMainForm::NodeFilePath(const QTreeWidgetItem* node) const
+{
+    return library_->NodeFilePath(node);
+}
+QTreeWidgetItem* TMainForm::FindMacroNode(const QString& name) const
+{
+    return library_->FindMacro(name);
+}
+void TMainForm::ReloadMacroTree()
+{
+    library_->Reload();
+}
 QTreeWidgetItem* TMainForm::AddMacroNode(QTreeWidgetItem* parent, const QString& name)
 {
     return library_->AddMacroNode(parent, name);
 }
-void TMainForm::AddSavedMacroNode(const QString& path) { library_->AddSavedMacro(path); }
+void TMainForm::AddSavedMacroNode(const QString& path)
+{
+    library_->AddSavedMacro(path);
+}
 
-void TMainForm::MakroChooseClick() { library_->Choose(qobject_cast<QAction*>(sender()) != nullptr); }
-void TMainForm::TreeDblClick() { library_->Pick(); }
-void TMainForm::TreeKeyDown(int& key) { library_->KeyDown(key); }
-void TMainForm::TreeEdited(QTreeWidgetItem* node) { library_->Edited(node); }
-void TMainForm::NewFolderClick() { library_->NewFolder(); }
-bool TMainForm::TreeDragOver(QTreeWidgetItem* target) { return library_->DragOver(target); }
-void TMainForm::TreeDragDrop(QTreeWidgetItem* target) { library_->Drop(target); }
-void TMainForm::Delete2Click() { library_->Delete(); }
-void TMainForm::MacroDirectory1Click() { library_->ChooseDirectory(); }
-void TMainForm::SortMacrosClick() { library_->FlipSort(); }
+void TMainForm::MakroChooseClick()
+{
+    library_->Choose(qobject_cast<QAction*>(sender()) != nullptr);
+}
+void TMainForm::TreeDblClick()
+{
+    library_->Pick();
+}
+void TMainForm::TreeKeyDown(int& key)
+{
+    library_->KeyDown(key);
+}
+void TMainForm::TreeEdited(QTreeWidgetItem* node)
+{
+    library_->Edited(node);
+}
+void TMainForm::NewFolderClick()
+{
+    library_->NewFolder();
+}
+bool TMainForm::TreeDragOver(QTreeWidgetItem* target)
+{
+    return library_->DragOver(target);
+}
+void TMainForm::TreeDragDrop(QTreeWidgetItem* target)
+{
+    library_->Drop(target);
+}
+void TMainForm::Delete2Click()
+{
+    library_->Delete();
+}
+void TMainForm::MacroDirectory1Click()
+{
+    library_->ChooseDirectory();
+}
+void TMainForm::SortMacrosClick()
+{
+    library_->FlipSort();
+}

@@ -75,7 +75,10 @@ public:
 
     MacroRunWidgets RunWidgets() override
     {
-        return {form_.Ui().RichEdit, form_.Ui().StatusBar, form_.Ui().RunButton, form_.menuBar(),
+        return {form_.Ui().RichEdit,
+                form_.Ui().StatusBar,
+                form_.Ui().RunButton,
+                form_.menuBar(),
                 {form_.Action(Command::Stop, Twin::Context), form_.Action(Command::Stop)}};
     }
     bool ListensDuringRun() const override { return form_.isVisible(); }
@@ -99,19 +102,28 @@ private:
     TMainForm& form_;
 };
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<MacroHost> MakeMacroHost(TMainForm& form)
 {
     return std::make_unique<MainFormMacroHost>(form);
 }
 
-void TMainForm::RunMacro() { ::RunMacro(*macroHost_); }
+void TMainForm::RunMacro()
+{
+    ::RunMacro(*macroHost_);
+}
 
 bool TMainForm::ExecuteMacroCommand(const QString& word, const std::optional<QString>& argument)
 {
     return ::ExecuteMacroCommand(*macroHost_, word, argument);
 }
 
-void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift) { HandleEditorKeyDown(*macroHost_, key, shift); }
-void TMainForm::RichEditKeyPress(QChar& key) { HandleEditorKeyPress(*macroHost_, key); }
+void TMainForm::RichEditKeyDown(int& key, Qt::KeyboardModifiers shift)
+{
+    HandleEditorKeyDown(*macroHost_, key, shift);
+}
+void TMainForm::RichEditKeyPress(QChar& key)
+{
+    HandleEditorKeyPress(*macroHost_, key);
+}

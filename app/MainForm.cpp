@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
 
+#include "app/AboutBox.h"
 #include "app/CommandMap.h"
 #include "app/StatusBar.h"
-#include "document/Progress.h"
-#include "app/AboutBox.h"
 #include "document/DroppedFiles.h"
+#include "document/Progress.h"
 #include "document/Recovery.h"
 #include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
@@ -55,7 +55,7 @@ constexpr int kMacroFieldWidth = 120;
 const QStringList kSizes = {"7",  "8",  "9",  "10", "11", "12", "14", "16", "18",
                             "20", "22", "24", "26", "28", "36", "48", "72"};
 
-} // namespace
+}   // namespace
 
 TMainForm::TMainForm(const Platform& platform, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), arguments_(arguments), platform_(platform)
@@ -153,7 +153,8 @@ void TMainForm::BuildControls()
     ui_.RichEdit->isMarkedLine = [this](int line) { return ui_.CheckList->FindMarker(line) >= 0; };
     for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(ui_.CheckList->model(), signal, ui_.RichEdit, [this] { ui_.RichEdit->UpdateGutter(); });
-    connect(ui_.CheckList->model(), &QAbstractItemModel::modelReset, ui_.RichEdit, [this] { ui_.RichEdit->UpdateGutter(); });
+    connect(ui_.CheckList->model(), &QAbstractItemModel::modelReset, ui_.RichEdit,
+            [this] { ui_.RichEdit->UpdateGutter(); });
     connect(ui_.RichEdit, &TRichEdit::RedoAvailable, this, [this] { ShowRedoAvailable(macro_.IsRecording); });
     ui_.RichEdit->SetRedoKeysToWindow(true);
     ui_.CheckList->SetPrompts(platform_.prompts);
@@ -165,8 +166,7 @@ void TMainForm::BuildControls()
         const QStringList paths = DroppedPaths(mime);
         Guard([&] { FilesDropped(paths); });
     };
-    connect(ui_.RichEdit, &TRichEdit::SelectionChange, this,
-            [this] { Guard([this] { RichEditSelectionChange(); }); });
+    connect(ui_.RichEdit, &TRichEdit::SelectionChange, this, [this] { Guard([this] { RichEditSelectionChange(); }); });
     fileSizeTimer_ = new QTimer(this);
     fileSizeTimer_->setSingleShot(true);
     fileSizeTimer_->setInterval(300);
@@ -175,8 +175,8 @@ void TMainForm::BuildControls()
     StartRecovery(*this);
 
     // The context menu opens on the editor and on the other main controls.
-    for (QWidget* w : {static_cast<QWidget*>(ui_.RichEdit), static_cast<QWidget*>(ui_.Tree),
-                       static_cast<QWidget*>(ui_.CheckList)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui_.RichEdit), static_cast<QWidget*>(ui_.Tree), static_cast<QWidget*>(ui_.CheckList)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, w](const QPoint& pos) { ShowContextMenu(w, pos); });
@@ -210,9 +210,7 @@ QAction* TMainForm::MakeItem(Command command, Twin twin)
 QAction* TMainForm::AddEntry(QMenu* menu, const MenuEntry& entry, Twin twin)
 {
     switch (entry.kind) {
-    case MenuEntry::Separator:
-        menu->addSeparator();
-        return nullptr;
+    case MenuEntry::Separator: menu->addSeparator(); return nullptr;
     case MenuEntry::MainOnlyItem:
         if (twin != Twin::Main)
             return nullptr;
@@ -287,7 +285,7 @@ QToolButton* AddButton(TMainForm& form, QToolBar* bar, const ToolButtonDef& def)
     }
     return AddButton(form, bar, def.name, def.hint, def.icon, CommandOf(def.command).handler, def.checkable);
 }
-} // namespace
+}   // namespace
 
 void TMainForm::BuildToolBars()
 {
@@ -320,11 +318,12 @@ void TMainForm::BuildToolBars()
     ui_.ToolBar1->setIconSize(QSize(18, 18));
     addToolBar(Qt::TopToolBarArea, ui_.ToolBar1);
     ui_.BoldButton = AddButton(*this, ui_.ToolBar1, "BoldButton", QT_TRANSLATE_NOOP("CommandMap", "bold"), "bold",
-                           &TMainForm::BoldButtonClick, true);
-    ui_.ItalicButton = AddButton(*this, ui_.ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"), "italic",
-                             &TMainForm::ItalicButtonClick, true);
-    ui_.UnderlinedButton = AddButton(*this, ui_.ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"),
-                                 "underline", &TMainForm::UnderlinedButtonClick, true);
+                               &TMainForm::BoldButtonClick, true);
+    ui_.ItalicButton = AddButton(*this, ui_.ToolBar1, "ItalicButton", QT_TRANSLATE_NOOP("CommandMap", "italic"),
+                                 "italic", &TMainForm::ItalicButtonClick, true);
+    ui_.UnderlinedButton =
+        AddButton(*this, ui_.ToolBar1, "UnderlinedButton", QT_TRANSLATE_NOOP("CommandMap", "underline"), "underline",
+                  &TMainForm::UnderlinedButtonClick, true);
     ui_.ToolBar1->addSeparator();
 
     ui_.Schriftarten = new QComboBox(ui_.ToolBar1);
@@ -352,7 +351,8 @@ void TMainForm::BuildToolBars()
     ui_.LeftAlign = AddButton(ui_.ToolBar1, "LeftAlign", QT_TRANSLATE_NOOP("CommandMap", "align left"), "align-left");
     //: Centred paragraph alignment.
     ui_.CenterAlign = AddButton(ui_.ToolBar1, "CenterAlign", QT_TRANSLATE_NOOP("CommandMap", "center"), "align-center");
-    ui_.RightAlign = AddButton(ui_.ToolBar1, "RightAlign", QT_TRANSLATE_NOOP("CommandMap", "align right"), "align-right");
+    ui_.RightAlign =
+        AddButton(ui_.ToolBar1, "RightAlign", QT_TRANSLATE_NOOP("CommandMap", "align right"), "align-right");
     ui_.LeftAlign->setProperty("Tag", 0);
     ui_.CenterAlign->setProperty("Tag", 2);
     ui_.RightAlign->setProperty("Tag", 1);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramEntry.h"
 
+#include "app/AboutBox.h"
 #include "app/CommandLine.h"
+#include "app/MainForm.h"
 #include "app/SettingsLoad.h"
 #include "app/Translations.h"
-#include "app/MainForm.h"
-#include "app/AboutBox.h"
 #include "html/HtmlToolbar.h"
 #include "html/TidyErrors.h"
 #include "macro/BatchRun.h"
@@ -102,7 +102,7 @@ int RunWindow(char** argv, const QStringList& arguments)
     return app.exec();
 }
 
-} // namespace
+}   // namespace
 
 QStringList ProgramArguments(int argc, const char* const* argv)
 {
@@ -133,18 +133,13 @@ int RunProgram(int argc, char** argv)
     const BatchOutput output{[](const QString& text) { PrintLine(stdout, text); },
                              [](const QString& text) { PrintLine(stderr, text); }};
     switch (line.mode) {
-    case ProgramMode::Help:
-        std::fputs(HelpText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case ProgramMode::Version:
-        PrintLine(stdout, VersionText());
-        return 0;
+    case ProgramMode::Help: std::fputs(HelpText().toLocal8Bit().constData(), stdout); return 0;
+    case ProgramMode::Version: PrintLine(stdout, VersionText()); return 0;
     case ProgramMode::UsageError:
         PrintLine(stderr, QStringLiteral("vellumpad: ") + line.error);
         PrintLine(stderr, line.hint);
         return 2;
-    case ProgramMode::Check:
-        return CheckMacroFiles(line.files, output);
+    case ProgramMode::Check: return CheckMacroFiles(line.files, output);
     case ProgramMode::Run: {
         UseOffscreenPlatform();
         int qtArgc = 1;
@@ -154,8 +149,7 @@ int RunProgram(int argc, char** argv)
         app.setOrganizationName(QStringLiteral("MirelSoft"));
         return RunBatch(BatchOptions{line.macro, line.files, line.dryRun, line.allowPaths}, output);
     }
-    case ProgramMode::Window:
-        break;
+    case ProgramMode::Window: break;
     }
     return RunWindow(argv, line.documentParts);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of the settings: what each loaded value sets, and
 // where each written value comes from.
+#include "app/MainForm.h"
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
-#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
@@ -194,7 +194,7 @@ SettingValue ShutdownValue(TMainForm& form, const SettingRow& row)
     throw AppError(QCoreApplication::translate("TMainForm", "No value for the setting '%1'").arg(name));
 }
 
-} // namespace
+}   // namespace
 
 void TMainForm::LoadSettings()
 {

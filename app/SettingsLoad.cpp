@@ -80,7 +80,7 @@ void ReadRows(SettingsStore& store, const LoadContext& context, LoadedSettings& 
     }
 }
 
-} // namespace
+}   // namespace
 
 QString ReadDesktopDir(SettingsStore& store)
 {

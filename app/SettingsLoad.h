@@ -24,10 +24,10 @@ struct LoadedValue {
 
 // Where the load leaves the window.
 enum class Placement {
-    NotReached,     // the load stopped before "RememberPos"
-    SystemDefault,  // "RememberPos" was missing: the system's placement stays
-    Centred,        // "RememberPos" false: centred at 426 x 350
-    Remembered,     // "RememberPos" true: the rows after it place the window
+    NotReached,   // the load stopped before "RememberPos"
+    SystemDefault,   // "RememberPos" was missing: the system's placement stays
+    Centred,   // "RememberPos" false: centred at 426 x 350
+    Remembered,   // "RememberPos" true: the rows after it place the window
 };
 
 struct LoadedSettings {

@@ -99,12 +99,11 @@ std::vector<SettingRow> BuildTable()
         With(Number("LineMarkerWidth", 100, "width of the marker sidebar in pixels"), NoRule,
              WriteWhen::MarkerSidebarVisible),
         Option("FixedFont", true, Command::FixedFont, "plain documents open in a fixed font"),
-        With(Option("RememberPos", false, Command::RememberPos, "window placement at start"),
-             PlacementSwitch),
-        With(Number("Left", 0, "main window left edge"), PlacementGroup | ClampToDesktop,
-             WriteWhen::RememberPosNormal, DefaultFrom::CentredLeft),
-        With(Number("Top", 0, "main window top edge"), PlacementGroup | ClampToDesktop,
-             WriteWhen::RememberPosNormal, DefaultFrom::CentredTop),
+        With(Option("RememberPos", false, Command::RememberPos, "window placement at start"), PlacementSwitch),
+        With(Number("Left", 0, "main window left edge"), PlacementGroup | ClampToDesktop, WriteWhen::RememberPosNormal,
+             DefaultFrom::CentredLeft),
+        With(Number("Top", 0, "main window top edge"), PlacementGroup | ClampToDesktop, WriteWhen::RememberPosNormal,
+             DefaultFrom::CentredTop),
         With(Number("Width", CentredWindowSize.width(), "main window width"), PlacementGroup,
              WriteWhen::RememberPosNormal),
         With(Number("Height", CentredWindowSize.height(), "main window height"), PlacementGroup,
@@ -121,31 +120,49 @@ std::vector<SettingRow> BuildTable()
                         AfterPlacement | SkipBroken));
     rows.push_back(With(Number("Zoom", 100, "zoom of the editor's text in percent"), AfterPlacement | SkipBroken));
     for (int slot = 0; slot < 10; ++slot) {
-        SettingRow row = With(Text("", "", "a recently opened or saved document"),
-                              AfterPlacement | SkipBroken | RecentFile);
+        SettingRow row =
+            With(Text("", "", "a recently opened or saved document"), AfterPlacement | SkipBroken | RecentFile);
         row.name = RecentFileSettingName(slot);
         rows.push_back(row);
     }
-    rows.push_back(With(Option("SyntaxColouring", true, Command::SyntaxColouring,
-                               "HTML, XML and CSS source coloured in plain mode"),
-                        AfterPlacement | SkipBroken));
+    rows.push_back(With(
+        Option("SyntaxColouring", true, Command::SyntaxColouring, "HTML, XML and CSS source coloured in plain mode"),
+        AfterPlacement | SkipBroken));
 
     // The shutdown's order, group by group.
     QStringList closing = {
-        "LastOpenDir", "LastOpenIndex", "LastSaveDir", "TidyLocation", "TidyOptions",
-        "LastDialogRGB", "LastTextRGB",
-        "MakroDir", "Font", "Size", "StyleB", "StyleI", "Color",
+        "LastOpenDir", "LastOpenIndex", "LastSaveDir", "TidyLocation", "TidyOptions", "LastDialogRGB", "LastTextRGB",
+        "MakroDir",    "Font",          "Size",        "StyleB",       "StyleI",      "Color",
     };
     for (int letter = 0; letter < 16; ++letter)
         closing << CustomColourName(letter);
     closing << QStringList{
-        "PlainText", "WordWrap",
+        "PlainText",
+        "WordWrap",
         "LineMarkerWidth",
-        "RememberDirs", "MakroSort", "ReplaceSpecialChars", "HTMLToolbar", "DeleteToRecycleBin", "Center",
-        "AutoTab", "FixedFont", "SaveLineMarkers",
-        "RememberPos", "HTMLTop", "HTMLLeft", "Left", "Top", "Width", "Height", "Maximized",
-        "AlwaysStayOnTop", "Toolbar", "MenuVisible",
-        "LineNumbers", "Zoom", "SyntaxColouring",
+        "RememberDirs",
+        "MakroSort",
+        "ReplaceSpecialChars",
+        "HTMLToolbar",
+        "DeleteToRecycleBin",
+        "Center",
+        "AutoTab",
+        "FixedFont",
+        "SaveLineMarkers",
+        "RememberPos",
+        "HTMLTop",
+        "HTMLLeft",
+        "Left",
+        "Top",
+        "Width",
+        "Height",
+        "Maximized",
+        "AlwaysStayOnTop",
+        "Toolbar",
+        "MenuVisible",
+        "LineNumbers",
+        "Zoom",
+        "SyntaxColouring",
     };
     for (int slot = 0; slot < 10; ++slot)
         closing << RecentFileSettingName(slot);
@@ -156,7 +173,7 @@ std::vector<SettingRow> BuildTable()
     return rows;
 }
 
-} // namespace
+}   // namespace
 
 QString RecentFileSettingName(int slot)
 {
@@ -274,8 +291,7 @@ bool ReadBoolSetting(SettingsStore& store, const QString& name, bool& flag)
 
 namespace {
 
-template <typename T>
-T& Holding(const SettingRow& row, SettingValue& value)
+template <typename T> T& Holding(const SettingRow& row, SettingValue& value)
 {
     if (!std::holds_alternative<T>(value))
         throw AppError(
@@ -283,7 +299,7 @@ T& Holding(const SettingRow& row, SettingValue& value)
     return std::get<T>(value);
 }
 
-} // namespace
+}   // namespace
 
 bool ReadSetting(SettingsStore& store, const SettingRow& row, SettingValue& value)
 {

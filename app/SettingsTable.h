@@ -18,19 +18,19 @@ using SettingValue = std::variant<QString, qint32, bool>;
 
 // Defaults that depend on the machine rather than being constants.
 enum class DefaultFrom {
-    Fixed,        // SettingRow::fixedDefault
+    Fixed,   // SettingRow::fixedDefault
     DesktopDir,   // "MakroDir": the desktop folder with its trailing "/"
-    CentredLeft,  // "Left": half the screen width - 213
+    CentredLeft,   // "Left": half the screen width - 213
     CentredTop,   // "Top": half the screen height - 175
 };
 
 // When the shutdown writes the value.
 enum class WriteWhen {
     Always,
-    PlainText,             // "WordWrap": only while "Plain Text" is checked
-    MarkerSidebarVisible,  // "LineMarkerWidth": the sidebar's width
-    RememberPos,           // "HTMLLeft", "HTMLTop", "Maximized" (true when maximized)
-    RememberPosNormal,     // "Left" to "Height": remembered and not maximized
+    PlainText,   // "WordWrap": only while "Plain Text" is checked
+    MarkerSidebarVisible,   // "LineMarkerWidth": the sidebar's width
+    RememberPos,   // "HTMLLeft", "HTMLTop", "Maximized" (true when maximized)
+    RememberPosNormal,   // "Left" to "Height": remembered and not maximized
 };
 
 // Rules of the load beyond plain read-or-seed; a row may have several.
@@ -40,26 +40,26 @@ enum SettingRule : unsigned {
     // "StyleB"/"StyleI" only add their style when true, "Maximized" sets
     // maximized or normal.
     KeepStateWhenMissing = 1u << 0,
-    FontStyle = 1u << 1,        // "StyleB", "StyleI"
+    FontStyle = 1u << 1,   // "StyleB", "StyleI"
     // "RememberPos": missing seeds false and skips the placement group;
     // false centres the window at 426 x 350; true checks both items and
     // reads the group.
     PlacementSwitch = 1u << 2,
     PlacementGroup = 1u << 3,   // read only when "RememberPos" exists and is true
     ClampToDesktop = 1u << 4,   // "Left"/"Top": beyond the desktop size gives the centred default
-    ColourText = 1u << 5,       // "LastTextRGB", "LastDialogRGB": ColourSlots in, painted pixel out
-    CustomColour = 1u << 6,     // "ColorA" to "ColorP": lines of the colour dialog
+    ColourText = 1u << 5,   // "LastTextRGB", "LastDialogRGB": ColourSlots in, painted pixel out
+    CustomColour = 1u << 6,   // "ColorA" to "ColorP": lines of the colour dialog
     // Read after the placement group, whatever "RememberPos" says.
     AfterPlacement = 1u << 7,
     // A value of another type is passed over: the default stays and the
     // load goes on.
     SkipBroken = 1u << 8,
-    RecentFile = 1u << 9,       // "RecentFile1" to "RecentFile10", newest first
+    RecentFile = 1u << 9,   // "RecentFile1" to "RecentFile10", newest first
 };
 
 struct SettingRow {
-    int loadOrder = 0;       // 1-based position in the table (the start-up's order)
-    int closeOrder = 0;      // 1-based position in the shutdown's write order
+    int loadOrder = 0;   // 1-based position in the table (the start-up's order)
+    int closeOrder = 0;   // 1-based position in the shutdown's write order
     QString name;
     SettingType type = SettingType::String;
     SettingValue fixedDefault;
@@ -69,7 +69,7 @@ struct SettingRow {
     // The option's menu command, whose two items show it; none for values
     // that are not options.
     std::optional<Command> option;
-    QString drives;          // what the value drives, for readers of the table
+    QString drives;   // what the value drives, for readers of the table
 
     bool Has(SettingRule rule) const { return (rules & rule) != 0; }
 };
@@ -104,8 +104,8 @@ int PlacedLeft(int left, int desktopWidth, int screenWidth);
 int PlacedTop(int top, int desktopHeight, int screenHeight);
 
 struct DefaultContext {
-    QString desktopDir;      // with trailing "/"
-    QSize screenSize;        // primary screen in pixels
+    QString desktopDir;   // with trailing "/"
+    QSize screenSize;   // primary screen in pixels
 };
 SettingValue DefaultValue(const SettingRow& row, const DefaultContext& context);
 

@@ -157,8 +157,7 @@ void TStatusBar::paintEvent(QPaintEvent* event)
             continue;
         }
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(inner, int(panel.alignment | Qt::AlignVCenter) | Qt::TextSingleLine,
-                         panel.text);
+        painter.drawText(inner, int(panel.alignment | Qt::AlignVCenter) | Qt::TextSingleLine, panel.text);
     }
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Status panels 3 and 4: the colour swatches.
 #include "app/ColourSlots.h"
-#include "app/StatusBar.h"
 #include "app/MainForm.h"
+#include "app/StatusBar.h"
 #include "editor/RichEdit.h"
 
 #include <QImage>

@@ -46,7 +46,7 @@ std::unique_ptr<QTranslator> LoadFrom(const QString& prefix, const QString& lang
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 QStringList TranslationFolders(const QString& programDir)
 {

@@ -10,8 +10,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
-#include <QWindow>
 #include <QToolBar>
+#include <QWindow>
 
 QPoint CentredOnScreen(QSize screen, QSize window)
 {
@@ -65,7 +65,7 @@ private:
     QPointer<QWidget> widget_;
     QPointer<QWidget> focus_;
 };
-} // namespace
+}   // namespace
 
 void TMainForm::SetTopmost(bool on)
 {

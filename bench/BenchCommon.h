@@ -80,7 +80,8 @@ inline QByteArray MarkupLines(qsizetype size)
     QByteArray bytes;
     bytes.reserve(size + 200);
     for (int i = 0; bytes.size() < size; ++i)
-        bytes += "Line " + QByteArray::number(i) + ": the quick brown fox jumps over the lazy dog, <p>&amp; more</p>\r\n";
+        bytes +=
+            "Line " + QByteArray::number(i) + ": the quick brown fox jumps over the lazy dog, <p>&amp; more</p>\r\n";
     return bytes;
 }
 
@@ -94,15 +95,15 @@ inline qint64 Best(int runs, const std::function<void()>& prepare, const std::fu
 
 inline qint64 Best(int runs, const std::function<void()>& work)
 {
-    return Best(runs, [] {}, work);
+    return Best(
+        runs, [] {}, work);
 }
 
 // A benchmark's start: the offscreen platform unless one is chosen, the
 // application, and the benchmarks run with the number given as the first
 // argument (the number of runs, 3 by default). Benchmarks that return an
 // int give the program's exit status.
-template <class Benchmarks>
-int Main(int argc, char** argv, Benchmarks&& benchmarks, int byDefault = 3)
+template <class Benchmarks> int Main(int argc, char** argv, Benchmarks&& benchmarks, int byDefault = 3)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -125,4 +126,4 @@ inline int Main(int argc, char** argv, std::initializer_list<void (*)(int runs)>
     });
 }
 
-} // namespace bench
+}   // namespace bench

@@ -35,9 +35,8 @@ void Run(int runs)
     const QString macro = dir.filePath(QStringLiteral("edit.macro"));
     WriteMacroFile(macro, {QStringLiteral("replaceall fox cat"), QStringLiteral("startsel 0"),
                            QStringLiteral("insert <!--\\sheader\\s-->\\n"), QStringLiteral("find dog"),
-                           QStringLiteral("insert wolf"), QStringLiteral("moveright 3"),
-                           QStringLiteral("endsel 200"), QStringLiteral("copy"), QStringLiteral("selectall"),
-                           QStringLiteral("moveleft 1")});
+                           QStringLiteral("insert wolf"), QStringLiteral("moveright 3"), QStringLiteral("endsel 200"),
+                           QStringLiteral("copy"), QStringLiteral("selectall"), QStringLiteral("moveleft 1")});
 
     int failed = 0;
     int changed = 0;
@@ -70,7 +69,7 @@ void Run(int runs)
                 kFiles, batch / 1e6, document / 1e6, double(batch) / double(document));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -74,7 +74,8 @@ int Run(int runs)
     const QString html = dir.filePath(QStringLiteral("big.html"));
     const QString small = dir.filePath(QStringLiteral("small.html"));
     if (!bench::WriteFile(text, Document(25 * 1024 * 1024, false)) ||
-        !bench::WriteFile(html, Document(25 * 1024 * 1024, true)) || !bench::WriteFile(small, Document(25 * 1024, true)))
+        !bench::WriteFile(html, Document(25 * 1024 * 1024, true)) ||
+        !bench::WriteFile(small, Document(25 * 1024, true)))
         return 1;
 
     for (const QString& path : {text, html}) {
@@ -92,12 +93,13 @@ int Run(int runs)
     constexpr int kKeys = 200;
     const qint64 bigKey = bench::BestOf(runs, [&] { return TimeKeys(html, kKeys); });
     const qint64 smallKey = bench::BestOf(runs, [&] { return TimeKeys(small, kKeys); });
-    std::printf("keystroke at the end, colouring on: 25 MB HTML %.3f ms, 25 KB HTML %.3f ms, ratio %.2f (target <= 1.20)\n",
-                bigKey / 1e6, smallKey / 1e6, double(bigKey) / double(smallKey));
+    std::printf(
+        "keystroke at the end, colouring on: 25 MB HTML %.3f ms, 25 KB HTML %.3f ms, ratio %.2f (target <= 1.20)\n",
+        bigKey / 1e6, smallKey / 1e6, double(bigKey) / double(smallKey));
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

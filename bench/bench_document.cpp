@@ -4,8 +4,8 @@
 // a small document. Prints ratios; targets: open <= 1.3, save <= 1.5, the
 // save's check for changes by another program <= 1.05, and a keystroke in
 // 25 MB costing about what it costs in 25 KB.
-#include "app/ProgramEntry.h"
 #include "app/MainForm.h"
+#include "app/ProgramEntry.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "platform/Clock.h"
@@ -85,11 +85,11 @@ int Run(int runs)
     qint64 ourSave = qtSave;
     for (int r = 0; r < 9; ++r) {
         qtSave = std::min(qtSave, Best(1, [&] {
-            QSaveFile f(copy);
-            f.open(QIODevice::WriteOnly);
-            f.write(bigBytes);
-            f.commit();
-        }));
+                              QSaveFile f(copy);
+                              f.open(QIODevice::WriteOnly);
+                              f.write(bigBytes);
+                              f.commit();
+                          }));
         // An edit first: a save follows a change, and the text is read again.
         form.Ui().RichEdit->SetSelStart(form.Ui().RichEdit->TextLength());
         form.Ui().RichEdit->ReplaceSelection(QString::fromLatin1(r % 2 ? "x" : "y"));
@@ -125,13 +125,13 @@ int Run(int runs)
     form.Ui().RichEdit->SetModified(false);
     form.OpenNamed(small);
     const qint64 smallKey = KeystrokeCost(form, 200);
-    std::printf("one keystroke at the end: 25 MB %.1f us, 25 KB %.1f us, ratio %.2f\n", bigKey / 1e3,
-                smallKey / 1e3, double(bigKey) / double(smallKey));
+    std::printf("one keystroke at the end: 25 MB %.1f us, 25 KB %.1f us, ratio %.2f\n", bigKey / 1e3, smallKey / 1e3,
+                double(bigKey) / double(smallKey));
     form.Ui().RichEdit->SetModified(false);
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

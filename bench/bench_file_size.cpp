@@ -36,8 +36,8 @@ int Run(int)
     qint64 qtSize = 0;
     const qint64 qt = Best(5, [&] { qtSize = same.toPlainText().toUtf8().size(); });
     if (size != bytes.size() || qtSize != bytes.size()) {
-        std::printf("sizes disagree: file %lld, ours %lld, Qt's %lld\n", qlonglong(bytes.size()),
-                    qlonglong(size), qlonglong(qtSize));
+        std::printf("sizes disagree: file %lld, ours %lld, Qt's %lld\n", qlonglong(bytes.size()), qlonglong(size),
+                    qlonglong(qtSize));
         return 1;
     }
     std::printf("file size of 25 MB: %.0f ms, toPlainText().toUtf8() %.0f ms, ratio %.2f (target <= 1.00)\n",
@@ -45,7 +45,7 @@ int Run(int)
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

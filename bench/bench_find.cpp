@@ -20,7 +20,6 @@ using bench::Best;
 using bench::Document;
 using bench::SilentPrompts;
 
-
 void ReplaceAllBench(int runs)
 {
     const QString text = Document(5 * 1024 * 1024);
@@ -34,37 +33,43 @@ void ReplaceAllBench(int runs)
     QTextEdit plain;
     plain.setLineWrapMode(QTextEdit::NoWrap);
     QString copy;
-    const qint64 qt = Best(runs, [&] { copy = text; }, [&] {
-        copy.replace(QStringLiteral("fox"), QStringLiteral("cat"));
-        plain.setPlainText(copy);
-    });
+    const qint64 qt = Best(
+        runs, [&] { copy = text; },
+        [&] {
+            copy.replace(QStringLiteral("fox"), QStringLiteral("cat"));
+            plain.setPlainText(copy);
+        });
     // The same, until the caret stands where Replace All leaves it: showing
     // a caret near the end lays out the whole document up to it.
-    const qint64 qtCaret = Best(runs, [&] { copy = text; }, [&] {
-        copy.replace(QStringLiteral("fox"), QStringLiteral("cat"));
-        plain.setPlainText(copy);
-        QTextCursor c = plain.textCursor();
-        c.setPosition(caret);
-        plain.setTextCursor(c);
-    });
+    const qint64 qtCaret = Best(
+        runs, [&] { copy = text; },
+        [&] {
+            copy.replace(QStringLiteral("fox"), QStringLiteral("cat"));
+            plain.setPlainText(copy);
+            QTextCursor c = plain.textCursor();
+            c.setPosition(caret);
+            plain.setTextCursor(c);
+        });
 
     TRichEdit edit;
     int replaced = 0;
-    const qint64 ours = Best(runs, [&] { edit.SetText(text); },
-                             [&] { replaced = edit.ReplaceAll(QStringLiteral("fox"), QStringLiteral("cat"), true, false); });
+    const qint64 ours = Best(
+        runs, [&] { edit.SetText(text); },
+        [&] { replaced = edit.ReplaceAll(QStringLiteral("fox"), QStringLiteral("cat"), true, false); });
     if (edit.SelStart() != caret || replaced != occurrences)
         std::printf("replace all went wrong: %d replaced, caret at %d\n", replaced, edit.SelStart());
-    std::printf("replace all, %d occurrences in 5 MB plain text: editor %.1f ms;\n"
-                "  against QString::replace + setPlainText + the caret placed alike %.1f ms: ratio %.2f (target <= 3.00)\n"
-                "  against QString::replace + setPlainText alone (layout left for later) %.1f ms: ratio %.2f\n",
-                replaced, ours / 1e6, qtCaret / 1e6, double(ours) / double(qtCaret), qt / 1e6,
-                double(ours) / double(qt));
+    std::printf(
+        "replace all, %d occurrences in 5 MB plain text: editor %.1f ms;\n"
+        "  against QString::replace + setPlainText + the caret placed alike %.1f ms: ratio %.2f (target <= 3.00)\n"
+        "  against QString::replace + setPlainText alone (layout left for later) %.1f ms: ratio %.2f\n",
+        replaced, ours / 1e6, qtCaret / 1e6, double(ours) / double(qtCaret), qt / 1e6, double(ours) / double(qt));
 
     // Rich text keeps the formats around each match, one edit per match.
     TRichEdit rich;
     rich.SetPlainTextMode(false);
-    const qint64 richTime = Best(1, [&] { rich.SetText(text); },
-                                 [&] { rich.ReplaceAll(QStringLiteral("fox"), QStringLiteral("cat"), true, false); });
+    const qint64 richTime = Best(
+        1, [&] { rich.SetText(text); },
+        [&] { rich.ReplaceAll(QStringLiteral("fox"), QStringLiteral("cat"), true, false); });
     std::printf("replace all in 5 MB rich text: editor %.1f ms, ratio %.2f to the caret-placed baseline\n",
                 richTime / 1e6, double(richTime) / double(qtCaret));
 }
@@ -77,16 +82,18 @@ void FindBench(int runs)
     edit.SetText(text);
     int found = -1;
     edit.FindText(QStringLiteral("needle"), 0, -1, true, false);   // the editor's text copy is made once per change
-    const qint64 ours = Best(runs * 5, [] {}, [&] { found = edit.FindText(QStringLiteral("needle"), 0, -1, true, false); });
+    const qint64 ours = Best(
+        runs * 5, [] {}, [&] { found = edit.FindText(QStringLiteral("needle"), 0, -1, true, false); });
     qsizetype qtFound = -1;
-    const qint64 qt = Best(runs * 5, [] {}, [&] { qtFound = text.indexOf(QStringLiteral("needle")); });
+    const qint64 qt = Best(
+        runs * 5, [] {}, [&] { qtFound = text.indexOf(QStringLiteral("needle")); });
     std::printf("find at the end of 5 MB (found %d, %lld): editor %.2f ms, QString::indexOf %.2f ms, ratio %.2f\n",
                 found, qlonglong(qtFound), ours / 1e6, qt / 1e6, double(ours) / double(qt));
 }
 
 struct MoveCost {
-    double move = 1e18;     // the whole move: the editor's own work and the update
-    double local = 1e18;    // the same for moves within a screenful, as arrows and clicks do
+    double move = 1e18;   // the whole move: the editor's own work and the update
+    double local = 1e18;   // the same for moves within a screenful, as arrows and clicks do
     double update = 1e18;   // the selection-change update alone
 };
 
@@ -143,8 +150,9 @@ void SelectionBench()
     const double hintSmall = SelectAllHintCost(form);
     const MoveCost large = CaretMoveCost(form, 25 * 1024 * 1024, moves);
     const double hintLarge = SelectAllHintCost(form);
-    std::printf("selection-change update alone: 25 KB %.2f us, 25 MB %.2f us, ratio %.2f (target: equal within noise)\n",
-                small.update / 1e3, large.update / 1e3, large.update / small.update);
+    std::printf(
+        "selection-change update alone: 25 KB %.2f us, 25 MB %.2f us, ratio %.2f (target: equal within noise)\n",
+        small.update / 1e3, large.update / 1e3, large.update / small.update);
     std::printf("one whole caret move within a screenful: 25 KB %.1f us, 25 MB %.1f us, ratio %.2f\n",
                 small.local / 1e3, large.local / 1e3, large.local / small.local);
     std::printf("one whole caret jump anywhere in the document: 25 KB %.1f us, 25 MB %.1f us, ratio %.2f\n"
@@ -154,7 +162,7 @@ void SelectionBench()
                 hintLarge / 1e3, hintLarge / hintSmall);
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

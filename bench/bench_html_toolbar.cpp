@@ -4,8 +4,8 @@
 // the browser preview of that document (written safely: to a new file,
 // synced, then renamed), against writing its bytes with QFile. Prints the
 // ratios of the best of several runs.
-#include "app/ProgramEntry.h"
 #include "app/MainForm.h"
+#include "app/ProgramEntry.h"
 #include "bench/BenchCommon.h"
 #include "editor/RichEdit.h"
 #include "html/HtmlToolbar.h"
@@ -76,7 +76,7 @@ int Run(int runs)
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -34,24 +34,27 @@ qint64 KeystrokeNs(TMainForm& form, const QString& text, int rounds, int runs)
 {
     TRichEdit& edit = *form.Ui().RichEdit;
     QWidget* view = edit.InputWidget();
-    const qint64 best = Best(runs, [&] {
-        edit.SetText(text);
-        edit.SetSelStart(edit.TextLength());
-        form.Macro().MacroLines.clear();
-        form.Macro().PendingText.clear();
-    }, [&] {
-        for (int i = 0; i < rounds; ++i) {
-            Press(view, Qt::Key_A, QStringLiteral("a"));
-            Press(view, Qt::Key_Space, QStringLiteral(" "));
-            Press(view, Qt::Key_Less, QStringLiteral("<"));
-            Press(view, Qt::Key_Less, QStringLiteral("<"));
-            Press(view, Qt::Key_Return, QStringLiteral("\r"));
-            Press(view, Qt::Key_Tab, QStringLiteral("\t"));
-            Press(view, Qt::Key_Backspace, QStringLiteral("\b"));
-            Press(view, Qt::Key_Left, QString());
-            Press(view, Qt::Key_Right, QString());
-        }
-    });
+    const qint64 best = Best(
+        runs,
+        [&] {
+            edit.SetText(text);
+            edit.SetSelStart(edit.TextLength());
+            form.Macro().MacroLines.clear();
+            form.Macro().PendingText.clear();
+        },
+        [&] {
+            for (int i = 0; i < rounds; ++i) {
+                Press(view, Qt::Key_A, QStringLiteral("a"));
+                Press(view, Qt::Key_Space, QStringLiteral(" "));
+                Press(view, Qt::Key_Less, QStringLiteral("<"));
+                Press(view, Qt::Key_Less, QStringLiteral("<"));
+                Press(view, Qt::Key_Return, QStringLiteral("\r"));
+                Press(view, Qt::Key_Tab, QStringLiteral("\t"));
+                Press(view, Qt::Key_Backspace, QStringLiteral("\b"));
+                Press(view, Qt::Key_Left, QString());
+                Press(view, Qt::Key_Right, QString());
+            }
+        });
     return best / (rounds * 9);
 }
 
@@ -66,8 +69,8 @@ void KeystrokeBench(TMainForm& form, int runs)
     if (!form.Ui().RichEdit->Text().endsWith(QStringLiteral("\r\na &lt;\r\n")))
         std::printf("the keystrokes went wrong\n");
     form.Macro().IsRecording = false;
-    std::printf("keystroke at the end of 25 MB: %.1f us, of 25 KB: %.1f us: ratio %.2f (target about 1)\n",
-                large / 1e3, small / 1e3, double(large) / double(small));
+    std::printf("keystroke at the end of 25 MB: %.1f us, of 25 KB: %.1f us: ratio %.2f (target about 1)\n", large / 1e3,
+                small / 1e3, double(large) / double(small));
 }
 
 void BlockIndentBench(TMainForm& form, int runs)
@@ -94,7 +97,7 @@ void BlockIndentBench(TMainForm& form, int runs)
                 tab / 1e6, replace / 1e6, double(tab) / double(replace));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

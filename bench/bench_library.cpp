@@ -70,8 +70,8 @@ void LoadBench(int runs)
             ++listed;
         }
     });
-    const qint64 load = Best(runs, [&] { qDeleteAll(window.form->Ui().TreeRoot->takeChildren()); },
-                             [&] { window.form->ReloadMacroTree(); });
+    const qint64 load = Best(
+        runs, [&] { qDeleteAll(window.form->Ui().TreeRoot->takeChildren()); }, [&] { window.form->ReloadMacroTree(); });
     int nodes = 0;
     for (QTreeWidgetItemIterator it(window.form->Ui().Tree); *it; ++it)
         ++nodes;
@@ -110,7 +110,7 @@ void FieldBench(int runs)
                 large / 1e3, tiny / 1e3, double(large) / double(tiny));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

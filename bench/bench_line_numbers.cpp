@@ -63,13 +63,13 @@ void Run(int runs)
         typedOff = std::min(typedOff, type(false));
         typedOn = std::min(typedOn, type(true));
     }
-    std::printf("open 25 MB plain text: line numbers on %.1f ms, off %.1f ms, ratio %.3f (target <= 1.05)\n",
-                on / 1e6, off / 1e6, double(on) / double(off));
+    std::printf("open 25 MB plain text: line numbers on %.1f ms, off %.1f ms, ratio %.3f (target <= 1.05)\n", on / 1e6,
+                off / 1e6, double(on) / double(off));
     std::printf("type 100 letters near the end of it: line numbers on %.1f ms, off %.1f ms, ratio %.3f\n",
                 typedOn / 1e6, typedOff / 1e6, double(typedOn) / double(typedOff));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

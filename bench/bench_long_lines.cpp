@@ -62,9 +62,12 @@ Costs OpenAndType(const QString& path, bool wrap)
 double DecodeMs(const QByteArray& bytes)
 {
     qsizetype size = 0;
-    return bench::Best(3, [&] {
-        DecodeInChunks(bytes, DetectFormat(bytes), 1 << 20, [&](QString&& piece) { size += piece.size(); });
-    }) / 1e6;
+    return bench::Best(3,
+                       [&] {
+                           DecodeInChunks(bytes, DetectFormat(bytes), 1 << 20,
+                                          [&](QString&& piece) { size += piece.size(); });
+                       }) /
+           1e6;
 }
 
 // The argument is the size of the files in MB.
@@ -79,22 +82,23 @@ int Run(int megabytes)
     for (const bool wrap : {false, true}) {
         const Costs line = OpenAndType(oneLine, wrap);
         const Costs many = OpenAndType(lines, wrap);
-        std::printf("%lld MB, wrap %s: open + paint one line %.0f ms, in lines %.0f ms, ratio %.2f; "
-                    "keystroke one line %.2f ms, in lines %.2f ms, ratio %.2f (targets: open ratio <= 1, keystroke < 50 ms)\n",
-                    static_cast<long long>(size >> 20), wrap ? "on" : "off", line.openMs, many.openMs,
-                    line.openMs / many.openMs, line.keyMs, many.keyMs, line.keyMs / many.keyMs);
+        std::printf(
+            "%lld MB, wrap %s: open + paint one line %.0f ms, in lines %.0f ms, ratio %.2f; "
+            "keystroke one line %.2f ms, in lines %.2f ms, ratio %.2f (targets: open ratio <= 1, keystroke < 50 ms)\n",
+            static_cast<long long>(size >> 20), wrap ? "on" : "off", line.openMs, many.openMs,
+            line.openMs / many.openMs, line.keyMs, many.keyMs, line.keyMs / many.keyMs);
     }
 
     const QByteArray unbroken = Words(32 * 1024 * 1024, false);
     const QByteArray broken = Words(32 * 1024 * 1024, true);
     const double without = DecodeMs(unbroken);
     const double with = DecodeMs(broken);
-    std::printf("decode 32 MB: without line breaks %.0f ms, with %.0f ms, ratio %.2f (target about 1)\n", without,
-                with, without / with);
+    std::printf("decode 32 MB: without line breaks %.0f ms, with %.0f ms, ratio %.2f (target about 1)\n", without, with,
+                without / with);
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -23,7 +23,6 @@ using bench::Best;
 using bench::Document;
 using bench::SilentPrompts;
 
-
 // Groups of five lines: a selection of four characters made with startsel
 // and endsel, replaced by an escaped text, a step left and a find; the
 // starts stay clear of the end, so that every find succeeds.
@@ -52,29 +51,37 @@ void MixedLinesBench(int runs)
 
     TRichEdit edit;
     int searchPos = 0;
-    const qint64 direct = Best(runs, [&] { edit.SetText(text); }, [&] {
-        for (const Group& g : groups) {
-            edit.SetSelStart(g.start);
-            edit.SetSelLength(g.start + 4 - edit.SelStart());
-            edit.ReplaceSelection(DecodeEscapes(QStringLiteral("x\\sy")));
-            edit.SetSelStart(edit.SelStart() - 1);
-            searchPos = edit.SelStart();
-            const int found = edit.FindText(QStringLiteral("fox"), searchPos, edit.TextLength(), false, false);
-            edit.SetSelStart(found);
-            edit.SetSelLength(3);
-        }
-    });
+    const qint64 direct = Best(
+        runs, [&] { edit.SetText(text); },
+        [&] {
+            for (const Group& g : groups) {
+                edit.SetSelStart(g.start);
+                edit.SetSelLength(g.start + 4 - edit.SelStart());
+                edit.ReplaceSelection(DecodeEscapes(QStringLiteral("x\\sy")));
+                edit.SetSelStart(edit.SelStart() - 1);
+                searchPos = edit.SelStart();
+                const int found = edit.FindText(QStringLiteral("fox"), searchPos, edit.TextLength(), false, false);
+                edit.SetSelStart(found);
+                edit.SetSelLength(3);
+            }
+        });
     const QString directResult = edit.Text();
 
     SilentPrompts prompts;
     Platform platform;
     platform.prompts = &prompts;
     TMainForm form(platform, {});
-    const qint64 macro = Best(runs, [&] { form.Ui().RichEdit->SetText(text); form.Ui().RichEdit->SetSelStart(0); }, [&] {
-        form.Macro().MacroFile = path;
-        form.Macro().MacroLines.clear();
-        form.RunMacro();
-    });
+    const qint64 macro = Best(
+        runs,
+        [&] {
+            form.Ui().RichEdit->SetText(text);
+            form.Ui().RichEdit->SetSelStart(0);
+        },
+        [&] {
+            form.Macro().MacroFile = path;
+            form.Macro().MacroLines.clear();
+            form.RunMacro();
+        });
     if (form.Ui().RichEdit->Text() != directResult || !prompts.last.isEmpty())
         std::printf("the macro run went wrong (%s)\n", qPrintable(prompts.last));
     std::printf("100,000 mixed macro lines on 1 MB: run %.1f ms, the same operations on the editor %.1f ms: "
@@ -93,7 +100,10 @@ void ReplaceAllLineBench(int runs)
     Platform platform;
     platform.prompts = &prompts;
     TMainForm form(platform, {});
-    const auto prepare = [&] { form.Ui().RichEdit->SetText(text); form.Ui().RichEdit->SetSelStart(0); };
+    const auto prepare = [&] {
+        form.Ui().RichEdit->SetText(text);
+        form.Ui().RichEdit->SetSelStart(0);
+    };
     const qint64 command = Best(runs, prepare, [&] {
         TReplaceDialog& dialog = ReplaceDialogOf(form);
         dialog.SetFindText(QStringLiteral("fox"));
@@ -112,7 +122,7 @@ void ReplaceAllLineBench(int runs)
                 macro / 1e6, command / 1e6, double(macro) / double(command));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -68,8 +68,8 @@ int Run(int runs)
         bestRestore = std::min(bestRestore, restore);
         bestRefit = std::min(bestRefit, refit);
     }
-    std::printf("restore %d markers of %d characters into 100 px: %.1f ms, read file %.1f ms, ratio %.1f\n",
-                kMarkers, kLabelLength, bestRestore / 1e6, bestRead / 1e6, double(bestRestore) / double(bestRead));
+    std::printf("restore %d markers of %d characters into 100 px: %.1f ms, read file %.1f ms, ratio %.1f\n", kMarkers,
+                kLabelLength, bestRestore / 1e6, bestRead / 1e6, double(bestRestore) / double(bestRead));
     std::printf("FitAllLabels after a resize: %.1f ms, ratio to reading the file %.1f\n", bestRefit / 1e6,
                 double(bestRefit) / double(bestRead));
 
@@ -92,7 +92,7 @@ int Run(int runs)
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

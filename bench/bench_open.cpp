@@ -42,12 +42,13 @@ int Run(int runs)
 
     const auto best = [&](const std::function<void()>& work) { return bench::Best(runs, work); };
     qsizetype sink = 0;
-    const qint64 exact = best([&] {
-        DecodeInChunks(bytes, DetectFormat(bytes), 1 << 20, [&](QString&& piece) { sink += piece.size(); });
-    });
+    const qint64 exact = best(
+        [&] { DecodeInChunks(bytes, DetectFormat(bytes), 1 << 20, [&](QString&& piece) { sink += piece.size(); }); });
     const qint64 normalized = best([&] {
         for (qsizetype from = 0; from < bytes.size(); from += 1 << 20)
-            sink += NormalizeLineBreaks(QString::fromUtf8(QByteArrayView(bytes).sliced(from, std::min<qsizetype>(1 << 20, bytes.size() - from)))).size();
+            sink += NormalizeLineBreaks(QString::fromUtf8(QByteArrayView(bytes).sliced(
+                                            from, std::min<qsizetype>(1 << 20, bytes.size() - from))))
+                        .size();
     });
     std::printf("decode 25 MB: bytes kept %.1f ms, Qt's UTF-8 decoder with breaks normalized %.1f ms, ratio %.2f\n",
                 exact / 1e6, normalized / 1e6, double(exact) / double(normalized));
@@ -86,7 +87,7 @@ int Run(int runs)
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

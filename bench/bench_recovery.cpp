@@ -28,8 +28,8 @@ using bench::SilentPrompts;
 struct Result {
     double keystrokeNs = 0;
     double firstPauseNs = 0;
-    double pauseNs = 0;     // the later ones
-    bool kept = false;      // the file holds the text as typed
+    double pauseNs = 0;   // the later ones
+    bool kept = false;   // the file holds the text as typed
 };
 
 Result Type(bool recovery, int bursts, int keys)
@@ -84,7 +84,7 @@ Result Type(bool recovery, int bursts, int keys)
     return r;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -31,14 +31,13 @@ constexpr qsizetype kTargetBytes = 10 * 1024 * 1024;
 // highlighted or links.
 void AddParagraphs(QTextDocument& document, int paragraphs, std::mt19937& rng)
 {
-    static const char* const words[] = {"lorem", "ipsum", "dolor", "sit", "amet", "consectetur",
-                                        "adipiscing", "elit", "sed", "do", "eiusmod", "tempor"};
-    static const QString others[] = {"caf\u00e9", "na\u00efve", "\u20ac10", "\u03a9mega",
-                                     "\u0416\u0443\u043a", "\u4e2d\u6587", "{x}", "a\\b"};
+    static const char* const words[] = {"lorem",      "ipsum", "dolor", "sit", "amet",    "consectetur",
+                                        "adipiscing", "elit",  "sed",   "do",  "eiusmod", "tempor"};
+    static const QString others[] = {"caf\u00e9",          "na\u00efve",   "\u20ac10", "\u03a9mega",
+                                     "\u0416\u0443\u043a", "\u4e2d\u6587", "{x}",      "a\\b"};
     static const char* const fonts[] = {"Arial", "Times New Roman", "Courier New", "DejaVu Sans"};
     static const QColor colours[] = {Qt::red, Qt::darkGreen, Qt::blue, QColor(128, 64, 0)};
-    static const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight,
-                                           Qt::AlignJustify};
+    static const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
     auto pick = [&rng](int n) { return int(rng() % unsigned(n)); };
 
     QTextCursor c(&document);
@@ -52,8 +51,8 @@ void AddParagraphs(QTextDocument& document, int paragraphs, std::mt19937& rng)
         block.setLeftMargin(pick(4) * 24);
         block.setTextIndent(pick(3) * 12 - 12);
         if (pick(4) == 0)
-            block.setTabPositions({QTextOption::Tab(96, QTextOption::LeftTab),
-                                   QTextOption::Tab(240, QTextOption::RightTab)});
+            block.setTabPositions(
+                {QTextOption::Tab(96, QTextOption::LeftTab), QTextOption::Tab(240, QTextOption::RightTab)});
         c.setBlockFormat(block);
         for (int r = 0, runs = 3 + pick(8); r < runs; ++r) {
             QTextCharFormat f;
@@ -73,8 +72,9 @@ void AddParagraphs(QTextDocument& document, int paragraphs, std::mt19937& rng)
             QString text;
             for (int w = 0, n = 2 + pick(10); w < n; ++w) {
                 text += pick(6) == 0 ? others[pick(8)] : QString::fromLatin1(words[pick(12)]);
-                text += pick(20) == 0 ? QStringLiteral("\t") : pick(40) == 0 ? QString(QChar(0x2028))
-                                                                             : QStringLiteral(" ");
+                text += pick(20) == 0   ? QStringLiteral("\t")
+                        : pick(40) == 0 ? QString(QChar(0x2028))
+                                        : QStringLiteral(" ");
             }
             c.insertText(text, f);
         }
@@ -172,11 +172,10 @@ public:
         const double read = time("BM_ReadRtfIntoEditor");
         const double write = time("BM_WriteRtf");
         const double unrtf = time("BM_UnrtfText");
-        std::printf("RTF of %.1f MB: read %.0f ms, write %.0f ms", Data().rtf.size() / 1048576.0,
-                    read * 1e3, write * 1e3);
+        std::printf("RTF of %.1f MB: read %.0f ms, write %.0f ms", Data().rtf.size() / 1048576.0, read * 1e3,
+                    write * 1e3);
         if (unrtf > 0)
-            std::printf(", unrtf --text %.0f ms; read/unrtf %.2f (target <= 0.50)", unrtf * 1e3,
-                        read / unrtf);
+            std::printf(", unrtf --text %.0f ms; read/unrtf %.2f (target <= 0.50)", unrtf * 1e3, read / unrtf);
         if (read > 0)
             std::printf("; write/read %.2f", write / read);
         std::printf("\n");
@@ -186,7 +185,7 @@ private:
     std::map<std::string, double> seconds_;
 };
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

@@ -29,7 +29,7 @@ void Report(const char* what, const int (&sizes)[4], const qint64 (&ns)[4])
                 sizes[3] / sizes[0], sizes[0], double(ns[3]) / (double(ns[0]) * sizes[3] / sizes[0]));
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {

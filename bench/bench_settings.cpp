@@ -27,7 +27,7 @@ QByteArray SettingsFile(int values)
     return out + "\r\n";
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -63,8 +63,8 @@ int main(int argc, char** argv)
             if (loaded->placement != Placement::Remembered)
                 std::printf("the load did not read the file\n");
             const qint64 parse = bench::Best(sizeRuns, [&] { ParseRegFile(bytes); });
-            std::printf("settings load, %d values: %.1f ms (parsing the file once %.1f ms)\n", sizes[i],
-                        ns[i] / 1e6, parse / 1e6);
+            std::printf("settings load, %d values: %.1f ms (parsing the file once %.1f ms)\n", sizes[i], ns[i] / 1e6,
+                        parse / 1e6);
             std::fflush(stdout);
         }
         std::printf("settings load: 40000 values against 5000: ratio %.2f (target <= 8)\n",

@@ -17,7 +17,8 @@ QString DocumentFilter()
         QCoreApplication::translate("DocumentRules", "Macros (*.macro)"),
         QCoreApplication::translate("DocumentRules", "Batch Files (*.bat *.cmd)"),
         QCoreApplication::translate("DocumentRules", "All Files (*)"),
-    }.join(QStringLiteral(";;"));
+    }
+        .join(QStringLiteral(";;"));
 }
 
 QString OpenExtensionForFilter(int filterIndex)
@@ -62,8 +63,7 @@ bool IsRichExtension(const QString& path)
 
 bool IsSourceCodeExtension(const QString& path)
 {
-    static const QStringList kinds = {".PAS", ".BAS", ".CLS", ".BAT", ".VBS",
-                                      ".FRM", ".C",   ".CPP", ".H",   ".JAVA"};
+    static const QStringList kinds = {".PAS", ".BAS", ".CLS", ".BAT", ".VBS", ".FRM", ".C", ".CPP", ".H", ".JAVA"};
     return kinds.contains(FileExtension(path).toUpper());
 }
 
@@ -87,7 +87,7 @@ QString TrimControls(const QString& text)
         --end;
     return text.mid(begin, end - begin);
 }
-} // namespace
+}   // namespace
 
 QString NameFromFirstLine(const QString& firstLine)
 {
@@ -101,15 +101,15 @@ QString NameFromFirstLine(const QString& firstLine)
     return TrimControls(kept);
 }
 
-QString SaveQuitTarget(const QString& firstLine, bool plainTextOption, const QDateTime& now,
-                       const QLocale& locale, const QString& desktopDir, const QString& currentDir)
+QString SaveQuitTarget(const QString& firstLine, bool plainTextOption, const QDateTime& now, const QLocale& locale,
+                       const QString& desktopDir, const QString& currentDir)
 {
     const QString extension = plainTextOption ? QStringLiteral(".txt") : QStringLiteral(".rtf");
     QString name = NameFromFirstLine(firstLine);
     if (name.isEmpty()) {
         // Time and date; the extension is added once, below.
-        name = locale.toString(now.time(), QStringLiteral("h-mm ap")).toLower() +
-               QStringLiteral(" - ") + locale.toString(now.date(), QStringLiteral("d. MMMM yyyy"));
+        name = locale.toString(now.time(), QStringLiteral("h-mm ap")).toLower() + QStringLiteral(" - ") +
+               locale.toString(now.date(), QStringLiteral("d. MMMM yyyy"));
     }
     const QString lower = FileExtension(name).toLower();
     if (lower == QLatin1String(".html") || lower == QLatin1String(".macro"))
@@ -133,15 +133,15 @@ QString StrayBytesNotice(const QString& path, qint64 strayBytes)
 
 QString DroppedContentNotice(const QString& path)
 {
-    return QCoreApplication::translate("DocumentRules",
-                                       "%1 holds tables or pictures that this editor cannot keep; saving it will drop them.")
+    return QCoreApplication::translate(
+               "DocumentRules", "%1 holds tables or pictures that this editor cannot keep; saving it will drop them.")
         .arg(path);
 }
 
 QString DroppedContentQuestion(const QString& path)
 {
-    return QCoreApplication::translate("DocumentRules",
-                                       "%1\nholds tables or pictures that this editor cannot keep. Save it without them?")
+    return QCoreApplication::translate(
+               "DocumentRules", "%1\nholds tables or pictures that this editor cannot keep. Save it without them?")
         .arg(path);
 }
 

@@ -38,8 +38,8 @@ QString NameFromFirstLine(const QString& firstLine);
 // as it is (resolved against the current folder); every other name goes to
 // the desktop folder with the mode's extension. An empty name becomes the
 // time and date in the user's locale, with the extension once.
-QString SaveQuitTarget(const QString& firstLine, bool plainTextOption, const QDateTime& now,
-                       const QLocale& locale, const QString& desktopDir, const QString& currentDir);
+QString SaveQuitTarget(const QString& firstLine, bool plainTextOption, const QDateTime& now, const QLocale& locale,
+                       const QString& desktopDir, const QString& currentDir);
 
 // Replaces the last three characters of a path (the extension letters).
 QString WithExtensionLetters(const QString& path, const QString& letters);

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/DocumentSession.h"
 
-DocumentSession::DocumentSession(DocumentSessionHost& host, const Platform& platform)
-    : host_(host), platform_(platform)
-{
-}
+DocumentSession::DocumentSession(DocumentSessionHost& host, const Platform& platform) : host_(host), platform_(platform)
+{}
 
 MsgAnswer DocumentSession::Ask(MsgKind kind, const QString& text, MsgButtons buttons)
 {

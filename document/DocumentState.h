@@ -8,11 +8,11 @@
 // The open document as the main window knows it. The editor's modified
 // flag belongs to the editor.
 struct DocumentState {
-    QString CurrentFile;          // full path; empty when no file is open
+    QString CurrentFile;   // full path; empty when no file is open
     bool IsPlainDocument = true;
-    bool WrapWanted = true;       // word wrap wish for plain documents
+    bool WrapWanted = true;   // word wrap wish for plain documents
     QString AttrLetters = QStringLiteral("   ");   // 'R', 'H', 'S' or a blank each
-    qint64 LastWriteTime = 0;     // modification time in nanoseconds, 0 when unknown
+    qint64 LastWriteTime = 0;   // modification time in nanoseconds, 0 when unknown
     // The file as this run last read or wrote it: a save asks before it
     // overwrites anything else. Unlike LastWriteTime, a watcher's reread
     // that was turned down leaves it alone.

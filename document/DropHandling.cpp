@@ -18,9 +18,9 @@ void DocumentSession::FilesDropped(const QStringList& paths)
         return;
     }
     case DropAction::LinkOrOpen: {
-        const MsgAnswer answer = Ask(MsgKind::Confirmation,
-                                     tr("Insert a link to this document?\n\"No\" opens the document."),
-                                     MsgButtons::YesNoCancel);
+        const MsgAnswer answer =
+            Ask(MsgKind::Confirmation, tr("Insert a link to this document?\n\"No\" opens the document."),
+                MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel)
             return;
         if (answer == MsgAnswer::Yes) {
@@ -31,8 +31,7 @@ void DocumentSession::FilesDropped(const QStringList& paths)
         }
         break;
     }
-    case DropAction::Open:
-        break;
+    case DropAction::Open: break;
     }
     // A document that is open or changed is closed first ("Save changes?").
     if (!doc_.CurrentFile.isEmpty() || edit.Modified())

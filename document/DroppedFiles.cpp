@@ -41,8 +41,8 @@ QString ImageTagFor(const QString& path)
 
 QString LinkFor(const QString& path, const QString& selection)
 {
-    return QStringLiteral("<a href=\"") + HtmlAttributeText(QFileInfo(path).fileName()) +
-           QStringLiteral("\">") + selection + QStringLiteral("</a>");
+    return QStringLiteral("<a href=\"") + HtmlAttributeText(QFileInfo(path).fileName()) + QStringLiteral("\">") +
+           selection + QStringLiteral("</a>");
 }
 
 QStringList DroppedPaths(const QMimeData* mime)

@@ -26,10 +26,9 @@ namespace {
 // do (always everything for root) and would widen the mode if set back.
 QFileDevice::Permissions ModeBits(const QString& path)
 {
-    return QFile::permissions(path) &
-           ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    return QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
 }
-} // namespace
+}   // namespace
 
 QFileDevice::Permissions KeepAttributes(const QString& path)
 {

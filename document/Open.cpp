@@ -17,8 +17,7 @@ bool DocumentSession::SaveChangesIfWanted()
     TRichEdit& edit = Editor();
     if (!edit.Modified())
         return true;
-    const MsgAnswer answer =
-        Ask(MsgKind::Warning, tr("Save changes?"), MsgButtons::YesNoCancel);
+    const MsgAnswer answer = Ask(MsgKind::Warning, tr("Save changes?"), MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Cancel)
         return false;
     if (answer == MsgAnswer::Yes) {

@@ -59,7 +59,7 @@ const char* BreaksName(LineBreakStyle b)
     return "lf";
 }
 
-} // namespace
+}   // namespace
 
 ProcessStamp ThisProcess()
 {
@@ -82,8 +82,8 @@ QByteArray Header(const RecoveryRecord& r, qint64 payloadLength)
     out += "path " + QUrl::toPercentEncoding(r.documentPath, "/") + '\n';
     // Added later, and left out when unknown: older readers skip it.
     if (r.seen.known)
-        out += "file " + QByteArray::number(r.seen.device) + ' ' + QByteArray::number(r.seen.inode) + ' '
-               + QByteArray::number(r.seen.size) + ' ' + QByteArray::number(r.seen.mtimeNs) + '\n';
+        out += "file " + QByteArray::number(r.seen.device) + ' ' + QByteArray::number(r.seen.inode) + ' ' +
+               QByteArray::number(r.seen.size) + ' ' + QByteArray::number(r.seen.mtimeNs) + '\n';
     out += QByteArray("mode ") + (r.plain ? "plain" : "rich") + '\n';
     out += QByteArray("encoding ") + EncodingName(r.format.encoding) + '\n';
     out += QByteArray("breaks ") + BreaksName(r.format.breaks) + '\n';
@@ -113,7 +113,7 @@ void EncodePlain(const Pieces& pieces, const std::function<void(const char*, qsi
     sink(buffer.data(), encoder.Finish(buffer.data()));
 }
 
-} // namespace
+}   // namespace
 
 QByteArray SerializeRecovery(const RecoveryRecord& r)
 {
@@ -138,12 +138,13 @@ bool WriteRecoveryFile(const QString& path, const RecoveryRecord& r, const TextR
         const QByteArray header = Header(r, 0);
         ok = file.Write(header);
         qint64 length = 0;
-        EncodePlain([&](const auto& f) { text.ForEachPiece(f); }, [&](const char* bytes, qsizetype n) {
-            ok = ok && file.Write(QByteArray::fromRawData(bytes, n));
-            length += n;
-        });
-        ok = ok && file.Device().seek(header.size() - 2 - kLengthDigits)
-             && file.Write(QByteArray::number(length).rightJustified(kLengthDigits, '0'));
+        EncodePlain([&](const auto& f) { text.ForEachPiece(f); },
+                    [&](const char* bytes, qsizetype n) {
+                        ok = ok && file.Write(QByteArray::fromRawData(bytes, n));
+                        length += n;
+                    });
+        ok = ok && file.Device().seek(header.size() - 2 - kLengthDigits) &&
+             file.Write(QByteArray::number(length).rightJustified(kLengthDigits, '0'));
     }
     ok = ok && file.Commit();
     if (!ok && error)
@@ -155,8 +156,8 @@ namespace {
 
 struct ParsedHeader {
     RecoveryRecord record;   // without its text
-    qint64 length = -1;      // of the text that follows
-    qsizetype size = 0;      // of the header, its blank line included
+    qint64 length = -1;   // of the text that follows
+    qsizetype size = 0;   // of the header, its blank line included
 };
 
 // The header at the start of bytes, which may hold only a part of the
@@ -294,7 +295,7 @@ RecoveryFileRead ReadRecoveryFile(const QString& path, const std::function<bool(
     return result;
 }
 
-} // namespace
+}   // namespace
 
 std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes)
 {
@@ -321,16 +322,14 @@ QString RecoveryFolder()
 
 QString RecoveryFileName(const QString& documentPath, qint64 pid)
 {
-    QString base = documentPath.isEmpty()
-                       ? QStringLiteral("unnamed")
-                       : QString::fromLatin1(QUrl::toPercentEncoding(documentPath));
+    QString base =
+        documentPath.isEmpty() ? QStringLiteral("unnamed") : QString::fromLatin1(QUrl::toPercentEncoding(documentPath));
     // File names end at 255 bytes: a long path keeps its start and a hash.
     if (base.size() > 160)
-        base = base.left(120) + QLatin1Char('-')
-               + QString::fromLatin1(
-                   QCryptographicHash::hash(documentPath.toUtf8(), QCryptographicHash::Sha1).toHex());
-    return RecoveryFolder() + QLatin1Char('/') + base + QLatin1Char('.') + QString::number(pid)
-           + QStringLiteral(".recovery");
+        base = base.left(120) + QLatin1Char('-') +
+               QString::fromLatin1(QCryptographicHash::hash(documentPath.toUtf8(), QCryptographicHash::Sha1).toHex());
+    return RecoveryFolder() + QLatin1Char('/') + base + QLatin1Char('.') + QString::number(pid) +
+           QStringLiteral(".recovery");
 }
 
 namespace {
@@ -348,22 +347,20 @@ QString MoveAside(const QString& file)
     return QString();
 }
 
-} // namespace
+}   // namespace
 
 QList<LeftRecovery> LeftRecoveries(QStringList* movedAside)
 {
     QList<LeftRecovery> found;
-    const QFileInfoList files = QDir(RecoveryFolder())
-                                    .entryInfoList({QStringLiteral("*.recovery")}, QDir::Files,
-                                                   QDir::Time);
+    const QFileInfoList files =
+        QDir(RecoveryFolder()).entryInfoList({QStringLiteral("*.recovery")}, QDir::Files, QDir::Time);
     for (const QFileInfo& info : files) {
         if (info.isSymLink())
             continue;
         const QString path = info.absoluteFilePath();
         // Another run's copy is not read; it is that run's to keep.
-        RecoveryFileRead read = ReadRecoveryFile(path, [](const RecoveryRecord& r) {
-            return r.writer != ThisProcess() && !IsRunning(r.writer);
-        });
+        RecoveryFileRead read = ReadRecoveryFile(
+            path, [](const RecoveryRecord& r) { return r.writer != ThisProcess() && !IsRunning(r.writer); });
         if (read.damaged) {
             // Offered never, and not read again at the next start.
             if (const QString aside = MoveAside(path); !aside.isEmpty() && movedAside)
@@ -387,16 +384,15 @@ void RemoveAbandonedWrites()
         const qsizetype dot = end > 0 ? name.lastIndexOf(QLatin1Char('.'), end - 1) : -1;
         bool ok = false;
         const qint64 pid = dot >= 0 ? name.mid(dot + 1, end - dot - 1).toLongLong(&ok) : 0;
-        if (ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() && pid != ::getpid()
-            && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        if (ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() && pid != ::getpid() &&
+            ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
             QFile::remove(folder.filePath(name));
     }
 }
 
 // ---------------------------------------------------------------- keeper
 
-RecoveryKeeper::RecoveryKeeper(Snapshot snapshot, QObject* parent)
-    : QObject(parent), snapshot_(std::move(snapshot))
+RecoveryKeeper::RecoveryKeeper(Snapshot snapshot, QObject* parent) : QObject(parent), snapshot_(std::move(snapshot))
 {
     pool_.setMaxThreadCount(1);
 }

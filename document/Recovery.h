@@ -36,22 +36,21 @@ bool IsRunning(const ProcessStamp& stamp);
 
 struct RecoveryRecord {
     ProcessStamp writer;
-    QString documentPath;        // empty for an unnamed document
+    QString documentPath;   // empty for an unnamed document
     // The file as the writer last read or wrote it; unknown in files of
     // older versions and for documents not read from a file.
     FileStamp seen;
     bool plain = true;
-    TextFormat format;           // of a plain document, to write it back alike
-    QString text;                // plain: line breaks as '\n' or U+2029
-    QByteArray rtf;              // rich
+    TextFormat format;   // of a plain document, to write it back alike
+    QString text;   // plain: line breaks as '\n' or U+2029
+    QByteArray rtf;   // rich
     bool operator==(const RecoveryRecord&) const = default;
 };
 
 QByteArray SerializeRecovery(const RecoveryRecord& record);
 // The same file written from a copy of the text (plain) or the record's RTF
 // (rich), a slice at a time; false and the reason on failure.
-bool WriteRecoveryFile(const QString& file, const RecoveryRecord& record, const TextReplica& text,
-                       QString* error);
+bool WriteRecoveryFile(const QString& file, const RecoveryRecord& record, const TextReplica& text, QString* error);
 // Anything that is not a whole recovery file gives nothing.
 std::optional<RecoveryRecord> ParseRecovery(const QByteArray& bytes);
 
@@ -116,10 +115,10 @@ public:
     void SetPause(int ms) { pauseMs_ = ms; }
     // The time the waits run on; nullptr for the real one.
     void UseTimers(TimerSource* timers);
-    void Changed();        // the text changed: wait for the next pause
+    void Changed();   // the text changed: wait for the next pause
     void WriteNow();
-    void Forget();         // nothing to recover any more
-    void Finish();         // the program ends normally
+    void Forget();   // nothing to recover any more
+    void Finish();   // the program ends normally
     void WaitForWrites() { pool_.waitForDone(); }
     QString LastFile() const { return written_; }
 
@@ -132,11 +131,11 @@ private:
     struct Job {
         TextChanges changes;
         std::optional<RecoveryRecord> write;
-        QString file;       // written, or removed when there is no record
+        QString file;   // written, or removed when there is no record
         QString previous;   // a write's stale copy under an older name
     };
     void Queue(Job job);
-    void Work();           // on the worker
+    void Work();   // on the worker
 
     Snapshot snapshot_;
     QtTimerSource ownTimers_;
@@ -144,11 +143,11 @@ private:
     int pauseMs_ = kPauseMs;
     std::optional<qint64> firstChange_;   // of those not yet kept
     QThreadPool pool_;
-    QString written_;      // the file the last queued write goes to
+    QString written_;   // the file the last queued write goes to
     std::mutex mutex_;
     std::vector<Job> queue_;
     bool working_ = false;
-    TextReplica replica_;  // the worker's
+    TextReplica replica_;   // the worker's
     std::atomic<bool> failing_ = false;   // the last write failed, and was told
 };
 

@@ -76,19 +76,19 @@ void Restore(DocumentSession& session, const RecoveryRecord& r)
     session.Host().SelectionChanged();
 }
 
-} // namespace
+}   // namespace
 
 QString RecoveryQuestion(const RecoveryRecord& r, const QString& movedAsideNote)
 {
     // Lines that only some offers carry, each with its line break.
     QString notes;
     if (!r.documentPath.isEmpty() && ChangedSince(r.seen, r.documentPath))
-        notes += QCoreApplication::translate("Recovery", "The file was changed by another program after they were kept.") +
-                 QLatin1Char('\n');
+        notes +=
+            QCoreApplication::translate("Recovery", "The file was changed by another program after they were kept.") +
+            QLatin1Char('\n');
     if (!movedAsideNote.isEmpty())
         notes += movedAsideNote + QLatin1Char('\n');
-    const QString name =
-        r.documentPath.isEmpty() ? QCoreApplication::translate("Recovery", "unnamed") : r.documentPath;
+    const QString name = r.documentPath.isEmpty() ? QCoreApplication::translate("Recovery", "unnamed") : r.documentPath;
     //: %1 is the document's file, %2 further lines (each ending in a line break) or nothing
     return QCoreApplication::translate("Recovery", "Unsaved changes were recovered:\n%1\n%2Restore them?")
         .arg(name, notes);
@@ -105,7 +105,8 @@ QString MovedAsideNote(const QStringList& movedAside)
 QString KeepFailedMessage(const QString& folder, const QString& reason)
 {
     //: %1 is the folder, %2 why
-    return QCoreApplication::translate("Recovery", "Unsaved changes cannot be kept for recovery after a crash in\n%1\n%2")
+    return QCoreApplication::translate("Recovery",
+                                       "Unsaved changes cannot be kept for recovery after a crash in\n%1\n%2")
         .arg(folder, reason);
 }
 
@@ -115,10 +116,12 @@ void StartRecovery(DocumentSession& session, QObject& owner)
     edit.TrackChanges(true);
     auto* keeper = new RecoveryKeeper([&session] { return UpdateOf(session); }, &owner);
     // Told in the window's thread; the worker found it.
-    QObject::connect(keeper, &RecoveryKeeper::WriteFailed, &owner,
-                     [&session](const QString& folder, const QString& reason) {
-                         session.Ask(MsgKind::Warning, KeepFailedMessage(folder, reason), MsgButtons::Ok);
-                     }, Qt::QueuedConnection);
+    QObject::connect(
+        keeper, &RecoveryKeeper::WriteFailed, &owner,
+        [&session](const QString& folder, const QString& reason) {
+            session.Ask(MsgKind::Warning, KeepFailedMessage(folder, reason), MsgButtons::Ok);
+        },
+        Qt::QueuedConnection);
     QObject::connect(&edit, &TRichEdit::TextChanged, keeper, &RecoveryKeeper::Changed);
     // Saved, closed without saving or replaced by another document.
     QObject::connect(&edit, &TRichEdit::ModifiedChanged, keeper, [keeper](bool modified) {
@@ -135,8 +138,8 @@ void OfferRecoveredChanges(DocumentSession& session, QObject& owner)
     // Told once: with the first question, or on its own.
     QString note = MovedAsideNote(movedAside);
     for (const LeftRecovery& left : offers) {
-        const MsgAnswer answer = session.Ask(MsgKind::Confirmation, RecoveryQuestion(left.record, std::exchange(note, {})),
-                                          MsgButtons::YesNo);
+        const MsgAnswer answer = session.Ask(MsgKind::Confirmation,
+                                             RecoveryQuestion(left.record, std::exchange(note, {})), MsgButtons::YesNo);
         if (answer == MsgAnswer::Yes) {
             // The document holds one text: the others wait for a later start.
             Restore(session, left.record);

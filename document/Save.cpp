@@ -78,8 +78,7 @@ bool DocumentSession::SaveWithChecks(bool askOverwrite)
     const QFileInfo info(doc_.CurrentFile);
     QFileDevice::Permissions kept;
     if (askOverwrite && info.exists() &&
-        Ask(MsgKind::Confirmation, tr("File exists! Overwrite it?"), MsgButtons::OkCancel) ==
-            MsgAnswer::Cancel)
+        Ask(MsgKind::Confirmation, tr("File exists! Overwrite it?"), MsgButtons::OkCancel) == MsgAnswer::Cancel)
         return false;
     // Also where nothing "exists": a link to nowhere may have taken its place.
     if (ChangedSince(doc_.LastSeen, doc_.CurrentFile) &&
@@ -88,8 +87,8 @@ bool DocumentSession::SaveWithChecks(bool askOverwrite)
     if (info.exists()) {
         kept = KeepAttributes(doc_.CurrentFile);
         if (IsProtected(doc_.CurrentFile)) {
-            if (Ask(MsgKind::Confirmation, tr("File is protected!\nSure to overwrite it?"),
-                    MsgButtons::OkCancel) == MsgAnswer::Cancel)
+            if (Ask(MsgKind::Confirmation, tr("File is protected!\nSure to overwrite it?"), MsgButtons::OkCancel) ==
+                MsgAnswer::Cancel)
                 return false;
             if (!ResetAttributes(doc_.CurrentFile)) {
                 ShowError(tr("File attributes could not be reset."));

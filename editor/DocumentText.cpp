@@ -43,8 +43,11 @@ void ForEachPieceOf(const QTextDocument& doc, int from, int end, const std::func
 #endif
 }
 
-int RawLength(const QTextDocument& doc) { return doc.characterCount() - 1; }
-} // namespace
+int RawLength(const QTextDocument& doc)
+{
+    return doc.characterCount() - 1;
+}
+}   // namespace
 
 void ForEachTextPiece(const QTextDocument& doc, const std::function<void(QStringView)>& f)
 {

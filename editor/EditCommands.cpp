@@ -20,7 +20,7 @@ constexpr EditEntry kEditEntries[] = {
     {&TRichEdit::paste, "Paste"},
 };
 
-} // namespace
+}   // namespace
 
 void RunEditCommand(EditorHost& host, EditCommand command)
 {

@@ -23,7 +23,7 @@ struct WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-} // namespace
+}   // namespace
 
 int SearchDialogTop(int mainTop, int mainHeight, int dialogHeight, int screenHeight)
 {
@@ -63,8 +63,7 @@ void SearchSession::OpenDialog(SearchOrigin which)
     if (edit.SelLength() > 0)
         dialog.SetFindText(edit.SelText());
     const QRect frame = host_.WindowFrame();
-    const QSize screen =
-        platform_.screen ? platform_.screen->ScreenSize() : QGuiApplication::primaryScreen()->size();
+    const QSize screen = platform_.screen ? platform_.screen->ScreenSize() : QGuiApplication::primaryScreen()->size();
     dialog.move(SearchDialogLeft(screen.width()),
                 SearchDialogTop(frame.top(), frame.height(), designHeight, screen.height()));
     dialog.show();
@@ -129,13 +128,12 @@ int SearchSession::ReplaceAll()
         // before: the count is exactly what was replaced, and an empty
         // replacement cannot end the work early.
         const SearchOptions options = replace.Options();
-        count = host_.Editor().ReplaceAll(host_.DecodeEscapes(replace.FindText()),
-                                          host_.DecodeEscapes(replace.ReplaceText()), options.matchCase,
-                                          options.wholeWord);
+        count =
+            host_.Editor().ReplaceAll(host_.DecodeEscapes(replace.FindText()),
+                                      host_.DecodeEscapes(replace.ReplaceText()), options.matchCase, options.wholeWord);
     }
     //: %1 is the number of replacements made
-    platform_.prompts->MessageBox(MsgKind::Information, tr("%1 occurrence(s) replaced.").arg(count),
-                                  MsgButtons::Ok);
+    platform_.prompts->MessageBox(MsgKind::Information, tr("%1 occurrence(s) replaced.").arg(count), MsgButtons::Ok);
     return count;
 }
 

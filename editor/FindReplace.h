@@ -21,7 +21,10 @@ inline constexpr int kReplaceDialogHeight = 213;
 // Below the main window when the dialog fits above the screen's bottom,
 // otherwise above it; never above the screen's top (30 then).
 int SearchDialogTop(int mainTop, int mainHeight, int dialogHeight, int screenHeight);
-inline int SearchDialogLeft(int screenWidth) { return screenWidth / 4; }
+inline int SearchDialogLeft(int screenWidth)
+{
+    return screenWidth / 4;
+}
 
 enum class SearchOrigin { FindDialog, ReplaceDialog };
 

@@ -15,27 +15,18 @@ int TZoomDevice::metric(PaintDeviceMetric metric) const
 {
     switch (metric) {
     case PdmDpiX:
-    case PdmPhysicalDpiX:
-        return qt_defaultDpiX() * percent_ / 100;
+    case PdmPhysicalDpiX: return qt_defaultDpiX() * percent_ / 100;
     case PdmDpiY:
-    case PdmPhysicalDpiY:
-        return qt_defaultDpiY() * percent_ / 100;
+    case PdmPhysicalDpiY: return qt_defaultDpiY() * percent_ / 100;
     case PdmWidth:
-    case PdmHeight:
-        return 1 << 20;
+    case PdmHeight: return 1 << 20;
     case PdmWidthMM:
-    case PdmHeightMM:
-        return (1 << 20) * 254 / (10 * qt_defaultDpiX());
-    case PdmNumColors:
-        return INT_MAX;
-    case PdmDepth:
-        return 32;
-    case PdmDevicePixelRatio:
-        return 1;
-    case PdmDevicePixelRatioScaled:
-        return int(devicePixelRatioFScale());
-    default:
-        return QPaintDevice::metric(metric);
+    case PdmHeightMM: return (1 << 20) * 254 / (10 * qt_defaultDpiX());
+    case PdmNumColors: return INT_MAX;
+    case PdmDepth: return 32;
+    case PdmDevicePixelRatio: return 1;
+    case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+    default: return QPaintDevice::metric(metric);
     }
 }
 
@@ -93,7 +84,6 @@ void TLineGutter::paintEvent(QPaintEvent* event)
             painter.drawEllipse(mark);
             painter.restore();
         }
-        painter.drawText(line.adjusted(0, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(row.line + 1));
+        painter.drawText(line.adjusted(0, 0, -6, 0), Qt::AlignRight | Qt::AlignVCenter, QString::number(row.line + 1));
     }
 }

@@ -94,7 +94,7 @@ bool IsBlockBreak(char16_t c)
     return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
 }
 
-} // namespace
+}   // namespace
 
 qsizetype PieceCut(QStringView run, qsizetype room)
 {

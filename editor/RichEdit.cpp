@@ -61,7 +61,7 @@ bool IsRedoKey(const QKeyEvent* event)
            pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
 }
 
-} // namespace
+}   // namespace
 
 // One of the two views of the document. It hands keys, mouse moves,
 // pastes and drags to the editor first.
@@ -223,7 +223,8 @@ TRichEdit::TRichEdit(QWidget* parent) : QWidget(parent)
 
     controlFont_ = plain_->font();
     controlColour_ = plain_->palette().color(QPalette::Text);
-    for (QAbstractScrollArea* view : {static_cast<QAbstractScrollArea*>(rich_), static_cast<QAbstractScrollArea*>(plain_)}) {
+    for (QAbstractScrollArea* view :
+         {static_cast<QAbstractScrollArea*>(rich_), static_cast<QAbstractScrollArea*>(plain_)}) {
         // The editor's own context menu is the window's, asked for on the editor.
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& pos) {
             emit customContextMenuRequested(view->viewport()->mapTo(this, pos));
@@ -432,9 +433,18 @@ QAbstractScrollArea* TRichEdit::View() const
     return plainText_ ? static_cast<QAbstractScrollArea*>(plain_) : static_cast<QAbstractScrollArea*>(rich_);
 }
 
-QWidget* TRichEdit::InputWidget() const { return View(); }
-QWidget* TRichEdit::viewport() const { return View()->viewport(); }
-QScrollBar* TRichEdit::verticalScrollBar() const { return View()->verticalScrollBar(); }
+QWidget* TRichEdit::InputWidget() const
+{
+    return View();
+}
+QWidget* TRichEdit::viewport() const
+{
+    return View()->viewport();
+}
+QScrollBar* TRichEdit::verticalScrollBar() const
+{
+    return View()->verticalScrollBar();
+}
 
 QTextCursor TRichEdit::textCursor() const
 {
@@ -451,8 +461,14 @@ void TRichEdit::cut()
     OnView([](auto* v) { v->cut(); });
     RepairMark();
 }
-void TRichEdit::copy() { OnView([](auto* v) { v->copy(); }); }
-void TRichEdit::paste() { OnView([](auto* v) { v->paste(); }); }
+void TRichEdit::copy()
+{
+    OnView([](auto* v) { v->copy(); });
+}
+void TRichEdit::paste()
+{
+    OnView([](auto* v) { v->paste(); });
+}
 
 void TRichEdit::MoveDocument(bool toPlain)
 {
@@ -480,7 +496,7 @@ void TRichEdit::MoveDocument(bool toPlain)
     UpdateColouring();
     if (zoom_ != kZoomNormal)
         ApplyZoom();   // the new layout measures for the screen
-    PlaceGutter();     // the line count may have changed meanwhile
+    PlaceGutter();   // the line count may have changed meanwhile
     QTextCursor c(doc_);
     c.setPosition(ToDocument(std::clamp(anchor, 0, TextLength())));
     c.setPosition(ToDocument(std::clamp(position, 0, TextLength())), QTextCursor::KeepAnchor);
@@ -536,7 +552,7 @@ template <class Fill> void FillWithoutLayout(QTextEdit* view, QTextDocument* idl
         document->documentLayout()->setPaintDevice(zoom);
     view->setDocument(document);
 }
-} // namespace
+}   // namespace
 
 void TRichEdit::SetTextKeepingMode(const QString& textWithLf)
 {
@@ -694,7 +710,7 @@ public:
 private:
     int& count_;
 };
-} // namespace
+}   // namespace
 
 void TRichEdit::PiecesChanged(int from, int removed, int added)
 {
@@ -946,8 +962,7 @@ CharAttributes TRichEdit::SelAttributes() const
     a.bold = f.bold();
     a.italic = f.italic();
     a.underline = f.underline();
-    a.colour = format.foreground().style() == Qt::NoBrush ? controlColour_
-                                                          : format.foreground().color();
+    a.colour = format.foreground().style() == Qt::NoBrush ? controlColour_ : format.foreground().color();
     return a;
 }
 
@@ -1044,14 +1059,24 @@ int TRichEdit::ParaAlignment() const
 void TRichEdit::SetParaAlignment(int code)
 {
     QTextBlockFormat f;
-    f.setAlignment(code == AlignCenterCode ? Qt::AlignHCenter
-                   : code == AlignRightCode ? Qt::AlignRight : (Qt::AlignLeft | Qt::AlignAbsolute));
+    f.setAlignment(code == AlignCenterCode  ? Qt::AlignHCenter
+                   : code == AlignRightCode ? Qt::AlignRight
+                                            : (Qt::AlignLeft | Qt::AlignAbsolute));
     textCursor().mergeBlockFormat(f);
 }
 
-double TRichEdit::FirstIndent() const { return textCursor().blockFormat().textIndent(); }
-double TRichEdit::LeftIndent() const { return textCursor().blockFormat().leftMargin(); }
-double TRichEdit::RightIndent() const { return textCursor().blockFormat().rightMargin(); }
+double TRichEdit::FirstIndent() const
+{
+    return textCursor().blockFormat().textIndent();
+}
+double TRichEdit::LeftIndent() const
+{
+    return textCursor().blockFormat().leftMargin();
+}
+double TRichEdit::RightIndent() const
+{
+    return textCursor().blockFormat().rightMargin();
+}
 
 void TRichEdit::SetFirstIndent(double value)
 {
@@ -1131,7 +1156,7 @@ void SetTextColour(QWidget* view, const QColor& colour)
         view->setPalette(p);
     }
 }
-} // namespace
+}   // namespace
 
 void TRichEdit::ApplyPlainFormat()
 {
@@ -1194,7 +1219,8 @@ QColor TRichEdit::ShownColourAt(int pos) const
         return {};
     const int inBlock = at - block.position();
     for (const QTextLayout::FormatRange& range : block.layout()->formats())
-        if (inBlock >= range.start && inBlock < range.start + range.length && range.format.hasProperty(QTextFormat::ForegroundBrush))
+        if (inBlock >= range.start && inBlock < range.start + range.length &&
+            range.format.hasProperty(QTextFormat::ForegroundBrush))
             return range.format.foreground().color();
     return {};
 }
@@ -1271,9 +1297,18 @@ void TRichEdit::SetWordWrap(bool on)
     plain_->setHorizontalScrollBarPolicy(horizontal);
 }
 
-bool TRichEdit::Modified() const { return document()->isModified(); }
-void TRichEdit::SetModified(bool modified) { document()->setModified(modified); }
-bool TRichEdit::CanUndo() const { return document()->isUndoAvailable(); }
+bool TRichEdit::Modified() const
+{
+    return document()->isModified();
+}
+void TRichEdit::SetModified(bool modified)
+{
+    document()->setModified(modified);
+}
+bool TRichEdit::CanUndo() const
+{
+    return document()->isUndoAvailable();
+}
 
 void TRichEdit::UndoStep()
 {
@@ -1284,7 +1319,10 @@ void TRichEdit::UndoStep()
     }
 }
 
-bool TRichEdit::CanRedo() const { return document()->isRedoAvailable(); }
+bool TRichEdit::CanRedo() const
+{
+    return document()->isRedoAvailable();
+}
 
 void TRichEdit::RedoStep()
 {
@@ -1401,7 +1439,10 @@ void TRichEdit::UpdateGutter()
         gutter_->update();
 }
 
-QWidget* TRichEdit::Gutter() const { return gutter_; }
+QWidget* TRichEdit::Gutter() const
+{
+    return gutter_;
+}
 
 std::vector<TRichEdit::GutterRow> TRichEdit::VisibleLineRows() const
 {
@@ -1427,25 +1468,29 @@ void TRichEdit::EmptyUndoBuffer()
     piecesMade_ = !pieces_.Empty();
 }
 
-int TRichEdit::UndoSteps() const { return doc_->availableUndoSteps(); }
-int TRichEdit::Revision() const { return doc_->revision(); }
+int TRichEdit::UndoSteps() const
+{
+    return doc_->availableUndoSteps();
+}
+int TRichEdit::Revision() const
+{
+    return doc_->revision();
+}
 
-int TRichEdit::FindText(const QString& text, int start, int length, bool matchCase,
-                        bool wholeWord) const
+int TRichEdit::FindText(const QString& text, int start, int length, bool matchCase, bool wholeWord) const
 {
     const QString& raw = RawText();
     const qsizetype from = std::clamp<qsizetype>(start, 0, raw.size());
     const qsizetype end = length < 0 ? raw.size() : std::min<qsizetype>(raw.size(), from + qsizetype(length));
-    return int(FindInText(raw, ToSeparators(text), from, end,
-                          matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wholeWord));
+    return int(
+        FindInText(raw, ToSeparators(text), from, end, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wholeWord));
 }
 
-int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool matchCase,
-                          bool wholeWord)
+int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool matchCase, bool wholeWord)
 {
     const QString needle = ToSeparators(text);
-    const QList<qsizetype> hits = FindAllInText(
-        RawText(), needle, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wholeWord);
+    const QList<qsizetype> hits =
+        FindAllInText(RawText(), needle, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive, wholeWord);
     if (hits.isEmpty())
         return 0;
     const QString with = ToSeparators(replacement);
@@ -1481,7 +1526,10 @@ int TRichEdit::ReplaceAll(const QString& text, const QString& replacement, bool 
     return int(hits.size());
 }
 
-int TRichEdit::BlockCount() const { return doc_->blockCount(); }
+int TRichEdit::BlockCount() const
+{
+    return doc_->blockCount();
+}
 
 int TRichEdit::BlockStart(int block) const
 {
@@ -1522,7 +1570,10 @@ bool TRichEdit::HasLayout() const
     return doc_->findChild<QAbstractTextDocumentLayout*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
 }
 
-QSizeF TRichEdit::LayoutSize() const { return doc_->documentLayout()->documentSize(); }
+QSizeF TRichEdit::LayoutSize() const
+{
+    return doc_->documentLayout()->documentSize();
+}
 
 int TRichEdit::LineFromChar(int pos) const
 {
@@ -1561,7 +1612,7 @@ AppError TooManyLines(const QString& path, int maxLines)
     return AppError(QCoreApplication::translate("TRichEdit", "Cannot open file \"%1\". It has more than %2 lines.")
                         .arg(path, QString::number(maxLines)));
 }
-} // namespace
+}   // namespace
 
 namespace {
 // Reading takes this share of a load's progress, making the text the rest.
@@ -1586,7 +1637,7 @@ QByteArray ReadReporting(QFile& file, qint64 size, const std::function<void(int)
         bytes += file.readAll();
     return bytes;
 }
-} // namespace
+}   // namespace
 
 void TRichEdit::LoadFromFile(const QString& path, const ProgressStep& progress)
 {
@@ -1596,8 +1647,8 @@ void TRichEdit::LoadFromFile(const QString& path, const ProgressStep& progress)
         //: %1 is the file, %2 why it cannot be opened
         throw AppError(tr("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     if (info.size() > kMaxFileBytes)
-        throw AppError(tr("Cannot open file \"%1\". It is larger than %2 MB.")
-                           .arg(path, QString::number(kMaxFileBytes >> 20)));
+        throw AppError(
+            tr("Cannot open file \"%1\". It is larger than %2 MB.").arg(path, QString::number(kMaxFileBytes >> 20)));
     const auto report = [&](int percent) {
         if (progress && !progress(percent))
             throw LoadCancelled();
@@ -1710,9 +1761,7 @@ void TRichEdit::SaveToFile(const QString& path, const ProgressStep& progress)
     // Written beside the target and put in its place only when every byte
     // reached the disk, so a failure keeps the old file whole.
     SafeFile file(path);
-    const auto fail = [&] {
-        throw AppError(QStringLiteral("%1: %2").arg(path, file.ErrorString()));
-    };
+    const auto fail = [&] { throw AppError(QStringLiteral("%1: %2").arg(path, file.ErrorString())); };
     if (!file.Open())
         fail();
     if (plainText_) {
@@ -1851,8 +1900,7 @@ void TRichEdit::KeyPress(QKeyEvent* event, const std::function<void(QKeyEvent*)>
         }
     }
     if (isEnter && (modifiers & Qt::ShiftModifier)) {
-        QKeyEvent plainEnter(event->type(), event->key(), modifiers & ~Qt::ShiftModifier,
-                             QStringLiteral("\r"));
+        QKeyEvent plainEnter(event->type(), event->key(), modifiers & ~Qt::ShiftModifier, QStringLiteral("\r"));
         viewHandles(&plainEnter);
         return;
     }

@@ -41,7 +41,7 @@ struct LoadCancelled {};
 // Character attributes of the selection or of new text.
 struct CharAttributes {
     QString name;
-    double size = 8;       // points
+    double size = 8;   // points
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -92,7 +92,7 @@ public:
     void SetText(const QString& text);
     QString Line(int index) const;
     int LineCount() const;
-    int TextLength() const;          // positions, a line break counting one
+    int TextLength() const;   // positions, a line break counting one
     // Length of Text() (a line break counting two), without building it.
     qint64 TextLengthCrLf() const { return qint64(TextLength()) + LineCount() - 1; }
     void Clear();
@@ -104,9 +104,9 @@ public:
     int SelLength() const;
     void SetSelLength(int length);
     QString SelText() const;
-    int CaretPosition() const;                    // the moving end of the selection
+    int CaretPosition() const;   // the moving end of the selection
     QString TextRange(int start, int length) const;   // CR LF breaks, like SelText
-    QChar CharAt(int pos) const;                  // the paragraph separator for a break
+    QChar CharAt(int pos) const;   // the paragraph separator for a break
     void ReplaceSelection(const QString& text);   // caret ends after the text
     void SelectAllText();
 
@@ -131,8 +131,8 @@ public:
     void SetLeftIndent(double value);
     void SetRightIndent(double value);
     void SetNumberingOff();
-    void SetNumberingOn();      // the selected paragraphs become a numbered list
-    bool ParaNumbered() const;  // the caret's paragraph is in a list
+    void SetNumberingOn();   // the selected paragraphs become a numbered list
+    bool ParaNumbered() const;   // the caret's paragraph is in a list
     int TabCount() const;
     double Tab(int index) const;
     void SetTabs(const QList<double>& positions);
@@ -202,7 +202,7 @@ public:
     // What the gutter shows: the numbered rows on screen, top to bottom,
     // in the view's viewport coordinates.
     struct GutterRow {
-        int line = 0;     // 0-based
+        int line = 0;   // 0-based
         int top = 0;
         int height = 0;
     };
@@ -223,7 +223,7 @@ public:
     // line break. For looking at the pieces and the layout behind the
     // operations above.
     int BlockCount() const;
-    int BlockStart(int block) const;    // -1 when there is no such block
+    int BlockStart(int block) const;   // -1 when there is no such block
     int BlockLength(int block) const;   // without its separator; -1 when none
     // Selects from `anchor` to `position`, both block positions (clamped),
     // so the caret may stand on either side of a seam.
@@ -240,7 +240,7 @@ public:
     QSizeF LayoutSize() const;
 
     int LineFromChar(int pos) const;
-    int LineIndex(int line) const;       // -1 when there is no such line
+    int LineIndex(int line) const;   // -1 when there is no such line
     void LineScroll(int lines);
     int FirstVisibleLine() const;
 
@@ -392,20 +392,20 @@ private:
     QTextDocument* doc_ = nullptr;
     EditorView<QTextEdit>* rich_ = nullptr;
     EditorView<QPlainTextEdit>* plain_ = nullptr;
-    QTextDocument* spareRich_ = nullptr;    // shown by the idle view
+    QTextDocument* spareRich_ = nullptr;   // shown by the idle view
     QTextDocument* sparePlain_ = nullptr;
     QStackedLayout* stack_ = nullptr;
     bool plainText_ = true;
     bool wordWrap_ = false;
     bool overwrite_ = false;
-    bool quiet_ = false;                    // no selection events while the document is rebuilt
+    bool quiet_ = false;   // no selection events while the document is rebuilt
     const QKeyEvent* bubbling_ = nullptr;   // left unused by the view
     QFont controlFont_;
     QColor controlColour_;
     int maxLength_ = 0x7FFFFFFD;
     TextFormat storedFormat_;
     qint64 keptStray_ = 0;
-    mutable std::optional<bool> fits1252_;  // of the text as it is, once asked
+    mutable std::optional<bool> fits1252_;   // of the text as it is, once asked
     bool droppedRtf_ = false;
     int lastAnchor_ = -1;
     int lastPosition_ = -1;
@@ -415,13 +415,13 @@ private:
     // Pieces were made since the last full load: edits and undo may bring
     // some back, so changes are looked at for them.
     bool piecesMade_ = false;
-    bool filling_ = false;                  // the index is built by the load itself
-    int selfEditing_ = 0;                   // edits of the editor's own, not the view's
+    bool filling_ = false;   // the index is built by the load itself
+    int selfEditing_ = 0;   // edits of the editor's own, not the view's
     std::optional<std::pair<int, bool>> repair_;   // where a view's edit lost a mark, and the mark
     bool tracking_ = false;
     TextChanges changes_;
-    qsizetype trackedLength_ = 0;           // of the copy, once the changes are applied
-    qsizetype trackedAdded_ = 0;            // characters held in changes_
+    qsizetype trackedLength_ = 0;   // of the copy, once the changes are applied
+    qsizetype trackedAdded_ = 0;   // characters held in changes_
     struct SetAside;
     std::unique_ptr<SetAside> aside_;
     VisibleColouring* colouring_ = nullptr;

@@ -47,11 +47,21 @@ namespace {
 bool IsMultiByte(int cp)
 {
     switch (cp) {
-    case 932: case 936: case 949: case 950: case 1361: case 65001: case 54936:
-    case 20932: case 51932: case 51949: case 10001: case 10002: case 10003: case 10008:
-        return true;
-    default:
-        return false;
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+    case 1361:
+    case 65001:
+    case 54936:
+    case 20932:
+    case 51932:
+    case 51949:
+    case 10001:
+    case 10002:
+    case 10003:
+    case 10008: return true;
+    default: return false;
     }
 }
 
@@ -64,7 +74,8 @@ bool MakesNoBreaks(QStringDecoder& decoder)
             continue;
         const char byte = char(b);
         const QString one = decoder.decode(QByteArrayView(&byte, 1));
-        if (one.contains(QLatin1Char('\n')) || one.contains(QLatin1Char('\r')) || one.contains(QChar::ParagraphSeparator))
+        if (one.contains(QLatin1Char('\n')) || one.contains(QLatin1Char('\r')) ||
+            one.contains(QChar::ParagraphSeparator))
             return false;
     }
     return true;
@@ -93,13 +104,15 @@ void Fill1252(std::array<char16_t, 256>& table)
         table[b] = decoded[b].unicode();
 }
 
-} // namespace
+}   // namespace
 
 bool RtfCodePages::Page::IsLeadByte(unsigned char b) const
 {
     switch (codePage) {
     case 932: return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    case 936: case 949: case 950: return b >= 0x81 && b <= 0xFE;
+    case 936:
+    case 949:
+    case 950: return b >= 0x81 && b <= 0xFE;
     case 1361: return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xF9);
     default: return false;
     }
@@ -113,8 +126,8 @@ const RtfCodePages::Page& RtfCodePages::Get(int codePage)
     if (found == pages_.end()) {
         auto page = std::make_unique<Page>();
         page->codePage = codePage;
-        QStringDecoder decoder = codePage == 1252 || codePage == kRtfSymbolCodePage
-                                     ? QStringDecoder() : MakeDecoder(codePage);
+        QStringDecoder decoder =
+            codePage == 1252 || codePage == kRtfSymbolCodePage ? QStringDecoder() : MakeDecoder(codePage);
         if (codePage == 1252 || codePage == kRtfSymbolCodePage || !decoder.isValid()) {
             Fill1252(page->table);
             if (codePage == kRtfSymbolCodePage) {

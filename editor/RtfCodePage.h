@@ -21,7 +21,7 @@ public:
         int codePage = 1252;
         bool singleByte = true;
         std::array<char16_t, 256> table{};   // single-byte pages
-        QStringDecoder decoder;              // multi-byte pages, stateless
+        QStringDecoder decoder;   // multi-byte pages, stateless
 
         // True for a byte that starts a two-byte character, so the byte
         // after it belongs to the same character even when it is ASCII.

@@ -26,10 +26,10 @@ namespace {
 // numbers are clamped to what a word processor could mean.
 constexpr int kMaxGroupDepth = 4096;
 constexpr int kMaxTabStops = 64;
-constexpr int kMaxTwips = 31680;        // 22 inches
-constexpr int kMaxHalfPoints = 3276;    // 1638 points
+constexpr int kMaxTwips = 31680;   // 22 inches
+constexpr int kMaxHalfPoints = 3276;   // 1638 points
 constexpr int kMaxUnicodeSkip = 255;
-constexpr int kDefaultHalfPoints = 24;  // RTF's default size, 12 points
+constexpr int kDefaultHalfPoints = 24;   // RTF's default size, 12 points
 constexpr qsizetype kMaxFieldInstruction = 1 << 16;
 
 // Hyperlinks whose text has no colour of its own get the usual link look.
@@ -52,7 +52,7 @@ struct Token {
     int length = 0;
     int param = 0;
     bool hasParam = false;
-    unsigned char ch = 0;         // Symbol: the character; Hex: the byte
+    unsigned char ch = 0;   // Symbol: the character; Hex: the byte
 };
 
 int HexValue(char c)
@@ -66,8 +66,14 @@ int HexValue(char c)
     return -1;
 }
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Splits the input into tokens without recursion and without copying.
 // Raw line breaks and NUL bytes carry no meaning in RTF and are dropped.
@@ -93,8 +99,8 @@ public:
             }
             if (c != '\\') {
                 const char* start = p_;
-                while (p_ < end_ && *p_ != '{' && *p_ != '}' && *p_ != '\\' && *p_ != '\r' &&
-                       *p_ != '\n' && *p_ != '\0')
+                while (p_ < end_ && *p_ != '{' && *p_ != '}' && *p_ != '\\' && *p_ != '\r' && *p_ != '\n' &&
+                       *p_ != '\0')
                     ++p_;
                 Token t{Tok::Text};
                 t.text = start;
@@ -170,22 +176,75 @@ private:
 enum class Kw {
     Unknown,
     // document
-    Ansi, Mac, Pc, Pca, AnsiCpg, Deff, Uc, U,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCpg,
+    Deff,
+    Uc,
+    U,
     // destinations
-    FontTable, ColorTable, SkipDest, Field, FldInst, FldRslt,
+    FontTable,
+    ColorTable,
+    SkipDest,
+    Field,
+    FldInst,
+    FldRslt,
     // content the document cannot keep: tables, and pictures and objects
     // (destinations, skipped)
-    TableWord, TableDepth, DroppedDest,
+    TableWord,
+    TableDepth,
+    DroppedDest,
     // font and colour tables
-    FontCharset, FontCodePage, Red, Green, Blue,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
     // character formats
-    Font, FontSize, Bold, Italic, Underline, UnderlineNone, Strike, Super, Sub, NoSuperSub, Up, Down,
-    ColourFore, Highlight, ColourBack, Plain,
+    Font,
+    FontSize,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Super,
+    Sub,
+    NoSuperSub,
+    Up,
+    Down,
+    ColourFore,
+    Highlight,
+    ColourBack,
+    Plain,
     // paragraph formats
-    Par, Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
-    FirstIndent, SpaceBefore, SpaceAfter, TabStop, TabRight, TabCenter, TabDecimal, TabBar,
+    Par,
+    Pard,
+    AlignLeft,
+    AlignCenter,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    TabStop,
+    TabRight,
+    TabCenter,
+    TabDecimal,
+    TabBar,
     // breaks and special characters
-    Line, Tab, Cell, Row, Page, Sect, Char, FootnoteNumber,
+    Line,
+    Tab,
+    Cell,
+    Row,
+    Page,
+    Sect,
+    Char,
+    FootnoteNumber,
 };
 
 struct WordInfo {
@@ -200,59 +259,169 @@ const std::unordered_map<std::string_view, WordInfo>& Words()
     static const std::unordered_map<std::string_view, WordInfo> words = [] {
         std::unordered_map<std::string_view, WordInfo> w;
         const std::pair<std::string_view, Kw> plain[] = {
-            {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
-            {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"uc", Kw::Uc}, {"u", Kw::U},
-            {"fonttbl", Kw::FontTable}, {"colortbl", Kw::ColorTable}, {"field", Kw::Field},
-            {"fldinst", Kw::FldInst}, {"fldrslt", Kw::FldRslt}, {"fcharset", Kw::FontCharset},
+            {"ansi", Kw::Ansi},
+            {"mac", Kw::Mac},
+            {"pc", Kw::Pc},
+            {"pca", Kw::Pca},
+            {"ansicpg", Kw::AnsiCpg},
+            {"deff", Kw::Deff},
+            {"uc", Kw::Uc},
+            {"u", Kw::U},
+            {"fonttbl", Kw::FontTable},
+            {"colortbl", Kw::ColorTable},
+            {"field", Kw::Field},
+            {"fldinst", Kw::FldInst},
+            {"fldrslt", Kw::FldRslt},
+            {"fcharset", Kw::FontCharset},
             {"cpg", Kw::FontCodePage},
-            {"red", Kw::Red}, {"green", Kw::Green}, {"blue", Kw::Blue},
-            {"f", Kw::Font}, {"fs", Kw::FontSize}, {"b", Kw::Bold}, {"i", Kw::Italic},
-            {"ul", Kw::Underline}, {"uld", Kw::Underline}, {"uldash", Kw::Underline},
-            {"uldashd", Kw::Underline}, {"uldashdd", Kw::Underline}, {"uldb", Kw::Underline},
-            {"ulth", Kw::Underline}, {"ulw", Kw::Underline}, {"ulwave", Kw::Underline},
-            {"ulnone", Kw::UnderlineNone}, {"strike", Kw::Strike}, {"striked", Kw::Strike},
-            {"super", Kw::Super}, {"sub", Kw::Sub}, {"nosupersub", Kw::NoSuperSub},
-            {"up", Kw::Up}, {"dn", Kw::Down},
-            {"cf", Kw::ColourFore}, {"highlight", Kw::Highlight}, {"cb", Kw::ColourBack},
-            {"chcbpat", Kw::ColourBack}, {"plain", Kw::Plain}, {"chftn", Kw::FootnoteNumber},
-            {"par", Kw::Par}, {"pard", Kw::Pard}, {"ql", Kw::AlignLeft}, {"qc", Kw::AlignCenter},
-            {"qr", Kw::AlignRight}, {"qj", Kw::AlignJustify}, {"qd", Kw::AlignJustify},
-            {"li", Kw::LeftIndent}, {"lin", Kw::LeftIndent}, {"ri", Kw::RightIndent},
-            {"rin", Kw::RightIndent}, {"fi", Kw::FirstIndent}, {"sb", Kw::SpaceBefore},
-            {"sa", Kw::SpaceAfter}, {"tx", Kw::TabStop}, {"tqr", Kw::TabRight},
-            {"tqc", Kw::TabCenter}, {"tqdec", Kw::TabDecimal}, {"tb", Kw::TabBar},
-            {"line", Kw::Line}, {"tab", Kw::Tab}, {"cell", Kw::Cell}, {"nestcell", Kw::Cell},
-            {"row", Kw::Row}, {"nestrow", Kw::Row}, {"page", Kw::Page}, {"sect", Kw::Sect},
-            {"trowd", Kw::TableWord}, {"intbl", Kw::TableWord}, {"itap", Kw::TableDepth},
+            {"red", Kw::Red},
+            {"green", Kw::Green},
+            {"blue", Kw::Blue},
+            {"f", Kw::Font},
+            {"fs", Kw::FontSize},
+            {"b", Kw::Bold},
+            {"i", Kw::Italic},
+            {"ul", Kw::Underline},
+            {"uld", Kw::Underline},
+            {"uldash", Kw::Underline},
+            {"uldashd", Kw::Underline},
+            {"uldashdd", Kw::Underline},
+            {"uldb", Kw::Underline},
+            {"ulth", Kw::Underline},
+            {"ulw", Kw::Underline},
+            {"ulwave", Kw::Underline},
+            {"ulnone", Kw::UnderlineNone},
+            {"strike", Kw::Strike},
+            {"striked", Kw::Strike},
+            {"super", Kw::Super},
+            {"sub", Kw::Sub},
+            {"nosupersub", Kw::NoSuperSub},
+            {"up", Kw::Up},
+            {"dn", Kw::Down},
+            {"cf", Kw::ColourFore},
+            {"highlight", Kw::Highlight},
+            {"cb", Kw::ColourBack},
+            {"chcbpat", Kw::ColourBack},
+            {"plain", Kw::Plain},
+            {"chftn", Kw::FootnoteNumber},
+            {"par", Kw::Par},
+            {"pard", Kw::Pard},
+            {"ql", Kw::AlignLeft},
+            {"qc", Kw::AlignCenter},
+            {"qr", Kw::AlignRight},
+            {"qj", Kw::AlignJustify},
+            {"qd", Kw::AlignJustify},
+            {"li", Kw::LeftIndent},
+            {"lin", Kw::LeftIndent},
+            {"ri", Kw::RightIndent},
+            {"rin", Kw::RightIndent},
+            {"fi", Kw::FirstIndent},
+            {"sb", Kw::SpaceBefore},
+            {"sa", Kw::SpaceAfter},
+            {"tx", Kw::TabStop},
+            {"tqr", Kw::TabRight},
+            {"tqc", Kw::TabCenter},
+            {"tqdec", Kw::TabDecimal},
+            {"tb", Kw::TabBar},
+            {"line", Kw::Line},
+            {"tab", Kw::Tab},
+            {"cell", Kw::Cell},
+            {"nestcell", Kw::Cell},
+            {"row", Kw::Row},
+            {"nestrow", Kw::Row},
+            {"page", Kw::Page},
+            {"sect", Kw::Sect},
+            {"trowd", Kw::TableWord},
+            {"intbl", Kw::TableWord},
+            {"itap", Kw::TableDepth},
         };
         for (const auto& [name, kw] : plain)
             w.emplace(name, WordInfo{kw});
         // Destinations whose content is not shown.
-        for (std::string_view name :
-             {"info", "stylesheet", "objdata", "header", "headerl", "headerr",
-              "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
-              "pn", "pntxta", "pntxtb", "listtable", "listoverridetable", "revtbl", "rsidtbl",
-              "xmlnstbl", "filetbl", "themedata", "colorschememapping", "datastore",
-              "latentstyles", "generator", "bkmkstart", "bkmkend", "annotation", "atnid",
-              "atnauthor", "atnref", "atndate", "template", "docvar", "userprops", "ftnsep",
-              "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "xe", "tc", "txe", "rxe",
-              "shprslt", "nonesttables", "pgdsctbl", "mmathPr",
-              "private", "bkmkcoll", "fchars", "lchars",
-              "formfield", "datafield", "xform", "comment", "author", "operator", "title",
-              "subject", "keywords", "doccomm", "company", "buptim", "creatim", "revtim",
-              "printim", "passwordhash", "protusertbl", "ud", "upr"})
+        for (std::string_view name : {"info",
+                                      "stylesheet",
+                                      "objdata",
+                                      "header",
+                                      "headerl",
+                                      "headerr",
+                                      "headerf",
+                                      "footer",
+                                      "footerl",
+                                      "footerr",
+                                      "footerf",
+                                      "footnote",
+                                      "pn",
+                                      "pntxta",
+                                      "pntxtb",
+                                      "listtable",
+                                      "listoverridetable",
+                                      "revtbl",
+                                      "rsidtbl",
+                                      "xmlnstbl",
+                                      "filetbl",
+                                      "themedata",
+                                      "colorschememapping",
+                                      "datastore",
+                                      "latentstyles",
+                                      "generator",
+                                      "bkmkstart",
+                                      "bkmkend",
+                                      "annotation",
+                                      "atnid",
+                                      "atnauthor",
+                                      "atnref",
+                                      "atndate",
+                                      "template",
+                                      "docvar",
+                                      "userprops",
+                                      "ftnsep",
+                                      "ftnsepc",
+                                      "ftncn",
+                                      "aftnsep",
+                                      "aftnsepc",
+                                      "aftncn",
+                                      "xe",
+                                      "tc",
+                                      "txe",
+                                      "rxe",
+                                      "shprslt",
+                                      "nonesttables",
+                                      "pgdsctbl",
+                                      "mmathPr",
+                                      "private",
+                                      "bkmkcoll",
+                                      "fchars",
+                                      "lchars",
+                                      "formfield",
+                                      "datafield",
+                                      "xform",
+                                      "comment",
+                                      "author",
+                                      "operator",
+                                      "title",
+                                      "subject",
+                                      "keywords",
+                                      "doccomm",
+                                      "company",
+                                      "buptim",
+                                      "creatim",
+                                      "revtim",
+                                      "printim",
+                                      "passwordhash",
+                                      "protusertbl",
+                                      "ud",
+                                      "upr"})
             w.emplace(name, WordInfo{Kw::SkipDest});
         // Pictures, drawings and objects, and the properties of nested
         // tables: skipped, and noted as lost.
-        for (std::string_view name : {"pict", "shppict", "nonshppict", "object", "shp", "shpinst",
-                                      "shpgrp", "do", "macpict", "wmetafile", "dibitmap",
-                                      "nesttableprops"})
+        for (std::string_view name : {"pict", "shppict", "nonshppict", "object", "shp", "shpinst", "shpgrp", "do",
+                                      "macpict", "wmetafile", "dibitmap", "nesttableprops"})
             w.emplace(name, WordInfo{Kw::DroppedDest});
         const std::pair<std::string_view, char16_t> chars[] = {
-            {"emdash", 0x2014}, {"endash", 0x2013}, {"emspace", 0x2003}, {"enspace", 0x2002},
-            {"qmspace", 0x2005}, {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
-            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"zwj", 0x200D}, {"zwnj", 0x200C},
-            {"ltrmark", 0x200E}, {"rtlmark", 0x200F}, {"zwbo", 0x200B}, {"zwnbo", 0x2060},
+            {"emdash", 0x2014},    {"endash", 0x2013},    {"emspace", 0x2003}, {"enspace", 0x2002},
+            {"qmspace", 0x2005},   {"bullet", 0x2022},    {"lquote", 0x2018},  {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"zwj", 0x200D},     {"zwnj", 0x200C},
+            {"ltrmark", 0x200E},   {"rtlmark", 0x200F},   {"zwbo", 0x200B},    {"zwnbo", 0x2060},
         };
         for (const auto& [name, ch] : chars)
             w.emplace(name, WordInfo{Kw::Char, ch});
@@ -270,8 +439,8 @@ struct CharState {
     int halfPoints = kDefaultHalfPoints;
     int colour = 0;
     int highlight = 0;   // colour table index; 0: none
-    int shading = 0;     // \cb, \chcbpat: shown when there is no highlight
-    int link = -1;       // index of the hyperlink the text belongs to
+    int shading = 0;   // \cb, \chcbpat: shown when there is no highlight
+    int link = -1;   // index of the hyperlink the text belongs to
     std::int8_t vertical = 0;   // 1 superscript, -1 subscript
     bool bold = false;
     bool italic = false;
@@ -286,12 +455,12 @@ struct CharStateHash {
         const std::uint64_t flags = std::uint64_t(s.bold) | std::uint64_t(s.italic) << 1 |
                                     std::uint64_t(s.underline) << 2 | std::uint64_t(s.strike) << 3 |
                                     std::uint64_t(s.vertical + 1) << 4;
-        const std::uint64_t key = (std::uint64_t(std::uint32_t(s.font)) << 32 |
-                                   std::uint32_t(s.colour)) * 0x9E3779B97F4A7C15ull ^
-                                  (std::uint64_t(s.halfPoints) << 8 | flags) ^
-                                  (std::uint64_t(std::uint32_t(s.link)) << 32 |
-                                   (std::uint32_t(s.highlight) ^ std::uint32_t(s.shading) << 16)) *
-                                      0xC2B2AE3D27D4EB4Full;
+        const std::uint64_t key =
+            (std::uint64_t(std::uint32_t(s.font)) << 32 | std::uint32_t(s.colour)) * 0x9E3779B97F4A7C15ull ^
+            (std::uint64_t(s.halfPoints) << 8 | flags) ^
+            (std::uint64_t(std::uint32_t(s.link)) << 32 |
+             (std::uint32_t(s.highlight) ^ std::uint32_t(s.shading) << 16)) *
+                0xC2B2AE3D27D4EB4Full;
         return std::hash<std::uint64_t>()(key);
     }
 };
@@ -317,10 +486,13 @@ struct GroupState {
 struct FontEntry {
     QString name;
     int codePage = 0;   // 0: the document's
-    bool done = false;  // the name's closing ';' was read
+    bool done = false;   // the name's closing ';' was read
 };
 
-int ClampTwips(int v) { return std::clamp(v, -kMaxTwips, kMaxTwips); }
+int ClampTwips(int v)
+{
+    return std::clamp(v, -kMaxTwips, kMaxTwips);
+}
 
 // ---------------------------------------------------------------- fields
 
@@ -377,7 +549,7 @@ std::optional<Hyperlink> ParseHyperlink(QStringView in)
                 link.tip = argument();
             else if (name == u't')
                 argument();   // the window to open it in
-            continue;         // \m and \n take no argument
+            continue;   // \m and \n take no argument
         }
         QString value = argument();
         if (!haveAddress) {
@@ -399,8 +571,7 @@ class Reader {
 public:
     Reader(const QByteArray& rtf, QTextDocument& document)
         : tokens_(rtf.constData(), rtf.constData() + rtf.size()), cursor_(&document)
-    {
-    }
+    {}
 
     void Run()
     {
@@ -437,7 +608,8 @@ public:
                 break;
             case Tok::Word: OnWord(t); break;
             case Tok::Symbol: OnSymbol(char(t.ch)); break;
-            case Tok::Bin: case Tok::End: break;
+            case Tok::Bin:
+            case Tok::End: break;
             }
         }
         FlushBytes();
@@ -500,8 +672,7 @@ private:
             return false;
         const auto& words = Words();
         const auto found = words.find(std::string_view(t.text, t.length));
-        return found != words.end() &&
-               (found->second.kw == Kw::FldInst || found->second.kw == Kw::DroppedDest);
+        return found != words.end() && (found->second.kw == Kw::FldInst || found->second.kw == Kw::DroppedDest);
     }
 
     void StartSkipping()
@@ -516,9 +687,9 @@ private:
     bool ConsumeFallback(const Token& t)
     {
         switch (t.kind) {
-        case Tok::Open: case Tok::Close: case Tok::End:
-            unicodeSkip_ = 0;
-            return false;
+        case Tok::Open:
+        case Tok::Close:
+        case Tok::End: unicodeSkip_ = 0; return false;
         case Tok::Text:
             if (t.length > unicodeSkip_) {
                 const int skip = unicodeSkip_;
@@ -529,9 +700,7 @@ private:
             }
             unicodeSkip_ -= t.length;
             return true;
-        default:
-            --unicodeSkip_;
-            return true;
+        default: --unicodeSkip_; return true;
         }
     }
 
@@ -631,17 +800,14 @@ private:
     void Emit(QStringView s)
     {
         switch (cur_.dest) {
-        case Dest::Text:
-            EmitText(s);
-            break;
+        case Dest::Text: EmitText(s); break;
         case Dest::FontTable:
             if (FontEntry* e = Font(fontTableEntry_); e && !e->done) {
                 e->name += s;
                 FormatsChanged();
             }
             break;
-        case Dest::ColorTable:
-            break;
+        case Dest::ColorTable: break;
         case Dest::FieldInstruction:
             // Bounded: a hostile instruction costs no more than its length.
             fieldInstruction_ += s.first(std::min(s.size(), kMaxFieldInstruction - fieldInstruction_.size()));
@@ -837,12 +1003,15 @@ private:
     void OnSymbol(char c)
     {
         switch (c) {
-        case '\\': case '{': case '}': EmitChar(char16_t(c)); break;
+        case '\\':
+        case '{':
+        case '}': EmitChar(char16_t(c)); break;
         case '~': EmitChar(0x00A0); break;
         case '-': EmitChar(0x00AD); break;
         case '_': EmitChar(0x2011); break;
         case '*': starred_ = true; break;
-        case '\n': case '\r':
+        case '\n':
+        case '\r':
             if (cur_.dest == Dest::Text)
                 Paragraph();
             break;
@@ -935,7 +1104,9 @@ private:
                 FormatsChanged();
             }
             break;
-        case Kw::Red: case Kw::Green: case Kw::Blue:
+        case Kw::Red:
+        case Kw::Green:
+        case Kw::Blue:
             if (cur_.dest == Dest::ColorTable) {
                 colourRgb_[kw == Kw::Red ? 0 : kw == Kw::Green ? 1 : 2] = std::clamp(p, 0, 255);
                 colourHasValue_ = true;
@@ -1023,7 +1194,8 @@ private:
                 Paragraph();
             }
             break;
-        case Kw::Page: case Kw::Sect:
+        case Kw::Page:
+        case Kw::Sect:
             if (cur_.dest == Dest::Text && !text_.isEmpty())
                 Paragraph();
             break;
@@ -1036,10 +1208,10 @@ private:
 
     GroupState cur_;
     std::vector<GroupState> stack_;
-    int overflow_ = 0;     // groups opened beyond kMaxGroupDepth
-    bool skipping_ = false;  // inside a destination that is not shown
-    int skipDepth_ = 0;      // groups opened inside it
-    int unicodeSkip_ = 0;  // fallback characters still to drop after \uN
+    int overflow_ = 0;   // groups opened beyond kMaxGroupDepth
+    bool skipping_ = false;   // inside a destination that is not shown
+    int skipDepth_ = 0;   // groups opened inside it
+    int unicodeSkip_ = 0;   // fallback characters still to drop after \uN
     bool starred_ = false;   // the last token was \*
 
     int documentCodePage_ = 1252;
@@ -1076,7 +1248,7 @@ private:
     bool dropped_ = false;
 };
 
-} // namespace
+}   // namespace
 
 RtfReadResult ReadRtf(const QByteArray& rtf, QTextDocument& document)
 {

@@ -42,10 +42,7 @@ int Twips(double units)
 
 class Writer {
 public:
-    explicit Writer(const QTextDocument& document)
-        : document_(document), defaultFont_(document.defaultFont())
-    {
-    }
+    explicit Writer(const QTextDocument& document) : document_(document), defaultFont_(document.defaultFont()) {}
 
     QByteArray Run()
     {
@@ -67,9 +64,8 @@ public:
         if (!colours_.empty()) {
             out += "{\\colortbl;";
             for (QRgb rgb : colours_)
-                out += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" +
-                       QByteArray::number(qGreen(rgb)) + "\\blue" + QByteArray::number(qBlue(rgb)) +
-                       ';';
+                out += "\\red" + QByteArray::number(qRed(rgb)) + "\\green" + QByteArray::number(qGreen(rgb)) +
+                       "\\blue" + QByteArray::number(qBlue(rgb)) + ';';
             out += "}\r\n";
         }
         out += body_;
@@ -173,10 +169,9 @@ private:
         number("sb", f.topMargin());
         number("sa", f.bottomMargin());
         QList<QTextOption::Tab> tabs = f.tabPositions();
-        std::stable_sort(tabs.begin(), tabs.end(),
-                         [](const QTextOption::Tab& left, const QTextOption::Tab& right) {
-                             return left.position < right.position;
-                         });
+        std::stable_sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab& left, const QTextOption::Tab& right) {
+            return left.position < right.position;
+        });
         for (const QTextOption::Tab& tab : tabs) {
             if (tab.type == QTextOption::RightTab)
                 Word("tqr");
@@ -210,22 +205,19 @@ private:
             points = 12;
         r.halfPoints = std::clamp(int(std::lround(points * 2)), 1, kMaxHalfPoints);
 
-        r.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() > QFont::Medium
-                                                        : defaultFont_.bold();
+        r.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() > QFont::Medium : defaultFont_.bold();
         r.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : defaultFont_.italic();
         if (f.hasProperty(QTextFormat::TextUnderlineStyle)) {
             const auto style = f.underlineStyle();
-            r.underline = style != QTextCharFormat::NoUnderline &&
-                          style != QTextCharFormat::SpellCheckUnderline;
+            r.underline = style != QTextCharFormat::NoUnderline && style != QTextCharFormat::SpellCheckUnderline;
         } else {
-            r.underline = f.hasProperty(QTextFormat::FontUnderline) ? f.fontUnderline()
-                                                                     : defaultFont_.underline();
+            r.underline = f.hasProperty(QTextFormat::FontUnderline) ? f.fontUnderline() : defaultFont_.underline();
         }
-        r.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut()
-                                                              : defaultFont_.strikeOut();
+        r.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : defaultFont_.strikeOut();
         const auto vertical = f.verticalAlignment();
         r.vertical = vertical == QTextCharFormat::AlignSuperScript ? 1
-                     : vertical == QTextCharFormat::AlignSubScript ? -1 : 0;
+                     : vertical == QTextCharFormat::AlignSubScript ? -1
+                                                                   : 0;
         const QBrush brush = f.foreground();
         if (brush.style() != Qt::NoBrush)
             r.colour = ColourIndex(brush.color().rgb() | 0xFF000000u);
@@ -309,15 +301,36 @@ private:
                 continue;
             }
             switch (u) {
-            case u'\\': body_ += "\\\\"; needDelimiter_ = false; break;
-            case u'{': body_ += "\\{"; needDelimiter_ = false; break;
-            case u'}': body_ += "\\}"; needDelimiter_ = false; break;
+            case u'\\':
+                body_ += "\\\\";
+                needDelimiter_ = false;
+                break;
+            case u'{':
+                body_ += "\\{";
+                needDelimiter_ = false;
+                break;
+            case u'}':
+                body_ += "\\}";
+                needDelimiter_ = false;
+                break;
             case u'\t': Word("tab"); break;
             case 0x2028: Word("line"); break;
-            case 0x00A0: body_ += "\\~"; needDelimiter_ = false; break;
-            case 0x00AD: body_ += "\\-"; needDelimiter_ = false; break;
-            case 0x2011: body_ += "\\_"; needDelimiter_ = false; break;
-            default: AppendEncoded(body_, c); needDelimiter_ = false; break;
+            case 0x00A0:
+                body_ += "\\~";
+                needDelimiter_ = false;
+                break;
+            case 0x00AD:
+                body_ += "\\-";
+                needDelimiter_ = false;
+                break;
+            case 0x2011:
+                body_ += "\\_";
+                needDelimiter_ = false;
+                break;
+            default:
+                AppendEncoded(body_, c);
+                needDelimiter_ = false;
+                break;
             }
         }
     }
@@ -370,7 +383,7 @@ private:
     QHash<QRgb, int> colourIndex_;
 };
 
-} // namespace
+}   // namespace
 
 QByteArray WriteRtf(const QTextDocument& document)
 {

@@ -17,7 +17,7 @@ QPushButton* AddButton(QVBoxLayout* column, QWidget* parent, const QString& name
     column->addWidget(b);
     return b;
 }
-} // namespace
+}   // namespace
 
 TFindDialog::TFindDialog(QWidget* parent) : TFindDialog(parent, false)
 {
@@ -80,8 +80,14 @@ void TFindDialog::UpdateButtons()
             b->setEnabled(any);
 }
 
-QString TFindDialog::FindText() const { return findEdit_->text(); }
-void TFindDialog::SetFindText(const QString& text) { findEdit_->setText(text); }
+QString TFindDialog::FindText() const
+{
+    return findEdit_->text();
+}
+void TFindDialog::SetFindText(const QString& text)
+{
+    findEdit_->setText(text);
+}
 
 SearchOptions TFindDialog::Options() const
 {
@@ -113,5 +119,11 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : TFindDialog(parent, true)
     });
 }
 
-QString TReplaceDialog::ReplaceText() const { return replaceEdit_->text(); }
-void TReplaceDialog::SetReplaceText(const QString& text) { replaceEdit_->setText(text); }
+QString TReplaceDialog::ReplaceText() const
+{
+    return replaceEdit_->text();
+}
+void TReplaceDialog::SetReplaceText(const QString& text)
+{
+    replaceEdit_->setText(text);
+}

@@ -30,10 +30,7 @@ public:
     LineScan(QStringView line, std::vector<SyntaxSpan>& spans) : line_(line), spans_(spans) {}
 
     bool AtEnd() const { return at_ >= line_.size(); }
-    QChar Peek(qsizetype ahead = 0) const
-    {
-        return at_ + ahead < line_.size() ? line_[at_ + ahead] : QChar();
-    }
+    QChar Peek(qsizetype ahead = 0) const { return at_ + ahead < line_.size() ? line_[at_ + ahead] : QChar(); }
     bool StartsWith(QStringView text) const { return line_.sliced(at_).startsWith(text); }
     qsizetype At() const { return at_; }
     void Skip(qsizetype n = 1) { at_ = std::min(at_ + n, line_.size()); }
@@ -60,10 +57,7 @@ public:
         at_ = found + end.size();
         return true;
     }
-    bool SkipPastChar(QChar end)
-    {
-        return SkipPast(QStringView(&end, 1));
-    }
+    bool SkipPastChar(QChar end) { return SkipPast(QStringView(&end, 1)); }
 
 private:
     QStringView line_;
@@ -147,8 +141,8 @@ int ColourMarkup(QStringView line, int state, std::vector<SyntaxSpan>& spans)
                 s.Skip(4);
                 state = Comment;
                 s.Mark(from, SyntaxRole::Comment);
-            } else if (c == u'<' && (s.Peek(1).isLetter() || s.Peek(1) == u'/' || s.Peek(1) == u'!' ||
-                                     s.Peek(1) == u'?')) {
+            } else if (c == u'<' &&
+                       (s.Peek(1).isLetter() || s.Peek(1) == u'/' || s.Peek(1) == u'!' || s.Peek(1) == u'?')) {
                 s.Skip(2);
                 while (!s.AtEnd() && IsNameChar(s.Peek()))
                     s.Skip();
@@ -171,7 +165,10 @@ int ColourMarkup(QStringView line, int state, std::vector<SyntaxSpan>& spans)
 // CSS states: the kind in the low four bits, the kind to go back to after
 // a comment or string in the next four.
 enum Css { Selector = 0, CssComment = 1, Property = 2, Value = 3, StringDq = 4, StringSq = 5 };
-int CssState(int kind, int back = Selector) { return kind | (back << 4); }
+int CssState(int kind, int back = Selector)
+{
+    return kind | (back << 4);
+}
 
 int ColourCss(QStringView line, int state, std::vector<SyntaxSpan>& spans)
 {
@@ -245,21 +242,19 @@ double Luminance(const QColor& colour)
 
 QColor Mixed(const QColor& a, const QColor& b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
                             float(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-} // namespace
+}   // namespace
 
 int ColourLine(SyntaxLanguage language, QStringView line, int state, std::vector<SyntaxSpan>& spans)
 {
     switch (language) {
-    case SyntaxLanguage::Markup:
-        return ColourMarkup(line, state, spans);
-    case SyntaxLanguage::Css:
-        return ColourCss(line, state, spans);
-    case SyntaxLanguage::None:
-        break;
+    case SyntaxLanguage::Markup: return ColourMarkup(line, state, spans);
+    case SyntaxLanguage::Css: return ColourCss(line, state, spans);
+    case SyntaxLanguage::None: break;
     }
     return state;
 }
@@ -279,12 +274,11 @@ SyntaxPalette PaletteFor(const QColor& background)
 {
     const bool dark = IsDarkBackground(background);
     // Tag, attribute, value, entity, comment.
-    SyntaxPalette palette = dark ? SyntaxPalette{QColor(0x7f, 0xb4, 0xff), QColor(0xff, 0xb8, 0x6c),
-                                                 QColor(0x9b, 0xe2, 0x8a), QColor(0xe8, 0xa0, 0xff),
-                                                 QColor(0xa8, 0xa8, 0xa8)}
-                                 : SyntaxPalette{QColor(0x1a, 0x4f, 0xa0), QColor(0x8a, 0x3b, 0x00),
-                                                 QColor(0x1b, 0x6e, 0x1b), QColor(0x8b, 0x1a, 0x8b),
-                                                 QColor(0x60, 0x60, 0x60)};
+    SyntaxPalette palette =
+        dark ? SyntaxPalette{QColor(0x7f, 0xb4, 0xff), QColor(0xff, 0xb8, 0x6c), QColor(0x9b, 0xe2, 0x8a),
+                             QColor(0xe8, 0xa0, 0xff), QColor(0xa8, 0xa8, 0xa8)}
+             : SyntaxPalette{QColor(0x1a, 0x4f, 0xa0), QColor(0x8a, 0x3b, 0x00), QColor(0x1b, 0x6e, 0x1b),
+                             QColor(0x8b, 0x1a, 0x8b), QColor(0x60, 0x60, 0x60)};
     // Backgrounds between the usual ones: moved toward white or black
     // until readable, which the side picked above always allows.
     const QColor toward = dark ? QColor(Qt::white) : QColor(Qt::black);

@@ -14,10 +14,9 @@ namespace {
 
 // 0x80..0x9F of Windows-1252; 0 marks the five undefined bytes.
 constexpr char16_t kHigh1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 constexpr char kBom[] = "\xEF\xBB\xBF";
@@ -49,8 +48,7 @@ inline int Utf8Sequence(const unsigned char* p, qsizetype left, char32_t& cp)
             return 0;
         cp = (cp << 6) | (cc & 0x3F);
     }
-    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-        (cp >= 0xD800 && cp <= 0xDFFF))
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
         return 0;
     return extra + 1;
 }
@@ -83,7 +81,8 @@ template <bool StopAtStray> Utf8Count CountUtf8(const unsigned char* p, qsizetyp
             i += 2;
             continue;
         }
-        if (b >= 0xE1 && b <= 0xEF && b != 0xED && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 && (p[i + 2] & 0xC0) == 0x80) {
+        if (b >= 0xE1 && b <= 0xEF && b != 0xED && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+            (p[i + 2] & 0xC0) == 0x80) {
             ++count.multi;
             i += 3;
             continue;
@@ -103,7 +102,7 @@ template <bool StopAtStray> Utf8Count CountUtf8(const unsigned char* p, qsizetyp
     return count;
 }
 
-} // namespace
+}   // namespace
 
 bool IsValidUtf8(const QByteArray& bytes)
 {
@@ -194,8 +193,8 @@ LineBreakStyle FirstBreakStyle(const QByteArray& bytes)
 }
 
 struct BreakCount {
-    qsizetype cr = 0;      // CR bytes, those of CR LF included
-    qsizetype lf = 0;      // LF bytes, likewise
+    qsizetype cr = 0;   // CR bytes, those of CR LF included
+    qsizetype lf = 0;   // LF bytes, likewise
     qsizetype pairs = 0;   // CR LF
 };
 
@@ -372,7 +371,7 @@ qsizetype DecodeSpan(const unsigned char* p, qsizetype n, bool utf8, LineBreakSt
     return o - out;
 }
 
-} // namespace
+}   // namespace
 
 TextSurvey SurveyText(const QByteArray& bytes)
 {
@@ -551,7 +550,7 @@ char32_t KeptCharacter(char16_t c)
     default: return c;
     }
 }
-} // namespace
+}   // namespace
 
 bool FitsWindows1252(QStringView text, KeptBytes kept)
 {
@@ -653,7 +652,7 @@ QByteArray EncodeWhole(QStringView text, const TextFormat& format, KeptBytes kep
     return out;
 }
 
-} // namespace
+}   // namespace
 
 QByteArray EncodeText(const QString& text, TextFormat& format)
 {

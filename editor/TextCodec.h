@@ -11,12 +11,12 @@ enum class LineBreakStyle { CrLf, Lf, Cr };
 
 struct TextFormat {
     TextEncoding encoding = TextEncoding::Utf8;
-    LineBreakStyle breaks = LineBreakStyle::Lf;     // a new document gets this platform's LF
+    LineBreakStyle breaks = LineBreakStyle::Lf;   // a new document gets this platform's LF
     bool operator==(const TextFormat&) const = default;
 };
 
 struct DecodedText {
-    QString text;        // line breaks as '\n'
+    QString text;   // line breaks as '\n'
     TextFormat format;
 };
 
@@ -35,8 +35,14 @@ bool IsValidUtf8(const QByteArray& bytes);
 //   U+F750, U+F751  and U+FDD0, U+FDD1 would otherwise take as line breaks.
 // Any other character of the range is written as itself.
 constexpr char16_t kKeptBytesFirst = 0xF700;
-constexpr bool IsKeptByte(char16_t c) { return (c & 0xFF00) == kKeptBytesFirst; }
-constexpr QChar KeptByte(unsigned char b) { return QChar(char16_t(kKeptBytesFirst | b)); }
+constexpr bool IsKeptByte(char16_t c)
+{
+    return (c & 0xFF00) == kKeptBytesFirst;
+}
+constexpr QChar KeptByte(unsigned char b)
+{
+    return QChar(char16_t(kKeptBytesFirst | b));
+}
 
 // What a document's bytes are, found in one pass.
 // Encoding: valid UTF-8 (a leading byte-order mark kept) is UTF-8; so is
@@ -78,9 +84,9 @@ class TextEncoder {
 public:
     explicit TextEncoder(const TextFormat& format, KeptBytes kept = KeptBytes::Restored);
     static constexpr qsizetype MaxBytes(qsizetype characters) { return 3 * characters + 3; }
-    qsizetype Start(char* dst);                      // the byte-order mark, if any
+    qsizetype Start(char* dst);   // the byte-order mark, if any
     qsizetype Encode(QStringView piece, char* dst);
-    qsizetype Finish(char* dst);                     // after the last piece
+    qsizetype Finish(char* dst);   // after the last piece
 
 private:
     TextFormat format_;

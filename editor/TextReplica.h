@@ -23,10 +23,10 @@ struct TextChange {
 };
 
 struct TextChanges {
-    bool whole = false;            // `text` replaces everything
+    bool whole = false;   // `text` replaces everything
     QString text;
     std::vector<TextChange> changes;
-    std::vector<int> seams;        // where the pieces that continue a line begin, now
+    std::vector<int> seams;   // where the pieces that continue a line begin, now
 };
 
 class TextReplica {

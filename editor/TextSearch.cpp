@@ -6,8 +6,8 @@ bool IsWordChar(QChar c)
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
-qsizetype FindInText(const QString& text, const QString& needle, qsizetype from, qsizetype end,
-                     Qt::CaseSensitivity cs, bool wholeWord)
+qsizetype FindInText(const QString& text, const QString& needle, qsizetype from, qsizetype end, Qt::CaseSensitivity cs,
+                     bool wholeWord)
 {
     if (needle.isEmpty())
         return -1;
@@ -33,8 +33,7 @@ qsizetype FindInText(const QString& text, const QString& needle, qsizetype from,
     return -1;
 }
 
-QList<qsizetype> FindAllInText(const QString& text, const QString& needle, Qt::CaseSensitivity cs,
-                               bool wholeWord)
+QList<qsizetype> FindAllInText(const QString& text, const QString& needle, Qt::CaseSensitivity cs, bool wholeWord)
 {
     QList<qsizetype> hits;
     qsizetype pos = 0;

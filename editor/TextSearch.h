@@ -14,10 +14,9 @@ bool IsWordChar(QChar c);
 // [from, end) of `text`, or -1. With `wholeWord`, a match must not continue
 // a word on either side (checked only where the needle itself begins or
 // ends with a word character).
-qsizetype FindInText(const QString& text, const QString& needle, qsizetype from, qsizetype end,
-                     Qt::CaseSensitivity cs, bool wholeWord);
+qsizetype FindInText(const QString& text, const QString& needle, qsizetype from, qsizetype end, Qt::CaseSensitivity cs,
+                     bool wholeWord);
 
 // Every match from the start, left to right, none overlapping the one
 // before it.
-QList<qsizetype> FindAllInText(const QString& text, const QString& needle, Qt::CaseSensitivity cs,
-                               bool wholeWord);
+QList<qsizetype> FindAllInText(const QString& text, const QString& needle, Qt::CaseSensitivity cs, bool wholeWord);

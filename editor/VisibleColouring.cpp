@@ -22,7 +22,7 @@ void ShowFormats(QTextDocument& document, const QTextBlock& block, const QList<Q
     // Lays out this one line again, without telling anyone of an edit.
     document.markContentsDirty(block.position(), block.length());
 }
-} // namespace
+}   // namespace
 
 VisibleColouring::VisibleColouring(QPlainTextEdit* view, std::function<QTextBlock()> firstVisible)
     : QObject(view), view_(view), firstVisible_(std::move(firstVisible))

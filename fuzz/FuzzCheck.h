@@ -27,8 +27,7 @@ inline QByteArray Input(const uint8_t* data, size_t size)
 
 // Whatever parse accepts must write out and read back as the same value,
 // and writing that again must give the same bytes.
-template <class Parse, class Serialize>
-void CheckRoundTrip(const QByteArray& bytes, Parse parse, Serialize serialize)
+template <class Parse, class Serialize> void CheckRoundTrip(const QByteArray& bytes, Parse parse, Serialize serialize)
 {
     const auto value = parse(bytes);
     if (!value)
@@ -45,6 +44,6 @@ inline void StartGuiApplication(int* argc, char*** argv)
     static QGuiApplication app(*argc, *argv);
 }
 
-} // namespace fuzz
+}   // namespace fuzz
 
 #define Check(ok) fuzz::Require((ok), __LINE__)

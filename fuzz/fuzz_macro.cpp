@@ -12,7 +12,7 @@ bool IsTrimmed(QChar c)
 {
     return c.unicode() <= 32;
 }
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -24,7 +24,7 @@ QStringList Labels(const QList<MarkerEntry>& markers)
         labels.append(m.label);
     return labels;
 }
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -23,7 +23,7 @@ bool MixedBreaks(const QByteArray& bytes)
     }
     return int(crlf) + int(cr) + int(lf) > 1;
 }
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

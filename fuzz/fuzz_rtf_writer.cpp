@@ -70,8 +70,8 @@ QString Text(Bytes& in)
     QString text = QString::fromUtf8(utf8);
     // Breaks make paragraphs elsewhere; object marks belong to images.
     for (QChar& c : text)
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
-            || c == QChar::ObjectReplacementCharacter || c == QChar::Null)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+            c == QChar::ObjectReplacementCharacter || c == QChar::Null)
             c = QLatin1Char('.');
     return text;
 }
@@ -92,8 +92,15 @@ std::vector<Shown> Characters(const QTextBlock& block, const QTextDocument& doc)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextCharFormat f = it.fragment().charFormat();
         const QFont font = f.font().resolve(doc.defaultFont());
-        Shown s{font.families().value(0, font.family()), font.pointSizeF(), font.bold(), font.italic(),
-                font.underline(), font.strikeOut(), {}, {}, {}};
+        Shown s{font.families().value(0, font.family()),
+                font.pointSizeF(),
+                font.bold(),
+                font.italic(),
+                font.underline(),
+                font.strikeOut(),
+                {},
+                {},
+                {}};
         if (f.foreground().style() != Qt::NoBrush)
             s.colour = f.foreground().color().name();
         if (f.background().style() != Qt::NoBrush)
@@ -109,7 +116,7 @@ int Align(Qt::Alignment a)
 {
     return (a & Qt::AlignHCenter) ? 2 : (a & Qt::AlignJustify) ? 3 : (a & Qt::AlignRight) ? 1 : 0;
 }
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -125,9 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     font.setPointSize(10);
     original.setDefaultFont(font);
     QTextCursor c(&original);
-    static const Qt::Alignment aligns[] = {Qt::AlignLeft | Qt::AlignAbsolute,
-                                           Qt::AlignRight | Qt::AlignAbsolute, Qt::AlignHCenter,
-                                           Qt::AlignJustify};
+    static const Qt::Alignment aligns[] = {Qt::AlignLeft | Qt::AlignAbsolute, Qt::AlignRight | Qt::AlignAbsolute,
+                                           Qt::AlignHCenter, Qt::AlignJustify};
     for (int p = 0; !in.Empty() && p < 16; ++p) {
         if (p > 0)
             c.insertBlock();

@@ -16,7 +16,7 @@ struct Value {
     QString text;
     qint32 integer;
 };
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Records separated by 0xff: a leading byte chooses string or number,
     // then the name and the value split at the first 0xfe.
-    const QList<QByteArray> records =
-        fuzz::Input(data, size).split('\xff');
+    const QList<QByteArray> records = fuzz::Input(data, size).split('\xff');
     std::map<QString, Value> wanted;
     {
         RegFileSettingsStore store(path, QStringLiteral("/desk"));
@@ -37,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 continue;
             const qsizetype cut = record.indexOf('\xfe', 1);
             // Value names are the program's own: no NULs in them.
-            const QString name = QString::fromUtf8(record.mid(1, cut < 0 ? -1 : cut - 1)).replace(QChar(), QLatin1Char('_'));
+            const QString name =
+                QString::fromUtf8(record.mid(1, cut < 0 ? -1 : cut - 1)).replace(QChar(), QLatin1Char('_'));
             const QByteArray rest = cut < 0 ? QByteArray() : record.mid(cut + 1);
             // Names are compared without case, as the registry does.
             for (auto it = wanted.begin(); it != wanted.end();)

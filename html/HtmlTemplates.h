@@ -10,9 +10,9 @@
 inline constexpr QLatin1String kSelPlaceholder{"{sel}"};
 
 struct HtmlTemplateRow {
-    const char* control;          // object name of the button or menu item
-    const char* withSelection;    // used when text is selected
-    const char* withoutSelection; // nullptr: the same as withSelection
+    const char* control;   // object name of the button or menu item
+    const char* withSelection;   // used when text is selected
+    const char* withoutSelection;   // nullptr: the same as withSelection
 };
 
 // Every row, in the order of the window's strips and menus.

@@ -41,21 +41,27 @@ struct StripDef {
 };
 
 const StripDef kPlainStrips[] = {
-    {"ToolBar1", 0, 24,
+    {"ToolBar1",
+     0,
+     24,
      {{"b", QT_TRANSLATE_NOOP("THTMLToolbar", "bold"), "bold"},
       {"i", QT_TRANSLATE_NOOP("THTMLToolbar", "italic"), "italic"},
       {"u", QT_TRANSLATE_NOOP("THTMLToolbar", "underlined"), "underline"},
       {"border", QT_TRANSLATE_NOOP("THTMLToolbar", "border"), "html/border"},
       {"br", QT_TRANSLATE_NOOP("THTMLToolbar", "line break"), "html/br"},
       {"pre", QT_TRANSLATE_NOOP("THTMLToolbar", "preformatted text"), "html/pre"}}},
-    {"ToolBar5", 24, 24,
+    {"ToolBar5",
+     24,
+     24,
      {{"height", QT_TRANSLATE_NOOP("THTMLToolbar", "height"), "html/height"},
       {"width", QT_TRANSLATE_NOOP("THTMLToolbar", "width"), "html/width"},
       {"hr", QT_TRANSLATE_NOOP("THTMLToolbar", "line"), "html/hr"},
       {"comment", QT_TRANSLATE_NOOP("THTMLToolbar", "comment"), "html/comment"},
       {"ToolButton1", QT_TRANSLATE_NOOP("THTMLToolbar", "link"), "html/link"},
       {"image", QT_TRANSLATE_NOOP("THTMLToolbar", "image"), "html/image"}}},
-    {"ToolBar3", 48, 24,
+    {"ToolBar3",
+     48,
+     24,
      {{"body", QT_TRANSLATE_NOOP("THTMLToolbar", "html body"), "html/body"},
       {"ol", QT_TRANSLATE_NOOP("THTMLToolbar", "ordered list"), "html/ol"},
       {"ul", QT_TRANSLATE_NOOP("THTMLToolbar", "unordered list"), "html/ul"},
@@ -67,7 +73,7 @@ const StripDef kPlainStrips[] = {
 struct DropItemDef {
     const char* name;
     const char* caption;
-    const char* icon;        // nullptr: none
+    const char* icon;   // nullptr: none
     bool htmlName = false;   // the caption is a name the HTML uses: never translated
 };
 
@@ -110,7 +116,7 @@ QIcon Icon(const char* name)
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
 }
 
-} // namespace
+}   // namespace
 
 QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect& mainFrame)
 {
@@ -121,8 +127,8 @@ QPoint HTMLToolbarPlace(int savedLeft, int savedTop, QSize desktop, const QRect&
 
 THTMLToolbar::THTMLToolbar(HtmlHost& host, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowDoesNotAcceptFocus)
-    , host_(host)
+                          Qt::WindowDoesNotAcceptFocus),
+      host_(host)
 {
     setObjectName(QStringLiteral("HTMLToolbar"));
     setWindowTitle(tr("HTML"));
@@ -148,12 +154,12 @@ THTMLToolbar::THTMLToolbar(HtmlHost& host, QWidget* parent)
     ToolBar2 = AddStrip("ToolBar2", 72, 38);
     int row = 0;
     for (const DropDownDef& drop : kDropDowns) {
-        QToolButton* button =
-            AddButton(ToolBar2, row++, drop.button.name, drop.button.hint, drop.button.icon);
+        QToolButton* button = AddButton(ToolBar2, row++, drop.button.name, drop.button.hint, drop.button.icon);
         QMenu* menu = AddMenu(button);
         for (const DropItemDef& item : drop.items) {
-            QAction* action = menu->addAction(item.htmlName ? QString::fromUtf8(item.caption)
-                                                            : QCoreApplication::translate("THTMLToolbar", item.caption));
+            QAction* action =
+                menu->addAction(item.htmlName ? QString::fromUtf8(item.caption)
+                                              : QCoreApplication::translate("THTMLToolbar", item.caption));
             action->setObjectName(QString::fromUtf8(item.name));
             if (item.icon)
                 action->setIcon(Icon(item.icon));
@@ -195,8 +201,7 @@ QWidget* THTMLToolbar::AddStrip(const char* name, int left, int width)
     return strip;
 }
 
-QToolButton* THTMLToolbar::AddButton(QWidget* strip, int row, const char* name, const char* hint,
-                                     const char* icon)
+QToolButton* THTMLToolbar::AddButton(QWidget* strip, int row, const char* name, const char* hint, const char* icon)
 {
     auto* button = new QToolButton(strip);
     button->setObjectName(QString::fromUtf8(name));

@@ -35,13 +35,11 @@ QByteArray ReadAll(QIODevice& device)
     return device.isOpen() || device.open(QIODevice::ReadOnly) ? device.readAll() : QByteArray();
 }
 
-} // namespace
+}   // namespace
 
 // What a check keeps while Tidy runs.
 struct TidyCheck::Running {
-    explicit Running(const QString& name)
-        : outputName(name)
-        , output(name)
+    explicit Running(const QString& name) : outputName(name), output(name)
     {
         // The output replaces the previous one only once Tidy has ended. It
         // is a side file: in a shared folder someone else may have put a
@@ -59,11 +57,7 @@ struct TidyCheck::Running {
     QObject watch;   // ends the edit watch with the check
 };
 
-TidyCheck::TidyCheck(HtmlHost& host, const Platform& platform)
-    : host_(host)
-    , platform_(platform)
-{
-}
+TidyCheck::TidyCheck(HtmlHost& host, const Platform& platform) : host_(host), platform_(platform) {}
 
 MsgAnswer TidyCheck::Ask(MsgKind kind, const QString& text, MsgButtons buttons)
 {
@@ -104,8 +98,8 @@ QString TidyCheck::FindTidy()
 void TidyCheck::OutputFailed(Running& check)
 {
     //: %1 is the output file, %2 why it failed
-    ShowError(tr("Output file \"%1\" cannot be created/accessed.\n%1: %2")
-                  .arg(check.outputName, check.output.ErrorString()));
+    ShowError(
+        tr("Output file \"%1\" cannot be created/accessed.\n%1: %2").arg(check.outputName, check.output.ErrorString()));
 }
 
 void TidyCheck::ShowResult(Running& check, TidyEnd end)

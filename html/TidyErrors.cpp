@@ -31,7 +31,7 @@ QFont Tahoma9()
 {
     return QFont(QStringLiteral("Tahoma"), 9);
 }
-} // namespace
+}   // namespace
 
 TTidyErrors::TTidyErrors(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -184,7 +184,7 @@ QMargins FrameMargins(const QWidget& window)
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
             frame.bottom() - client.bottom()};
 }
-} // namespace
+}   // namespace
 
 void TTidyErrors::PlaceAboveMainWindow()
 {

@@ -44,9 +44,9 @@ public:
     void ErrorsMouseMove(const QPoint& pos);
 
     QListWidget* ErrorList = nullptr;   // "Errors"
-    QLabel* RunningLabel = nullptr;     // "Running"
-    QPushButton* StopButton = nullptr;  // "Stop"
-    TRichEdit* Editor = nullptr;        // the checked editor, set by each check
+    QLabel* RunningLabel = nullptr;   // "Running"
+    QPushButton* StopButton = nullptr;   // "Stop"
+    TRichEdit* Editor = nullptr;   // the checked editor, set by each check
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -24,7 +24,7 @@ bool IsBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
 }
-} // namespace
+}   // namespace
 
 bool NamesTidyLine(QStringView entry)
 {
@@ -78,8 +78,7 @@ QStringList SplitOptionWords(QStringView text)
                 word += text[i];
         } else if (c == u'"') {
             for (++i; i < text.size() && text[i] != u'"'; ++i) {
-                if (text[i] == u'\\' && i + 1 < text.size() &&
-                    QStringView(u"\"\\$`").contains(text[i + 1]))
+                if (text[i] == u'\\' && i + 1 < text.size() && QStringView(u"\"\\$`").contains(text[i + 1]))
                     ++i;
                 word += text[i];
             }

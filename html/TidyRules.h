@@ -57,10 +57,10 @@ int WidenedWindowWidth(int windowWidth, int clientWidth, const QList<int>& entry
 QRect TidyErrorsFrame(QSize frame, const QRect& mainFrame, int barsBottom, const QRect& available);
 
 enum class TidyEnd {
-    Finished,     // Tidy ended by itself
+    Finished,   // Tidy ended by itself
     NotStarted,
-    Stopped,      // the user stopped it
-    TimedOut,     // it ran past the time limit and was stopped
+    Stopped,   // the user stopped it
+    TimedOut,   // it ran past the time limit and was stopped
 };
 
 // The list's entry when Tidy had to be stopped at the limit.

@@ -38,7 +38,7 @@ bool WaitForGroupEnd(pid_t group, int ms)
     }
     return true;
 }
-} // namespace
+}   // namespace
 
 bool ProcessGroupAlive(pid_t group)
 {
@@ -77,8 +77,7 @@ bool ProcessGroupAlive(pid_t group)
     return alive;
 }
 
-TidyProcess::TidyProcess(QObject* parent)
-    : QObject(parent)
+TidyProcess::TidyProcess(QObject* parent) : QObject(parent)
 {
     limit_.setSingleShot(true);
     grace_.setSingleShot(true);
@@ -171,7 +170,8 @@ void SetTidyTimeLimitMs(int ms)
 
 bool IsSameFile(const QString& a, const QString& b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return Stat(a, sa) && Stat(b, sb) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 

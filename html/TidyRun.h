@@ -13,11 +13,11 @@
 // Starting Tidy and ending it.
 
 struct TidyJob {
-    QString program;        // absolute, so nothing searches PATH
+    QString program;   // absolute, so nothing searches PATH
     QStringList arguments;
-    QString input;          // standard input
-    QString output;         // standard output, emptied first
-    QString errors;         // standard error, emptied first
+    QString input;   // standard input
+    QString output;   // standard output, emptied first
+    QString errors;   // standard error, emptied first
 };
 
 // How long ending Tidy's group may take: SIGTERM first, and SIGKILL for

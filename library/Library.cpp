@@ -212,8 +212,7 @@ void MacroLibrary::KeyDown(int& key)
         Delete();
         key = 0;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -370,8 +369,7 @@ std::optional<QString> MacroLibrary::RecordingFile(const QString& name, bool nam
             AddMacroNode(target, name);
         return folder + QLatin1Char('/') + fileName + kMacroExtension;
     }
-    case MacroNodeKind::Root:
-        break;
+    case MacroNodeKind::Root: break;
     }
     QTreeWidgetItem* parent = &root_;
     QString file;

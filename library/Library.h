@@ -13,8 +13,8 @@ class QTreeWidgetItem;
 
 // The window's commands that the library turns on and off.
 enum class LibraryCommand {
-    NewFolder,               // in both menus
-    MacroDirectory,          // in the main menu
+    NewFolder,   // in both menus
+    MacroDirectory,   // in the main menu
     MacroDirectoryInPopup,   // in the context menu
 };
 

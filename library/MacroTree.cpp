@@ -21,12 +21,9 @@ const QIcon& IconFor(MacroNodeKind kind)
         return icon;
     }();
     switch (kind) {
-    case MacroNodeKind::Root:
-        return root;
-    case MacroNodeKind::Folder:
-        return folder;
-    case MacroNodeKind::Macro:
-        break;
+    case MacroNodeKind::Root: return root;
+    case MacroNodeKind::Folder: return folder;
+    case MacroNodeKind::Macro: break;
     }
     return macro;
 }
@@ -64,8 +61,8 @@ struct Lister {
             if (!IsMacroEntryName(name))
                 continue;
             const bool folder = info.isDir();
-            auto* node = new TMacroTreeItem(MacroDisplayName(name), folder ? MacroNodeKind::Folder
-                                                                           : MacroNodeKind::Macro);
+            auto* node =
+                new TMacroTreeItem(MacroDisplayName(name), folder ? MacroNodeKind::Folder : MacroNodeKind::Macro);
             nodes << node;
             if (!folder)
                 continue;
@@ -174,9 +171,7 @@ TreeUpdateGuard::~TreeUpdateGuard()
     tree_->setUpdatesEnabled(wasEnabled_);
 }
 
-MacroNameIndex::MacroNameIndex(QTreeWidget* tree) : tree_(tree)
-{
-}
+MacroNameIndex::MacroNameIndex(QTreeWidget* tree) : tree_(tree) {}
 
 QTreeWidgetItem* MacroNameIndex::FirstMacro(const QString& name)
 {

@@ -13,7 +13,7 @@ public:
 
     std::function<bool(QTreeWidgetItem* target)> onDragOver;   // false refuses the drop there
     std::function<void(QTreeWidgetItem* target)> onDrop;
-    std::function<void(int& key)> onKeyDown;                   // key set to 0 is consumed
+    std::function<void(int& key)> onKeyDown;   // key set to 0 is consumed
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

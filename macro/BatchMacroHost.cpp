@@ -55,9 +55,7 @@ void BatchMacroHost::FlipOption(MacroOption option)
         if (session_.SwitchPlainText(edit_.IsPlainText()))
             FollowCaret();
         break;
-    case MacroOption::WordWrap:
-        session_.SetWordWrap(!edit_.WordWrap());
-        break;
+    case MacroOption::WordWrap: session_.SetWordWrap(!edit_.WordWrap()); break;
     default:
         if (!on_.remove(option))
             on_.insert(option);

@@ -45,7 +45,6 @@ FileResult Outcome(const QString& file, FileOutcome outcome, int line = 0, const
     return result;
 }
 
-
 QString NoTemporaryFolder(const QString& why)
 {
     return QCoreApplication::translate("BatchRun", "no temporary folder: %1").arg(why);
@@ -113,15 +112,14 @@ private:
             if (refusal.isEmpty())
                 refusal = macro.Paths.TakeRefusal();
             return Failure(file, line,
-                           refusal.isEmpty()
-                               ? LineFailureReason(text, doc.IsPlainDocument)
-                               : CommandRefusal(SplitMacroLine(text).word, refusal));
+                           refusal.isEmpty() ? LineFailureReason(text, doc.IsPlainDocument)
+                                             : CommandRefusal(SplitMacroLine(text).word, refusal));
         }
         if (doc.CurrentFile != target)
-            return Failure(file, 0,
-                           QCoreApplication::translate("BatchRun",
-                                                       "the macro went on to another document (%1); nothing was saved")
-                               .arg(QuotedName(doc.CurrentFile)));
+            return Failure(
+                file, 0,
+                QCoreApplication::translate("BatchRun", "the macro went on to another document (%1); nothing was saved")
+                    .arg(QuotedName(doc.CurrentFile)));
         if (!edit.Modified())
             return Outcome(file, FileOutcome::Unchanged);
         return dryRun_ ? Compare(file, target) : Save(file, target, before);
@@ -143,10 +141,10 @@ private:
         }
         if (const QString markers = host_.Markers().TakeSaveFailure(); !markers.isEmpty())
             // Written, and an error all the same.
-            return Failure(file, 0,
-                           QCoreApplication::translate("BatchRun",
-                                                       "the file was saved, but its line markers were not: %1")
-                               .arg(markers));
+            return Failure(
+                file, 0,
+                QCoreApplication::translate("BatchRun", "the file was saved, but its line markers were not: %1")
+                    .arg(markers));
         const bool same = before && FileDigest(target) == before;
         return Outcome(file, same ? FileOutcome::Unchanged : FileOutcome::Changed);
     }
@@ -169,15 +167,16 @@ private:
                                             QStringLiteral("--label"), label, QStringLiteral("--"), target, copy});
         if (!diff.waitForFinished(120000) || diff.exitStatus() != QProcess::NormalExit) {
             diff.kill();
-            return Failure(file, 0,
-                           QCoreApplication::translate("BatchRun", "the diff program did not run: %1")
-                               .arg(diff.errorString()));
+            return Failure(
+                file, 0,
+                QCoreApplication::translate("BatchRun", "the diff program did not run: %1").arg(diff.errorString()));
         }
         QFile::remove(copy);
         if (diff.exitCode() == 0)
             return Outcome(file, FileOutcome::Unchanged);
         if (diff.exitCode() != 1)
-            return Failure(file, 0, QStringLiteral("diff: ") + QString::fromLocal8Bit(diff.readAllStandardError()).trimmed());
+            return Failure(file, 0,
+                           QStringLiteral("diff: ") + QString::fromLocal8Bit(diff.readAllStandardError()).trimmed());
         QString text = QString::fromUtf8(diff.readAllStandardOutput());
         if (text.endsWith(QLatin1Char('\n')))
             text.chop(1);
@@ -211,7 +210,7 @@ std::optional<QStringList> ReadMacro(const QString& path, const BatchOutput& out
     return std::nullopt;
 }
 
-} // namespace
+}   // namespace
 
 QString ChangedWhileRunning()
 {

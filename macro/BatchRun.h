@@ -31,7 +31,7 @@ enum class FileOutcome { Changed, Unchanged, Failed };
 struct FileResult {
     QString file;
     FileOutcome outcome = FileOutcome::Unchanged;
-    int line = 0;     // the macro line that failed; 0 when the failure was no line's
+    int line = 0;   // the macro line that failed; 0 when the failure was no line's
     QString reason;
 };
 

@@ -39,8 +39,7 @@ QString IndentOfLine(const TRichEdit& edit, int line)
 {
     const int end = LineEnd(edit, line);
     QString indent;
-    for (int at = edit.LineIndex(line), chunk = 64; at < end;
-         at += chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
+    for (int at = edit.LineIndex(line), chunk = 64; at < end; at += chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
         const QString piece = edit.TextRange(at, std::min(chunk, end - at));
         const QStringView lead = LeadingIndent(piece);
         indent += lead;
@@ -55,8 +54,7 @@ int TrailingIndentOfLine(const TRichEdit& edit, int line)
 {
     const int start = edit.LineIndex(line);
     int count = 0;
-    for (int end = LineEnd(edit, line), chunk = 64; end > start;
-         end -= chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
+    for (int end = LineEnd(edit, line), chunk = 64; end > start; end -= chunk, chunk = std::min(2 * chunk, kMaxChunk)) {
         const int from = std::max(start, end - chunk);
         const QString piece = edit.TextRange(from, end - from);
         const int blanks = int(TrailingIndentLength(piece));
@@ -81,7 +79,7 @@ QAction* MenuCommandOfKey(const MacroHost& host, int key, Qt::KeyboardModifiers 
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 // ---------------------------------------------------------------- key down
 
@@ -139,7 +137,7 @@ void ToggleTypingMode(MacroHost& host)
     host.ShowTypingMode(overwrite);
 }
 
-} // namespace
+}   // namespace
 
 void HandleEditorKeyDown(MacroHost& host, int& key, Qt::KeyboardModifiers shift)
 {
@@ -151,9 +149,7 @@ void HandleEditorKeyDown(MacroHost& host, int& key, Qt::KeyboardModifiers shift)
         return;
     }
     switch (key) {
-    case Qt::Key_Backspace:
-        AutoTabBackspace(host);
-        break;
+    case Qt::Key_Backspace: AutoTabBackspace(host); break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (BlockIndent(host, key == Qt::Key_Backtab || (shift & Qt::ShiftModifier))) {
@@ -164,17 +160,13 @@ void HandleEditorKeyDown(MacroHost& host, int& key, Qt::KeyboardModifiers shift)
             key = 0;
         }
         break;
-    case Qt::Key_Escape:
-        host.CloseSearchDialogs();
-        break;
+    case Qt::Key_Escape: host.CloseSearchDialogs(); break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_End:
     case Qt::Key_Home:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        macro.PreviousChar = QChar();
-        break;
+    case Qt::Key_Down: macro.PreviousChar = QChar(); break;
     case Qt::Key_Left:
     case Qt::Key_Right: {
         macro.PreviousChar = QChar();
@@ -193,8 +185,7 @@ void HandleEditorKeyDown(MacroHost& host, int& key, Qt::KeyboardModifiers shift)
         macro.PreviousChar = QChar();
         macro.RecordCommand(QStringLiteral("Delete"));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -232,7 +223,7 @@ void AutoTabEnter(MacroHost& host, QChar& key)
     key = QChar();
 }
 
-} // namespace
+}   // namespace
 
 void HandleEditorKeyPress(MacroHost& host, QChar& key)
 {

@@ -8,11 +8,10 @@
 QString EntityFor(QChar c)
 {
     static constexpr std::array<std::pair<char16_t, const char*>, 22> kTable{{
-        {176, "&deg;"},    {192, "&Agrave;"}, {193, "&Aacute;"}, {194, "&Acirc;"},  {196, "&Auml;"},
-        {200, "&Egrave;"}, {201, "&Eacute;"}, {202, "&Ecirc;"},  {206, "&Icirc;"},  {214, "&Ouml;"},
-        {220, "&Uuml;"},   {223, "&szlig;"},  {224, "&agrave;"}, {225, "&aacute;"}, {226, "&acirc;"},
-        {228, "&auml;"},   {232, "&egrave;"}, {233, "&eacute;"}, {234, "&ecirc;"},  {238, "&icirc;"},
-        {246, "&ouml;"},   {252, "&uuml;"},
+        {176, "&deg;"},    {192, "&Agrave;"}, {193, "&Aacute;"}, {194, "&Acirc;"}, {196, "&Auml;"},   {200, "&Egrave;"},
+        {201, "&Eacute;"}, {202, "&Ecirc;"},  {206, "&Icirc;"},  {214, "&Ouml;"},  {220, "&Uuml;"},   {223, "&szlig;"},
+        {224, "&agrave;"}, {225, "&aacute;"}, {226, "&acirc;"},  {228, "&auml;"},  {232, "&egrave;"}, {233, "&eacute;"},
+        {234, "&ecirc;"},  {238, "&icirc;"},  {246, "&ouml;"},   {252, "&uuml;"},
     }};
     const auto it = std::lower_bound(kTable.begin(), kTable.end(), c.unicode(),
                                      [](const auto& entry, char16_t code) { return entry.first < code; });
@@ -106,8 +105,8 @@ QStringView LeadingIndent(QStringView text)
 qsizetype TrailingIndentLength(QStringView text)
 {
     qsizetype n = 0;
-    while (n < text.size() && (text.at(text.size() - 1 - n) == QLatin1Char('\t') ||
-                               text.at(text.size() - 1 - n) == QLatin1Char(' ')))
+    while (n < text.size() &&
+           (text.at(text.size() - 1 - n) == QLatin1Char('\t') || text.at(text.size() - 1 - n) == QLatin1Char(' ')))
         ++n;
     return n;
 }

@@ -85,16 +85,15 @@ std::optional<QString> ArgumentError(const MacroCommand& command, const std::opt
         [[fallthrough]];
     case MacroArgument::OptionalInteger:
         if (argument && !ReadMacroInteger(*argument))
-            return QCoreApplication::translate("MacroCheck",
-                                               "%1 needs a whole number, not %2").arg(word, Quoted(*argument));
+            return QCoreApplication::translate("MacroCheck", "%1 needs a whole number, not %2")
+                .arg(word, Quoted(*argument));
         return std::nullopt;
     case MacroArgument::Pair:
         if (!argument || !SplitReplacePair(*argument))
-            return QCoreApplication::translate("MacroCheck",
-                                               "%1 needs the find text, a blank and the replacement").arg(word);
+            return QCoreApplication::translate("MacroCheck", "%1 needs the find text, a blank and the replacement")
+                .arg(word);
         return std::nullopt;
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 
@@ -108,8 +107,8 @@ std::optional<QString> ArgumentWarning(const MacroCommand& command, const QStrin
         return ReplaceReadingWarning(written, *argument);
     for (const char* toggle : kToggles)
         if (word == QLatin1StringView(toggle))
-            return QCoreApplication::translate(
-                "MacroCheck", "%1 toggles: the argument %2 is ignored").arg(Quoted(written), Quoted(*argument));
+            return QCoreApplication::translate("MacroCheck", "%1 toggles: the argument %2 is ignored")
+                .arg(Quoted(written), Quoted(*argument));
     return std::nullopt;
 }
 
@@ -150,7 +149,7 @@ std::optional<KnownPath> KnownPart(const QString& argument)
     return KnownPath{argument.left(argument.lastIndexOf(QLatin1Char('/'), first - 1)), false};
 }
 
-} // namespace
+}   // namespace
 
 std::vector<MacroFinding> PathFindings(const QStringList& lines)
 {
@@ -169,11 +168,11 @@ std::vector<MacroFinding> PathFindings(const QStringList& lines)
             const bool hidden = known->whole ? ReadabilityOf(resolved) == Readability::Private
                                              : QFileInfo(resolved).isDir() && !OthersCanPass(resolved);
             if (hidden)
-                findings.push_back({int(i + 1), FindingKind::Warning,
-                                    QCoreApplication::translate("MacroCheck",
-                                                               "%1 reads %2, which other users cannot read: a run "
+                findings.push_back(
+                    {int(i + 1), FindingKind::Warning,
+                     QCoreApplication::translate("MacroCheck", "%1 reads %2, which other users cannot read: a run "
                                                                "asks first, and --run refuses it without --allow-paths")
-                                        .arg(word, known->whole ? resolved : *line.argument)});
+                         .arg(word, known->whole ? resolved : *line.argument)});
         } else {
             const qsizetype slash = resolved.lastIndexOf(QLatin1Char('/'));
             const QString folder = known->whole ? resolved.left(qMax<qsizetype>(1, slash)) : resolved;
@@ -226,8 +225,8 @@ std::vector<MacroFinding> WindowlessRefusals(const QStringList& lines)
             line.word == QLatin1String("clearfile") || line.word == QLatin1String("closefile"))
             reason = QCoreApplication::translate("MacroCheck", "%1 is not run without a window").arg(word);
         else if (line.word == QLatin1String("savefile") && line.argument)
-            reason = QCoreApplication::translate("MacroCheck",
-                                                 "%1 with a file name is not run without a window").arg(word);
+            reason =
+                QCoreApplication::translate("MacroCheck", "%1 with a file name is not run without a window").arg(word);
         else if (line.word == QLatin1String("savefile") && i < running)
             reason = QCoreApplication::translate("MacroCheck", "%1 before the end of the macro is not run without a "
                                                                "window (each file is saved once its run is over)")
@@ -298,7 +297,7 @@ QString LineFailureReason(const QString& text, bool plainText)
         if (const auto error = ArgumentError(*command, line.argument))
             return *error;
         return QCoreApplication::translate("MacroCheck",
-                                               "%1 does not accept its argument once the placeholders are filled in")
+                                           "%1 does not accept its argument once the placeholders are filled in")
             .arg(word);
     }
     return QCoreApplication::translate("MacroCheck", "%1 failed").arg(word);

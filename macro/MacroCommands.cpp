@@ -39,7 +39,10 @@ void SelectTo(MacroHost& host, qint64 end)
     edit.SetSelLength(WithinText(host, end) - start);
 }
 
-void Exit(MacroHost& host, const MacroCall&) { host.Exit(); }
+void Exit(MacroHost& host, const MacroCall&)
+{
+    host.Exit();
+}
 
 // A macro from elsewhere writes outside its document's folder, or reads a
 // private file, only with the user's yes; a no fails the line.
@@ -74,18 +77,48 @@ void OpenFile(MacroHost& host, const MacroCall& call)
     }
 }
 
-void ClearFile(MacroHost& host, const MacroCall&) { host.Session().Close(); }
-void DeleteFile(MacroHost& host, const MacroCall&) { host.Session().Delete(); }
-void Font(MacroHost& host, const MacroCall& call) { host.Editor().SetSelFontName(call.Text()); }
-void Size(MacroHost& host, const MacroCall& call) { host.Editor().SetSelSize(call.number); }
-void AlignLeft(MacroHost& host, const MacroCall&) { host.Align(AlignLeftCode); }
-void AlignRight(MacroHost& host, const MacroCall&) { host.Align(AlignRightCode); }
-void Center(MacroHost& host, const MacroCall&) { host.Align(AlignCenterCode); }
-void StartSel(MacroHost& host, const MacroCall& call) { host.Editor().SetSelStart(call.number); }
+void ClearFile(MacroHost& host, const MacroCall&)
+{
+    host.Session().Close();
+}
+void DeleteFile(MacroHost& host, const MacroCall&)
+{
+    host.Session().Delete();
+}
+void Font(MacroHost& host, const MacroCall& call)
+{
+    host.Editor().SetSelFontName(call.Text());
+}
+void Size(MacroHost& host, const MacroCall& call)
+{
+    host.Editor().SetSelSize(call.number);
+}
+void AlignLeft(MacroHost& host, const MacroCall&)
+{
+    host.Align(AlignLeftCode);
+}
+void AlignRight(MacroHost& host, const MacroCall&)
+{
+    host.Align(AlignRightCode);
+}
+void Center(MacroHost& host, const MacroCall&)
+{
+    host.Align(AlignCenterCode);
+}
+void StartSel(MacroHost& host, const MacroCall& call)
+{
+    host.Editor().SetSelStart(call.number);
+}
 
-void EndSel(MacroHost& host, const MacroCall& call) { SelectTo(host, call.number); }
+void EndSel(MacroHost& host, const MacroCall& call)
+{
+    SelectTo(host, call.number);
+}
 
-void SelectAll(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::SelectAll); }
+void SelectAll(MacroHost& host, const MacroCall&)
+{
+    host.Edit(MacroEdit::SelectAll);
+}
 
 void SelLength(MacroHost& host, const MacroCall& call)
 {
@@ -116,9 +149,18 @@ void Delete(MacroHost& host, const MacroCall&)
     edit.ReplaceSelection(QString());
 }
 
-void Copy(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::Copy); }
-void Cut(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::Cut); }
-void Paste(MacroHost& host, const MacroCall&) { host.Edit(MacroEdit::Paste); }
+void Copy(MacroHost& host, const MacroCall&)
+{
+    host.Edit(MacroEdit::Copy);
+}
+void Cut(MacroHost& host, const MacroCall&)
+{
+    host.Edit(MacroEdit::Cut);
+}
+void Paste(MacroHost& host, const MacroCall&)
+{
+    host.Edit(MacroEdit::Paste);
+}
 
 // The options a recording writes with On or Off are set, not flipped.
 void SetOption(MacroHost& host, MacroOption option, const MacroCall& call)
@@ -127,26 +169,68 @@ void SetOption(MacroHost& host, MacroOption option, const MacroCall& call)
         host.FlipOption(option);
 }
 
-void AutoTab(MacroHost& host, const MacroCall& call) { SetOption(host, MacroOption::AutoTab, call); }
-void CenterOnScreen(MacroHost& host, const MacroCall& call) { SetOption(host, MacroOption::CenterOnScreen, call); }
-void RememberPos(MacroHost& host, const MacroCall& call) { SetOption(host, MacroOption::RememberPos, call); }
+void AutoTab(MacroHost& host, const MacroCall& call)
+{
+    SetOption(host, MacroOption::AutoTab, call);
+}
+void CenterOnScreen(MacroHost& host, const MacroCall& call)
+{
+    SetOption(host, MacroOption::CenterOnScreen, call);
+}
+void RememberPos(MacroHost& host, const MacroCall& call)
+{
+    SetOption(host, MacroOption::RememberPos, call);
+}
 
-void PlainText(MacroHost& host, const MacroCall&) { host.FlipOption(MacroOption::PlainText); }
-void AlwaysStayOnTop(MacroHost& host, const MacroCall&) { host.FlipOption(MacroOption::AlwaysStayOnTop); }
-void WordWrap(MacroHost& host, const MacroCall&) { host.FlipOption(MacroOption::WordWrap); }
-void PrinterSetup(MacroHost& host, const MacroCall&) { host.PrinterSetup(); }
-void Print(MacroHost& host, const MacroCall&) { host.Print(); }
+void PlainText(MacroHost& host, const MacroCall&)
+{
+    host.FlipOption(MacroOption::PlainText);
+}
+void AlwaysStayOnTop(MacroHost& host, const MacroCall&)
+{
+    host.FlipOption(MacroOption::AlwaysStayOnTop);
+}
+void WordWrap(MacroHost& host, const MacroCall&)
+{
+    host.FlipOption(MacroOption::WordWrap);
+}
+void PrinterSetup(MacroHost& host, const MacroCall&)
+{
+    host.PrinterSetup();
+}
+void Print(MacroHost& host, const MacroCall&)
+{
+    host.Print();
+}
 
-void Find(MacroHost& host, const MacroCall& call) { host.Find(call.Text()); }
+void Find(MacroHost& host, const MacroCall& call)
+{
+    host.Find(call.Text());
+}
 
 // The pair was checked before the call.
-void Replace(MacroHost& host, const MacroCall& call) { host.Replace(*SplitReplacePair(call.Text()), false); }
-void ReplaceAll(MacroHost& host, const MacroCall& call) { host.Replace(*SplitReplacePair(call.Text()), true); }
+void Replace(MacroHost& host, const MacroCall& call)
+{
+    host.Replace(*SplitReplacePair(call.Text()), false);
+}
+void ReplaceAll(MacroHost& host, const MacroCall& call)
+{
+    host.Replace(*SplitReplacePair(call.Text()), true);
+}
 
 // The style buttons follow when the run ends and the selection is looked at again.
-void Bold(MacroHost& host, const MacroCall& call) { host.Editor().SetSelBold(IsOn(call)); }
-void Italic(MacroHost& host, const MacroCall& call) { host.Editor().SetSelItalic(IsOn(call)); }
-void Underlined(MacroHost& host, const MacroCall& call) { host.Editor().SetSelUnderline(IsOn(call)); }
+void Bold(MacroHost& host, const MacroCall& call)
+{
+    host.Editor().SetSelBold(IsOn(call));
+}
+void Italic(MacroHost& host, const MacroCall& call)
+{
+    host.Editor().SetSelItalic(IsOn(call));
+}
+void Underlined(MacroHost& host, const MacroCall& call)
+{
+    host.Editor().SetSelUnderline(IsOn(call));
+}
 
 void Insert(MacroHost& host, const MacroCall& call)
 {
@@ -195,7 +279,7 @@ constexpr std::array kCommands{
     MacroCommand{"delete", A::Ignored, M::Any, Delete},
 };
 
-} // namespace
+}   // namespace
 
 std::span<const MacroCommand> MacroCommands()
 {
@@ -227,22 +311,18 @@ const MacroCommand* FindMacroCommand(const QString& word)
     return nullptr;
 }
 
-std::optional<int> CheckMacroCall(const MacroCommand& command, const std::optional<QString>& argument,
-                                  bool plainText)
+std::optional<int> CheckMacroCall(const MacroCommand& command, const std::optional<QString>& argument, bool plainText)
 {
     if ((command.mode == MacroMode::RichOnly && plainText) || (command.mode == MacroMode::PlainOnly && !plainText))
         return std::nullopt;
     switch (command.argument) {
-    case MacroArgument::Integer:
-        return argument ? ReadMacroInteger(*argument) : std::nullopt;
-    case MacroArgument::OptionalInteger:
-        return argument ? ReadMacroInteger(*argument) : std::optional<int>(1);
+    case MacroArgument::Integer: return argument ? ReadMacroInteger(*argument) : std::nullopt;
+    case MacroArgument::OptionalInteger: return argument ? ReadMacroInteger(*argument) : std::optional<int>(1);
     case MacroArgument::Pair:
         if (!argument || !SplitReplacePair(*argument))
             return std::nullopt;
         return 0;
-    default:
-        return 0;
+    default: return 0;
     }
 }
 

@@ -13,12 +13,12 @@ class MacroHost;
 // ("Underline", "CloseFile"), both words are listed.
 
 enum class MacroArgument {
-    Ignored,           // any argument or none
-    Text,              // taken as it is; absent counts as empty
-    Integer,           // a number is required
+    Ignored,   // any argument or none
+    Text,   // taken as it is; absent counts as empty
+    Integer,   // a number is required
     OptionalInteger,   // absent counts as 1, one key press as a recording writes it
-    OnOff,             // on when "on" in any letter case, else off
-    Pair,              // find text and replacement (SplitReplacePair)
+    OnOff,   // on when "on" in any letter case, else off
+    Pair,   // find text and replacement (SplitReplacePair)
 };
 
 enum class MacroMode { Any, RichOnly, PlainOnly };
@@ -44,8 +44,7 @@ const MacroCommand* FindMacroCommand(const QString& word);
 
 // Whether a command may run with this argument in this mode, and the number
 // it reads; nothing means the line fails before the command starts.
-std::optional<int> CheckMacroCall(const MacroCommand& command, const std::optional<QString>& argument,
-                                  bool plainText);
+std::optional<int> CheckMacroCall(const MacroCommand& command, const std::optional<QString>& argument, bool plainText);
 
 // Whether an OnOff argument means on: "on", "On", "ON" and so on.
 bool IsOnArgument(const QString& argument);

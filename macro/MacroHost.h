@@ -17,7 +17,13 @@ struct MacroState;
 // The window options a macro command sets or flips, and the typing aids
 // the key handling reads.
 enum class MacroOption {
-    AutoTab, CenterOnScreen, RememberPos, PlainText, AlwaysStayOnTop, WordWrap, SpecialCharacters
+    AutoTab,
+    CenterOnScreen,
+    RememberPos,
+    PlainText,
+    AlwaysStayOnTop,
+    WordWrap,
+    SpecialCharacters
 };
 
 // The Edit menu's commands a macro runs as the menu does.

@@ -45,7 +45,7 @@ void ExpandWord(QString& text, QLatin1StringView word, const std::function<QStri
         from = at + cached->size();
     }
 }
-} // namespace
+}   // namespace
 
 QString ExpandPlaceholders(const QString& argument, const PlaceholderValues& values)
 {
@@ -55,8 +55,7 @@ QString ExpandPlaceholders(const QString& argument, const PlaceholderValues& val
     ExpandWord(text, QLatin1StringView("selection"), [&] { return values.selection ? values.selection() : QString(); });
     ExpandWord(text, QLatin1StringView("startsel"),
                [&] { return QString::number(values.selStart ? values.selStart() : 0); });
-    ExpandWord(text, QLatin1StringView("endsel"),
-               [&] { return QString::number(values.selEnd ? values.selEnd() : 0); });
+    ExpandWord(text, QLatin1StringView("endsel"), [&] { return QString::number(values.selEnd ? values.selEnd() : 0); });
     return text;
 }
 

@@ -62,8 +62,8 @@ bool InsideOpenBox(const QWidget* widget)
 MacroRunGuard::MacroRunGuard(MacroState& macro, QWidget* editor, QWidget* statusBar, QWidget* stopButton,
                              QMenuBar* menuBar, QList<QAction*> stopItems)
     : macro_(macro), editor_(editor), statusBar_(statusBar), stopButton_(stopButton), menuBar_(menuBar),
-      stopItems_(std::move(stopItems)),
-      editorUpdates_(editor && editor->updatesEnabled()), statusUpdates_(statusBar && statusBar->updatesEnabled())
+      stopItems_(std::move(stopItems)), editorUpdates_(editor && editor->updatesEnabled()),
+      statusUpdates_(statusBar && statusBar->updatesEnabled())
 {
     macro_.IsRunning = true;
     macro_.StopRequested = false;
@@ -104,10 +104,8 @@ bool MacroRunGuard::Blocks(QObject* receiver, const QEvent* event)
     case QEvent::InputMethod:
     case QEvent::DragEnter:
     case QEvent::DragMove:
-    case QEvent::Drop:
-        break;
-    default:
-        return false;
+    case QEvent::Drop: break;
+    default: return false;
     }
     const QWidget* target = TargetOf(receiver, event);
     return !target || !InsideOpenBox(target);
@@ -129,8 +127,7 @@ bool MacroRunGuard::AsksToStop(QObject* receiver, const QEvent* event) const
         if (!stopButton_ || static_cast<const QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;
         break;
-    default:
-        return false;
+    default: return false;
     }
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return false;
@@ -178,14 +175,11 @@ bool MacroRunGuard::ReachesStopItem(QObject* receiver, const QEvent* event) cons
     case Qt::Key_Right:
     case Qt::Key_Home:
     case Qt::Key_End:
-    case Qt::Key_Escape:
-        return true;
+    case Qt::Key_Escape: return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
-        return picks(menu->activeAction());
-    default:
-        return false;
+    case Qt::Key_Space: return picks(menu->activeAction());
+    default: return false;
     }
 }
 

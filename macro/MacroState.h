@@ -10,20 +10,20 @@
 // text first: a replay then does things in the order they were done.
 struct MacroState {
     bool IsRecording = false;
-    QString MacroFile;          // where the recording is written when it stops
-    QStringList MacroLines;     // lines recorded so far, or the lines of a run
-    QString PendingText;        // typed text not yet recorded, escaped
-    QChar PreviousChar;         // last character the key handling let through; 0 after navigation
+    QString MacroFile;   // where the recording is written when it stops
+    QStringList MacroLines;   // lines recorded so far, or the lines of a run
+    QString PendingText;   // typed text not yet recorded, escaped
+    QChar PreviousChar;   // last character the key handling let through; 0 after navigation
     bool SwallowNextTab = false;
     // Modifiers of the key the editor is handling: a character typed with
     // Ctrl is not inserted, so it is not recorded either.
     Qt::KeyboardModifiers KeyModifiers;
-    bool IsRunning = false;     // a macro run is between its first and last line
-    bool StopRequested = false; // the user asked a run to stop before its next line
+    bool IsRunning = false;   // a macro run is between its first and last line
+    bool StopRequested = false;   // the user asked a run to stop before its next line
     int LookIntervalMs = 100;   // run time between two looks at the user's input
-    int RunLine = 0;            // the line a run is at, from 1; 0 outside a run
-    int FailedLine = 0;         // the line the last run stopped at; 0 when it ran to its end
-    MacroPathGuard Paths;       // what the run may read and write, and what the user allowed
+    int RunLine = 0;   // the line a run is at, from 1; 0 outside a run
+    int FailedLine = 0;   // the line the last run stopped at; 0 when it ran to its end
+    MacroPathGuard Paths;   // what the run may read and write, and what the user allowed
 
     // Writes pending typed text as an "Insert " line, then the line itself;
     // nothing at all unless a recording is on.

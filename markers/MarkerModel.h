@@ -29,14 +29,14 @@ public:
 
     int Count() const { return lines_.Count(); }
     const QStringList& Labels() const { return labels_; }   // full label of each marker
-    const TArray& Lines() const { return lines_; }          // 0-based line of each marker
+    const TArray& Lines() const { return lines_; }   // 0-based line of each marker
 
     QString MakeMarkerLabel(int line) const;
 
     void Add(int line);
-    void Remove(int index);          // a bad index throws before anything changes
-    int Find(int line) const;        // first marker on that line, or -1
-    void Shift(int fromLine);        // markers on fromLine or below move down one line
+    void Remove(int index);   // a bad index throws before anything changes
+    int Find(int line) const;   // first marker on that line, or -1
+    void Shift(int fromLine);   // markers on fromLine or below move down one line
     void Clear();
 
     // Writes the marker file unless the list is empty; on failure shows
@@ -61,7 +61,7 @@ public:
     bool Settle(const QString& documentPath);
 
 signals:
-    void Added(int index);        // appended at the end
+    void Added(int index);   // appended at the end
     void Removed(int index);
     void Relabelled(int index);   // moved to another line, with a new label
     void Cleared();

@@ -100,7 +100,7 @@ std::optional<QByteArray> ReadSideFile(const QString& path, QString* reason)
     }
 }
 
-} // namespace
+}   // namespace
 
 QString MakeMarkerLabel(int line, const QString& lineText)
 {
@@ -219,8 +219,8 @@ bool WriteMarkerFile(const QString& path, const QStringList& labels, QString* er
     // A link or another user's file under the name is refused by the side
     // file's own check, with its reason.
     const QFileInfo existing(path);
-    if (!existing.isSymLink() && existing.exists() && existing.ownerId() == ::geteuid()
-        && !(existing.permissions() & QFileDevice::WriteOwner)) {
+    if (!existing.isSymLink() && existing.exists() && existing.ownerId() == ::geteuid() &&
+        !(existing.permissions() & QFileDevice::WriteOwner)) {
         if (error)
             *error = QCoreApplication::translate("Markers", "The file is write-protected");
         return false;

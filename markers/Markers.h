@@ -23,15 +23,15 @@ QString MarkerFileName(const QString& documentPath);
 std::optional<qint64> ParseMarkerLine(const QString& line);
 
 struct MarkerEntry {
-    int line = 0;      // 0-based
+    int line = 0;   // 0-based
     QString label;
     bool operator==(const MarkerEntry&) const = default;
 };
 
 struct MarkerFileContents {
     QList<MarkerEntry> markers;   // in file order; on failure, those before the bad line
-    bool ok = true;               // false: unreadable file or a malformed line
-    QString reason;               // why the file was not read at all: "<path>: <why>"
+    bool ok = true;   // false: unreadable file or a malformed line
+    QString reason;   // why the file was not read at all: "<path>: <why>"
 };
 
 // Far more than any document's markers; a larger side file is not read.

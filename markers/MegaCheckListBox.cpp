@@ -64,14 +64,11 @@ private:
     int& depth_;
 };
 
-} // namespace
+}   // namespace
 
 TMegaCheckListBox::TMegaCheckListBox(QWidget* parent)
-    : QListWidget(parent),
-      LineCount(markers_.LineCount),
-      MarkerLabels(markers_.Labels()),
-      MarkerLines(markers_.Lines()),
-      LineText(markers_.LineText)
+    : QListWidget(parent), LineCount(markers_.LineCount), MarkerLabels(markers_.Labels()),
+      MarkerLines(markers_.Lines()), LineText(markers_.LineText)
 {
     setObjectName(QStringLiteral("CheckList"));
     setItemDelegate(new MarkerDelegate(this));
@@ -249,10 +246,10 @@ void TMegaCheckListBox::FitLabel(int index)
     const QString& label = MarkerLabels.at(index);
     const int available = ClientWidth() - kCheckBoxRoom;
     const int bound = WidthBound(label);
-    const FittedLabel fitted = bound >= 0 && bound <= available
-                                   ? FittedLabel{label, false}
-                                   : FitMarkerText(label, available,
-                                                   [this](const QString& text) { return MeasureText(text); });
+    const FittedLabel fitted =
+        bound >= 0 && bound <= available
+            ? FittedLabel{label, false}
+            : FitMarkerText(label, available, [this](const QString& text) { return MeasureText(text); });
     if (entry->text() != fitted.text)
         entry->setText(fitted.text);
     entry->label = label;

@@ -32,10 +32,10 @@ private:
 
 public:
     // The model's fields under the sidebar's names.
-    int& LineCount;                              // upper bound for RestoreMarkers
-    const QStringList& MarkerLabels;             // full label of each marker
-    const TArray& MarkerLines;                   // 0-based line of each marker
-    std::function<QString(int line)>& LineText;  // the editor's text of a line
+    int& LineCount;   // upper bound for RestoreMarkers
+    const QStringList& MarkerLabels;   // full label of each marker
+    const TArray& MarkerLines;   // 0-based line of each marker
+    std::function<QString(int line)>& LineText;   // the editor's text of a line
 
     // Text width in pixels; when unset, the control's font metrics.
     TextWidthFn TextWidth;
@@ -65,7 +65,7 @@ public:
 
     void FitLabel(int index);
     void FitAllLabels();
-    int ClientWidth() const;                 // width available to entries
+    int ClientWidth() const;   // width available to entries
 
     // Selected entry, or -1. Setting it does not emit Click.
     int ItemIndex() const;
@@ -76,8 +76,8 @@ public:
     bool IsShortened(int index) const;
 
 signals:
-    void Click();                  // the user changed the selected entry
-    void ClickCheck(int index);    // the user switched an entry's check box
+    void Click();   // the user changed the selected entry
+    void ClickCheck(int index);   // the user switched an entry's check box
     void Resized();
 
 protected:
@@ -97,5 +97,5 @@ private:
     mutable QFont advanceFont_;
     mutable QHash<char16_t, qreal> advances_;
     mutable std::vector<qreal> latinAdvances_;
-    int programChange_ = 0;        // > 0 while the control itself changes entries
+    int programChange_ = 0;   // > 0 while the control itself changes entries
 };

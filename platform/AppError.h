@@ -8,8 +8,7 @@
 // application's standard error box and the program runs on.
 class AppError : public std::runtime_error {
 public:
-    explicit AppError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit AppError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:

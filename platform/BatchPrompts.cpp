@@ -16,7 +16,7 @@ bool BreaksLines(QChar c)
            category == QChar::Separator_Paragraph;
 }
 
-} // namespace
+}   // namespace
 
 QString QuotedName(const QString& name)
 {
@@ -55,8 +55,7 @@ QString DialogRefusal(WindowDialog dialog)
         QT_TRANSLATE_NOOP("BatchPrompts", "needs the font dialog, which a run without a window cannot show"),
         QT_TRANSLATE_NOOP("BatchPrompts", "needs the colour dialog, which a run without a window cannot show"),
         QT_TRANSLATE_NOOP("BatchPrompts", "needs the print dialog, which a run without a window cannot show"),
-        QT_TRANSLATE_NOOP("BatchPrompts",
-                          "needs the printer setup dialog, which a run without a window cannot show"),
+        QT_TRANSLATE_NOOP("BatchPrompts", "needs the printer setup dialog, which a run without a window cannot show"),
     };
     static_assert(std::size(kRefusals) == std::size_t(WindowDialog::PrinterSetup) + 1);
     const auto at = std::size_t(dialog);
@@ -117,7 +116,8 @@ MsgAnswer BatchPrompts::MessageBox(MsgKind kind, const QString& text, MsgButtons
     if (failed_ && running_ && failed_() > 0 && failed_() == running_() && kind == MsgKind::Error)
         return answer;
     lastMessage_ = text;
-    Write(MsgKindCaption(kind), buttons == MsgButtons::Ok ? text : text + QStringLiteral(" -> ") + MsgAnswerName(answer));
+    Write(MsgKindCaption(kind),
+          buttons == MsgButtons::Ok ? text : text + QStringLiteral(" -> ") + MsgAnswerName(answer));
     return answer;
 }
 
@@ -132,13 +132,34 @@ void BatchPrompts::Refuse(WindowDialog dialog)
     throw AppError(refusal_);
 }
 
-bool BatchPrompts::OpenDialog(FileDialogState&) { Refuse(WindowDialog::Open); }
-bool BatchPrompts::SaveDialog(FileDialogState&) { Refuse(WindowDialog::Save); }
-QString BatchPrompts::ChooseFolder() { Refuse(WindowDialog::Folder); }
-bool BatchPrompts::FontDialog(FontChoice&) { Refuse(WindowDialog::Font); }
-bool BatchPrompts::ColourDialog(QColor&, CustomColours&) { Refuse(WindowDialog::Colour); }
-bool BatchPrompts::PrintDialog(QPrinter&) { Refuse(WindowDialog::Print); }
-bool BatchPrompts::PrinterSetupDialog(QPrinter&) { Refuse(WindowDialog::PrinterSetup); }
+bool BatchPrompts::OpenDialog(FileDialogState&)
+{
+    Refuse(WindowDialog::Open);
+}
+bool BatchPrompts::SaveDialog(FileDialogState&)
+{
+    Refuse(WindowDialog::Save);
+}
+QString BatchPrompts::ChooseFolder()
+{
+    Refuse(WindowDialog::Folder);
+}
+bool BatchPrompts::FontDialog(FontChoice&)
+{
+    Refuse(WindowDialog::Font);
+}
+bool BatchPrompts::ColourDialog(QColor&, CustomColours&)
+{
+    Refuse(WindowDialog::Colour);
+}
+bool BatchPrompts::PrintDialog(QPrinter&)
+{
+    Refuse(WindowDialog::Print);
+}
+bool BatchPrompts::PrinterSetupDialog(QPrinter&)
+{
+    Refuse(WindowDialog::PrinterSetup);
+}
 
 void BatchPrompts::ShowException(const QString& caption, const QString& message)
 {

@@ -23,8 +23,8 @@ QString UserName()
 bool Refuse(const QString& folder, const QString& why, QString* error)
 {
     if (error)
-        *error = QCoreApplication::translate("PrivateTemp",
-                                             "The temporary folder %1 cannot be used: %2").arg(folder, why);
+        *error =
+            QCoreApplication::translate("PrivateTemp", "The temporary folder %1 cannot be used: %2").arg(folder, why);
     return false;
 }
 

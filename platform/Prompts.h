@@ -25,10 +25,10 @@ QString MsgButtonsName(MsgButtons buttons);
 // State of an open or save dialog: what goes in and what comes out.
 struct FileDialogState {
     QString title;
-    QString filter;        // Qt filter text, entries separated by ";;"
+    QString filter;   // Qt filter text, entries separated by ";;"
     int filterIndex = 1;   // 1-based, as the dialogs count them
     QString initialDir;
-    QString fileName;      // preset in, chosen file out
+    QString fileName;   // preset in, chosen file out
     QString defaultExt;
 };
 
@@ -49,8 +49,7 @@ public:
 
     virtual MsgAnswer MessageBox(MsgKind kind, const QString& text, MsgButtons buttons) = 0;
     // OK gives the edited text, Cancel gives nothing.
-    virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt,
-                                            const QString& preset) = 0;
+    virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt, const QString& preset) = 0;
     // True when the user chose a file; the state then holds name and filter index.
     virtual bool OpenDialog(FileDialogState& state) = 0;
     virtual bool SaveDialog(FileDialogState& state) = 0;

@@ -67,8 +67,7 @@ QString MsgAnswerName(MsgAnswer answer)
 
 bool QtPrompts::OwnerNotPlacedYet() const
 {
-    return owner_ && owner_->isVisible() &&
-           !(owner_->windowHandle() && owner_->windowHandle()->isExposed());
+    return owner_ && owner_->isVisible() && !(owner_->windowHandle() && owner_->windowHandle()->isExposed());
 }
 
 void QtPrompts::Hold(std::function<void()> show)
@@ -129,19 +128,19 @@ MsgAnswer QtPrompts::MessageBox(MsgKind kind, const QString& text, MsgButtons bu
     box.setEscapeButton(escape);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
-    QMessageBox::StandardButton answer =
-        clicked ? box.standardButton(clicked) : escape;
+    QMessageBox::StandardButton answer = clicked ? box.standardButton(clicked) : escape;
     switch (answer) {
     case QMessageBox::Ok: return MsgAnswer::Ok;
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
-    default: return escape == QMessageBox::Ok ? MsgAnswer::Ok
-                    : escape == QMessageBox::No ? MsgAnswer::No : MsgAnswer::Cancel;
+    default:
+        return escape == QMessageBox::Ok   ? MsgAnswer::Ok
+               : escape == QMessageBox::No ? MsgAnswer::No
+                                           : MsgAnswer::Cancel;
     }
 }
 
-std::optional<QString> QtPrompts::InputBox(const QString& caption, const QString& prompt,
-                                           const QString& preset)
+std::optional<QString> QtPrompts::InputBox(const QString& caption, const QString& prompt, const QString& preset)
 {
     bool ok = false;
     QString text = QInputDialog::getText(owner_, caption, prompt, QLineEdit::Normal, preset, &ok);
@@ -180,7 +179,7 @@ bool RunFileDialog(QWidget* owner, FileDialogState& state, QFileDialog::AcceptMo
     return true;
 }
 
-} // namespace
+}   // namespace
 
 bool QtPrompts::OpenDialog(FileDialogState& state)
 {
@@ -225,8 +224,7 @@ bool QtPrompts::FontDialog(FontChoice& choice)
     auto paint = [&] {
         colourButton->setText(colour.name().toUpper());
         colourButton->setStyleSheet(QStringLiteral("background-color: %1; color: %2")
-                                        .arg(colour.name(),
-                                             colour.lightness() < 128 ? "white" : "black"));
+                                        .arg(colour.name(), colour.lightness() < 128 ? "white" : "black"));
     };
     paint();
     QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {

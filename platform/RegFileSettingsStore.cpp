@@ -35,8 +35,8 @@ bool IsSameOrBelow(QStringView path, QStringView ancestor)
 {
     if (path.size() == ancestor.size())
         return SameName(path, ancestor);
-    return path.size() > ancestor.size() && path.at(ancestor.size()) == u'\\'
-           && SameName(path.first(ancestor.size()), ancestor);
+    return path.size() > ancestor.size() && path.at(ancestor.size()) == u'\\' &&
+           SameName(path.first(ancestor.size()), ancestor);
 }
 
 bool IsHexDigit(QChar c)
@@ -289,10 +289,8 @@ QByteArray Encode(const QString& text, RegFileEncoding encoding)
         QStringEncoder encoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
         return encoder(text);
     }
-    case RegFileEncoding::Utf8Bom:
-        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-    case RegFileEncoding::Utf8:
-        break;
+    case RegFileEncoding::Utf8Bom: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case RegFileEncoding::Utf8: break;
     }
     return text.toUtf8();
 }
@@ -316,7 +314,7 @@ std::optional<QString> FullPath(const QString& key)
     return kCurrentUser + QStringLiteral("\\") + rest.toString();
 }
 
-} // namespace
+}   // namespace
 
 // Case-folded character by character, as SameName compares: names alike
 // hash alike.
@@ -425,12 +423,12 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         QString why;
         if (line.startsWith(u'[')) {
             if (!line.endsWith(u']') || line.size() < 2)
-                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
-                                                                    "key line without closing bracket"));
+                return fail(lineNumber,
+                            QCoreApplication::translate("RegFileSettingsStore", "key line without closing bracket"));
             const QStringView path = line.sliced(1, line.size() - 2);
             if (path.startsWith(u'-'))
-                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
-                                                                    "key deletion in a saved hive"));
+                return fail(lineNumber,
+                            QCoreApplication::translate("RegFileSettingsStore", "key deletion in a saved hive"));
             if (!ValidKeyPath(path, why))
                 return fail(lineNumber, why);
             hive.keys.push_back(RegKey{path.toString(), {}});
@@ -456,8 +454,8 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
         }
         if (line.startsWith(u'"') || line.startsWith(u'@')) {
             if (!current)
-                return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
-                                                                    "value before the first key"));
+                return fail(lineNumber,
+                            QCoreApplication::translate("RegFileSettingsStore", "value before the first key"));
             RegValue value;
             if (!ParseValueLine(lines, lineIndex, value, why))
                 return fail(lineNumber, why);
@@ -471,8 +469,8 @@ std::optional<RegHive> ParseRegFile(const QByteArray& bytes, RegParseError* erro
             }
             continue;
         }
-        return fail(lineNumber, QCoreApplication::translate("RegFileSettingsStore",
-                                                            "line is neither a key nor a value"));
+        return fail(lineNumber,
+                    QCoreApplication::translate("RegFileSettingsStore", "line is neither a key nor a value"));
     }
     if (index)
         *index = std::move(made);
@@ -489,9 +487,7 @@ QByteArray SerializeRegFile(const RegHive& hive)
             out += u'=';
             switch (value.kind) {
             case RegValue::Kind::String: out += Quote(value.text); break;
-            case RegValue::Kind::Dword:
-                out += QStringLiteral("dword:%1").arg(value.number, 8, 16, QChar(u'0'));
-                break;
+            case RegValue::Kind::Dword: out += QStringLiteral("dword:%1").arg(value.number, 8, 16, QChar(u'0')); break;
             case RegValue::Kind::Other: out += value.text; break;
             }
             out += QStringLiteral("\r\n");
@@ -521,8 +517,8 @@ RegFileSettingsStore::~RegFileSettingsStore()
 
 QString RegFileSettingsStore::DefaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/MirelSoft/Mirel-Edit.reg");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/MirelSoft/Mirel-Edit.reg");
 }
 
 QString RegFileSettingsStore::DefaultDesktopFolder()
@@ -545,16 +541,17 @@ void RegFileSettingsStore::Refresh()
     // replace it.
     if (!info.isFile()) {
         SetHive({}, {});
-        throw AppError(QCoreApplication::translate(
-            "RegFileSettingsStore", "Cannot read the settings file %1: it is not a regular file").arg(filePath_));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
+                                                   "Cannot read the settings file %1: it is not a regular file")
+                           .arg(filePath_));
     }
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QCoreApplication::translate(
-            "RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot read the settings file %1: %2")
+                           .arg(filePath_, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AppError(QCoreApplication::translate(
-            "RegFileSettingsStore", "Cannot read the settings file %1: %2").arg(filePath_, file.errorString()));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot read the settings file %1: %2")
+                           .arg(filePath_, file.errorString()));
     file.close();
 
     // Every key opened reads the file again; unchanged bytes give the hive
@@ -572,8 +569,8 @@ void RegFileSettingsStore::Refresh()
     report.file = filePath_;
     // Never reuse a name: an earlier broken file may be the user's only copy.
     for (int n = 0; n < 1000 && report.movedTo.isEmpty(); ++n) {
-        const QString candidate = filePath_ + QStringLiteral(".broken")
-                                  + (n == 0 ? QString() : QStringLiteral(".%1").arg(n));
+        const QString candidate =
+            filePath_ + QStringLiteral(".broken") + (n == 0 ? QString() : QStringLiteral(".%1").arg(n));
         const QFileInfo target(candidate);
         if (target.exists() || target.isSymLink())
             continue;
@@ -615,19 +612,20 @@ size_t RegFileSettingsStore::EnsureKey(const QString& path)
 void RegFileSettingsStore::Save()
 {
     if (saveBlocked_)
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
-                                                   "The settings file %1 cannot be parsed and could not be moved aside; "
-                                                   "the settings are not saved.")
-                           .arg(filePath_));
+        throw AppError(
+            QCoreApplication::translate("RegFileSettingsStore",
+                                        "The settings file %1 cannot be parsed and could not be moved aside; "
+                                        "the settings are not saved.")
+                .arg(filePath_));
     const QString folder = QFileInfo(filePath_).absolutePath();
     if (!QDir().mkpath(folder))
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
-                                                   "Cannot create the settings folder %1").arg(folder));
+        throw AppError(
+            QCoreApplication::translate("RegFileSettingsStore", "Cannot create the settings folder %1").arg(folder));
     // Private to the user from the start: it names their files and folders.
     QString reason;
     if (!WriteFileSafely(filePath_, SerializeRegFile(hive_), &reason, 0600))
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
-                                                   "Cannot write the settings file %1: %2").arg(filePath_, reason));
+        throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Cannot write the settings file %1: %2")
+                           .arg(filePath_, reason));
 }
 
 bool RegFileSettingsStore::IsShellFolders(const QString& fullPath) const
@@ -715,8 +713,8 @@ const RegValue& RegFileSettingsStore::ReadValue(const QString& name, RegValue::K
 {
     const RegValue* value = FindOpenValue(name);
     if (!value)
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
-                                                   "Settings value '%1' does not exist").arg(name));
+        throw AppError(
+            QCoreApplication::translate("RegFileSettingsStore", "Settings value '%1' does not exist").arg(name));
     if (value->kind != kind)
         throw AppError(QCoreApplication::translate("RegFileSettingsStore", "Invalid data type for '%1'").arg(name));
     return *value;
@@ -747,8 +745,8 @@ void RegFileSettingsStore::WriteValue(const RegValue& value)
     if (!keyOpen_)
         throw AppError(QCoreApplication::translate("RegFileSettingsStore", "No settings key is open"));
     if (!keyWritable_)
-        throw AppError(QCoreApplication::translate("RegFileSettingsStore",
-                                                   "Failed to set data for '%1'").arg(value.name));
+        throw AppError(
+            QCoreApplication::translate("RegFileSettingsStore", "Failed to set data for '%1'").arg(value.name));
     const size_t place = EnsureKey(openPath_);
     RegKey& key = hive_.keys[place];
     RegNameIndex& index = index_.values[place];

@@ -15,15 +15,15 @@
 // rewrite of the file.
 struct RegValue {
     enum class Kind { String, Dword, Other };
-    QString name;          // empty for the key's default value "@"
+    QString name;   // empty for the key's default value "@"
     Kind kind = Kind::String;
-    QString text;          // String: the text; Other: normalised data text
-    quint32 number = 0;    // Dword
+    QString text;   // String: the text; Other: normalised data text
+    quint32 number = 0;   // Dword
     bool operator==(const RegValue&) const = default;
 };
 
 struct RegKey {
-    QString path;          // with its root, as the file spells it: "HKEY_CURRENT_USER\Software\..."
+    QString path;   // with its root, as the file spells it: "HKEY_CURRENT_USER\Software\..."
     std::vector<RegValue> values;
     bool operator==(const RegKey&) const = default;
 
@@ -120,7 +120,7 @@ struct RegHiveIndex {
 };
 
 struct RegParseError {
-    int line = 0;          // 1-based; 0 for faults of the file as a whole
+    int line = 0;   // 1-based; 0 for faults of the file as a whole
     QString message;
 };
 
@@ -143,14 +143,13 @@ QByteArray SerializeRegFile(const RegHive& hive);
 class RegFileSettingsStore : public SettingsStore {
 public:
     struct BrokenFile {
-        QString file;      // the settings file that could not be parsed
+        QString file;   // the settings file that could not be parsed
         QString movedTo;   // where it was moved; empty when that failed
         RegParseError fault;
     };
     using BrokenFileHandler = std::function<void(const BrokenFile&)>;
 
-    explicit RegFileSettingsStore(QString filePath = DefaultFilePath(),
-                                  QString desktopFolder = DefaultDesktopFolder());
+    explicit RegFileSettingsStore(QString filePath = DefaultFilePath(), QString desktopFolder = DefaultDesktopFolder());
     ~RegFileSettingsStore() override;
 
     // $XDG_CONFIG_HOME/MirelSoft/Mirel-Edit.reg
@@ -204,6 +203,6 @@ private:
     bool keyOpen_ = false;
     bool keyWritable_ = false;
     bool keyDirty_ = false;
-    QString openPath_;      // full path with root
+    QString openPath_;   // full path with root
     RegValue desktopValue_;
 };

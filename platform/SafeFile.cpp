@@ -99,8 +99,8 @@ void RemoveStaleSaveFiles(const QByteArray& folder, const QByteArray& name)
                 continue;
             const pid_t pid = WriterPid(entryName.sliced(prefix.size()));
             struct stat st {};
-            if (pid > 0 && ::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
-                && st.st_uid == ::geteuid() && ::kill(pid, 0) != 0 && errno == ESRCH)
+            if (pid > 0 && ::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+                st.st_uid == ::geteuid() && ::kill(pid, 0) != 0 && errno == ESRCH)
                 stale.append(entryName.toByteArray());
         }
     }
@@ -113,8 +113,7 @@ void RemoveStaleSaveFiles(const QByteArray& folder, const QByteArray& name)
 
 // Reads a list or a value whose size is not known in advance; false on
 // failure, with errno set.
-template <typename Read>
-bool ReadSized(Read read, std::string* out)
+template <typename Read> bool ReadSized(Read read, std::string* out)
 {
     for (int tries = 0; tries < 8; ++tries) {
         const ssize_t size = read(nullptr, 0);
@@ -136,8 +135,7 @@ bool ReadSized(Read read, std::string* out)
 
 // The names of a file's extended attributes; none where the file system
 // keeps none.
-template <typename List>
-bool AttributeNames(List list, std::vector<std::string>* names)
+template <typename List> bool AttributeNames(List list, std::vector<std::string>* names)
 {
     std::string all;
     if (!ReadSized(list, &all))
@@ -156,16 +154,15 @@ bool AttributeNames(List list, std::vector<std::string>* names)
 bool CopyExtendedAttributes(const QByteArray& source, int fd)
 {
     std::vector<std::string> wanted, present;
-    if (!AttributeNames([&](char* b, size_t n) { return ::llistxattr(source.constData(), b, n); }, &wanted)
-        || !AttributeNames([&](char* b, size_t n) { return ::flistxattr(fd, b, n); }, &present))
+    if (!AttributeNames([&](char* b, size_t n) { return ::llistxattr(source.constData(), b, n); }, &wanted) ||
+        !AttributeNames([&](char* b, size_t n) { return ::flistxattr(fd, b, n); }, &present))
         return false;
     for (const std::string& name : wanted) {
         std::string value, current;
-        if (!ReadSized([&](void* b, size_t n) { return ::lgetxattr(source.constData(), name.c_str(), b, n); },
-                       &value))
+        if (!ReadSized([&](void* b, size_t n) { return ::lgetxattr(source.constData(), name.c_str(), b, n); }, &value))
             return false;
-        if (ReadSized([&](void* b, size_t n) { return ::fgetxattr(fd, name.c_str(), b, n); }, &current)
-            && current == value)
+        if (ReadSized([&](void* b, size_t n) { return ::fgetxattr(fd, name.c_str(), b, n); }, &current) &&
+            current == value)
             continue;
         if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0)
             return false;
@@ -181,7 +178,7 @@ bool CopyExtendedAttributes(const QByteArray& source, int fd)
     return true;
 }
 
-} // namespace
+}   // namespace
 
 SafeFile::SafeFile(const QString& path) : path_(path) {}
 
@@ -202,8 +199,8 @@ QString SafeFile::ErrorString()
         if (temp_.bytesToWrite() > 0)
             shortWriteError_ = temp_.flush() ? tr("The write stopped partway") : temp_.errorString();
         else if (temp_.error() == QFileDevice::NoError)
-            shortWriteError_ = ::write(temp_.handle(), &byte, 1) < 0 ? ErrnoText(errno)
-                                                                     : tr("The write stopped partway");
+            shortWriteError_ =
+                ::write(temp_.handle(), &byte, 1) < 0 ? ErrnoText(errno) : tr("The write stopped partway");
     }
     return shortWriteError_.isEmpty() ? temp_.errorString() : shortWriteError_;
 }
@@ -343,8 +340,8 @@ bool SafeFile::Commit()
     tempPath_.clear();
     committed_ = true;
     // The rename itself reaches the disk with the folder.
-    const int dir = ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir =
+        ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
@@ -367,8 +364,7 @@ bool SafeFile::CarryAttributes(int fd, const struct stat& old, mode_t mode)
     // The bits go first (a change of owner may clear setuid and setgid);
     // the ACL then sets the group bits to its mask, which the old file's
     // bits already equal.
-    if (::fchmod(fd, mode) != 0 || !CopyExtendedAttributes(QFile::encodeName(target_), fd)
-        || ::fstat(fd, &now) != 0)
+    if (::fchmod(fd, mode) != 0 || !CopyExtendedAttributes(QFile::encodeName(target_), fd) || ::fstat(fd, &now) != 0)
         return false;
     // A forced mode unlike the old one takes the ACL's mask with it.
     if ((now.st_mode & 07777) != mode && (::fchmod(fd, mode) != 0 || ::fstat(fd, &now) != 0))
@@ -400,8 +396,7 @@ bool SafeFile::CopyIntoTarget(const struct stat& old)
     }
     // Reserving the room first means a full disk fails here, before the
     // target is touched.
-    if (size > 0 && ::fallocate(out, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP
-        && errno != ENOSYS) {
+    if (size > 0 && ::fallocate(out, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
         const int code = errno;
         ::close(out);
         return Fail(ErrnoText(code));
@@ -434,8 +429,7 @@ bool SafeFile::CopyIntoTarget(const struct stat& old)
         QString kept = tempPath_;
         kept.replace(kept.lastIndexOf(QStringLiteral("mirel-save-")), 10, QStringLiteral("mirel-kept"));
         if (::renameat2(AT_FDCWD, QFile::encodeName(tempPath_).constData(), AT_FDCWD,
-                        QFile::encodeName(kept).constData(), RENAME_NOREPLACE)
-            != 0)
+                        QFile::encodeName(kept).constData(), RENAME_NOREPLACE) != 0)
             kept = tempPath_;
         //: %1 is the system's reason, %2 the file now holding the new text.
         error_ = tr("%1. The new text is kept in %2").arg(ErrnoText(code), kept);
@@ -466,10 +460,10 @@ bool WriteWhole(SafeFile& file, const QByteArray& bytes, QString* error)
     return ok;
 }
 
-} // namespace
+}   // namespace
 
-bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error,
-                     std::optional<mode_t> newFileMode, std::optional<mode_t> forcedMode)
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error, std::optional<mode_t> newFileMode,
+                     std::optional<mode_t> forcedMode)
 {
     SafeFile file(path);
     if (newFileMode)
@@ -479,8 +473,7 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* erro
     return WriteWhole(file, bytes, error);
 }
 
-bool WriteSideFileSafely(const QString& path, const QByteArray& bytes, QString* error,
-                         std::optional<mode_t> forcedMode)
+bool WriteSideFileSafely(const QString& path, const QByteArray& bytes, QString* error, std::optional<mode_t> forcedMode)
 {
     SafeFile file(path);
     file.SetSideFile(true);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
-#include <QFile>
 #include <QCoreApplication>
+#include <QFile>
 #include <QString>
 
 #include <optional>
@@ -57,7 +57,6 @@ public:
     QString ErrorString();
     QString TargetPath() const { return target_; }
 
-
 private:
     bool Fail(const QString& reason);
     bool FailErrno();
@@ -67,7 +66,7 @@ private:
     void Discard();
 
     QString path_;
-    QString target_;           // path_ with symbolic links followed (not for a side file)
+    QString target_;   // path_ with symbolic links followed (not for a side file)
     QString tempPath_;
     QFile temp_;
     std::optional<mode_t> newFileMode_;
@@ -80,8 +79,7 @@ private:
 
 // One-shot form of SafeFile: false and the reason in *error on failure.
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error,
-                     std::optional<mode_t> newFileMode = std::nullopt,
-                     std::optional<mode_t> forcedMode = std::nullopt);
+                     std::optional<mode_t> newFileMode = std::nullopt, std::optional<mode_t> forcedMode = std::nullopt);
 
 // The same for a side file (SafeFile::SetSideFile).
 bool WriteSideFileSafely(const QString& path, const QByteArray& bytes, QString* error,

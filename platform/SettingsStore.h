@@ -30,9 +30,9 @@ public:
     virtual bool OpenKeyReadOnly(const QString& key) = 0;
 
     virtual bool ValueExists(const QString& name) = 0;
-    virtual QString ReadString(const QString& name) = 0;      // REG_SZ
-    virtual qint32 ReadInteger(const QString& name) = 0;      // REG_DWORD
-    virtual bool ReadBool(const QString& name) = 0;           // REG_DWORD, non-zero is true
+    virtual QString ReadString(const QString& name) = 0;   // REG_SZ
+    virtual qint32 ReadInteger(const QString& name) = 0;   // REG_DWORD
+    virtual bool ReadBool(const QString& name) = 0;   // REG_DWORD, non-zero is true
     virtual void WriteString(const QString& name, const QString& text) = 0;
     virtual void WriteInteger(const QString& name, qint32 number) = 0;
     virtual void WriteBool(const QString& name, bool flag) = 0;   // REG_DWORD 1 or 0

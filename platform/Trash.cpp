@@ -42,8 +42,8 @@ bool MakeFolder(const QString& folder, QString* error)
         return false;
     if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
         return Fail(error, folder + QStringLiteral(": ") + ErrnoText(errno));
-    return QFileInfo(folder).isDir() || Fail(error, QCoreApplication::translate("Trash",
-                                                                                "%1: not a folder").arg(folder));
+    return QFileInfo(folder).isDir() ||
+           Fail(error, QCoreApplication::translate("Trash", "%1: not a folder").arg(folder));
 }
 
 // "name", then "name 2.ext", "name 3.ext", ... for entries of the same name.
@@ -124,10 +124,10 @@ bool MoveToTrash(const QString& path, QString* error)
         // that disk's own trash folder.
         if (reason == EXDEV)
             return QFile::moveToTrash(absolute) ||
-                   Fail(error, QCoreApplication::translate("Trash",
-                                                           "%1: the trash is on another file system").arg(absolute));
+                   Fail(error,
+                        QCoreApplication::translate("Trash", "%1: the trash is on another file system").arg(absolute));
         return Fail(error, absolute + QStringLiteral(": ") + ErrnoText(reason));
     }
-    return Fail(error, QCoreApplication::translate("Trash",
-                                                   "the trash is full of entries named %1").arg(source.fileName()));
+    return Fail(error,
+                QCoreApplication::translate("Trash", "the trash is full of entries named %1").arg(source.fileName()));
 }

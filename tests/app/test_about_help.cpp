@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/AboutHelp.h"
 #include "app/AboutBox.h"
+#include "app/AboutHelp.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QAbstractScrollArea>
@@ -165,7 +165,7 @@ TEST_F(AboutHelpTest, F1LeavesTheTopAndOpensTheWorkingFolderFileElseTheInstalled
               MakeHelpFile(QStringLiteral("usr/help")));
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
@@ -208,4 +208,4 @@ TEST_F(AboutHelpTest, WithoutACHMViewerF1OpensTheInstalledHtmlPagesElseSaysSo)
     }
 }
 
-} // namespace
+}   // namespace

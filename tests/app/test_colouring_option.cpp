@@ -35,7 +35,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ColouringOptionTest, EitherItemSwitchesTheColoursOfTheOpenDocumentAndStartsKeepIt)
 {

@@ -30,7 +30,10 @@ TEST(CommandLine, OptionsNamesAndMistakes)
         {{"--dry-run", "--run", "m", "--", "--dry-run"}, ProgramMode::Run, {"--dry-run"}, "m", true},
         // After --run the words are options whatever files exist (a shell's
         // "*" may have put a file "--dry-run" among the names).
-        {{"--run", "fix.macro", "--dry-run", "a.txt", "b.txt"}, ProgramMode::Run, {"a.txt", "b.txt"}, "fix.macro",
+        {{"--run", "fix.macro", "--dry-run", "a.txt", "b.txt"},
+         ProgramMode::Run,
+         {"a.txt", "b.txt"},
+         "fix.macro",
          true},
         {{"--run", "--dry-run", "footer.macro", "a.html"}, ProgramMode::Run, {"a.html"}, "footer.macro", true},
         {{"--run", "m", "./--dry-run", "a.txt"}, ProgramMode::Run, {"./--dry-run", "a.txt"}, "m"},
@@ -38,7 +41,11 @@ TEST(CommandLine, OptionsNamesAndMistakes)
         {{"--run", "m", "--", "-dash.txt"}, ProgramMode::Run, {"-dash.txt"}, "m"},
         {{"--run", "m", "-dash.txt"}, ProgramMode::UsageError, {}, {}, false, "unknown option \"-dash.txt\""},
         {{"--check", "--dry-run"}, ProgramMode::UsageError, {}, {}, false, "\"--dry-run\" goes with \"--run\""},
-        {{"--run", "--dry-run", "m"}, ProgramMode::UsageError, {}, {}, false,
+        {{"--run", "--dry-run", "m"},
+         ProgramMode::UsageError,
+         {},
+         {},
+         false,
          "\"--run\" needs a macro and at least one file"},
         {{"--check", "a.macro", "b.macro"}, ProgramMode::Check, {"a.macro", "b.macro"}},
         {{"-x"}, ProgramMode::UsageError, {}, {}, false, "unknown option \"-x\""},
@@ -47,7 +54,11 @@ TEST(CommandLine, OptionsNamesAndMistakes)
         {{"--run"}, ProgramMode::UsageError, {}, {}, false, "\"--run\" needs a macro and at least one file"},
         {{"--check"}, ProgramMode::UsageError, {}, {}, false, "\"--check\" needs at least one macro"},
         {{"--dry-run", "a.txt"}, ProgramMode::UsageError, {}, {}, false, "\"--dry-run\" goes with \"--run\""},
-        {{"--check", "a", "--run", "m", "f"}, ProgramMode::UsageError, {}, {}, false,
+        {{"--check", "a", "--run", "m", "f"},
+         ProgramMode::UsageError,
+         {},
+         {},
+         false,
          "\"--run\" and \"--check\" cannot be used together"},
     };
     for (const auto& c : cases) {

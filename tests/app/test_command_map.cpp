@@ -6,8 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -167,22 +167,71 @@ const char* const kContextSubmenus[] = {
 };
 
 // The handlers' names, for the tables' notation.
-#define NAMED(handler) {&TMainForm::handler, #handler}
+#define NAMED(handler)                                                                                                 \
+    {                                                                                                                  \
+        &TMainForm::handler, #handler                                                                                  \
+    }
 const std::pair<Handler, const char*> kHandlerNames[] = {
-    NAMED(Open1Click), NAMED(Save1Click), NAMED(SaveAs1Click), NAMED(SaveQuit1Click), NAMED(Reload1Click),
-    NAMED(Clear1Click), NAMED(Delete1Click), NAMED(Print1Click), NAMED(PrinterSetup1Click),
-    NAMED(ClearRecentFilesClick), NAMED(Exit1Click), NAMED(Undo1Click), NAMED(Redo1Click), NAMED(Cut1Click),
-    NAMED(Copy1Click), NAMED(Paste1Click), NAMED(SelectAll1Click), NAMED(Find1Click), NAMED(FindAgainClick),
-    NAMED(Replace1Click), NAMED(GotoLine1Click), NAMED(MarkLine1Click), NAMED(ShowLineMarkers1Click),
-    NAMED(Colour1Click), NAMED(ReplaceSpecialCharactersClick), NAMED(Toolbar2Click), NAMED(SyntaxCheckClick),
-    NAMED(TidyLocation1Click), NAMED(TidyOptions1Click), NAMED(TestDocument2Click), NAMED(AlwaysStayOnTopClick),
-    NAMED(AutoTabClick), NAMED(CenterOnScreenClick), NAMED(TrashClick), NAMED(FixedFontClick),
-    NAMED(MenuvisibleClick), NAMED(RememberDirsClick), NAMED(RememberPosClick), NAMED(ToolbarvisibleClick),
-    NAMED(Font1Click), NAMED(PlainTextClick), NAMED(WordWrapClick), NAMED(SaveLineMarkers1Click),
-    NAMED(SortMacrosClick), NAMED(LineNumbersClick), NAMED(ZoomInClick), NAMED(ZoomOutClick), NAMED(ResetZoomClick),
-    NAMED(SyntaxColouringClick), NAMED(RunButtonClick), NAMED(Record1Click), NAMED(Stop1Click),
-    NAMED(MakroChooseClick), NAMED(MacroDirectory1Click), NAMED(NewFolderClick), NAMED(Delete2Click),
-    NAMED(Help1Click), NAMED(InfoClick), NAMED(BoldButtonClick), NAMED(ItalicButtonClick),
+    NAMED(Open1Click),
+    NAMED(Save1Click),
+    NAMED(SaveAs1Click),
+    NAMED(SaveQuit1Click),
+    NAMED(Reload1Click),
+    NAMED(Clear1Click),
+    NAMED(Delete1Click),
+    NAMED(Print1Click),
+    NAMED(PrinterSetup1Click),
+    NAMED(ClearRecentFilesClick),
+    NAMED(Exit1Click),
+    NAMED(Undo1Click),
+    NAMED(Redo1Click),
+    NAMED(Cut1Click),
+    NAMED(Copy1Click),
+    NAMED(Paste1Click),
+    NAMED(SelectAll1Click),
+    NAMED(Find1Click),
+    NAMED(FindAgainClick),
+    NAMED(Replace1Click),
+    NAMED(GotoLine1Click),
+    NAMED(MarkLine1Click),
+    NAMED(ShowLineMarkers1Click),
+    NAMED(Colour1Click),
+    NAMED(ReplaceSpecialCharactersClick),
+    NAMED(Toolbar2Click),
+    NAMED(SyntaxCheckClick),
+    NAMED(TidyLocation1Click),
+    NAMED(TidyOptions1Click),
+    NAMED(TestDocument2Click),
+    NAMED(AlwaysStayOnTopClick),
+    NAMED(AutoTabClick),
+    NAMED(CenterOnScreenClick),
+    NAMED(TrashClick),
+    NAMED(FixedFontClick),
+    NAMED(MenuvisibleClick),
+    NAMED(RememberDirsClick),
+    NAMED(RememberPosClick),
+    NAMED(ToolbarvisibleClick),
+    NAMED(Font1Click),
+    NAMED(PlainTextClick),
+    NAMED(WordWrapClick),
+    NAMED(SaveLineMarkers1Click),
+    NAMED(SortMacrosClick),
+    NAMED(LineNumbersClick),
+    NAMED(ZoomInClick),
+    NAMED(ZoomOutClick),
+    NAMED(ResetZoomClick),
+    NAMED(SyntaxColouringClick),
+    NAMED(RunButtonClick),
+    NAMED(Record1Click),
+    NAMED(Stop1Click),
+    NAMED(MakroChooseClick),
+    NAMED(MacroDirectory1Click),
+    NAMED(NewFolderClick),
+    NAMED(Delete2Click),
+    NAMED(Help1Click),
+    NAMED(InfoClick),
+    NAMED(BoldButtonClick),
+    NAMED(ItalicButtonClick),
     NAMED(UnderlinedButtonClick),
 };
 #undef NAMED
@@ -223,8 +272,8 @@ void Describe(const QMenu* menu, QStringList& out, bool withSubmenus)
         if (a->isChecked())
             flags += QLatin1Char('c');
         out << QStringList{a->objectName(), a->text(),
-                           QKeySequence::listToString(a->shortcuts(), QKeySequence::PortableText),
-                           HandlerName(a), flags}
+                           QKeySequence::listToString(a->shortcuts(), QKeySequence::PortableText), HandlerName(a),
+                           flags}
                    .join(QLatin1Char('|'));
     }
 }
@@ -239,7 +288,7 @@ template <size_t N> QStringList Table(const char* const (&rows)[N])
 
 class CommandMapTest : public MainFormTest {};
 
-} // namespace
+}   // namespace
 
 TEST_F(CommandMapTest, MainMenuMatchesTheCommandMap)
 {
@@ -287,16 +336,24 @@ TEST_F(CommandMapTest, EveryHandlerExistsAndTwinsShareIt)
 TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
 {
     Create();
-    const char* const expectedMain[] = {
-        "OpenButton|open|Open1Click", "SaveButton|save|Save1Click", "DeleteButton|delete|Delete1Click", "-",
-        "CutButton|cut|Cut1Click", "CopyButton|copy|Copy1Click", "PasteButton|paste|Paste1Click", "-",
-        "UndoButton|undo|Undo1Click", "-", "FindButton|find|Find1Click", "-",
-        "MakroFeld|selected macro|", "MakroButton|macrobrowser|MakroChooseClick",
-        "RunButton|record|RunButtonClick"};
-    const char* const expectedFormat[] = {
-        "BoldButton|bold|BoldButtonClick", "ItalicButton|italic|ItalicButtonClick",
-        "UnderlinedButton|underline|UnderlinedButtonClick", "-", "Schriftarten|font|", "Groesse|size|", "-",
-        "LeftAlign|align left|AlignClick", "CenterAlign|center|AlignClick", "RightAlign|align right|AlignClick"};
+    const char* const expectedMain[] = {"OpenButton|open|Open1Click",       "SaveButton|save|Save1Click",
+                                        "DeleteButton|delete|Delete1Click", "-",
+                                        "CutButton|cut|Cut1Click",          "CopyButton|copy|Copy1Click",
+                                        "PasteButton|paste|Paste1Click",    "-",
+                                        "UndoButton|undo|Undo1Click",       "-",
+                                        "FindButton|find|Find1Click",       "-",
+                                        "MakroFeld|selected macro|",        "MakroButton|macrobrowser|MakroChooseClick",
+                                        "RunButton|record|RunButtonClick"};
+    const char* const expectedFormat[] = {"BoldButton|bold|BoldButtonClick",
+                                          "ItalicButton|italic|ItalicButtonClick",
+                                          "UnderlinedButton|underline|UnderlinedButtonClick",
+                                          "-",
+                                          "Schriftarten|font|",
+                                          "Groesse|size|",
+                                          "-",
+                                          "LeftAlign|align left|AlignClick",
+                                          "CenterAlign|center|AlignClick",
+                                          "RightAlign|align right|AlignClick"};
     auto describe = [](QToolBar* bar) {
         QStringList out;
         for (QAction* a : bar->actions()) {
@@ -305,9 +362,7 @@ TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
                 continue;
             }
             QWidget* w = bar->widgetForAction(a);
-            out << QStringList{w->objectName(), w->toolTip(),
-                               HandlerName(w)}
-                       .join(QLatin1Char('|'));
+            out << QStringList{w->objectName(), w->toolTip(), HandlerName(w)}.join(QLatin1Char('|'));
         }
         return out;
     };
@@ -326,8 +381,7 @@ TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
     QStringList sizes;
     for (int i = 0; i < form().Ui().Groesse->count(); ++i)
         sizes << form().Ui().Groesse->itemText(i);
-    EXPECT_EQ(sizes.join(QLatin1Char(',')),
-              QStringLiteral("7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72"));
+    EXPECT_EQ(sizes.join(QLatin1Char(',')), QStringLiteral("7,8,9,10,11,12,14,16,18,20,22,24,26,28,36,48,72"));
     EXPECT_TRUE(form().Ui().Groesse->isEditable());
     EXPECT_FALSE(form().Ui().Schriftarten->isEditable());
 }
@@ -335,8 +389,8 @@ TEST_F(CommandMapTest, ToolbarsHoldTheirButtonsInOrder)
 TEST_F(CommandMapTest, ControlsCarryTheirNamesAndInitialState)
 {
     CreateAndShow();
-    for (const char* name : {"ToolBar", "ToolBar1", "Tree", "Panel2", "RichEdit", "Splitter1", "CheckList",
-                             "StatusBar", "MakroFeld"})
+    for (const char* name :
+         {"ToolBar", "ToolBar1", "Tree", "Panel2", "RichEdit", "Splitter1", "CheckList", "StatusBar", "MakroFeld"})
         EXPECT_NE(form().findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_FALSE(form().Ui().Tree->isVisible());
     EXPECT_TRUE(form().Ui().Panel2->isVisible());

@@ -19,7 +19,7 @@ protected:
     static QImage At(const QIcon& icon, int size) { return icon.pixmap(size).toImage(); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(DesktopIdentityTest, WindowsAndBoxesWithoutOwnerShowTheProgramIcon)
 {

@@ -38,8 +38,8 @@ TEST_F(HelpPagesTest, StatementsOfThePagesHoldInTheProgram)
         {"menus.html", "a key that types a character (Enter and Escape too) closes it",
          [&] {
              bool holds = true;
-             for (const auto& [key, closes] : {std::pair{Qt::Key_A, true}, {Qt::Key_Escape, true},
-                                               {Qt::Key_F5, false}, {Qt::Key_Shift, false}}) {
+             for (const auto& [key, closes] :
+                  {std::pair{Qt::Key_A, true}, {Qt::Key_Escape, true}, {Qt::Key_F5, false}, {Qt::Key_Shift, false}}) {
                  form().InfoClick();
                  QTest::keyClick(form().Ui().About, key);
                  holds = holds && form().Ui().About->isVisible() != closes;
@@ -56,4 +56,4 @@ TEST_F(HelpPagesTest, StatementsOfThePagesHoldInTheProgram)
     }
 }
 
-} // namespace
+}   // namespace

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/PrivateTemp.h"
-#include "app/StatusBar.h"
 #include "app/AboutBox.h"
+#include "app/StatusBar.h"
 #include "html/HtmlToolbar.h"
 #include "html/TidyErrors.h"
 #include "macro/MacroFile.h"
+#include "platform/PrivateTemp.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,7 +17,7 @@
 
 namespace {
 class LifecycleTest : public MainFormTest {};
-} // namespace
+}   // namespace
 
 TEST_F(LifecycleTest, FourWindowsInOrderOnlyTheMainOneShown)
 {
@@ -157,8 +157,7 @@ TEST_F(LifecycleTest, ClosingWhileRecordingWritesExitLast)
     form().Macro().MacroLines = {QStringLiteral("Bold On")};
     form().Macro().PendingText = QStringLiteral("ab\\s");
     EXPECT_TRUE(form().close());
-    EXPECT_EQ(ReadFile(TempPath(QStringLiteral("rec.macro"))),
-              QByteArray("Bold On\r\nInsert ab\\s\r\nExit\r\n"));
+    EXPECT_EQ(ReadFile(TempPath(QStringLiteral("rec.macro"))), QByteArray("Bold On\r\nInsert ab\\s\r\nExit\r\n"));
     EXPECT_TRUE(form().Macro().MacroLines.isEmpty());
 }
 

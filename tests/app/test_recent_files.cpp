@@ -35,16 +35,67 @@ TEST(RecentFilesList, AddRemoveAndRestoreKeepTheNewestTenOncePerFile)
         QStringList expected;
     };
     const Case cases[] = {
-        {"newest first", [&](RecentFiles& r) { r.Add(a); r.Add(b); }, {b, a}},
-        {"again moves to the front", [&](RecentFiles& r) { r.Add(a); r.Add(b); r.Add(a); }, {a, b}},
-        {"a link names the same file", [&](RecentFiles& r) { r.Add(a); r.Add(b); r.Add(viaLink); }, {viaLink, b}},
-        {"dots name the same file", [&](RecentFiles& r) { r.Add(a); r.Add(viaDots); }, {a}},
-        {"at most ten", [&](RecentFiles& r) { for (const QString& p : many(12)) r.Add(p); },
-         [&] { QStringList l = many(12).mid(2); std::reverse(l.begin(), l.end()); return l; }()},
-        {"removed however named", [&](RecentFiles& r) { r.Add(a); r.Add(b); r.Remove(viaLink); }, {b}},
-        {"removing what is not there", [&](RecentFiles& r) { r.Add(b); r.Remove(a); }, {b}},
-        {"cleared", [&](RecentFiles& r) { r.Add(a); r.Clear(); }, {}},
-        {"restored in order", [&](RecentFiles& r) { r.Restore(b); r.Restore(a); }, {b, a}},
+        {"newest first",
+         [&](RecentFiles& r) {
+             r.Add(a);
+             r.Add(b);
+         },
+         {b, a}},
+        {"again moves to the front",
+         [&](RecentFiles& r) {
+             r.Add(a);
+             r.Add(b);
+             r.Add(a);
+         },
+         {a, b}},
+        {"a link names the same file",
+         [&](RecentFiles& r) {
+             r.Add(a);
+             r.Add(b);
+             r.Add(viaLink);
+         },
+         {viaLink, b}},
+        {"dots name the same file",
+         [&](RecentFiles& r) {
+             r.Add(a);
+             r.Add(viaDots);
+         },
+         {a}},
+        {"at most ten",
+         [&](RecentFiles& r) {
+             for (const QString& p : many(12))
+                 r.Add(p);
+         },
+         [&] {
+             QStringList l = many(12).mid(2);
+             std::reverse(l.begin(), l.end());
+             return l;
+         }()},
+        {"removed however named",
+         [&](RecentFiles& r) {
+             r.Add(a);
+             r.Add(b);
+             r.Remove(viaLink);
+         },
+         {b}},
+        {"removing what is not there",
+         [&](RecentFiles& r) {
+             r.Add(b);
+             r.Remove(a);
+         },
+         {b}},
+        {"cleared",
+         [&](RecentFiles& r) {
+             r.Add(a);
+             r.Clear();
+         },
+         {}},
+        {"restored in order",
+         [&](RecentFiles& r) {
+             r.Restore(b);
+             r.Restore(a);
+         },
+         {b, a}},
         {"broken stored entries skipped",
          [&](RecentFiles& r) {
              r.Restore(QString());
@@ -52,15 +103,21 @@ TEST(RecentFilesList, AddRemoveAndRestoreKeepTheNewestTenOncePerFile)
              r.Restore(a + QStringLiteral("\nx"));
              r.Restore(b);
              r.Restore(viaLink);   // a twin of no entry yet: kept
-             r.Restore(a);         // its twin is there
+             r.Restore(a);   // its twin is there
          },
          {b, viaLink}},
-        {"no more than ten restored", [&](RecentFiles& r) { for (const QString& p : many(11)) r.Restore(p); },
+        {"no more than ten restored",
+         [&](RecentFiles& r) {
+             for (const QString& p : many(11))
+                 r.Restore(p);
+         },
          many(10)},
-        {"a missing file still counts by name", [&](RecentFiles& r) {
+        {"a missing file still counts by name",
+         [&](RecentFiles& r) {
              r.Add(dir.filePath(QStringLiteral("gone.txt")));
              r.Add(dir.filePath(QStringLiteral("x/../gone.txt")));
-         }, {dir.filePath(QStringLiteral("gone.txt"))}},
+         },
+         {dir.filePath(QStringLiteral("gone.txt"))}},
     };
     for (const Case& c : cases) {
         RecentFiles recent;
@@ -217,4 +274,4 @@ TEST_F(RecentFilesWindowTest, BrokenStoredEntriesAreSkippedAndTheStartGoesOn)
     EXPECT_EQ(edit().Zoom(), TRichEdit::kZoomMax) << "read and clamped";
 }
 
-} // namespace
+}   // namespace

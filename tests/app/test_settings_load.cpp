@@ -111,9 +111,7 @@ TEST_F(SettingsLoadTest, RememberedPlacementChecksOnlyTheUpperBound)
 
 TEST_F(SettingsLoadTest, WrongTypeStopsAtItsRowAndStillClosesTheKey)
 {
-    Put([](SettingsStore& s) {
-        s.WriteString(QStringLiteral("Size"), QStringLiteral("8"));
-    });
+    Put([](SettingsStore& s) { s.WriteString(QStringLiteral("Size"), QStringLiteral("8")); });
     LoadedSettings loaded;
     try {
         LoadSettingsFrom(store, context, loaded);
@@ -165,4 +163,4 @@ TEST(CustomColours, LinesAndDialogColoursConvertBothWays)
     EXPECT_EQ(back[0], QStringLiteral("ColorA=FFFFFFFF")) << "the dialog's line for an empty slot";
 }
 
-} // namespace
+}   // namespace

@@ -60,7 +60,8 @@ TEST(SettingsTable, RowsFollowTheLoadOrder)
         EXPECT_EQ(row.Has(PlacementGroup), row.loadOrder >= 46 && row.loadOrder <= 52) << row.name.toStdString();
         EXPECT_EQ(row.Has(AfterPlacement), row.loadOrder > 52) << row.name.toStdString();
         EXPECT_EQ(row.Has(SkipBroken), row.loadOrder > 52) << row.name.toStdString();
-        EXPECT_EQ(RecentFileSlot(row), row.loadOrder > 54 && row.loadOrder <= 64 ? row.loadOrder - 55 : -1) << row.name.toStdString();
+        EXPECT_EQ(RecentFileSlot(row), row.loadOrder > 54 && row.loadOrder <= 64 ? row.loadOrder - 55 : -1)
+            << row.name.toStdString();
     }
 }
 
@@ -98,12 +99,12 @@ TEST(SettingsTable, ShutdownWritesInItsOwnOrder)
     const QStringList all = Names(ShutdownOrder());
     ASSERT_EQ(all.size(), 65);
     EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), 65);
-    EXPECT_EQ(all.mid(0, 7), (QStringList{"LastOpenDir", "LastOpenIndex", "LastSaveDir", "TidyLocation",
-                                          "TidyOptions", "LastDialogRGB", "LastTextRGB"}));
+    EXPECT_EQ(all.mid(0, 7), (QStringList{"LastOpenDir", "LastOpenIndex", "LastSaveDir", "TidyLocation", "TidyOptions",
+                                          "LastDialogRGB", "LastTextRGB"}));
     EXPECT_EQ(all.mid(13, 3), (QStringList{"ColorA", "ColorB", "ColorC"}));
     EXPECT_EQ(all.mid(29, 4), (QStringList{"PlainText", "WordWrap", "LineMarkerWidth", "RememberDirs"}));
-    EXPECT_EQ(all.mid(49, 6), (QStringList{"AlwaysStayOnTop", "Toolbar", "MenuVisible", "LineNumbers", "Zoom",
-                                           "SyntaxColouring"}));
+    EXPECT_EQ(all.mid(49, 6),
+              (QStringList{"AlwaysStayOnTop", "Toolbar", "MenuVisible", "LineNumbers", "Zoom", "SyntaxColouring"}));
     EXPECT_EQ(all.mid(55, 2), (QStringList{"RecentFile1", "RecentFile2"}));
     EXPECT_EQ(all.back(), QStringLiteral("RecentFile10"));
 
@@ -124,8 +125,8 @@ TEST(SettingsTable, ShutdownWritesInItsOwnOrder)
     state.rememberPos = true;
     written = Names(ShutdownWrites(state));
     const qsizetype at = written.indexOf("RememberPos");
-    EXPECT_EQ(written.mid(at, 9), (QStringList{"RememberPos", "HTMLTop", "HTMLLeft", "Left", "Top", "Width",
-                                               "Height", "Maximized", "AlwaysStayOnTop"}));
+    EXPECT_EQ(written.mid(at, 9), (QStringList{"RememberPos", "HTMLTop", "HTMLLeft", "Left", "Top", "Width", "Height",
+                                               "Maximized", "AlwaysStayOnTop"}));
     state.maximized = true;   // the last normal bounds stay stored
     written = Names(ShutdownWrites(state));
     EXPECT_EQ(written.mid(written.indexOf("RememberPos"), 5),
@@ -170,12 +171,11 @@ TEST_F(ReadOrSeedTest, FirstStartSeedsEveryRowBeforeThePlacement)
     store.CloseKey();
 
     const QByteArray file = File();
-    for (const char* line : {"\"Font\"=\"MS Sans Serif\"", "\"Size\"=dword:00000008",
-                             "\"MakroDir\"=\"/home/u/Desktop/\"", "\"LastTextRGB\"=\"FFFFFF\"",
-                             "\"LastDialogRGB\"=\"FFFFFF\"", "\"ColorA\"=\"\"", "\"ColorP\"=\"\"",
-                             "\"StyleB\"=dword:00000000", "\"Color\"=dword:80000008",
-                             "\"LineMarkerWidth\"=dword:00000064", "\"RememberPos\"=dword:00000000",
-                             "\"MakroSort\"=dword:00000001", "\"AlwaysStayOnTop\"=dword:00000000"})
+    for (const char* line :
+         {"\"Font\"=\"MS Sans Serif\"", "\"Size\"=dword:00000008", "\"MakroDir\"=\"/home/u/Desktop/\"",
+          "\"LastTextRGB\"=\"FFFFFF\"", "\"LastDialogRGB\"=\"FFFFFF\"", "\"ColorA\"=\"\"", "\"ColorP\"=\"\"",
+          "\"StyleB\"=dword:00000000", "\"Color\"=dword:80000008", "\"LineMarkerWidth\"=dword:00000064",
+          "\"RememberPos\"=dword:00000000", "\"MakroSort\"=dword:00000001", "\"AlwaysStayOnTop\"=dword:00000000"})
         EXPECT_TRUE(file.contains(QByteArray(line) + "\r\n")) << line;
     for (const char* name : {"Left", "Top", "Width", "Height", "Maximized", "HTMLLeft", "HTMLTop"})
         EXPECT_FALSE(file.contains(QByteArray("\"") + name + "\"")) << name;
@@ -278,4 +278,4 @@ TEST(ColourSlots, FontColourSettingNamesPlainOrSystemColours)
     EXPECT_EQ(ColourFromColorSetting(0x00FF0000, palette), QColor(0, 0, 255));
 }
 
-} // namespace
+}   // namespace

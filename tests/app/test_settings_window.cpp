@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings as the window loads and writes them, checked on the file.
-#include "platform/PrivateTemp.h"
 #include "app/ColourSlots.h"
 #include "app/SettingsLoad.h"
 #include "app/StatusBar.h"
 #include "html/HtmlToolbar.h"
 #include "markers/MegaCheckListBox.h"
+#include "platform/PrivateTemp.h"
 #include "tests/support/MainFormFixture.h"
 #include "tests/support/RecordingSettingsStore.h"
 
@@ -138,8 +138,12 @@ TEST_F(SettingsWindowTest, RememberPosOffCentresTheSmallestWindow)
 TEST_F(SettingsWindowTest, RememberedBoundsAreCheckedAgainstTheDesktop)
 {
     // Left: just beyond the fake desktop, which is 2560 wide.
-    StoreSettings({{"RememberPos", true}, {"Left", qint32(2561)}, {"Top", qint32(60)}, {"Width", qint32(500)},
-                   {"Height", qint32(400)}, {"HTMLLeft", qint32(33)}});
+    StoreSettings({{"RememberPos", true},
+                   {"Left", qint32(2561)},
+                   {"Top", qint32(60)},
+                   {"Width", qint32(500)},
+                   {"Height", qint32(400)},
+                   {"HTMLLeft", qint32(33)}});
     CreateAndShow();
     EXPECT_EQ(form().pos(), QPoint(427, 60));
     EXPECT_EQ(form().size(), QSize(500, 400));
@@ -161,7 +165,10 @@ TEST_F(SettingsWindowTest, RememberedBoundsAreCheckedAgainstTheDesktop)
 
 TEST_F(SettingsWindowTest, MaximizedWindowKeepsItsNormalBoundsForTheNextStart)
 {
-    StoreSettings({{"RememberPos", true}, {"Left", qint32(100)}, {"Top", qint32(80)}, {"Width", qint32(500)},
+    StoreSettings({{"RememberPos", true},
+                   {"Left", qint32(100)},
+                   {"Top", qint32(80)},
+                   {"Width", qint32(500)},
                    {"Height", qint32(400)}});
     CreateAndShow();
     form().showMaximized();
@@ -196,7 +203,8 @@ TEST_F(SettingsWindowTest, HtmlToolbarOpenAtExitComesBackInItsPlace)
 
 TEST_F(SettingsWindowTest, SwatchesPaintTheColourTextsAndExitReadsThemBack)
 {
-    StoreSettings({{"LastDialogRGB", QStringLiteral("0000FF")}, {"LastTextRGB", QStringLiteral("GGHHII")},
+    StoreSettings({{"LastDialogRGB", QStringLiteral("0000FF")},
+                   {"LastTextRGB", QStringLiteral("GGHHII")},
                    {"ColorC", QStringLiteral("ColorC=00FF00")}});
     CreateAndShow();
     EXPECT_EQ(form().Startup().LastChosenColour, (ColourSlots{"FF", "00", "00"}));
@@ -235,8 +243,8 @@ TEST_F(SettingsWindowTest, UnpaintedSwatchesKeepTheirColours)
 
 TEST_F(SettingsWindowTest, FontValuesBuildTheUserFont)
 {
-    StoreSettings({{"Font", QStringLiteral("Courier New")}, {"Size", qint32(12)}, {"StyleB", true},
-                   {"Color", qint32(0x0000FF)}});
+    StoreSettings(
+        {{"Font", QStringLiteral("Courier New")}, {"Size", qint32(12)}, {"StyleB", true}, {"Color", qint32(0x0000FF)}});
     CreateAndShow();
     const QFont font = form().Startup().UserFont.font;
     EXPECT_EQ(font.family(), QStringLiteral("Courier New"));
@@ -256,8 +264,10 @@ TEST_F(SettingsWindowTest, FontValuesBuildTheUserFont)
 
 TEST_F(SettingsWindowTest, RememberedFoldersAndFieldsForLaterUse)
 {
-    StoreSettings({{"LastOpenDir", QStringLiteral("/data/in/")}, {"LastSaveDir", QStringLiteral("/data/out/")},
-                   {"LastOpenIndex", qint32(4)}, {"MakroDir", QStringLiteral("/data/macros/")},
+    StoreSettings({{"LastOpenDir", QStringLiteral("/data/in/")},
+                   {"LastSaveDir", QStringLiteral("/data/out/")},
+                   {"LastOpenIndex", qint32(4)},
+                   {"MakroDir", QStringLiteral("/data/macros/")},
                    {"TidyOptions", QStringLiteral("-i \"x\"")}});
     CreateAndShow();
     EXPECT_EQ(form().Session().OpenDialog().initialDir, QStringLiteral("/data/in/"));
@@ -348,4 +358,4 @@ TEST_F(SettingsWindowTest, OfTwoInstancesTheOneClosedLastWins)
     EXPECT_EQ(Dword(key, "Toolbar"), 0);
 }
 
-} // namespace
+}   // namespace

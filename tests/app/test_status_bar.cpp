@@ -19,15 +19,23 @@ TEST(StatusBarHitTest, TooltipsAndSwatchesKeepStrictlyInsideTheirEdges)
 {
     const auto plain = Panels({150, 100, 10, 27, 27, 50});   // edges 150 250 260 287 314 364
     const std::pair<int, const char*> tips[] = {
-        {0, nullptr},   {1, "filesize"},           {150, nullptr},         {151, "current position"},
-        {255, "overwrite"}, {270, "last chosen color"}, {300, "last selected color"},
-        {363, "file attributes"}, {364, nullptr},
+        {0, nullptr},
+        {1, "filesize"},
+        {150, nullptr},
+        {151, "current position"},
+        {255, "overwrite"},
+        {270, "last chosen color"},
+        {300, "last selected color"},
+        {363, "file attributes"},
+        {364, nullptr},
     };
     for (auto [x, tip] : tips)
         EXPECT_EQ(PanelTooltip(plain, x), tip ? std::optional(QString::fromLatin1(tip)) : std::nullopt) << x;
     EXPECT_EQ(PanelTooltip(Panels({0, 100, 10, 0, 0, 50}), 1), QStringLiteral("current position"));
 
-    const struct { int x, y, swatch; } clicks[] = {
+    const struct {
+        int x, y, swatch;
+    } clicks[] = {
         {263, 10, -1}, {264, 10, 3}, {284, 10, 3}, {285, 10, -1}, {291, 10, 4},
         {312, 10, -1}, {270, 3, -1}, {270, 4, 3},  {270, 18, 3},  {270, 19, -1},
     };
@@ -90,7 +98,7 @@ TEST_F(StatusBarTest, TooltipFollowsThePointerAndStaysOnAnEdge)
     EXPECT_EQ(edit().Text(), QString());
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(StatusBarTest, APlainDocumentAfterARichOneShowsTheSwatchesAgain)
 {

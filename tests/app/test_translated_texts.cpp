@@ -60,8 +60,9 @@ protected:
             EXPECT_EQ(action->objectName(), def.Name(twin));
             EXPECT_EQ(action->text(), Marked("CommandMap", def.Caption(twin))) << name;
             const QString keys = QString::fromUtf8(def.shortcut);
-            EXPECT_EQ(action->shortcuts(), keys.isEmpty() ? QList<QKeySequence>()
-                                                          : QKeySequence::listFromString(keys, QKeySequence::PortableText))
+            EXPECT_EQ(action->shortcuts(), keys.isEmpty()
+                                               ? QList<QKeySequence>()
+                                               : QKeySequence::listFromString(keys, QKeySequence::PortableText))
                 << name;
         }
         EXPECT_EQ(at, actions.size()) << menu->objectName().toStdString();
@@ -165,7 +166,8 @@ TEST_F(TranslatedTextsTest, TextsOutsideTheWindowAreTranslatedWhole)
     const auto never = [](const QString&) { return false; };
     const CommandLine unknown = ParseCommandLine({QStringLiteral("--hepl")}, never);
     const CommandLine lonelyRun = ParseCommandLine({QStringLiteral("--run"), QStringLiteral("m.macro")}, never);
-    RegFileSettingsStore::BrokenFile broken{QStringLiteral("/s.reg"), QStringLiteral("/s.reg.bad"), {3, QStringLiteral("junk")}};
+    RegFileSettingsStore::BrokenFile broken{
+        QStringLiteral("/s.reg"), QStringLiteral("/s.reg.bad"), {3, QStringLiteral("junk")}};
     const QString brokenText = BrokenSettingsMessage(broken);
     broken.movedTo.clear();
     const QString stuckText = BrokenSettingsMessage(broken);
@@ -298,4 +300,4 @@ TEST(GermanMenus, EveryCaptionHasOneAccessKeyOfItsOwnWithinItsMenu)
     }
 }
 
-} // namespace
+}   // namespace

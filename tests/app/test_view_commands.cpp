@@ -26,8 +26,7 @@ protected:
     }
     bool RedoItems(bool on)
     {
-        return Item(QStringLiteral("Redo1"))->isEnabled() == on &&
-               Item(QStringLiteral("Redo2"))->isEnabled() == on;
+        return Item(QStringLiteral("Redo1"))->isEnabled() == on && Item(QStringLiteral("Redo2"))->isEnabled() == on;
     }
     QWidget* typing = nullptr;
 };
@@ -102,7 +101,8 @@ TEST_F(ViewCommandsTest, RecordingDisablesRedoStopEnablesItAndNothingIsRecorded)
 
 TEST_F(ViewCommandsTest, ZoomByKeysAndMenusInBothModesKeptAcrossStarts)
 {
-    const QString rtf = WriteFile(QStringLiteral("doc.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Rich\\par}");
+    const QString rtf =
+        WriteFile(QStringLiteral("doc.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Rich\\par}");
     typing = ShowForTyping();
     ASSERT_NE(typing, nullptr);
     struct Step {
@@ -180,4 +180,4 @@ TEST_F(ViewCommandsTest, LineNumbersFromEitherMenuKeptAcrossStartsWithMarkers)
     EXPECT_TRUE(edit().Gutter() == nullptr || !edit().Gutter()->isVisible());
 }
 
-} // namespace
+}   // namespace

@@ -21,13 +21,13 @@ protected:
         for (int i = 0; i < bar.PanelCount(); ++i) {
             const StatusPanel& p = bar.Panel(i);
             if (p.width > 0 && !p.ownerDrawn)
-                EXPECT_GE(p.width, bar.TextWidth(p.text) + 6) << when << ": panel " << i << " \""
-                                                              << p.text.toStdString() << '"';
+                EXPECT_GE(p.width, bar.TextWidth(p.text) + 6)
+                    << when << ": panel " << i << " \"" << p.text.toStdString() << '"';
         }
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(WindowFitTest, MainToolbarShowsEveryButtonAtTheSmallestWindowSize)
 {

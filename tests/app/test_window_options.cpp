@@ -23,11 +23,16 @@ struct ItemPair {
     const char* main;
 };
 const ItemPair kOptions[] = {
-    {"AlwaysStayOnTop", "AlwaysStayOnTop1"}, {"AutoTab", "AutoTab1"},
-    {"CenterOnScreen", "CenterOnScreen1"},   {"Trash", "Trash1"},
-    {"FixedFont", "FixedFont1"},             {"Menuvisible", "MenuVisible1"},
-    {"RememberDirs", "RememberDirs1"},       {"RememberPos", "RememberPos1"},
-    {"Toolbarvisible", "ToolbarVisible1"},   {"SaveLineMarkers2", "SaveLineMarkers1"},
+    {"AlwaysStayOnTop", "AlwaysStayOnTop1"},
+    {"AutoTab", "AutoTab1"},
+    {"CenterOnScreen", "CenterOnScreen1"},
+    {"Trash", "Trash1"},
+    {"FixedFont", "FixedFont1"},
+    {"Menuvisible", "MenuVisible1"},
+    {"RememberDirs", "RememberDirs1"},
+    {"RememberPos", "RememberPos1"},
+    {"Toolbarvisible", "ToolbarVisible1"},
+    {"SaveLineMarkers2", "SaveLineMarkers1"},
 };
 
 TEST(CentreOnScreen, HalvesAreTruncatedOneByOne)
@@ -153,7 +158,7 @@ TEST_F(WindowOptionsTest, HtmlToolbarItemShowsAndClosesTheToolbarWindow)
     EXPECT_EQ(windows.htmlToolbar->SavedTop, 200);
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(WindowOptionsTest, RealWindowKeepsTheKeyboardWhenGoingOnTop)
 {

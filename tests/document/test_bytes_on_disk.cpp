@@ -47,7 +47,7 @@ protected:
     static QString SizeText(qint64 bytes) { return QStringLiteral("Filesize: %1 bytes").arg(bytes); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(BytesOnDiskTest, NewDocumentsGetLineFeedsAndFilesKeepTheirOwnBreaks)
 {

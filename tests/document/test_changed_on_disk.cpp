@@ -5,9 +5,9 @@
 #include "document/FileStamp.h"
 #include "tests/support/MainFormFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -102,8 +102,8 @@ protected:
         case Path::MacroSaveFile:
         case Path::MacroSaveFileNamed:
             question();
-            EXPECT_TRUE(form().ExecuteMacroCommand(
-                QStringLiteral("savefile"), path == Path::MacroSaveFile ? std::nullopt : std::optional(name)));
+            EXPECT_TRUE(form().ExecuteMacroCommand(QStringLiteral("savefile"),
+                                                   path == Path::MacroSaveFile ? std::nullopt : std::optional(name)));
             break;
         }
     }
@@ -116,21 +116,21 @@ TEST_F(ChangedOnDiskTest, EverySaveAsksBeforeOverwritingAnotherProgramsChange)
         bool viaLink;   // the document was opened through a symbolic link
         bool asked;
     } cases[] = {
-        {Change::None, false, false},           {Change::SameSizeNewTime, false, true},
-        {Change::SizeOnly, false, true},        {Change::RenamedOver, false, true},
-        {Change::LinkedOver, false, true},      {Change::LinkToNowhere, false, true},
-        {Change::Deleted, false, false},
-        {Change::None, true, false},            {Change::SameSizeNewTime, true, true},
+        {Change::None, false, false},          {Change::SameSizeNewTime, false, true},
+        {Change::SizeOnly, false, true},       {Change::RenamedOver, false, true},
+        {Change::LinkedOver, false, true},     {Change::LinkToNowhere, false, true},
+        {Change::Deleted, false, false},       {Change::None, true, false},
+        {Change::SameSizeNewTime, true, true},
     };
-    for (const Path path : {Path::Save, Path::SaveAsSameName, Path::SaveQuit, Path::SaveAtClose,
-                            Path::MacroSaveFile, Path::MacroSaveFileNamed}) {
+    for (const Path path : {Path::Save, Path::SaveAsSameName, Path::SaveQuit, Path::SaveAtClose, Path::MacroSaveFile,
+                            Path::MacroSaveFileNamed}) {
         for (const auto& c : cases) {
             for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
                 if (!c.asked && answer == MsgAnswer::No)
                     continue;
-                SCOPED_TRACE(testing::Message() << "path " << int(path) << ", change " << int(c.change)
-                                                << (c.viaLink ? " via a link" : "") << ", answer "
-                                                << MsgAnswerName(answer).toStdString());
+                SCOPED_TRACE(testing::Message()
+                             << "path " << int(path) << ", change " << int(c.change) << (c.viaLink ? " via a link" : "")
+                             << ", answer " << MsgAnswerName(answer).toStdString());
                 QFile::remove(TempPath(QStringLiteral("doc.txt")));
                 QFile::remove(TempPath(QStringLiteral("link.txt")));
                 QFile::remove(TempPath(QStringLiteral("nowhere.txt")));
@@ -187,4 +187,4 @@ TEST(FileStamp, NothingSeenOrNothingThereIsNoChange)
     EXPECT_FALSE(ChangedSince(seen, path));
 }
 
-} // namespace
+}   // namespace

@@ -15,12 +15,11 @@ protected:
     void SetUp() override { CreateAndShow(); }
     static QString TrashFolder()
     {
-        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-               QStringLiteral("/Trash");
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(CloseDeleteTest, CloseForgetsTheDocumentAndRecords)
 {

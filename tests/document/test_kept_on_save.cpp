@@ -18,20 +18,21 @@ TEST_F(KeptOnSaveTest, OpenTellsWhatIsKeptAndSaveAsksBeforeChangingTheFile)
         const char* name;
         QByteArray bytes;
         MsgKind noticeKind;
-        QString notice;     // %1 is the path; empty: no box at open
+        QString notice;   // %1 is the path; empty: no box at open
         QString question;   // asked at the first save; empty: none
         QByteArray savedStart;   // the file after a Yes begins with these bytes
     } cases[] = {
         {"stray.txt", "caf\xC3\xA9 na\xC3\xAFve \xFF\xFE\n", MsgKind::Information,
          QStringLiteral("%1 is not valid UTF-8; 2 bytes that are not are kept as they are."), QString(),
-         "\xE4\xB8\xAD" "caf\xC3\xA9 na\xC3\xAFve \xFF\xFE\n"},
+         "\xE4\xB8\xAD"
+         "caf\xC3\xA9 na\xC3\xAFve \xFF\xFE\n"},
         {"latin.txt", "caf\xE9\n", MsgKind::Information, QString(),
          QStringLiteral("%1\nholds characters that Windows-1252 cannot store. Save it as UTF-8?"),
-         "\xE4\xB8\xAD" "caf\xC3\xA9\n"},
+         "\xE4\xB8\xAD"
+         "caf\xC3\xA9\n"},
         {"table.rtf", table, MsgKind::Warning,
          QStringLiteral("%1 holds tables or pictures that this editor cannot keep; saving it will drop them."),
-         QStringLiteral("%1\nholds tables or pictures that this editor cannot keep. Save it without them?"),
-         "{\\rtf1"},
+         QStringLiteral("%1\nholds tables or pictures that this editor cannot keep. Save it without them?"), "{\\rtf1"},
     };
     for (const auto& c : cases) {
         for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
@@ -45,8 +46,7 @@ TEST_F(KeptOnSaveTest, OpenTellsWhatIsKeptAndSaveAsksBeforeChangingTheFile)
             ASSERT_EQ(form().Session().State().CurrentFile, path);
             edit().SetSelStart(0);
             // A key that types a character Windows-1252 lacks.
-            QTest::sendKeyEvent(QTest::Click, edit().viewport(), Qt::Key_unknown, QStringLiteral("中"),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, edit().viewport(), Qt::Key_unknown, QStringLiteral("中"), Qt::NoModifier);
             ASSERT_TRUE(edit().Modified());
 
             if (!c.question.isEmpty())
@@ -71,4 +71,4 @@ TEST_F(KeptOnSaveTest, OpenTellsWhatIsKeptAndSaveAsksBeforeChangingTheFile)
     }
 }
 
-} // namespace
+}   // namespace

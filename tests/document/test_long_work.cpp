@@ -17,7 +17,7 @@ TEST(DelayedProgress, ShowsOnlyAfterHalfASecondAndStopsOnlyWhatMayStop)
         bool cancellable;
         int cancelAt;
         size_t percentsShown;   // of the steps 10, 20, ... 100
-        int firstRefused;       // the step that gave false, -1 when none
+        int firstRefused;   // the step that gave false, -1 when none
     } const cases[] = {
         {"quick work", 40, true, 10, 0, -1},
         {"exactly half a second is not longer", 100, true, -1, 5, -1},
@@ -82,7 +82,7 @@ protected:
     FakeProgress view;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(LongWorkTest, LongOpenShowsTheDialogAfterHalfASecondQuickOneNever)
 {

@@ -29,12 +29,11 @@ protected:
     }
     void ExpectNotFound()
     {
-        fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok,
-                                   MsgAnswer::Ok);
+        fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File not found!"), MsgButtons::Ok, MsgAnswer::Ok);
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(OpenTest, TypedNameGetsTheExtensionOfItsFilter)
 {
@@ -135,8 +134,8 @@ TEST_F(OpenTest, UnreadableFileChangesNothing)
     form().OpenNamed(first);
     const QString folder = TempPath(QStringLiteral("folder.txt"));
     QDir().mkpath(folder);
-    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + folder,
-                               MsgButtons::Ok, MsgAnswer::Ok);
+    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + folder, MsgButtons::Ok,
+                               MsgAnswer::Ok);
     form().OpenNamed(folder);
     EXPECT_EQ(form().Session().State().CurrentFile, first);
     EXPECT_EQ(form().windowTitle(), first);
@@ -151,8 +150,8 @@ TEST_F(OpenTest, PipesAndHugeFilesAreRefusedWithoutWaiting)
     // Reading a pipe would wait for a writer that never comes.
     const QString pipe = TempPath(QStringLiteral("pipe.txt"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + pipe,
-                               MsgButtons::Ok, MsgAnswer::Ok);
+    fake.prompts.ExpectMessage(MsgKind::Error, QStringLiteral("File could not be opened:\n") + pipe, MsgButtons::Ok,
+                               MsgAnswer::Ok);
     form().OpenNamed(pipe);
 
     // Beyond what the editor's positions can count: refused before reading
@@ -199,9 +198,11 @@ TEST_F(OpenTest, RecordsTheOpenedFile)
 
 TEST_F(OpenTest, OpenAndSaveGiveBackTheSameBytes)
 {
-    const QList<QByteArray> samples = {
-        QByteArray("utf-8 \xC3\xA4\r\nno final break"), QByteArray("\xEF\xBB\xBF" "bom\n"),
-        QByteArray("cp1252 \xE9\xE8\r\n"), QByteArray("lf\nonly\n"), QByteArray("cr\rbreaks\r")};
+    const QList<QByteArray> samples = {QByteArray("utf-8 \xC3\xA4\r\nno final break"),
+                                       QByteArray("\xEF\xBB\xBF"
+                                                  "bom\n"),
+                                       QByteArray("cp1252 \xE9\xE8\r\n"), QByteArray("lf\nonly\n"),
+                                       QByteArray("cr\rbreaks\r")};
     int n = 0;
     for (const QByteArray& bytes : samples) {
         const QString path = WriteFile(QStringLiteral("same%1.txt").arg(n++), bytes);

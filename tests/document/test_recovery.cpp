@@ -5,8 +5,8 @@
 #include "tests/support/MainFormFixture.h"
 
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -78,8 +78,8 @@ TEST(RecoveryFile, WrittenFromTheWorkersCopyAsFromTheText)
 {
     // Seams of long lines are left out, breaks become '\n', a pair split
     // across two slices stays whole: the same bytes as the record's text.
-    const QString text = QStringLiteral("one\u2029") + QString(65551, QLatin1Char('x'))
-                         + QStringLiteral("\U0001F600") + QString(100, QLatin1Char('y')) + QStringLiteral(" \u2028end");
+    const QString text = QStringLiteral("one\u2029") + QString(65551, QLatin1Char('x')) + QStringLiteral("\U0001F600") +
+                         QString(100, QLatin1Char('y')) + QStringLiteral(" \u2028end");
     QString raw = text;
     raw.insert(20, QChar::ParagraphSeparator);   // the pair ends the first 64 K slice after this seam
     raw.insert(65601, QChar::ParagraphSeparator);
@@ -87,7 +87,8 @@ TEST(RecoveryFile, WrittenFromTheWorkersCopyAsFromTheText)
     copy.Apply({true, raw, {}, {21, 65602}});
     ASSERT_EQ(copy.Text(), text);
     // Changes at the seams and beyond the end, clamped as the editor does.
-    copy.Apply({false, {}, {{0, 3, QStringLiteral("ONE")}, {int(raw.size()) + 5, 9, QStringLiteral("!")}}, {21, 65602}});
+    copy.Apply(
+        {false, {}, {{0, 3, QStringLiteral("ONE")}, {int(raw.size()) + 5, 9, QStringLiteral("!")}}, {21, 65602}});
     RecoveryRecord r = Plain(QStringLiteral("/a/long.txt"), QStringLiteral("ONE") + text.mid(3) + QLatin1Char('!'));
     ASSERT_EQ(copy.Text(), r.text);
 
@@ -157,10 +158,7 @@ class RecoveryTest : public MainFormTest {
 protected:
     RecoveryKeeper& Keeper() { return *form().findChild<RecoveryKeeper*>(); }
     void Type(const QString& text) { QTest::keyClicks(edit().viewport(), text); }
-    QStringList Files() const
-    {
-        return QDir(RecoveryFolder()).entryList({QStringLiteral("*.recovery")}, QDir::Files);
-    }
+    QStringList Files() const { return QDir(RecoveryFolder()).entryList({QStringLiteral("*.recovery")}, QDir::Files); }
     std::optional<RecoveryRecord> Kept()
     {
         Keeper().WaitForWrites();
@@ -283,7 +281,7 @@ TEST_F(RecoveryTest, StartRemovesHalfWrittenCopiesOfEndedRunsOnly)
 {
     QDir().mkpath(RecoveryFolder());
     const QStringList names = {QStringLiteral(".unnamed.999999999.recovery.Ab12Cd"),   // its run has ended
-                               QStringLiteral(".unnamed.1.recovery.Xy34Zw"),           // still running
+                               QStringLiteral(".unnamed.1.recovery.Xy34Zw"),   // still running
                                QStringLiteral(".notes.txt.Qr56St")};
     for (const QString& name : names) {
         QFile file(QDir(RecoveryFolder()).filePath(name));
@@ -303,8 +301,10 @@ TEST_F(RecoveryTest, StartOffersWhatACrashedRunLeft)
     const struct {
         bool named, rich;
         MsgAnswer answer;
-    } cases[] = {{true, false, MsgAnswer::Yes}, {true, true, MsgAnswer::Yes},
-                 {false, false, MsgAnswer::Yes}, {true, false, MsgAnswer::No}};
+    } cases[] = {{true, false, MsgAnswer::Yes},
+                 {true, true, MsgAnswer::Yes},
+                 {false, false, MsgAnswer::Yes},
+                 {true, false, MsgAnswer::No}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.named << c.rich << int(c.answer));
         const QString path = c.named ? WriteFile(c.rich ? QStringLiteral("n.rtf") : QStringLiteral("n.txt"),
@@ -330,8 +330,8 @@ TEST_F(RecoveryTest, StartOffersWhatACrashedRunLeft)
         EXPECT_FALSE(QFile::exists(left));
         if (c.answer == MsgAnswer::Yes) {
             EXPECT_EQ(form().Session().State().CurrentFile, path);
-            EXPECT_EQ(edit().Text(), c.rich ? QStringLiteral("typed before the crash")
-                                            : QStringLiteral("typed\r\nbefore the crash"));
+            EXPECT_EQ(edit().Text(),
+                      c.rich ? QStringLiteral("typed before the crash") : QStringLiteral("typed\r\nbefore the crash"));
             EXPECT_EQ(edit().IsPlainText(), !c.rich);
             EXPECT_TRUE(edit().Modified());
             if (c.rich) {
@@ -390,8 +390,8 @@ TEST_F(RecoveryTest, AFolderThatCannotHoldCopiesIsToldOnceUntilAWriteSucceeds)
 TEST_F(RecoveryTest, RestoredChangesAreNotSavedOverANewerFileUnasked)
 {
     const struct {
-        bool stamped;      // the crashed run's record holds the file's stamp
-        bool changedSince; // another program wrote the file after the crash
+        bool stamped;   // the crashed run's record holds the file's stamp
+        bool changedSince;   // another program wrote the file after the crash
     } cases[] = {{true, false}, {true, true}, {false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.stamped << c.changedSince);
@@ -442,8 +442,7 @@ TEST_F(RecoveryTest, DamagedFilesAreMovedAsideUnreadAndToldOnce)
     const QByteArray valid = SerializeRecovery(Plain(QString(), QStringLiteral("kept")));
     const QByteArray header = valid.left(valid.indexOf("\n\n") + 2);
     const auto withLength = [&](qint64 length) {
-        return QByteArray(header).replace("0000000000000000004",
-                                          QByteArray::number(length).rightJustified(19, '0'));
+        return QByteArray(header).replace("0000000000000000004", QByteArray::number(length).rightJustified(19, '0'));
     };
     constexpr qint64 k2GB = qint64(2) << 30;
     const struct {
@@ -487,14 +486,14 @@ TEST_F(RecoveryTest, DamagedFilesAreMovedAsideUnreadAndToldOnce)
         ASSERT_TRUE(touched.open(QIODevice::ReadWrite));
         touched.setFileTime(newest.addSecs(-60 * age++), QFileDevice::FileModificationTime);
         if (c.damaged)
-            note.append(QStringLiteral("A damaged recovery file was moved aside: ") + file
-                        + (std::string_view(c.name) == "garbage" ? QStringLiteral(".damaged.2")
-                                                                 : QStringLiteral(".damaged")));
+            note.append(
+                QStringLiteral("A damaged recovery file was moved aside: ") + file +
+                (std::string_view(c.name) == "garbage" ? QStringLiteral(".damaged.2") : QStringLiteral(".damaged")));
     }
 
     Expect(MsgKind::Confirmation,
-           QStringLiteral("Unsaved changes were recovered:\nunnamed\n") + note.join(QLatin1Char('\n'))
-               + QStringLiteral("\nRestore them?"),
+           QStringLiteral("Unsaved changes were recovered:\nunnamed\n") + note.join(QLatin1Char('\n')) +
+               QStringLiteral("\nRestore them?"),
            MsgButtons::YesNo, MsgAnswer::No);
     CreateAndShow();
     MainFormTest::TearDown();   // the folder stays
@@ -511,10 +510,10 @@ TEST_F(RecoveryTest, DamagedFilesAreMovedAsideUnreadAndToldOnce)
     // Without a copy to offer, the note comes on its own.
     WriteBytesTo(path("truncated"), header.chopped(12));
     Expect(MsgKind::Information,
-           QStringLiteral("A damaged recovery file was moved aside: ") + path("truncated")
-               + QStringLiteral(".damaged.2"),
+           QStringLiteral("A damaged recovery file was moved aside: ") + path("truncated") +
+               QStringLiteral(".damaged.2"),
            MsgButtons::Ok, MsgAnswer::Ok);
     CreateAndShow();
 }
 
-} // namespace
+}   // namespace

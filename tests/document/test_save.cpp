@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/support/FullDisk.h"
 #include "document/DocumentRules.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/MainFormFixture.h"
 
 #include <QDir>
@@ -29,13 +29,10 @@ protected:
         form().Session().State().IsPlainDocument = false;
         form().ApplyDocumentKind();
     }
-    static bool IsReadOnly(const QString& path)
-    {
-        return !(QFile::permissions(path) & QFileDevice::WriteOwner);
-    }
+    static bool IsReadOnly(const QString& path) { return !(QFile::permissions(path) & QFileDevice::WriteOwner); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(SaveTest, SaveAsAddsTheExtensionOfFilterAndMode)
 {
@@ -73,8 +70,7 @@ TEST_F(SaveTest, SaveAsOverExistingFileAsks)
     EXPECT_FALSE(form().Session().State().SaveDone);
 
     ExpectSaveDialog(path, 1);
-    Expect(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel,
-           MsgAnswer::Ok);
+    Expect(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel, MsgAnswer::Ok);
     form().SaveAs1Click();
     EXPECT_EQ(ReadFile(path), QByteArray("new"));
 }
@@ -127,8 +123,7 @@ TEST_F(SaveTest, ProtectedFileIsAskedForAndStaysReadOnly)
     form().Save1Click();
     EXPECT_EQ(ReadFile(path), QByteArray("with save"));
     EXPECT_TRUE(IsReadOnly(path));
-    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup),
-              QFileDevice::ReadGroup);
+    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup), QFileDevice::ReadGroup);
 
     edit().SetText(QStringLiteral("with save as"));
     ExpectSaveDialog(path, 1);
@@ -158,8 +153,8 @@ TEST_F(SaveTest, FullDiskKeepsOldFileAndModifiedFlag)
     edit().SetText(QStringLiteral("new"));
     edit().SetModified(true);
     disk.Fill();
-    Expect(MsgKind::Error, QStringLiteral("File could not be saved.\n%1: %2").arg(path, disk.Reason()),
-           MsgButtons::Ok, MsgAnswer::Ok);
+    Expect(MsgKind::Error, QStringLiteral("File could not be saved.\n%1: %2").arg(path, disk.Reason()), MsgButtons::Ok,
+           MsgAnswer::Ok);
     form().Save1Click();
     EXPECT_EQ(ReadFile(path), QByteArray("old"));
     EXPECT_TRUE(edit().Modified());

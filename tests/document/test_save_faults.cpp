@@ -97,4 +97,4 @@ TEST_F(SaveFaultTest, DocumentAndMarkersThatChangedUnderTheEditorStayWhole)
     }
 }
 
-} // namespace
+}   // namespace

@@ -100,4 +100,4 @@ TEST_F(SessionTest, SaveAfterAChangeOnDiskWritesOnlyWithTheUsersYes)
     }
 }
 
-} // namespace
+}   // namespace

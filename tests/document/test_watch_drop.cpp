@@ -36,7 +36,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(WatchTest, DeletedFileIsReportedOnceAndRecreatedFileAsked)
 {

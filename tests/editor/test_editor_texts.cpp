@@ -31,7 +31,7 @@ protected:
     void Info(const QString& text) { Expect(MsgKind::Information, text, MsgButtons::Ok, MsgAnswer::Ok); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(EditorTextsTest, MessagesAreTranslatedButTheLinesRecordedAreNot)
 {
@@ -45,9 +45,16 @@ TEST_F(EditorTextsTest, MessagesAreTranslatedButTheLinesRecordedAreNot)
         QStringList lines;
     } steps[] = {
         {"a search that finds nothing",
-         [&] { Info(M("Reached end of file!")); Press(FindDialogOf(form()), "FindNext", "zzz"); }, {"Find zzz"}},
+         [&] {
+             Info(M("Reached end of file!"));
+             Press(FindDialogOf(form()), "FindNext", "zzz");
+         },
+         {"Find zzz"}},
         {"replace all",
-         [&] { Info(QStringLiteral("«2 occurrence(s) replaced.»")); Press(replace, "ReplaceAll", "one"); },
+         [&] {
+             Info(QStringLiteral("«2 occurrence(s) replaced.»"));
+             Press(replace, "ReplaceAll", "one");
+         },
          {"ReplaceAll one with x"}},
         {"replace", [&] { Press(replace, "Replace", "two"); }, {"Replace two with x"}},
         {"go to a line that is no number",
@@ -58,7 +65,12 @@ TEST_F(EditorTextsTest, MessagesAreTranslatedButTheLinesRecordedAreNot)
          },
          {}},
         {"print an empty document",
-         [&] { edit().Clear(); Info(M("There is nothing to print!")); form().RunHandler(&TMainForm::Print1Click); }, {"Print"}},
+         [&] {
+             edit().Clear();
+             Info(M("There is nothing to print!"));
+             form().RunHandler(&TMainForm::Print1Click);
+         },
+         {"Print"}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);

@@ -42,7 +42,7 @@ QByteArray SavedFromRecoveryCopy(TRichEdit& edit, const QTemporaryDir& dir)
     return ReadAll(path);
 }
 
-} // namespace
+}   // namespace
 
 TEST(ExactBytes, LoadEditAndSaveChangeOnlyTheEditedBytes)
 {
@@ -56,16 +56,30 @@ TEST(ExactBytes, LoadEditAndSaveChangeOnlyTheEditedBytes)
         const char16_t* type = u"";
         QByteArray expected;
     } cases[] = {
-        {"UTF-8 with a stray byte, a character Windows-1252 lacks typed", "caf\xC3\xA9 \xE9t\xC3\xA9\n", 0, 0, u"\u4e2d",
-         "\xE4\xB8\xAD" "caf\xC3\xA9 \xE9t\xC3\xA9\n"},
+        {"UTF-8 with a stray byte, a character Windows-1252 lacks typed", "caf\xC3\xA9 \xE9t\xC3\xA9\n", 0, 0,
+         u"\u4e2d",
+         "\xE4\xB8\xAD"
+         "caf\xC3\xA9 \xE9t\xC3\xA9\n"},
         {"UTF-8 with stray bytes, no edit", "\xC3\xA9\xFF\xFE\xC3\n\xC3\xA9\xC3\xA9", -1, 0, u"",
          "\xC3\xA9\xFF\xFE\xC3\n\xC3\xA9\xC3\xA9"},
         {"the kept-byte range itself in the file", "\xC3\xA9\xEF\x9C\x8D\xEF\x9E\xA9\xE9\n", 0, 0, u"x",
          "x\xC3\xA9\xEF\x9C\x8D\xEF\x9E\xA9\xE9\n"},
-        {"separators Qt breaks lines at", "a\xE2\x80\xA8" "b\xE2\x80\xA9" "c\xEF\xB7\x90" "d\xEF\xB7\x91" "e\n", 1, 0, u"!",
-         "a!\xE2\x80\xA8" "b\xE2\x80\xA9" "c\xEF\xB7\x90" "d\xEF\xB7\x91" "e\n"},
-        {"mixed breaks, CR LF most used", "one\r\ntwo\nthree\r\nfour\rfive\r\n", 0, 0, u"X", "Xone\r\ntwo\nthree\r\nfour\rfive\r\n"},
-        {"a typed line gets the most used break", "one\r\ntwo\nthree\r\n", 0, 0, u"new\n", "new\r\none\r\ntwo\nthree\r\n"},
+        {"separators Qt breaks lines at",
+         "a\xE2\x80\xA8"
+         "b\xE2\x80\xA9"
+         "c\xEF\xB7\x90"
+         "d\xEF\xB7\x91"
+         "e\n",
+         1, 0, u"!",
+         "a!\xE2\x80\xA8"
+         "b\xE2\x80\xA9"
+         "c\xEF\xB7\x90"
+         "d\xEF\xB7\x91"
+         "e\n"},
+        {"mixed breaks, CR LF most used", "one\r\ntwo\nthree\r\nfour\rfive\r\n", 0, 0, u"X",
+         "Xone\r\ntwo\nthree\r\nfour\rfive\r\n"},
+        {"a typed line gets the most used break", "one\r\ntwo\nthree\r\n", 0, 0, u"new\n",
+         "new\r\none\r\ntwo\nthree\r\n"},
         {"LF most used, a line typed at the end", "a\nb\r\nc\n", 7, 0, u"\n", "a\nb\r\nc\n\n"},
         {"the CR kept before a break can be deleted", "a\r\nb\nc\n", 1, 1, u"", "a\nb\nc\n"},
         {"CR most used, a CR LF among them", "a\rb\rc\r\nd", 8, 0, u"\n", "a\rb\rc\r\nd\r"},
@@ -73,7 +87,9 @@ TEST(ExactBytes, LoadEditAndSaveChangeOnlyTheEditedBytes)
          QByteArray("x\x00\x01\xFF\r\x00\n\x89PNG\r\n\x1A\n\x00\x00\r", 18)},
         {"NUL in UTF-8", QByteArray("a\0b\xC3\xA9\n", 6), 3, 0, u"c", QByteArray("a\0bc\xC3\xA9\n", 7)},
         {"byte-order mark kept", "\xEF\xBB\xBFh\xC3\xA9\r\n", 0, 0, u"!", "\xEF\xBB\xBF!h\xC3\xA9\r\n"},
-        {"Windows-1252", "caf\xE9\r\n\x80\x81\r\n", 0, 0, u"\u00e8", "\xE8" "caf\xE9\r\n\x80\x81\r\n"},
+        {"Windows-1252", "caf\xE9\r\n\x80\x81\r\n", 0, 0, u"\u00e8",
+         "\xE8"
+         "caf\xE9\r\n\x80\x81\r\n"},
         {"empty file", "", -1, 0, u"", ""},
         {"empty file, typed into", "", 0, 0, u"x", "x"},
         {"no break at the end", "a\nb", 3, 0, u"c", "a\nbc"},

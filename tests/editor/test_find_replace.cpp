@@ -44,7 +44,7 @@ protected:
     QStringList& Lines() { return form().Macro().MacroLines; }
 };
 
-} // namespace
+}   // namespace
 
 TEST(FindReplaceRules, DialogPlaceAndGotoTargets)
 {
@@ -154,10 +154,10 @@ TEST_F(FindReplaceTest, ReplaceAllCountsExactlyWhatItReplaced)
         int count;
         bool strict;   // Match case and Whole word
     };
-    for (const Case& c : {Case{"cat cat cat", "cat", "dog", "dog dog dog", 3, false},
-                          Case{"xa", "a", "ba", "xba", 1, false}, Case{"aaa", "a", "", "", 3, false},
-                          Case{"xaxa", "a", "", "xx", 2, false},
-                          Case{"Cat cat concat", "cat", "dog", "Cat dog concat", 1, true}}) {
+    for (const Case& c :
+         {Case{"cat cat cat", "cat", "dog", "dog dog dog", 3, false}, Case{"xa", "a", "ba", "xba", 1, false},
+          Case{"aaa", "a", "", "", 3, false}, Case{"xaxa", "a", "", "xx", 2, false},
+          Case{"Cat cat concat", "cat", "dog", "Cat dog concat", 1, true}}) {
         SetDocument(QString::fromUtf8(c.text));
         ExpectInfo(QString::number(c.count) + QStringLiteral(" occurrence(s) replaced."));
         Press("ReplaceAll", QString::fromUtf8(c.find), QString::fromUtf8(c.with),

@@ -9,7 +9,7 @@
 
 namespace {
 class FontBoxTest : public MainFormTest {};
-} // namespace
+}   // namespace
 
 TEST_F(FontBoxTest, ShowsTheFamilyDrawnForOneTheMachineLacks)
 {

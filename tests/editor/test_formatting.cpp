@@ -71,7 +71,7 @@ QString PdfText(const QByteArray& pdf)
     return text;
 }
 
-} // namespace
+}   // namespace
 
 TEST(FormattingRules, SizeListAndSelectionTexts)
 {

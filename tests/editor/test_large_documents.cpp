@@ -34,8 +34,9 @@ namespace {
 QByteArray RandomUtf8(QRandomGenerator& rng, int tokens, bool mixedBreaks = true)
 {
     // A byte-order mark or a line separator inside a file is text.
-    static const char* const kTokens[] = {"a", "Zq ", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
-                                          "\xEF\xBB\xBF", "\xE2\x80\xA8", "\r\n", "\t", "<p>", "\r", "\n"};
+    static const char* const kTokens[] = {
+        "a",   "Zq ", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xEF\xBB\xBF", "\xE2\x80\xA8", "\r\n", "\t",
+        "<p>", "\r",  "\n"};
     const int count = int(std::size(kTokens)) - (mixedBreaks ? 0 : 2);
     QByteArray out;
     for (int i = 0; i < tokens; ++i)
@@ -70,13 +71,14 @@ private:
     qint64 room_;
 };
 
-} // namespace
+}   // namespace
 
 TEST(ChunkedText, DecodingInPiecesEqualsDecodingTheWholeAndGivesBackEveryByte)
 {
     // Stray bytes, a character of the kept-byte range, separators Qt
     // breaks lines at, NUL and a character cut short.
-    const QByteArray odd[] = {"\xFF", "\xE9", "\xEF\x9C\x8D", "\xE2\x80\xA9", "\xEF\xB7\x91", QByteArray(1, '\0'), "\xC3"};
+    const QByteArray odd[] = {"\xFF", "\xE9", "\xEF\x9C\x8D", "\xE2\x80\xA9", "\xEF\xB7\x91", QByteArray(1, '\0'),
+                              "\xC3"};
     QRandomGenerator rng(7);
     for (int round = 0; round < 300; ++round) {
         QByteArray bytes = RandomUtf8(rng, 1 + rng.bounded(60));
@@ -90,10 +92,11 @@ TEST(ChunkedText, DecodingInPiecesEqualsDecodingTheWholeAndGivesBackEveryByte)
                 EXPECT_FALSE(piece.isEmpty());
                 joined += piece;
             });
-            ASSERT_EQ(joined, whole) << "round " << round << ", pieces of " << chunk << " bytes: "
-                                     << bytes.toHex().toStdString();
+            ASSERT_EQ(joined, whole) << "round " << round << ", pieces of " << chunk
+                                     << " bytes: " << bytes.toHex().toStdString();
         }
-        ASSERT_EQ(EncodeDocument(whole, format).toHex().toStdString(), bytes.toHex().toStdString()) << "round " << round;
+        ASSERT_EQ(EncodeDocument(whole, format).toHex().toStdString(), bytes.toHex().toStdString())
+            << "round " << round;
         if (round % 4 == 0 && !bytes.contains('\r') && !bytes.startsWith("\xEF\xBB\xBF"))
             EXPECT_EQ(whole, QString::fromUtf8(bytes).replace(QChar(0x2028), QChar(0xF728)));
     }
@@ -157,10 +160,10 @@ TEST(ChunkedText, EncodingInPiecesEqualsEncodingTheWhole)
 {
     // Pieces may cut a surrogate pair in two; the pair must still come out
     // as one four-byte character.
-    const QString tokens[] = {QStringLiteral("ab"), QStringLiteral("\u00e9"), QStringLiteral("\u20ac"),
-                              QStringLiteral("\U0001F600"), QStringLiteral("\u2029"), QStringLiteral("\n"),
-                              QStringLiteral("\u2028"),
-                              QStringLiteral("0123456789abcdefXYZ")};
+    const QString tokens[] = {QStringLiteral("ab"),     QStringLiteral("\u00e9"),
+                              QStringLiteral("\u20ac"), QStringLiteral("\U0001F600"),
+                              QStringLiteral("\u2029"), QStringLiteral("\n"),
+                              QStringLiteral("\u2028"), QStringLiteral("0123456789abcdefXYZ")};
     QRandomGenerator rng(11);
     for (int round = 0; round < 200; ++round) {
         QString text;
@@ -267,7 +270,7 @@ protected:
     QTemporaryDir dir;
     TRichEdit edit;
 };
-} // namespace
+}   // namespace
 
 TEST_F(LargeDocumentTest, MegabytesSurviveTheRoundTripByteForByte)
 {

@@ -65,7 +65,7 @@ protected:
     TRichEdit edit;
 };
 
-} // namespace
+}   // namespace
 
 TEST(LinePieceCuts, PreferABlankAndNeverSplitACharacter)
 {
@@ -75,10 +75,10 @@ TEST(LinePieceCuts, PreferABlankAndNeverSplitACharacter)
         qsizetype cut;
     } cases[] = {
         {u"abcdefgh", 4, 4},
-        {u"ab cdefgh", 4, 3},           // after the blank
-        {u"abc\U0001F600xyz", 4, 3},    // the pair stays whole
-        {u"abce\u0301fg", 4, 3},        // the accent stays with its letter
-        {u"\U0001F600xyz", 1, 2},       // at least one whole character
+        {u"ab cdefgh", 4, 3},   // after the blank
+        {u"abc\U0001F600xyz", 4, 3},   // the pair stays whole
+        {u"abce\u0301fg", 4, 3},   // the accent stays with its letter
+        {u"\U0001F600xyz", 1, 2},   // at least one whole character
         {u"abc", 10, 3},
     };
     for (const auto& c : cases)
@@ -170,8 +170,8 @@ TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
         bool atPieceStart;   // else at the end of the piece before
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        int caretMove;       // from the seam
-        int removed;         // -1 the one before the seam, 1 the one after, 0 none
+        int caretMove;   // from the seam
+        int removed;   // -1 the one before the seam, 1 the one after, 0 none
     };
     const Case cases[] = {
         {"backspace", true, Qt::Key_Backspace, Qt::NoModifier, -1, -1},
@@ -209,7 +209,8 @@ TEST_F(LongLineTest, KeysAtASeamWorkOnTheCharacterBeyondIt)
     // A removal from the start of a block that empties it: Qt drops that
     // block and the one after takes its place, with its own mark.
     const QString text = QStringLiteral("first\n") + line + QStringLiteral("\nlast");
-    for (const auto& [block, extra, key] : {std::tuple{1, 2, Qt::Key_Backspace}, {2, 5, Qt::Key_X}, {3, 3, Qt::Key_Delete}}) {
+    for (const auto& [block, extra, key] :
+         {std::tuple{1, 2, Qt::Key_Backspace}, {2, 5, Qt::Key_X}, {3, 3, Qt::Key_Delete}}) {
         edit.SetText(text);
         const int from = edit.BlockStart(block);
         edit.SetBlockSelection(from, from + edit.BlockLength(block) + 1 + extra);
@@ -396,8 +397,8 @@ TEST(LongLineDecode, FindsEachPieceWithoutReadingTheFileBeforeIt)
         {
             const qsizetype page = sysconf(_SC_PAGESIZE);
             const qsizetype size = 64 * page;
-            auto* memory = static_cast<char*>(
-                mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+            auto* memory =
+                static_cast<char*>(mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
             std::memset(memory, 'x', size);
             const QByteArray bytes = QByteArray::fromRawData(memory, size);
             const TextFormat format = DetectFormat(bytes);
@@ -494,7 +495,8 @@ TEST(LongLineFile, TextBeyondTheLimitsIsRefusedBeforeAnythingChanges)
         {"rows, pages and sections", QByteArray("a\\row b\\page c\\sect\\par ").repeated(34), false},
         {"breaks as characters", QByteArray("\\'0a\\'0D\\u8233?\\u13 \\u-65526?").repeated(20), false},
         {"a backslash ending a line", QByteArray("x\\\n").repeated(100), false},
-        {"not paragraphs", QByteArray("\\pard\\\\par \\partightenfactor0 \\{par\\line \\'e9\\u233?\\u-10?").repeated(60), true},
+        {"not paragraphs",
+         QByteArray("\\pard\\\\par \\partightenfactor0 \\{par\\line \\'e9\\u233?\\u-10?").repeated(60), true},
     };
     for (const auto& c : rtf) {
         SCOPED_TRACE(c.name);
@@ -516,9 +518,16 @@ TEST(LongLineFile, TextBeyondTheLimitsIsRefusedBeforeAnythingChanges)
 
     // The length and the breaks counted without decoding are the decoded ones.
     QRandomGenerator rng(29);
-    static const char* const kTokens[] = {"a",           "\r\n",          "\r",           "\n",
-                                          "\xC3\xA9",     "\xE2\x82\xAC",  "\xF0\x9F\x98\x80", "\xEF\xBB\xBF",
-                                          "\xE2\x80\xA9", "\xEF\xB7\x90"};
+    static const char* const kTokens[] = {"a",
+                                          "\r\n",
+                                          "\r",
+                                          "\n",
+                                          "\xC3\xA9",
+                                          "\xE2\x82\xAC",
+                                          "\xF0\x9F\x98\x80",
+                                          "\xEF\xBB\xBF",
+                                          "\xE2\x80\xA9",
+                                          "\xEF\xB7\x90"};
     for (int round = 0; round < 100; ++round) {
         QByteArray bytes;
         for (int i = rng.bounded(30); i > 0; --i)

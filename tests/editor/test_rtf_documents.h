@@ -15,22 +15,61 @@ namespace rtf_test {
 
 // Every kind of character the writer treats differently.
 inline const QStringList kPieces = {
-    "a", "Z", "0", "9", " ", "  ", ".", ";", "-", "?", "\\", "{", "}", "\\par", "{\\b x}",
-    "\t", QString(QChar(0x2028)),                             // tab, line break
-    "\u00e9", "\u00fc", "\u00df", "\u00ff", "\u00a9",         // Latin-1
-    "\u20ac", "\u201c", "\u201d", "\u2014", "\u2030", "\u0152", "\u017d",   // cp1252 high
-    "\u00a0", "\u00ad", "\u2011",                             // \~ \- \_
-    "\u03a9", "\u0436", "\u05d0", "\u0627", "\u4e2d", "\u3042", "\uac00",   // other scripts
-    "\u7fff", "\u8000", "\uffef", "\ufffd", "\ufeff",         // around \u's sign change
-    "\U0001F600", "\U00010348", "\U0010FFFD",                 // beyond the BMP
+    "a",
+    "Z",
+    "0",
+    "9",
+    " ",
+    "  ",
+    ".",
+    ";",
+    "-",
+    "?",
+    "\\",
+    "{",
+    "}",
+    "\\par",
+    "{\\b x}",
+    "\t",
+    QString(QChar(0x2028)),   // tab, line break
+    "\u00e9",
+    "\u00fc",
+    "\u00df",
+    "\u00ff",
+    "\u00a9",   // Latin-1
+    "\u20ac",
+    "\u201c",
+    "\u201d",
+    "\u2014",
+    "\u2030",
+    "\u0152",
+    "\u017d",   // cp1252 high
+    "\u00a0",
+    "\u00ad",
+    "\u2011",   // \~ \- \_
+    "\u03a9",
+    "\u0436",
+    "\u05d0",
+    "\u0627",
+    "\u4e2d",
+    "\u3042",
+    "\uac00",   // other scripts
+    "\u7fff",
+    "\u8000",
+    "\uffef",
+    "\ufffd",
+    "\ufeff",   // around \u's sign change
+    "\U0001F600",
+    "\U00010348",
+    "\U0010FFFD",   // beyond the BMP
 };
 
 // Control characters: the editor keeps them, other readers drop them.
-inline const QStringList kControls = {QString(QChar(0x0081)), QString(QChar(0x009d)),
-                                      QString(QChar(0x0001)), QString(QChar(0x001f))};
+inline const QStringList kControls = {QString(QChar(0x0081)), QString(QChar(0x009d)), QString(QChar(0x0001)),
+                                      QString(QChar(0x001f))};
 
-inline const QStringList kFamilies = {"Arial", "Courier New", "Times New Roman", "DejaVu Sans",
-                                      "Font {with} \\odd; name", "F\u00f6nt \u4e2d"};
+inline const QStringList kFamilies = {
+    "Arial", "Courier New", "Times New Roman", "DejaVu Sans", "Font {with} \\odd; name", "F\u00f6nt \u4e2d"};
 
 struct Generator {
     explicit Generator(unsigned seed, bool withControls = true) : rng(seed), controls(withControls) {}
@@ -54,8 +93,7 @@ struct Generator {
         if (Int(0, 5) == 0)
             f.setFontStrikeOut(true);
         if (Int(0, 7) == 0)
-            f.setVerticalAlignment(Coin() ? QTextCharFormat::AlignSuperScript
-                                          : QTextCharFormat::AlignSubScript);
+            f.setVerticalAlignment(Coin() ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
         if (Coin())
             f.setForeground(QColor(Int(0, 255), Int(0, 255), Int(0, 255)));
         return f;
@@ -63,8 +101,7 @@ struct Generator {
 
     QTextBlockFormat BlockFormat()
     {
-        static const Qt::Alignment aligns[] = {Qt::AlignLeft | Qt::AlignAbsolute,
-                                               Qt::AlignRight | Qt::AlignAbsolute,
+        static const Qt::Alignment aligns[] = {Qt::AlignLeft | Qt::AlignAbsolute, Qt::AlignRight | Qt::AlignAbsolute,
                                                Qt::AlignHCenter, Qt::AlignJustify};
         QTextBlockFormat f;
         f.setAlignment(aligns[Int(0, 3)]);
@@ -83,8 +120,8 @@ struct Generator {
         for (int n = Int(0, 5); n > 0; --n) {
             position += Int(1, 2000);
             const auto type = QTextOption::TabType(Int(0, 3));
-            tabs.append(QTextOption::Tab(position / 15.0, type,
-                                         type == QTextOption::DelimiterTab ? QChar('.') : QChar()));
+            tabs.append(
+                QTextOption::Tab(position / 15.0, type, type == QTextOption::DelimiterTab ? QChar('.') : QChar()));
         }
         if (!tabs.isEmpty())
             f.setTabPositions(tabs);
@@ -139,16 +176,21 @@ struct Shown {
 
 inline void PrintTo(const Shown& s, std::ostream* os)
 {
-    *os << s.family.toStdString() << ' ' << s.points << "pt b" << s.bold << " i" << s.italic
-        << " u" << s.underline << " s" << s.strike << " v" << s.vertical << ' '
-        << s.colour.toStdString();
+    *os << s.family.toStdString() << ' ' << s.points << "pt b" << s.bold << " i" << s.italic << " u" << s.underline
+        << " s" << s.strike << " v" << s.vertical << ' ' << s.colour.toStdString();
 }
 
 inline Shown ShownFormat(const QTextCharFormat& f, const QTextDocument& document)
 {
     const QFont font = f.font().resolve(document.defaultFont());
-    Shown s{font.families().value(0, font.family()), font.pointSizeF(), font.bold(),
-            font.italic(), font.underline(), font.strikeOut(), int(f.verticalAlignment()), {}};
+    Shown s{font.families().value(0, font.family()),
+            font.pointSizeF(),
+            font.bold(),
+            font.italic(),
+            font.underline(),
+            font.strikeOut(),
+            int(f.verticalAlignment()),
+            {}};
     if (f.foreground().style() != Qt::NoBrush)
         s.colour = f.foreground().color().name();
     return s;
@@ -197,4 +239,4 @@ inline void ExpectSameDocument(const QTextDocument& want, const QTextDocument& g
     }
 }
 
-} // namespace rtf_test
+}   // namespace rtf_test

@@ -17,7 +17,10 @@
 
 #include <memory>
 
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+static void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -91,8 +94,7 @@ QTextCharFormat FormatOf(const QTextBlock& block, const QString& word)
 
 TEST(RtfFixtures, ReaderGivesTheTextLibreOfficeExports)
 {
-    const QStringList fixtures =
-        QDir(FixtureDir()).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+    const QStringList fixtures = QDir(FixtureDir()).entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
     ASSERT_GE(fixtures.size(), 4) << FixtureDir().toStdString();
     for (const QString& file : fixtures) {
         const QString name = QFileInfo(file).completeBaseName();
@@ -310,12 +312,10 @@ TEST(RtfOracle, UnrtfReadsOurLinksAndHighlights)
     const QString html = QString::fromLatin1(unrtf.readAllStandardOutput());
     // unrtf shows a link as the word "hyperlink" and keeps the quotes of
     // the address.
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("<a href=\"\"?http://example.com/a\\?b=1\"?\">"))
-                    .match(html)
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("<a href=\"\"?http://example.com/a\\?b=1\"?\">")).match(html).hasMatch())
         << html.toStdString();
-    EXPECT_TRUE(html.contains(QLatin1String("<span style=\"background:#ffff00\">marked</span>")))
-        << html.toStdString();
+    EXPECT_TRUE(html.contains(QLatin1String("<span style=\"background:#ffff00\">marked</span>"))) << html.toStdString();
 }
 
-} // namespace
+}   // namespace

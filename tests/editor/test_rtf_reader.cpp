@@ -10,15 +10,18 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextLayout>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+static void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -38,7 +41,10 @@ QString Text(const QTextDocument& document)
     return lines.join('\n');
 }
 
-QString TextOf(const QByteArray& rtf) { return Text(*Read(rtf)); }
+QString TextOf(const QByteArray& rtf)
+{
+    return Text(*Read(rtf));
+}
 
 // The format of the character at a position.
 QTextCharFormat At(const QTextDocument& document, int position)
@@ -53,7 +59,10 @@ QTextBlockFormat Paragraph(const QTextDocument& document, int n)
     return document.findBlockByNumber(n).blockFormat();
 }
 
-QString Family(const QTextCharFormat& f) { return f.fontFamilies().toStringList().value(0); }
+QString Family(const QTextCharFormat& f)
+{
+    return f.fontFamilies().toStringList().value(0);
+}
 
 TEST(RtfReader, CharacterFormats)
 {
@@ -63,7 +72,7 @@ TEST(RtfReader, CharacterFormats)
                         "\\b\\i\\ul\\strike\\super\\cf1 M\\plain N\\sub O\\nosupersub\\b0 P}");
     ASSERT_EQ(Text(*d), "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(Family(At(*d, 0)), "Times New Roman");   // \deff1
-    EXPECT_EQ(At(*d, 0).fontPointSize(), 12);           // RTF's default size
+    EXPECT_EQ(At(*d, 0).fontPointSize(), 12);   // RTF's default size
     EXPECT_EQ(Family(At(*d, 1)), "Arial");
     EXPECT_EQ(At(*d, 1).fontPointSize(), 10);
     EXPECT_FALSE(At(*d, 1).font().bold());
@@ -131,7 +140,7 @@ TEST(RtfReader, ParagraphFormats)
     EXPECT_EQ(Paragraph(*d, 3).alignment(), Qt::AlignJustify);
     EXPECT_EQ(Paragraph(*d, 4).alignment(), Qt::AlignHCenter);
     EXPECT_EQ(Paragraph(*d, 5).alignment(), Qt::AlignJustify);   // the group's \pard ended with it
-    EXPECT_TRUE(Paragraph(*d, 6).alignment() & Qt::AlignLeft);    // last paragraph without \par
+    EXPECT_TRUE(Paragraph(*d, 6).alignment() & Qt::AlignLeft);   // last paragraph without \par
 }
 
 TEST(RtfReader, HangingListTabLinesUpWithTheIndent)
@@ -216,12 +225,12 @@ TEST(RtfReader, UnicodeAndFallbacks)
     EXPECT_EQ(TextOf("{\\rtf1 \\uc2\\u8364\\'80\\'80x}"), "\u20acx");
     EXPECT_EQ(TextOf("{\\rtf1 \\uc0\\u8364 x}"), "\u20acx");
     EXPECT_EQ(TextOf("{\\rtf1 \\u8364\\emdash x}"), "\u20acx");   // a control word is one character
-    EXPECT_EQ(TextOf("{\\rtf1 \\uc3\\u8364 ab}"), "\u20ac");      // the blank is the delimiter
+    EXPECT_EQ(TextOf("{\\rtf1 \\uc3\\u8364 ab}"), "\u20ac");   // the blank is the delimiter
     EXPECT_EQ(TextOf("{\\rtf1 \\u-3913?\\u-10179?\\u-8704?}"), "\uf0b7\U0001F600");
     EXPECT_EQ(TextOf("{\\rtf1 {\\uc2 \\u8364 ab}\\u8364?c}"), "\u20ac\u20acc");   // \uc ends with its group
-    EXPECT_EQ(TextOf("{\\rtf1 \\uc5\\u8364{\\b x}y}"), "\u20acxy");               // a brace ends the fallback
-    EXPECT_EQ(TextOf("{\\rtf1 \\u55357?x\\u56832?}"), "\ufffdx\ufffd");         // lone surrogates
-    EXPECT_EQ(TextOf("{\\rtf1 \\u10?\\u8233?x}"), "\n\nx");                       // breaks become paragraphs
+    EXPECT_EQ(TextOf("{\\rtf1 \\uc5\\u8364{\\b x}y}"), "\u20acxy");   // a brace ends the fallback
+    EXPECT_EQ(TextOf("{\\rtf1 \\u55357?x\\u56832?}"), "\ufffdx\ufffd");   // lone surrogates
+    EXPECT_EQ(TextOf("{\\rtf1 \\u10?\\u8233?x}"), "\n\nx");   // breaks become paragraphs
 }
 
 TEST(RtfReader, DestinationsNotShownAreSkipped)
@@ -251,16 +260,16 @@ TEST(RtfReader, DestinationsNotShownAreSkipped)
 
 TEST(RtfReader, MalformedInputLoadsWhatCanBeRead)
 {
-    EXPECT_EQ(TextOf("{\\rtf1 abc"), "abc");                        // truncated
+    EXPECT_EQ(TextOf("{\\rtf1 abc"), "abc");   // truncated
     EXPECT_EQ(TextOf("{\\rtf1 abc\\'"), "abc");
     EXPECT_EQ(TextOf("{\\rtf1 abc\\'4"), "abc");
     EXPECT_EQ(TextOf("{\\rtf1 abc\\"), "abc");
-    EXPECT_EQ(TextOf("{\\rtf1 a\\'zzb}"), "azzb");                  // a broken \'hh is dropped
-    EXPECT_EQ(TextOf("{\\rtf1 {{{a}"), "a");                        // unclosed groups
-    EXPECT_EQ(TextOf("{\\rtf1 a}b}c"), "a");                        // the outer group ends it
+    EXPECT_EQ(TextOf("{\\rtf1 a\\'zzb}"), "azzb");   // a broken \'hh is dropped
+    EXPECT_EQ(TextOf("{\\rtf1 {{{a}"), "a");   // unclosed groups
+    EXPECT_EQ(TextOf("{\\rtf1 a}b}c"), "a");   // the outer group ends it
     EXPECT_EQ(TextOf(""), "");
     EXPECT_EQ(TextOf("plain text"), "plain text");
-    EXPECT_EQ(TextOf("{\\rtf1 a\\bin99999999999 b}"), "a");         // \bin beyond the end
+    EXPECT_EQ(TextOf("{\\rtf1 a\\bin99999999999 b}"), "a");   // \bin beyond the end
     EXPECT_EQ(TextOf("{\\rtf1 a\\bin-5 b}"), "ab");
     EXPECT_EQ(TextOf("{\\rtf1 \\u99999999999?\\u-99999999999?x}"), QString(QChar(0xFFFF)) + QChar(0x0001) + "x");
     EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg-3 \\'e9\\uc99999999999\\u233 abc}"), "\u00e9\u00e9");
@@ -316,11 +325,12 @@ TEST(RtfReader, TablesAndPicturesAreNotedAsDropped)
         bool dropped;
         QString text;
     } cases[] = {
-        {"table", "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\\pard after\\par}",
-         true, "a\tb\nafter"},
+        {"table", "{\\rtf1 \\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\\pard after\\par}", true,
+         "a\tb\nafter"},
         {"cells without a row definition", "{\\rtf1 \\intbl a\\cell b\\cell\\row}", true, "a\tb"},
-        {"nested table", "{\\rtf1 \\trowd\\cellx900 \\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops"
-                         "\\trowd\\cellx500\\nestrow}{\\nonesttables \\par}\\itap1 out\\cell\\row}",
+        {"nested table",
+         "{\\rtf1 \\trowd\\cellx900 \\pard\\intbl\\itap2 in\\nestcell{\\*\\nesttableprops"
+         "\\trowd\\cellx500\\nestrow}{\\nonesttables \\par}\\itap1 out\\cell\\row}",
          true, "in\tout"},
         {"starred nested table properties alone", "{\\rtf1 x{\\*\\nesttableprops\\trowd}y}", true, "xy"},
         {"table depth", "{\\rtf1 \\itap1 x}", true, "x"},
@@ -328,15 +338,18 @@ TEST(RtfReader, TablesAndPicturesAreNotedAsDropped)
         {"shape picture with its fallback",
          "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip 00}}{\\nonshppict{\\pict\\wmetafile8 00}}b}", true, "ab"},
         {"drawing shape", "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn fillColor}{\\sv 255}}}}b}", true, "ab"},
-        {"object", "{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}{\\*\\objdata 0102}"
-                   "{\\result{\\pict\\wmetafile8 00}}}b}",
+        {"object",
+         "{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}{\\*\\objdata 0102}"
+         "{\\result{\\pict\\wmetafile8 00}}}b}",
          true, "ab"},
-        {"picture in a field result", "{\\rtf1 {\\field{\\*\\fldinst INCLUDEPICTURE \"a.png\"}"
-                                      "{\\fldrslt{\\pict\\pngblip 00}}}x}",
+        {"picture in a field result",
+         "{\\rtf1 {\\field{\\*\\fldinst INCLUDEPICTURE \"a.png\"}"
+         "{\\fldrslt{\\pict\\pngblip 00}}}x}",
          true, "x"},
-        {"formats, links and lists", "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\itap0 {\\b a}\\highlight1 b"
-                                     "{\\field{\\*\\fldinst HYPERLINK \"p\"}{\\fldrslt c}}"
-                                     "{\\*\\pn\\pnlvlbody{\\pntxta .}}{\\listtext 1.}d}",
+        {"formats, links and lists",
+         "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\itap0 {\\b a}\\highlight1 b"
+         "{\\field{\\*\\fldinst HYPERLINK \"p\"}{\\fldrslt c}}"
+         "{\\*\\pn\\pnlvlbody{\\pntxta .}}{\\listtext 1.}d}",
          false, "abc1.d"},
         {"the words as text", "{\\rtf1 trowd pict cell row object}", false, "trowd pict cell row object"},
         {"skipped destinations", "{\\rtf1 {\\*\\generator pict}{\\info{\\title trowd}}x}", false, "x"},
@@ -408,8 +421,8 @@ TEST(RtfReader, RichLoadFillsTheDocumentWithoutLayout)
     edit.SetPlainTextMode(false);
     edit.resize(400, 300);
     edit.SetText(QStringLiteral("before"));
-    int filled = 0;        // times the whole text was in place
-    int laidOut = 0;       // of them, with a layout attached
+    int filled = 0;   // times the whole text was in place
+    int laidOut = 0;   // of them, with a layout attached
     QObject::connect(&edit, &TRichEdit::TextChanged, [&] {
         if (edit.BlockCount() != 3000)
             return;
@@ -475,7 +488,11 @@ TEST(RtfReader, EditorKnowsWhenTheLastRichLoadDroppedContent)
         {[&] { edit.LoadFromFile(textPath); }, false},
         {[&] { edit.LoadFromFile(tablePath); }, true},
         {[&] { EXPECT_ANY_THROW(edit.LoadFromFile(dir.filePath("missing.rtf"))); }, true},
-        {[&] { edit.SetPlainTextMode(true); edit.LoadFromFile(tablePath); }, false},
+        {[&] {
+             edit.SetPlainTextMode(true);
+             edit.LoadFromFile(tablePath);
+         },
+         false},
     };
     int n = 0;
     for (const auto& [step, dropped] : steps) {
@@ -484,4 +501,4 @@ TEST(RtfReader, EditorKnowsWhenTheLastRichLoadDroppedContent)
     }
 }
 
-} // namespace
+}   // namespace

@@ -53,7 +53,7 @@ TEST(RtfRoundTrip, EmptyAndBlankDocuments)
     }
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
@@ -76,7 +76,7 @@ TEST(RtfRoundTrip, TablesAndImagesPastedFromHtmlKeepTheirText)
     EXPECT_TRUE(paragraphs(read).contains("xy"));
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
@@ -92,9 +92,9 @@ struct Span {
 
 struct LinkCase {
     const char* name;
-    QByteArray rtf;       // empty: made from the HTML
+    QByteArray rtf;   // empty: made from the HTML
     QString html;
-    QString text;         // the whole document, paragraphs joined by '\n'
+    QString text;   // the whole document, paragraphs joined by '\n'
     std::vector<Span> spans;
 };
 
@@ -135,45 +135,72 @@ TEST(RtfRoundTrip, LinksAndHighlightsSurviveReadWriteRead)
 {
     const QByteArray colours = "{\\colortbl;\\red255\\green255\\blue0;\\red0\\green255\\blue0;}";
     const std::vector<LinkCase> cases = {
-        {"link", "{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"http://example.com/a?b=1\"}"
-                 "{\\fldrslt here}} now}",
-         {}, "see here now", {{"see ", ""}, {"here", "http://example.com/a?b=1"}, {" now", ""}}},
-        {"switches", "{\\rtf1 {\\field{\\*\\fldinst{HYPERLINK \"http://x.org/p\" \\\\l \"sec 2\" "
-                     "\\\\o \"Say \\\\\"hi\\\\\"\" \\\\t \"_blank\"}}{\\fldrslt one}}\\par"
-                     "{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\" \\\\m}{\\fldrslt two}}}",
-         {}, "one\ntwo", {{"one", "http://x.org/p#sec 2", "", false, "Say \"hi\""}, {"two", "#top"}}},
+        {"link",
+         "{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"http://example.com/a?b=1\"}"
+         "{\\fldrslt here}} now}",
+         {},
+         "see here now",
+         {{"see ", ""}, {"here", "http://example.com/a?b=1"}, {" now", ""}}},
+        {"switches",
+         "{\\rtf1 {\\field{\\*\\fldinst{HYPERLINK \"http://x.org/p\" \\\\l \"sec 2\" "
+         "\\\\o \"Say \\\\\"hi\\\\\"\" \\\\t \"_blank\"}}{\\fldrslt one}}\\par"
+         "{\\field{\\*\\fldinst HYPERLINK \\\\l \"top\" \\\\m}{\\fldrslt two}}}",
+         {},
+         "one\ntwo",
+         {{"one", "http://x.org/p#sec 2", "", false, "Say \"hi\""}, {"two", "#top"}}},
         {"instruction split over groups and escaped",
          "{\\rtf1 {\\field{\\*\\fldinst {\\rtlch HYPER}{LINK \"http://ex}{\\'e9.com/\\u8364?\"}"
          "{\\*\\datafield 00ff}}{\\fldrslt {x}}}"
          "{\\field{\\*\\fldinst{ HYPERLINK  \"C:\\\\\\\\dir\\\\\\\\f.doc\" }}{\\fldrslt y}}"
          "{\\field{\\fldinst hyperlink http://bare.org/}{\\fldrslt z}}}",
-         {}, "xyz",
+         {},
+         "xyz",
          {{"x", "http://ex\u00e9.com/\u20ac"}, {"y", "C:\\dir\\f.doc"}, {"z", "http://bare.org/"}}},
-        {"formats inside a link", "{\\rtf1 {\\field{\\*\\fldinst {HYPERLINK \"u\"}}{\\fldrslt "
-                                  "{\\b bold}{\\i ital}\\plain tail}} after}",
-         {}, "bolditaltail after",
+        {"formats inside a link",
+         "{\\rtf1 {\\field{\\*\\fldinst {HYPERLINK \"u\"}}{\\fldrslt "
+         "{\\b bold}{\\i ital}\\plain tail}} after}",
+         {},
+         "bolditaltail after",
          {{"bold", "u", "", true}, {"ital", "u"}, {"tail", "u"}, {" after", ""}}},
         {"other fields keep their result only",
          "{\\rtf1 p{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}} {\\field{\\*\\fldinst{HYPERLINKS \"x\"}}"
          "{\\fldrslt y}}{\\field{\\*\\fldinst HYPERLINK}{\\fldrslt e}}}",
-         {}, "p3 ye", {{"p3 ye", ""}}},
-        {"highlights", "{\\rtf1" + colours + "a\\highlight1 b\\highlight0 c\\cb2 d\\highlight1 e"
-                       "\\chcbpat0 f\\highlight0 g\\highlight9 h\\plain i}",
-         {}, "abcdefghi",
-         {{"a", ""}, {"b", "", "#ffff00"}, {"c", ""}, {"d", "", "#00ff00"}, {"ef", "", "#ffff00"},
-          {"g", ""}, {"h", ""}, {"i", ""}}},
+         {},
+         "p3 ye",
+         {{"p3 ye", ""}}},
+        {"highlights",
+         "{\\rtf1" + colours +
+             "a\\highlight1 b\\highlight0 c\\cb2 d\\highlight1 e"
+             "\\chcbpat0 f\\highlight0 g\\highlight9 h\\plain i}",
+         {},
+         "abcdefghi",
+         {{"a", ""},
+          {"b", "", "#ffff00"},
+          {"c", ""},
+          {"d", "", "#00ff00"},
+          {"ef", "", "#ffff00"},
+          {"g", ""},
+          {"h", ""},
+          {"i", ""}}},
         {"highlighted link over two paragraphs",
-         "{\\rtf1" + colours + "\\highlight2 {\\field{\\*\\fldinst HYPERLINK \"http://a.b/\"}"
-         "{\\fldrslt one\\par {\\highlight1 two}}} three}",
-         {}, "one\ntwo three",
+         "{\\rtf1" + colours +
+             "\\highlight2 {\\field{\\*\\fldinst HYPERLINK \"http://a.b/\"}"
+             "{\\fldrslt one\\par {\\highlight1 two}}} three}",
+         {},
+         "one\ntwo three",
          {{"one", "http://a.b/", "#00ff00"}, {"two", "http://a.b/", "#ffff00"}, {" three", "", "#00ff00"}}},
-        {"made by the editor", {},
+        {"made by the editor",
+         {},
          "<p>go <a href=\"#part\">in</a><a href=\"http://q.r/?a=&quot;b\\c&quot;\"><b>out</b></a> "
          "<span style=\"background-color:#123456\">hi</span>"
          "<span style=\"background-color:transparent\">clear</span><a href=\"#\">top</a></p>",
          "go inout hicleartop",
-         {{"go ", ""}, {"in", "#part"}, {"out", "http://q.r/?a=\"b\\c\"", "", true}, {"hi", "", "#123456"},
-          {"clear", ""}, {"top", "#"}}},
+         {{"go ", ""},
+          {"in", "#part"},
+          {"out", "http://q.r/?a=\"b\\c\"", "", true},
+          {"hi", "", "#123456"},
+          {"clear", ""},
+          {"top", "#"}}},
     };
     for (const LinkCase& c : cases) {
         QTextDocument first;
@@ -190,4 +217,4 @@ TEST(RtfRoundTrip, LinksAndHighlightsSurviveReadWriteRead)
     }
 }
 
-} // namespace
+}   // namespace

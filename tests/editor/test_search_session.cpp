@@ -29,7 +29,7 @@ public:
     QStringList recorded;
 };
 
-} // namespace
+}   // namespace
 
 TEST(SearchSessionAlone, SearchesFromItsPositionThroughTheHost)
 {
@@ -54,8 +54,8 @@ TEST(SearchSessionAlone, SearchesFromItsPositionThroughTheHost)
         search.Pos() = c.from;
         search.FindDialog().SetFindText(QString::fromUtf8(c.find));
         if (c.selStart < 0)
-            fake.prompts.ExpectMessage(MsgKind::Information, QStringLiteral("Reached end of file!"),
-                                       MsgButtons::Ok, MsgAnswer::Ok);
+            fake.prompts.ExpectMessage(MsgKind::Information, QStringLiteral("Reached end of file!"), MsgButtons::Ok,
+                                       MsgAnswer::Ok);
         EXPECT_EQ(search.Next(SearchOrigin::FindDialog), c.selStart >= 0) << c.find;
         fake.prompts.VerifyAllShown();
         if (c.selStart >= 0) {

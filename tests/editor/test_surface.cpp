@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/support/FullDisk.h"
 #include "editor/RichEdit.h"
 #include "editor/TextCodec.h"
 #include "platform/AppError.h"
+#include "tests/support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +33,7 @@ protected:
     TRichEdit edit;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(SurfaceTest, LineBreakIsOnePositionInsideAndCrLfOutside)
 {
@@ -156,8 +156,7 @@ TEST_F(SurfaceTest, FindHonoursStartRangeCaseAndWholeWord)
     EXPECT_EQ(edit.FindText(QStringLiteral("cat"), 14, -1, false, true), 30)
         << "concat and cat_x are not the whole word";
     EXPECT_EQ(edit.FindText(QStringLiteral("CAT"), 0, -1, true, true), 30);
-    EXPECT_EQ(edit.FindText(QStringLiteral("cat"), 14, 10, false, false), 20)
-        << "found inside the range";
+    EXPECT_EQ(edit.FindText(QStringLiteral("cat"), 14, 10, false, false), 20) << "found inside the range";
     EXPECT_EQ(edit.FindText(QStringLiteral("CAT"), 0, 30, true, false), -1)
         << "a match ending beyond the range does not count";
     EXPECT_EQ(edit.FindText(QStringLiteral("dog"), 0, -1, false, false), -1);
@@ -236,8 +235,7 @@ TEST_F(SurfaceTest, PlainRoundTripKeepsBytes)
         EXPECT_FALSE(edit.Modified());
         EXPECT_FALSE(edit.CanUndo());
         edit.SaveToFile(out);
-        EXPECT_EQ(Read(out).toHex().toStdString(), bytes.toHex().toStdString())
-            << "sample " << n - 1;
+        EXPECT_EQ(Read(out).toHex().toStdString(), bytes.toHex().toStdString()) << "sample " << n - 1;
     }
 }
 
@@ -347,10 +345,10 @@ TEST(TextCodec, Utf8Validation)
 {
     EXPECT_TRUE(IsValidUtf8(QByteArray("plain")));
     EXPECT_TRUE(IsValidUtf8(QByteArray("\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80")));
-    EXPECT_FALSE(IsValidUtf8(QByteArray("\xC3")));             // truncated
-    EXPECT_FALSE(IsValidUtf8(QByteArray("\xC0\xAF")));         // overlong
-    EXPECT_FALSE(IsValidUtf8(QByteArray("\xED\xA0\x80")));     // surrogate
-    EXPECT_FALSE(IsValidUtf8(QByteArray("\xF4\x90\x80\x80"))); // beyond U+10FFFF
+    EXPECT_FALSE(IsValidUtf8(QByteArray("\xC3")));   // truncated
+    EXPECT_FALSE(IsValidUtf8(QByteArray("\xC0\xAF")));   // overlong
+    EXPECT_FALSE(IsValidUtf8(QByteArray("\xED\xA0\x80")));   // surrogate
+    EXPECT_FALSE(IsValidUtf8(QByteArray("\xF4\x90\x80\x80")));   // beyond U+10FFFF
     EXPECT_FALSE(IsValidUtf8(QByteArray("caf\xE9")));
 }
 

@@ -27,29 +27,37 @@ struct LinesCase {
     std::vector<std::pair<const char*, const char*>> lines;   // line, spans expected
 };
 
-} // namespace
+}   // namespace
 
 TEST(SyntaxColouring, LinesAndStatesCarriedAcrossThem)
 {
     const auto M = SyntaxLanguage::Markup, C = SyntaxLanguage::Css;
     const LinesCase cases[] = {
-        {"tag with attributes", M,
+        {"tag with attributes",
+         M,
          {{R"(<a href="x.html" id='k' hidden>go</a>)",
            R"(tag:<a attr:href value:"x.html" attr:id value:'k' attr:hidden tag:> tag:</a>)"}}},
         {"unquoted value and self-closing tag", M, {{"<img src=a.png />", "tag:<img attr:src value:a.png tag:/>"}}},
         {"entities, not a bare ampersand", M, {{"a &amp; b &#169; c & d &x", "entity:&amp; entity:&#169;"}}},
-        {"comment over lines", M,
+        {"comment over lines",
+         M,
          {{"x <!-- one", "comment:<!-- one"}, {"two", "comment:two"}, {"three --> <b>", "comment:three --> tag:<b>"}}},
-        {"tag and value over lines", M,
-         {{R"(<p class="a)", R"(tag:<p attr:class value:"a)"}, {R"(b" title=t>x)", R"(value:b" attr:title value:t tag:>)"}}},
-        {"declaration and processing instruction", M,
+        {"tag and value over lines",
+         M,
+         {{R"(<p class="a)", R"(tag:<p attr:class value:"a)"},
+          {R"(b" title=t>x)", R"(value:b" attr:title value:t tag:>)"}}},
+        {"declaration and processing instruction",
+         M,
          {{R"(<?xml version="1.0"?><!DOCTYPE html>)",
            R"(tag:<?xml attr:version value:"1.0" tag:?><!DOCTYPE attr:html tag:>)"}}},
         {"a less-than that starts no tag", M, {{"a < b", ""}}},
         {"rule", C, {{"h1, .x { color: red; }", "tag:h1, tag:.x attr:color value:red"}}},
-        {"comment and string over lines", C,
-         {{"p { /* a", "tag:p comment:/* a"}, {"b */ content: 'x", "comment:b */ attr:content value:'x"},
-          {"y'; }", "value:y'"}, {"em{}", "tag:em"}}},
+        {"comment and string over lines",
+         C,
+         {{"p { /* a", "tag:p comment:/* a"},
+          {"b */ content: 'x", "comment:b */ attr:content value:'x"},
+          {"y'; }", "value:y'"},
+          {"em{}", "tag:em"}}},
         {"at-rule", C, {{"@media screen {", "entity:@media tag:screen"}}},
     };
     for (const LinesCase& c : cases) {
@@ -63,11 +71,11 @@ TEST(SyntaxColouring, LinesAndStatesCarriedAcrossThem)
 TEST(SyntaxColouring, LanguageFollowsTheExtension)
 {
     const std::pair<const char*, SyntaxLanguage> cases[] = {
-        {"/d/a.htm", SyntaxLanguage::Markup},  {"/d/a.HTML", SyntaxLanguage::Markup},
+        {"/d/a.htm", SyntaxLanguage::Markup},   {"/d/a.HTML", SyntaxLanguage::Markup},
         {"/d/a.xhtml", SyntaxLanguage::Markup}, {"/d/a.xml", SyntaxLanguage::Markup},
-        {"/d/a.svg", SyntaxLanguage::Markup},  {"/d/a.css", SyntaxLanguage::Css},
-        {"/d/a.txt", SyntaxLanguage::None},    {"/d/html", SyntaxLanguage::None},
-        {"/d.html/a", SyntaxLanguage::None},   {"", SyntaxLanguage::None},
+        {"/d/a.svg", SyntaxLanguage::Markup},   {"/d/a.css", SyntaxLanguage::Css},
+        {"/d/a.txt", SyntaxLanguage::None},     {"/d/html", SyntaxLanguage::None},
+        {"/d.html/a", SyntaxLanguage::None},    {"", SyntaxLanguage::None},
     };
     for (const auto& [name, language] : cases)
         EXPECT_EQ(LanguageForFile(QString::fromUtf8(name)), language) << name;
@@ -75,9 +83,15 @@ TEST(SyntaxColouring, LanguageFollowsTheExtension)
 
 TEST(SyntaxColouring, ColoursStayReadableOnLightDarkAndMiddleBackgrounds)
 {
-    const QColor backgrounds[] = {Qt::white, QColor(0xf0, 0xf0, 0xf0), QColor(0xff, 0xff, 0xe0), Qt::black,
-                                  QColor(0x1e, 0x1e, 0x1e), QColor(0x2b, 0x2b, 0x3b), QColor(0x80, 0x80, 0x80),
-                                  QColor(0x60, 0x70, 0x90), QColor(0x00, 0x00, 0x80)};
+    const QColor backgrounds[] = {Qt::white,
+                                  QColor(0xf0, 0xf0, 0xf0),
+                                  QColor(0xff, 0xff, 0xe0),
+                                  Qt::black,
+                                  QColor(0x1e, 0x1e, 0x1e),
+                                  QColor(0x2b, 0x2b, 0x3b),
+                                  QColor(0x80, 0x80, 0x80),
+                                  QColor(0x60, 0x70, 0x90),
+                                  QColor(0x00, 0x00, 0x80)};
     for (const QColor& background : backgrounds) {
         const SyntaxPalette palette = PaletteFor(background);
         for (const QColor& colour : palette)
@@ -108,7 +122,7 @@ protected:
     TRichEdit edit;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(ShownColouringTest, TagsAreColouredOnlyInColouredDocumentsAndModes)
 {
@@ -120,10 +134,8 @@ TEST_F(ShownColouringTest, TagsAreColouredOnlyInColouredDocumentsAndModes)
         bool plain;
         bool coloured;
     } const cases[] = {
-        {"html", "/d/page.html", true, true, true},
-        {"svg", "/d/pic.svg", true, true, true},
-        {"text file", "/d/notes.txt", true, true, false},
-        {"switched off", "/d/page.html", false, true, false},
+        {"html", "/d/page.html", true, true, true},        {"svg", "/d/pic.svg", true, true, true},
+        {"text file", "/d/notes.txt", true, true, false},  {"switched off", "/d/page.html", false, true, false},
         {"rich mode", "/d/page.html", true, false, false},
     };
     for (const Case& c : cases) {

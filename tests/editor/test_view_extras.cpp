@@ -40,10 +40,7 @@ protected:
             out.push_back(row.line + 1);
         return out;
     }
-    qreal FirstLineHeight() const
-    {
-        return edit.BlockHeight(0);
-    }
+    qreal FirstLineHeight() const { return edit.BlockHeight(0); }
     void Wheel(QWidget* target, int delta, Qt::KeyboardModifiers modifiers)
     {
         const QPointF at(10, 10);
@@ -67,9 +64,15 @@ TEST_F(ViewExtrasTest, GutterNumbersTheFilesLinesNotItsDisplayLines)
     const QString longLine = QStringLiteral("word ").repeated(40);
     const Case cases[] = {
         {"short lines", QStringLiteral("a\nb\n\nd"), TRichEdit::kPieceLength, false, {1, 2, 3, 4}},
-        {"a line held in pieces", QStringLiteral("x\n") + QStringLiteral("y").repeated(40) + QStringLiteral("\nz"), 8,
-         false, {1, 2, 3}},
-        {"a wrapped line", QStringLiteral("x\n") + longLine + QStringLiteral("\nz"), TRichEdit::kPieceLength, true,
+        {"a line held in pieces",
+         QStringLiteral("x\n") + QStringLiteral("y").repeated(40) + QStringLiteral("\nz"),
+         8,
+         false,
+         {1, 2, 3}},
+        {"a wrapped line",
+         QStringLiteral("x\n") + longLine + QStringLiteral("\nz"),
+         TRichEdit::kPieceLength,
+         true,
          {1, 2, 3}},
         {"pieces and wrapping", QStringLiteral("word ").repeated(8) + QStringLiteral("\nz"), 8, true, {1, 2}},
         {"an empty document", QString(), TRichEdit::kPieceLength, false, {1}},
@@ -219,7 +222,7 @@ TEST_F(ViewExtrasTest, CtrlWheelZoomsAndAPlainWheelScrolls)
     };
     const Case cases[] = {
         {120, Qt::ControlModifier, 110, false},
-        {60, Qt::ControlModifier, 110, false},    // half a notch waits for the other half
+        {60, Qt::ControlModifier, 110, false},   // half a notch waits for the other half
         {60, Qt::ControlModifier, 120, false},
         {-240, Qt::ControlModifier, 100, false},
         {-120, Qt::NoModifier, 100, true},
@@ -250,8 +253,8 @@ TEST_F(ViewExtrasTest, RedoKeysLeftToTheWindowNeverReachTheViewsOwnRedo)
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
         };
-        for (const Key& k : {Key{Qt::Key_Y, Qt::ControlModifier},
-                             Key{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        for (const Key& k :
+             {Key{Qt::Key_Y, Qt::ControlModifier}, Key{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}) {
             QTest::keyClick(edit.InputWidget(), k.key, k.modifiers);
             EXPECT_EQ(edit.Text(), undone);
             EXPECT_TRUE(edit.CanRedo());
@@ -259,4 +262,4 @@ TEST_F(ViewExtrasTest, RedoKeysLeftToTheWindowNeverReachTheViewsOwnRedo)
     }
 }
 
-} // namespace
+}   // namespace

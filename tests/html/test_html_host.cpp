@@ -86,4 +86,4 @@ TEST(HtmlHostTest, PreviewShowsOnlyWhatTheUserSees)
     }
 }
 
-} // namespace
+}   // namespace

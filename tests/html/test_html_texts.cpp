@@ -21,7 +21,7 @@ protected:
     void SetUp() override { CreateAndShow(); }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(HtmlTextsTest, HintsAndCaptionsAreTranslatedButNamesAndInsertionsAreNot)
 {

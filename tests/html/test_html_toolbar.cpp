@@ -21,16 +21,33 @@ struct Expected {
     const char* withNothing = nullptr;
 };
 const Expected kTable[] = {
-    {"b", "<b>abc</b>"}, {"i", "<i>abc</i>"}, {"u", "<u>abc</u>"}, {"pre", "<pre>abc</pre>"}, {"h", "<h1>abc</h1>"},
-    {"h1", "<h1>abc</h1>"}, {"h2", "<h2>abc</h2>"}, {"h3", "<h3>abc</h3>"}, {"h4", "<h4>abc</h4>"},
-    {"h5", "<h5>abc</h5>"}, {"h6", "<h6>abc</h6>"}, {"frameset", "<frameset>abc</frameset>"},
-    {"frame", "<frame>abc</frame>"}, {"frames", "<frame>abc</frame>"}, {"tr", "<tr>abc</tr>"}, {"td", "<td>abc</td>"},
-    {"border", "border=\"abc\""}, {"height", "height=\"abc\""}, {"width", "width=\"abc\""},
-    {"br", "<br />"}, {"hr", "<hr />"},
+    {"b", "<b>abc</b>"},
+    {"i", "<i>abc</i>"},
+    {"u", "<u>abc</u>"},
+    {"pre", "<pre>abc</pre>"},
+    {"h", "<h1>abc</h1>"},
+    {"h1", "<h1>abc</h1>"},
+    {"h2", "<h2>abc</h2>"},
+    {"h3", "<h3>abc</h3>"},
+    {"h4", "<h4>abc</h4>"},
+    {"h5", "<h5>abc</h5>"},
+    {"h6", "<h6>abc</h6>"},
+    {"frameset", "<frameset>abc</frameset>"},
+    {"frame", "<frame>abc</frame>"},
+    {"frames", "<frame>abc</frame>"},
+    {"tr", "<tr>abc</tr>"},
+    {"td", "<td>abc</td>"},
+    {"border", "border=\"abc\""},
+    {"height", "height=\"abc\""},
+    {"width", "width=\"abc\""},
+    {"br", "<br />"},
+    {"hr", "<hr />"},
     {"ol", "<li>\r\nabc\r\n</li>", "<ol>\r\n<li>\r\n</li>\r\n</ol>"},
     {"ul", "<li>\r\nabc\r\n</li>", "<ul>\r\n<li>\r\n</li>\r\n</ul>"},
-    {"size", "<font size=\"\">abc</font>"}, {"face", "<font face=\"\">abc</font>"},
-    {"color", "<font color=\"\">abc</font>"}, {"font", "<font >abc</font>"},
+    {"size", "<font size=\"\">abc</font>"},
+    {"face", "<font face=\"\">abc</font>"},
+    {"color", "<font color=\"\">abc</font>"},
+    {"font", "<font >abc</font>"},
     {"aleft", "<p align=\"left\">abc</p>", "align=\"left\""},
     {"acenter", "<p align=\"center\">abc</p>", "align=\"center\""},
     {"aright", "<p align=\"right\">abc</p>", "align=\"right\""},
@@ -40,8 +57,10 @@ const Expected kTable[] = {
     {"keywords", "<meta name=\"keywords\" content=\"abc\" />"},
     {"description", "<meta name=\"description\" content=\"abc\" />"},
     {"contentlanguage", "<meta http-equiv=\"content-language\" content=\"abc\" />"},
-    {"metas", "<meta name=\"\" content=\"abc\" />"}, {"comment", "<!--\r\nabc\r\n-->"},
-    {"ToolButton1", "<a href=\"abc\">abc</a>"}, {"image", "<img src=\"abc\" alt=\"\" />"},
+    {"metas", "<meta name=\"\" content=\"abc\" />"},
+    {"comment", "<!--\r\nabc\r\n-->"},
+    {"ToolButton1", "<a href=\"abc\">abc</a>"},
+    {"image", "<img src=\"abc\" alt=\"\" />"},
     {"name", "<a name=\"abc\" />"},
     {"body", "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n<body>\r\nabc\r\n</body>\r\n</html>"},
     {"JavaScript", "<script language=\"JavaScript\" type=\"text/javascript\">\r\n<!--\r\nabc\r\n//-->\r\n"
@@ -56,7 +75,8 @@ TEST(HtmlTemplates, EveryControlInsertsItsText)
     for (const Expected& e : kTable) {
         SCOPED_TRACE(e.control);
         const QString abc = QLatin1String(e.withAbc);
-        const QString nothing = e.withNothing ? QString::fromLatin1(e.withNothing) : QString(abc).remove(QStringLiteral("abc"));
+        const QString nothing =
+            e.withNothing ? QString::fromLatin1(e.withNothing) : QString(abc).remove(QStringLiteral("abc"));
         EXPECT_EQ(HtmlInsertion(QLatin1String(e.control), QStringLiteral("abc")), abc);
         EXPECT_EQ(HtmlInsertion(QLatin1String(e.control), QString()), nothing);
     }
@@ -198,4 +218,4 @@ TEST_F(HtmlToolbarTest, ClosingClearsTheCheckMarksClosingTheMainWindowKeepsThem)
     EXPECT_EQ(QPoint(bar().SavedLeft, bar().SavedTop), QPoint(320, 410));
 }
 
-} // namespace
+}   // namespace

@@ -81,9 +81,9 @@ TEST_F(HtmlWindowsTest, EveryToolbarClickLeavesTheKeyboardInTheEditor)
     for (int click = 0; click < 100; ++click) {
         SCOPED_TRACE(click);
         edit().Clear();
-        Tool(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"),
-                                        QString::number(bar().winId()), QString::number(at.x()),
-                                        QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+        Tool(QStringLiteral("xdotool"),
+             {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(bar().winId()),
+              QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
         ASSERT_TRUE(QTest::qWaitFor([&] { return edit().Text() == QLatin1String("<b></b>"); }, 5000))
             << edit().Text().toStdString();
         // A letter typed at once must reach the editor, not the toolbar.
@@ -99,7 +99,8 @@ TEST_F(HtmlWindowsTest, ToolbarIsAToolWindowOfTheMainWindowBelowItsDialogs)
     ShowBoth();
     // Its own frame: a close button, no minimize or maximize, not above all.
     const QString transient = Xprop(bar().winId(), "WM_TRANSIENT_FOR");
-    EXPECT_EQ(transient.mid(transient.lastIndexOf(u' ') + 1).toULongLong(nullptr, 16), form().winId()) << transient.toStdString();
+    EXPECT_EQ(transient.mid(transient.lastIndexOf(u' ') + 1).toULongLong(nullptr, 16), form().winId())
+        << transient.toStdString();
     const QString actions = Xprop(bar().winId(), "_NET_WM_ALLOWED_ACTIONS");
     EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_CLOSE"))) << actions.toStdString();
     for (const char* absent : {"MINIMIZE", "MAXIMIZE", "FULLSCREEN"})
@@ -132,8 +133,8 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return form().frameGeometry() != form().geometry(); }, 5000));
     form().move(screen.left() + 100, screen.top());   // framed: no room above it
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form().frameGeometry().topLeft() == screen.topLeft() + QPoint(100, 0); },
-                                5000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return form().frameGeometry().topLeft() == screen.topLeft() + QPoint(100, 0); }, 5000))
         << form().frameGeometry().y();
     // Lines as Tidy writes them.
     QDir().mkpath(TempPath(QStringLiteral("tidy")));
@@ -160,9 +161,9 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
         }
         return !list.horizontalScrollBar()->isVisible();
     };
-    const QRect bars(form().frameGeometry().left(), form().menuBar()->mapToGlobal(QPoint(0, 0)).y(),
-                     form().frameGeometry().width(),
-                     form().centralWidget()->mapToGlobal(QPoint(0, 0)).y() - form().menuBar()->mapToGlobal(QPoint(0, 0)).y());
+    const QRect bars(
+        form().frameGeometry().left(), form().menuBar()->mapToGlobal(QPoint(0, 0)).y(), form().frameGeometry().width(),
+        form().centralWidget()->mapToGlobal(QPoint(0, 0)).y() - form().menuBar()->mapToGlobal(QPoint(0, 0)).y());
     ASSERT_GT(bars.height(), 0);
     const auto placed = [&] {
         const QRect frame = errors.frameGeometry();
@@ -175,4 +176,4 @@ TEST_F(HtmlWindowsTest, TidyListShowsItsLongestLineWholeAndLeavesTheMenuAndToolb
                           << bars.top() << "-" << bars.bottom() << ", main frame at " << form().frameGeometry().y();
 }
 
-} // namespace
+}   // namespace

@@ -46,7 +46,8 @@ TEST_F(PreviewTest, APreviewThatCannotBeWrittenIsNotOpened)
     const QString notAFolder = WriteFile(QStringLiteral("plain"), "x");
     form().Startup().TempDir = notAFolder + QLatin1Char('/');
     Type(QStringLiteral("text"));
-    Expect(MsgKind::Error, QStringLiteral("The temporary folder %1 cannot be used: it is not a folder.").arg(notAFolder),
+    Expect(MsgKind::Error,
+           QStringLiteral("The temporary folder %1 cannot be used: it is not a folder.").arg(notAFolder),
            MsgButtons::Ok, MsgAnswer::Ok);
     Click("TestDocument1");
     EXPECT_TRUE(Opened().isEmpty());
@@ -111,4 +112,4 @@ TEST_F(PreviewTest, SpecialCharacterOptionMovesBothCheckMarks)
     }
 }
 
-} // namespace
+}   // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "html/TidyErrors.h"
 #include "html/TidyRules.h"
 #include "html/TidyRun.h"
-#include "html/TidyErrors.h"
 #include "markers/Markers.h"
 #include "markers/MegaCheckListBox.h"
 #include "tests/support/MainFormFixture.h"
@@ -93,7 +93,7 @@ bool Alive(pid_t pid)
     return name >= 0 && name + 2 < text.size() && text[name + 2] != 'Z' && text[name + 2] != 'X';
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(TidyCheckTest, SavedDocumentIsCheckedAndALineMessageTakesTheCaretThere)
 {
@@ -182,8 +182,10 @@ TEST_F(TidyCheckTest, UnnamedDocumentWithTheUsersOptionsOnceTidyIsFound)
 TEST_F(TidyCheckTest, FakeTidyGetsArgumentsAndInputAndIsStoppedWhenItHangs)
 {
     form().Startup().TidyLocation = FakeTidy("echo 'Line 2 column 1 - capital' >&2\n"
-                                           "echo 'line 2 column 1 - " + QByteArray(60, 'w') + "' >&2\n"
-                                           "for a in \"$@\"; do echo \"arg:$a\" >&2; done\ncat\n");
+                                             "echo 'line 2 column 1 - " +
+                                             QByteArray(60, 'w') +
+                                             "' >&2\n"
+                                             "for a in \"$@\"; do echo \"arg:$a\" >&2; done\ncat\n");
     form().Startup().TidyOptions = QStringLiteral("-x \"two words\"");
     const QString page = WriteFile(QStringLiteral("x - tidy.html"), "<p>a\n<p>b\n");
     form().OpenNamed(page);
@@ -249,8 +251,8 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
             WriteFile(QStringLiteral("secret"), "private");
             ::chmod(QFile::encodeName(secret).constData(), 0600);
             const QString document = WriteFile(QStringLiteral("shared/page.html"), "<p>new</p>\n");
-            const QString sideFile = side == Side::Markers ? MarkerFileName(document)
-                                                           : shared + QStringLiteral("/page") + kTidyOutputSuffix;
+            const QString sideFile =
+                side == Side::Markers ? MarkerFileName(document) : shared + QStringLiteral("/page") + kTidyOutputSuffix;
             const QString nowhere = shared + QStringLiteral("/nowhere");
             QFile::remove(sideFile);
             QFile::remove(nowhere);
@@ -266,10 +268,10 @@ TEST_F(TidyCheckTest, SideFilesAreNeverWrittenThroughALinkNorOverAnotherUsersFil
             if (c.planted == Planted::OtherUsersFile)
                 ASSERT_EQ(::lchown(QFile::encodeName(sideFile).constData(), 61001, 61001), 0);
             if (!c.reason.isEmpty()) {
-                const QString message = side == Side::Markers
-                                            ? QStringLiteral("Line Markers could not be saved.")
-                                            : QStringLiteral("Output file \"%1\" cannot be created/accessed.")
-                                                  .arg(sideFile);
+                const QString message =
+                    side == Side::Markers
+                        ? QStringLiteral("Line Markers could not be saved.")
+                        : QStringLiteral("Output file \"%1\" cannot be created/accessed.").arg(sideFile);
                 Expect(MsgKind::Error, message + QStringLiteral("\n%1: %2").arg(sideFile, c.reason), MsgButtons::Ok,
                        MsgAnswer::Ok);
             }
@@ -313,13 +315,16 @@ TEST_F(TidyCheckTest, EveryWayOfEndingTidyEndsItsWholeGroup)
         Way way;
         bool stubborn;
         QStringList entries;   // the list afterwards
-        QByteArray output;     // Tidy's output file afterwards
+        QByteArray output;   // Tidy's output file afterwards
     };
     const Case cases[] = {
         {"Stop button", Way::StopButton, false, {"started", kTidyStoppedByUser}, "kept"},
         {"Stop button, child ignores SIGTERM", Way::StopButton, true, {"started", kTidyStoppedByUser}, "kept"},
-        {"time limit, child ignores SIGTERM", Way::TimeLimit, true,
-         {"started", "Tidy did not end within 0.3 seconds and was stopped."}, "kept"},
+        {"time limit, child ignores SIGTERM",
+         Way::TimeLimit,
+         true,
+         {"started", "Tidy did not end within 0.3 seconds and was stopped."},
+         "kept"},
         {"list closed", Way::ListClosed, false, {"started", kTidyStoppedByUser}, "kept"},
         // The first check's messages are dropped; the second one's Tidy is cat.
         {"new check, child ignores SIGTERM", Way::NewCheck, true, {}, "<p>x"},
@@ -352,15 +357,10 @@ TEST_F(TidyCheckTest, EveryWayOfEndingTidyEndsItsWholeGroup)
             ASSERT_TRUE(Alive(leader) && Alive(child));
 
         switch (c.way) {
-        case Way::StopButton:
-            QTest::mouseClick(window.StopButton, Qt::LeftButton);
-            break;
+        case Way::StopButton: QTest::mouseClick(window.StopButton, Qt::LeftButton); break;
         case Way::TimeLimit:
-        case Way::TidyEnds:
-            break;
-        case Way::ListClosed:
-            window.close();
-            break;
+        case Way::TidyEnds: break;
+        case Way::ListClosed: window.close(); break;
         case Way::NewCheck:
             form().Startup().TidyLocation = FakeTidy("cat\n", true, QStringLiteral("quick"));
             Start();
@@ -392,8 +392,9 @@ TEST_F(TidyCheckTest, TheWindowWorksWhileTidyRunsAndAnEditMeanwhileIsNoted)
 {
     // This Tidy ends once the test lets it.
     const QString go = TempPath(QStringLiteral("go"));
-    form().Startup().TidyLocation = FakeTidy("while [ ! -e '" + go.toUtf8() + "' ]; do sleep 0.01; done\n"
-                                           "echo 'line 1 column 1 - Warning: x' >&2\ncat\n");
+    form().Startup().TidyLocation = FakeTidy("while [ ! -e '" + go.toUtf8() +
+                                             "' ]; do sleep 0.01; done\n"
+                                             "echo 'line 1 column 1 - Warning: x' >&2\ncat\n");
     const QString page = WriteFile(QStringLiteral("page.html"), "<p>x\n");
     form().OpenNamed(page);
     Start();

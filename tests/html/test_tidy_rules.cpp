@@ -10,10 +10,15 @@
 TEST(TidyRules, OnlyALowerCaseLineWithDigitsNamesALine)
 {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"line 12 column 1 - Warning: <blink>", 12}, {"line 3x", 3}, {"line 99999999999999999999", INT_MAX},
-        {"Line 12 column 1", std::nullopt},          {"Info: line 12", std::nullopt},
-        {"line  12", std::nullopt},                  {"line x", std::nullopt},
-        {"line ", std::nullopt},                     {"line 0 column 1", std::nullopt},
+        {"line 12 column 1 - Warning: <blink>", 12},
+        {"line 3x", 3},
+        {"line 99999999999999999999", INT_MAX},
+        {"Line 12 column 1", std::nullopt},
+        {"Info: line 12", std::nullopt},
+        {"line  12", std::nullopt},
+        {"line x", std::nullopt},
+        {"line ", std::nullopt},
+        {"line 0 column 1", std::nullopt},
     };
     for (const auto& [entry, line] : cases)
         EXPECT_EQ(TidyMessageLine(QString::fromUtf8(entry)), line) << entry;
@@ -45,8 +50,7 @@ TEST(TidyRules, OutputNameIsNeverTheInput)
     const QString input = dir.filePath("y.html");
     QFile(input).open(QIODevice::WriteOnly);
     ASSERT_TRUE(QFile::link(input, dir.filePath("y - tidy.html")));
-    EXPECT_EQ(TidyOutputBase(input, [&](const QString& p) { return IsSameFile(p, input); }),
-              dir.filePath("y - tidy"));
+    EXPECT_EQ(TidyOutputBase(input, [&](const QString& p) { return IsSameFile(p, input); }), dir.filePath("y - tidy"));
 }
 
 TEST(TidyRules, ResultEndsWithWhyTidyWasStoppedThenANoteOfEditsMeanwhile)

@@ -133,12 +133,10 @@ TEST(DesktopLanguage, ReportWhatIsShown)
 
 TEST(DesktopLanguage, ComesFromTheEnvironment)
 {
-    const char* const cases[][3] = {   // LANGUAGE, LANG, shown
-        {"de", "C.UTF-8", "&Ja|&Datei"},
-        {"", "de_DE.UTF-8", "&Ja|&Datei"},
-        {"en", "de_DE.UTF-8", "&Yes|&File"},
-        {"fr:de", "C.UTF-8", "&Ja|&Datei"},
-        {"", "C.UTF-8", "&Yes|&File"},
+    const char* const cases[][3] = {
+        // LANGUAGE, LANG, shown
+        {"de", "C.UTF-8", "&Ja|&Datei"},    {"", "de_DE.UTF-8", "&Ja|&Datei"}, {"en", "de_DE.UTF-8", "&Yes|&File"},
+        {"fr:de", "C.UTF-8", "&Ja|&Datei"}, {"", "C.UTF-8", "&Yes|&File"},
     };
     for (const auto& [language, locale, shown] : cases) {
         SCOPED_TRACE(std::string("LANGUAGE=") + language + " LANG=" + locale);
@@ -160,4 +158,4 @@ TEST(DesktopLanguage, ComesFromTheEnvironment)
     }
 }
 
-} // namespace
+}   // namespace

@@ -76,7 +76,8 @@ TEST_F(MacroLibraryTest, LoadsFoldersAndMacrosSortedAndSkipsOtherFiles)
     EXPECT_EQ(Shape(), (QStringList{QStringLiteral("Macros"), QStringLiteral("  Beta"), QStringLiteral("  Old/"),
                                     QStringLiteral("    A"), QStringLiteral("    Loop/"), QStringLiteral("  zeta")}));
     EXPECT_FALSE(tree().isVisible());
-    EXPECT_EQ(form().NodeFilePath(Node({QStringLiteral("Old"), QStringLiteral("A")})), lib + QStringLiteral("Old.macro/A.macro"));
+    EXPECT_EQ(form().NodeFilePath(Node({QStringLiteral("Old"), QStringLiteral("A")})),
+              lib + QStringLiteral("Old.macro/A.macro"));
 }
 
 TEST_F(MacroLibraryTest, MissingDirectoryGivesAnEmptyTree)
@@ -183,7 +184,8 @@ TEST_F(MacroLibraryTest, DeleteKeyMovesToTheTrashAndEmptiesTheField)
 TEST_F(MacroLibraryTest, SortOffAndOnKeepsEveryEntryOnce)
 {
     for (const char* name : {"c.macro", "A.macro", "b.macro", "F.macro/x.macro", "F.macro/a.macro"})
-        QString::fromUtf8(name).contains(QLatin1Char('/')) ? (void)QDir().mkpath(lib + QStringLiteral("F.macro")) : (void)0;
+        QString::fromUtf8(name).contains(QLatin1Char('/')) ? (void)QDir().mkpath(lib + QStringLiteral("F.macro"))
+                                                           : (void)0;
     for (const char* name : {"c.macro", "A.macro", "b.macro", "F.macro/x.macro", "F.macro/a.macro"})
         Make(QString::fromUtf8(name));
     Start();

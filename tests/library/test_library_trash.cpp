@@ -54,7 +54,7 @@ TEST(Trash, FoldersAreMadeWhereDesktopsLookForThem)
     struct Case {
         const char* name;
         const char* dataHome;   // below the test folder; nullptr unsets XDG_DATA_HOME
-        const char* trash;      // where the trash is to be, below the test folder
+        const char* trash;   // where the trash is to be, below the test folder
     };
     const Case cases[] = {
         {"missing data folder", "made/later/share", "made/later/share/Trash"},

@@ -104,8 +104,8 @@ TEST_F(MacroLibraryTest, SaveAsAMacroAddsOneNodeWhereverTheExtensionCameFrom)
         const char* node;
     };
     const Case cases[] = {
-        {"Typed.macro", 1, "Typed"},                 // extension typed, text filter
-        {"Web.macro/Both.macro", 5, "Both"},         // typed and the Macros filter
+        {"Typed.macro", 1, "Typed"},   // extension typed, text filter
+        {"Web.macro/Both.macro", 5, "Both"},   // typed and the Macros filter
         {"Web.macro/FromFilter", 5, "FromFilter"},   // the filter adds it
     };
     for (const Case& c : cases) {

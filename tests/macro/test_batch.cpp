@@ -61,7 +61,7 @@ TEST(BatchRun, LinesThatWouldCloseDeleteEmptySaveEarlyOrNeedADialogAreRefused)
 {
     const struct {
         QStringList lines;
-        int refused;       // 0: none
+        int refused;   // 0: none
         qsizetype running;
     } cases[] = {
         {{"insert x", "SaveFile", "savefile"}, 0, 1},
@@ -95,9 +95,9 @@ TEST(BatchPrompts, SafeAnswersMessagesWithFileAndLineAndDialogsFail)
     EXPECT_EQ(prompts.MessageBox(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel),
               MsgAnswer::No);
     running = 4;
-    EXPECT_EQ(prompts.MessageBox(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"),
-                                 MsgButtons::OkCancel),
-              MsgAnswer::Cancel);
+    EXPECT_EQ(
+        prompts.MessageBox(MsgKind::Confirmation, QStringLiteral("File exists! Overwrite it?"), MsgButtons::OkCancel),
+        MsgAnswer::Cancel);
     EXPECT_EQ(prompts.MessageBox(MsgKind::Information, QStringLiteral("Reached end\nof file!"), MsgButtons::Ok),
               MsgAnswer::Ok);
     failed = 4;   // the run reports its failed line: the summary says it
@@ -107,7 +107,8 @@ TEST(BatchPrompts, SafeAnswersMessagesWithFileAndLineAndDialogsFail)
                                     QStringLiteral("a.txt:4: Information: Reached end of file!")}));
     QPrinter printer;
     EXPECT_THROW(prompts.PrintDialog(printer), AppError);
-    EXPECT_EQ(prompts.TakeRefusal(), QStringLiteral("needs the print dialog, which a run without a window cannot show"));
+    EXPECT_EQ(prompts.TakeRefusal(),
+              QStringLiteral("needs the print dialog, which a run without a window cannot show"));
     FileDialogState state;
     EXPECT_THROW(prompts.OpenDialog(state), AppError);
     EXPECT_FALSE(prompts.InputBox(QString(), QString(), QString()).has_value());
@@ -185,7 +186,7 @@ private:
     bool set_ = false;
 };
 
-} // namespace
+}   // namespace
 
 TEST(BatchRun, EachFilesLineTellsWhatHappenedToIt)
 {
@@ -205,7 +206,10 @@ TEST(BatchRun, EachFilesLineTellsWhatHappenedToIt)
              return BatchOptions{f.Put("year.macro", "replaceall 2025 2026\r\n"),
                                  {f.Path("year.macro"), f.Put("a.txt", "Year 2025\n")}};
          },
-         0, [](const RunFolder& f) { return QStringList{f.Path("year.macro") + ": changed", f.Path("a.txt") + ": changed"}; },
+         0,
+         [](const RunFolder& f) {
+             return QStringList{f.Path("year.macro") + ": changed", f.Path("a.txt") + ": changed"};
+         },
          "", 0, "a.txt", "Year 2026\n"},
         {"a marker file that cannot be written",
          [](const RunFolder& f) {
@@ -262,8 +266,8 @@ TEST(BatchRun, EachFilesLineTellsWhatHappenedToIt)
          [](const RunFolder& f) {
              return BatchOptions{f.Put("m.macro", "insert y\r\n"), {f.Put("a\nb.txt", "x\n")}};
          },
-         0, [](const RunFolder& f) { return QStringList{"\"" + f.Path("a\\nb.txt") + "\": changed"}; }, "",
-         0, "a\nb.txt", "yx\n"},
+         0, [](const RunFolder& f) { return QStringList{"\"" + f.Path("a\\nb.txt") + "\": changed"}; }, "", 0,
+         "a\nb.txt", "yx\n"},
     };
     for (const auto& c : cases) {
         RunFolder folder;
@@ -299,8 +303,7 @@ TEST(BatchRun, MakesNoMainWindow)
                              [](const QWidget* top) { return qobject_cast<const QMainWindow*>(top) != nullptr; });
     };
     RunFolder folder;
-    const BatchOptions options{folder.Put("m.macro", "replaceall 2025 2026\r\n"),
-                               {folder.Put("a.txt", "Year 2025\n")}};
+    const BatchOptions options{folder.Put("m.macro", "replaceall 2025 2026\r\n"), {folder.Put("a.txt", "Year 2025\n")}};
     const auto before = mainWindows();
     QList<qsizetype> during;
     const BatchOutput output{[&](const QString&) { during << mainWindows(); }, [](const QString&) {}};

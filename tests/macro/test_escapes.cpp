@@ -9,7 +9,7 @@ std::string Decode(const char* text)
 {
     return DecodeEscapes(QString::fromUtf8(text)).toStdString();
 }
-} // namespace
+}   // namespace
 
 TEST(DecodeEscapes, TheFourEscapes)
 {

@@ -28,12 +28,20 @@ protected:
     // Types: characters as they stand, {Name} for keys without one.
     void Keys(const QString& script)
     {
-        static const QHash<QString, QKeyCombination> named{
-            {"Tab", Qt::Key_Tab}, {"BackTab", Qt::Key_Backtab}, {"Enter", Qt::Key_Return}, {"BS", Qt::Key_Backspace},
-            {"Del", Qt::Key_Delete}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up},
-            {"Ins", Qt::Key_Insert}, {"ShiftIns", Qt::ShiftModifier | Qt::Key_Insert},
-            {"CtrlIns", Qt::ControlModifier | Qt::Key_Insert}, {"Undo", Qt::ControlModifier | Qt::Key_Z},
-            {"Paste", Qt::ControlModifier | Qt::Key_V}, {"Esc", Qt::Key_Escape}};
+        static const QHash<QString, QKeyCombination> named{{"Tab", Qt::Key_Tab},
+                                                           {"BackTab", Qt::Key_Backtab},
+                                                           {"Enter", Qt::Key_Return},
+                                                           {"BS", Qt::Key_Backspace},
+                                                           {"Del", Qt::Key_Delete},
+                                                           {"Left", Qt::Key_Left},
+                                                           {"Right", Qt::Key_Right},
+                                                           {"Up", Qt::Key_Up},
+                                                           {"Ins", Qt::Key_Insert},
+                                                           {"ShiftIns", Qt::ShiftModifier | Qt::Key_Insert},
+                                                           {"CtrlIns", Qt::ControlModifier | Qt::Key_Insert},
+                                                           {"Undo", Qt::ControlModifier | Qt::Key_Z},
+                                                           {"Paste", Qt::ControlModifier | Qt::Key_V},
+                                                           {"Esc", Qt::Key_Escape}};
         for (qsizetype i = 0; i < script.size(); ++i) {
             const QChar c = script.at(i);
             const qsizetype close = script.indexOf(QLatin1Char('}'), i);
@@ -47,8 +55,7 @@ protected:
             else if (!name.isEmpty())
                 QTest::keyClick(edit().InputWidget(), named[name].key(), named[name].keyboardModifiers());
             else
-                QTest::sendKeyEvent(QTest::Click, edit().InputWidget(), Qt::Key(c.toUpper().unicode()), QString(c),
-                                    {});
+                QTest::sendKeyEvent(QTest::Click, edit().InputWidget(), Qt::Key(c.toUpper().unicode()), QString(c), {});
         }
     }
     QString Doc() { return edit().Text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
@@ -189,4 +196,4 @@ TEST_F(KeyHandlingTest, ClosingWhileRecordingWritesExitLastOrAsksWhenTheFileFail
     EXPECT_TRUE(form().close()) << "the user chose to close";
 }
 
-} // namespace
+}   // namespace

@@ -5,9 +5,15 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::string S(const QString& s) { return s.toStdString(); }
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
-} // namespace
+std::string S(const QString& s)
+{
+    return s.toStdString();
+}
+QString Q(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+}   // namespace
 
 TEST(KeyRules, EntitiesOfTheTableAndOfDoubledCharacters)
 {
@@ -18,8 +24,8 @@ TEST(KeyRules, EntitiesOfTheTableAndOfDoubledCharacters)
     EXPECT_EQ(S(EntityFor(QChar(176)) + EntityFor(QChar(192)) + EntityFor(QChar(223)) + EntityFor(Q("ä").at(0)) +
                 EntityFor(QChar(195)) + EntityFor(QChar(197)) + EntityFor(QChar('<'))),
               "&deg;&Agrave;&szlig;&auml;");
-    for (const auto& [c, entity] : {std::pair{' ', "&nbsp;"}, {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"},
-                                    {'>', "&gt;"}, {'a', ""}})
+    for (const auto& [c, entity] :
+         {std::pair{' ', "&nbsp;"}, {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'a', ""}})
         EXPECT_EQ(S(DoubledEntity(QLatin1Char(c), QLatin1Char(c)) + DoubledEntity(QLatin1Char(c), QChar())), entity);
 }
 
@@ -58,9 +64,16 @@ TEST(KeyRules, OnlyWhatTheEditorInsertsCountsAsTyped)
 {
     const Qt::KeyboardModifiers none, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
     const std::tuple<char16_t, Qt::KeyboardModifiers, bool> cases[] = {
-        {u'a', alt, true},     {u'@', ctrl | alt, true},   {u'\t', none, true},  {u'\r', shift, true},
-        {u'\r', Qt::KeypadModifier, true},                {0x200D, ctrl, true},  // a zero-width joiner
-        {u'\x1b', none, false}, {u'\r', ctrl, false},     {u'\r', alt, false},  {u'm', ctrl, false},
+        {u'a', alt, true},
+        {u'@', ctrl | alt, true},
+        {u'\t', none, true},
+        {u'\r', shift, true},
+        {u'\r', Qt::KeypadModifier, true},
+        {0x200D, ctrl, true},   // a zero-width joiner
+        {u'\x1b', none, false},
+        {u'\r', ctrl, false},
+        {u'\r', alt, false},
+        {u'm', ctrl, false},
         {u'M', ctrl | shift, false},
     };
     for (const auto& [c, modifiers, inserted] : cases)

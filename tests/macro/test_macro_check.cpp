@@ -19,15 +19,33 @@ QStringList Lines(std::initializer_list<const char*> lines)
         list << QString::fromUtf8(line);
     return list;
 }
-} // namespace
+}   // namespace
 
 TEST(MacroCheck, ARecordedMacroGetsEveryLineARunWouldRejectOrReadOtherwise)
 {
-    const QStringList lines = Lines({"Insert Dear\\sreader", "Underline On", "Delete", "Bold On", "AutoTab On", "",
-                                     "Insrt x", "size big", "size", "replaceall abc", "moveleft", "PlainText On",
-                                     "CloseFile", "RememberPos On", "size startsel", "bold on", "Frobnicate",
-                                     "moveright 0x1F", "Replace a with b", "replace a with b c",
-                                     "ReplaceAll a b with c", "replace a with b\\sc", "replace a\\sb c"});
+    const QStringList lines = Lines({"Insert Dear\\sreader",
+                                     "Underline On",
+                                     "Delete",
+                                     "Bold On",
+                                     "AutoTab On",
+                                     "",
+                                     "Insrt x",
+                                     "size big",
+                                     "size",
+                                     "replaceall abc",
+                                     "moveleft",
+                                     "PlainText On",
+                                     "CloseFile",
+                                     "RememberPos On",
+                                     "size startsel",
+                                     "bold on",
+                                     "Frobnicate",
+                                     "moveright 0x1F",
+                                     "Replace a with b",
+                                     "replace a with b c",
+                                     "ReplaceAll a b with c",
+                                     "replace a with b\\sc",
+                                     "replace a\\sb c"});
     const std::vector<MacroFinding> expected = {
         Error(6, "blank line"),
         Error(7, "unknown command \"Insrt\"; did you mean \"insert\"?"),
@@ -49,10 +67,12 @@ TEST(MacroCheck, ARecordedMacroGetsEveryLineARunWouldRejectOrReadOtherwise)
 
 TEST(MacroCheck, FailureReasonsFollowTheDocumentMode)
 {
-    EXPECT_EQ(LineFailureReason(QStringLiteral("bold on"), true), QStringLiteral("\"bold\" needs a rich-text document"));
+    EXPECT_EQ(LineFailureReason(QStringLiteral("bold on"), true),
+              QStringLiteral("\"bold\" needs a rich-text document"));
     EXPECT_EQ(LineFailureReason(QStringLiteral("wordwrap"), false),
               QStringLiteral("\"wordwrap\" needs a plain-text document"));
-    EXPECT_EQ(LineFailureReason(QStringLiteral("size x"), false), QStringLiteral("\"size\" needs a whole number, not \"x\""));
+    EXPECT_EQ(LineFailureReason(QStringLiteral("size x"), false),
+              QStringLiteral("\"size\" needs a whole number, not \"x\""));
     EXPECT_EQ(LineFailureReason(QStringLiteral("  "), false), QStringLiteral("blank line"));
     EXPECT_EQ(LineFailureReason(QStringLiteral("print"), false), QStringLiteral("\"print\" failed"));
     EXPECT_EQ(NearestWord(QStringLiteral("SELCTALL"), {QStringLiteral("selectall"), QStringLiteral("select")}),
@@ -63,8 +83,7 @@ TEST(MacroCheck, FailureReasonsFollowTheDocumentMode)
 TEST(MacroCheck, LinesARunWithoutAWindowRefusesAreErrors)
 {
     const QStringList lines = Lines({"Exit", "print", "OpenFile", "openfile a.txt", "PrinterSetup", "savefile",
-                                     "clearfile", "deletefile", "insert x", "savefile b.txt", "SaveFile",
-                                     "savefile"});
+                                     "clearfile", "deletefile", "insert x", "savefile b.txt", "SaveFile", "savefile"});
     const std::vector<MacroFinding> expected = {
         Error(1, "\"exit\" is not run without a window"),
         Error(2, "\"print\" needs the print dialog, which a run without a window cannot show"),

@@ -50,10 +50,7 @@ public:
     MacroRunWidgets RunWidgets() override { return {}; }
     bool ListensDuringRun() const override { return false; }
     void RunEnded() override { calls << QStringLiteral("ended"); }
-    void Stop() override
-    {
-        calls << QStringLiteral("stop running=%1").arg(macro.IsRunning);
-    }
+    void Stop() override { calls << QStringLiteral("stop running=%1").arg(macro.IsRunning); }
     QList<QAction*> MenuCommands() const override { return {}; }
     void CloseSearchDialogs() override {}
     void ShowTypingMode(bool) override {}
@@ -121,4 +118,4 @@ TEST(MacroHostRun, StopsAtTheFailingLineAndEndsWithStop)
     EXPECT_EQ(host.calls.mid(1).join(u';').toStdString(), "ended;stop running=0");
 }
 
-} // namespace
+}   // namespace

@@ -9,8 +9,11 @@
 #include <limits>
 
 namespace {
-QString S(const char* utf8) { return QString::fromUtf8(utf8); }
-} // namespace
+QString S(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+}   // namespace
 
 TEST(MacroLinesFromBytes, EveryBreakStyleAndBothEncodings)
 {
@@ -22,11 +25,11 @@ TEST(MacroLinesFromBytes, EveryBreakStyleAndBothEncodings)
         {"\r\n", {""}},
         {"a", {"a"}},
         {"a\r\nb\r\n", {"a", "b"}},
-        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},    // mixed in one file
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}},         // a blank line stays a line
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},   // mixed in one file
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},   // a blank line stays a line
         {"a\n\r\nb", {"a", "", "b"}},
         {"\xEF\xBB\xBFinsert x\r\n", {"insert x"}},   // byte-order mark dropped
-        {"insert \xC3\xA4", {S("insert \xC3\xA4")}},  // valid UTF-8
+        {"insert \xC3\xA4", {S("insert \xC3\xA4")}},   // valid UTF-8
         {"insert \xE4\x80", {S("insert \xC3\xA4\xE2\x82\xAC")}},   // else Windows-1252
     };
     for (const Case& c : cases)
@@ -42,14 +45,14 @@ TEST(SplitMacroLine, TrimsFirstBlankAndFoldsOnlyAToZ)
     } cases[] = {
         {"Insert Hello", "insert", "Hello"},
         {"INSERT Hello", "insert", "Hello"},
-        {"insert  x", "insert", " x"},                 // further blanks belong to the argument
-        {"\t  bold On \r\x01", "bold", "On"},           // codes 0 to 32 trimmed at both ends
+        {"insert  x", "insert", " x"},   // further blanks belong to the argument
+        {"\t  bold On \r\x01", "bold", "On"},   // codes 0 to 32 trimmed at both ends
         {"moveleft", "moveleft", std::nullopt},
-        {"moveleft ", "moveleft", std::nullopt},       // trailing blank trimmed first
+        {"moveleft ", "moveleft", std::nullopt},   // trailing blank trimmed first
         {"", "", std::nullopt},
         {"   ", "", std::nullopt},
-        {"find\ta b", "find\ta", "b"},                 // only a blank splits
-        {"\xC3\x84NDERN x", "\xC3\x84ndern", "x"},     // A umlaut is not folded
+        {"find\ta b", "find\ta", "b"},   // only a blank splits
+        {"\xC3\x84NDERN x", "\xC3\x84ndern", "x"},   // A umlaut is not folded
         {"replace a\\sb c", "replace", "a\\sb c"},
     };
     for (const Case& c : cases) {
@@ -64,7 +67,10 @@ TEST(ExpandPlaceholders, OrderCaseAndValues)
     int selectionReads = 0;
     PlaceholderValues v;
     v.currentFile = S("C:\\temp\\a.txt");
-    v.selection = [&] { ++selectionReads; return S("abc"); };
+    v.selection = [&] {
+        ++selectionReads;
+        return S("abc");
+    };
     v.selStart = [] { return qint64(4); };
     v.selEnd = [] { return qint64(7); };
     struct Case {
@@ -75,7 +81,7 @@ TEST(ExpandPlaceholders, OrderCaseAndValues)
         {"[Selection]", "[abc]"},
         {"SELECTIONselection", "abcabc"},
         {"filename", "C:\\temp\\a.txt"},
-        {"myfilenames", "myC:\\temp\\a.txts"},         // also inside longer words
+        {"myfilenames", "myC:\\temp\\a.txts"},   // also inside longer words
         {"startsel-endsel", "4-7"},
         {"StartSel endSEL", "4 7"},
         {"nothing here", "nothing here"},
@@ -184,11 +190,11 @@ TEST(MacroCommandHelpers, ReplacePairReadsRecordedAndHandWrittenLines)
         const char* argument;
         std::optional<ReplacePair> pair;
     } cases[] = {
-        {"a\\sb c d", ReplacePair{S("a\\sb"), S("c d")}},           // hand-written: the first blank
-        {"a with b", ReplacePair{S("a"), S("b")}},                  // recorded
-        {"a b with c d", ReplacePair{S("a b"), S("c d")}},          // recorded texts holding blanks
-        {"a with b with c", ReplacePair{S("a"), S("b with c")}},    // the first " with "
-        {"a With b", ReplacePair{S("a"), S("With b")}},              // the recorder writes lower case
+        {"a\\sb c d", ReplacePair{S("a\\sb"), S("c d")}},   // hand-written: the first blank
+        {"a with b", ReplacePair{S("a"), S("b")}},   // recorded
+        {"a b with c d", ReplacePair{S("a b"), S("c d")}},   // recorded texts holding blanks
+        {"a with b with c", ReplacePair{S("a"), S("b with c")}},   // the first " with "
+        {"a With b", ReplacePair{S("a"), S("With b")}},   // the recorder writes lower case
         {" x", ReplacePair{S(""), S("x")}},
         {"ab", std::nullopt},
     };

@@ -16,7 +16,7 @@ namespace {
 
 struct Question {
     const char* access;   // "read" or "write"
-    QString path;         // as the box shows it: resolved
+    QString path;   // as the box shows it: resolved
     MsgAnswer answer;
 };
 
@@ -25,9 +25,8 @@ class PublicFolder {
 public:
     PublicFolder() : dir_(QStringLiteral("/tmp/mirel-public-XXXXXX"))
     {
-        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                               QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
-                                               QFile::ExeGroup);
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                               QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
     }
     bool Usable() const { return dir_.isValid() && OthersCanPass(ResolvedPath(dir_.path())); }
     QString Write(const QString& name, QFile::Permissions permissions) const
@@ -62,16 +61,16 @@ TEST(MacroPaths, LinksAndDotsAreFollowedBeforeDeciding)
     ASSERT_TRUE(QFile::link(base + QStringLiteral("/docs/loop"), base + QStringLiteral("/docs/loop")));
     const QString docs = base + QStringLiteral("/docs");
     const struct {
-        const char* path;       // below the test folder
+        const char* path;   // below the test folder
         const char* resolved;   // below it; nullptr: none (a circle)
-        bool inside;            // in docs or below
+        bool inside;   // in docs or below
     } cases[] = {
         {"docs/a.txt", "docs/a.txt", true},
         {"docs/sub/../sub/./b.txt", "docs/sub/b.txt", true},
         {"docs/../other/c.txt", "other/c.txt", false},
         {"docs/out/d.txt", "other/d.txt", false},
         {"docs/out/../docs/e.txt", "docs/e.txt", true},   // ".." after a link leaves its target
-        {"docs/dangling", "other/new.txt", false},         // a write would make the link's target
+        {"docs/dangling", "other/new.txt", false},   // a write would make the link's target
         {"docs/loop/x", nullptr, false},
         {"docsx/f.txt", "docsx/f.txt", false},
     };
@@ -129,35 +128,68 @@ TEST_F(MacroPathRunTest, WritesOutsideTheFolderAndPrivateReadsAskOncePerRun)
     const MsgAnswer yes = MsgAnswer::Yes, no = MsgAnswer::No;
     const struct {
         const char* name;
-        bool unnamed;                  // the run starts on an unnamed document, else on doc
+        bool unnamed;   // the run starts on an unnamed document, else on doc
         QString lines;
         std::vector<Question> questions;
-        int failedLine;                // 0: the run went to its end
+        int failedLine;   // 0: the run went to its end
         QString written, notWritten;   // files there and not there afterwards
     } cases[] = {
-        {"write beside the document", false, "insert 1\nsavefile " + docs + "/copy.txt", {}, 0,
-         docs + "/copy.txt", {}},
+        {"write beside the document", false, "insert 1\nsavefile " + docs + "/copy.txt", {}, 0, docs + "/copy.txt", {}},
         {"write into a subfolder", false, "savefile " + docs + "/sub/copy.txt", {}, 0, docs + "/sub/copy.txt", {}},
         {"the document itself", false, "insert 2\nsavefile", {}, 0, doc, {}},
-        {"write outside, allowed", false, "savefile " + other + "/a.txt",
-         {{"write", other + "/a.txt", yes}}, 0, other + "/a.txt", {}},
-        {"write through a link, refused", false, "insert 3\nsavefile " + docs + "/out/b.txt\ninsert 4",
-         {{"write", other + "/b.txt", no}}, 2, {}, other + "/b.txt"},
-        {"write up and out with ..", false, "savefile " + docs + "/../other/c.txt",
-         {{"write", other + "/c.txt", no}}, 1, {}, other + "/c.txt"},
+        {"write outside, allowed",
+         false,
+         "savefile " + other + "/a.txt",
+         {{"write", other + "/a.txt", yes}},
+         0,
+         other + "/a.txt",
+         {}},
+        {"write through a link, refused",
+         false,
+         "insert 3\nsavefile " + docs + "/out/b.txt\ninsert 4",
+         {{"write", other + "/b.txt", no}},
+         2,
+         {},
+         other + "/b.txt"},
+        {"write up and out with ..",
+         false,
+         "savefile " + docs + "/../other/c.txt",
+         {{"write", other + "/c.txt", no}},
+         1,
+         {},
+         other + "/c.txt"},
         // The disk takes down/.. to sub, the file classes drop it: the
         // file would land outside.
-        {"a link and .. that lead two ways", false, "savefile " + docs + "/down/../../other/f.txt",
-         {{"write", QDir::cleanPath(docs + "/../other/f.txt"), no}}, 1, {}, other + "/f.txt"},
-        {"unnamed document: every write asks", true, "insert 5\nsavefile " + docs + "/d.txt",
-         {{"write", docs + "/d.txt", yes}}, 0, docs + "/d.txt", {}},
-        {"once per run and path, also through the link", false,
+        {"a link and .. that lead two ways",
+         false,
+         "savefile " + docs + "/down/../../other/f.txt",
+         {{"write", QDir::cleanPath(docs + "/../other/f.txt"), no}},
+         1,
+         {},
+         other + "/f.txt"},
+        {"unnamed document: every write asks",
+         true,
+         "insert 5\nsavefile " + docs + "/d.txt",
+         {{"write", docs + "/d.txt", yes}},
+         0,
+         docs + "/d.txt",
+         {}},
+        {"once per run and path, also through the link",
+         false,
          "savefile " + other + "/e.txt\nsavefile " + other + "/e.txt\nsavefile " + docs + "/out/e.txt",
-         {{"write", other + "/e.txt", yes}}, 0, other + "/e.txt", {}},
+         {{"write", other + "/e.txt", yes}},
+         0,
+         other + "/e.txt",
+         {}},
         {"read a file everybody may read", false, "openfile " + open, {}, 0, {}, {}},
         {"read a file only its owner may read", false, "openfile " + mine, {{"read", mine, yes}}, 0, {}, {}},
-        {"read a file in a private folder, refused", false, "openfile " + secret + "\ninsert 6",
-         {{"read", secret, no}}, 1, {}, {}},
+        {"read a file in a private folder, refused",
+         false,
+         "openfile " + secret + "\ninsert 6",
+         {{"read", secret, no}},
+         1,
+         {},
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -207,8 +239,8 @@ TEST(MacroPaths, BatchRefusesPrivateReadsUnlessAllowed)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        for (const auto& [path, bytes] : {std::pair{file, QByteArray("a\n")},
-                                          std::pair{macro, QByteArray("openfile filename\r\ninsert x\r\n")}}) {
+        for (const auto& [path, bytes] :
+             {std::pair{file, QByteArray("a\n")}, std::pair{macro, QByteArray("openfile filename\r\ninsert x\r\n")}}) {
             QFile f(path);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(bytes);
@@ -228,13 +260,13 @@ TEST(MacroPaths, BatchRefusesPrivateReadsUnlessAllowed)
     }
     // The option goes with --run only.
     const auto none = [](const QString&) { return false; };
-    EXPECT_TRUE(ParseCommandLine({QStringLiteral("--run"), QStringLiteral("m"), QStringLiteral("--allow-paths"),
-                                  QStringLiteral("f")},
-                                 none)
-                    .allowPaths);
-    EXPECT_EQ(ParseCommandLine({QStringLiteral("--check"), QStringLiteral("--allow-paths"), QStringLiteral("m")}, none)
-                  .error,
-              QStringLiteral("\"--allow-paths\" goes with \"--run\""));
+    EXPECT_TRUE(
+        ParseCommandLine(
+            {QStringLiteral("--run"), QStringLiteral("m"), QStringLiteral("--allow-paths"), QStringLiteral("f")}, none)
+            .allowPaths);
+    EXPECT_EQ(
+        ParseCommandLine({QStringLiteral("--check"), QStringLiteral("--allow-paths"), QStringLiteral("m")}, none).error,
+        QStringLiteral("\"--allow-paths\" goes with \"--run\""));
     EXPECT_TRUE(HelpText().contains(QLatin1String("--allow-paths")));
 }
 
@@ -261,7 +293,7 @@ TEST(MacroPaths, CheckWarnsWhereThePathIsKnownAhead)
                                                       "first, and --run refuses it without --allow-paths"},
         {"openfile " + folder + "/selection.txt", {}},   // cannot be told before the run
         {"openfile filename", {}},
-        {"openfile notes.txt", {}},                      // relative: depends on where it runs
+        {"openfile notes.txt", {}},   // relative: depends on where it runs
         {"savefile " + folder + "/out.txt",
          "\"savefile\" writes into " + folder + ": a run asks first unless its document is there"},
         {"savefile " + folder + "/startsel.txt",
@@ -274,7 +306,8 @@ TEST(MacroPaths, CheckWarnsWhereThePathIsKnownAhead)
         SCOPED_TRACE(c.line.toStdString());
         const std::vector<MacroFinding> findings = PathFindings({QStringLiteral("insert a"), c.line});
         if (c.warning.isEmpty()) {
-            EXPECT_TRUE(findings.empty()) << (findings.empty() ? std::string() : findings.front().message.toStdString());
+            EXPECT_TRUE(findings.empty())
+                << (findings.empty() ? std::string() : findings.front().message.toStdString());
         } else {
             ASSERT_EQ(findings.size(), 1u);
             EXPECT_EQ(findings.front(), (MacroFinding{2, FindingKind::Warning, c.warning}));

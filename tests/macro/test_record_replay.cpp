@@ -18,26 +18,28 @@ namespace {
 
 struct Row {
     const char* what;
-    const char* before;    // | marks the caret, [ ] the selection
+    const char* before;   // | marks the caret, [ ] the selection
     bool rich;
-    const char* act;       // see Act
-    const char* after;     // the text once done by hand
-    const char* recorded;  // the macro file's lines split by |; DIR is the test folder, FONT the font
-    const char* box = "";  // the box the action shows, again in the replay: i info, w save?, c delete?
+    const char* act;   // see Act
+    const char* after;   // the text once done by hand
+    const char* recorded;   // the macro file's lines split by |; DIR is the test folder, FONT the font
+    const char* box = "";   // the box the action shows, again in the replay: i info, w save?, c delete?
     const char* file = nullptr;   // a test file, made again for the replay and compared
-    bool fileOpen = false;        // opened before the action
+    bool fileOpen = false;   // opened before the action
 };
 
-const char* const kOptions[] = {"AutoTab", "CenterOnScreen", "RememberPos", "AlwaysStayOnTop", "PlainText",
-                                "WordWrap"};
+const char* const kOptions[] = {"AutoTab", "CenterOnScreen", "RememberPos", "AlwaysStayOnTop", "PlainText", "WordWrap"};
 
 class RecordReplayTest : public MacroLibraryTest {
 protected:
     QAbstractButton* Button(const QString& name)
     {
-        const QHash<QString, QAbstractButton*> buttons{
-            {"Bold", form().Ui().BoldButton},       {"Italic", form().Ui().ItalicButton}, {"Underline", form().Ui().UnderlinedButton},
-            {"AlignLeft", form().Ui().LeftAlign},   {"Center", form().Ui().CenterAlign},  {"AlignRight", form().Ui().RightAlign}};
+        const QHash<QString, QAbstractButton*> buttons{{"Bold", form().Ui().BoldButton},
+                                                       {"Italic", form().Ui().ItalicButton},
+                                                       {"Underline", form().Ui().UnderlinedButton},
+                                                       {"AlignLeft", form().Ui().LeftAlign},
+                                                       {"Center", form().Ui().CenterAlign},
+                                                       {"AlignRight", form().Ui().RightAlign}};
         return buttons.value(name);
     }
     void Choose(QComboBox* box, const QString& entry)
@@ -63,8 +65,8 @@ protected:
     // "Replace ..." and "ReplaceAll ...".
     void Act(const QString& script)
     {
-        static const QHash<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},   {"Enter", Qt::Key_Return},
-                                                  {"Del", Qt::Key_Delete}, {"Left", Qt::Key_Left},
+        static const QHash<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},     {"Enter", Qt::Key_Return},
+                                                  {"Del", Qt::Key_Delete},  {"Left", Qt::Key_Left},
                                                   {"Right", Qt::Key_Right}, {"Esc", Qt::Key_Escape}};
         for (qsizetype i = 0; i < script.size(); ++i) {
             QWidget* view = edit().InputWidget();   // another one after a switch to rich text
@@ -88,7 +90,10 @@ protected:
                 Choose(form().Ui().Schriftarten, form().Ui().Schriftarten->itemText(0));
             else if (t.startsWith(QLatin1String("Open "))) {
                 const QString path = TempPath(t.mid(5));
-                fake.prompts.ExpectOpenDialog([path](FileDialogState& s) { s.fileName = path; return true; });
+                fake.prompts.ExpectOpenDialog([path](FileDialogState& s) {
+                    s.fileName = path;
+                    return true;
+                });
                 Item(QStringLiteral("Open2"))->trigger();
             } else
                 Search(t);
@@ -204,8 +209,7 @@ TEST_F(RecordReplayTest, EveryRecordedActionReplaysAsItWasDone)
         {"styles of a selection", "a[bc]d", true, "{Underline}{Bold}", "abcd", "Underline On|Bold On"},
         {"alignment, font and size", "ab\nc|d", true, "{AlignLeft}{AlignRight}{Left}{Left}{Center}{Size 14}x{Font}y",
          "abxy\ncd", "AlignLeft|AlignRight|MoveLeft 2|Center|Size 14|Insert x|Font FONT|Insert y"},
-        {"AutoTab switched on and used", "\tx|", false, "{#AutoTab1}{Enter}y", "\tx\n\ty",
-         "AutoTab On|Insert \\n\\ty"},
+        {"AutoTab switched on and used", "\tx|", false, "{#AutoTab1}{Enter}y", "\tx\n\ty", "AutoTab On|Insert \\n\\ty"},
         {"window options keep their place", "|", false,
          "a{#CenterOnScreen1}b{#RememberPos1}c{#AlwaysStayOnTop1}d{#RememberPos}", "abcd",
          "Insert a|CenterOnScreen On|Insert b|RememberPos On|Insert c|AlwaysStayOnTop On|Insert d|RememberPos Off"},
@@ -217,8 +221,8 @@ TEST_F(RecordReplayTest, EveryRecordedActionReplaysAsItWasDone)
          "{FindNext a b=x y}{Replace a b=x y}!{ReplaceAll b=c d}", "x y! a c d",
          "Replace a b with x y|Insert !|ReplaceAll b with c d", "i:1 occurrence(s) replaced."},
         {"close", "abc|", false, "d{#Close1}n", "n", "Insert d|CloseFile|Insert n", "w"},
-        {"open and save", "|", false, "{Open w.txt}z{#Save2}y", "zyw.txt", "OpenFile DIR/w.txt|Insert z|SaveFile|Insert y",
-         "", "w.txt"},
+        {"open and save", "|", false, "{Open w.txt}z{#Save2}y", "zyw.txt",
+         "OpenFile DIR/w.txt|Insert z|SaveFile|Insert y", "", "w.txt"},
         {"delete the file", "|", false, "{#Delete3}n", "n", "DeleteFile|Insert n", "c", "d.txt", true},
         {"print", "|", false, "{#Print2}p", "p", "Print|Insert p", "i:There is nothing to print!"},
     };

@@ -12,7 +12,7 @@ namespace {
 
 struct Look {
     double saturation = 0;   // mean over the drawn pixels, 0 to 1
-    double greyGap = 0;      // mean colour distance to the disabled picture, 0 to 1
+    double greyGap = 0;   // mean colour distance to the disabled picture, 0 to 1
     int drawn = 0;
 };
 
@@ -30,8 +30,9 @@ Look LookOf(const QIcon& icon, QSize size)
             ++look.drawn;
             saturation += c.hsvSaturationF();
             const QColor d = disabled.pixelColor(x, y);
-            gap += (std::abs(c.redF() - d.redF()) + std::abs(c.greenF() - d.greenF()) +
-                    std::abs(c.blueF() - d.blueF())) / 3;
+            gap +=
+                (std::abs(c.redF() - d.redF()) + std::abs(c.greenF() - d.greenF()) + std::abs(c.blueF() - d.blueF())) /
+                3;
         }
     if (look.drawn > 0) {
         look.saturation = saturation / look.drawn;

@@ -15,12 +15,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
-#include <QTest>
 #include <sys/stat.h>
 
 #include <cctype>
@@ -114,13 +114,19 @@ void RunMacroTest::RunCase(const QString& name)
         // kind|buttons|answer|text
         const QStringList f = line.split(QLatin1Char('|'));
         ASSERT_EQ(f.size(), 4) << line.toStdString();
-        Expect(Pick<MsgKind>(f[0], {{"error", MsgKind::Error}, {"information", MsgKind::Information},
-                                    {"warning", MsgKind::Warning}, {"confirmation", MsgKind::Confirmation}}),
+        Expect(Pick<MsgKind>(f[0], {{"error", MsgKind::Error},
+                                    {"information", MsgKind::Information},
+                                    {"warning", MsgKind::Warning},
+                                    {"confirmation", MsgKind::Confirmation}}),
                QString(f[3]).replace(QStringLiteral("\\n"), QStringLiteral("\n")),
-               Pick<MsgButtons>(f[1], {{"ok", MsgButtons::Ok}, {"okcancel", MsgButtons::OkCancel},
-                                       {"yesno", MsgButtons::YesNo}, {"yesnocancel", MsgButtons::YesNoCancel}}),
-               Pick<MsgAnswer>(f[2], {{"ok", MsgAnswer::Ok}, {"cancel", MsgAnswer::Cancel},
-                                      {"yes", MsgAnswer::Yes}, {"no", MsgAnswer::No}}));
+               Pick<MsgButtons>(f[1], {{"ok", MsgButtons::Ok},
+                                       {"okcancel", MsgButtons::OkCancel},
+                                       {"yesno", MsgButtons::YesNo},
+                                       {"yesnocancel", MsgButtons::YesNoCancel}}),
+               Pick<MsgAnswer>(f[2], {{"ok", MsgAnswer::Ok},
+                                      {"cancel", MsgAnswer::Cancel},
+                                      {"yes", MsgAnswer::Yes},
+                                      {"no", MsgAnswer::No}}));
     }
 
     Run(text("macro").toUtf8());
@@ -149,7 +155,7 @@ void RunMacroTest::RunCase(const QString& name)
     }
 }
 
-} // namespace
+}   // namespace
 
 class RunMacroCase : public RunMacroTest, public testing::WithParamInterface<std::string> {};
 
@@ -215,10 +221,16 @@ TEST_F(RunMacroTest, OpenFileAndSaveFileWithAndWithoutAPath)
     EXPECT_EQ(ReadFile(copy), QByteArray("1alpha\n"));
 
     // Without a path: the open dialog, and Save As for an unnamed document.
-    fake.prompts.ExpectOpenDialog([&](FileDialogState& s) { s.fileName = b; return true; });
+    fake.prompts.ExpectOpenDialog([&](FileDialogState& s) {
+        s.fileName = b;
+        return true;
+    });
     const QString named = TempPath(QStringLiteral("named.txt"));
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
-    fake.prompts.ExpectSaveDialog([&](FileDialogState& s) { s.fileName = named; return true; });
+    fake.prompts.ExpectSaveDialog([&](FileDialogState& s) {
+        s.fileName = named;
+        return true;
+    });
     Run("openfile\r\ninsert 2\r\nclearfile\r\ninsert new\r\nsavefile\r\n");
     fake.prompts.VerifyAllShown();
     EXPECT_EQ(ReadFile(b), QByteArray("beta\n"));
@@ -234,7 +246,8 @@ TEST_F(RunMacroTest, AnErrorInsideACommandStopsTheRunAndKeepsWhatWasDone)
                QStringLiteral("/no/f.txt.\nAllow it?"),
            MsgButtons::YesNo, MsgAnswer::Yes);
     Expect(MsgKind::Error,
-           QStringLiteral("File could not be saved.\n") + dir.path() + QStringLiteral("/no/f.txt: No such file or directory"),
+           QStringLiteral("File could not be saved.\n") + dir.path() +
+               QStringLiteral("/no/f.txt: No such file or directory"),
            MsgButtons::Ok, MsgAnswer::Ok);
     // An error raised inside a command is caught and stops the run there.
     Expect(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, MsgAnswer::No);
@@ -300,8 +313,8 @@ TEST_F(RunMacroTest, EscOrTheRunButtonStopsARunBetweenTwoLinesAndOtherInputIsDro
         {"Esc to the main window's system window", [&] { return form().windowHandle(); },
          [] { return Key(Qt::Key_Escape); }, true},
         {"click on Run", [&] { return run; }, [&] { return Press(run->rect().center()); }, true},
-        {"click on Run through the system window", [&] { return form().windowHandle(); },
-         [&] { return Press(onRun); }, true},
+        {"click on Run through the system window", [&] { return form().windowHandle(); }, [&] { return Press(onRun); },
+         true},
         {"a letter", [&] { return typing; }, [] { return Key(Qt::Key_X); }, false},
         {"a click into the text", [&] { return typing; }, [] { return Press(QPointF(2, 2)); }, false},
     };
@@ -330,8 +343,8 @@ TEST_F(RunMacroTest, TheMenuBarsStopItemEndsARunAndNoOtherItemIsPicked)
         bool byKey;   // Enter on the item, else a click
         bool stops;
     };
-    const Case cases[] = {{"Stop2", false, true}, {"Stop2", true, true},
-                          {"SelectAll2", false, false}, {"SelectAll2", true, false}};
+    const Case cases[] = {
+        {"Stop2", false, true}, {"Stop2", true, true}, {"SelectAll2", false, false}, {"SelectAll2", true, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.item) + (c.byKey ? " by Enter" : " by a click"));
         edit().SetText(QString());

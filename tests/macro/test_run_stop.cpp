@@ -31,10 +31,10 @@ protected:
         EXPECT_EQ(form().Ui().MakroButton->isEnabled(), c.browserEnabled);
         for (const char* name : {"Macrobrowser1", "Macrobrowser2"})
             EXPECT_EQ(Item(QString::fromUtf8(name))->isEnabled(), c.browserEnabled) << name;
-        const std::pair<const char*, bool> items[] = {
-            {"Record1", c.recordItems}, {"Record2", c.recordItems}, {"Run1", c.runItems},
-            {"Run2", c.runItems},       {"Stop1", c.stopItems},     {"Stop2", c.stopItems},
-            {"Delete2", c.deleteItems}, {"Delete4", c.deleteItems}};
+        const std::pair<const char*, bool> items[] = {{"Record1", c.recordItems}, {"Record2", c.recordItems},
+                                                      {"Run1", c.runItems},       {"Run2", c.runItems},
+                                                      {"Stop1", c.stopItems},     {"Stop2", c.stopItems},
+                                                      {"Delete2", c.deleteItems}, {"Delete4", c.deleteItems}};
         for (const auto& [name, on] : items)
             EXPECT_EQ(Item(QString::fromUtf8(name))->isEnabled(), on) << name;
     }
@@ -157,8 +157,8 @@ TEST_F(RunStopTest, FailedWriteKeepsRecordingUntilAStopSucceeds)
     Item(QStringLiteral("Copy2"))->trigger();
 
     // Closing tries once more; No keeps the window and the recording.
-    Expect(MsgKind::Error, error + QStringLiteral("\n\nClose anyway? The recording will be lost."),
-           MsgButtons::YesNo, MsgAnswer::No);
+    Expect(MsgKind::Error, error + QStringLiteral("\n\nClose anyway? The recording will be lost."), MsgButtons::YesNo,
+           MsgAnswer::No);
     EXPECT_FALSE(form().close());
     ASSERT_TRUE(QDir().mkpath(lib + QStringLiteral("Web.macro")));
     EXPECT_TRUE(form().close());
@@ -174,7 +174,8 @@ TEST_F(RunStopTest, RecordedTypingReplaysOntoAnotherDocument)
     Start();
     Type(QStringLiteral("Greeting"));
     ClickRun();
-    for (const QString& text : {QStringLiteral("ab"), QStringLiteral("\t"), QStringLiteral("\r"), QStringLiteral("C:\\x")})
+    for (const QString& text :
+         {QStringLiteral("ab"), QStringLiteral("\t"), QStringLiteral("\r"), QStringLiteral("C:\\x")})
         for (QChar c : text)
             QTest::sendKeyEvent(QTest::Click, edit().InputWidget(),
                                 c == QLatin1Char('\t')   ? Qt::Key_Tab
@@ -218,7 +219,8 @@ TEST_F(RunStopTest, RunItemsInRecordModeRecordAndARunIsNeverEnteredTwice)
     ClearField();
     Type(QStringLiteral("unnamed macro"));
     ASSERT_EQ(form().Ui().RunButton->toolTip(), QStringLiteral("run"));
-    Expect(MsgKind::Error, QStringLiteral("Error in line 2.\nunknown command \"bogus\""), MsgButtons::Ok, MsgAnswer::Ok);
+    Expect(MsgKind::Error, QStringLiteral("Error in line 2.\nunknown command \"bogus\""), MsgButtons::Ok,
+           MsgAnswer::Ok);
     fake.prompts.WhileShown([this] { Item(QStringLiteral("Run2"))->trigger(); });
     Item(QStringLiteral("Run2"))->trigger();
     EXPECT_EQ(edit().Text(), QStringLiteral("a"));

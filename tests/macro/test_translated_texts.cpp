@@ -10,9 +10,9 @@
 #include "tests/support/MainFormFixture.h"
 #include "tests/support/MarkingTranslator.h"
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QAbstractScrollArea>
 #include <QTest>
 #include <QTranslator>
 #include <functional>
@@ -24,7 +24,7 @@ struct Bracketed : MarkingTranslator {
     Bracketed() : MarkingTranslator(Marks::Brackets) {}
 };
 
-} // namespace
+}   // namespace
 
 TEST(TranslatedMacroTexts, EachMessageIsOneTranslatedSentence)
 {

@@ -17,8 +17,7 @@ std::vector<int> Contents(const TArray& array)
     return out;
 }
 
-template <typename Op>
-void ExpectRangeError(Op op, int index)
+template <typename Op> void ExpectRangeError(Op op, int index)
 {
     try {
         op();
@@ -28,7 +27,7 @@ void ExpectRangeError(Op op, int index)
     }
 }
 
-} // namespace
+}   // namespace
 
 TEST(TArray, GrowsSetsDeletesAndClears)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "markers/MegaCheckListBox.h"
 #include "platform/AppError.h"
-#include "tests/support/FakePlatform.h"
 #include "tests/markers/MarkerTestUtil.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QDir>
 #include <QScrollBar>
@@ -79,7 +79,7 @@ protected:
     QTemporaryDir dir;
 };
 
-} // namespace
+}   // namespace
 
 TEST(CheckListDesign, NameSizeAndItemHeight)
 {
@@ -173,8 +173,8 @@ TEST_F(CheckListTest, RestoreKeepsLinesInsideTheDocument)
     ASSERT_TRUE(WriteBytes(MarkerFile(), "7, foo\r\n3, x\nLine 10\r50, y\r\n7, again\r\nLine 3\r\n"));
     EXPECT_TRUE(list.RestoreMarkers(MarkerFile(), 10));
     EXPECT_EQ(Lines(), (QList<int>{6, 2, 9}));
-    EXPECT_EQ(list.MarkerLabels, (QStringList{QStringLiteral("7, foo"), QStringLiteral("3, x"),
-                                              QStringLiteral("Line 10")}));
+    EXPECT_EQ(list.MarkerLabels,
+              (QStringList{QStringLiteral("7, foo"), QStringLiteral("3, x"), QStringLiteral("Line 10")}));
     ExpectFitted();
 }
 
@@ -189,7 +189,8 @@ TEST_F(CheckListTest, BadFileStopsRestoreWithMessage)
     EXPECT_EQ(Visible(), (QStringList{longLabel, QStringLiteral("Line 3")}));
 
     const QString none = dir.filePath(QStringLiteral("none.lm"));
-    prompts.ExpectMessage(MsgKind::Error, kMarkersNotRestored + QStringLiteral("\n%1: No such file or directory").arg(none),
+    prompts.ExpectMessage(MsgKind::Error,
+                          kMarkersNotRestored + QStringLiteral("\n%1: No such file or directory").arg(none),
                           MsgButtons::Ok, MsgAnswer::Ok);
     EXPECT_FALSE(list.RestoreMarkers(none, 10));
     prompts.VerifyAllShown();
@@ -221,8 +222,9 @@ TEST_F(CheckListTest, SaveLeavesFilesAloneUnlessItCanWrite)
 
     list.AddMarker(0);
     QFile::setPermissions(MarkerFile(), QFileDevice::ReadOwner);
-    prompts.ExpectMessage(MsgKind::Error, kMarkersNotSaved + QStringLiteral("\n") + MarkerFile()
-                                              + QStringLiteral(": The file is write-protected"),
+    prompts.ExpectMessage(MsgKind::Error,
+                          kMarkersNotSaved + QStringLiteral("\n") + MarkerFile() +
+                              QStringLiteral(": The file is write-protected"),
                           MsgButtons::Ok, MsgAnswer::Ok);
     EXPECT_FALSE(list.SaveMarkers(MarkerFile()));
     prompts.VerifyAllShown();
@@ -324,11 +326,15 @@ TEST(CheckListFonts, EntriesShownWholeFitTheRealFont)
 {
     // Labels are told to fit from their characters' advances before any
     // shaping; whatever is shown whole must really fit.
-    const QStringList texts = {QStringLiteral("short"), QStringLiteral("WWWWWWWWWWWW"),
-                               QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiii"), QStringLiteral("AVAVAVAVAVAV"),
+    const QStringList texts = {QStringLiteral("short"),
+                               QStringLiteral("WWWWWWWWWWWW"),
+                               QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiii"),
+                               QStringLiteral("AVAVAVAVAVAV"),
                                QStringLiteral("caf\u00e9 na\u00efve \u00e0\u00e7\u00f1"),
-                               QStringLiteral("\u4e2d\u6587\u5b57"), QStringLiteral("e\u0301e\u0301e\u0301e\u0301"),
-                               QStringLiteral("Tom & Jerry"), QStringLiteral("\U0001F600 smile"),
+                               QStringLiteral("\u4e2d\u6587\u5b57"),
+                               QStringLiteral("e\u0301e\u0301e\u0301e\u0301"),
+                               QStringLiteral("Tom & Jerry"),
+                               QStringLiteral("\U0001F600 smile"),
                                QStringLiteral("1\t\t\t\t\t\tx")};
     for (const int width : {60, 90, 140}) {
         TMegaCheckListBox list;

@@ -30,7 +30,7 @@ FittedLabel NaiveFit(const QString& label, int available, const TextWidthFn& wid
     return {s + QStringLiteral("..."), true};
 }
 
-} // namespace
+}   // namespace
 
 TEST(FitLabel, MatchesDroppingOneCharacterAtATime)
 {
@@ -42,8 +42,8 @@ TEST(FitLabel, MatchesDroppingOneCharacterAtATime)
             total += c.isLowSurrogate() ? 0 : int(c.unicode() % 7);
         return total;
     };
-    const QString pieces[] = {QStringLiteral("a"), QStringLiteral("W"), QStringLiteral("&"),
-                              QStringLiteral("&&&"), QStringLiteral(" "), QStringLiteral("\U0001F600"),
+    const QString pieces[] = {QStringLiteral("a"),      QStringLiteral("W"), QStringLiteral("&"),
+                              QStringLiteral("&&&"),    QStringLiteral(" "), QStringLiteral("\U0001F600"),
                               QStringLiteral("\u0301"), QStringLiteral(".")};
     QRandomGenerator random(1234);
     for (int round = 0; round < 3000; ++round) {

@@ -34,7 +34,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(MarkerCommandsTest, ToggleNeedsTheVisibleSidebar)
 {
@@ -155,7 +155,7 @@ QPoint EntryBox(TMegaCheckListBox& list, int index)
     option.checkState = list.item(index)->checkState();
     return list.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &list).center();
 }
-} // namespace
+}   // namespace
 
 TEST_F(MarkerCommandsTest, MouseOnAnEntryJumpsAndOnItsBoxRemovesIt)
 {

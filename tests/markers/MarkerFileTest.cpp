@@ -25,7 +25,7 @@ protected:
     QTemporaryDir dir;
 };
 
-} // namespace
+}   // namespace
 
 TEST(MarkerFileLine, NumberRules)
 {
@@ -48,7 +48,8 @@ TEST_F(MarkerFileTest, ReadsEveryLineBreakStyle)
     const QList<MarkerEntry> expected = {{0, QStringLiteral("1, a")}, {4, QStringLiteral("Line 5")}};
     for (const QByteArray& bytes : {QByteArray("1, a\r\nLine 5\r\n"), QByteArray("1, a\nLine 5\n"),
                                     QByteArray("1, a\rLine 5\r"), QByteArray("1, a\rLine 5"),
-                                    QByteArray("\xEF\xBB\xBF" "1, a\r\nLine 5")})
+                                    QByteArray("\xEF\xBB\xBF"
+                                               "1, a\r\nLine 5")})
         EXPECT_EQ(Read(bytes, 10).markers, expected) << bytes.toStdString();
     EXPECT_TRUE(Read(QByteArray(), 10).ok);
     // Bytes that are not UTF-8 are Windows-1252.
@@ -69,8 +70,8 @@ TEST_F(MarkerFileTest, DropsMarkersOutsideTheDocument)
 TEST_F(MarkerFileTest, BadLineStopsAfterTheMarkersBeforeIt)
 {
     const QList<MarkerEntry> before = {{1, QStringLiteral("2, a")}};
-    for (const QByteArray& bad : {QByteArray("\r\n"), QByteArray("x, letter\r\n"), QByteArray("5\r\n"),
-                                  QByteArray("\x00\x01\xff\r\n", 5)}) {
+    for (const QByteArray& bad :
+         {QByteArray("\r\n"), QByteArray("x, letter\r\n"), QByteArray("5\r\n"), QByteArray("\x00\x01\xff\r\n", 5)}) {
         const MarkerFileContents contents = Read("2, a\r\n" + bad + "4, c\r\n", 10);
         EXPECT_FALSE(contents.ok);
         EXPECT_EQ(contents.markers, before);

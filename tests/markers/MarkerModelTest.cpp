@@ -25,7 +25,7 @@ QList<int> Lines(const MarkerModel& model)
     return out;
 }
 
-} // namespace
+}   // namespace
 
 TEST(MarkerModel, AnnouncesEachChangeWhenMade)
 {
@@ -43,12 +43,16 @@ TEST(MarkerModel, AnnouncesEachChangeWhenMade)
         {"add", [](MarkerModel& m) { m.Add(7); }, {"added 3: 8, text 7"}, {2, 5, 9, 7}},
         {"remove", [](MarkerModel& m) { m.Remove(0); }, {"removed 0: 6, text 5"}, {5, 9}},
         {"remove beyond the end", [](MarkerModel& m) { m.Remove(3); }, {"Index out of range: 3"}, {2, 5, 9}},
-        {"shift", [](MarkerModel& m) { m.Shift(5); },
-         {"relabelled 1: 7, text 6", "relabelled 2: 11, text 10"}, {2, 6, 10}},
+        {"shift",
+         [](MarkerModel& m) { m.Shift(5); },
+         {"relabelled 1: 7, text 6", "relabelled 2: 11, text 10"},
+         {2, 6, 10}},
         {"clear", [](MarkerModel& m) { m.Clear(); }, {"cleared, left 0: "}, {}},
         {"restore", [&](MarkerModel& m) { m.Restore(good, 10); }, {"cleared, left 0: ", "restored whole 2: "}, {3, 1}},
-        {"restore a bad file", [&](MarkerModel& m) { m.Restore(bad, 10); },
-         {"cleared, left 0: ", "restored partly 1: "}, {3}},
+        {"restore a bad file",
+         [&](MarkerModel& m) { m.Restore(bad, 10); },
+         {"cleared, left 0: ", "restored partly 1: "},
+         {3}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -136,7 +140,8 @@ TEST(MarkerTexts, MessagesAreTranslatedButTheSideFileIsNot)
     } cases[] = {
         {MarkersNotSavedMessage(QStringLiteral("p"), QStringLiteral("r")),
          MarkingTranslator::Marked(QStringLiteral("Line Markers could not be saved.\np: r"))},
-        {MarkersNotRestoredMessage({}), MarkingTranslator::Marked(QStringLiteral("Line Markers could not be restored."))},
+        {MarkersNotRestoredMessage({}),
+         MarkingTranslator::Marked(QStringLiteral("Line Markers could not be restored."))},
         {rangeError(), MarkingTranslator::Marked(QStringLiteral("Index out of range: 0"))},
         {fileRoundTrip(), QStringLiteral("Line 5\r\n1, x\r\n4=Line 5 0=1, x")},
     };

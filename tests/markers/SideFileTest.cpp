@@ -13,7 +13,7 @@ namespace {
 
 class SideFileTest : public MainFormTest {};
 
-} // namespace
+}   // namespace
 
 TEST_F(SideFileTest, OnlyARegularFileOfSaneSizeIsRead)
 {

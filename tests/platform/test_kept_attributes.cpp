@@ -100,8 +100,8 @@ public:
         for (QString path = QFileInfo(folder).absoluteFilePath(); path != QStringLiteral("/");
              path = QFileInfo(path).absolutePath()) {
             struct stat st {};
-            if (::stat(Native(path).constData(), &st) == 0 && !(st.st_mode & S_IXOTH)
-                && ::chmod(Native(path).constData(), (st.st_mode & 07777) | S_IXOTH) == 0)
+            if (::stat(Native(path).constData(), &st) == 0 && !(st.st_mode & S_IXOTH) &&
+                ::chmod(Native(path).constData(), (st.st_mode & 07777) | S_IXOTH) == 0)
                 changed_.push_back({path, st.st_mode & 07777});
         }
     }
@@ -126,8 +126,8 @@ QString SaveAs(uid_t uid, gid_t gid, std::vector<gid_t> groups, const std::funct
     if (child == 0) {
         ::close(pipe[0]);
         QByteArray result = "cannot become the saver";
-        if (::setgroups(groups.size(), groups.data()) == 0 && ::setresgid(gid, gid, gid) == 0
-            && ::setresuid(uid, uid, uid) == 0)
+        if (::setgroups(groups.size(), groups.data()) == 0 && ::setresgid(gid, gid, gid) == 0 &&
+            ::setresuid(uid, uid, uid) == 0)
             result = save().toUtf8();
         [[maybe_unused]] const ssize_t n = ::write(pipe[1], result.constData(), size_t(result.size()));
         ::_exit(0);
@@ -145,7 +145,7 @@ QString SaveAs(uid_t uid, gid_t gid, std::vector<gid_t> groups, const std::funct
     return QString::fromUtf8(result);
 }
 
-} // namespace
+}   // namespace
 
 TEST(KeptAttributesTest, SavedFileKeepsOwnerGroupModeAclAndAttributesWhoeverSaves)
 {
@@ -156,9 +156,9 @@ TEST(KeptAttributesTest, SavedFileKeepsOwnerGroupModeAclAndAttributesWhoeverSave
     {
         const QString probe = dir.filePath(QStringLiteral("probe"));
         QFile(probe).open(QIODevice::WriteOnly);
-        if (!SetAttribute(probe, "user.probe", "1")
-            || !SetAttribute(probe, "system.posix_acl_access",
-                             Acl({{UserObj, 6}, {User, 6, kThird}, {GroupObj, 4}, {Mask, 6}, {Other, 0}})))
+        if (!SetAttribute(probe, "user.probe", "1") ||
+            !SetAttribute(probe, "system.posix_acl_access",
+                          Acl({{UserObj, 6}, {User, 6, kThird}, {GroupObj, 4}, {Mask, 6}, {Other, 0}})))
             GTEST_SKIP() << "the file system keeps no extended attributes or ACLs here";
     }
 
@@ -168,33 +168,98 @@ TEST(KeptAttributesTest, SavedFileKeepsOwnerGroupModeAclAndAttributesWhoeverSave
         uid_t owner;
         gid_t group;
         mode_t mode;
-        QByteArray acl;             // set on the file when not empty
-        QByteArray attribute;       // user.origin, when not empty
+        QByteArray acl;   // set on the file when not empty
+        QByteArray attribute;   // user.origin, when not empty
         mode_t folderMode;
         gid_t folderGroup;
         QByteArray folderDefaultAcl;
-        uid_t saver;                // 0: root itself
+        uid_t saver;   // 0: root itself
         gid_t saverGroup;
         std::vector<gid_t> saverGroups;
         Inode inode;
     };
     const QByteArray sharedAcl = Acl({{UserObj, 6}, {User, 6, kThird}, {GroupObj, 4}, {Mask, 6}, {Other, 0}});
     const QByteArray grantsSaver = Acl({{UserObj, 6}, {User, 6, kSaver}, {GroupObj, 0}, {Mask, 6}, {Other, 0}});
-    const QByteArray folderDefault =
-        Acl({{UserObj, 7}, {User, 7, kThird}, {GroupObj, 5}, {Mask, 7}, {Other, 5}});
+    const QByteArray folderDefault = Acl({{UserObj, 7}, {User, 7, kThird}, {GroupObj, 5}, {Mask, 7}, {Other, 5}});
     const Case cases[] = {
-        {"another user's 0660 file saved by a member of its group", kOwner, kShared, 0660, {}, {}, 0777, 0, {},
-         kSaver, kSaverGroup, {kShared}, Inode::Same},
-        {"own file with an ACL entry", kSaver, kSaverGroup, 0640, sharedAcl, {}, 0777, 0, {}, kSaver, kSaverGroup,
-         {}, Inode::Any},
-        {"own file with a user attribute", kSaver, kSaverGroup, 0644, {}, "mail", 0777, 0, {}, kSaver, kSaverGroup,
-         {}, Inode::Any},
-        {"own file of the own group in a setgid folder of another group", kSaver, kSaverGroup, 0644, {}, {}, 02777,
-         kFolderGroup, {}, kSaver, kSaverGroup, {}, Inode::Any},
-        {"own file without ACL in a folder with a default ACL", kSaver, kSaverGroup, 0640, {}, {}, 0777, 0,
-         folderDefault, kSaver, kSaverGroup, {}, Inode::Any},
-        {"owner not keepable: another user's file its ACL lets the saver write", kOwner, kShared, 0600,
-         grantsSaver, "notes", 0777, 0, {}, kSaver, kSaverGroup, {}, Inode::Same},
+        {"another user's 0660 file saved by a member of its group",
+         kOwner,
+         kShared,
+         0660,
+         {},
+         {},
+         0777,
+         0,
+         {},
+         kSaver,
+         kSaverGroup,
+         {kShared},
+         Inode::Same},
+        {"own file with an ACL entry",
+         kSaver,
+         kSaverGroup,
+         0640,
+         sharedAcl,
+         {},
+         0777,
+         0,
+         {},
+         kSaver,
+         kSaverGroup,
+         {},
+         Inode::Any},
+        {"own file with a user attribute",
+         kSaver,
+         kSaverGroup,
+         0644,
+         {},
+         "mail",
+         0777,
+         0,
+         {},
+         kSaver,
+         kSaverGroup,
+         {},
+         Inode::Any},
+        {"own file of the own group in a setgid folder of another group",
+         kSaver,
+         kSaverGroup,
+         0644,
+         {},
+         {},
+         02777,
+         kFolderGroup,
+         {},
+         kSaver,
+         kSaverGroup,
+         {},
+         Inode::Any},
+        {"own file without ACL in a folder with a default ACL",
+         kSaver,
+         kSaverGroup,
+         0640,
+         {},
+         {},
+         0777,
+         0,
+         folderDefault,
+         kSaver,
+         kSaverGroup,
+         {},
+         Inode::Any},
+        {"owner not keepable: another user's file its ACL lets the saver write",
+         kOwner,
+         kShared,
+         0600,
+         grantsSaver,
+         "notes",
+         0777,
+         0,
+         {},
+         kSaver,
+         kSaverGroup,
+         {},
+         Inode::Same},
         {"another user's file saved by root", kOwner, kShared, 0640, {}, "mail", 0755, 0, {}, 0, 0, {}, Inode::Any},
     };
     for (const Case& c : cases) {

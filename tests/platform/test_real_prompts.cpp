@@ -79,7 +79,7 @@ protected:
     QtPrompts prompts;
 };
 
-} // namespace
+}   // namespace
 
 TEST_F(RealPromptsTest, OpenDialogTakesANameWithoutExtensionAndOpenAddsTheFiltersOne)
 {

@@ -98,7 +98,7 @@ QStringList Entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-} // namespace
+}   // namespace
 
 TEST(SafeFileTest, EveryWriterOnAFullDiskKeepsTheOldFileAndSaysWhy)
 {
@@ -134,7 +134,8 @@ TEST(SafeFileTest, LinksAreWrittenThroughAndNonFilesRefused)
     QString error;
     ASSERT_TRUE(WriteFileSafely(hard, "through the hard link", &error)) << error.toStdString();
     EXPECT_EQ(ReadAll(target), QByteArray("through the hard link"));
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     ::stat(QFile::encodeName(target).constData(), &a);
     ::stat(QFile::encodeName(hard).constData(), &b);
     EXPECT_EQ(a.st_ino, b.st_ino);
@@ -237,7 +238,7 @@ pid_t EndedProcess()
     return child;
 }
 
-} // namespace
+}   // namespace
 
 // A save that was killed leaves its file beside the document; the next save
 // of that document clears away those whose writer has ended, and nothing else.
@@ -265,8 +266,7 @@ TEST(SafeFileTest, NextSaveRemovesWhatKilledSavesLeftAndNothingElse)
         {"a link", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Ln12Cd", Kind::Link, false},
         {"a folder", "doc.txt", ".doc.txt.mirel-save-" + dead + "-Fo12Cd", Kind::Folder, false},
         {"name too long to carry", longName, ".mirel-save-" + dead + "-Ab12Cd", Kind::File, true},
-        {"a save file of the side file", "doc.txt", ".doc.txt.lm.mirel-save-" + dead + "-Ab12Cd", Kind::File,
-         false},
+        {"a save file of the side file", "doc.txt", ".doc.txt.lm.mirel-save-" + dead + "-Ab12Cd", Kind::File, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -294,8 +294,8 @@ TEST(SafeFileTest, NextSaveRemovesWhatKilledSavesLeftAndNothingElse)
         names.removeAll(QFile::decodeName(c.name));
         ASSERT_EQ(names.size(), 1);
         const QString prefix = c.document == longName ? QStringLiteral(".") : QStringLiteral(".") + c.document + '.';
-        EXPECT_TRUE(QRegularExpression(QRegularExpression::escape(prefix) + QStringLiteral("mirel-save-")
-                                       + QString::number(::getpid()) + QStringLiteral("-[A-Za-z0-9]{6}"))
+        EXPECT_TRUE(QRegularExpression(QRegularExpression::escape(prefix) + QStringLiteral("mirel-save-") +
+                                       QString::number(::getpid()) + QStringLiteral("-[A-Za-z0-9]{6}"))
                         .match(names.front())
                         .hasMatch())
             << names.front().toStdString();

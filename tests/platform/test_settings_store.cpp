@@ -71,8 +71,7 @@ TEST(RegFileFormat, SerializedHiveParsesBackEqual)
 {
     RegHive hive = *ParseRegFile(kSample);
     RegKey& key = hive.Ensure(QStringLiteral("HKEY_CURRENT_USER\\Software\\New"));
-    key.values.push_back({QStringLiteral("Lines"), RegValue::Kind::String,
-                          QStringLiteral("a\r\nb \\n \"q\" \\"), 0});
+    key.values.push_back({QStringLiteral("Lines"), RegValue::Kind::String, QStringLiteral("a\r\nb \\n \"q\" \\"), 0});
     key.values.push_back({QStringLiteral("Max"), RegValue::Kind::Dword, {}, 0xFFFFFFFFu});
 
     for (RegFileEncoding encoding : {RegFileEncoding::Utf8, RegFileEncoding::Utf8Bom, RegFileEncoding::Utf16Le}) {
@@ -143,7 +142,8 @@ TEST(RegFileFormat, NamesAlikeMeetAsTheyCompare)
     // Many values, every third seen again in capitals.
     QByteArray many = "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Software\\Many]\r\n";
     for (int i = 0; i < 3000; ++i)
-        many += "\"Value" + QByteArray::number(i) + "\"=dword:" + QByteArray::number(i, 16).rightJustified(8, '0') + "\r\n";
+        many +=
+            "\"Value" + QByteArray::number(i) + "\"=dword:" + QByteArray::number(i, 16).rightJustified(8, '0') + "\r\n";
     for (int i = 0; i < 3000; i += 3)
         many += "\"VALUE" + QByteArray::number(i) + "\"=\"again\"\r\n";
     const auto hive = ParseRegFile(many);
@@ -212,7 +212,10 @@ TEST(RegFileFormat, RejectsWhatIsNotAnExport)
         {"unknown type", header + key + "\"A\"=qword:1\r\n", 3},
         {"zero character", header + key + QByteArray("\"A\"=\"a\0b\"\r\n", 12), 0},
         {"invalid UTF-8", header + key + "\"A\"=\"\xC3\x28\"\r\n", 0},
-        {"odd UTF-16", "\xFF\xFE" "W\0i\0n", 0},
+        {"odd UTF-16",
+         "\xFF\xFE"
+         "W\0i\0n",
+         0},
     };
     for (const auto& c : cases) {
         RegParseError error;
@@ -465,7 +468,8 @@ TEST_F(SettingsStoreTest, FailedWriteLeavesTheOldFileWhole)
 
 TEST_F(SettingsStoreTest, BrokenFileIsMovedAsideAndDefaultsUsed)
 {
-    const QByteArray garbage = "Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Software\\MirelSoft\\Mirel-Edit]\r\n\"Size\"=dword:zz\r\n";
+    const QByteArray garbage = "Windows Registry Editor Version "
+                               "5.00\r\n[HKEY_CURRENT_USER\\Software\\MirelSoft\\Mirel-Edit]\r\n\"Size\"=dword:zz\r\n";
     WriteAll(path, garbage);
     WriteAll(path + QStringLiteral(".broken"), "an older casualty");
 
@@ -524,7 +528,7 @@ TEST(SettingsStoreLocation, FileLivesInTheXdgConfigFolder)
         qunsetenv("XDG_CONFIG_HOME");
 }
 
-} // namespace
+}   // namespace
 
 TEST_F(SettingsStoreTest, PipeInThePlaceOfTheFileIsRefusedNotWaitedFor)
 {

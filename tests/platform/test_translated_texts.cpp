@@ -53,13 +53,15 @@ TEST(TranslatedPlatformTexts, EachRefusedDialogIsNamedInItsOwnSentence)
 {
     const MarkingTranslator translator(MarkingTranslator::Marks::Brackets);
     const std::pair<WindowDialog, const char*> dialogs[] = {
-        {WindowDialog::Open, "the open dialog"},   {WindowDialog::Save, "the save dialog"},
-        {WindowDialog::Folder, "the folder chooser"}, {WindowDialog::Font, "the font dialog"},
-        {WindowDialog::Colour, "the colour dialog"}, {WindowDialog::Print, "the print dialog"},
+        {WindowDialog::Open, "the open dialog"},
+        {WindowDialog::Save, "the save dialog"},
+        {WindowDialog::Folder, "the folder chooser"},
+        {WindowDialog::Font, "the font dialog"},
+        {WindowDialog::Colour, "the colour dialog"},
+        {WindowDialog::Print, "the print dialog"},
         {WindowDialog::PrinterSetup, "the printer setup dialog"},
     };
     for (const auto& [dialog, name] : dialogs)
         EXPECT_EQ(DialogRefusal(dialog),
                   QStringLiteral("[needs %1, which a run without a window cannot show]").arg(QLatin1String(name)));
 }
-

@@ -8,16 +8,16 @@
 FakePrompts::~FakePrompts()
 {
     if (!expected_.empty())
-        ADD_FAILURE() << expected_.size() << " expected prompt(s) never shown, first: "
-                      << expected_.front().what.toStdString() << " \""
+        ADD_FAILURE() << expected_.size()
+                      << " expected prompt(s) never shown, first: " << expected_.front().what.toStdString() << " \""
                       << expected_.front().text.toStdString() << "\"";
 }
 
 void FakePrompts::VerifyAllShown()
 {
     if (!expected_.empty())
-        ADD_FAILURE() << expected_.size() << " expected prompt(s) never shown, first: "
-                      << expected_.front().what.toStdString() << " \""
+        ADD_FAILURE() << expected_.size()
+                      << " expected prompt(s) never shown, first: " << expected_.front().what.toStdString() << " \""
                       << expected_.front().text.toStdString() << "\"";
     expected_.clear();
 }
@@ -32,8 +32,8 @@ std::optional<FakePrompts::Expected> FakePrompts::Next(const QString& what, cons
     Expected e = expected_.front();
     expected_.pop_front();
     if (e.what != what) {
-        ADD_FAILURE() << "expected a " << e.what.toStdString() << " \"" << e.text.toStdString()
-                      << "\" but got a " << what.toStdString() << ": " << detail.toStdString();
+        ADD_FAILURE() << "expected a " << e.what.toStdString() << " \"" << e.text.toStdString() << "\" but got a "
+                      << what.toStdString() << ": " << detail.toStdString();
         return std::nullopt;
     }
     return e;
@@ -46,8 +46,7 @@ FakePrompts::Expected& FakePrompts::Add(const QString& what)
     return e;
 }
 
-FakePrompts& FakePrompts::ExpectMessage(MsgKind kind, const QString& text, MsgButtons buttons,
-                                        MsgAnswer answer)
+FakePrompts& FakePrompts::ExpectMessage(MsgKind kind, const QString& text, MsgButtons buttons, MsgAnswer answer)
 {
     Expected& e = Add(QStringLiteral("message"));
     e.kind = kind;
@@ -62,8 +61,7 @@ FakePrompts& FakePrompts::ExpectSaveChanges(MsgAnswer answer)
     return ExpectMessage(MsgKind::Warning, QStringLiteral("Save changes?"), MsgButtons::YesNoCancel, answer);
 }
 
-FakePrompts& FakePrompts::ExpectInput(const QString& caption, const QString& prompt,
-                                      std::optional<QString> answer)
+FakePrompts& FakePrompts::ExpectInput(const QString& caption, const QString& prompt, std::optional<QString> answer)
 {
     Expected& e = Add(QStringLiteral("input"));
     e.text = caption + QLatin1Char('|') + prompt;
@@ -127,12 +125,12 @@ FakePrompts& FakePrompts::ExpectException(const QString& caption, const QString&
 
 MsgAnswer FakePrompts::MessageBox(MsgKind kind, const QString& text, MsgButtons buttons)
 {
-    const QString detail = MsgKindName(kind) + QLatin1Char(' ') + MsgButtonsName(buttons) +
-                           QStringLiteral(": ") + text;
+    const QString detail = MsgKindName(kind) + QLatin1Char(' ') + MsgButtonsName(buttons) + QStringLiteral(": ") + text;
     auto e = Next(QStringLiteral("message"), detail);
     if (!e)
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok
-               : buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+        return buttons == MsgButtons::Ok      ? MsgAnswer::Ok
+               : buttons == MsgButtons::YesNo ? MsgAnswer::No
+                                              : MsgAnswer::Cancel;
     EXPECT_EQ(e->text.toStdString(), text.toStdString()) << "message text";
     EXPECT_EQ(MsgKindName(e->kind).toStdString(), MsgKindName(kind).toStdString())
         << "message kind of \"" << text.toStdString() << "\"";
@@ -150,8 +148,7 @@ FakePrompts& FakePrompts::WhileShown(std::function<void()> action)
     return *this;
 }
 
-std::optional<QString> FakePrompts::InputBox(const QString& caption, const QString& prompt,
-                                             const QString& preset)
+std::optional<QString> FakePrompts::InputBox(const QString& caption, const QString& prompt, const QString& preset)
 {
     lastInputPreset = preset;
     auto e = Next(QStringLiteral("input"), caption + QLatin1Char('|') + prompt);

@@ -6,8 +6,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QMap>
 #include <QList>
+#include <QMap>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -24,17 +24,17 @@
 class FakePrompts : public Prompts {
 public:
     struct Expected {
-        QString what;                 // "message", "input", "open", "save", "folder", ...
+        QString what;   // "message", "input", "open", "save", "folder", ...
         MsgKind kind = MsgKind::Information;
         QString text;
         MsgButtons buttons = MsgButtons::Ok;
         MsgAnswer answer = MsgAnswer::Ok;
-        std::optional<QString> inputAnswer;          // input box: nullopt = Cancel
+        std::optional<QString> inputAnswer;   // input box: nullopt = Cancel
         std::function<bool(FileDialogState&)> fileAnswer;
         QString folderAnswer;
         std::function<bool(FontChoice&)> fontAnswer;
         std::function<bool(QColor&, CustomColours&)> colourAnswer;
-        bool accept = true;           // print dialogs
+        bool accept = true;   // print dialogs
         std::function<bool(QPrinter&)> printAnswer;   // print dialog: may set up the printer
         // Runs while the box is up, as the events a real box's loop delivers.
         std::function<void()> whileShown;
@@ -91,12 +91,12 @@ public:
     QString FindProgram(const QString& name) override { return onPath.value(name); }
     bool HasOpenerFor(const QString& path) override { return !unopened.contains(QFileInfo(path).suffix()); }
     QMap<QString, QString> onPath;   // program name -> path; none by default
-    QStringList unopened;            // file name suffixes no application opens
+    QStringList unopened;   // file name suffixes no application opens
     QStringList opened;
     QStringList recycled;
     bool recycleSucceeds = true;
     bool useRealTrash = false;   // move to the (test's own) freedesktop trash
-    QString recycleError;        // the real trash's reason for a failure
+    QString recycleError;   // the real trash's reason for a failure
 };
 
 class FakeClock : public Clock {

@@ -33,8 +33,8 @@ void FullDisk::Put(const QString& name, const QByteArray& bytes) const
 void FullDisk::Fill()
 {
     if (mounted_) {
-        const int fd = ::open(QFile::encodeName(Path(QStringLiteral("filler"))).constData(),
-                              O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const int fd =
+            ::open(QFile::encodeName(Path(QStringLiteral("filler"))).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         const QByteArray block(4096, 'f');
         while (fd >= 0 && ::write(fd, block.constData(), size_t(block.size())) > 0) {
         }

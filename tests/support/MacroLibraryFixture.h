@@ -111,4 +111,3 @@ protected:
 
     QString lib;
 };
-

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "app/MainForm.h"
 #include "app/ProgramEntry.h"
 #include "app/SettingsTable.h"
-#include "app/MainForm.h"
 #include "editor/RichEdit.h"
 #include "tests/support/FakePlatform.h"
 
@@ -18,7 +18,11 @@ protected:
     // Creates the windows; Show() runs the start-up.
     void Create(const QStringList& arguments = {});
     void Show();
-    void CreateAndShow(const QStringList& arguments = {}) { Create(arguments); Show(); }
+    void CreateAndShow(const QStringList& arguments = {})
+    {
+        Create(arguments);
+        Show();
+    }
     // Starts the program again, the windows dropped without closing them.
     void Restart()
     {

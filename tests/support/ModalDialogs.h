@@ -13,8 +13,7 @@
 // into it. Should the dialog still be up a little later (the answer did
 // not close it, or a box came up over it), everything modal is closed, so
 // that a failing test ends instead of waiting forever.
-template <class T>
-void WhenShown(std::function<void(T&)> answer, int timeoutMs = 5000)
+template <class T> void WhenShown(std::function<void(T&)> answer, int timeoutMs = 5000)
 {
     // Owned by the application, so one still waiting when the test ends goes with it.
     auto* poll = new QTimer(qApp);

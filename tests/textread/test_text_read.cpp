@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
-#include <ostream>
 #include <gtest/gtest.h>
+#include <ostream>
 
 // The same source a second time, its private path off, in a namespace of
 // its own so that both readings live side by side.
@@ -28,7 +28,10 @@ struct Document {
     std::function<void(QTextDocument&)> fill;
 };
 
-void PrintTo(const Document& document, std::ostream* out) { *out << document.name; }
+void PrintTo(const Document& document, std::ostream* out)
+{
+    *out << document.name;
+}
 
 QString Repeated(const QString& part, int times)
 {
@@ -43,7 +46,9 @@ const Document kDocuments[] = {
     {"one line", [](QTextDocument& d) { d.setPlainText(QStringLiteral("hello")); }},
     {"empty lines", [](QTextDocument& d) { d.setPlainText(QStringLiteral("\n\na\n\n")); }},
     {"a line break inside a paragraph",
-     [](QTextDocument& d) { d.setPlainText(QStringLiteral("one") + QChar::LineSeparator + QStringLiteral("two\nthree")); }},
+     [](QTextDocument& d) {
+         d.setPlainText(QStringLiteral("one") + QChar::LineSeparator + QStringLiteral("two\nthree"));
+     }},
     {"characters beyond the BMP",
      [](QTextDocument& d) { d.setPlainText(QStringLiteral("a\U0001F600b\n\U00010348\n\U0001F600")); }},
     {"pieces edited into several fragments",
@@ -74,7 +79,9 @@ const Document kDocuments[] = {
          c.insertText(QStringLiteral("after"));
      }},
     {"a large text",
-     [](QTextDocument& d) { d.setPlainText(Repeated(QStringLiteral("line of some length \u00e9\U0001F600\n"), 20000)); }},
+     [](QTextDocument& d) {
+         d.setPlainText(Repeated(QStringLiteral("line of some length \u00e9\U0001F600\n"), 20000));
+     }},
 };
 
 QString Joined(const std::function<void(const std::function<void(QStringView)>&)>& forEach)
@@ -101,8 +108,8 @@ TEST_P(TextReadTest, BothReadingsGiveTheRawTextWholeAndInRanges)
 
     // Ranges at every kind of edge, and ones that reach beyond the text.
     const int n = int(raw.size());
-    const std::pair<int, int> ranges[] = {{0, n}, {0, 1}, {1, 3}, {n / 2, 7}, {n - 1, 1}, {n - 2, 10},
-                                          {0, n + 5}, {n, 1}, {-1, 3}, {3, 0}, {3, -2}};
+    const std::pair<int, int> ranges[] = {{0, n},     {0, 1}, {1, 3},  {n / 2, 7}, {n - 1, 1}, {n - 2, 10},
+                                          {0, n + 5}, {n, 1}, {-1, 3}, {3, 0},     {3, -2}};
     for (const auto& [from, length] : ranges) {
         SCOPED_TRACE(testing::Message() << "range " << from << " " << length);
         const QString expected = from < 0 ? QString() : raw.mid(from, std::max(length, 0));
@@ -111,12 +118,11 @@ TEST_P(TextReadTest, BothReadingsGiveTheRawTextWholeAndInRanges)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Documents, TextReadTest, ::testing::ValuesIn(kDocuments),
-                         [](const auto& param) {
-                             std::string name;
-                             for (const char* c = param.param.name; *c; ++c)
-                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Documents, TextReadTest, ::testing::ValuesIn(kDocuments), [](const auto& param) {
+    std::string name;
+    for (const char* c = param.param.name; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+});
 
-} // namespace
+}   // namespace
