@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 10
 # Compiler warnings stop the build (WERROR=OFF to look past them).
 WERROR ?= ON
 
-.PHONY: all deps configure build run test bench clean sanitize
+.PHONY: all deps configure build run test bench clean sanitize format
 
 all: build
 
@@ -63,6 +63,10 @@ sanitize: deps
 		-DMIREL_BUILD_BENCH=OFF -DMIREL_BUILD_FUZZ=OFF -DMIREL_SANITIZE_PROBE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout 600 -E '^Install\.'
+
+# Lays every C++ source out by .clang-format (the Style test checks it).
+format:
+	clang-format -i $$(find app document editor html library macro markers platform tests bench fuzz -name '*.cpp' -o -name '*.h')
 
 bench: build
 	./scripts/run-bench.sh $(BUILD_DIR)

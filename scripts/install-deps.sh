@@ -18,6 +18,8 @@ packages=(
   # owner, group, ACL and extended-attribute checks of saved files
   acl attr
   clang libclang-rt-14-dev
+  # the house style of the sources, checked by a test
+  clang-format
   dpkg-dev librsvg2-bin desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
   # the Debian package's own checker, run on the package in its test
   lintian
