@@ -68,6 +68,15 @@ QString HelpTarget(const QString& helpFile, bool helpFileOpens, const QString& p
     return pages.isEmpty() ? helpFile : pages;
 }
 
+QString HelpToOpen(const QString& workingDir, const QString& programDir,
+                   const std::function<bool(const QString&)>& opens)
+{
+    const QString chm = FindHelpFile(HelpFolders(workingDir, programDir));
+    // A stock desktop has no CHM viewer: the same help as HTML pages then.
+    const bool chmOpens = !chm.isEmpty() && opens(chm);
+    return HelpTarget(chm, chmOpens, chmOpens ? QString() : FindHelpPages(programDir));
+}
+
 void TMainForm::InfoClick()
 {
     if (!ui_.About)
@@ -103,10 +112,9 @@ void TMainForm::Help1Click()
         SetChecked(Command::AlwaysStayOnTop, false);
     }
     const QString programDir = programDir_.isEmpty() ? QCoreApplication::applicationDirPath() : programDir_;
-    const QString chm = FindHelpFile(HelpFolders(QDir::currentPath(), programDir));
-    // A stock desktop has no CHM viewer: the same help as HTML pages then.
-    const bool chmOpens = !chm.isEmpty() && (!platform().shell || platform().shell->HasOpenerFor(chm));
-    const QString help = HelpTarget(chm, chmOpens, chmOpens ? QString() : FindHelpPages(programDir));
+    const QString help = HelpToOpen(QDir::currentPath(), programDir, [this](const QString& file) {
+        return !platform().shell || platform().shell->HasOpenerFor(file);
+    });
     if (help.isEmpty())
         ShowError(tr("Helpfile not found."));
     else

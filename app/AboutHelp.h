@@ -2,6 +2,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 inline const QString kHelpFileName = QStringLiteral("Mirel-Edit.chm");
 
@@ -25,3 +26,8 @@ QString FindHelpPages(const QString& programDir);
 // What F1 opens: the help file where an application opens it, else the
 // HTML pages, else the help file all the same; empty when neither exists.
 QString HelpTarget(const QString& helpFile, bool helpFileOpens, const QString& pages);
+
+// What F1 opens, found from the working folder and the program's folder;
+// `opens` tells whether an application on this desktop opens the help file.
+QString HelpToOpen(const QString& workingDir, const QString& programDir,
+                   const std::function<bool(const QString&)>& opens);

@@ -374,6 +374,7 @@ private:
     void SetRunMode(bool run);
     void ShowRecordingControls();
     void ShowStoppedControls();
+    void ShowRunningControls();
 
     Platform platform_;
     std::array<std::array<QAction*, 2>, kCommandCount> actions_{};

@@ -43,6 +43,14 @@ void TMainForm::ShowRecordingControls()
     ui_.Panel2->show();
 }
 
+void TMainForm::ShowRunningControls()
+{
+    ui_.MakroButton->setChecked(false);
+    ui_.Tree->hide();
+    ui_.Panel2->show();
+    SetEnabled(Command::NewFolder, Twin::Context, false);
+}
+
 void TMainForm::ShowStoppedControls()
 {
     ui_.RunButton->setChecked(false);
@@ -92,19 +100,16 @@ void TMainForm::Record1Click()
 
 void TMainForm::Stop1Click()
 {
-    if (macro_.IsRunning) {
-        macro_.StopRequested = true;   // heard between two lines; the run ends itself
+    QString error;
+    const MacroState::StopResult result = macro_.Stop(&error);
+    if (result == MacroState::StopResult::RunAsked)
         return;
-    }
-    macro_.Paths.End();   // what the user allowed held for that run only
     ShowStoppedControls();
-    if (macro_.IsRecording) {
-        if (QString error; !macro_.EndRecording(&error)) {
-            // Still recording, and Stop can try again.
-            ShowError(error);
-            ShowRecordingControls();
-            return;
-        }
+    if (result == MacroState::StopResult::RecordingKept) {
+        // Still recording, and Stop can try again.
+        ShowError(error);
+        ShowRecordingControls();
+        return;
     }
     MakroFeldChange();
     if (ui_.RichEdit->isVisible())
@@ -113,8 +118,7 @@ void TMainForm::Stop1Click()
 
 void TMainForm::RunButtonClick()
 {
-    const bool fromButton = sender() == ui_.RunButton;
-    if (fromButton && !ui_.RunButton->isChecked()) {
+    if (sender() == ui_.RunButton && !ui_.RunButton->isChecked()) {
         Stop1Click();
         return;
     }
@@ -129,12 +133,7 @@ void TMainForm::RunButtonClick()
         ui_.RunButton->setChecked(false);   // nothing runs, so nothing to stop later
         return;
     }
-    macro_.MacroFile = *file;
-    macro_.MacroLines.clear();
-    ui_.MakroButton->setChecked(false);
-    ui_.Tree->hide();
-    ui_.Panel2->show();
-    SetEnabled(Command::NewFolder, Twin::Context, false);
-    macro_.Paths.Begin(doc_.CurrentFile);
+    ShowRunningControls();
+    macro_.BeginRun(*file, doc_.CurrentFile);
     RunMacro();
 }

@@ -102,9 +102,7 @@ private:
         }
         const std::optional<QByteArray> before = FileDigest(target);
         host_.Search().Pos() = 0;
-        macro.MacroFile = macroFile_;
-        macro.MacroLines.clear();
-        macro.Paths.Begin(target);
+        macro.BeginRun(macroFile_, target);
         RunMacro(host_);
         if (const int line = macro.FailedLine; line > 0) {
             const QString text = macro.MacroLines.value(line - 1);

@@ -24,6 +24,13 @@ void MacroState::UndoRecorded()
         MacroLines.removeLast();
 }
 
+void MacroState::BeginRun(const QString& file, const QString& document)
+{
+    MacroFile = file;
+    MacroLines.clear();
+    Paths.Begin(document);
+}
+
 void MacroState::BeginRecording(const QString& file)
 {
     MacroFile = file;
@@ -47,4 +54,16 @@ bool MacroState::EndRecording(QString* error)
     MacroLines.clear();
     IsRecording = false;
     return true;
+}
+
+MacroState::StopResult MacroState::Stop(QString* error)
+{
+    if (IsRunning) {
+        StopRequested = true;   // heard between two lines; the run ends itself
+        return StopResult::RunAsked;
+    }
+    Paths.End();   // what the user allowed held for that run only
+    if (IsRecording && !EndRecording(error))
+        return StopResult::RecordingKept;
+    return StopResult::Stopped;
 }

@@ -32,9 +32,17 @@ struct MacroState {
     void AppendDirect(const QString& line) { RecordCommand(line); }
     // Undo while recording takes back pending text, else the last line.
     void UndoRecorded();
+    // A run of `file` on the open document `document` starts; what the user
+    // allows during it holds for that run only.
+    void BeginRun(const QString& file, const QString& document);
     // A recording into `file` starts with nothing recorded.
     void BeginRecording(const QString& file);
     // Writes the recording and ends it; false (and why) leaves it on with
     // its lines, for Stop to try again.
     bool EndRecording(QString* error);
+    // What Stop did: asked a run to end before its next line, or ended
+    // what was on (a recording written), or left a recording on because
+    // it could not be written (why in *error).
+    enum class StopResult { RunAsked, Stopped, RecordingKept };
+    StopResult Stop(QString* error);
 };
