@@ -130,7 +130,7 @@ public:
     // Applies plain or rich mode to the editor (also used by Open and Plain Text).
     void ApplyDocumentKind();
 
-    // Settings: start-up steps 7 to 11 and 14, shutdown step 5.
+    // Settings: read and applied while starting, written when closing.
     void LoadSettings();
     void ApplyRememberedFolders();
     void SaveSettings();
@@ -207,7 +207,7 @@ private:
     std::unique_ptr<MacroHost> macroHost_ = MakeMacroHost(*this);
 
     // Find and replace: the search session does the work
-    // (editor/FindReplace.h); SearchPos below is its position.
+    // (editor/FindReplace.h) and keeps the search position.
     std::unique_ptr<EditorHost> editorHost_ = MakeEditorHost(*this);
     std::unique_ptr<SearchSession> search_ = std::make_unique<SearchSession>(*editorHost_, platform_);
 
